@@ -1,7 +1,12 @@
 // Entry point: console modes run without a display; otherwise the desktop program starts.
+#include "cli/Console.h"
+
 #include <cstdio>
 
-int main(int, char**) {
-    std::puts("Vesperanova " VN_VERSION);
-    return 0;
+int main(int argc, char** argv) {
+    if (const auto status = RunConsoleMode(argc, argv)) {
+        return *status;
+    }
+    std::fputs("The desktop program is not built yet.\n", stderr);
+    return 1;
 }
