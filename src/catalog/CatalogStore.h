@@ -1,0 +1,65 @@
+// The catalogue tables of the chart: fixed-size arrays filled once at start-up by the loaders
+// (Loaders.h) and read only afterwards, except the horizon ring inside m_outlinePoints, which
+// the astronomy engine rewrites on every recompute. Every entry starts all zero, so a record
+// that a short file does not supply stays zero.
+//
+// The store is about 300 KB; hold it on the heap (std::make_unique<CatalogStore>()).
+#pragma once
+
+#include "catalog/Records.h"
+
+#include <array>
+#include <cstddef>
+
+// Star table: record i of bsc5.big is entry i.
+inline constexpr std::size_t kStarCount = 9095;
+
+// Figure table: the stick figures of cnstline.bin, one spare entry, the boundaries of
+// constell.bin.
+inline constexpr std::size_t kFigurePointFirst = 0;
+inline constexpr std::size_t kFigurePointCount = 528; // entries 0..527
+inline constexpr std::size_t kFigureSpareEntry = 528; // stays zero
+inline constexpr std::size_t kBoundaryPointFirst = 529;
+inline constexpr std::size_t kBoundaryPointCount = 2345; // entries 529..2873
+inline constexpr std::size_t kFigureTableSize = 2874;
+
+// Deep-sky table: Messier objects first, then NGC objects. An index below kNgcFirst is a
+// Messier object.
+inline constexpr std::size_t kMessierCount = 110; // entries 0..109
+inline constexpr std::size_t kNgcFirst = 110;
+inline constexpr std::size_t kNgcCount = 100; // entries 110..209
+inline constexpr std::size_t kDeepSkyCount = 210;
+
+// Proper star names: record i of names.bin is entry i.
+inline constexpr std::size_t kStarNameCount = 77;
+
+// Outline table (ecliptic, horizon ring, Milky Way in two parts, Magellanic Clouds).
+inline constexpr std::size_t kEclipticFirst = 0;
+inline constexpr std::size_t kEclipticCount = 73;     // entries 0..72, one open polyline
+inline constexpr std::size_t kEclipticLineCount = 74; // eclip.dat lines read; the 74th lands in
+                                                      // entry 73 until the horizon overwrites it
+inline constexpr std::size_t kHorizonFirst = 73;      // entry 73 + k: azimuth 5k degrees
+inline constexpr std::size_t kHorizonCount = 73;      // entries 73..145
+inline constexpr std::size_t kMilkyWaySecondFirst = 146;
+inline constexpr std::size_t kMilkyWaySecondCount = 388; // entries 146..533, milky.bin 224..611
+inline constexpr std::size_t kMilkyWaySpare1 = 534;      // stays zero
+inline constexpr std::size_t kMilkyWayFirstFirst = 535;
+inline constexpr std::size_t kMilkyWayFirstCount = 224; // entries 535..758, milky.bin 0..223
+inline constexpr std::size_t kMilkyWaySpare2 = 759;     // stays zero
+inline constexpr std::size_t kLargeCloudFirst = 760;
+inline constexpr std::size_t kLargeCloudCount = 25; // entries 760..784, magellan.bin 0..24
+inline constexpr std::size_t kSmallCloudFirst = 785;
+inline constexpr std::size_t kSmallCloudCount = 10; // entries 785..794, magellan.bin 25..34
+inline constexpr std::size_t kOutlinePointCount = 795;
+
+// Places: record i of location.bin is entry i.
+inline constexpr std::size_t kLocationCount = 409;
+
+struct CatalogStore {
+    std::array<StarRecord, kStarCount> m_stars{};
+    std::array<FigurePoint, kFigureTableSize> m_figurePoints{};
+    std::array<DeepSkyRecord, kDeepSkyCount> m_deepSky{};
+    std::array<StarNameRecord, kStarNameCount> m_starNames{};
+    std::array<OutlinePoint, kOutlinePointCount> m_outlinePoints{};
+    std::array<LocationRecord, kLocationCount> m_locations{};
+};

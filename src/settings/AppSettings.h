@@ -1,0 +1,47 @@
+// The program's settings record: what the profile nocta.ini holds, plus the instant shown and
+// the program directory. One instance lives for the whole run. A default-constructed record is
+// all zero and empty (the state before the profile is read); LoadSettings fills in the profile's
+// values or their defaults.
+#pragma once
+
+#include "astro/Observer.h"
+#include "astro/SkyDate.h"
+
+#include <cstdint>
+#include <string>
+
+struct AppSettings {
+    std::int32_t HorizonView = 0; // 0 equatorial chart, 1 local-horizon chart
+    std::int32_t Level = 0;       // zoom level 0..11
+    float b = 0.0f;               // degrees of the right-ascension turn past the last whole hour
+    double TurnX = 0.0;           // right-ascension turn of the chart, hours
+    std::int32_t TurnY = 0;       // declination of the chart centre, whole degrees
+
+    // Layer switches, 0 or 1.
+    std::int32_t Coordinations = 0;
+    std::int32_t Boundaries = 0;
+    std::int32_t Constelations = 0;
+    std::int32_t DeepSky = 0;
+    std::int32_t StarNames = 0;
+    std::int32_t DeepSkyNames = 0;
+    std::int32_t Ecliptic = 0;
+    std::int32_t Horizon = 0;
+    std::int32_t MilkyWay = 0;
+    std::int32_t SolarSystem = 0;
+    std::int32_t SolSysLabels = 0;
+
+    ::Observer Observer;
+    ::SkyDate SkyDate; // not stored in the profile: each run starts at the local clock
+
+    std::int32_t StarLimit = 0;    // coded faintest star magnitude (StarLimitFromCode)
+    std::int32_t DeepSkyLimit = 0; // coded faintest deep-sky magnitude (DeepSkyLimitFromCode)
+    std::int32_t AutoMode = 0;     // 1: the magnitude limits follow the zoom level
+    std::int32_t ColoredStars = 0; // stars in spectral colours
+    std::int32_t ColoredSky = 0;   // sky background coloured (1) or black (0)
+
+    std::string ProgramDir; // the program directory, empty when it could not be found
+
+    std::int32_t NightVision = 0; // 1: the chart is drawn in red for dark-adapted eyes
+
+    bool operator==(const AppSettings&) const = default;
+};

@@ -1,0 +1,58 @@
+// The settings profile nocta.ini: a sections-and-keys text file with the sections "Settings" and
+// "Location" (and "Recent File List", which belongs to the recent-file list and is left alone
+// here). Every key has a default that applies when the file, the section or the key is missing.
+#pragma once
+
+#include "settings/AppSettings.h"
+
+#include <filesystem>
+#include <string>
+
+// Success, or a one-line error text for the user.
+struct ProfileResult {
+    bool ok = true;
+    std::string error;
+
+    explicit operator bool() const { return ok; }
+};
+
+// $XDG_CONFIG_HOME/vesperanova/nocta.ini, or ~/.config/vesperanova/nocta.ini when
+// XDG_CONFIG_HOME is unset or empty (relative values are ignored, as the XDG rules say).
+std::filesystem::path DefaultProfilePath();
+
+// Fills every field but SkyDate and ProgramDir from the profile. A missing file, section or key
+// gives the defaults and is not an error; a file that exists but cannot be read gives the
+// defaults and an error. Values outside their meaningful range are brought into it
+// (ClampSettings).
+ProfileResult LoadSettings(AppSettings& settings, const std::filesystem::path& profilePath);
+
+// Writes sections "Settings" and "Location", every key every time, in the profile's order,
+// keeping any other section of the file (the recent-file list). The file is replaced in one
+// step (written beside it, flushed to disk, renamed over it), so a failed write leaves the old
+// file whole; the failure is returned. The profile's directory is created when missing.
+ProfileResult SaveSettings(const AppSettings& settings, const std::filesystem::path& profilePath);
+
+// The defaults of a first run (what LoadSettings gives without a profile).
+AppSettings DefaultSettings();
+
+// Brings every profile value into its meaningful range: HorizonView and the switches to 0 or 1
+// (any non-zero value counts as 1), Level to 0..11, TurnY to -90..90, TurnX into the open
+// interval -24..24 and b into -15..15 by whole turns (the chart looks the same), the star limit
+// code to 0..11 (the dialog's 13 for "all stars" becomes 11, which means the same 7.5) and the
+// deep-sky code to 0..7, TimeZone to -14..14. A number text that is not finite counts as its
+// default.
+void ClampSettings(AppSettings& settings);
+
+// Magnitude-limit codes as the profile stores them.
+inline constexpr int kStarLimitCodeMax = 11;   // star slider positions 0..11
+inline constexpr int kDeepSkyLimitCodeMax = 7; // deep-sky slider positions 0..7
+
+// Star code -> faintest magnitude: 7.5 for 11, else code / 2 + 1 (codes 0..10 give 1.0 .. 6.0).
+double StarLimitFromCode(int code);
+// Faintest magnitude -> star code: 11 from 7.5 on, else limit * 2 - 2 truncated toward zero
+// (so 6.5 is stored as 11 and comes back as 7.5).
+int StarLimitToCode(double limit);
+// Deep-sky code -> faintest magnitude: code + 6.
+double DeepSkyLimitFromCode(int code);
+// Faintest magnitude -> deep-sky code: limit - 6 truncated toward zero.
+int DeepSkyLimitToCode(double limit);

@@ -1,0 +1,11 @@
+// The program directory: where the pictures (Images/) and, after the working directory, the
+// catalogue files are looked for.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// The first of these that holds bsc5.big: the installed data directory, the source tree's data/
+// directory (running from a build tree), <directory of the executable>/../share/vesperanova.
+// Empty when none does. executablePath defaults to the running program (/proc/self/exe).
+std::string FindProgramDir(const std::filesystem::path& executablePath = {});
