@@ -1,0 +1,34 @@
+// RecomputeSky: the sequence that turns the chart's date, time and place into the computed sky.
+// It runs after every change of date, time or place, in one of four forms.
+#pragma once
+
+#include <cstddef>
+
+#include "astro/Observer.h"
+#include "astro/SkyDate.h"
+#include "astro/SkyState.h"
+
+struct CatalogStore;
+
+enum class RecomputeForm {
+    FirstUpdate,     // the chart's first update: bodies, horizon, place and sidereal angles
+    AnimationStep,   // after the animation stepped the date: bodies, horizon, sidereal angles
+    DateTimeChanged, // after the date/time was changed: bodies, horizon, sidereal angles
+    LocationChanged, // after the place was changed: Sun, Moon, horizon, place and sidereal angles;
+                     // the planets depend on neither place nor zone and keep their positions
+};
+
+struct RecomputeOutcome {
+    // AnimationStep only: the year has left 1901..2099, the caller stops the animation. The sky
+    // is still computed for the date reached.
+    bool stopAnimation = false;
+};
+
+// First entry of the horizon ring in the outline-point table.
+inline constexpr std::size_t kHorizonRingFirstEntry = 73;
+
+// Recomputes `sky` and the horizon ring (entries 73..145 of outline points) of `catalog` for the
+// clock time `skyDate` at `observer`. The date/time and animation forms derive the local sidereal
+// angle from the longitude already in `sky`; the first-update and location forms set it first.
+RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyDate& skyDate, const Observer& observer,
+                              SkyState& sky, CatalogStore& catalog);
