@@ -1,0 +1,44 @@
+// Texts of the status bar panes (left to right: message, right ascension, declination, place,
+// time, date) and the placeholder texts that size them. All texts are UTF-8.
+#pragma once
+
+#include "astro/Observer.h"
+#include "astro/SkyDate.h"
+
+#include <string>
+#include <string_view>
+
+// Pane identifiers, left to right after the message pane (0).
+inline constexpr int kPaneRightAscension = 32843;
+inline constexpr int kPaneDeclination = 32844;
+inline constexpr int kPanePlace = 32845;
+inline constexpr int kPaneTime = 32842;
+inline constexpr int kPaneDate = 32841;
+
+// Placeholder texts whose measured width sizes each pane.
+inline constexpr std::string_view kRightAscensionSizingText = "RA 23h 59' 59\"";
+inline constexpr std::string_view kDeclinationSizingText = "DEC -90\u00B0 00' 00\"";
+inline constexpr std::string_view kPlaceSizingText = "eeeeeeeeeeeeeeeeeeeeeee";
+inline constexpr std::string_view kTimeSizingText = "21:35 ";
+inline constexpr std::string_view kDateSizingText = " 31 Dec 1997";
+
+// Place pane: the observer's place name unchanged.
+std::string PlacePaneText(const Observer& observer);
+
+// Time pane: the hour without padding, ":", the minute as two digits: "21:05", "9:00", "0:00".
+std::string TimePaneText(const SkyDate& date);
+
+// Date pane: the day as two digits, two blanks, "Jan".."Dec", a blank, the year:
+// "07  Dec 1998". A month outside 1..12 shows its number instead of a name.
+std::string DatePaneText(const SkyDate& date);
+
+// Month abbreviation "Jan" .. "Dec" for month 1..12; empty outside.
+std::string_view MonthAbbreviation(int month);
+
+// Right-ascension pane for a position in hours: "RA 05h 30' 00\"" (hours, minutes and seconds
+// truncated, each two digits).
+std::string RightAscensionPaneText(double raHours);
+
+// Declination pane for a position in degrees: "DEC -12° 15' 00\"", "DEC -00° 30' 00\"" (the
+// minus sign kept for values between -1 and 0).
+std::string DeclinationPaneText(double decDegrees);
