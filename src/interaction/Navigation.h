@@ -13,16 +13,10 @@
 // the widest zoom level is SnapCentre of the same header. Both are used here.
 #pragma once
 
-#include "astro/Observer.h"
-
 #include <optional>
 
 struct ChartState;
 struct CatalogStore;
-
-// Widest and closest zoom level.
-inline constexpr int kMinZoomLevel = 0;
-inline constexpr int kMaxZoomLevel = 11;
 
 // ---------------------------------------------------------------------------------------------
 // Automatic magnitude limits (the "Auto mode" of the magnitude-limits dialog)
@@ -73,15 +67,15 @@ bool PanLeft(ChartState& chart);
 // Centring
 // ---------------------------------------------------------------------------------------------
 
-// True for an observer south of the equator as the chart draws it (hemisphere letter "S"): the
-// equatorial chart of such an observer is drawn turned, with the south pole up.
-bool IsSouthernObserver(const Observer& observer);
+// The observer's hemisphere is read through the chart state (ChartState::SouthernObserver(),
+// hemisphere letter exactly "S"): the equatorial chart of such an observer is drawn turned, with
+// the south pole up, and the centring rules put their target into that turned frame.
 
 // Left button down at client pixel (x, y): centres the chart on the sky under the pointer.
 // A click on the rim of the sphere or outside it (distance from the centre >= m_nRadius), or a
 // pixel the inverse projection cannot map to the sky, is ignored (returns false). Otherwise the
 // centre is set, SnapCentre applied, and true returned (redraw).
-bool ClickToCentre(ChartState& chart, const Observer& observer, int x, int y);
+bool ClickToCentre(ChartState& chart, int x, int y);
 
 // The four horizon points of the search menu (commands 32806 East, 32807 West, 32808 North,
 // 32809 South). Each reads its entry of the horizon ring that the engine keeps in the outline
@@ -93,15 +87,14 @@ int HorizonPointIndex(HorizonPoint point); // 54, 18, 36, 72
 // Centres on a horizon point. Equatorial chart: on that point's right ascension and
 // declination. Local-horizon chart: turn -6 (East), -18 (West), -12 (North), 0 (South) hours
 // and altitude 0. Then SnapCentre. Always returns true (redraw).
-bool CentreOnHorizonPoint(ChartState& chart, const CatalogStore& store, const Observer& observer,
-                          HorizonPoint point);
+bool CentreOnHorizonPoint(ChartState& chart, const CatalogStore& store, HorizonPoint point);
 
 // Zenith (32825) and nadir (32826). Equatorial chart: centres on the sky 0.05 degrees short of
 // the zenith (nadir) towards the north (south) point, computed from the chart's sidereal angle
 // and place. Local-horizon chart: altitude +90 (-90), turn unchanged. Then SnapCentre. Always
 // returns true (redraw).
-bool CentreOnZenith(ChartState& chart, const Observer& observer);
-bool CentreOnNadir(ChartState& chart, const Observer& observer);
+bool CentreOnZenith(ChartState& chart);
+bool CentreOnNadir(ChartState& chart);
 
 // ---------------------------------------------------------------------------------------------
 // Layer switches and chart mode
