@@ -1,0 +1,49 @@
+// One frame of the chart: the picking tables cleared, then the layers in their fixed order, on
+// the screen's off-screen surface (with the sky background) or on the printer (the printed forms
+// on white paper, at the printing scale).
+#pragma once
+
+#include "chart/ChartState.h"
+#include "chart/DrawSurface.h"
+#include "chart/LayerContext.h"
+
+#include <string>
+
+struct AppSettings;
+struct CatalogStore;
+
+struct FrameOptions {
+    FrameTarget target = FrameTarget::Screen;
+    bool deepColour = true; // more than 8 bits per pixel
+    // Printer only: the page's printable size in device pixels.
+    int pageWidth = 0;
+    int pageHeight = 0;
+};
+
+struct FrameResult {
+    bool ok = true;
+    std::string error; // what ended the frame, when !ok
+};
+
+// The colours of the sky background rule for a Sun altitude (degrees); `sky` is m_crSky and
+// `fill` m_crSkyFill.
+struct SkyColours {
+    Rgb sky;
+    Rgb fill;
+};
+SkyColours BackgroundColours(bool coloredSky, double sunAltitude, bool deepColour);
+
+// The Sun's altitude in degrees for the chart's instant and place.
+double SunAltitude(const ChartState& chart);
+
+// Draws one frame on `surface`. Screen: background then the screen layers; the caller copies the
+// rectangle (0, 0, 2 * m_nCenterX, 2 * m_nCenterY) to the window when the result is ok. Printer:
+// sets the printing scale (the caller saves and restores the screen geometry) and draws the
+// printed layers. An exception inside the frame ends it: the animation flag is cleared and the
+// result says what happened (the caller stops its timer and copies nothing).
+FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& settings,
+                 DrawSurface& surface, const FrameOptions& options = {});
+
+// The printed page's border along its usable area, with the surface's current pen: (left, top)
+// to (right - 1, top) to (right - 1, bottom - 1) to (left, bottom - 1) and back.
+void DrawPageBorder(DrawSurface& surface, const PixelRect& area);

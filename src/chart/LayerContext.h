@@ -1,0 +1,34 @@
+// What every chart layer receives: the chart state it projects with (and whose picking tables it
+// fills), the catalogue tables, the settings (observer hemisphere letter), the surface it draws
+// on, whether the frame goes to the screen or to the printer, and the colours the frame's
+// background step chose.
+#pragma once
+
+#include "chart/ChartState.h"
+#include "chart/DrawSurface.h"
+
+struct AppSettings;
+struct CatalogStore;
+
+enum class FrameTarget {
+    Screen,  // the off-screen image: colours, label boxes, client-area tests
+    Printer, // paper: the printed forms, black on white, no client-area tests
+};
+
+struct LayerContext {
+    ChartState& chart;
+    // Read only, except the horizon ring (entries 73..145 of m_outlinePoints), which the screen
+    // horizon layer refills at the pole views of level 0.
+    CatalogStore& catalog;
+    const AppSettings& settings;
+    DrawSurface& surface;
+    FrameTarget target = FrameTarget::Screen;
+    // The screen shows more than 8 bits per pixel (the deep colours of the background and
+    // horizon rules); false picks the pure colours of an 8-bit screen.
+    bool deepColour = true;
+    Rgb skyColour = kBlack;         // m_crSky: background, label boxes, compass letters
+    Rgb skyFillColour = {0, 0, 80}; // m_crSkyFill: Milky Way and Magellanic Cloud fill
+    float printingScale = 1.0f;     // printer pixels per screen pixel (1 on screen)
+
+    bool Printing() const { return target == FrameTarget::Printer; }
+};

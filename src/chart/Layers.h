@@ -1,0 +1,28 @@
+// The chart layers. Each draws its screen form or its printed form according to the context's
+// target, fills the picking tables it owns, selects its own pens, brushes and fonts and puts back
+// what was selected before. The frame (Frame.h) calls them in its fixed order; each also returns
+// at once when its own switch is off.
+#pragma once
+
+#include "chart/LayerContext.h"
+
+// Lines and outlines.
+void DrawMilkyWay(const LayerContext& ctx);         // m_bMilkyWay
+void DrawMagellanicClouds(const LayerContext& ctx); // m_bDeepSky
+void DrawEcliptic(const LayerContext& ctx);         // m_bEcliptic
+void DrawBoundaries(const LayerContext& ctx);       // m_bBoundaries; then DrawConstellationNames
+void DrawConstellationFigures(const LayerContext& ctx); // m_bConstelations
+void DrawGrid(const LayerContext& ctx);                 // m_bCoordinations
+void DrawHorizon(const LayerContext& ctx);              // m_bHorizon, with the compass letters
+
+// Labels.
+void DrawConstellationNames(const LayerContext& ctx); // called by DrawBoundaries
+void DrawStarNames(const LayerContext& ctx);          // m_bStarNames and level >= 1
+void DrawMessierLabels(const LayerContext& ctx);      // called by DrawDeepSky; with LMC and SMC
+void DrawOtherDeepSkyLabels(const LayerContext& ctx); // called by DrawDeepSky
+
+// Symbols.
+void DrawStars(const LayerContext& ctx);             // always; fills m_ptStar
+void DrawDeepSky(const LayerContext& ctx);           // m_bDeepSky; fills m_ptDeepSky, then labels
+void DrawSolarSystem(const LayerContext& ctx);       // m_bSolarSystem; labels, then bodies
+void DrawSolarSystemLabels(const LayerContext& ctx); // called by DrawSolarSystem

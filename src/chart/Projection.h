@@ -1,0 +1,67 @@
+// The chart's orthographic projection of the celestial sphere and its inverse, the visibility
+// rules, and the scale rules. Pure arithmetic on the chart state: no surface, no window.
+//
+// Angles: right ascension in hours, declination in degrees. The chart centre lies at right
+// ascension 24 - m_dTurnX and declination m_nTurnY; east (larger right ascension) is to the
+// left, north up; the sphere's outline is a circle of radius m_nRadius about (m_nCenterX,
+// m_nCenterY). On the local-horizon chart the input is first turned into azimuth and altitude,
+// which take the place of right ascension and declination.
+#pragma once
+
+#include "chart/ChartState.h"
+
+#include <array>
+#include <optional>
+
+// Front-hemisphere limits in degrees of longitude from the centre: 6 tilt bands of 15 degrees,
+// 12 declination bands of 15 degrees starting at -95, read as one run of 72 values.
+inline constexpr std::array<int, 72> HemisphereLimitTable = {
+    180, 60, 60, 75, 90, 90, 90, 90,  90,  105, 105, 120, // tilt 0..14
+    180, 40, 65, 75, 80, 90, 90, 95,  100, 110, 130, 180, // tilt 15..29
+    180, 0,  50, 60, 75, 80, 90, 100, 115, 135, 180, 180, // tilt 30..44
+    180, 0,  0,  35, 60, 80, 90, 115, 130, 180, 180, 180, // tilt 45..59
+    180, 0,  0,  0,  35, 70, 90, 120, 180, 180, 180, 180, // tilt 60..74
+    180, 0,  0,  0,  0,  35, 90, 180, 180, 180, 180, 180, // tilt 75..89
+};
+
+// The limit for a table index; any index from 72 on gives 180.
+int HemisphereLimit(int index);
+
+// Projects (ra hours, dec degrees). Sets m_bVisible, and when visible m_ptProj, m_vecSphere and
+// m_vecView. Returns m_bVisible != 0. Every layer calls it once per point.
+bool Project(ChartState& chart, float ra, float dec);
+
+// The last step of Project: turns m_vecSphere by the tilt into m_vecView (third component 0).
+void RotateTilt(ChartState& chart);
+
+// Clears m_bVisible when (x, y) is not strictly inside the client rectangle (the first row and
+// column of pixels count as outside). Returns m_bVisible != 0.
+bool ClipToClient(ChartState& chart, int x, int y);
+
+// True when (x, y) is strictly inside the client area: the on-screen half of the segment rule.
+bool InsideClient(const ChartState& chart, int x, int y);
+
+// A position on the chart's own sphere: right ascension [0, 24) hours and declination degrees on
+// the equatorial chart; azimuth / 15 and altitude on the local-horizon chart.
+struct ChartPosition {
+    double ra = 0.0;
+    double dec = 0.0;
+};
+
+// Screen pixel to chart position, the southern flip undone. Pixels outside the sphere's disc are
+// off the sky: the result is empty there.
+std::optional<ChartPosition> Unproject(const ChartState& chart, double x, double y);
+
+// Scale: the sphere radius at level 0 for a full-screen client height (height / 2 - 40, at least
+// one pixel), and m_nRadius = (m_nLevel + 1) * m_nBaseRadius.
+int BaseRadiusForScreenHeight(int fullScreenHeight);
+void ApplyZoomRadius(ChartState& chart);
+
+// Printing scale for a page of pageWidth x pageHeight device pixels: the centre at the page's
+// integer halves and m_nRadius = trunc((level + 1) * base * min(W, H) / full-screen height),
+// the ratio in single precision. Returns that ratio.
+float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight);
+
+// The 1595 grid points: 24 hour circles from -80 to +80 every 5 degrees, then 11 parallels from
+// -75 to +75 every 15 degrees in steps of 1/3 hour up to 24 hours.
+std::array<GridPoint, kGridPointCount> BuildGridPoints();
