@@ -86,15 +86,21 @@ inline constexpr std::size_t kLocationRecordSize = 44;
 // Bad input never reaches the chart as garbage:
 // - every text field comes out zero-terminated (its last byte is forced to zero), so a field
 //   that the file fills to the brim is cut one character short instead of running on;
-// - a record holding a number that is not finite, or a position or magnitude far outside any
-//   sky (see CatalogValueIsPlausible), is returned all zero, exactly like a record that a short
-//   file does not supply.
+// - a record holding a number that is not finite, or a value far outside anything real (right
+//   ascension outside -24..48 hours, declination beyond 90 degrees, magnitude beyond 30, label
+//   offset beyond 100000 pixels, latitude beyond 90, longitude beyond 360 degrees, time zone
+//   beyond 24 hours), is returned all zero, exactly like a record that a short file does not
+//   supply. Such values could only come from a damaged file, and would otherwise turn into
+//   undefined whole-number conversions when drawn.
 StarRecord DecodeStarRecord(std::span<const std::byte, kStarRecordSize> bytes);
 StarNameRecord DecodeStarNameRecord(std::span<const std::byte, kStarNameRecordSize> bytes);
 FigurePoint DecodeFigurePoint(std::span<const std::byte, kFigurePointSize> bytes);
 DeepSkyRecord DecodeDeepSkyRecord(std::span<const std::byte, kDeepSkyRecordSize> bytes);
 OutlinePoint DecodeOutlinePoint(std::span<const std::byte, kOutlinePointSize> bytes);
 LocationRecord DecodeLocationRecord(std::span<const std::byte, kLocationRecordSize> bytes);
+
+// The position test above, for outline points read from text (eclip.dat).
+bool SkyPositionIsPlausible(float ra, float dec);
 
 // A text field as a view that stops at the first zero byte and never runs past the field.
 template <std::size_t N> std::string_view FieldText(const char (&field)[N]) {

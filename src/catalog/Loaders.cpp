@@ -1,0 +1,218 @@
+#include "catalog/Loaders.h"
+
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <span>
+#include <system_error>
+
+namespace {
+
+// Reads up to `count` records of `size` bytes. Returns the bytes of the complete records only:
+// a record cut short by the end of the file counts as missing (it stays zero in the store).
+std::vector<std::byte> ReadRecords(std::istream& in, std::size_t size, std::size_t count) {
+    std::vector<std::byte> buffer(size * count);
+    in.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(buffer.size()));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    buffer.resize(got - got % size);
+    return buffer;
+}
+
+// Decodes the records of one file into table entries first..first + count - 1.
+template <std::size_t Size, typename Record, typename Table, typename Decode>
+void LoadInto(std::istream& in, Table& table, std::size_t first, std::size_t count, Decode decode) {
+    const std::vector<std::byte> bytes = ReadRecords(in, Size, count);
+    const std::size_t records = bytes.size() / Size;
+    for (std::size_t i = 0; i < records; ++i) {
+        table[first + i] = decode(std::span<const std::byte, Size>(bytes.data() + i * Size, Size));
+    }
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// One number as "%f" reads it: leading white space skipped, an optional sign, then a decimal or
+// exponent form. Independent of the C locale (a decimal point, never a comma).
+const char* ParseFloat(const char* p, const char* end, float& value) {
+    while (p < end && IsBlank(*p)) {
+        ++p;
+    }
+    if (p < end && *p == '+') {
+        ++p;
+    }
+    const auto [next, ec] = std::from_chars(p, end, value, std::chars_format::general);
+    return ec == std::errc() ? next : nullptr;
+}
+
+// Longest line of eclip.dat looked at; the rest of a longer line is ignored.
+constexpr std::size_t kMaxEclipticLine = 256;
+
+// Reads the next line (without its end), keeping at most kMaxEclipticLine characters. False at
+// the end of the stream when nothing was read.
+bool ReadLine(std::istreambuf_iterator<char>& it, std::string& line) {
+    const std::istreambuf_iterator<char> end;
+    line.clear();
+    if (it == end) {
+        return false;
+    }
+    while (it != end) {
+        const char c = *it++;
+        if (c == '\n') {
+            break;
+        }
+        if (line.size() < kMaxEclipticLine) {
+            line.push_back(c);
+        }
+    }
+    return true;
+}
+
+// eclip.dat: one "RA Dec" pair per line into entries 0..73. A line that does not hold two
+// numbers leaves its entry as it is (zero).
+void LoadEcliptic(std::istream& in, CatalogStore& store) {
+    std::istreambuf_iterator<char> it(in);
+    std::string line;
+    for (std::size_t i = 0; i < kEclipticLineCount && ReadLine(it, line); ++i) {
+        const char* p = line.data();
+        const char* end = p + line.size();
+        float ra = 0.0f;
+        float dec = 0.0f;
+        p = ParseFloat(p, end, ra);
+        if (p == nullptr || ParseFloat(p, end, dec) == nullptr) {
+            continue;
+        }
+        if (SkyPositionIsPlausible(ra, dec)) {
+            store.m_outlinePoints[kEclipticFirst + i] = OutlinePoint{ra, dec};
+        }
+    }
+}
+
+} // namespace
+
+std::string_view CatalogFileName(CatalogFile file) {
+    switch (file) {
+    case CatalogFile::Stars:
+        return "bsc5.big";
+    case CatalogFile::Figures:
+        return "cnstline.bin";
+    case CatalogFile::Boundaries:
+        return "constell.bin";
+    case CatalogFile::Messier:
+        return "messier.bin";
+    case CatalogFile::Ngc:
+        return "deepsky.bin";
+    case CatalogFile::StarNames:
+        return "names.bin";
+    case CatalogFile::Ecliptic:
+        return "eclip.dat";
+    case CatalogFile::MilkyWay:
+        return "milky.bin";
+    case CatalogFile::Magellan:
+        return "magellan.bin";
+    case CatalogFile::Locations:
+        return "location.bin";
+    }
+    return {};
+}
+
+std::string CannotOpenMessage(std::string_view fileName) {
+    std::string message = "Couldn't open file ";
+    message += fileName;
+    message += " !    ";
+    return message;
+}
+
+CatalogLocator::CatalogLocator(const std::filesystem::path& programDir) {
+    std::error_code ec;
+    std::filesystem::path cwd = std::filesystem::current_path(ec);
+    if (!ec) {
+        m_directories.push_back(std::move(cwd));
+    }
+    if (!programDir.empty()) {
+        m_directories.push_back(programDir);
+    }
+}
+
+CatalogLocator::CatalogLocator(std::vector<std::filesystem::path> directories)
+    : m_directories(std::move(directories)) {}
+
+std::optional<std::filesystem::path> CatalogLocator::Find(std::string_view fileName) const {
+    for (const std::filesystem::path& dir : m_directories) {
+        std::filesystem::path candidate = dir / std::filesystem::path(fileName);
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(candidate, ec)) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+void LoadCatalogStream(CatalogFile file, std::istream& in, CatalogStore& store) {
+    switch (file) {
+    case CatalogFile::Stars:
+        LoadInto<kStarRecordSize, StarRecord>(in, store.m_stars, 0, kStarCount, DecodeStarRecord);
+        break;
+    case CatalogFile::Figures:
+        LoadInto<kFigurePointSize, FigurePoint>(in, store.m_figurePoints, kFigurePointFirst,
+                                                kFigurePointCount, DecodeFigurePoint);
+        break;
+    case CatalogFile::Boundaries:
+        LoadInto<kFigurePointSize, FigurePoint>(in, store.m_figurePoints, kBoundaryPointFirst,
+                                                kBoundaryPointCount, DecodeFigurePoint);
+        break;
+    case CatalogFile::Messier:
+        LoadInto<kDeepSkyRecordSize, DeepSkyRecord>(in, store.m_deepSky, 0, kMessierCount,
+                                                    DecodeDeepSkyRecord);
+        break;
+    case CatalogFile::Ngc:
+        LoadInto<kDeepSkyRecordSize, DeepSkyRecord>(in, store.m_deepSky, kNgcFirst, kNgcCount,
+                                                    DecodeDeepSkyRecord);
+        break;
+    case CatalogFile::StarNames:
+        LoadInto<kStarNameRecordSize, StarNameRecord>(in, store.m_starNames, 0, kStarNameCount,
+                                                      DecodeStarNameRecord);
+        break;
+    case CatalogFile::Ecliptic:
+        LoadEcliptic(in, store);
+        break;
+    case CatalogFile::MilkyWay:
+        // The file's first part is drawn from entry 535, its second part from entry 146.
+        LoadInto<kOutlinePointSize, OutlinePoint>(in, store.m_outlinePoints, kMilkyWayFirstFirst,
+                                                  kMilkyWayFirstCount, DecodeOutlinePoint);
+        LoadInto<kOutlinePointSize, OutlinePoint>(in, store.m_outlinePoints, kMilkyWaySecondFirst,
+                                                  kMilkyWaySecondCount, DecodeOutlinePoint);
+        break;
+    case CatalogFile::Magellan:
+        LoadInto<kOutlinePointSize, OutlinePoint>(in, store.m_outlinePoints, kLargeCloudFirst,
+                                                  kLargeCloudCount + kSmallCloudCount,
+                                                  DecodeOutlinePoint);
+        break;
+    case CatalogFile::Locations:
+        LoadInto<kLocationRecordSize, LocationRecord>(in, store.m_locations, 0, kLocationCount,
+                                                      DecodeLocationRecord);
+        break;
+    }
+}
+
+bool LoadCatalogFile(CatalogFile file, const CatalogLocator& locator, CatalogStore& store) {
+    const std::optional<std::filesystem::path> path = locator.Find(CatalogFileName(file));
+    if (!path) {
+        return false;
+    }
+    std::ifstream in(*path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    LoadCatalogStream(file, in, store);
+    return true;
+}
+
+CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locator) {
+    for (CatalogFile file : kCatalogLoadOrder) {
+        if (!LoadCatalogFile(file, locator, store)) {
+            return CatalogLoadResult{file, CannotOpenMessage(CatalogFileName(file))};
+        }
+    }
+    return {};
+}
