@@ -56,14 +56,11 @@ std::optional<PictureHeader> SniffPictureHeader(std::span<const std::byte> bytes
 // True when the declared size lies within the limits above.
 bool PictureSizeAcceptable(const PictureHeader& header);
 
-// The name under which an object's picture is kept: the body's name ("Moon", "Jupiter"), or for a
-// deep-sky object its catalogue prefix joined to its number without a blank ("M31", "NGC7329").
-std::string DeepSkyPictureName(int deepSkyIndex, std::int32_t number);
-
 // The Images/ folder of the program directory; empty when the program directory is not known.
 std::filesystem::path ImagesFolder(const std::filesystem::path& programDir);
 
-// Looks in the Images/ folder of programDir for a file whose name is objectName, a dot, and any
+// Looks in the Images/ folder of programDir for a file whose name is objectName (a body's name as
+// its panel shows it, or a deep-sky object's DeepSkyPictureName such as "M31"), a dot, and any
 // extension. Names are compared without regard to ASCII case, so "moon.JPG" is found for "Moon".
 // When several files match, one whose extension is a picture type wins over one whose extension
 // is not, then an exact-case name wins, then the alphabetically first, so the choice does not

@@ -1,0 +1,66 @@
+// The texts of the three object information panels (star, Solar System body, deep-sky object):
+// the panel's title and its rows, each a label and one or more values, exactly as the panels and
+// `vesperanova --info` show them. Everything is computed once, when a panel opens, from the
+// catalogue tables, the computed bodies and the chart's clock time and place.
+#pragma once
+
+#include "astro/Observer.h"
+#include "astro/SkyDate.h"
+#include "astro/SkyState.h"
+#include "catalog/CatalogStore.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// One row of a panel: a label and its value texts (right ascension and declination have three
+// values, hours or degrees, minutes, seconds; the deep-sky panel's have two).
+struct InfoPanelRow {
+    std::string label;
+    std::vector<std::string> values;
+
+    // The values joined by blanks, as one line shows them.
+    std::string JoinedValues() const;
+    bool operator==(const InfoPanelRow&) const = default;
+};
+
+struct InfoPanelContent {
+    std::string title;
+    std::vector<InfoPanelRow> rows;
+    // The name the object's picture is looked up under (PictureLookup.h); empty for stars.
+    std::string pictureName;
+
+    // The value texts of the row with this label; nullptr when there is none.
+    const InfoPanelRow* Row(std::string_view label) const;
+};
+
+// Altitude and compass azimuth as the panels compute them: the hour angle of the right
+// ascension for the clock time and place (HourAngle), then the horizontal position for the
+// observer's latitude. Degrees.
+struct PanelHorizontal {
+    double altitude = 0.0;
+    double azimuth = 0.0;
+};
+PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const SkyDate& date,
+                                        const Observer& observer);
+
+// Moon's magnitude for its illuminated fraction k (0..1) from the 11-value phase table, linearly
+// interpolated; k outside 0..1 is taken at the nearer end of the table.
+double MoonMagnitude(double illuminatedFraction);
+
+// Star panel "Star": HR number, Bayer, Flamsteed, proper name, right ascension, declination,
+// altitude, azimuth, magnitude, spectral type. starIndex must be below kStarCount.
+InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIndex,
+                                 const SkyDate& date, const Observer& observer);
+
+// Solar System panel, titled with the body's name: right ascension, declination, altitude,
+// azimuth, distances from the Earth and the Sun, magnitude, angular size, illuminated fraction.
+// bodyIndex must be below kBodyCount.
+InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
+                                 const SkyDate& date, const Observer& observer);
+
+// Deep-sky panel "Deep sky object": catalogue number ("M 31", "NGC 7329"), common name, right
+// ascension and declination without seconds, altitude, azimuth, magnitude, type.
+// deepSkyIndex must be below kDeepSkyCount.
+InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t deepSkyIndex,
+                                    const SkyDate& date, const Observer& observer);
