@@ -95,3 +95,4 @@ CommandUiState QueryCommandState(CommandId command, const ChartState& chart);
 
 // The chart-state switch a layer or display command toggles (nullptr for other commands).
 int* SwitchOfCommand(CommandId command, ChartState& chart);
+const int* SwitchOfCommand(CommandId command, const ChartState& chart);

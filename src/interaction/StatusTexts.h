@@ -35,10 +35,4 @@ std::string DatePaneText(const SkyDate& date);
 // Month abbreviation "Jan" .. "Dec" for month 1..12; empty outside.
 std::string_view MonthAbbreviation(int month);
 
-// Right-ascension pane for a position in hours: "RA 05h 30' 00\"" (hours, minutes and seconds
-// truncated, each two digits).
-std::string RightAscensionPaneText(double raHours);
-
-// Declination pane for a position in degrees: "DEC -12° 15' 00\"", "DEC -00° 30' 00\"" (the
-// minus sign kept for values between -1 and 0).
-std::string DeclinationPaneText(double decDegrees);
+// The right-ascension and declination panes follow the pointer: see PointerTracking.h.
