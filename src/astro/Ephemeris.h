@@ -81,6 +81,8 @@ struct Ephemeris {
     double sunDistance = 0.0;       // AU
     double moonParallax = 0.0;      // equatorial horizontal parallax, degrees
     double moonDistance = 0.0;      // km, from the Earth's centre
+    double moonGeocentricRa = 0.0;  // degrees [0, 360), before the observer's parallax
+    double moonGeocentricDec = 0.0; // degrees, before the observer's parallax
     double moonIllumination = 0.0;  // illuminated fraction 0..1
 };
 

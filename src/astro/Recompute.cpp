@@ -1,0 +1,50 @@
+#include "astro/Recompute.h"
+
+#include <cmath>
+
+#include "astro/Angles.h"
+#include "astro/Ephemeris.h"
+#include "astro/ObserverAngles.h"
+#include "catalog/CatalogStore.h"
+
+static_assert(kHorizonRingFirstEntry == kHorizonFirst && kHorizonCount == kHorizonPointCount,
+              "the horizon ring must match its place in the outline table");
+
+namespace {
+
+// The animation runs only while the day count is exact (no century leap-year rule outside).
+constexpr int kAnimationFirstYear = 1901;
+constexpr int kAnimationLastYear = 2099;
+
+} // namespace
+
+RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyDate& skyDate, const Observer& observer,
+                              SkyState& sky, CatalogStore& catalog) {
+    RecomputeOutcome outcome;
+    Ephemeris ephemeris(skyDate, observer);
+    const double jd = ephemeris.JulianDay();
+    ephemeris.SunMeanElements();
+    ephemeris.SunPosition(sky.m_bodies);
+    ephemeris.MoonPosition(
+        sky.m_bodies,
+        HorizonRing(catalog.m_outlinePoints.data() + kHorizonRingFirstEntry, kHorizonPointCount));
+    // The planets depend on neither place nor zone: a new place leaves them where they are.
+    if (form != RecomputeForm::LocationChanged) {
+        for (int planet = 1; planet <= kPlanetCount; ++planet) {
+            ephemeris.PlanetPosition(planet, sky.m_bodies);
+        }
+    }
+    if (form == RecomputeForm::AnimationStep) {
+        outcome.stopAnimation =
+            skyDate.year > kAnimationLastYear || skyDate.year < kAnimationFirstYear;
+    }
+    if (form == RecomputeForm::FirstUpdate || form == RecomputeForm::LocationChanged) {
+        sky.m_dLongitude = SignedLongitude(observer);
+        sky.m_dLatitude = SignedLatitude(observer);
+        sky.m_dSinLat = std::sin(DegToRad(sky.m_dLatitude));
+        sky.m_dCosLat = std::cos(DegToRad(sky.m_dLatitude));
+    }
+    sky.m_dGST = GreenwichSiderealAngle(jd);
+    sky.m_dLST = sky.m_dGST - sky.m_dLongitude;
+    return outcome;
+}
