@@ -32,6 +32,19 @@ ProfileResult LoadSettings(AppSettings& settings, const std::filesystem::path& p
 // file whole; the failure is returned. The profile's directory is created when missing.
 ProfileResult SaveSettings(const AppSettings& settings, const std::filesystem::path& profilePath);
 
+// The same two steps on the profile's text (what LoadSettings reads from the file, what
+// SaveSettings writes to it). SettingsToText keeps every section and key of oldText that is not
+// one of ours.
+void LoadSettingsFromText(AppSettings& settings, const std::string& text);
+std::string SettingsToText(const AppSettings& settings, const std::string& oldText);
+
+// Number texts of the profile. Reading: leading blanks skipped, the longest number at the start
+// taken, a text that is not a finite number reads as 0 ("6.5x" is 6.5, "abc" and "nan" are 0).
+// Writing: fixed-point with `decimals` decimals, blank-padded on the left to 4 characters
+// ("18.00", "0.0000", " 1.0"). Both always use a decimal point, whatever the user's locale.
+double ParseProfileNumber(const std::string& text);
+std::string FormatProfileNumber(double value, int decimals);
+
 // The defaults of a first run (what LoadSettings gives without a profile).
 AppSettings DefaultSettings();
 

@@ -1,0 +1,34 @@
+#include "settings/ProgramDir.h"
+
+#include <system_error>
+#include <vector>
+
+namespace {
+
+// The catalogue file whose presence marks a data directory.
+constexpr const char* kMarkerFile = "bsc5.big";
+
+bool HoldsCatalogue(const std::filesystem::path& dir) {
+    std::error_code ec;
+    return !dir.empty() && std::filesystem::is_regular_file(dir / kMarkerFile, ec);
+}
+
+} // namespace
+
+std::string FindProgramDir(const std::filesystem::path& executablePath) {
+    std::vector<std::filesystem::path> candidates = {VN_INSTALL_DATA_DIR, VN_SOURCE_DATA_DIR};
+    std::error_code ec;
+    std::filesystem::path exe = executablePath;
+    if (exe.empty()) {
+        exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    }
+    if (!exe.empty()) {
+        candidates.push_back(exe.parent_path().parent_path() / "share" / "vesperanova");
+    }
+    for (const std::filesystem::path& dir : candidates) {
+        if (HoldsCatalogue(dir)) {
+            return dir.lexically_normal().string();
+        }
+    }
+    return {};
+}

@@ -1,0 +1,343 @@
+#include "settings/Profile.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A private directory for one test, removed afterwards.
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "vn-settings-XXXXXX").string();
+        m_path = mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(m_path, ec);
+    }
+    const fs::path& path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+AppSettings FromText(const std::string& text) {
+    AppSettings s;
+    LoadSettingsFromText(s, text);
+    return s;
+}
+
+TEST(Profile, FirstRunWithoutProfileGivesTheDefaults) {
+    TempDir dir;
+    AppSettings s;
+    ASSERT_TRUE(LoadSettings(s, dir.path() / "missing" / "nocta.ini"));
+    EXPECT_EQ(s.HorizonView, 0);
+    EXPECT_EQ(s.Level, 2);
+    EXPECT_EQ(s.TurnX, 18.0);
+    EXPECT_EQ(s.TurnY, 0);
+    EXPECT_EQ(s.b, 0.0f);
+    const int switches[] = {s.Coordinations, s.Boundaries,   s.Constelations, s.DeepSky,
+                            s.StarNames,     s.DeepSkyNames, s.Ecliptic,      s.Horizon,
+                            s.MilkyWay,      s.SolarSystem,  s.SolSysLabels};
+    const int expected[] = {0, 1, 0, 1, 0, 1, 1, 1, 1, 1, 1};
+    for (std::size_t i = 0; i < std::size(switches); ++i) {
+        EXPECT_EQ(switches[i], expected[i]) << "switch " << i;
+    }
+    EXPECT_EQ(StarLimitFromCode(s.StarLimit), 7.5);
+    EXPECT_EQ(DeepSkyLimitFromCode(s.DeepSkyLimit), 11.0);
+    EXPECT_EQ(s.AutoMode, 0);
+    EXPECT_EQ(s.ColoredStars, 1);
+    EXPECT_EQ(s.ColoredSky, 0);
+    EXPECT_EQ(s.NightVision, 0);
+    EXPECT_EQ(s.Observer.Location, "Poland:Krakow");
+    EXPECT_EQ(s.Observer.LongDeg, 19);
+    EXPECT_EQ(s.Observer.LongMin, 55);
+    EXPECT_EQ(s.Observer.EW, "E");
+    EXPECT_EQ(s.Observer.LatDeg, 50);
+    EXPECT_EQ(s.Observer.LatMin, 2);
+    EXPECT_EQ(s.Observer.NS, "N");
+    EXPECT_EQ(s.Observer.TimeZone, 1.0f);
+    EXPECT_TRUE(s.ProgramDir.empty());
+    EXPECT_EQ(s, DefaultSettings());
+}
+
+TEST(Profile, LimitCodesRoundTrip) {
+    struct Case {
+        double limit;
+        int code;
+        double readBack;
+    };
+    const Case stars[] = {{6.0, 10, 6.0}, {7.5, 11, 7.5}, {9.0, 11, 7.5},
+                          {6.5, 11, 7.5}, {1.0, 0, 1.0},  {2.5, 3, 2.5}};
+    for (const Case& c : stars) {
+        EXPECT_EQ(StarLimitToCode(c.limit), c.code) << c.limit;
+        EXPECT_EQ(StarLimitFromCode(c.code), c.readBack) << c.limit;
+    }
+    // The dialog stores its last slider position as 13: every star, like 11.
+    EXPECT_EQ(StarLimitFromCode(13), 7.5);
+    const Case deepSky[] = {{9.0, 3, 9.0}, {6.0, 0, 6.0}, {13.0, 7, 13.0}, {8.5, 2, 8.0}};
+    for (const Case& c : deepSky) {
+        EXPECT_EQ(DeepSkyLimitToCode(c.limit), c.code) << c.limit;
+        EXPECT_EQ(DeepSkyLimitFromCode(c.code), c.readBack) << c.limit;
+    }
+}
+
+TEST(Profile, NumberTexts) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case cases[] = {
+        {"  6.50", 6.5}, {"18", 18.0},   {"-3.25", -3.25}, {"+2", 2.0},
+        {"6.5abc", 6.5}, {"abc", 0.0},   {"", 0.0},        {"nan", 0.0},
+        {"inf", 0.0},    {"1e999", 0.0}, {"\t-0.5", -0.5}, {"1,5", 1.0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseProfileNumber(c.text), c.value) << '"' << c.text << '"';
+    }
+    EXPECT_EQ(FormatProfileNumber(18.0, 2), "18.00");
+    EXPECT_EQ(FormatProfileNumber(0.0, 4), "0.0000");
+    EXPECT_EQ(FormatProfileNumber(1.0, 1), " 1.0");
+    EXPECT_EQ(FormatProfileNumber(-5.5, 1), "-5.5");
+    EXPECT_EQ(FormatProfileNumber(2.54, 1), " 2.5");
+    EXPECT_EQ(FormatProfileNumber(1234.567, 1), "1234.6");
+}
+
+TEST(Profile, TurnXTextsAsTheProfileHoldsThem) {
+    EXPECT_EQ(FromText("[Settings]\nTurnX=\"  6.50\"\n").TurnX, 6.5);
+    EXPECT_EQ(FromText("[Settings]\nTurnX=  6.50\n").TurnX, 6.5);
+    EXPECT_EQ(FromText("[Settings]\nTurnX=east\n").TurnX, 0.0);
+    EXPECT_EQ(FromText("[Settings]\nTurnX=nan\nb=inf\n").b, 0.0f);
+}
+
+TEST(Profile, OutOfRangeValuesAreBroughtIntoRange) {
+    const AppSettings s = FromText("[Settings]\n"
+                                   "HorizonView=7\nLevel=40\nTurnX=30.5\nTurnY=-200\n"
+                                   "Boundaries=5\nDeepSky=-1\nStarLimit=13\nDeepSkyLimit=99\n"
+                                   "AutoMode=2\nb=-20\nNightVision=3\n"
+                                   "[Location]\nTimeZone=nan\n");
+    EXPECT_EQ(s.HorizonView, 1);
+    EXPECT_EQ(s.Level, 11);
+    EXPECT_DOUBLE_EQ(s.TurnX, 6.5); // one whole turn less: the same chart
+    EXPECT_EQ(s.TurnY, -90);
+    EXPECT_EQ(s.Boundaries, 1);
+    EXPECT_EQ(s.DeepSky, 1);
+    EXPECT_EQ(s.StarLimit, 11);
+    EXPECT_EQ(s.DeepSkyLimit, 7);
+    EXPECT_EQ(s.AutoMode, 1);
+    EXPECT_FLOAT_EQ(s.b, -5.0f);
+    EXPECT_EQ(s.NightVision, 1);
+    EXPECT_EQ(s.Observer.TimeZone, 0.0f);
+
+    const AppSettings low = FromText("[Settings]\nLevel=-3\nTurnY=91\nStarLimit=-4\n"
+                                     "DeepSkyLimit=-1\nTurnX=-24\n[Location]\nTimeZone=99\n");
+    EXPECT_EQ(low.Level, 0);
+    EXPECT_EQ(low.TurnY, 90);
+    EXPECT_EQ(low.StarLimit, 0);
+    EXPECT_EQ(low.DeepSkyLimit, 0);
+    EXPECT_GT(low.TurnX, -24.0);
+    EXPECT_EQ(low.Observer.TimeZone, 14.0f);
+}
+
+TEST(Profile, IntegerTexts) {
+    // Not a number: the key's default. Beyond 32 bits: held at the end, then clamped.
+    const AppSettings s = FromText("[Settings]\nLevel=x\nTurnY= 45 degrees\nDeepSkyLimit=+3\n"
+                                   "[Location]\nLongDeg=99999999999999\n");
+    EXPECT_EQ(s.Level, 2);
+    EXPECT_EQ(s.TurnY, 45);
+    EXPECT_EQ(s.DeepSkyLimit, 3);
+    EXPECT_EQ(s.Observer.LongDeg, 2147483647);
+}
+
+TEST(Profile, WrittenFileHasEveryKeyInOrderAndTheProfilesNumberForms) {
+    TempDir dir;
+    const fs::path path = dir.path() / "sub" / "dir" / "nocta.ini";
+    ASSERT_TRUE(SaveSettings(DefaultSettings(), path)); // creates the folders
+    const std::string text = ReadFile(path);
+    const char* const order[] = {
+        "[Settings]",
+        "HorizonView=0",
+        "Level=2",
+        "TurnX=18.00",
+        "TurnY=0",
+        "Coordinations=0",
+        "Boundaries=1",
+        "Constelations=0",
+        "DeepSky=1",
+        "StarNames=0",
+        "DeepSkyNames=1",
+        "Ecliptic=1",
+        "Horizon=1",
+        "MilkyWay=1",
+        "SolarSystem=1",
+        "SolSysLabels=1",
+        "StarLimit=11",
+        "DeepSkyLimit=5",
+        "ColoredStars=1",
+        "ColoredSky=0",
+        "AutoMode=0",
+        "b=0.0000",
+        "NightVision=0",
+        "[Location]",
+        "Location=Poland:Krakow",
+        "LongDeg=19",
+        "LongMin=55",
+        "EW=E",
+        "LatDeg=50",
+        "LatMin=2",
+        "NS=N",
+        "TimeZone=\" 1.0\"",
+    };
+    std::size_t at = 0;
+    for (const char* line : order) {
+        const std::size_t found = text.find(std::string(line) + "\n", at);
+        ASSERT_NE(found, std::string::npos) << line << " missing or out of order in\n" << text;
+        at = found;
+    }
+    AppSettings back;
+    ASSERT_TRUE(LoadSettings(back, path));
+    EXPECT_EQ(back, DefaultSettings());
+}
+
+TEST(Profile, RoundTripOfChangedSettings) {
+    TempDir dir;
+    const fs::path path = dir.path() / "nocta.ini";
+    AppSettings s = DefaultSettings();
+    s.HorizonView = 1;
+    s.Level = 7;
+    s.TurnX = -6.5;
+    s.TurnY = -35;
+    s.b = 10.0f;
+    s.StarNames = 1;
+    s.StarLimit = StarLimitToCode(6.0);
+    s.DeepSkyLimit = DeepSkyLimitToCode(9.0);
+    s.NightVision = 1;
+    s.Observer = {"Chile: Santiago de Chile", 70, 40, "W", 33, 27, "S", -4.0f};
+    ASSERT_TRUE(SaveSettings(s, path));
+    AppSettings back;
+    ASSERT_TRUE(LoadSettings(back, path));
+    EXPECT_EQ(back, s);
+    EXPECT_EQ(StarLimitFromCode(back.StarLimit), 6.0);
+    EXPECT_EQ(DeepSkyLimitFromCode(back.DeepSkyLimit), 9.0);
+}
+
+TEST(Profile, SavingKeepsTheRecentFileListAndForeignKeys) {
+    TempDir dir;
+    const fs::path path = dir.path() / "nocta.ini";
+    WriteFile(path, "[Recent File List]\nFile1=/home/me/m31 picture.jpg\nFile2=/tmp/x.png\n"
+                    "[Settings]\nPreviewPages=2\nLevel=5\n");
+    AppSettings s = DefaultSettings();
+    s.Level = 9;
+    ASSERT_TRUE(SaveSettings(s, path));
+    const std::string text = ReadFile(path);
+    EXPECT_LT(text.find("[Settings]"), text.find("[Location]"));
+    EXPECT_NE(text.find("Level=9\n"), std::string::npos);
+    EXPECT_EQ(text.find("Level=5"), std::string::npos);
+    EXPECT_NE(text.find("PreviewPages=2\n"), std::string::npos);
+    EXPECT_NE(text.find("File1=/home/me/m31 picture.jpg\n"), std::string::npos);
+    EXPECT_NE(text.find("File2=/tmp/x.png\n"), std::string::npos);
+    // No temporary file is left beside the profile.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(Profile, FailedWriteIsReportedAndLeavesTheOldFileWhole) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not stop root";
+    }
+    TempDir dir;
+    const fs::path path = dir.path() / "nocta.ini";
+    WriteFile(path, "[Settings]\nLevel=5\n");
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const ProfileResult result = SaveSettings(DefaultSettings(), path);
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    EXPECT_FALSE(result);
+    EXPECT_NE(result.error.find("nocta.ini"), std::string::npos) << result.error;
+    EXPECT_EQ(ReadFile(path), "[Settings]\nLevel=5\n");
+}
+
+TEST(Profile, UnreadableProfileGivesDefaultsAndAnErrorAndIsNotOverwritten) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not stop root";
+    }
+    TempDir dir;
+    const fs::path path = dir.path() / "nocta.ini";
+    WriteFile(path, "[Settings]\nLevel=5\n");
+    fs::permissions(path, fs::perms::none);
+    AppSettings s;
+    EXPECT_FALSE(LoadSettings(s, path));
+    EXPECT_EQ(s, DefaultSettings());
+    EXPECT_FALSE(SaveSettings(DefaultSettings(), path));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadFile(path), "[Settings]\nLevel=5\n");
+}
+
+TEST(Profile, WriteBelowAFileIsReported) {
+    TempDir dir;
+    WriteFile(dir.path() / "plain", "not a folder");
+    const ProfileResult result =
+        SaveSettings(DefaultSettings(), dir.path() / "plain" / "nocta.ini");
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(result.error.empty());
+}
+
+TEST(Profile, ProfileThatIsNoFileGivesDefaultsAndAnErrorAndIsLeftAlone) {
+    TempDir dir;
+    const fs::path path = dir.path() / "nocta.ini";
+    fs::create_directory(path);
+    WriteFile(path / "keep", "x");
+    AppSettings s;
+    EXPECT_FALSE(LoadSettings(s, path));
+    EXPECT_EQ(s, DefaultSettings());
+    EXPECT_FALSE(SaveSettings(DefaultSettings(), path));
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_EQ(ReadFile(path / "keep"), "x");
+}
+
+TEST(Profile, DefaultPathFollowsXdgConfigHome) {
+    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = oldXdg ? oldXdg : "";
+    setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
+    EXPECT_EQ(DefaultProfilePath(), fs::path("/tmp/cfg/vesperanova/nocta.ini"));
+    setenv("XDG_CONFIG_HOME", "relative/dir", 1); // not absolute: ignored
+    const char* home = std::getenv("HOME");
+    if (home != nullptr) {
+        EXPECT_EQ(DefaultProfilePath(), fs::path(home) / ".config/vesperanova/nocta.ini");
+    }
+    if (oldXdg) {
+        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    } else {
+        unsetenv("XDG_CONFIG_HOME");
+    }
+}
+
+TEST(Profile, PlaceNamesKeepTheirText) {
+    AppSettings s = DefaultSettings();
+    s.Observer.Location = "  Polska: Kraków $HOME \\ \"x\"";
+    const AppSettings back = FromText(SettingsToText(s, ""));
+    EXPECT_EQ(back.Observer.Location, s.Observer.Location);
+}
+
+} // namespace
