@@ -1,0 +1,556 @@
+#include "chart/CairoSurface.h"
+
+#include <cairo.h>
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// One-pixel dashed pens: this many pixels drawn, then this many skipped.
+constexpr int kDashOn = 18;
+constexpr int kDashOff = 6;
+constexpr int kDashPeriod = kDashOn + kDashOff;
+
+// The layout cache is dropped when it grows past this many texts (a frame draws a few hundred
+// distinct labels; the bound only guards against unbounded growth).
+constexpr std::size_t kMaxCachedLayouts = 4096;
+
+std::uint32_t PackRgb(Rgb c) {
+    return 0xFF000000u | (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b;
+}
+
+// "Arial" is drawn with the metric-compatible Liberation Sans.
+std::string FontFamily(const std::string& face) {
+    if (face == "Arial" || face.empty()) {
+        return "Liberation Sans";
+    }
+    return face;
+}
+
+} // namespace
+
+struct CairoSurface::LayoutCache {
+    std::unordered_map<std::string, PangoLayout*> layouts;
+    // Cell height (ascent + descent) per pixel of font size, per family.
+    std::unordered_map<std::string, double> cellRatio;
+
+    ~LayoutCache() { Clear(); }
+    void Clear() {
+        for (auto& entry : layouts) {
+            g_object_unref(entry.second);
+        }
+        layouts.clear();
+    }
+};
+
+CairoSurface::CairoSurface(cairo_t* cr, int width, int height)
+    : m_cr(cairo_reference(cr)), m_width(width), m_height(height),
+      m_layouts(std::make_unique<LayoutCache>()) {
+    cairo_set_antialias(m_cr, CAIRO_ANTIALIAS_NONE);
+    cairo_set_line_cap(m_cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(m_cr, CAIRO_LINE_JOIN_MITER);
+
+    cairo_surface_t* target = cairo_get_target(m_cr);
+    cairo_matrix_t matrix;
+    cairo_get_matrix(m_cr, &matrix);
+    double offsetX = 0.0;
+    double offsetY = 0.0;
+    cairo_surface_get_device_offset(target, &offsetX, &offsetY);
+    const bool identity = matrix.xx == 1.0 && matrix.yy == 1.0 && matrix.xy == 0.0 &&
+                          matrix.yx == 0.0 && matrix.x0 == 0.0 && matrix.y0 == 0.0 &&
+                          offsetX == 0.0 && offsetY == 0.0;
+    if (identity && cairo_surface_get_type(target) == CAIRO_SURFACE_TYPE_IMAGE) {
+        const cairo_format_t format = cairo_image_surface_get_format(target);
+        if (format == CAIRO_FORMAT_RGB24 || format == CAIRO_FORMAT_ARGB32) {
+            cairo_surface_flush(target);
+            m_pixels = cairo_image_surface_get_data(target);
+            m_stride = cairo_image_surface_get_stride(target);
+            m_width = std::min(m_width, cairo_image_surface_get_width(target));
+            m_height = std::min(m_height, cairo_image_surface_get_height(target));
+        }
+    }
+}
+
+CairoSurface::~CairoSurface() {
+    Flush();
+    m_layouts.reset();
+    cairo_destroy(m_cr);
+}
+
+void CairoSurface::Flush() {
+    BeginCairo();
+}
+
+void CairoSurface::BeginDirect() {
+    if (!m_directActive) {
+        cairo_surface_flush(cairo_get_target(m_cr));
+        m_directActive = true;
+    }
+}
+
+void CairoSurface::BeginCairo() {
+    if (m_directActive) {
+        cairo_surface_mark_dirty(cairo_get_target(m_cr));
+        m_directActive = false;
+    }
+}
+
+void CairoSurface::OnStateChanged() {
+    m_dashPhase = 0;
+}
+
+void CairoSurface::SetSource(Rgb c) {
+    cairo_set_source_rgb(m_cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+}
+
+void CairoSurface::PutPixel(int x, int y, std::uint32_t value) {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
+        return;
+    }
+    auto* row =
+        reinterpret_cast<std::uint32_t*>(m_pixels + static_cast<std::ptrdiff_t>(y) * m_stride);
+    row[x] = value;
+}
+
+void CairoSurface::SetPixel(int x, int y, Rgb colour) {
+    if (m_pixels) {
+        BeginDirect();
+        PutPixel(x, y, PackRgb(colour));
+        return;
+    }
+    BeginCairo();
+    SetSource(colour);
+    cairo_rectangle(m_cr, x, y, 1, 1);
+    cairo_fill(m_cr);
+}
+
+// Bresenham's line from (x0, y0) up to but not including (x1, y1), in the pen's colour and dash
+// pattern; the dash phase runs on from line to line while the pen stays selected.
+void CairoSurface::RasterLine(int x0, int y0, int x1, int y1) {
+    const std::uint32_t value = PackRgb(m_state.pen.colour);
+    const bool dashed = m_state.pen.style == PenStyle::Dash;
+    const int dx = std::abs(x1 - x0);
+    const int dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1;
+    const int sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    int x = x0;
+    int y = y0;
+    // Safety valve: a line has at most max(|dx|, |dy|) pixels before its end point.
+    for (int steps = std::max(dx, -dy); steps > 0; --steps) {
+        if (!dashed || m_dashPhase < kDashOn) {
+            PutPixel(x, y, value);
+        }
+        if (dashed) {
+            m_dashPhase = (m_dashPhase + 1) % kDashPeriod;
+        }
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void CairoSurface::StrokePath() {
+    const Pen& pen = m_state.pen;
+    SetSource(pen.colour);
+    cairo_set_line_width(m_cr, std::max(1, pen.width));
+    if (pen.width > 1) {
+        cairo_set_line_cap(m_cr, CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(m_cr, CAIRO_LINE_JOIN_ROUND);
+    }
+    if (pen.style == PenStyle::Dash) {
+        const double dashes[2] = {kDashOn, kDashOff};
+        cairo_set_dash(m_cr, dashes, 2, 0.0);
+    }
+    cairo_stroke(m_cr);
+    cairo_set_dash(m_cr, nullptr, 0, 0.0);
+    cairo_set_line_cap(m_cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(m_cr, CAIRO_LINE_JOIN_MITER);
+}
+
+void CairoSurface::Line(int x0, int y0, int x1, int y1) {
+    const Pen& pen = m_state.pen;
+    if (pen.style == PenStyle::Null) {
+        return;
+    }
+    if (m_pixels && pen.width <= 1) {
+        BeginDirect();
+        RasterLine(x0, y0, x1, y1);
+        return;
+    }
+    BeginCairo();
+    cairo_move_to(m_cr, x0 + 0.5, y0 + 0.5);
+    cairo_line_to(m_cr, x1 + 0.5, y1 + 0.5);
+    StrokePath();
+}
+
+void CairoSurface::Polyline(std::span<const PixelPoint> points) {
+    const Pen& pen = m_state.pen;
+    if (points.size() < 2 || pen.style == PenStyle::Null) {
+        return;
+    }
+    if (m_pixels && pen.width <= 1) {
+        BeginDirect();
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            RasterLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+        }
+        return;
+    }
+    BeginCairo();
+    cairo_move_to(m_cr, points[0].x + 0.5, points[0].y + 0.5);
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        cairo_line_to(m_cr, points[i].x + 0.5, points[i].y + 0.5);
+    }
+    StrokePath();
+}
+
+void CairoSurface::Polygon(std::span<const PixelPoint> points) {
+    if (points.size() < 2) {
+        return;
+    }
+    if (m_state.brush.style != BrushStyle::Null && points.size() >= 3) {
+        BeginCairo();
+        cairo_move_to(m_cr, points[0].x + 0.5, points[0].y + 0.5);
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            cairo_line_to(m_cr, points[i].x + 0.5, points[i].y + 0.5);
+        }
+        cairo_close_path(m_cr);
+        cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_EVEN_ODD);
+        SetSource(m_state.brush.colour);
+        cairo_fill(m_cr);
+        cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
+    }
+    if (m_state.pen.style == PenStyle::Null) {
+        return;
+    }
+    std::vector<PixelPoint> closed(points.begin(), points.end());
+    closed.push_back(points.front());
+    Polyline(closed);
+}
+
+void CairoSurface::Ellipse(int left, int top, int right, int bottom) {
+    if (right < left) {
+        std::swap(left, right);
+    }
+    if (bottom < top) {
+        std::swap(top, bottom);
+    }
+    const double cx = (left + right) / 2.0;
+    const double cy = (top + bottom) / 2.0;
+    const double rx = (right - left) / 2.0;
+    const double ry = (bottom - top) / 2.0;
+    if (rx <= 0.0 || ry <= 0.0) {
+        return;
+    }
+    BeginCairo();
+    const auto addEllipse = [&](double ex, double ey) {
+        if (ex <= 0.0 || ey <= 0.0) {
+            return;
+        }
+        cairo_save(m_cr);
+        cairo_translate(m_cr, cx, cy);
+        cairo_scale(m_cr, ex, ey);
+        cairo_new_sub_path(m_cr);
+        cairo_arc(m_cr, 0.0, 0.0, 1.0, 0.0, 2.0 * M_PI);
+        cairo_close_path(m_cr);
+        cairo_restore(m_cr);
+    };
+    const Pen& pen = m_state.pen;
+    const bool fill = m_state.brush.style != BrushStyle::Null;
+    const double w = std::max(1, pen.width);
+    const double inset = pen.style == PenStyle::Null ? 0.0 : w;
+    if (fill) {
+        addEllipse(rx - inset, ry - inset);
+        SetSource(m_state.brush.colour);
+        cairo_fill(m_cr);
+    }
+    if (pen.style == PenStyle::Solid) {
+        // The outline is the ring between the box's ellipse and one a pen width inside it.
+        addEllipse(rx, ry);
+        addEllipse(rx - w, ry - w);
+        cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_EVEN_ODD);
+        SetSource(pen.colour);
+        cairo_fill(m_cr);
+        cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
+    } else if (pen.style == PenStyle::Dash) {
+        addEllipse(rx - w / 2.0, ry - w / 2.0);
+        StrokePath();
+    }
+}
+
+void CairoSurface::Rectangle(int left, int top, int right, int bottom) {
+    if (right < left) {
+        std::swap(left, right);
+    }
+    if (bottom < top) {
+        std::swap(top, bottom);
+    }
+    if (right == left || bottom == top) {
+        return;
+    }
+    BeginCairo();
+    const Pen& pen = m_state.pen;
+    if (pen.style == PenStyle::Null) {
+        // Without a pen the filled area is one pixel smaller on the right and bottom.
+        if (m_state.brush.style != BrushStyle::Null && right - left > 1 && bottom - top > 1) {
+            SetSource(m_state.brush.colour);
+            cairo_rectangle(m_cr, left, top, right - left - 1, bottom - top - 1);
+            cairo_fill(m_cr);
+        }
+        return;
+    }
+    if (m_state.brush.style != BrushStyle::Null) {
+        SetSource(m_state.brush.colour);
+        cairo_rectangle(m_cr, left, top, right - left, bottom - top);
+        cairo_fill(m_cr);
+    }
+    if (pen.style == PenStyle::Solid && pen.width <= 1) {
+        SetSource(pen.colour);
+        const int w = right - left;
+        const int h = bottom - top;
+        cairo_rectangle(m_cr, left, top, w, 1);
+        cairo_rectangle(m_cr, left, bottom - 1, w, 1);
+        cairo_rectangle(m_cr, left, top, 1, h);
+        cairo_rectangle(m_cr, right - 1, top, 1, h);
+        cairo_fill(m_cr);
+        return;
+    }
+    const PixelPoint corners[5] = {
+        {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
+    Polyline(corners);
+}
+
+void CairoSurface::FillRect(const PixelRect& rect, Rgb colour) {
+    if (rect.Width() <= 0 || rect.Height() <= 0) {
+        return;
+    }
+    BeginCairo();
+    SetSource(colour);
+    cairo_rectangle(m_cr, rect.left, rect.top, rect.Width(), rect.Height());
+    cairo_fill(m_cr);
+}
+
+PangoLayout* CairoSurface::LayoutFor(std::string_view text) {
+    const Font& font = m_state.font;
+    std::string key = font.face;
+    key += '\x1f';
+    key += std::to_string(font.height);
+    key += '\x1f';
+    key += std::to_string(font.weight);
+    key += font.italic ? "\x1fi\x1f" : "\x1fn\x1f";
+    key += text;
+    auto found = m_layouts->layouts.find(key);
+    if (found != m_layouts->layouts.end()) {
+        return found->second;
+    }
+    if (m_layouts->layouts.size() >= kMaxCachedLayouts) {
+        m_layouts->Clear();
+    }
+
+    const std::string family = FontFamily(font.face);
+    PangoLayout* layout = pango_cairo_create_layout(m_cr);
+    PangoFontDescription* desc = pango_font_description_new();
+    pango_font_description_set_family(desc, family.c_str());
+    pango_font_description_set_weight(desc, static_cast<PangoWeight>(font.weight));
+    pango_font_description_set_style(desc, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+
+    // The requested height is the cell (ascent + descent); find the size that gives it.
+    auto ratio = m_layouts->cellRatio.find(family);
+    if (ratio == m_layouts->cellRatio.end()) {
+        constexpr int kProbeSize = 1000;
+        pango_font_description_set_absolute_size(desc, kProbeSize * PANGO_SCALE);
+        PangoFontMetrics* metrics =
+            pango_context_get_metrics(pango_layout_get_context(layout), desc, nullptr);
+        double cell = 1.15;
+        if (metrics) {
+            const int ascent = pango_font_metrics_get_ascent(metrics);
+            const int descent = pango_font_metrics_get_descent(metrics);
+            if (ascent + descent > 0) {
+                cell = static_cast<double>(ascent + descent) / PANGO_SCALE / kProbeSize;
+            }
+            pango_font_metrics_unref(metrics);
+        }
+        ratio = m_layouts->cellRatio.emplace(family, cell).first;
+    }
+    const double size = std::max(1, font.height) / ratio->second;
+    pango_font_description_set_absolute_size(desc, size * PANGO_SCALE);
+    pango_layout_set_font_description(layout, desc);
+    pango_font_description_free(desc);
+    pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+    m_layouts->layouts.emplace(std::move(key), layout);
+    return layout;
+}
+
+TextExtent CairoSurface::MeasureText(std::string_view text) {
+    PangoLayout* layout = LayoutFor(text);
+    PangoRectangle logical{};
+    pango_layout_get_pixel_extents(layout, nullptr, &logical);
+    return TextExtent{logical.width, logical.height};
+}
+
+void CairoSurface::Text(int x, int y, std::string_view text) {
+    if (text.empty()) {
+        return;
+    }
+    PangoLayout* layout = LayoutFor(text);
+    BeginCairo();
+    if (m_state.backgroundMode == BackgroundMode::Opaque) {
+        PangoRectangle logical{};
+        pango_layout_get_pixel_extents(layout, nullptr, &logical);
+        SetSource(m_state.backgroundColour);
+        cairo_rectangle(m_cr, x, y, logical.width, logical.height);
+        cairo_fill(m_cr);
+    }
+    SetSource(m_state.textColour);
+    cairo_move_to(m_cr, x, y);
+    pango_cairo_show_layout(m_cr, layout);
+    cairo_new_path(m_cr);
+}
+
+void CairoSurface::DrawIcon(const IconPicture& icon, int x, int y, int w, int h) {
+    if (icon.width <= 0 || icon.height <= 0 || w == 0 || h == 0 ||
+        icon.pixels.size() < static_cast<std::size_t>(icon.width * icon.height)) {
+        return;
+    }
+    const bool hasMask = icon.opaque.size() >= icon.pixels.size();
+    if (m_pixels && std::abs(w) == icon.width && std::abs(h) == icon.height) {
+        BeginDirect();
+        const int left = w < 0 ? x + w : x;
+        const int top = h < 0 ? y + h : y;
+        for (int row = 0; row < icon.height; ++row) {
+            const int srcRow = h < 0 ? icon.height - 1 - row : row;
+            for (int col = 0; col < icon.width; ++col) {
+                const int srcCol = w < 0 ? icon.width - 1 - col : col;
+                const std::size_t i = static_cast<std::size_t>(srcRow * icon.width + srcCol);
+                if (hasMask && icon.opaque[i] == 0) {
+                    continue;
+                }
+                PutPixel(left + col, top + row, PackRgb(icon.pixels[i]));
+            }
+        }
+        return;
+    }
+    BeginCairo();
+    cairo_surface_t* image =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, icon.width, icon.height);
+    cairo_surface_flush(image);
+    std::uint8_t* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    for (int row = 0; row < icon.height; ++row) {
+        auto* out = reinterpret_cast<std::uint32_t*>(data + row * stride);
+        for (int col = 0; col < icon.width; ++col) {
+            const std::size_t i = static_cast<std::size_t>(row * icon.width + col);
+            out[col] = hasMask && icon.opaque[i] == 0 ? 0u : PackRgb(icon.pixels[i]);
+        }
+    }
+    cairo_surface_mark_dirty(image);
+    cairo_save(m_cr);
+    cairo_translate(m_cr, x, y);
+    cairo_scale(m_cr, static_cast<double>(w) / icon.width, static_cast<double>(h) / icon.height);
+    cairo_set_source_surface(m_cr, image, 0.0, 0.0);
+    cairo_pattern_set_filter(cairo_get_source(m_cr), CAIRO_FILTER_NEAREST);
+    cairo_rectangle(m_cr, 0, 0, icon.width, icon.height);
+    cairo_fill(m_cr);
+    cairo_restore(m_cr);
+    cairo_surface_destroy(image);
+}
+
+void CairoSurface::DrawMonoBitmap(const MonoBitmap& bitmap, int x, int y, int w, int h, Rgb ink,
+                                  Rgb paper) {
+    if (bitmap.width <= 0 || bitmap.height <= 0 || w == 0 || h == 0 ||
+        bitmap.bits.size() < static_cast<std::size_t>(bitmap.width * bitmap.height)) {
+        return;
+    }
+    BeginCairo();
+    cairo_surface_t* image =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, bitmap.width, bitmap.height);
+    cairo_surface_flush(image);
+    std::uint8_t* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    for (int row = 0; row < bitmap.height; ++row) {
+        auto* out = reinterpret_cast<std::uint32_t*>(data + row * stride);
+        for (int col = 0; col < bitmap.width; ++col) {
+            const bool set = bitmap.bits[static_cast<std::size_t>(row * bitmap.width + col)] != 0;
+            out[col] = PackRgb(set ? ink : paper);
+        }
+    }
+    cairo_surface_mark_dirty(image);
+    cairo_save(m_cr);
+    cairo_translate(m_cr, x, y);
+    cairo_scale(m_cr, static_cast<double>(w) / bitmap.width,
+                static_cast<double>(h) / bitmap.height);
+    cairo_set_source_surface(m_cr, image, 0.0, 0.0);
+    cairo_pattern_set_filter(cairo_get_source(m_cr), CAIRO_FILTER_NEAREST);
+    cairo_rectangle(m_cr, 0, 0, bitmap.width, bitmap.height);
+    cairo_fill(m_cr);
+    cairo_restore(m_cr);
+    cairo_surface_destroy(image);
+}
+
+// --- CairoImageSurface
+
+namespace {
+cairo_t* NewImageContext(cairo_surface_t* image) {
+    return cairo_create(image);
+}
+} // namespace
+
+CairoImageSurface::CairoImageSurface(int width, int height)
+    : CairoImageSurface(
+          cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(1, width), std::max(1, height)),
+          std::max(1, width), std::max(1, height)) {}
+
+CairoImageSurface::CairoImageSurface(cairo_surface_t* image, int width, int height)
+    : CairoSurface(NewImageContext(image), width, height), m_image(image) {
+    // The base took its own reference to the context; drop the one made for it.
+    cairo_destroy(Context());
+}
+
+CairoImageSurface::~CairoImageSurface() {
+    Flush();
+    // The base destructor releases the context, which still references the image.
+    cairo_surface_destroy(m_image);
+}
+
+cairo_surface_t* CairoImageSurface::Image() {
+    Flush();
+    cairo_surface_flush(m_image);
+    return m_image;
+}
+
+Rgb CairoImageSurface::PixelAt(int x, int y) {
+    cairo_surface_t* image = Image();
+    if (x < 0 || y < 0 || x >= cairo_image_surface_get_width(image) ||
+        y >= cairo_image_surface_get_height(image)) {
+        return kBlack;
+    }
+    const std::uint8_t* data = cairo_image_surface_get_data(image);
+    const auto* row =
+        reinterpret_cast<const std::uint32_t*>(data + y * cairo_image_surface_get_stride(image));
+    const std::uint32_t v = row[x];
+    return Rgb{static_cast<std::uint8_t>((v >> 16) & 0xFF),
+               static_cast<std::uint8_t>((v >> 8) & 0xFF), static_cast<std::uint8_t>(v & 0xFF)};
+}
+
+bool CairoImageSurface::WritePng(const std::string& path, std::string* error) {
+    const cairo_status_t status = cairo_surface_write_to_png(Image(), path.c_str());
+    if (status != CAIRO_STATUS_SUCCESS) {
+        if (error) {
+            *error = cairo_status_to_string(status);
+        }
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,35 @@
+#include "chart/Centering.h"
+
+#include "astro/Angles.h"
+#include "astro/Transforms.h"
+
+#include <cstdlib>
+
+void SnapCentre(ChartState& chart) {
+    if (chart.m_nLevel != 0) {
+        return;
+    }
+    chart.m_nTurnY = 15 * RoundHalfTowardZero(chart.m_nTurnY / 15.0);
+    chart.m_nTilt = std::abs(chart.m_nTurnY);
+    chart.m_dTurnX = RoundHalfTowardZero(chart.m_dTurnX);
+}
+
+void CenterOn(ChartState& chart, double ra, double dec) {
+    if (chart.m_bHorizonView == kChartEquatorial) {
+        const int decWhole = static_cast<int>(dec); // truncated toward zero
+        if (chart.SouthernObserver()) {
+            chart.m_dTurnX = ra - 24.0;
+            chart.m_nTurnY = -decWhole;
+        } else {
+            chart.m_dTurnX = -ra;
+            chart.m_nTurnY = decWhole;
+        }
+    } else {
+        const HorizontalPosition h =
+            EquatorialToHorizontal(ra, dec, chart.m_dGST, chart.m_dLongitude, chart.m_dLatitude);
+        chart.m_dTurnX = (h.compassAzimuth - 180.0) / 15.0;
+        chart.m_nTurnY = static_cast<int>(h.altitude);
+    }
+    chart.m_nTilt = std::abs(chart.m_nTurnY);
+    SnapCentre(chart);
+}

@@ -1,0 +1,96 @@
+#include "chart/ChartState.h"
+
+#include "astro/Recompute.h"
+#include "catalog/CatalogStore.h"
+#include "chart/Projection.h"
+#include "settings/AppSettings.h"
+#include "settings/Profile.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+ChartState::ChartState(const AppSettings& settings) : m_pSettings(&settings) {
+    CopyFromSettings(settings);
+}
+
+void ChartState::CopyFromSettings(const AppSettings& settings) {
+    m_pSettings = &settings;
+    m_bHorizonView = settings.HorizonView;
+    // The profile loader keeps these in range; a record made by hand may not, and a level or
+    // tilt outside them would break the scale and the hemisphere table.
+    m_nLevel = std::clamp(settings.Level, 0, kMaxLevel);
+    m_dTurnX = settings.TurnX;
+    m_fTurnXDeg = settings.b;
+    m_nTurnY = std::clamp(settings.TurnY, -90, 90);
+    m_nTilt = std::abs(m_nTurnY);
+
+    m_bCoordinations = settings.Coordinations;
+    m_bBoundaries = settings.Boundaries;
+    m_bConstelations = settings.Constelations;
+    m_bDeepSky = settings.DeepSky;
+    m_bStarNames = settings.StarNames;
+    m_bDeepSkyNames = settings.DeepSkyNames;
+    m_bEcliptic = settings.Ecliptic;
+    m_bHorizon = settings.Horizon;
+    m_bMilkyWay = settings.MilkyWay;
+    m_bSolarSystem = settings.SolarSystem;
+    m_bSolSysLabels = settings.SolSysLabels;
+
+    m_dStarLimit = StarLimitFromCode(settings.StarLimit);
+    m_dDeepSkyLimit = DeepSkyLimitFromCode(settings.DeepSkyLimit);
+    m_bColoredStars = settings.ColoredStars;
+    m_bColoredSky = settings.ColoredSky;
+    m_bAnimate = 0;
+}
+
+void ChartState::CopyToSettings(AppSettings& settings) const {
+    settings.HorizonView = m_bHorizonView;
+    settings.Level = m_nLevel;
+    settings.TurnX = m_dTurnX;
+    settings.TurnY = m_nTurnY;
+
+    settings.Coordinations = m_bCoordinations;
+    settings.Boundaries = m_bBoundaries;
+    settings.Constelations = m_bConstelations;
+    settings.DeepSky = m_bDeepSky;
+    settings.StarNames = m_bStarNames;
+    settings.DeepSkyNames = m_bDeepSkyNames;
+    settings.Ecliptic = m_bEcliptic;
+    settings.Horizon = m_bHorizon;
+    settings.MilkyWay = m_bMilkyWay;
+    settings.SolarSystem = m_bSolarSystem;
+    settings.SolSysLabels = m_bSolSysLabels;
+
+    settings.StarLimit = StarLimitToCode(m_dStarLimit);
+    settings.DeepSkyLimit = DeepSkyLimitToCode(m_dDeepSkyLimit);
+    settings.ColoredStars = m_bColoredStars;
+    settings.ColoredSky = m_bColoredSky;
+    settings.b = m_fTurnXDeg;
+}
+
+bool ChartState::SouthernObserver() const {
+    return m_pSettings->Observer.NS == "S";
+}
+
+bool ChartState::SouthernFlip() const {
+    return m_pSettings->HorizonView == 0 && SouthernObserver();
+}
+
+void SetClientSize(ChartState& chart, int width, int height) {
+    chart.m_rcClient = PixelRect{0, 0, width, height};
+    chart.m_nCenterX = width / 2;
+    chart.m_nCenterY = height / 2;
+}
+
+void InitialUpdate(ChartState& chart, CatalogStore& catalog, const AppSettings& settings,
+                   int fullScreenWidth, int fullScreenHeight) {
+    RecomputeSky(RecomputeForm::FirstUpdate, settings.SkyDate, settings.Observer, chart, catalog);
+    chart.m_nFullScreenWidth = fullScreenWidth;
+    chart.m_nFullScreenHeight = fullScreenHeight;
+    chart.m_nBaseRadius = BaseRadiusForScreenHeight(fullScreenHeight);
+    ApplyZoomRadius(chart);
+    chart.m_gridPoints = BuildGridPoints();
+    if (chart.m_rcClient.Width() <= 0 || chart.m_rcClient.Height() <= 0) {
+        SetClientSize(chart, fullScreenWidth, fullScreenHeight);
+    }
+}

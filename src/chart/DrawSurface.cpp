@@ -1,0 +1,58 @@
+#include "chart/DrawSurface.h"
+
+Font DefaultFont() {
+    return Font{"Arial", 16, 700, false};
+}
+
+Pen DrawSurface::SelectPen(const Pen& pen) {
+    const Pen previous = m_state.pen;
+    m_state.pen = pen;
+    OnStateChanged();
+    return previous;
+}
+
+Brush DrawSurface::SelectBrush(const Brush& brush) {
+    const Brush previous = m_state.brush;
+    m_state.brush = brush;
+    OnStateChanged();
+    return previous;
+}
+
+Font DrawSurface::SelectFont(const Font& font) {
+    Font previous = m_state.font;
+    m_state.font = font;
+    OnStateChanged();
+    return previous;
+}
+
+Rgb DrawSurface::SetTextColour(Rgb colour) {
+    const Rgb previous = m_state.textColour;
+    m_state.textColour = colour;
+    return previous;
+}
+
+Rgb DrawSurface::SetBackgroundColour(Rgb colour) {
+    const Rgb previous = m_state.backgroundColour;
+    m_state.backgroundColour = colour;
+    return previous;
+}
+
+BackgroundMode DrawSurface::SetBackgroundMode(BackgroundMode mode) {
+    const BackgroundMode previous = m_state.backgroundMode;
+    m_state.backgroundMode = mode;
+    return previous;
+}
+
+void DrawSurface::RestoreState(const SurfaceState& state) {
+    m_state = state;
+    OnStateChanged();
+}
+
+void DrawSurface::MoveTo(int x, int y) {
+    m_current = PixelPoint{x, y};
+}
+
+void DrawSurface::LineTo(int x, int y) {
+    Line(m_current.x, m_current.y, x, y);
+    m_current = PixelPoint{x, y};
+}

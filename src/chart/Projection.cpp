@@ -1,0 +1,195 @@
+#include "chart/Projection.h"
+
+#include "astro/Angles.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The declination factor of the horizon step is a hair smaller than kDegToRad and is applied in
+// single precision; the pixel positions depend on it only in the last bit.
+constexpr float kHorizonDecToRad = 0.017453292f;
+
+// Wraps a turned right ascension into [0, 24) with one step either way.
+template <typename T> T WrapHoursOnce(T hours) {
+    if (hours >= 24) {
+        hours -= 24;
+    } else if (hours < 0) {
+        hours += 24;
+    }
+    return hours;
+}
+
+} // namespace
+
+int HemisphereLimit(int index) {
+    if (index < 0 || index >= static_cast<int>(HemisphereLimitTable.size())) {
+        return 180;
+    }
+    return HemisphereLimitTable[static_cast<std::size_t>(index)];
+}
+
+bool Project(ChartState& chart, float ra, float dec) {
+    if (chart.m_bHorizonView != 0) {
+        const double h = (chart.m_dLST - 15.0 * ra) * kDegToRad;
+        const float d = dec * kHorizonDecToRad;
+        const double sinH = std::sin(h);
+        const double cosH = std::cos(h);
+        double azimuth =
+            RadToDeg(std::atan2(sinH, cosH * chart.m_dSinLat - std::tan(d) * chart.m_dCosLat));
+        azimuth -= 360.0 * std::floor(azimuth / 360.0);
+        azimuth = 360.0 - azimuth;
+        const double altitude = RadToDeg(
+            std::asin(std::sin(d) * chart.m_dSinLat + std::cos(d) * chart.m_dCosLat * cosH));
+        ra = static_cast<float>(azimuth / 15.0);
+        dec = static_cast<float>(altitude);
+    }
+
+    if (chart.SouthernFlip()) {
+        ra = 24.0f - ra;
+        dec = -dec;
+    }
+
+    const int decInt = static_cast<int>(dec); // truncated toward zero
+    const float turned = WrapHoursOnce(static_cast<float>(chart.m_dTurnX + ra));
+    const int lon = static_cast<int>(360.0f - 15.0f * turned);
+
+    if (decInt <= chart.m_nTurnY - 90 || decInt >= chart.m_nTurnY + 90) {
+        chart.m_bVisible = 0;
+        return false;
+    }
+
+    int limit = 90;
+    if (chart.m_nTilt >= 90) {
+        limit = 180;
+    } else if (chart.m_nTilt != 0) {
+        int k = chart.m_nTurnY / 15;
+        if (k < 0) {
+            k -= 1;
+        }
+        const int band = (decInt + 95) / 15;
+        limit = HemisphereLimit(std::abs(band + 12 * k));
+    }
+    if (lon < 360 - limit && lon > limit) {
+        chart.m_bVisible = 0;
+        return false;
+    }
+
+    if (chart.m_nTurnY < 0) {
+        dec = -dec;
+    }
+    const double lambda = -15.0 * turned * kDegToRad;
+    const double d = dec * kDegToRad;
+    const double cosD = std::cos(d);
+    chart.m_vecSphere = {std::sin(lambda) * cosD, -std::sin(d), -std::cos(lambda) * cosD};
+    RotateTilt(chart);
+
+    const double r = chart.m_nRadius;
+    chart.m_ptProj.x = chart.m_nCenterX + static_cast<int>(r * chart.m_vecView[0]);
+    chart.m_ptProj.y = chart.m_nCenterY + static_cast<int>(r * chart.m_vecView[1]);
+    chart.m_bVisible = 1;
+    return true;
+}
+
+void RotateTilt(ChartState& chart) {
+    auto& v = chart.m_vecSphere;
+    if (chart.m_nTurnY < 0) {
+        v[1] = -v[1];
+        v[2] = -v[2];
+    }
+    const double t = chart.m_nTilt * kDegToRad;
+    chart.m_vecView = {v[0], std::cos(t) * v[1] - std::sin(t) * v[2], 0.0};
+}
+
+bool InsideClient(const ChartState& chart, int x, int y) {
+    return x > 0 && x < chart.m_rcClient.Width() && y > 0 && y < chart.m_rcClient.Height();
+}
+
+bool ClipToClient(ChartState& chart, int x, int y) {
+    if (!InsideClient(chart, x, y)) {
+        chart.m_bVisible = 0;
+    }
+    return chart.m_bVisible != 0;
+}
+
+std::optional<ChartPosition> Unproject(const ChartState& chart, double x, double y) {
+    const double r = chart.m_nRadius;
+    const double dx = x - chart.m_nCenterX;
+    const double dy = y - chart.m_nCenterY;
+    const double rest = r * r - dx * dx - dy * dy;
+    if (r <= 0.0 || rest < 0.0) {
+        return std::nullopt; // outside the sphere's disc
+    }
+    const double t = chart.m_nTilt * kDegToRad;
+    const double s = chart.m_nTurnY <= 0 ? -1.0 : 1.0;
+    const double cosT = std::cos(t);
+    const double sinT = std::sin(t);
+    const double q = dx * dx / (r * r) + dy * dy / ((r * cosT) * (r * cosT));
+
+    // Rounding can push the sines a hair past 1 on the rim; the point is on the sky there.
+    const double sinDec =
+        std::clamp((s * std::sqrt(sinT * sinT * rest) - dy * cosT) / r, -1.0, 1.0);
+    const double dec = RadToDeg(std::asin(sinDec));
+    const double cosDec = std::cos(dec * kDegToRad);
+    double a = 0.0;
+    if (cosDec > 0.0) {
+        a = -RadToDeg(std::asin(std::clamp(dx / (r * cosDec), -1.0, 1.0)));
+    }
+    const bool beyondLimb = chart.m_nTurnY > 0 ? y < chart.m_nCenterY : y > chart.m_nCenterY;
+    if (q > 1.0 && beyondLimb) {
+        a = 180.0 - a;
+    }
+    a -= 360.0 * std::floor(a / 360.0);
+    a /= 15.0;
+
+    const double turn = WrapHoursOnce(chart.m_dTurnX);
+    double ra = 24.0 - turn + a;
+    if (ra >= 24.0) {
+        ra -= 24.0;
+    }
+    ChartPosition result{ra, dec};
+    if (chart.SouthernFlip()) {
+        result.ra = 24.0 - result.ra;
+        result.dec = -result.dec;
+    }
+    return result;
+}
+
+int BaseRadiusForScreenHeight(int fullScreenHeight) {
+    return std::max(1, fullScreenHeight / 2 - 40);
+}
+
+void ApplyZoomRadius(ChartState& chart) {
+    chart.m_nRadius = static_cast<unsigned>((chart.m_nLevel + 1) * chart.m_nBaseRadius);
+}
+
+float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight) {
+    const int shorter = pageWidth > pageHeight ? pageHeight : pageWidth;
+    const float fy = static_cast<float>(shorter) / static_cast<float>(chart.m_nFullScreenHeight);
+    chart.m_nCenterX = pageWidth / 2;
+    chart.m_nCenterY = pageHeight / 2;
+    chart.m_nRadius =
+        static_cast<unsigned>(static_cast<float>((chart.m_nLevel + 1) * chart.m_nBaseRadius) * fy);
+    return fy;
+}
+
+std::array<GridPoint, kGridPointCount> BuildGridPoints() {
+    std::array<GridPoint, kGridPointCount> points{};
+    std::size_t n = 0;
+    for (int hour = 0; hour < 24; ++hour) {
+        for (int dec = -80; dec <= 80; dec += 5) {
+            points[n++] = GridPoint{dec, static_cast<double>(hour)};
+        }
+    }
+    constexpr double kParallelStep = 0.33333333; // hours; 72 steps stay just below 24
+    for (int dec = -75; dec <= 75; dec += 15) {
+        // The running sum decides when a parallel ends; 73 points each, at most.
+        double ra = 0.0;
+        for (int i = 0; i < 73 && ra <= 24.0; ++i) {
+            points[n++] = GridPoint{dec, ra};
+            ra += kParallelStep;
+        }
+    }
+    return points;
+}
