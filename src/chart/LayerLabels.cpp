@@ -1,0 +1,158 @@
+// The label layers: constellation abbreviations, star names, Messier and other deep-sky labels.
+// Screen labels are boxed in the sky colour and drawn in transparent mode; printed labels are
+// larger, unboxed, on a white text background.
+
+#include "catalog/CatalogStore.h"
+#include "catalog/Constellations.h"
+#include "chart/LabelPlacement.h"
+#include "chart/Layers.h"
+#include "chart/Projection.h"
+
+#include <string>
+
+namespace {
+
+constexpr Rgb kConstellationNameColour{255, 217, 62};
+constexpr Rgb kStarNameColour{255, 0, 255};
+constexpr Rgb kDeepSkyLabelColour{0, 255, 255};
+
+// The Magellanic Clouds' labels sit on fixed points, whatever the outlines do.
+struct CloudLabel {
+    const char* text;
+    float ra;  // hours
+    float dec; // degrees
+};
+constexpr CloudLabel kLargeCloudLabel{"LMC", 4.75f, -68.5f};
+constexpr CloudLabel kSmallCloudLabel{"SMC", 1.25f, -74.3f};
+
+// Screen: text colour, transparent mode, box pen and brush in the sky colour. Paper: a white
+// text background, the text colour left as it is.
+void PrepareLabels(const LayerContext& ctx, const Font& font, Rgb screenColour) {
+    DrawSurface& surface = ctx.surface;
+    surface.SelectFont(font);
+    if (ctx.Printing()) {
+        surface.SetBackgroundColour(kWhite);
+        return;
+    }
+    surface.SetTextColour(screenColour);
+    surface.SetBackgroundMode(BackgroundMode::Transparent);
+    surface.SelectPen(Pen{PenStyle::Solid, 1, ctx.skyColour});
+    surface.SelectBrush(Brush{BrushStyle::Solid, ctx.skyColour});
+}
+
+// Projects a label's point; on screen it must also lie inside the client area.
+bool ProjectLabelPoint(const LayerContext& ctx, float ra, float dec) {
+    if (!Project(ctx.chart, ra, dec)) {
+        return false;
+    }
+    return ctx.Printing() || ClipToClient(ctx.chart, ctx.chart.m_ptProj.x, ctx.chart.m_ptProj.y);
+}
+
+bool DeepSkyLabelsShown(const ChartState& chart) {
+    return chart.m_bDeepSky && chart.m_bDeepSkyNames && chart.m_nLevel >= 1;
+}
+
+Font DeepSkyLabelFont(const LayerContext& ctx) {
+    return ctx.Printing() ? LabelFont(36, 500, true) : LabelFont(14, 500, true);
+}
+
+// Labels of the deep-sky entries from `first` to `last` (either direction, both included).
+void DrawDeepSkyLabelRun(const LayerContext& ctx, int first, int last, const char* prefix) {
+    const bool printed = ctx.Printing();
+    const bool southern = ctx.chart.SouthernObserver();
+    const int step = first <= last ? 1 : -1;
+    for (int i = first;; i += step) {
+        const DeepSkyRecord& object = ctx.catalog.m_deepSky[static_cast<std::size_t>(i)];
+        if (ProjectLabelPoint(ctx, object.ra, object.dec) &&
+            object.magnitude <= ctx.chart.m_dDeepSkyLimit) {
+            const PixelPoint p = ctx.chart.m_ptProj;
+            const PixelPoint origin =
+                DeepSkyLabelOrigin(p.x, p.y, object.labelDx, object.labelDy, southern, printed);
+            DrawLabel(ctx.surface, origin, prefix + std::to_string(object.number), printed);
+        }
+        if (i == last) {
+            break;
+        }
+    }
+}
+
+// "LMC" and "SMC", centred on their points with the extent of "LMC" for both; no client or
+// magnitude test.
+void DrawCloudLabels(const LayerContext& ctx) {
+    const TextExtent extent = ctx.surface.MeasureText(kLargeCloudLabel.text);
+    for (const CloudLabel& label : {kLargeCloudLabel, kSmallCloudLabel}) {
+        if (!Project(ctx.chart, label.ra, label.dec)) {
+            continue;
+        }
+        const PixelPoint p = ctx.chart.m_ptProj;
+        const PixelPoint origin = CentredLabelOrigin(p.x, p.y, extent);
+        if (ctx.Printing()) {
+            ctx.surface.Text(origin.x, origin.y, label.text);
+        } else {
+            DrawBoxedLabel(ctx.surface, origin, label.text);
+        }
+    }
+}
+
+} // namespace
+
+void DrawConstellationNames(const LayerContext& ctx) {
+    if (!ctx.chart.m_bBoundaries) {
+        return;
+    }
+    const bool printed = ctx.Printing();
+    const bool zoomed = ctx.chart.m_nLevel >= 1;
+    ScopedSurfaceState keep(ctx.surface);
+    const Font font = printed ? LabelFont(zoomed ? 72 : 66, 500) : LabelFont(zoomed ? 20 : 16, 600);
+    PrepareLabels(ctx, font, kConstellationNameColour);
+    for (const ConstellationLabel& label : ConstellationLabelTable) {
+        if (!ProjectLabelPoint(ctx, static_cast<float>(label.ra), static_cast<float>(label.dec))) {
+            continue;
+        }
+        const PixelPoint p = ctx.chart.m_ptProj;
+        const TextExtent extent = ctx.surface.MeasureText(label.abbreviation);
+        const PixelPoint origin = CentredLabelOrigin(p.x, p.y, extent);
+        if (printed) {
+            ctx.surface.Text(origin.x, origin.y, label.abbreviation);
+        } else {
+            DrawBoxedLabel(ctx.surface, origin, label.abbreviation, extent);
+        }
+    }
+}
+
+void DrawStarNames(const LayerContext& ctx) {
+    if (!ctx.chart.m_bStarNames || ctx.chart.m_nLevel < 1) {
+        return;
+    }
+    const bool printed = ctx.Printing();
+    ScopedSurfaceState keep(ctx.surface);
+    PrepareLabels(ctx, printed ? LabelFont(36, 400) : LabelFont(14, 500), kStarNameColour);
+    for (const StarNameRecord& name : ctx.catalog.m_starNames) {
+        if (!ProjectLabelPoint(ctx, name.ra, name.dec) ||
+            !(name.magnitude <= ctx.chart.m_dStarLimit)) {
+            continue;
+        }
+        const PixelPoint p = ctx.chart.m_ptProj;
+        DrawLabel(ctx.surface, StarNameOrigin(p.x, p.y, name.labelOffset, printed),
+                  FieldText(name.name), printed);
+    }
+}
+
+void DrawMessierLabels(const LayerContext& ctx) {
+    if (!DeepSkyLabelsShown(ctx.chart)) {
+        return;
+    }
+    ScopedSurfaceState keep(ctx.surface);
+    PrepareLabels(ctx, DeepSkyLabelFont(ctx), kDeepSkyLabelColour);
+    DrawDeepSkyLabelRun(ctx, static_cast<int>(kMessierCount) - 1, 0, "M");
+    DrawCloudLabels(ctx);
+}
+
+void DrawOtherDeepSkyLabels(const LayerContext& ctx) {
+    if (!DeepSkyLabelsShown(ctx.chart)) {
+        return;
+    }
+    ScopedSurfaceState keep(ctx.surface);
+    PrepareLabels(ctx, DeepSkyLabelFont(ctx), kDeepSkyLabelColour);
+    DrawDeepSkyLabelRun(ctx, static_cast<int>(kNgcFirst), static_cast<int>(kDeepSkyCount) - 1, "");
+}

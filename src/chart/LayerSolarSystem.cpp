@@ -1,0 +1,142 @@
+// The Sun, the Moon and the planets, Pluto first and the Moon last, after their labels. On screen
+// the Moon is its phase picture, the Sun a rayed disc and each planet a small coloured disc; on
+// paper they are outlines in the surface's current pen and brush.
+
+#include "chart/LabelPlacement.h"
+#include "chart/Layers.h"
+#include "chart/MoonPictures.h"
+#include "chart/Projection.h"
+#include "chart/SymbolTables.h"
+#include "settings/AppSettings.h"
+
+namespace {
+
+// Bodies from Pluto down to the Moon.
+template <typename Fn> void ForEachBodyPlutoFirst(Fn fn) {
+    for (std::size_t b = kBodyCount; b-- > 0;) {
+        fn(b);
+    }
+}
+
+void DrawScreenBody(const LayerContext& ctx, std::size_t b, int x, int y) {
+    DrawSurface& surface = ctx.surface;
+    const ChartState& chart = ctx.chart;
+    switch (b) {
+    case kBodyMoon: {
+        const std::size_t k = MoonPictureIndex(chart.m_bodies[kBodyMoon].aux);
+        const MoonPlacement box =
+            PlaceMoonPicture(x, y, chart.m_bodies[kBodySun].ra, chart.m_bodies[kBodyMoon].ra,
+                             ctx.settings.Observer.NS == "N");
+        surface.DrawIcon(MoonPictures()[k], box.left, box.top, box.width, box.height);
+        return;
+    }
+    case kBodySun: {
+        ScopedSurfaceState keep(surface);
+        surface.SelectPen(Pen{PenStyle::Solid, 1, kSunPenColour});
+        surface.SelectBrush(Brush{BrushStyle::Solid, kSunBrushColour});
+        surface.Line(x - 16, y, x + 16, y);
+        surface.Line(x, y - 16, x, y + 16);
+        surface.Line(x - 10, y - 10, x + 10, y + 10);
+        surface.Line(x - 10, y + 10, x + 10, y - 10);
+        surface.Ellipse(x - 8, y - 8, x + 8, y + 8);
+        return;
+    }
+    default:
+        break;
+    }
+    if (b == kBodySaturn) {
+        ScopedSurfaceState keep(surface);
+        surface.SelectPen(Pen{PenStyle::Solid, 1, kSaturnRingColour});
+        surface.Line(x - 5, y, x + 6, y);
+    }
+    const Rgb colour = PlanetDiscColour(b);
+    for (const PixelOffset& o : PlanetDiscOffsets()) {
+        surface.SetPixel(x + o.dx, y + o.dy, colour);
+    }
+    if (b == kBodyMars) {
+        surface.SetPixel(x, y - 3, kWhite);
+        surface.SetPixel(x, y + 2, kWhite);
+    } else if (b == kBodyJupiter) {
+        constexpr Rgb kBand{255, 0, 0};
+        surface.SetPixel(x, y + 1, kBand);
+        surface.SetPixel(x + 1, y + 1, kBand);
+    }
+}
+
+void DrawPrintedBody(DrawSurface& surface, std::size_t b, int x, int y) {
+    constexpr int kMoonHalf = 32;
+    constexpr int kPlanetHalf = 10;
+    switch (b) {
+    case kBodyMoon:
+        surface.Ellipse(x - kMoonHalf, y - kMoonHalf, x + kMoonHalf, y + kMoonHalf);
+        return;
+    case kBodySun:
+        surface.Line(x - 64, y, x + 64, y);
+        surface.Line(x, y - 64, x, y + 64);
+        surface.Line(x - 40, y - 40, x + 40, y + 40);
+        surface.Line(x - 40, y + 40, x + 40, y - 40);
+        surface.Ellipse(x - kMoonHalf, y - kMoonHalf, x + kMoonHalf, y + kMoonHalf);
+        return;
+    case kBodySaturn:
+        surface.Line(x - 24, y, x + 24, y);
+        break;
+    default:
+        break;
+    }
+    surface.Ellipse(x - kPlanetHalf, y - kPlanetHalf, x + kPlanetHalf, y + kPlanetHalf);
+}
+
+} // namespace
+
+void DrawSolarSystemLabels(const LayerContext& ctx) {
+    ChartState& chart = ctx.chart;
+    if (!chart.m_bSolarSystem || !chart.m_bSolSysLabels || chart.m_nLevel < 1) {
+        return;
+    }
+    DrawSurface& surface = ctx.surface;
+    const bool printed = ctx.Printing();
+    ScopedSurfaceState keep(surface);
+    if (printed) {
+        surface.SetBackgroundColour(kWhite);
+        surface.SelectFont(LabelFont(38, 500));
+    } else {
+        surface.SelectFont(LabelFont(12, 500));
+        surface.SetTextColour(kBodyLabelColour);
+        surface.SetBackgroundMode(BackgroundMode::Transparent);
+        surface.SelectPen(Pen{PenStyle::Solid, 1, ctx.skyColour});
+        surface.SelectBrush(Brush{BrushStyle::Solid, ctx.skyColour});
+    }
+    ForEachBodyPlutoFirst([&](std::size_t b) {
+        const SolarSystemBody& body = chart.m_bodies[b];
+        if (!Project(chart, static_cast<float>(body.ra), static_cast<float>(body.dec))) {
+            return;
+        }
+        const PixelPoint p = chart.m_ptProj;
+        if (!printed && !ClipToClient(chart, p.x, p.y)) {
+            return;
+        }
+        DrawLabel(surface, BodyLabelOrigin(p.x, p.y, printed), kBodyNames[b], printed);
+    });
+}
+
+void DrawSolarSystem(const LayerContext& ctx) {
+    ChartState& chart = ctx.chart;
+    if (!chart.m_bSolarSystem) {
+        return;
+    }
+    DrawSolarSystemLabels(ctx);
+    ScopedSurfaceState keep(ctx.surface);
+    ForEachBodyPlutoFirst([&](std::size_t b) {
+        const SolarSystemBody& body = chart.m_bodies[b];
+        if (!Project(chart, static_cast<float>(body.ra), static_cast<float>(body.dec))) {
+            return;
+        }
+        const PixelPoint p = chart.m_ptProj;
+        chart.m_ptBody[b] = p;
+        if (ctx.Printing()) {
+            DrawPrintedBody(ctx.surface, b, p.x, p.y);
+        } else {
+            DrawScreenBody(ctx, b, p.x, p.y);
+        }
+    });
+}

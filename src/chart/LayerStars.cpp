@@ -1,0 +1,84 @@
+// The stars: on screen a mark by magnitude class in the colour of the spectral class, on paper a
+// black disc sized by magnitude. Every star drawn gets its picking entry.
+
+#include "catalog/CatalogStore.h"
+#include "chart/Layers.h"
+#include "chart/Projection.h"
+#include "chart/SymbolTables.h"
+
+namespace {
+
+void DrawScreenStar(DrawSurface& surface, int x, int y, StarMark mark, Rgb classColour) {
+    switch (mark) {
+    case StarMark::Disc5:
+        surface.Ellipse(x - 5, y - 5, x + 5, y + 5);
+        break;
+    case StarMark::Disc4:
+        surface.Ellipse(x - 4, y - 4, x + 4, y + 4);
+        break;
+    case StarMark::Disc3:
+        surface.Ellipse(x - 3, y - 3, x + 3, y + 3);
+        break;
+    case StarMark::Cross:
+        surface.SetPixel(x, y, classColour);
+        surface.SetPixel(x + 1, y, classColour);
+        surface.SetPixel(x, y + 1, classColour);
+        surface.SetPixel(x, y - 1, classColour);
+        surface.SetPixel(x - 1, y, classColour);
+        break;
+    case StarMark::Disc2:
+        surface.Ellipse(x - 2, y - 2, x + 2, y + 2);
+        break;
+    case StarMark::Pixel:
+        surface.SetPixel(x, y, classColour);
+        break;
+    case StarMark::PixelLight:
+        surface.SetPixel(x, y, kStarPixelLight);
+        break;
+    case StarMark::PixelDim:
+        surface.SetPixel(x, y, kStarPixelDim);
+        break;
+    }
+}
+
+} // namespace
+
+void DrawStars(const LayerContext& ctx) {
+    ChartState& chart = ctx.chart;
+    DrawSurface& surface = ctx.surface;
+    const bool printed = ctx.Printing();
+    ScopedSurfaceState keep(surface);
+    surface.SetBackgroundColour(kBlack);
+    if (printed) {
+        surface.SelectBrush(Brush{BrushStyle::Solid, kBlack});
+    } else {
+        // The black outline of the default pen around the discs.
+        surface.SelectPen(Pen{});
+    }
+    int colourClass = 0; // the class of the star drawn before, for unknown spectral letters
+    for (std::size_t i = 0; i < kStarCount; ++i) {
+        const StarRecord& star = ctx.catalog.m_stars[i];
+        if (!Project(chart, star.ra, star.dec)) {
+            continue;
+        }
+        const PixelPoint p = chart.m_ptProj;
+        if (!printed && !ClipToClient(chart, p.x, p.y)) {
+            continue;
+        }
+        if (!(star.magnitude <= chart.m_dStarLimit)) {
+            continue;
+        }
+        const int truncated = TruncatedMagnitude(star.magnitude);
+        chart.m_ptStar[i] = StarPick{p.x, p.y, truncated};
+        if (printed) {
+            const int s = PrintedStarHalfSize(truncated);
+            surface.Ellipse(p.x - s, p.y - s, p.x + s, p.y + s);
+            continue;
+        }
+        colourClass = chart.m_bColoredStars ? StarColourClass(star.spectralClass, colourClass)
+                                            : kStarColourOff;
+        const Rgb colour = kStarColours[static_cast<std::size_t>(colourClass)];
+        surface.SelectBrush(Brush{BrushStyle::Solid, colour});
+        DrawScreenStar(surface, p.x, p.y, StarMarkForMagnitude(star.magnitude), colour);
+    }
+}
