@@ -40,8 +40,8 @@ public:
     void Text(int x, int y, std::string_view text) override;
     TextExtent MeasureText(std::string_view text) override;
     void DrawIcon(const IconPicture& icon, int x, int y, int w, int h) override;
-    void DrawMonoBitmap(const MonoBitmap& bitmap, int x, int y, int w, int h, Rgb ink,
-                        Rgb paper) override;
+    void DrawMonoBitmap(const MonoBitmap& bitmap, int x, int y, int w, int h, Rgb ink = kBlack,
+                        Rgb paper = kWhite) override;
 
     // Hands everything drawn so far to cairo (call before reading the image or copying it).
     void Flush();
