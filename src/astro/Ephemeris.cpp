@@ -354,10 +354,20 @@ void Ephemeris::PlanetPosition(int planet, BodyTable& bodies) const {
     if (planet < 1 || planet > kPlanetCount) {
         return;
     }
-    // The calendar fields as the user set them (not the January/February shift of JulianDay),
-    // and the whole hour of the clock time.
-    const double dayNumber =
-        DayNumber(calendarDate.year, calendarDate.month, calendarDate.day, calendarDate.hour);
+    bodies[static_cast<std::size_t>(planet) + 1] =
+        PlanetPositionForDayNumber(planet, PlanetDayNumber());
+}
+
+double Ephemeris::PlanetDayNumber() const {
+    // The calendar fields as the user set them (not the January/February shift of JulianDay,
+    // which would put every February date one day early), and the whole hour of the clock time.
+    return DayNumber(calendarDate.year, calendarDate.month, calendarDate.day, calendarDate.hour);
+}
+
+SolarSystemBody PlanetPositionForDayNumber(int planet, double dayNumber) {
+    if (planet < 1 || planet > kPlanetCount) {
+        return {};
+    }
     const double t = dayNumber - (kPlanetElementEpoch - kJ2000);
 
     const PlanetElementSet& earthElements = kPlanetElements[0];
@@ -390,7 +400,7 @@ void Ephemeris::PlanetPosition(int planet, BodyTable& bodies) const {
         RadToDeg(std::atan2(equatorialZ, std::sqrt(geoX * geoX + equatorialY * equatorialY)));
     const double distance =
         std::sqrt(geoX * geoX + equatorialY * equatorialY + equatorialZ * equatorialZ);
-    bodies[static_cast<std::size_t>(planet) + 1] = {ra, dec, r, distance};
+    return {ra, dec, r, distance};
 }
 
 double DayNumber(std::int32_t year, std::int32_t month, std::int32_t day, double hours) {

@@ -54,6 +54,10 @@ struct Ephemeris {
     // enter.
     void PlanetPosition(int planet, BodyTable& bodies) const;
 
+    // The day count the planets are computed for: DayNumber of the calendar year, month, day and
+    // whole hour of the clock time.
+    double PlanetDayNumber() const;
+
     // The clock time as constructed. JulianDay turns January and February of `date` into months 13
     // and 14 of the year before; `calendarDate` keeps the user's calendar fields untouched and is
     // what the planets read.
@@ -107,6 +111,11 @@ void FillHorizonPoints(double theta0, double latitude, double longitude, Horizon
 // True anomaly in degrees [0, 360) for mean anomaly M (degrees) and eccentricity e (0 <= e < 1),
 // Newton steps on Kepler's equation until a step is below 10^-digits degrees.
 double SolveKepler(double meanAnomaly, double eccentricity, int digits);
+
+// Geocentric position of planet p (1 Mercury .. 8 Pluto) for a day count of DayNumber: ra
+// (hours [0, 24)), dec, aux = distance from the Sun, distance from the Earth (AU). Zero for an
+// index outside 1..8.
+SolarSystemBody PlanetPositionForDayNumber(int planet, double dayNumber);
 
 // Osculating elements, all at the epoch Julian day 2450680.5.
 struct PlanetElementSet {

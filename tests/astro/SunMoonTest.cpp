@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+#include "AstroTestSupport.h"
+#include "astro/Angles.h"
+#include "astro/Ephemeris.h"
+#include "astro/Transforms.h"
+
+namespace {
+
+// Values stated to the digits of the series' own coefficients.
+constexpr double kSeriesTolerance = 1e-9;
+
+struct SunMoon {
+    Ephemeris ephemeris;
+    BodyTable bodies{};
+    std::array<OutlinePoint, kHorizonPointCount> ring{};
+};
+
+SunMoon Compute(const SkyDate& date, const Observer& observer) {
+    SunMoon result{Ephemeris(date, observer)};
+    result.ephemeris.JulianDay();
+    result.ephemeris.SunMeanElements();
+    result.ephemeris.SunPosition(result.bodies);
+    result.ephemeris.MoonPosition(result.bodies, result.ring);
+    return result;
+}
+
+TEST(SunMeanElements, AtJ2000) {
+    Ephemeris e({2000, 1, 1, 12, 0, 0}, GreenwichObserver());
+    e.JulianDay();
+    e.SunMeanElements();
+    EXPECT_NEAR(e.sunMeanLongitude, 280.46645, kSeriesTolerance);
+    EXPECT_NEAR(e.sunMeanAnomaly, 357.5291, kSeriesTolerance);
+    EXPECT_NEAR(e.moonNode, 125.04452, kSeriesTolerance);
+    EXPECT_NEAR(e.meanObliquity, 23.439291, kSeriesTolerance);
+    EXPECT_NEAR(e.eccentricity, 0.016708617, kSeriesTolerance);
+}
+
+TEST(MoonPosition, ReplacesTheObliquityWithItsOwn) {
+    SunMoon s = Compute({2000, 1, 1, 12, 0, 0}, GreenwichObserver());
+    EXPECT_NEAR(s.ephemeris.meanObliquity, 23.45225207, kSeriesTolerance);
+}
+
+// The Sun of the published example 1992 October 13 0h (dynamical time): apparent RA 13h13m31.4s,
+// Dec -7 47' 06". The theory here applies neither aberration (-20.5") nor nutation in longitude
+// (+15.9" on that date) and is evaluated at 0h universal time (59 s earlier, 2.5"); 0.005
+// degrees (18") covers those omissions.
+constexpr double kSunToleranceDeg = 0.005;
+
+TEST(SunPosition, PublishedExample) {
+    const SunMoon s = Compute({1992, 10, 13, 0, 0, 0}, GreenwichObserver());
+    const double ra = (13.0 + 13.0 / 60.0 + 31.4 / 3600.0) * 15.0;
+    const double dec = -(7.0 + 47.0 / 60.0 + 6.0 / 3600.0);
+    EXPECT_NEAR(AngleDifference(s.bodies[kBodySun].ra * 15.0, ra), 0.0, kSunToleranceDeg);
+    EXPECT_NEAR(s.bodies[kBodySun].dec, dec, kSunToleranceDeg);
+    EXPECT_EQ(s.bodies[kBodySun].aux, 0.0);
+    // Published radius vector 0.99766 AU.
+    EXPECT_NEAR(s.bodies[kBodySun].distance, 0.99766, 1e-4);
+}
+
+// The Moon of the published example 1992 April 12 0h (dynamical time): geocentric apparent
+// RA 134.688470, Dec 13.768368 degrees, distance 368409.7 km. The shortened series is good to
+// about 10" in longitude; it lacks nutation in longitude (about 15") and is evaluated 59 s of
+// universal time earlier (the Moon moves about 33" in that time): 0.02 degrees covers these.
+constexpr double kMoonToleranceDeg = 0.02;
+constexpr double kMoonDistanceToleranceKm = 100.0;
+
+TEST(MoonPosition, PublishedExampleGeocentric) {
+    const SunMoon s = Compute({1992, 4, 12, 0, 0, 0}, GreenwichObserver());
+    EXPECT_NEAR(AngleDifference(s.ephemeris.moonGeocentricRa, 134.688470), 0.0, kMoonToleranceDeg);
+    EXPECT_NEAR(s.ephemeris.moonGeocentricDec, 13.768368, kMoonToleranceDeg);
+    EXPECT_NEAR(s.ephemeris.moonDistance, 368409.7, kMoonDistanceToleranceKm);
+}
+
+TEST(MoonPosition, TopocentricShiftIsTheParallax) {
+    // For any observer the topocentric position lies within one horizontal parallax (under a
+    // degree) of the geocentric one, and lower in the sky.
+    for (int lat : {-60, -10, 0, 35, 70}) {
+        const Observer o = MakeObserver(15, 0, "E", std::abs(lat), 0, lat < 0 ? "S" : "N", 1.0f);
+        for (int hour = 0; hour < 24; hour += 5) {
+            const SunMoon s = Compute({2010, 6, 3, hour, 0, 0}, o);
+            const double ra = s.bodies[kBodyMoon].ra * 15.0;
+            const double dec = s.bodies[kBodyMoon].dec;
+            const double geoRa = s.ephemeris.moonGeocentricRa;
+            const double geoDec = s.ephemeris.moonGeocentricDec;
+            const double separation =
+                std::hypot(AngleDifference(ra, geoRa) * std::cos(DegToRad(dec)), dec - geoDec);
+            EXPECT_LE(separation, s.ephemeris.moonParallax * 1.001) << lat << " " << hour;
+            const double gst = GreenwichSiderealAngle(s.ephemeris.jd);
+            const double topoAlt = EquatorialToHorizontal(ra / 15.0, dec, gst, -15.0, lat).altitude;
+            const double geoAlt =
+                EquatorialToHorizontal(geoRa / 15.0, geoDec, gst, -15.0, lat).altitude;
+            EXPECT_LT(topoAlt, geoAlt) << lat << " " << hour;
+        }
+    }
+}
+
+TEST(MoonPosition, PhaseCosineAtFullAndNewMoon) {
+    // Full Moon 2000 January 21 04:40 UT (total eclipse), new Moon 2000 January 6 18:14 UT.
+    const SunMoon full = Compute({2000, 1, 21, 4, 40, 0}, GreenwichObserver());
+    EXPECT_GT(full.bodies[kBodyMoon].aux, 0.995);
+    EXPECT_GT(full.ephemeris.moonIllumination, 0.997);
+    const SunMoon fresh = Compute({2000, 1, 6, 18, 14, 0}, GreenwichObserver());
+    EXPECT_LT(fresh.bodies[kBodyMoon].aux, -0.99);
+    EXPECT_LT(fresh.ephemeris.moonIllumination, 0.005);
+}
+
+TEST(HorizonPoints, SouthNorthEastWestForLatitude50) {
+    const SunMoon s = Compute({2000, 1, 1, 12, 0, 0}, MakeObserver(0, 0, "W", 50, 0, "N", 0.0f));
+    // Declinations in single precision; -39.999996 rather than -40 (the factor 0.017453293).
+    constexpr double kFloatToleranceDeg = 2e-5;
+    EXPECT_NEAR(s.ring[0].dec, -40.0, kFloatToleranceDeg); // south
+    EXPECT_NEAR(s.ring[18].dec, 0.0, kFloatToleranceDeg);  // west
+    EXPECT_NEAR(s.ring[36].dec, 40.0, kFloatToleranceDeg); // north
+    EXPECT_NEAR(s.ring[54].dec, 0.0, kFloatToleranceDeg);  // east
+    EXPECT_FLOAT_EQ(s.ring[72].dec, s.ring[0].dec);
+    EXPECT_FLOAT_EQ(s.ring[72].ra, s.ring[0].ra);
+    // The south point is on the meridian: its RA is the local sidereal time.
+    EXPECT_NEAR(s.ring[0].ra * 15.0, 280.46061837, 1e-4);
+}
+
+TEST(HorizonPoints, EveryPointIsOnTheHorizonAtItsAzimuth) {
+    for (int lat : {-65, -20, 0, 30, 52, 80}) {
+        const Observer o = MakeObserver(75, 30, "W", std::abs(lat), 0, lat < 0 ? "S" : "N", -5.0f);
+        const SunMoon s = Compute({2015, 3, 20, 22, 10, 0}, o);
+        const double gst = GreenwichSiderealAngle(s.ephemeris.jd);
+        for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
+            const HorizontalPosition h =
+                EquatorialToHorizontal(s.ring[k].ra, s.ring[k].dec, gst, 75.5, lat);
+            // Single-precision storage: about 1e-4 degrees.
+            EXPECT_NEAR(h.altitude, 0.0, 2e-4) << lat << " k=" << k;
+            if (std::fabs(s.ring[k].dec) > 89.0) {
+                continue; // at the equator the south and north points are the celestial poles
+            }
+            EXPECT_NEAR(AngleDifference(h.compassAzimuth,
+                                        CompassAzimuthFromSouthern(5.0 * static_cast<double>(k))),
+                        0.0, 2e-3)
+                << lat << " k=" << k;
+        }
+    }
+}
+
+TEST(SunPosition, AnnualRange) {
+    // Declination stays within the obliquity, distance within perihelion and aphelion.
+    for (int month = 1; month <= 12; ++month) {
+        const SunMoon s = Compute({2021, month, 15, 12, 0, 0}, GreenwichObserver());
+        EXPECT_LE(std::fabs(s.bodies[kBodySun].dec), 23.45);
+        EXPECT_GT(s.bodies[kBodySun].distance, 0.9832);
+        EXPECT_LT(s.bodies[kBodySun].distance, 1.0168);
+        EXPECT_GE(s.bodies[kBodySun].ra, 0.0);
+        EXPECT_LT(s.bodies[kBodySun].ra, 24.0);
+    }
+}
+
+} // namespace
