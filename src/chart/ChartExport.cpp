@@ -1,0 +1,136 @@
+#include "chart/ChartExport.h"
+
+#include "chart/CairoSurface.h"
+
+#include <cairo-pdf.h>
+#include <cairo-svg.h>
+#include <cairo.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// Screen and printer geometry that a printed frame changes and the export puts back.
+struct SavedGeometry {
+    explicit SavedGeometry(ChartState& chart)
+        : m_chart(chart), m_radius(chart.m_nRadius), m_centerX(chart.m_nCenterX),
+          m_centerY(chart.m_nCenterY) {}
+    ~SavedGeometry() {
+        m_chart.m_nRadius = m_radius;
+        m_chart.m_nCenterX = m_centerX;
+        m_chart.m_nCenterY = m_centerY;
+    }
+    SavedGeometry(const SavedGeometry&) = delete;
+    SavedGeometry& operator=(const SavedGeometry&) = delete;
+
+private:
+    ChartState& m_chart;
+    unsigned m_radius;
+    int m_centerX;
+    int m_centerY;
+};
+
+// Draws the frame on a surface whose drawing area is width x height pixels.
+FrameResult DrawInto(DrawSurface& surface, int width, int height, ChartState& chart,
+                     CatalogStore& catalog, const AppSettings& settings,
+                     const ExportOptions& options) {
+    FrameOptions frame;
+    frame.target = options.target;
+    frame.deepColour = options.deepColour;
+    frame.pageWidth = width;
+    frame.pageHeight = height;
+    if (options.target == FrameTarget::Printer) {
+        surface.FillRect(PixelRect{0, 0, width, height}, kWhite); // the paper
+        const FrameResult result = Draw(chart, catalog, settings, surface, frame);
+        if (result.ok) {
+            DrawPageBorder(surface, PixelRect{0, 0, width, height});
+        }
+        return result;
+    }
+    return Draw(chart, catalog, settings, surface, frame);
+}
+
+std::string StatusText(cairo_status_t status) {
+    return cairo_status_to_string(status);
+}
+
+} // namespace
+
+std::optional<ExportFormat> ExportFormatForPath(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ext == ".png") {
+        return ExportFormat::Png;
+    }
+    if (ext == ".svg") {
+        return ExportFormat::Svg;
+    }
+    if (ext == ".pdf") {
+        return ExportFormat::Pdf;
+    }
+    return std::nullopt;
+}
+
+ExportResult ExportChart(const std::string& path, ExportFormat format, ChartState& chart,
+                         CatalogStore& catalog, const AppSettings& settings,
+                         const ExportOptions& options) {
+    SavedGeometry keep(chart);
+    const bool printing = options.target == FrameTarget::Printer;
+    const int width = printing ? options.pageWidth : chart.m_rcClient.Width();
+    const int height = printing ? options.pageHeight : chart.m_rcClient.Height();
+    if (width <= 0 || height <= 0) {
+        return ExportResult{false, "The picture has no size."};
+    }
+    const std::string temporary = path + ".part";
+    std::error_code ignored;
+
+    FrameResult frame;
+    std::string writeError;
+    if (format == ExportFormat::Png) {
+        CairoImageSurface image(width, height);
+        frame = DrawInto(image, width, height, chart, catalog, settings, options);
+        if (frame.ok && !image.WritePng(temporary, &writeError)) {
+            writeError = "Cannot write " + path + ": " + writeError;
+        }
+    } else {
+        const double scale =
+            printing ? options.printerPointsPerPixel : options.screenPointsPerPixel;
+        cairo_surface_t* target =
+            format == ExportFormat::Svg
+                ? cairo_svg_surface_create(temporary.c_str(), width * scale, height * scale)
+                : cairo_pdf_surface_create(temporary.c_str(), width * scale, height * scale);
+        cairo_t* cr = cairo_create(target);
+        cairo_scale(cr, scale, scale);
+        {
+            CairoSurface surface(cr, width, height);
+            frame = DrawInto(surface, width, height, chart, catalog, settings, options);
+        }
+        cairo_destroy(cr);
+        cairo_surface_finish(target);
+        const cairo_status_t status = cairo_surface_status(target);
+        cairo_surface_destroy(target);
+        if (frame.ok && status != CAIRO_STATUS_SUCCESS) {
+            writeError = "Cannot write " + path + ": " + StatusText(status);
+        }
+    }
+
+    if (!frame.ok) {
+        std::filesystem::remove(temporary, ignored);
+        return ExportResult{false, "The chart could not be drawn: " + frame.error};
+    }
+    if (!writeError.empty()) {
+        std::filesystem::remove(temporary, ignored);
+        return ExportResult{false, writeError};
+    }
+    std::error_code renamed;
+    std::filesystem::rename(temporary, path, renamed);
+    if (renamed) {
+        std::filesystem::remove(temporary, ignored);
+        return ExportResult{false, "Cannot write " + path + ": " + renamed.message()};
+    }
+    return {};
+}

@@ -1,0 +1,43 @@
+// Draws one chart frame into a file: PNG (an image of the screen or page pixels), SVG or PDF
+// (the same drawing as vector paths). Used by the console render mode and by the desktop
+// program's export.
+#pragma once
+
+#include "chart/ChartState.h"
+#include "chart/Frame.h"
+
+#include <optional>
+#include <string>
+
+struct AppSettings;
+struct CatalogStore;
+
+enum class ExportFormat { Png, Svg, Pdf };
+
+// The format named by the file's extension (.png, .svg, .pdf, any case), or nothing.
+std::optional<ExportFormat> ExportFormatForPath(const std::string& path);
+
+struct ExportOptions {
+    // Screen: the chart's client area is drawn (its size is the picture's size).
+    // Printer: a page of pageWidth x pageHeight device pixels on white paper, with its border.
+    FrameTarget target = FrameTarget::Screen;
+    int pageWidth = 2480; // A4 at 300 pixels per inch
+    int pageHeight = 3508;
+    bool deepColour = true;
+    // Size of one pixel in SVG and PDF output, in points (screen pixels at 96 per inch, printer
+    // pixels at 300 per inch).
+    double screenPointsPerPixel = 72.0 / 96.0;
+    double printerPointsPerPixel = 72.0 / 300.0;
+};
+
+struct ExportResult {
+    bool ok = true;
+    std::string error; // one line for the user when !ok
+};
+
+// Draws the frame and writes it to `path` (written beside it first and renamed, so a failed
+// export leaves an existing file as it was). Printing geometry is restored afterwards: the chart's
+// radius and centre are those of the screen again.
+ExportResult ExportChart(const std::string& path, ExportFormat format, ChartState& chart,
+                         CatalogStore& catalog, const AppSettings& settings,
+                         const ExportOptions& options = {});
