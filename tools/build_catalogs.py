@@ -28,6 +28,7 @@ DATA = os.path.normpath(os.path.join(HERE, "..", "data"))
 SOURCES = os.path.join(DATA, "sources")
 D3 = os.path.join(SOURCES, "d3-celestial")
 
+sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, HERE)
 import catalog_geometry as geo  # noqa: E402  (helpers of this tool, next to it)
 import catalog_figures  # noqa: E402
@@ -84,6 +85,7 @@ def ascii_text(text):
 
 
 GENERIC_WORDS = ("Nebula", "Cluster", "Galaxy", "Complex")
+DANGLING_WORDS = ("of", "the", "and", "&", "in", "a")  # never left at the end of a shortened name
 
 
 def fit_name(name, width=NAME_FIELD - 1):
@@ -94,6 +96,8 @@ def fit_name(name, width=NAME_FIELD - 1):
     if words[-1] in GENERIC_WORDS:
         words = words[:-1]
     while len(" ".join(words)) > width and len(words) > 1:
+        words = words[:-1]
+    while len(words) > 1 and words[-1].lower() in DANGLING_WORDS:
         words = words[:-1]
     return " ".join(words)[:width]
 
@@ -229,6 +233,8 @@ MESSIER_NAMES = {
     101: "Pinwheel Galaxy", 102: "Spindle Galaxy", 104: "Sombrero Galaxy",
 }
 NGC_NAMES = {104: "47 Tucanae", 5139: "Omega Centauri", 3372: "Eta Carinae Nebula"}
+# NGC objects the chart shows otherwise: NGC 292 is the Small Magellanic Cloud (magellan.bin).
+NGC_EXCLUDED = {292}
 
 
 def messier_ngc_numbers(messier):
@@ -301,7 +307,7 @@ def ngc_rows(messier_ngc):
         number = int(match.group(1))
         props = feature["properties"]
         mag = float(props["mag"])
-        if number in messier_ngc or mag >= 999 or props["type"] not in TYPE_CODES:
+        if number in messier_ngc or number in NGC_EXCLUDED or mag >= 999 or props["type"] not in TYPE_CODES:
             continue
         name = NGC_NAMES.get(number)
         if name is None:
@@ -382,6 +388,9 @@ COUNTRY_SHORT = {
     "St Martin (French)": "St Martin",
 }
 
+# US zones named region/city (America/Indiana/Knox) keep their state: "USA:Knox, IN".
+STATE_ABBREVIATIONS = {"Indiana": "IN", "Kentucky": "KY", "North_Dakota": "ND"}
+
 # The default place of the program; zone.tab names Europe/Warsaw for Poland.
 KRAKOW = ("Poland:Krakow", 50 + 2 / 60.0, 19 + 55 / 60.0, 60)  # name, lat N, lon E, minutes
 
@@ -428,7 +437,10 @@ def read_places():
             split = max(coords.rfind("+"), coords.rfind("-"))
             lat = dms(coords[:split], 2)
             lon = dms(coords[split:], 3)
-            city = ascii_text(zone.split("/")[-1].replace("_", " "))
+            parts = zone.split("/")
+            city = ascii_text(parts[-1].replace("_", " "))
+            if len(parts) == 3 and parts[1] in STATE_ABBREVIATIONS:
+                city += ", " + STATE_ABBREVIATIONS[parts[1]]
             places.append(("%s:%s" % (countries[code], city), lat, lon, offsets[zone]))
     return places
 
