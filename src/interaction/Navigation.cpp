@@ -64,6 +64,12 @@ bool FinishCentring(ChartState& chart) {
     const double turnX = chart.m_dTurnX;
     const int turnY = chart.m_nTurnY;
     SnapCentre(chart);
+    // Rounding to whole hours can reach the wrap value itself (-23.6 becomes -24).
+    if (chart.m_dTurnX <= -24.0) {
+        chart.m_dTurnX += 24.0;
+    } else if (chart.m_dTurnX >= 24.0) {
+        chart.m_dTurnX -= 24.0;
+    }
     return turnX != chart.m_dTurnX || turnY != chart.m_nTurnY;
 }
 
