@@ -1,0 +1,206 @@
+#include "cli/InfoMode.h"
+
+#include "astro/Recompute.h"
+#include "astro/SkyState.h"
+#include "catalog/Loaders.h"
+#include "cli/ChartOptions.h"
+#include "interaction/InfoPanelText.h"
+#include "settings/ProgramDir.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <memory>
+
+namespace {
+
+constexpr int kExitBadInput = 2;
+constexpr int kExitNoCatalogue = 3;
+
+constexpr const char* kInfoUsage =
+    "Usage: vesperanova --info OBJECT [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
+    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE]\n"
+    "Prints the rows of the object's information panel for the observer's clock time and\n"
+    "place (default: now, at the place of the profile). OBJECT is HR<number>, M<number>,\n"
+    "NGC<number> or one of Moon, Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus,\n"
+    "Neptune, Pluto.\n";
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+// A catalogue number after its prefix: blanks allowed in between, digits only, no sign.
+std::optional<long> NumberAfter(std::string_view text, std::size_t prefixLength) {
+    std::string_view digits = text.substr(prefixLength);
+    while (!digits.empty() && digits.front() == ' ') {
+        digits.remove_prefix(1);
+    }
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(),
+                                       [](unsigned char c) { return std::isdigit(c) != 0; })) {
+        return std::nullopt;
+    }
+    long value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string ObjectText(const InfoObjectName& name) {
+    switch (name.kind) {
+    case InfoObjectKind::Star:
+        return "HR " + std::to_string(name.number);
+    case InfoObjectKind::DeepSky:
+        return (name.ngc ? "NGC " : "M ") + std::to_string(name.number);
+    case InfoObjectKind::Body:
+        break;
+    }
+    return kBodyNames[name.body];
+}
+
+} // namespace
+
+std::optional<InfoObjectName> ParseInfoObject(std::string_view text) {
+    const std::string lower = Lower(text);
+    for (std::size_t b = 0; b < kBodyCount; ++b) {
+        if (lower == Lower(kBodyNames[b])) {
+            InfoObjectName name;
+            name.kind = InfoObjectKind::Body;
+            name.body = b;
+            return name;
+        }
+    }
+    struct Prefix {
+        const char* text;
+        InfoObjectKind kind;
+        bool ngc;
+    };
+    // NGC before M is not needed (neither begins with the other), HR is a star.
+    for (const Prefix& p :
+         {Prefix{"hr", InfoObjectKind::Star, false}, Prefix{"ngc", InfoObjectKind::DeepSky, true},
+          Prefix{"m", InfoObjectKind::DeepSky, false}}) {
+        const std::string_view prefix = p.text;
+        if (lower.starts_with(prefix)) {
+            const auto number = NumberAfter(lower, prefix.size());
+            if (!number) {
+                return std::nullopt;
+            }
+            InfoObjectName name;
+            name.kind = p.kind;
+            name.ngc = p.ngc;
+            name.number = *number;
+            return name;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> FindInfoObject(const InfoObjectName& name, const CatalogStore& catalog) {
+    switch (name.kind) {
+    case InfoObjectKind::Body:
+        return name.body < kBodyCount ? std::optional(name.body) : std::nullopt;
+    case InfoObjectKind::Star:
+        for (std::size_t i = 0; i < catalog.m_stars.size(); ++i) {
+            if (catalog.m_stars[i].hr == name.number && name.number > 0) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    case InfoObjectKind::DeepSky: {
+        const std::size_t first = name.ngc ? kNgcFirst : 0;
+        const std::size_t end = name.ngc ? kNgcFirst + kNgcCount : kMessierCount;
+        for (std::size_t i = first; i < end; ++i) {
+            if (catalog.m_deepSky[i].number == name.number && name.number > 0) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    }
+    }
+    return std::nullopt;
+}
+
+int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                const SkyDate& now) {
+    const ChartOptionsResult parsed = ParseChartOptions(args, now);
+    if (!parsed.ok) {
+        err << "vesperanova: " << parsed.error << "\n";
+        return kExitBadInput;
+    }
+    std::optional<std::string> objectText;
+    for (const std::string& arg : parsed.rest) {
+        if (arg == "--help" || arg == "-h") {
+            out << kInfoUsage;
+            return 0;
+        }
+        if (arg.starts_with("-")) {
+            err << "vesperanova: unknown option " << arg << " for --info\n";
+            return kExitBadInput;
+        }
+        if (objectText) {
+            err << "vesperanova: --info takes one object, not '" << *objectText << "' and '" << arg
+                << "'\n";
+            return kExitBadInput;
+        }
+        objectText = arg;
+    }
+    if (!objectText) {
+        err << "vesperanova: --info needs an object: HR<number>, M<number>, NGC<number> or a "
+               "Solar System body (Moon, Sun, Mercury .. Pluto)\n";
+        return kExitBadInput;
+    }
+    const std::optional<InfoObjectName> name = ParseInfoObject(*objectText);
+    if (!name) {
+        err << "vesperanova: unknown object '" << *objectText
+            << "': give HR<number>, M<number>, NGC<number> or a Solar System body (Moon, Sun, "
+               "Mercury .. Pluto)\n";
+        return kExitBadInput;
+    }
+    if (!parsed.options.profileWarning.empty()) {
+        err << "vesperanova: warning: " << parsed.options.profileWarning
+            << "; using the default settings\n";
+    }
+
+    const AppSettings& settings = parsed.options.settings;
+    const auto catalog = std::make_unique<CatalogStore>();
+    if (name->kind != InfoObjectKind::Body) {
+        const CatalogLoadResult loaded =
+            LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(FindProgramDir())));
+        if (!loaded.ok()) {
+            err << "vesperanova: " << loaded.message << "\n";
+            return kExitNoCatalogue;
+        }
+    }
+    const std::optional<std::size_t> index = FindInfoObject(*name, *catalog);
+    if (!index) {
+        err << "vesperanova: " << ObjectText(*name) << " is not in the catalogue\n";
+        return kExitBadInput;
+    }
+
+    InfoPanelContent content;
+    switch (name->kind) {
+    case InfoObjectKind::Star:
+        content = StarInfoContent(*catalog, *index, settings.SkyDate, settings.Observer);
+        break;
+    case InfoObjectKind::DeepSky:
+        content = DeepSkyInfoContent(*catalog, *index, settings.SkyDate, settings.Observer);
+        break;
+    case InfoObjectKind::Body: {
+        SkyState sky;
+        RecomputeSky(RecomputeForm::FirstUpdate, settings.SkyDate, settings.Observer, sky,
+                     *catalog);
+        content = BodyInfoContent(sky.m_bodies, *index, settings.SkyDate, settings.Observer);
+        break;
+    }
+    }
+    out << content.title << "\n";
+    for (const InfoPanelRow& row : content.rows) {
+        out << row.label << " " << row.JoinedValues() << "\n";
+    }
+    out.flush();
+    return out ? 0 : 1;
+}
