@@ -254,9 +254,10 @@ def messier_ngc_numbers(messier):
 
 
 def label_offsets(objects):
-    """Label offsets (dx, dy) of a list of (ra hours, dec, mag): the label sits right of the
-    symbol; when a brighter object lies within 0.5 degrees the fainter one's label goes below
-    its symbol so that the two labels do not overwrite each other."""
+    """Label offsets (dx, dy) of a list of (ra hours, dec, mag), all 210 deep-sky objects: the
+    label sits right of the symbol; when a brighter object (or an equally bright one earlier in
+    the list) lies within 0.5 degrees, the label goes below the symbol so that the two labels
+    do not overwrite each other."""
     offsets = []
     for i, (ra, dec, mag) in enumerate(objects):
         dy = 0
@@ -270,10 +271,9 @@ def label_offsets(objects):
     return offsets
 
 
-def pack_deep_sky(rows):
-    objects = [(r[2], r[3], r[4]) for r in rows]
+def pack_deep_sky(rows, offsets):
     out = bytearray()
-    for (number, code, ra, dec, mag, name), (dx, dy) in zip(rows, label_offsets(objects)):
+    for (number, code, ra, dec, mag, name), (dx, dy) in zip(rows, offsets):
         out += struct.pack("<ic3sfffii20s", number, code.encode("ascii"), b"\0\0\0", ra, dec,
                            mag, dx, dy, text_field(name, NAME_FIELD))
     return bytes(out)
@@ -480,6 +480,7 @@ def build_all(out_dir):
     named = named_stars(stars, leave_out)
     messier, messier_ngc = messier_rows()
     ngc = ngc_rows(messier_ngc)
+    offsets = label_offsets([(r[2], r[3], r[4]) for r in messier + ngc])
     places, dropped_offset, dropped_south = select_places(read_places())
     figures, figure_info = catalog_figures.build_figures(
         read_json("constellations.lines.json"), stars, FIGURE_COUNT)
@@ -493,8 +494,8 @@ def build_all(out_dir):
         "names.bin": build_names(named),
         "cnstline.bin": figures,
         "constell.bin": bounds,
-        "messier.bin": pack_deep_sky(messier),
-        "deepsky.bin": pack_deep_sky(ngc),
+        "messier.bin": pack_deep_sky(messier, offsets[:MESSIER_COUNT]),
+        "deepsky.bin": pack_deep_sky(ngc, offsets[MESSIER_COUNT:]),
         "eclip.dat": build_ecliptic(),
         "milky.bin": milky,
         "magellan.bin": build_magellan(),
