@@ -22,8 +22,8 @@ import catalog_geometry as geo
 BREAKS_B = (0, 48, 100, 135, 260, 295, 350, 372, 387)
 BREAKS_A = (0, 25, 50, 83, 100, 130, 157, 188, 223)
 
-# Galactic longitude of the first breakpoint, degrees: chosen (by trying every whole degree)
-# so that the point counts of the pieces best match the detail of the source outline.
+# The galactic longitude of the first breakpoint is searched in steps of this many degrees for
+# the start whose pieces best share the chart's point counts with the source's detail.
 START_SEARCH_STEP = 1.0
 
 
