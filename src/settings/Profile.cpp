@@ -171,6 +171,7 @@ std::string ReadText(wxFileConfig& config, const char* key, const char* fallback
 }
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 // Reads the keys of one section into the settings.
 void ReadKeys(wxFileConfig& config, std::span<const ProfileKey> keys, AppSettings& s) {

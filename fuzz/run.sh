@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang (address and undefined-behaviour checks) and runs each.
+#   fuzz/run.sh [SECONDS]      default 60 seconds per target
+# Needs clang and libclang-rt-14-dev (not needed by the normal build or tests).
+set -euo pipefail
+seconds="${1:-60}"
+src="$(cd "$(dirname "$0")/.." && pwd)"
+out="${FUZZ_BUILD_DIR:-$src/build-fuzz}"
+mkdir -p "$out"
+cxx="${CXX_FUZZ:-clang++}"
+flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined
+       -fno-sanitize-recover=undefined -I"$src/src")
+
+"$cxx" "${flags[@]}" -o "$out/fuzz_catalog" "$src/fuzz/fuzz_catalog.cpp" "$src"/src/catalog/*.cpp
+# shellcheck disable=SC2046
+"$cxx" "${flags[@]}" $(wx-config --cxxflags base) -o "$out/fuzz_profile" \
+    "$src/fuzz/fuzz_profile.cpp" "$src/src/settings/Profile.cpp" $(wx-config --libs base)
+
+# Seeds: the committed catalogue files (each behind its selector byte) and a written profile.
+mkdir -p "$out/corpus_catalog" "$out/corpus_profile"
+i=0
+for f in bsc5.big cnstline.bin constell.bin messier.bin deepsky.bin names.bin eclip.dat \
+         milky.bin magellan.bin location.bin; do
+    if [ -f "$src/data/$f" ]; then
+        { printf "\\x$(printf %02x $i)"; head -c 4096 "$src/data/$f"; } > "$out/corpus_catalog/$f"
+    fi
+    i=$((i + 1))
+done
+printf '[Settings]\nLevel=2\nTurnX=18.00\nb=0.0000\n[Location]\nTimeZone=" 1.0"\n[Recent File List]\nFile1=/tmp/a.jpg\n' \
+    > "$out/corpus_profile/seed.ini"
+
+status=0
+# The longest catalogue file (bsc5.big) is 254,660 bytes; profiles are small text files.
+declare -A max_len=([catalog]=300000 [profile]=65536)
+for target in catalog profile; do
+    echo "== fuzz_$target for ${seconds}s"
+    if ! (cd "$out" && ./"fuzz_$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" \
+            -print_final_stats=1 "corpus_$target" 2>&1 | tail -n 12); then
+        status=1
+    fi
+done
+exit $status
