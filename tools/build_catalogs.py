@@ -232,7 +232,8 @@ MESSIER_NAMES = {
     33: "Triangulum Galaxy", 73: "*", 76: "Little Dumbbell", 81: "Bode's Galaxy",
     101: "Pinwheel Galaxy", 102: "Spindle Galaxy", 104: "Sombrero Galaxy",
 }
-NGC_NAMES = {104: "47 Tucanae", 5139: "Omega Centauri", 3372: "Eta Carinae Nebula"}
+NGC_NAMES = {104: "47 Tucanae", 5139: "Omega Centauri", 3372: "Eta Carinae Nebula",
+             6530: "*"}  # dsonames.json gives NGC 6530 the name of a star inside it
 # NGC objects the chart shows otherwise: NGC 292 is the Small Magellanic Cloud (magellan.bin).
 NGC_EXCLUDED = {292}
 
