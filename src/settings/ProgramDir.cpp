@@ -25,6 +25,10 @@ std::string FindProgramDir(const std::filesystem::path& executablePath) {
     if (!exe.empty()) {
         candidates.push_back(exe.parent_path().parent_path() / "share" / "vesperanova");
     }
+    return FirstDataDir(candidates);
+}
+
+std::string FirstDataDir(const std::vector<std::filesystem::path>& candidates) {
     for (const std::filesystem::path& dir : candidates) {
         if (HoldsCatalogue(dir)) {
             return dir.lexically_normal().string();

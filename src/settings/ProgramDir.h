@@ -4,8 +4,12 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // The first of these that holds bsc5.big: the installed data directory, the source tree's data/
 // directory (running from a build tree), <directory of the executable>/../share/vesperanova.
 // Empty when none does. executablePath defaults to the running program (/proc/self/exe).
 std::string FindProgramDir(const std::filesystem::path& executablePath = {});
+
+// The first of the candidate directories that holds bsc5.big, or empty.
+std::string FirstDataDir(const std::vector<std::filesystem::path>& candidates);
