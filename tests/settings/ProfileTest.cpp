@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -264,18 +266,28 @@ TEST(Profile, SavingKeepsTheRecentFileListAndForeignKeys) {
 }
 
 TEST(Profile, FailedWriteIsReportedAndLeavesTheOldFileWhole) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not stop root";
-    }
     TempDir dir;
     const fs::path path = dir.path() / "nocta.ini";
-    WriteFile(path, "[Settings]\nLevel=5\n");
-    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string old = "[Settings]\nLevel=5\n";
+    WriteFile(path, old);
+    // A file-size limit below the profile's size makes the write fail half-way, as a full disk
+    // would (even for root).
+    constexpr rlim_t kLimitBytes = 100;
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = kLimitBytes;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const ProfileResult result = SaveSettings(DefaultSettings(), path);
-    fs::permissions(dir.path(), fs::perms::owner_all);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
     EXPECT_FALSE(result);
     EXPECT_NE(result.error.find("nocta.ini"), std::string::npos) << result.error;
-    EXPECT_EQ(ReadFile(path), "[Settings]\nLevel=5\n");
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
+        << "the temporary file is removed";
 }
 
 TEST(Profile, UnreadableProfileGivesDefaultsAndAnErrorAndIsNotOverwritten) {
