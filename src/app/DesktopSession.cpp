@@ -1,0 +1,105 @@
+#include "app/DesktopSession.h"
+
+#include "app/Messages.h"
+#include "app/RecentPictureList.h"
+#include "app/SplashWindow.h"
+#include "catalog/Loaders.h"
+#include "frame/CommandHooks.h"
+#include "frame/MainFrame.h"
+#include "settings/Profile.h"
+#include "settings/ProgramDir.h"
+#include "view/NoctaView.h"
+
+#include <wx/app.h>
+#include <wx/msgdlg.h>
+
+namespace {
+
+void CloseSplash() {
+    if (SplashWindow* splash = SplashWindow::Instance()) {
+        splash->Destroy();
+    }
+}
+
+// Destroys the main window now rather than at the next idle moment, so its chart view has
+// copied its fields back before the caller goes on.
+void DestroyMainWindow(DesktopSession& session) {
+    if (CMainFrame* frame = session.frame.get()) {
+        // A window already closed waits in the pending-delete list; it is taken off it and
+        // deleted here instead.
+        wxPendingDelete.DeleteObject(frame);
+        delete frame;
+    }
+}
+
+} // namespace
+
+int StartDesktop(DesktopSession& session, const StartupOptions& options) {
+    // The splash picture lives in the program's data directory.
+    const std::string dataDir = FindProgramDir();
+    SplashWindow::SetArmed(options.showSplash);
+    SplashWindow::Show(dataDir);
+
+    if (wxTheApp != nullptr) {
+        wxTheApp->SetAppName(kProgramName);
+        wxTheApp->SetAppDisplayName(kProgramName);
+    }
+    session.profilePath = options.profilePath.empty() ? DefaultProfilePath() : options.profilePath;
+
+    if (const ProfileResult loaded = LoadSettings(session.settings, session.profilePath); !loaded) {
+        // The defaults apply; the user learns why the saved settings are missing.
+        ShowProgramMessage(loaded.error + "    ", wxOK | wxICON_EXCLAMATION);
+    }
+    session.settings.ProgramDir = dataDir;
+
+    auto* frame = new CMainFrame(session.settings, session.doc);
+    session.frame = frame;
+    frame->SetProfilePath(session.profilePath);
+    frame->SetRecentPictures(LoadRecentPictures(session.profilePath));
+
+    const CatalogLoadResult catalogs =
+        LoadCatalogs(frame->View().Store(), CatalogLocator(session.settings.ProgramDir));
+    if (!catalogs.ok()) {
+        CloseSplash();
+        ShowProgramMessage(catalogs.message, wxOK | wxICON_STOP);
+        DestroyMainWindow(session);
+        return kExitMissingCatalogue;
+    }
+
+    frame->View().InitialUpdate();
+    if (wxTheApp != nullptr) {
+        wxTheApp->SetTopWindow(frame);
+    }
+    frame->Maximize();
+    frame->Show();
+    frame->Update();
+    frame->View().SetFocus();
+    session.started = true;
+
+    if (!options.picture.empty()) {
+        OpenPictureFile(*frame, options.picture);
+    }
+    return kExitOk;
+}
+
+bool FinishDesktop(DesktopSession& session) {
+    if (!session.started) {
+        return true;
+    }
+    DestroyMainWindow(session);
+    session.started = false;
+
+    const ProfileResult saved = SaveSettings(session.settings, session.profilePath);
+    if (!saved) {
+        ShowProgramMessage("The settings could not be saved: " + saved.error + "    ",
+                           wxOK | wxICON_STOP);
+        return false;
+    }
+    if (!SaveRecentPictures(session.profilePath, session.doc.RecentPictures())) {
+        ShowProgramMessage("The list of recent pictures could not be saved in " +
+                               session.profilePath.string() + "    ",
+                           wxOK | wxICON_STOP);
+        return false;
+    }
+    return true;
+}

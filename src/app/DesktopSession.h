@@ -1,0 +1,40 @@
+// Start-up and exit of the desktop program, in the order the program has always followed:
+// splash window, profile, program directory, main frame with its document and chart view,
+// catalogues, first update, main window shown; at exit the chart view's fields copied back and
+// the profile written once. CNoctaApp runs these; the GUI tests run the same steps inside their
+// own application object.
+#pragma once
+
+#include "app/NoctaDoc.h"
+#include "app/StartupOptions.h"
+#include "settings/AppSettings.h"
+
+#include <wx/weakref.h>
+
+#include <filesystem>
+
+class CMainFrame;
+
+// Exit statuses of the desktop program.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitWindowFailed = 1;
+inline constexpr int kExitMissingCatalogue = 3;
+
+struct DesktopSession {
+    AppSettings settings;
+    CNoctaDoc doc;
+    std::filesystem::path profilePath;
+    wxWeakRef<CMainFrame> frame; // null once the main window is gone
+    bool started = false;        // start-up completed: the exit step writes the profile
+};
+
+// Runs the start-up steps. Returns kExitOk when the message loop is to run (session.frame is
+// the shown main window), else the exit status: kExitMissingCatalogue after the message of the
+// first catalogue file that could not be opened (the profile is then never written).
+int StartDesktop(DesktopSession& session, const StartupOptions& options);
+
+// The exit step: destroys the main window if it still exists (its chart view copies the chart
+// fields back into the settings), then writes the profile and the recent-picture list. A failed
+// write is reported in a message box. Does nothing when start-up did not complete. Returns true
+// when everything was written.
+bool FinishDesktop(DesktopSession& session);

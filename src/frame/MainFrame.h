@@ -1,0 +1,114 @@
+// CMainFrame: the one main window. It carries the menu, the main toolbar with the time-step box,
+// the floating navigation toolbar and the six-pane status bar; the chart view fills the rest. It
+// routes commands to the chart view first, refuses any command that is disabled at the moment
+// (whether it came from a key, a toolbar button or anywhere else), keeps every command's enabled
+// and checked state current at idle time, and carries out its own commands.
+#pragma once
+
+#include <wx/frame.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "interaction/CommandState.h"
+
+struct AppSettings;
+class CNoctaDoc;
+class CNoctaView;
+class ProgramHelp;
+class wxAuiManager;
+class wxAuiToolBar;
+class wxChoice;
+class wxUpdateUIEvent;
+
+class CMainFrame : public wxFrame {
+public:
+    CMainFrame(AppSettings& settings, CNoctaDoc& doc);
+    ~CMainFrame() override;
+
+    CNoctaView& View() { return *m_view; }
+    AppSettings& Settings() { return m_settings; }
+    CNoctaDoc& Doc() { return m_doc; }
+
+    // The time-step box of the main toolbar: its entry 0..7.
+    int TimeStepIndex() const;
+    wxChoice& TimeStepBox() { return *m_timeStep; }
+    wxAuiToolBar& MainToolbar() { return *m_mainToolbar; }
+    // The floating navigation toolbar: three rows of two buttons.
+    wxWindow& NavigationToolbar() { return *m_navigationToolbar; }
+    wxAuiManager& DockManager() { return *m_aui; }
+
+    // Enabled and checked state of a command as the menus and toolbars show it now.
+    CommandUiState StateOf(int id) const;
+
+    // The recent pictures, newest first (at most four), as the File menu lists them.
+    const std::vector<std::string>& RecentPictures() const;
+    void SetRecentPictures(std::vector<std::string> paths);
+    // Puts `path` at the top of the list (once: an entry already there moves up).
+    void AddRecentPicture(const std::string& path);
+
+    // Sets the place, time, date and pointer panes from the current state (at idle time, and
+    // at once after an animation step).
+    void RefreshStatusPanes();
+
+    // Where the settings profile lives (the recent-picture list is kept there too).
+    void SetProfilePath(std::filesystem::path path) { m_profilePath = std::move(path); }
+    const std::filesystem::path& ProfilePath() const { return m_profilePath; }
+
+    ProgramHelp& Help();
+
+protected:
+    bool TryBefore(wxEvent& event) override;
+
+private:
+    void CreateToolbars();
+    void CreateStatusPanes();
+    void ShowToolbarPrompt(int toolId);
+
+    void OnUpdateCommand(wxUpdateUIEvent& event);
+    void OnIdle(wxIdleEvent& event);
+    void OnDisplaySwitch(wxCommandEvent& event);
+    void OnChartMode(wxCommandEvent& event);
+    void OnSkyBackground(wxCommandEvent& event);
+    void OnHorizonPoint(wxCommandEvent& event);
+    void OnZenith(wxCommandEvent& event);
+    void OnNadir(wxCommandEvent& event);
+    void OnToggleToolbar(wxCommandEvent& event);
+    void OnToggleStatusBar(wxCommandEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnHelpContents(wxCommandEvent& event);
+    void OnHelpUsing(wxCommandEvent& event);
+    void OnHelpIndex(wxCommandEvent& event);
+    void OnHelpContext(wxCommandEvent& event);
+    void OnFileOpen(wxCommandEvent& event);
+    void OnRecentPicture(wxCommandEvent& event);
+    void OnPrint(wxCommandEvent& event);
+    void OnPrintPreview(wxCommandEvent& event);
+    void OnPrintSetup(wxCommandEvent& event);
+    void OnExportChart(wxCommandEvent& event);
+    void OnNightVision(wxCommandEvent& event);
+    void OnDateTime(wxCommandEvent& event);
+    void OnLocation(wxCommandEvent& event);
+    void OnMagnitudeLimits(wxCommandEvent& event);
+    void OnSearchStar(wxCommandEvent& event);
+    void OnSearchSolarSystem(wxCommandEvent& event);
+    void OnSearchConstellation(wxCommandEvent& event);
+    void OnSearchMessier(wxCommandEvent& event);
+    void OnSearchNgc(wxCommandEvent& event);
+
+    AppSettings& m_settings;
+    CNoctaDoc& m_doc;
+    std::unique_ptr<wxAuiManager> m_aui;
+    wxAuiToolBar* m_mainToolbar = nullptr;
+    wxWindow* m_navigationToolbar = nullptr;
+    wxChoice* m_timeStep = nullptr;
+    CNoctaView* m_view = nullptr;
+    std::unique_ptr<ProgramHelp> m_help;
+    std::filesystem::path m_profilePath;
+    std::vector<wxString> m_paneTexts;
+
+    wxDECLARE_EVENT_TABLE();
+};

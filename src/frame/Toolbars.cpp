@@ -1,0 +1,155 @@
+// The main toolbar (dockable at the top or the bottom, with the time-step box) and the floating
+// navigation toolbar of the main frame.
+#include "frame/CommandIds.h"
+#include "frame/CommandTexts.h"
+#include "frame/Icons.h"
+#include "frame/MainFrame.h"
+#include "interaction/Animation.h"
+
+#include <wx/aui/aui.h>
+#include <wx/choice.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
+
+#include <array>
+
+namespace {
+
+// Main toolbar layout: 0 stands for a separator, kTimeStepSlot for the time-step box.
+constexpr int kSeparator = 0;
+constexpr int kTimeStepSlot = -1;
+constexpr std::array kMainTools = {
+    cmd::FileOpen,
+    cmd::FilePrintPreview,
+    cmd::FilePrint,
+    kSeparator,
+    cmd::LayerGrid,
+    cmd::LayerBoundaries,
+    cmd::LayerFigures,
+    cmd::LayerDeepSky,
+    cmd::LayerMilkyWay,
+    cmd::LayerSolarSystem,
+    kSeparator,
+    cmd::SettingsDateTime,
+    cmd::SettingsLocation,
+    kSeparator,
+    kTimeStepSlot,
+    cmd::AnimBackward,
+    cmd::StepBackward,
+    cmd::AnimStop,
+    cmd::StepForward,
+    cmd::AnimForward,
+    kSeparator,
+    cmd::HelpContext,
+    cmd::HelpAbout,
+};
+
+// Three rows of two buttons.
+constexpr std::array<std::array<int, 2>, 3> kNavigationRows = {{
+    {cmd::ZoomIn, cmd::ZoomOut},
+    {cmd::PanDown, cmd::PanUp},
+    {cmd::PanLeft, cmd::PanRight},
+}};
+
+bool IsLayerSwitch(int id) {
+    return id == cmd::LayerGrid || id == cmd::LayerBoundaries || id == cmd::LayerFigures ||
+           id == cmd::LayerDeepSky || id == cmd::LayerMilkyWay || id == cmd::LayerSolarSystem;
+}
+
+constexpr int kTimeStepBoxWidth = 100;  // pixels
+constexpr int kTimeStepFontHeight = 12; // pixels
+// The navigation toolbar floats this far right of and below the frame's top-left corner.
+const wxPoint kNavigationOffset(40, 150);
+
+void AddTool(wxAuiToolBar& bar, int id) {
+    const wxBitmapBundle icon = CommandIcon(id);
+    bar.AddTool(id, wxString(), icon, wxString::FromUTF8(CommandTooltip(id)),
+                IsLayerSwitch(id) ? wxITEM_CHECK : wxITEM_NORMAL);
+    bar.SetToolLongHelp(id, wxString::FromUTF8(CommandPrompt(id)));
+}
+
+} // namespace
+
+void CMainFrame::CreateToolbars() {
+    m_mainToolbar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                     wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_HORIZONTAL);
+    m_mainToolbar->SetToolBitmapSize(wxSize(kCommandIconSize, kCommandIconSize));
+    for (const int id : kMainTools) {
+        if (id == kSeparator) {
+            m_mainToolbar->AddSeparator();
+        } else if (id == kTimeStepSlot) {
+            wxArrayString entries;
+            for (const std::string_view entry : TimeStepEntries()) {
+                entries.Add(wxString::FromUTF8(entry.data(), entry.size()));
+            }
+            m_timeStep = new wxChoice(m_mainToolbar, cmd::TimeStepBox, wxDefaultPosition,
+                                      wxSize(kTimeStepBoxWidth, -1), entries);
+            m_timeStep->SetSelection(kDefaultTimeStepIndex);
+            m_timeStep->SetFont(wxFont(
+                wxFontInfo(wxSize(0, kTimeStepFontHeight)).Family(wxFONTFAMILY_SWISS).Bold()));
+            m_timeStep->SetToolTip(wxString::FromUTF8(CommandTooltip(cmd::TimeStepBox)));
+            m_mainToolbar->AddControl(m_timeStep);
+        } else {
+            AddTool(*m_mainToolbar, id);
+        }
+    }
+    m_mainToolbar->Realize();
+    m_mainToolbar->Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
+        const wxAuiToolBarItem* item =
+            m_mainToolbar->FindToolByPosition(event.GetX(), event.GetY());
+        ShowToolbarPrompt(item != nullptr ? item->GetId() : wxID_NONE);
+        event.Skip();
+    });
+    m_mainToolbar->Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& event) {
+        ShowToolbarPrompt(wxID_NONE);
+        event.Skip();
+    });
+    m_aui->AddPane(m_mainToolbar, wxAuiPaneInfo()
+                                      .Name("main-toolbar")
+                                      .Caption("Toolbar")
+                                      .ToolbarPane()
+                                      .Top()
+                                      .TopDockable(true)
+                                      .BottomDockable(true)
+                                      .LeftDockable(false)
+                                      .RightDockable(false)
+                                      .Floatable(false)
+                                      .Gripper(true));
+
+    // The navigation toolbar: three toolbars of two buttons in one fixed, floating pane. Its
+    // buttons reach the frame through the panel, since a floating pane is a window of its own.
+    auto* panel = new wxPanel(this, wxID_ANY);
+    auto* rows = new wxBoxSizer(wxVERTICAL);
+    for (const auto& row : kNavigationRows) {
+        auto* bar = new wxAuiToolBar(panel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                     wxAUI_TB_HORIZONTAL | wxAUI_TB_PLAIN_BACKGROUND);
+        bar->SetToolBitmapSize(wxSize(kCommandIconSize, kCommandIconSize));
+        for (const int id : row) {
+            AddTool(*bar, id);
+        }
+        bar->Realize();
+        rows->Add(bar, 0, wxEXPAND);
+    }
+    panel->SetSizerAndFit(rows);
+    panel->Bind(wxEVT_TOOL, [this](wxCommandEvent& event) {
+        wxCommandEvent command(wxEVT_MENU, event.GetId());
+        command.SetEventObject(this);
+        GetEventHandler()->ProcessEvent(command);
+    });
+    m_navigationToolbar = panel;
+    m_aui->AddPane(panel, wxAuiPaneInfo()
+                              .Name("navigation-toolbar")
+                              .Caption("Navigation")
+                              .Float()
+                              .FloatingPosition(GetPosition() + kNavigationOffset)
+                              .Fixed()
+                              .Dockable(false)
+                              .CloseButton(false)
+                              .MaximizeButton(false)
+                              .PinButton(false));
+}
+
+int CMainFrame::TimeStepIndex() const {
+    const int selection = m_timeStep != nullptr ? m_timeStep->GetSelection() : wxNOT_FOUND;
+    return selection == wxNOT_FOUND ? kDefaultTimeStepIndex : selection;
+}

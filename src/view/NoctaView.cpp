@@ -1,0 +1,277 @@
+#include "view/NoctaView.h"
+
+#include "app/LocalClock.h"
+#include "app/Messages.h"
+#include "catalog/CatalogStore.h"
+#include "chart/CairoSurface.h"
+#include "chart/Frame.h"
+#include "frame/CommandIds.h"
+#include "interaction/Animation.h"
+#include "interaction/CommandState.h"
+#include "interaction/Navigation.h"
+#include "interaction/PointerTracking.h"
+#include "settings/AppSettings.h"
+
+#include <wx/dcclient.h>
+#include <wx/display.h>
+#include <wx/utils.h>
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// The screen's size and colour depth, read once when the view is made: the off-screen surface
+// covers the whole screen so it never has to be made again.
+wxSize ScreenSize(const wxWindow* window) {
+    const int index = wxDisplay::GetFromWindow(window);
+    const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
+    return display.GetGeometry().GetSize();
+}
+
+} // namespace
+
+wxBEGIN_EVENT_TABLE(CNoctaView, wxWindow) EVT_PAINT(CNoctaView::OnPaint)
+    EVT_ERASE_BACKGROUND(CNoctaView::OnEraseBackground) EVT_SIZE(CNoctaView::OnSize) EVT_LEFT_DOWN(
+        CNoctaView::OnLeftDown) EVT_RIGHT_DOWN(CNoctaView::OnRightDown)
+        EVT_MOTION(CNoctaView::OnMotion) EVT_TIMER(kAnimationTimerId, CNoctaView::OnTimer) EVT_MENU(
+            cmd::LayerGrid, CNoctaView::OnLayerSwitch) EVT_MENU(cmd::LayerBoundaries,
+                                                                CNoctaView::OnLayerSwitch)
+            EVT_MENU(cmd::LayerFigures, CNoctaView::OnLayerSwitch) EVT_MENU(
+                cmd::LayerDeepSky, CNoctaView::OnLayerSwitch) EVT_MENU(cmd::LayerMilkyWay,
+                                                                       CNoctaView::OnLayerSwitch)
+                EVT_MENU(cmd::LayerSolarSystem, CNoctaView::OnLayerSwitch) EVT_MENU(
+                    cmd::ZoomIn, CNoctaView::OnZoomIn) EVT_MENU(cmd::ZoomOut, CNoctaView::OnZoomOut)
+                    EVT_MENU(cmd::PanUp, CNoctaView::OnPanUp) EVT_MENU(cmd::PanDown,
+                                                                       CNoctaView::OnPanDown)
+                        EVT_MENU(cmd::PanLeft, CNoctaView::OnPanLeft)
+                            EVT_MENU(cmd::PanRight,
+                                     CNoctaView::OnPanRight) EVT_MENU(cmd::AnimForward,
+                                                                      CNoctaView::OnAnimForward)
+                                EVT_MENU(cmd::AnimBackward, CNoctaView::OnAnimBackward)
+                                    EVT_MENU(cmd::AnimStop, CNoctaView::OnAnimStop)
+                                        EVT_MENU(cmd::StepForward, CNoctaView::OnStepForward)
+                                            EVT_MENU(cmd::StepBackward, CNoctaView::OnStepBackward)
+                                                wxEND_EVENT_TABLE()
+
+                                                    CNoctaView::CNoctaView(wxWindow* parent,
+                                                                           AppSettings& settings)
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+               wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxBORDER_NONE),
+      m_settings(settings), m_store(std::make_unique<CatalogStore>()), m_chart(settings),
+      m_timer(this, kAnimationTimerId) {
+    SetBackgroundColour(*wxBLACK);
+    const wxSize screen = ScreenSize(this);
+    m_offscreen = std::make_unique<CairoImageSurface>(std::max(screen.x, 1), std::max(screen.y, 1));
+    m_deepColour = wxDisplayDepth() > 8;
+    const wxSize client = GetClientSize();
+    ::SetClientSize(m_chart, client.x, client.y);
+}
+
+CNoctaView::~CNoctaView() {
+    m_timer.Stop();
+    m_chart.CopyToSettings(m_settings);
+}
+
+void CNoctaView::InitialUpdate() {
+    m_settings.SkyDate = LocalClockSkyDate();
+    const int index = wxDisplay::GetFromWindow(this);
+    const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
+    const wxRect usable = display.GetClientArea();
+    ::InitialUpdate(m_chart, *m_store, m_settings, usable.width, usable.height);
+    const wxSize client = GetClientSize();
+    ::SetClientSize(m_chart, client.x, client.y);
+    Redraw();
+}
+
+void CNoctaView::Redraw() {
+    Refresh(false);
+}
+
+int CNoctaView::TimeStepIndex() const {
+    return m_timeStepSource ? m_timeStepSource() : kDefaultTimeStepIndex;
+}
+
+void CNoctaView::DrawAndCopy(wxDC& dc) {
+    // Animation frames follow each other too fast for a wait cursor; every other frame shows it.
+    std::optional<wxBusyCursor> wait;
+    if (!m_chart.m_bAnimate) {
+        wait.emplace();
+    }
+    FrameOptions options;
+    options.target = FrameTarget::Screen;
+    options.deepColour = m_deepColour;
+    const FrameResult result = Draw(m_chart, *m_store, m_settings, *m_offscreen, options);
+    if (!result.ok) {
+        // The frame ended early: nothing is copied, the window keeps its last picture, and a
+        // running animation stops.
+        m_timer.Stop();
+        m_chart.m_bAnimate = 0;
+        m_lastFrameError = result.error;
+        std::fprintf(stderr, "vesperanova: frame not drawn: %s\n", result.error.c_str());
+        return;
+    }
+    m_offscreen->Flush();
+    ++m_nFramesDrawn;
+
+    auto* cr = static_cast<cairo_t*>(dc.GetHandle());
+    if (cr == nullptr) {
+        return;
+    }
+    const int width = std::min(2 * m_chart.m_nCenterX, m_offscreen->Width());
+    const int height = std::min(2 * m_chart.m_nCenterY, m_offscreen->Height());
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, m_offscreen->Image(), 0, 0);
+    cairo_rectangle(cr, 0, 0, width, height);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void CNoctaView::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    DrawAndCopy(dc);
+}
+
+void CNoctaView::OnEraseBackground(wxEraseEvent& event) {
+    // Black, so no white flashes before the first frame is copied.
+    if (wxDC* dc = event.GetDC()) {
+        dc->SetBackground(*wxBLACK_BRUSH);
+        dc->Clear();
+    }
+}
+
+void CNoctaView::OnSize(wxSizeEvent& event) {
+    // The scale does not follow the window: only the centre moves.
+    const wxSize client = GetClientSize();
+    ::SetClientSize(m_chart, client.x, client.y);
+    Redraw();
+    event.Skip();
+}
+
+void CNoctaView::OnLeftDown(wxMouseEvent& event) {
+    SetFocus();
+    const wxPoint point = event.GetPosition();
+    if (ClickToCentre(m_chart, point.x, point.y)) {
+        Redraw();
+    }
+}
+
+void CNoctaView::OnRightDown(wxMouseEvent& event) {
+    SetFocus();
+    const wxPoint point = event.GetPosition();
+    if (const auto picked = PickObject(m_chart, point.x, point.y); picked && m_pickHandler) {
+        m_pickHandler(*picked);
+    }
+}
+
+void CNoctaView::OnMotion(wxMouseEvent& event) {
+    const wxPoint point = event.GetPosition();
+    m_pointer = PointerSkyPosition(m_chart, point.x, point.y);
+    event.Skip();
+}
+
+void CNoctaView::OnTimer(wxTimerEvent&) {
+    const AnimationStepResult step =
+        AnimationTick(m_chart, m_bAnimForward, TimeStepIndex(), m_settings.SkyDate,
+                      m_settings.Observer, *m_store);
+    if (step.stopped) {
+        m_timer.Stop();
+    }
+    if (step.stepped && m_dateChanged) {
+        m_dateChanged();
+    }
+    Redraw();
+}
+
+void CNoctaView::StartAnimation(bool forward) {
+    const AnimationStart start =
+        ::StartAnimation(m_chart, m_bAnimForward, forward, TimeStepIndex());
+    if (!start.started) {
+        ShowProgramMessage(start.message, wxOK, this);
+        return;
+    }
+    m_timer.Start(start.periodMs);
+}
+
+void CNoctaView::StopAnimation() {
+    if (::StopAnimation(m_chart)) {
+        m_timer.Stop();
+        Redraw();
+    }
+}
+
+void CNoctaView::SingleStep(bool forward) {
+    const AnimationStepResult step =
+        ::SingleStep(m_chart, m_bAnimForward, forward, TimeStepIndex(), m_settings.SkyDate,
+                     m_settings.Observer, *m_store);
+    if (step.stepped) {
+        if (m_dateChanged) {
+            m_dateChanged();
+        }
+        Redraw();
+    }
+}
+
+void CNoctaView::OnLayerSwitch(wxCommandEvent& event) {
+    const auto command = cmd::CommandOfId(event.GetId());
+    if (int* layer = command ? SwitchOfCommand(*command, m_chart) : nullptr) {
+        ToggleSwitch(*layer);
+        Redraw();
+    }
+}
+
+void CNoctaView::OnZoomIn(wxCommandEvent&) {
+    if (ZoomIn(m_chart, m_settings.AutoMode)) {
+        Redraw();
+    }
+}
+
+void CNoctaView::OnZoomOut(wxCommandEvent&) {
+    if (ZoomOut(m_chart, m_settings.AutoMode)) {
+        Redraw();
+    }
+}
+
+void CNoctaView::OnPanUp(wxCommandEvent&) {
+    if (PanUp(m_chart)) {
+        Redraw();
+    }
+}
+
+void CNoctaView::OnPanDown(wxCommandEvent&) {
+    if (PanDown(m_chart)) {
+        Redraw();
+    }
+}
+
+void CNoctaView::OnPanLeft(wxCommandEvent&) {
+    if (PanLeft(m_chart)) {
+        Redraw();
+    }
+}
+
+void CNoctaView::OnPanRight(wxCommandEvent&) {
+    if (PanRight(m_chart)) {
+        Redraw();
+    }
+}
+
+void CNoctaView::OnAnimForward(wxCommandEvent&) {
+    StartAnimation(true);
+}
+void CNoctaView::OnAnimBackward(wxCommandEvent&) {
+    StartAnimation(false);
+}
+void CNoctaView::OnAnimStop(wxCommandEvent&) {
+    StopAnimation();
+}
+void CNoctaView::OnStepForward(wxCommandEvent&) {
+    SingleStep(true);
+}
+void CNoctaView::OnStepBackward(wxCommandEvent&) {
+    SingleStep(false);
+}

@@ -1,0 +1,109 @@
+// CNoctaView: the chart window. It owns the chart state, the catalogue tables and the off-screen
+// surface the frames are drawn into, and turns paint, size, mouse, timer and its own commands
+// (layer switches of the toolbar, zoom, pan, animation) into calls of the chart and interaction
+// core. The frame, the dialogs and the panels reach the chart through it.
+#pragma once
+
+#include "astro/Transforms.h"
+#include "chart/ChartState.h"
+#include "interaction/Picking.h"
+
+#include <wx/timer.h>
+#include <wx/window.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+struct AppSettings;
+struct CatalogStore;
+class CairoImageSurface;
+
+class CNoctaView : public wxWindow {
+public:
+    // Copies the chart fields of `settings` into the chart state. The settings record outlives
+    // the view; the view copies its chart fields back into it when it is destroyed.
+    CNoctaView(wxWindow* parent, AppSettings& settings);
+    ~CNoctaView() override;
+
+    // The first update, once the catalogues are loaded: the sky for the settings' date and place,
+    // the scale from the screen height, the grid. Takes the local clock into the date first.
+    void InitialUpdate();
+
+    // Asks for a new frame (the window is repainted without erasing it first).
+    void Redraw();
+
+    ChartState& Chart() { return m_chart; }
+    const ChartState& Chart() const { return m_chart; }
+    CatalogStore& Store() { return *m_store; }
+    AppSettings& Settings() { return m_settings; }
+
+    // Where the view reads the time-step selector's entry (0..7) from; the main frame owns it.
+    void SetTimeStepSource(std::function<int()> source) { m_timeStepSource = std::move(source); }
+    // Called after the animation moved the date, so the time and date panes show it at once.
+    void SetDateChangedHandler(std::function<void()> handler) {
+        m_dateChanged = std::move(handler);
+    }
+    // Called when the right button picked an object (the information panels).
+    void SetPickHandler(std::function<void(const PickedObject&)> handler) {
+        m_pickHandler = std::move(handler);
+    }
+
+    // The sky under the pointer, nothing while it is off the sphere (m_dPointerRA/Dec).
+    const std::optional<EquatorialPosition>& PointerPosition() const { return m_pointer; }
+    bool Animating() const { return m_chart.m_bAnimate != 0; }
+    int AnimForward() const { return m_bAnimForward; }
+
+    // Frames drawn and copied to the window so far, and what ended the last failed frame.
+    long FramesDrawn() const { return m_nFramesDrawn; }
+    const std::string& LastFrameError() const { return m_lastFrameError; }
+    // The pixels of the last frame (tests and screenshots).
+    CairoImageSurface& Offscreen() { return *m_offscreen; }
+
+    // The animation commands, shared by the toolbar, the keys and the menu.
+    void StartAnimation(bool forward);
+    void StopAnimation();
+    void SingleStep(bool forward);
+
+private:
+    int TimeStepIndex() const;
+    void DrawAndCopy(wxDC& dc);
+
+    void OnPaint(wxPaintEvent& event);
+    void OnEraseBackground(wxEraseEvent& event);
+    void OnSize(wxSizeEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnTimer(wxTimerEvent& event);
+
+    void OnLayerSwitch(wxCommandEvent& event);
+    void OnZoomIn(wxCommandEvent& event);
+    void OnZoomOut(wxCommandEvent& event);
+    void OnPanUp(wxCommandEvent& event);
+    void OnPanDown(wxCommandEvent& event);
+    void OnPanLeft(wxCommandEvent& event);
+    void OnPanRight(wxCommandEvent& event);
+    void OnAnimForward(wxCommandEvent& event);
+    void OnAnimBackward(wxCommandEvent& event);
+    void OnAnimStop(wxCommandEvent& event);
+    void OnStepForward(wxCommandEvent& event);
+    void OnStepBackward(wxCommandEvent& event);
+
+    AppSettings& m_settings;
+    std::unique_ptr<CatalogStore> m_store;
+    ChartState m_chart;
+    std::unique_ptr<CairoImageSurface> m_offscreen;
+    bool m_deepColour = true;
+    wxTimer m_timer;
+    int m_bAnimForward = 1;
+    std::optional<EquatorialPosition> m_pointer;
+    std::function<int()> m_timeStepSource;
+    std::function<void()> m_dateChanged;
+    std::function<void(const PickedObject&)> m_pickHandler;
+    long m_nFramesDrawn = 0;
+    std::string m_lastFrameError;
+
+    wxDECLARE_EVENT_TABLE();
+};
