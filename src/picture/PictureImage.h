@@ -1,0 +1,37 @@
+// PictureImage: one picture file decoded for the picture window. The file's first bytes decide
+// its type (a JPEG named .gif is decoded as a JPEG) and its declared size is checked before any
+// pixel memory is reserved; decoding is wxImage's. Broken, truncated or mislabelled files end in
+// an error, never in a crash, and wxWidgets' own error log stays silent.
+#pragma once
+
+#include "interaction/PictureLookup.h"
+
+#include <wx/image.h>
+
+#include <string>
+
+// Largest file the viewer reads, bytes: far above any picture of the sky it shows.
+inline constexpr std::uintmax_t kMaxPictureFileBytes = 512u * 1024u * 1024u;
+
+enum class PictureError {
+    None,
+    CannotRead,   // the file cannot be opened or read
+    UnknownType,  // no picture of a known type (or a header cut short)
+    TooLarge,     // the declared size exceeds the viewer's limits
+    DecodeFailed, // the decoder gave up (truncated or corrupted data)
+};
+
+struct PictureImage {
+    PictureError error = PictureError::None;
+    PictureType type = PictureType::Unknown;
+    wxImage image; // valid only when error is None
+    std::string path;
+
+    bool Ok() const { return error == PictureError::None; }
+};
+
+// Registers wxImage's decoders once (BMP, GIF, PCX, TGA, JPEG, TIFF, PNG ...).
+void EnsurePictureDecoders();
+
+// Reads and decodes the picture at `path` (UTF-8), kept exactly as given.
+PictureImage LoadPictureImage(const std::string& path);

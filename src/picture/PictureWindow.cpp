@@ -1,0 +1,88 @@
+#include "picture/PictureWindow.h"
+
+#include "app/Messages.h"
+
+#include <wx/dcclient.h>
+#include <wx/display.h>
+#include <wx/scrolwin.h>
+#include <wx/sizer.h>
+
+#include <algorithm>
+
+namespace {
+
+// The picture area never grows past this share of the screen's work area, so the window with
+// its frame stays on the screen.
+constexpr double kMaxScreenShare = 0.9;
+
+class PictureCanvas : public wxScrolled<wxWindow> {
+public:
+    PictureCanvas(wxWindow* parent, const wxBitmap& bitmap)
+        : wxScrolled<wxWindow>(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                               wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE),
+          m_bitmap(bitmap) {
+        SetBackgroundStyle(wxBG_STYLE_PAINT);
+        SetVirtualSize(bitmap.GetWidth(), bitmap.GetHeight());
+        SetScrollRate(1, 1);
+        ShowScrollbars(wxSHOW_SB_DEFAULT, wxSHOW_SB_DEFAULT);
+        Bind(wxEVT_PAINT, &PictureCanvas::OnPaint, this);
+    }
+
+private:
+    void OnPaint(wxPaintEvent&) {
+        wxPaintDC dc(this);
+        dc.SetBackground(*wxBLACK_BRUSH);
+        dc.Clear();
+        DoPrepareDC(dc);
+        dc.DrawBitmap(m_bitmap, 0, 0, false);
+    }
+
+    const wxBitmap& m_bitmap;
+};
+
+wxSize ScreenLimit(wxWindow* parent) {
+    const int index = parent ? wxDisplay::GetFromWindow(parent) : 0;
+    const wxRect area =
+        wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetClientArea();
+    return {static_cast<int>(area.width * kMaxScreenShare),
+            static_cast<int>(area.height * kMaxScreenShare)};
+}
+
+} // namespace
+
+std::string PictureWindowTitle(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+PictureWindow::PictureWindow(wxWindow* parent, const PictureImage& picture)
+    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(PictureWindowTitle(picture.path)),
+               wxDefaultPosition, wxDefaultSize, wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU),
+      m_bitmap(picture.image) {
+    m_canvas = new PictureCanvas(this, m_bitmap);
+    const wxSize limit = ScreenLimit(parent);
+    const wxSize area(std::min(m_bitmap.GetWidth(), limit.x),
+                      std::min(m_bitmap.GetHeight(), limit.y));
+    m_canvas->SetMinClientSize(area);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(m_canvas, 1, wxEXPAND);
+    SetSizer(sizer);
+    // The window's client area is the picture; the platform adds its frame and caption.
+    SetClientSize(area);
+    Centre(wxBOTH);
+}
+
+wxSize PictureWindow::PictureAreaSize() const {
+    return m_canvas->GetClientSize();
+}
+
+bool ShowPictureWindow(wxWindow* parent, const std::string& path) {
+    const PictureImage picture = LoadPictureImage(path);
+    if (!picture.Ok()) {
+        ShowProgramMessage(kCannotLoadPictureMessage, wxOK | wxICON_STOP, parent);
+        return false;
+    }
+    PictureWindow window(parent, picture);
+    window.ShowModal();
+    return true;
+}
