@@ -22,7 +22,7 @@ i=0
 for f in bsc5.big cnstline.bin constell.bin messier.bin deepsky.bin names.bin eclip.dat \
          milky.bin magellan.bin location.bin; do
     if [ -f "$src/data/$f" ]; then
-        { printf "\\x$(printf %02x $i)"; head -c 4096 "$src/data/$f"; } > "$out/corpus_catalog/$f"
+        { printf "\\x$(printf %02x $i)"; cat "$src/data/$f"; } > "$out/corpus_catalog/$f"
     fi
     i=$((i + 1))
 done
@@ -31,7 +31,7 @@ printf '[Settings]\nLevel=2\nTurnX=18.00\nb=0.0000\n[Location]\nTimeZone=" 1.0"\
 
 status=0
 # The longest catalogue file (bsc5.big) is 254,660 bytes; profiles are small text files.
-declare -A max_len=([catalog]=300000 [profile]=65536)
+declare -A max_len=([catalog]=300000 [profile]=8192)
 for target in catalog profile; do
     echo "== fuzz_$target for ${seconds}s"
     if ! (cd "$out" && ./"fuzz_$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" \

@@ -24,9 +24,10 @@
 
 namespace {
 
-// A profile larger than this is not one we wrote; it is not read (defaults apply, an error is
-// returned) rather than loaded whole into memory.
-constexpr std::uintmax_t kMaxProfileBytes = 1u << 20;
+// A profile larger than this is not one we wrote (ours is under 2 KB): it is neither read
+// (defaults apply, an error is returned) nor overwritten, and the config parser never sees a text
+// large enough to make its per-line work slow.
+constexpr std::uintmax_t kMaxProfileBytes = 64u << 10;
 
 constexpr int kMaxLevel = 11;
 constexpr int kMaxAbsTurnY = 90;         // degrees

@@ -328,6 +328,18 @@ TEST(Profile, ProfileThatIsNoFileGivesDefaultsAndAnErrorAndIsLeftAlone) {
     EXPECT_EQ(ReadFile(path / "keep"), "x");
 }
 
+TEST(Profile, OversizedFileIsNotAProfile) {
+    TempDir dir;
+    const fs::path path = dir.path() / "nocta.ini";
+    const std::string huge = "[Settings]\nLevel=5\n" + std::string(100000, '#') + "\n";
+    WriteFile(path, huge);
+    AppSettings s;
+    EXPECT_FALSE(LoadSettings(s, path));
+    EXPECT_EQ(s, DefaultSettings());
+    EXPECT_FALSE(SaveSettings(s, path));
+    EXPECT_EQ(ReadFile(path), huge);
+}
+
 TEST(Profile, DefaultPathFollowsXdgConfigHome) {
     const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
     const std::string saved = oldXdg ? oldXdg : "";
