@@ -1,0 +1,165 @@
+// The frame: picking tables, the sky background rule, the printer path and failures.
+#include "chart/Frame.h"
+
+#include "catalog/CatalogStore.h"
+#include "chart/CairoSurface.h"
+#include "settings/AppSettings.h"
+#include "settings/Profile.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+constexpr Rgb kRed{255, 0, 0};
+
+// A chart over an all-zero catalogue, turned so that right ascension 0, declination 0 (where
+// every zero record lies) is on the far side: no layer draws anything but the background.
+struct EmptySky {
+    AppSettings settings = DefaultSettings();
+    std::unique_ptr<CatalogStore> catalog = std::make_unique<CatalogStore>();
+    std::unique_ptr<ChartState> chart;
+
+    EmptySky(int width, int height) {
+        chart = std::make_unique<ChartState>(settings);
+        chart->m_dTurnX = 12.0; // centre at 12 h
+        chart->m_nBaseRadius = 100;
+        chart->m_nFullScreenHeight = 700;
+        chart->m_nRadius = 300;
+        SetClientSize(*chart, width, height);
+    }
+};
+
+class ThrowingSurface : public CairoImageSurface {
+public:
+    using CairoImageSurface::CairoImageSurface;
+    void FillRect(const PixelRect&, Rgb) override { throw std::runtime_error("out of memory"); }
+};
+
+} // namespace
+
+TEST(Frame, BackgroundBandsAreClosedAtTheirUpperEnd) {
+    struct Case {
+        bool colored;
+        double altitude;
+        bool deep;
+        Rgb sky;
+        Rgb fill;
+    };
+    const Case cases[] = {
+        {false, 30.0, true, {0, 0, 0}, {0, 0, 80}},
+        {false, 30.0, false, {0, 0, 0}, {0, 0, 64}},
+        {true, -18.0, true, {0, 0, 0}, {0, 0, 80}},
+        {true, -17.9, true, {0, 0, 80}, {0, 0, 80}},
+        {true, -12.0, true, {0, 0, 80}, {0, 0, 80}},
+        {true, -12.0, false, {0, 0, 64}, {0, 0, 64}},
+        {true, -11.9, true, {0, 0, 152}, {0, 0, 152}},
+        {true, -6.0, true, {0, 0, 152}, {0, 0, 152}},
+        {true, -6.0, false, {0, 0, 255}, {0, 0, 255}},
+        {true, -5.9, true, {0, 115, 215}, {0, 115, 215}},
+        {true, 0.0, true, {0, 115, 215}, {0, 115, 215}},
+        {true, 0.0, false, {0, 0, 255}, {0, 0, 255}},
+        {true, 0.1, true, {0, 191, 255}, {0, 191, 255}},
+        {true, 0.1, false, {0, 255, 255}, {0, 255, 255}},
+    };
+    for (const Case& c : cases) {
+        const SkyColours colours = BackgroundColours(c.colored, c.altitude, c.deep);
+        EXPECT_EQ(colours.sky, c.sky) << c.colored << " " << c.altitude << " " << c.deep;
+        EXPECT_EQ(colours.fill, c.fill) << c.colored << " " << c.altitude << " " << c.deep;
+    }
+}
+
+TEST(Frame, ClearsThePickingTablesAndFillsOnlyTheCopiedArea) {
+    EmptySky sky(101, 51); // odd sizes: the last column and row are not part of the frame
+    ChartState& chart = *sky.chart;
+    chart.m_ptStar[17] = StarPick{5, 6, 2};
+    chart.m_ptBody[kBodyMars] = PixelPoint{7, 8};
+    chart.m_ptDeepSky[209] = PixelPoint{9, 10};
+    CairoImageSurface surface(101, 51);
+    surface.FillRect(PixelRect{0, 0, 101, 51}, kRed);
+
+    const FrameResult result = Draw(chart, *sky.catalog, sky.settings, surface);
+    ASSERT_TRUE(result.ok) << result.error;
+    for (const StarPick& p : chart.m_ptStar) {
+        ASSERT_EQ(p.x, 0);
+        ASSERT_EQ(p.y, 0);
+    }
+    for (const PixelPoint& p : chart.m_ptBody) {
+        ASSERT_EQ(p, (PixelPoint{0, 0}));
+    }
+    for (const PixelPoint& p : chart.m_ptDeepSky) {
+        ASSERT_EQ(p, (PixelPoint{0, 0}));
+    }
+    EXPECT_EQ(surface.PixelAt(0, 0), kBlack);
+    EXPECT_EQ(surface.PixelAt(99, 49), kBlack);
+    EXPECT_EQ(surface.PixelAt(100, 10), kRed);
+    EXPECT_EQ(surface.PixelAt(10, 50), kRed);
+}
+
+TEST(Frame, ColouredSkyFollowsTheSunAndTheScreenDepth) {
+    EmptySky sky(40, 40);
+    ChartState& chart = *sky.chart;
+    chart.m_bColoredSky = 1;
+    // The Sun on the meridian of an equatorial observer at its equinox: altitude 90.
+    chart.m_bodies[kBodySun] = SolarSystemBody{0.0, 0.0, 0.0, 1.0};
+    chart.m_dGST = 0.0;
+    chart.m_dLongitude = 0.0;
+    chart.m_dLatitude = 0.0;
+    EXPECT_NEAR(SunAltitude(chart), 90.0, 1e-3);
+    CairoImageSurface surface(40, 40);
+    ASSERT_TRUE(Draw(chart, *sky.catalog, sky.settings, surface).ok);
+    EXPECT_EQ(surface.PixelAt(5, 5), (Rgb{0, 191, 255}));
+    FrameOptions eightBit;
+    eightBit.deepColour = false;
+    ASSERT_TRUE(Draw(chart, *sky.catalog, sky.settings, surface, eightBit).ok);
+    EXPECT_EQ(surface.PixelAt(5, 5), (Rgb{0, 255, 255}));
+}
+
+TEST(Frame, PrinterPathSetsThePrintingScaleAndKeepsThePaperWhite) {
+    EmptySky sky(1000, 700);
+    ChartState& chart = *sky.chart;
+    chart.m_nLevel = 0;
+    chart.m_nBaseRadius = 310;
+    chart.m_nFullScreenHeight = 700;
+    CairoImageSurface paper(200, 200);
+    paper.FillRect(PixelRect{0, 0, 200, 200}, kWhite);
+    FrameOptions printer;
+    printer.target = FrameTarget::Printer;
+    printer.pageWidth = 4800;
+    printer.pageHeight = 6600;
+    ASSERT_TRUE(Draw(chart, *sky.catalog, sky.settings, paper, printer).ok);
+    EXPECT_EQ(chart.m_nRadius, 2125u);
+    EXPECT_EQ(chart.m_nCenterX, 2400);
+    EXPECT_EQ(chart.m_nCenterY, 3300);
+    EXPECT_EQ(paper.PixelAt(1, 1), kWhite);
+    EXPECT_EQ(paper.PixelAt(150, 150), kWhite);
+    EXPECT_EQ(chart.m_rcClient.Width(), 1000); // the screen's client area is not the page's
+}
+
+TEST(Frame, AnExceptionEndsTheFrameAndStopsTheAnimation) {
+    EmptySky sky(50, 50);
+    sky.chart->m_bAnimate = 1;
+    ThrowingSurface surface(50, 50);
+    const SurfaceState before = surface.State();
+    const FrameResult result = Draw(*sky.chart, *sky.catalog, sky.settings, surface);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "out of memory");
+    EXPECT_EQ(sky.chart->m_bAnimate, 0);
+    EXPECT_EQ(surface.State().pen, before.pen); // the surface's selection is put back
+    EXPECT_EQ(surface.State().font, before.font);
+}
+
+TEST(Frame, PageBorderRunsAlongTheUsableArea) {
+    CairoImageSurface page(30, 20);
+    page.FillRect(PixelRect{0, 0, 30, 20}, kWhite);
+    DrawPageBorder(page, PixelRect{2, 3, 28, 18});
+    EXPECT_EQ(page.PixelAt(2, 3), kBlack);
+    EXPECT_EQ(page.PixelAt(27, 3), kBlack);
+    EXPECT_EQ(page.PixelAt(27, 17), kBlack);
+    EXPECT_EQ(page.PixelAt(2, 17), kBlack);
+    EXPECT_EQ(page.PixelAt(28, 10), kWhite);
+    EXPECT_EQ(page.PixelAt(10, 18), kWhite);
+    EXPECT_EQ(page.PixelAt(10, 10), kWhite);
+}
