@@ -1,5 +1,7 @@
 #include "settings/Profile.h"
 
+#include "astro/Angles.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -126,6 +128,21 @@ TEST(Profile, NumberTexts) {
     EXPECT_EQ(FormatProfileNumber(-5.5, 1), "-5.5");
     EXPECT_EQ(FormatProfileNumber(2.54, 1), " 2.5");
     EXPECT_EQ(FormatProfileNumber(1234.567, 1), "1234.6");
+}
+
+TEST(Profile, NumberTextsAreTheProgramsFixedPointTexts) {
+    // The profile writes its own locale-free copy of FormatFixed; both must give the same text.
+    struct Case {
+        double value;
+        int decimals;
+    };
+    const Case cases[] = {{18.0, 2},   {-23.999, 2}, {0.125, 2},    {6.5, 2},
+                          {0.0, 4},    {-5.0f, 4},   {14.99999, 4}, {1.0, 1},
+                          {-12.25, 1}, {0.05, 1},    {1e12, 2},     {-0.0, 1}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatProfileNumber(c.value, c.decimals), FormatFixed(c.value, c.decimals))
+            << c.value << " with " << c.decimals << " decimals";
+    }
 }
 
 TEST(Profile, TurnXTextsAsTheProfileHoldsThem) {
