@@ -1,0 +1,345 @@
+#include "cli/ChartOptions.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <ctime>
+#include <system_error>
+
+#include "settings/Profile.h"
+
+namespace {
+
+constexpr int kMaxLongitudeDeg = 180;
+constexpr int kMaxLatitudeDeg = 90;
+constexpr int kMaxMinutes = 59;
+constexpr float kMinZoneHours = -12.0f;
+constexpr float kMaxZoneHours = 14.0f;
+constexpr int kFirstGregorianYear = 1583;
+
+// Reads minDigits..maxDigits decimal digits at `pos` and moves past them.
+std::optional<int> ReadDigits(std::string_view text, std::size_t& pos, std::size_t minDigits,
+                              std::size_t maxDigits) {
+    std::size_t end = pos;
+    while (end < text.size() && end - pos < maxDigits &&
+           std::isdigit(static_cast<unsigned char>(text[end]))) {
+        ++end;
+    }
+    if (end - pos < minDigits) {
+        return std::nullopt;
+    }
+    int value = 0;
+    std::from_chars(text.data() + pos, text.data() + end, value);
+    pos = end;
+    return value;
+}
+
+bool Expect(std::string_view text, std::size_t& pos, char c) {
+    if (pos < text.size() && text[pos] == c) {
+        ++pos;
+        return true;
+    }
+    return false;
+}
+
+struct DegreesMinutes {
+    int degrees = 0;
+    int minutes = 0;
+    char letter = 0; // upper case
+};
+
+// "DD:MM" followed by one of two letters (either case).
+std::optional<DegreesMinutes> ParseDegreesMinutes(std::string_view text, char positive,
+                                                  char negative, int maxDegrees, const char* what,
+                                                  std::string& error) {
+    const std::string form = std::string("DD:MM") + positive + " or DD:MM" + negative;
+    std::size_t pos = 0;
+    const auto degrees = ReadDigits(text, pos, 1, 3);
+    std::optional<int> minutes;
+    if (degrees && Expect(text, pos, ':')) {
+        minutes = ReadDigits(text, pos, 1, 2);
+    }
+    if (!minutes || pos + 1 != text.size()) {
+        error = "'" + std::string(text) + "' is not a " + what + " of the form " + form;
+        return std::nullopt;
+    }
+    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[pos])));
+    if (letter != positive && letter != negative) {
+        error = "'" + std::string(text) + "' must end in " + positive + " or " + negative;
+        return std::nullopt;
+    }
+    if (*minutes > kMaxMinutes) {
+        error = "minutes must be 0..59 in '" + std::string(text) + "'";
+        return std::nullopt;
+    }
+    if (*degrees > maxDegrees || (*degrees == maxDegrees && *minutes > 0)) {
+        error = std::string(what) + " must be at most " + std::to_string(maxDegrees) +
+                " degrees in '" + std::string(text) + "'";
+        return std::nullopt;
+    }
+    return DegreesMinutes{*degrees, *minutes, letter};
+}
+
+// The option names this parser owns, each taking one value.
+enum class OptionKind { Date, Longitude, Latitude, Zone, Profile };
+
+struct OptionName {
+    std::string_view name;
+    OptionKind kind;
+    const char* valueForm;
+};
+
+constexpr OptionName kOptions[] = {
+    {"--date", OptionKind::Date, "YYYY-MM-DDTHH:MM[:SS]"},
+    {"--lon", OptionKind::Longitude, "DD:MM{E|W}"},
+    {"--lat", OptionKind::Latitude, "DD:MM{N|S}"},
+    {"--zone", OptionKind::Zone, "HOURS"},
+    {"--profile", OptionKind::Profile, "FILE"},
+};
+
+std::string TwoDigits(int value) {
+    std::string text = std::to_string(value);
+    return text.size() < 2 ? "0" + text : text;
+}
+
+} // namespace
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) {
+        return 0;
+    }
+    if (month == 2) {
+        const bool leap = year >= kFirstGregorianYear
+                              ? (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0))
+                              : year % 4 == 0;
+        return leap ? 29 : 28;
+    }
+    return kDays[month - 1];
+}
+
+std::optional<SkyDate> ParseDateTimeText(std::string_view text, std::string& error) {
+    std::size_t pos = 0;
+    SkyDate date;
+    std::optional<int> year, month, day, hour, minute, second = 0;
+    year = ReadDigits(text, pos, 4, 4);
+    if (year && Expect(text, pos, '-')) {
+        month = ReadDigits(text, pos, 2, 2);
+    }
+    if (month && Expect(text, pos, '-')) {
+        day = ReadDigits(text, pos, 2, 2);
+    }
+    if (day && (Expect(text, pos, 'T') || Expect(text, pos, ' '))) {
+        hour = ReadDigits(text, pos, 2, 2);
+    }
+    if (hour && Expect(text, pos, ':')) {
+        minute = ReadDigits(text, pos, 2, 2);
+    }
+    if (minute && Expect(text, pos, ':')) {
+        second = ReadDigits(text, pos, 2, 2);
+    }
+    if (!minute || !second || pos != text.size()) {
+        error = "'" + std::string(text) + "' is not a date of the form YYYY-MM-DDTHH:MM[:SS]";
+        return std::nullopt;
+    }
+    if (*year < 1) {
+        error = "year must be 0001..9999";
+        return std::nullopt;
+    }
+    if (*month < 1 || *month > 12) {
+        error = "month must be 01..12 in '" + std::string(text) + "'";
+        return std::nullopt;
+    }
+    if (*day < 1 || *day > DaysInMonth(*year, *month)) {
+        error = "day must be 01.." + std::to_string(DaysInMonth(*year, *month)) + " for " +
+                std::to_string(*year) + "-" + TwoDigits(*month) + " in '" + std::string(text) + "'";
+        return std::nullopt;
+    }
+    if (*hour > 23) {
+        error = "hour must be 00..23 in '" + std::string(text) + "'";
+        return std::nullopt;
+    }
+    if (*minute > kMaxMinutes || *second > kMaxMinutes) {
+        error = "minute and second must be 00..59 in '" + std::string(text) + "'";
+        return std::nullopt;
+    }
+    date.year = *year;
+    date.month = *month;
+    date.day = *day;
+    date.hour = *hour;
+    date.minute = *minute;
+    date.second = *second;
+    return date;
+}
+
+std::optional<Observer> ParseLongitudeText(std::string_view text, const Observer& base,
+                                           std::string& error) {
+    const auto parsed = ParseDegreesMinutes(text, 'E', 'W', kMaxLongitudeDeg, "longitude", error);
+    if (!parsed) {
+        return std::nullopt;
+    }
+    Observer observer = base;
+    observer.LongDeg = parsed->degrees;
+    observer.LongMin = parsed->minutes;
+    observer.EW = std::string(1, parsed->letter);
+    return observer;
+}
+
+std::optional<Observer> ParseLatitudeText(std::string_view text, const Observer& base,
+                                          std::string& error) {
+    const auto parsed = ParseDegreesMinutes(text, 'N', 'S', kMaxLatitudeDeg, "latitude", error);
+    if (!parsed) {
+        return std::nullopt;
+    }
+    Observer observer = base;
+    observer.LatDeg = parsed->degrees;
+    observer.LatMin = parsed->minutes;
+    observer.NS = std::string(1, parsed->letter);
+    return observer;
+}
+
+std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error) {
+    std::string_view digits = text;
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1); // from_chars takes no plus sign
+    }
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                           std::chars_format::fixed);
+    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() ||
+        !std::isfinite(value)) {
+        error = "'" + std::string(text) + "' is not a number of hours";
+        return std::nullopt;
+    }
+    if (value < kMinZoneHours || value > kMaxZoneHours) {
+        error = "the time zone must be -12..14 hours, not '" + std::string(text) + "'";
+        return std::nullopt;
+    }
+    return static_cast<float>(value);
+}
+
+SkyDate LocalClockNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    SkyDate date;
+    date.year = local.tm_year + 1900;
+    date.month = local.tm_mon + 1;
+    date.day = local.tm_mday;
+    date.hour = local.tm_hour;
+    date.minute = local.tm_min;
+    date.second = 0;
+    return date;
+}
+
+ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, const SkyDate& now) {
+    ChartOptionsResult result;
+    struct Given {
+        OptionKind kind;
+        std::string name;
+        std::string value;
+    };
+    std::vector<Given> given;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const OptionName* match = nullptr;
+        std::optional<std::string> inlineValue;
+        for (const OptionName& option : kOptions) {
+            if (arg == option.name) {
+                match = &option;
+            } else if (arg.size() > option.name.size() && arg.starts_with(option.name) &&
+                       arg[option.name.size()] == '=') {
+                match = &option;
+                inlineValue = arg.substr(option.name.size() + 1);
+            }
+            if (match) {
+                break;
+            }
+        }
+        if (!match) {
+            result.rest.push_back(arg);
+            continue;
+        }
+        if (!inlineValue) {
+            if (i + 1 >= args.size()) {
+                result.error =
+                    std::string(match->name) + " needs a value (" + match->valueForm + ")";
+                return result;
+            }
+            inlineValue = args[++i];
+        }
+        given.push_back({match->kind, std::string(match->name), *inlineValue});
+    }
+
+    // The profile first, wherever --profile stood; the other options override it.
+    std::filesystem::path profilePath = DefaultProfilePath();
+    bool explicitProfile = false;
+    for (const Given& g : given) {
+        if (g.kind == OptionKind::Profile) {
+            if (g.value.empty()) {
+                result.error = "--profile needs a file name";
+                return result;
+            }
+            profilePath = g.value;
+            explicitProfile = true;
+        }
+    }
+    ChartOptions& options = result.options;
+    options.profilePath = profilePath;
+    const ProfileResult loaded = LoadSettings(options.settings, profilePath);
+    if (!loaded) {
+        if (explicitProfile) {
+            result.error = "--profile: " + loaded.error;
+            return result;
+        }
+        options.settings = DefaultSettings();
+        options.profileWarning = loaded.error;
+    }
+    options.settings.SkyDate = now;
+
+    bool placeGiven = false;
+    for (const Given& g : given) {
+        std::string error;
+        switch (g.kind) {
+        case OptionKind::Date:
+            if (const auto date = ParseDateTimeText(g.value, error)) {
+                options.settings.SkyDate = *date;
+            }
+            break;
+        case OptionKind::Longitude:
+            if (const auto observer =
+                    ParseLongitudeText(g.value, options.settings.Observer, error)) {
+                options.settings.Observer = *observer;
+                placeGiven = true;
+            }
+            break;
+        case OptionKind::Latitude:
+            if (const auto observer =
+                    ParseLatitudeText(g.value, options.settings.Observer, error)) {
+                options.settings.Observer = *observer;
+                placeGiven = true;
+            }
+            break;
+        case OptionKind::Zone:
+            if (const auto zone = ParseTimeZoneText(g.value, error)) {
+                options.settings.Observer.TimeZone = *zone;
+            }
+            break;
+        case OptionKind::Profile:
+            break;
+        }
+        if (!error.empty()) {
+            result.error = g.name + ": " + error;
+            return result;
+        }
+    }
+    if (placeGiven) {
+        // A place given by coordinates has no name of its own; name it by them.
+        const Observer& o = options.settings.Observer;
+        options.settings.Observer.Location =
+            std::to_string(o.LongDeg) + ":" + TwoDigits(o.LongMin) + o.EW + " " +
+            std::to_string(o.LatDeg) + ":" + TwoDigits(o.LatMin) + o.NS;
+    }
+    result.ok = true;
+    return result;
+}

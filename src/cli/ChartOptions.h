@@ -1,0 +1,65 @@
+// The chart options shared by the console modes (--ephemeris, --render, --info): the instant,
+// the place and the profile the chart is computed for.
+//
+//   --date YYYY-MM-DDTHH:MM[:SS]  the observer's clock time (default: the local clock, second 0)
+//   --lon DD:MM{E|W}              longitude, degrees 0..180 and minutes 0..59
+//   --lat DD:MM{N|S}              latitude, degrees 0..90 and minutes 0..59
+//   --zone HOURS                  time zone, -12..14 hours (universal time = clock time - zone)
+//   --profile FILE                the settings profile to read (default: DefaultProfilePath())
+//
+// Each option also takes the form --option=VALUE. The place and zone default to the profile's,
+// and the profile's to the built-in place (Poland:Krakow 19°55'E 50°02'N, zone 1). A missing
+// profile file means the defaults, as on a first run; the profile is never written.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/Observer.h"
+#include "astro/SkyDate.h"
+#include "settings/AppSettings.h"
+
+struct ChartOptions {
+    // The profile's settings (or the defaults) with the date, place and zone of the command line
+    // applied: settings.SkyDate is the instant, settings.Observer the place.
+    AppSettings settings;
+    std::filesystem::path profilePath; // the profile that was read (or would have been)
+    // Set when the default profile exists but could not be read: the defaults are used and the
+    // caller may tell the user. An unreadable profile named by --profile is an error instead.
+    std::string profileWarning;
+};
+
+struct ChartOptionsResult {
+    bool ok = false;
+    // One line for the user naming the option and the problem (no trailing newline), when !ok.
+    std::string error;
+    ChartOptions options;
+    // The arguments that are not chart options, in their order, for the mode to parse.
+    std::vector<std::string> rest;
+};
+
+// Parses the chart options out of `args` (the program name and the mode option removed), reads
+// the profile and applies the options. `now` is the instant used when --date is absent (pass
+// LocalClockNow()). Arguments that are not chart options are returned in `rest` untouched.
+ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, const SkyDate& now);
+
+// The computer's local clock: year, month, day, hour and minute; second 0 (the chart's instant
+// starts there, as in the desktop program).
+SkyDate LocalClockNow();
+
+// The single-value parsers, each returning the value or nullopt with `error` set to the problem
+// (without the option's name).
+std::optional<SkyDate> ParseDateTimeText(std::string_view text, std::string& error);
+// Fills LongDeg, LongMin and EW ("E" or "W").
+std::optional<Observer> ParseLongitudeText(std::string_view text, const Observer& base,
+                                           std::string& error);
+// Fills LatDeg, LatMin and NS ("N" or "S").
+std::optional<Observer> ParseLatitudeText(std::string_view text, const Observer& base,
+                                          std::string& error);
+std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error);
+
+// Days in a month of the calendar JulianDay uses: Gregorian from 1583, Julian before.
+int DaysInMonth(int year, int month);

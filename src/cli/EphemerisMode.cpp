@@ -1,0 +1,193 @@
+#include "cli/EphemerisMode.h"
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+#include "astro/Angles.h"
+#include "astro/Recompute.h"
+#include "astro/Transforms.h"
+#include "catalog/CatalogStore.h"
+#include "cli/ChartOptions.h"
+
+namespace {
+
+constexpr const char* kEphemerisUsage =
+    "Usage: vesperanova --ephemeris [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
+    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE] [--json]\n"
+    "Prints the Sun, the Moon and the planets for the observer's clock time and place\n"
+    "(default: now, at the place of the profile).\n";
+
+// Shortest text that reads back to the same double; JSON has no not-a-number, so such a value
+// (never produced for a valid place and date) is written as null.
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) {
+        return "null";
+    }
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return buffer;
+}
+
+std::string JsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string PadRight(const std::string& text, std::size_t width) {
+    // Width in characters on screen: count UTF-8 lead bytes only (the degree sign is two bytes).
+    std::size_t shown = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++shown;
+        }
+    }
+    return shown >= width ? text + " " : text + std::string(width - shown, ' ');
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+    std::size_t shown = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++shown;
+        }
+    }
+    return shown >= width ? text : std::string(width - shown, ' ') + text;
+}
+
+std::string TwoDigits(int value) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d", value);
+    return buffer;
+}
+
+std::string PlaceText(const Observer& o) {
+    return std::to_string(o.LongDeg) + kDegreeSign + TwoDigits(o.LongMin) + "'" + o.EW + " " +
+           std::to_string(o.LatDeg) + kDegreeSign + TwoDigits(o.LatMin) + "'" + o.NS;
+}
+
+} // namespace
+
+EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer) {
+    EphemerisReport report;
+    report.date = date;
+    report.observer = observer;
+    Ephemeris ephemeris(date, observer);
+    report.jd = ephemeris.JulianDay();
+    report.t1900 = ephemeris.t1900;
+    report.t2000 = ephemeris.t2000;
+    const auto catalog = std::make_unique<CatalogStore>(); // only its horizon ring is used
+    RecomputeSky(RecomputeForm::FirstUpdate, date, observer, report.sky, *catalog);
+    for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
+        report.horizon[k] = catalog->m_outlinePoints[kHorizonRingFirstEntry + k];
+    }
+    return report;
+}
+
+std::string FormatEphemerisJson(const EphemerisReport& report) {
+    std::string json = "{";
+    json += "\"jd\": " + JsonNumber(report.jd);
+    json += ", \"t1900\": " + JsonNumber(report.t1900);
+    json += ", \"t2000\": " + JsonNumber(report.t2000);
+    json += ", \"gst\": " + JsonNumber(report.sky.m_dGST);
+    json += ", \"lst\": " + JsonNumber(report.sky.m_dLST);
+    json += ", \"longitude\": " + JsonNumber(report.sky.m_dLongitude);
+    json += ", \"latitude\": " + JsonNumber(report.sky.m_dLatitude);
+    json += ",\n \"bodies\": [";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        const SolarSystemBody& body = report.sky.m_bodies[i];
+        json += i == 0 ? "\n  " : ",\n  ";
+        json += "{\"name\": " + JsonString(kBodyNames[i]) + ", \"ra\": " + JsonNumber(body.ra) +
+                ", \"dec\": " + JsonNumber(body.dec) + ", \"aux\": " + JsonNumber(body.aux) +
+                ", \"distance\": " + JsonNumber(body.distance) + "}";
+    }
+    json += "],\n \"horizon\": [";
+    for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
+        json += k == 0 ? "" : ", ";
+        json +=
+            "[" + JsonNumber(report.horizon[k].ra) + ", " + JsonNumber(report.horizon[k].dec) + "]";
+    }
+    json += "]}\n";
+    return json;
+}
+
+std::string FormatEphemerisTable(const EphemerisReport& report) {
+    const SkyDate& d = report.date;
+    const Observer& o = report.observer;
+    std::string text;
+    char line[256];
+    std::string zone = FormatFixed(o.TimeZone, 1);
+    zone.erase(0, zone.find_first_not_of(' '));
+    std::snprintf(line, sizeof line, "%04d-%02d-%02d %02d:%02d:%02d clock time, zone %s h\n",
+                  d.year, d.month, d.day, d.hour, d.minute, d.second, zone.c_str());
+    text += line;
+    text += o.Location + "  " + PlaceText(o) + "\n";
+    text += "Julian day " + FormatFixed(report.jd, 6) + "   Greenwich sidereal " +
+            FormatFixed(report.sky.m_dGST / 15.0, 6) + " h   local sidereal " +
+            FormatFixed(Normalize360(report.sky.m_dLST) / 15.0, 6) + " h\n\n";
+    text += PadRight("Body", 9) + PadRight("Right ascension", 17) + PadRight("Declination", 15) +
+            PadLeft("Altitude", 10) + PadLeft("Azimuth", 10) + "   Distance\n";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        const SolarSystemBody& body = report.sky.m_bodies[i];
+        const AngleTexts ra = RightAscensionTexts(body.ra);
+        const AngleTexts dec = DeclinationTexts(body.dec);
+        const HorizontalPosition h = EquatorialToHorizontal(
+            body.ra, body.dec, report.sky.m_dGST, report.sky.m_dLongitude, report.sky.m_dLatitude);
+        const std::string distance = i == kBodyMoon ? FormatFixed(body.distance, 1) + " km"
+                                                    : FormatFixed(body.distance, 6) + " AU";
+        text +=
+            PadRight(kBodyNames[i], 9) +
+            PadRight(PadLeft(ra.whole, 3) + " " + PadLeft(ra.minutes, 3) + " " + ra.seconds, 17) +
+            PadRight(PadLeft(dec.whole, 4) + " " + PadLeft(dec.minutes, 3) + " " +
+                         PadLeft(dec.seconds, 3),
+                     15) +
+            PadLeft(HorizontalAngleText(h.altitude), 10) +
+            PadLeft(HorizontalAngleText(h.compassAzimuth), 10) + "   " + distance + "\n";
+    }
+    return text;
+}
+
+int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const SkyDate& now) {
+    const ChartOptionsResult parsed = ParseChartOptions(args, now);
+    if (!parsed.ok) {
+        err << "vesperanova: " << parsed.error << "\n";
+        return 2;
+    }
+    bool json = false;
+    for (const std::string& arg : parsed.rest) {
+        if (arg == "--json") {
+            json = true;
+        } else if (arg == "--help" || arg == "-h") {
+            out << kEphemerisUsage;
+            return 0;
+        } else if (arg.starts_with("-")) {
+            err << "vesperanova: unknown option " << arg << " for --ephemeris\n";
+            return 2;
+        } else {
+            err << "vesperanova: unexpected argument '" << arg << "' for --ephemeris\n";
+            return 2;
+        }
+    }
+    if (!parsed.options.profileWarning.empty()) {
+        err << "vesperanova: warning: " << parsed.options.profileWarning
+            << "; using the default settings\n";
+    }
+    const AppSettings& settings = parsed.options.settings;
+    const EphemerisReport report = ComputeEphemerisReport(settings.SkyDate, settings.Observer);
+    out << (json ? FormatEphemerisJson(report) : FormatEphemerisTable(report));
+    out.flush();
+    return out ? 0 : 1;
+}

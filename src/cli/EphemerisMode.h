@@ -1,0 +1,40 @@
+// `vesperanova --ephemeris`: prints the computed sky (Sun, Moon, planets, sidereal angles and the
+// horizon ring) for an instant and place, as a table or as JSON. Never opens a display and never
+// writes the profile.
+#pragma once
+
+#include <array>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "astro/Ephemeris.h"
+#include "astro/SkyState.h"
+#include "settings/AppSettings.h"
+
+// Everything the mode prints, computed by RecomputeSky's first-update form.
+struct EphemerisReport {
+    SkyDate date;
+    Observer observer;
+    double jd = 0.0;
+    double t1900 = 0.0;
+    double t2000 = 0.0;
+    SkyState sky;
+    std::array<OutlinePoint, kHorizonPointCount> horizon{};
+};
+
+EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer);
+
+// One JSON object: jd, t1900, t2000, gst, lst, longitude, latitude, bodies (ten objects name, ra,
+// dec, aux, distance, in body order) and horizon (73 pairs [ra, dec]). Every number is written
+// with 17 significant digits so that it reads back to the same double.
+std::string FormatEphemerisJson(const EphemerisReport& report);
+
+// A readable table of the ten bodies: right ascension, declination, altitude, compass azimuth,
+// distance, with a heading naming the instant and the place.
+std::string FormatEphemerisTable(const EphemerisReport& report);
+
+// Runs the mode on the arguments after the program name (without --ephemeris). Returns the exit
+// status: 0, or 2 for a bad option or value (one line on `err`).
+int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const SkyDate& now);
