@@ -35,6 +35,10 @@ void CheckRanges(const AppSettings& s) {
     Require(s.StarLimit >= 0 && s.StarLimit <= kStarLimitCodeMax);
     Require(s.DeepSkyLimit >= 0 && s.DeepSkyLimit <= kDeepSkyLimitCodeMax);
     Require(std::isfinite(s.Observer.TimeZone) && std::fabs(s.Observer.TimeZone) <= 14.0f);
+    Require(s.Observer.LongDeg >= 0 && s.Observer.LongDeg <= 180);
+    Require(s.Observer.LatDeg >= -90 && s.Observer.LatDeg <= 90);
+    Require(s.Observer.LongMin >= 0 && s.Observer.LongMin <= 59);
+    Require(s.Observer.LatMin >= 0 && s.Observer.LatMin <= 59);
 }
 
 } // namespace

@@ -196,16 +196,20 @@ void LoadCatalogStream(CatalogFile file, std::istream& in, CatalogStore& store) 
 }
 
 bool LoadCatalogFile(CatalogFile file, const CatalogLocator& locator, CatalogStore& store) {
-    const std::optional<std::filesystem::path> path = locator.Find(CatalogFileName(file));
-    if (!path) {
-        return false;
+    // A file that is there but cannot be read (no permission) is passed over like a missing one.
+    for (const std::filesystem::path& dir : locator.Directories()) {
+        const std::filesystem::path path = dir / std::filesystem::path(CatalogFileName(file));
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) {
+            continue;
+        }
+        std::ifstream in(path, std::ios::binary);
+        if (in) {
+            LoadCatalogStream(file, in, store);
+            return true;
+        }
     }
-    std::ifstream in(*path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    LoadCatalogStream(file, in, store);
-    return true;
+    return false;
 }
 
 CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locator) {

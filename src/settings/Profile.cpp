@@ -30,6 +30,9 @@ namespace {
 constexpr std::uintmax_t kMaxProfileBytes = 64u << 10;
 
 constexpr int kMaxLevel = 11;
+constexpr int kMaxLongitudeDegrees = 180; // east or west
+constexpr int kMaxLatitudeDegrees = 90;   // the location dialog takes -90..90 with N/S
+constexpr int kMaxMinutes = 59;
 constexpr int kMaxAbsTurnY = 90;         // degrees
 constexpr double kTurnXWrap = 24.0;      // hours: the chart looks the same one whole turn further
 constexpr double kTurnXDegWrap = 15.0;   // degrees: one hour of turn
@@ -489,6 +492,10 @@ void ClampSettings(AppSettings& s) {
         s.Observer.TimeZone = 0.0f;
     }
     s.Observer.TimeZone = std::clamp(s.Observer.TimeZone, -kMaxAbsTimeZone, kMaxAbsTimeZone);
+    s.Observer.LongDeg = std::clamp(s.Observer.LongDeg, 0, kMaxLongitudeDegrees);
+    s.Observer.LongMin = std::clamp(s.Observer.LongMin, 0, kMaxMinutes);
+    s.Observer.LatDeg = std::clamp(s.Observer.LatDeg, -kMaxLatitudeDegrees, kMaxLatitudeDegrees);
+    s.Observer.LatMin = std::clamp(s.Observer.LatMin, 0, kMaxMinutes);
 }
 
 double StarLimitFromCode(int code) {

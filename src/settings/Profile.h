@@ -52,8 +52,9 @@ AppSettings DefaultSettings();
 // (any non-zero value counts as 1), Level to 0..11, TurnY to -90..90, TurnX into the open
 // interval -24..24 and b into -15..15 by whole turns (the chart looks the same), the star limit
 // code to 0..11 (the dialog's 13 for "all stars" becomes 11, which means the same 7.5) and the
-// deep-sky code to 0..7, TimeZone to -14..14. A number text that is not finite counts as its
-// default.
+// deep-sky code to 0..7, TimeZone to -14..14, longitude degrees to 0..180, latitude degrees to
+// -90..90, minutes to 0..59; a number that is not finite becomes 0 (as a number text that is not
+// a number reads).
 void ClampSettings(AppSettings& settings);
 
 // Magnitude-limit codes as the profile stores them.

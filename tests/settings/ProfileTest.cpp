@@ -157,7 +157,8 @@ TEST(Profile, OutOfRangeValuesAreBroughtIntoRange) {
                                    "HorizonView=7\nLevel=40\nTurnX=30.5\nTurnY=-200\n"
                                    "Boundaries=5\nDeepSky=-1\nStarLimit=13\nDeepSkyLimit=99\n"
                                    "AutoMode=2\nb=-20\nNightVision=3\n"
-                                   "[Location]\nTimeZone=nan\n");
+                                   "[Location]\nTimeZone=nan\nLongDeg=-5\nLongMin=75\n"
+                                   "LatDeg=-95\nLatMin=-1\n");
     EXPECT_EQ(s.HorizonView, 1);
     EXPECT_EQ(s.Level, 11);
     EXPECT_DOUBLE_EQ(s.TurnX, 6.5); // one whole turn less: the same chart
@@ -170,6 +171,10 @@ TEST(Profile, OutOfRangeValuesAreBroughtIntoRange) {
     EXPECT_FLOAT_EQ(s.b, -5.0f);
     EXPECT_EQ(s.NightVision, 1);
     EXPECT_EQ(s.Observer.TimeZone, 0.0f);
+    EXPECT_EQ(s.Observer.LongDeg, 0);
+    EXPECT_EQ(s.Observer.LongMin, 59);
+    EXPECT_EQ(s.Observer.LatDeg, -90);
+    EXPECT_EQ(s.Observer.LatMin, 0);
 
     const AppSettings low = FromText("[Settings]\nLevel=-3\nTurnY=91\nStarLimit=-4\n"
                                      "DeepSkyLimit=-1\nTurnX=-24\n[Location]\nTimeZone=99\n");
@@ -188,7 +193,7 @@ TEST(Profile, IntegerTexts) {
     EXPECT_EQ(s.Level, 2);
     EXPECT_EQ(s.TurnY, 45);
     EXPECT_EQ(s.DeepSkyLimit, 3);
-    EXPECT_EQ(s.Observer.LongDeg, 2147483647);
+    EXPECT_EQ(s.Observer.LongDeg, 180);
 }
 
 TEST(Profile, WrittenFileHasEveryKeyInOrderAndTheProfilesNumberForms) {
