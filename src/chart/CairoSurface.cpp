@@ -137,6 +137,14 @@ void CairoSurface::RasterLine(int x0, int y0, int x1, int y1) {
     const bool dashed = m_state.pen.style == PenStyle::Dash;
     const int dx = std::abs(x1 - x0);
     const int dy = -std::abs(y1 - y0);
+    // A line wholly beside the image draws nothing; only the dash pattern moves on.
+    if ((x0 < 0 && x1 < 0) || (y0 < 0 && y1 < 0) || (x0 >= m_width && x1 >= m_width) ||
+        (y0 >= m_height && y1 >= m_height)) {
+        if (dashed) {
+            m_dashPhase = (m_dashPhase + std::max(dx, -dy)) % kDashPeriod;
+        }
+        return;
+    }
     const int sx = x0 < x1 ? 1 : -1;
     const int sy = y0 < y1 ? 1 : -1;
     int err = dx + dy;
@@ -388,7 +396,14 @@ PangoLayout* CairoSurface::LayoutFor(std::string_view text) {
     pango_font_description_set_absolute_size(desc, size * PANGO_SCALE);
     pango_layout_set_font_description(layout, desc);
     pango_font_description_free(desc);
-    pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+    // Catalogue texts are plain ASCII, but a damaged file must not reach pango as broken UTF-8.
+    if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
+        pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+    } else {
+        gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+        pango_layout_set_text(layout, valid, -1);
+        g_free(valid);
+    }
     m_layouts->layouts.emplace(std::move(key), layout);
     return layout;
 }

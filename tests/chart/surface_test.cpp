@@ -241,6 +241,9 @@ TEST(CairoSurface, TextExtentFollowsTheFontHeightAndOpaqueModeFillsIt) {
     s.SetBackgroundMode(BackgroundMode::Transparent);
     s.Text(10, 35, "UMa");
     EXPECT_EQ(s.PixelAt(10, 35), kBlack);
+
+    // A name from a damaged catalogue (not UTF-8) is still measured and drawn.
+    EXPECT_GT(s.MeasureText("Vega\xff\xfe").width, s.MeasureText("Vega").width);
 }
 
 TEST(CairoSurface, SelectionsReturnThePreviousObjectAndScopesRestoreThem) {
