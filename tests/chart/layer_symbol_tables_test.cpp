@@ -48,12 +48,6 @@ TEST(LayerStarColour, SpectralLettersAndUnknownLetterKeepsPrevious) {
         SCOPED_TRACE(c.letter);
         EXPECT_EQ(StarColourClass(c.letter, c.previous), c.expected);
     }
-    EXPECT_EQ(kStarColours[0], (Rgb{0, 255, 255}));
-    EXPECT_EQ(kStarColours[1], (Rgb{233, 235, 218}));
-    EXPECT_EQ(kStarColours[2], (Rgb{255, 255, 0}));
-    EXPECT_EQ(kStarColours[3], (Rgb{255, 172, 0}));
-    EXPECT_EQ(kStarColours[4], (Rgb{255, 96, 96}));
-    EXPECT_EQ(kStarColours[kStarColourOff], (Rgb{255, 255, 255}));
 }
 
 TEST(LayerDeepSkyIcons, TypeLettersAndPictures) {
@@ -179,17 +173,4 @@ TEST(LayerMoonPictures, PlacementMirrorsByElongationAndHemisphere) {
         EXPECT_EQ(m.top, 42);
         EXPECT_EQ(m.height, 16);
     }
-}
-
-TEST(LayerPlanetDisc, TwentyOnePixelsWithoutDuplicates) {
-    const auto& offsets = PlanetDiscOffsets();
-    for (std::size_t i = 0; i < offsets.size(); ++i) {
-        EXPECT_LE(std::abs(offsets[i].dx) + std::abs(offsets[i].dy), 3);
-        for (std::size_t j = i + 1; j < offsets.size(); ++j) {
-            EXPECT_FALSE(offsets[i].dx == offsets[j].dx && offsets[i].dy == offsets[j].dy);
-        }
-    }
-    EXPECT_EQ(PlanetDiscColour(kBodyMars), (Rgb{255, 0, 0}));
-    EXPECT_EQ(PlanetDiscColour(kBodyPluto), (Rgb{128, 128, 0}));
-    EXPECT_EQ(PlanetDiscColour(kBodyVenus), (Rgb{255, 255, 192}));
 }
