@@ -1,0 +1,480 @@
+#include "cli/RenderMode.h"
+
+#include "catalog/CatalogStore.h"
+#include "catalog/DeepSkyObjects.h"
+#include "catalog/Loaders.h"
+#include "catalog/StarDesignations.h"
+#include "chart/Centering.h"
+#include "chart/ChartExport.h"
+#include "chart/ChartState.h"
+#include "cli/ChartOptions.h"
+#include "settings/ProgramDir.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <system_error>
+
+namespace {
+
+constexpr const char* kRenderUsage =
+    "Usage: vesperanova --render FILE.png|FILE.svg|FILE.pdf [--date YYYY-MM-DDTHH:MM[:SS]]\n"
+    "                   [--lon DD:MM{E|W}] [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE]\n"
+    "                   [--size WxH] [--mode equatorial|horizon] [--level 0..11]\n"
+    "                   [--center RA_HOURS,DEC_DEG] [--layers +NAME,-NAME,...] [--colored-sky]\n"
+    "                   [--print [--page WxH]] [--objects FILE.json]\n"
+    "Draws one chart frame into the file without opening a display. Layer names: grid,\n"
+    "boundaries, figures, deepsky, starnames, deepskynames, ecliptic, horizon, milkyway,\n"
+    "solarsystem, solsyslabels, coloredstars. --size is the screen (default 1600x1000; the\n"
+    "sphere's radius follows its height); --print draws the printed chart on a page of\n"
+    "--page device pixels (default 2480x3508, A4 at 300 per inch).\n";
+
+constexpr int kExitDrawFailed = 1;
+constexpr int kExitBadOption = 2;
+constexpr int kExitMissingCatalog = 3;
+
+// Limits of --size and --page: small enough for one image in memory.
+constexpr int kMinSide = 16;
+constexpr int kMaxSide = 20000;
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
+
+struct RenderRequest {
+    PixelSize screen{1600, 1000};
+    PixelSize page{2480, 3508};
+    std::optional<int> mode;
+    std::optional<int> level;
+    std::optional<std::pair<double, double>> centre;
+    std::vector<std::pair<std::string, int>> layers; // name, 0 or 1
+    bool coloredSky = false;
+    bool print = false;
+    bool pageGiven = false;
+    std::string objectsPath;
+};
+
+std::optional<int> ParseInt(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<PixelSize> ParseSize(std::string_view text) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto w = ParseInt(text.substr(0, x));
+    const auto h = ParseInt(text.substr(x + 1));
+    if (!w || !h || *w < kMinSide || *h < kMinSide || *w > kMaxSide || *h > kMaxSide) {
+        return std::nullopt;
+    }
+    return PixelSize{*w, *h};
+}
+
+// The switch of a layer name in the settings record, or nullptr.
+std::int32_t* LayerSwitch(AppSettings& s, std::string_view name) {
+    if (name == "grid") {
+        return &s.Coordinations;
+    }
+    if (name == "boundaries") {
+        return &s.Boundaries;
+    }
+    if (name == "figures") {
+        return &s.Constelations;
+    }
+    if (name == "deepsky") {
+        return &s.DeepSky;
+    }
+    if (name == "starnames") {
+        return &s.StarNames;
+    }
+    if (name == "deepskynames") {
+        return &s.DeepSkyNames;
+    }
+    if (name == "ecliptic") {
+        return &s.Ecliptic;
+    }
+    if (name == "horizon") {
+        return &s.Horizon;
+    }
+    if (name == "milkyway") {
+        return &s.MilkyWay;
+    }
+    if (name == "solarsystem") {
+        return &s.SolarSystem;
+    }
+    if (name == "solsyslabels") {
+        return &s.SolSysLabels;
+    }
+    if (name == "coloredstars") {
+        return &s.ColoredStars;
+    }
+    return nullptr;
+}
+
+// Splits "--name=value" or takes the next argument; empty optional when the value is missing.
+struct OptionValue {
+    bool matched = false;
+    std::optional<std::string> value;
+};
+
+OptionValue TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string_view name) {
+    const std::string& arg = args[i];
+    if (arg == name) {
+        if (i + 1 < args.size()) {
+            return OptionValue{true, args[++i]};
+        }
+        return OptionValue{true, std::nullopt};
+    }
+    if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
+        arg[name.size()] == '=') {
+        return OptionValue{true, arg.substr(name.size() + 1)};
+    }
+    return OptionValue{};
+}
+
+// Parses the render options; returns the error line or an empty text.
+std::string ParseRenderOptions(const std::vector<std::string>& args, RenderRequest& request,
+                               bool& help) {
+    AppSettings probe;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            help = true;
+            return {};
+        }
+        if (arg == "--colored-sky") {
+            request.coloredSky = true;
+            continue;
+        }
+        if (arg == "--print") {
+            request.print = true;
+            continue;
+        }
+        if (auto v = TakeValue(args, i, "--size"); v.matched) {
+            const auto size = v.value ? ParseSize(*v.value) : std::nullopt;
+            if (!size) {
+                return "--size needs WIDTHxHEIGHT, each 16..20000 pixels";
+            }
+            request.screen = *size;
+            continue;
+        }
+        if (auto v = TakeValue(args, i, "--page"); v.matched) {
+            const auto size = v.value ? ParseSize(*v.value) : std::nullopt;
+            if (!size) {
+                return "--page needs WIDTHxHEIGHT, each 16..20000 pixels";
+            }
+            request.page = *size;
+            request.pageGiven = true;
+            continue;
+        }
+        if (auto v = TakeValue(args, i, "--mode"); v.matched) {
+            if (v.value == "equatorial") {
+                request.mode = 0;
+            } else if (v.value == "horizon") {
+                request.mode = 1;
+            } else {
+                return "--mode needs equatorial or horizon";
+            }
+            continue;
+        }
+        if (auto v = TakeValue(args, i, "--level"); v.matched) {
+            const auto level = v.value ? ParseInt(*v.value) : std::nullopt;
+            if (!level || *level < 0 || *level > kMaxLevel) {
+                return "--level needs a zoom level 0..11";
+            }
+            request.level = *level;
+            continue;
+        }
+        if (auto v = TakeValue(args, i, "--center"); v.matched) {
+            const std::string text = v.value.value_or("");
+            const std::size_t comma = text.find(',');
+            const auto ra = comma == std::string::npos
+                                ? std::nullopt
+                                : ParseNumber(std::string_view(text).substr(0, comma));
+            const auto dec = comma == std::string::npos
+                                 ? std::nullopt
+                                 : ParseNumber(std::string_view(text).substr(comma + 1));
+            if (!ra || !dec || *ra < 0.0 || *ra >= 24.0 || *dec < -90.0 || *dec > 90.0) {
+                return "--center needs RA_HOURS,DEC_DEG with 0 <= RA < 24 and -90 <= DEC <= 90";
+            }
+            request.centre = std::pair{*ra, *dec};
+            continue;
+        }
+        if (auto v = TakeValue(args, i, "--layers"); v.matched) {
+            if (!v.value || v.value->empty()) {
+                return "--layers needs a list such as +grid,-milkyway";
+            }
+            std::string_view list = *v.value;
+            while (!list.empty()) {
+                const std::size_t comma = list.find(',');
+                std::string_view item = list.substr(0, comma);
+                list =
+                    comma == std::string_view::npos ? std::string_view{} : list.substr(comma + 1);
+                int on = 1;
+                if (!item.empty() && (item.front() == '+' || item.front() == '-')) {
+                    on = item.front() == '+' ? 1 : 0;
+                    item.remove_prefix(1);
+                }
+                if (!LayerSwitch(probe, item)) {
+                    return "--layers: unknown layer '" + std::string(item) +
+                           "' (grid, boundaries, figures, deepsky, starnames, deepskynames, "
+                           "ecliptic, horizon, milkyway, solarsystem, solsyslabels, "
+                           "coloredstars)";
+                }
+                request.layers.emplace_back(std::string(item), on);
+            }
+            continue;
+        }
+        if (auto v = TakeValue(args, i, "--objects"); v.matched) {
+            if (!v.value || v.value->empty()) {
+                return "--objects needs a file name";
+            }
+            request.objectsPath = *v.value;
+            continue;
+        }
+        if (arg.starts_with("-")) {
+            return "unknown option " + arg + " for --render";
+        }
+        return "unexpected argument '" + arg + "' for --render";
+    }
+    if (request.pageGiven && !request.print) {
+        return "--page applies only with --print";
+    }
+    return {};
+}
+
+std::string JsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+// The name a user knows a star by: its proper name, else Bayer, else Flamsteed, else HR number.
+std::string StarLabel(const CatalogStore& catalog, const StarRecord& star) {
+    const std::string_view proper = StarNameOf(catalog, star.hr);
+    if (!proper.empty()) {
+        return Trimmed(proper);
+    }
+    const StarDesignations d = DesignationsOf(star);
+    if (!Trimmed(d.bayer).empty()) {
+        return Trimmed(d.bayer);
+    }
+    if (!Trimmed(d.flamsteed).empty()) {
+        return Trimmed(d.flamsteed);
+    }
+    return "HR " + std::to_string(star.hr);
+}
+
+bool WriteFileReplacing(const std::string& path, const std::string& text, std::string& error) {
+    const std::string temporary = path + ".part";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        out.flush();
+        if (!out) {
+            error = "cannot write " + path;
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        error = "cannot write " + path + ": " + ec.message();
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const std::vector<std::string>& RenderLayerNames() {
+    static const std::vector<std::string> names = {
+        "grid",     "boundaries", "figures",  "deepsky",     "starnames",    "deepskynames",
+        "ecliptic", "horizon",    "milkyway", "solarsystem", "solsyslabels", "coloredstars"};
+    return names;
+}
+
+std::string PickingTablesJson(const ChartState& chart, const CatalogStore& catalog, unsigned radius,
+                              int centerX, int centerY) {
+    std::string json = "{\"centerX\": " + std::to_string(centerX) +
+                       ", \"centerY\": " + std::to_string(centerY) +
+                       ", \"radius\": " + std::to_string(radius) + ",\n \"stars\": [";
+    bool first = true;
+    for (std::size_t i = 0; i < chart.m_ptStar.size(); ++i) {
+        const StarPick& p = chart.m_ptStar[i];
+        if (p.x == 0 && p.y == 0) {
+            continue; // not drawn in this frame
+        }
+        const StarRecord& star = catalog.m_stars[i];
+        json += first ? "\n  " : ",\n  ";
+        first = false;
+        json += "{\"index\": " + std::to_string(i) + ", \"hr\": " + std::to_string(star.hr) +
+                ", \"name\": " + JsonString(StarLabel(catalog, star)) +
+                ", \"x\": " + std::to_string(p.x) + ", \"y\": " + std::to_string(p.y) +
+                ", \"magnitude\": " + std::to_string(p.magnitude) + "}";
+    }
+    json += "],\n \"bodies\": [";
+    first = true;
+    for (std::size_t b = 0; b < chart.m_ptBody.size(); ++b) {
+        const PixelPoint& p = chart.m_ptBody[b];
+        if (p.x == 0 && p.y == 0) {
+            continue;
+        }
+        json += first ? "\n  " : ",\n  ";
+        first = false;
+        json += "{\"index\": " + std::to_string(b) + ", \"name\": " + JsonString(kBodyNames[b]) +
+                ", \"x\": " + std::to_string(p.x) + ", \"y\": " + std::to_string(p.y) + "}";
+    }
+    json += "],\n \"deepSky\": [";
+    first = true;
+    for (std::size_t i = 0; i < chart.m_ptDeepSky.size(); ++i) {
+        const PixelPoint& p = chart.m_ptDeepSky[i];
+        if (p.x == 0 && p.y == 0) {
+            continue;
+        }
+        const DeepSkyRecord& object = catalog.m_deepSky[i];
+        json += first ? "\n  " : ",\n  ";
+        first = false;
+        json += "{\"index\": " + std::to_string(i) +
+                ", \"name\": " + JsonString(DeepSkyTitle(i, object)) +
+                ", \"number\": " + std::to_string(object.number) +
+                ", \"x\": " + std::to_string(p.x) + ", \"y\": " + std::to_string(p.y) + "}";
+    }
+    json += "]}\n";
+    return json;
+}
+
+int RunRenderMode(const std::string& outputPath, const std::vector<std::string>& args,
+                  std::ostream& out, std::ostream& err, const SkyDate& now) {
+    const ChartOptionsResult parsed = ParseChartOptions(args, now);
+    if (!parsed.ok) {
+        err << "vesperanova: " << parsed.error << "\n";
+        return kExitBadOption;
+    }
+    RenderRequest request;
+    bool help = false;
+    if (const std::string error = ParseRenderOptions(parsed.rest, request, help); !error.empty()) {
+        err << "vesperanova: " << error << "\n";
+        return kExitBadOption;
+    }
+    if (help) {
+        out << kRenderUsage;
+        return 0;
+    }
+    if (outputPath.empty() || outputPath.starts_with("-")) {
+        err << "vesperanova: --render needs an output file (.png, .svg or .pdf)\n";
+        return kExitBadOption;
+    }
+    const std::optional<ExportFormat> format = ExportFormatForPath(outputPath);
+    if (!format) {
+        err << "vesperanova: cannot tell the format of '" << outputPath
+            << "': the name must end in .png, .svg or .pdf\n";
+        return kExitBadOption;
+    }
+    if (!parsed.options.profileWarning.empty()) {
+        err << "vesperanova: warning: " << parsed.options.profileWarning
+            << "; using the default settings\n";
+    }
+
+    AppSettings settings = parsed.options.settings;
+    settings.ProgramDir = FindProgramDir();
+    if (request.mode) {
+        settings.HorizonView = *request.mode;
+    }
+    if (request.level) {
+        settings.Level = *request.level;
+    }
+    for (const auto& [name, on] : request.layers) {
+        *LayerSwitch(settings, name) = on;
+    }
+    if (request.coloredSky) {
+        settings.ColoredSky = 1;
+    }
+
+    auto catalog = std::make_unique<CatalogStore>();
+    const CatalogLoadResult loaded =
+        LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(settings.ProgramDir)));
+    if (!loaded.ok()) {
+        err << loaded.message << "\n";
+        return kExitMissingCatalog;
+    }
+
+    auto chart = std::make_unique<ChartState>(settings);
+    SetClientSize(*chart, request.screen.width, request.screen.height);
+    InitialUpdate(*chart, *catalog, settings, request.screen.width, request.screen.height);
+    if (request.centre) {
+        CenterOn(*chart, request.centre->first, request.centre->second);
+    }
+
+    ExportOptions options;
+    if (request.print) {
+        options.target = FrameTarget::Printer;
+        options.pageWidth = request.page.width;
+        options.pageHeight = request.page.height;
+    }
+    const ExportResult result =
+        ExportChart(outputPath, *format, *chart, *catalog, settings, options);
+    if (!result.ok) {
+        err << "vesperanova: " << result.error << "\n";
+        return kExitDrawFailed;
+    }
+    if (!request.objectsPath.empty()) {
+        std::string error;
+        if (!WriteFileReplacing(
+                request.objectsPath,
+                PickingTablesJson(*chart, *catalog, result.radius, result.centerX, result.centerY),
+                error)) {
+            err << "vesperanova: " << error << "\n";
+            return kExitDrawFailed;
+        }
+    }
+    return 0;
+}

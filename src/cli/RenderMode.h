@@ -1,0 +1,34 @@
+// The --render console mode: draws one chart frame into a PNG, SVG or PDF file without a
+// display, for the instant and place of the chart options and the user's profile (never
+// written).
+//
+//   vesperanova --render FILE.png|FILE.svg|FILE.pdf [chart options] [--size WxH]
+//       [--mode equatorial|horizon] [--level 0..11] [--center RA_HOURS,DEC_DEG]
+//       [--layers +NAME,-NAME,...] [--colored-sky] [--print [--page WxH]] [--objects FILE.json]
+//
+// Exit status: 0 drawn, 1 the file could not be drawn or written, 2 bad options, 3 a catalogue
+// file is missing.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "astro/SkyDate.h"
+
+struct ChartState;
+struct CatalogStore;
+
+// `args` are the command line's arguments without the program name, "--render" and its file.
+int RunRenderMode(const std::string& outputPath, const std::vector<std::string>& args,
+                  std::ostream& out, std::ostream& err, const SkyDate& now);
+
+// The layer switch names of --layers, in the order of the help text.
+const std::vector<std::string>& RenderLayerNames();
+
+// The picking tables of the last frame as JSON: every star, body and deep-sky object drawn, with
+// its table index, its name or number and its pixel position.
+// The geometry is the frame's (printer pixels on a printed page).
+std::string PickingTablesJson(const ChartState& chart, const CatalogStore& catalog, unsigned radius,
+                              int centerX, int centerY);
