@@ -33,7 +33,8 @@ int HemisphereLimit(int index) {
 bool Project(ChartState& chart, float ra, float dec) {
     if (chart.m_bHorizonView != 0) {
         const double h = (chart.m_dLST - 15.0 * ra) * kDegToRad;
-        const float d = dec * kHorizonDecToRad;
+        // The declination in radians is held in single precision; the trigonometry is double.
+        const double d = static_cast<float>(dec * kHorizonDecToRad);
         const double sinH = std::sin(h);
         const double cosH = std::cos(h);
         double azimuth =
