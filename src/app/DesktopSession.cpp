@@ -72,6 +72,7 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     }
     frame->Maximize();
     frame->Show();
+    frame->RaiseNavigationToolbar();
     frame->Update();
     frame->View().SetFocus();
     session.started = true;

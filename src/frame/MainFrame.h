@@ -59,6 +59,10 @@ public:
 
     ProgramHelp& Help();
 
+    // Brings the floating navigation toolbar above the main window (after the main window was
+    // shown: without a window manager nothing else keeps it on top).
+    void RaiseNavigationToolbar();
+
 protected:
     bool TryBefore(wxEvent& event) override;
 

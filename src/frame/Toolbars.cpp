@@ -153,3 +153,15 @@ int CMainFrame::TimeStepIndex() const {
     const int selection = m_timeStep != nullptr ? m_timeStep->GetSelection() : wxNOT_FOUND;
     return selection == wxNOT_FOUND ? kDefaultTimeStepIndex : selection;
 }
+
+void CMainFrame::RaiseNavigationToolbar() {
+    // Once now, and once more after the pending events of showing the main window.
+    const auto raise = [this] {
+        const wxAuiPaneInfo& pane = m_aui->GetPane(m_navigationToolbar);
+        if (pane.IsOk() && pane.IsFloating() && pane.frame != nullptr) {
+            pane.frame->Raise();
+        }
+    };
+    raise();
+    CallAfter(raise);
+}

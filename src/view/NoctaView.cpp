@@ -11,6 +11,7 @@
 #include "interaction/Navigation.h"
 #include "interaction/PointerTracking.h"
 #include "settings/AppSettings.h"
+#include "view/NightVision.h"
 
 #include <wx/dcclient.h>
 #include <wx/display.h>
@@ -117,12 +118,16 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
     m_offscreen->Flush();
     ++m_nFramesDrawn;
 
+    // The copy covers 2 * m_nCenterX by 2 * m_nCenterY pixels (never more than the image has).
+    const int width = std::min(2 * m_chart.m_nCenterX, m_offscreen->Width());
+    const int height = std::min(2 * m_chart.m_nCenterY, m_offscreen->Height());
+    if (m_settings.NightVision != 0) {
+        ApplyNightVision(m_offscreen->Image(), width, height);
+    }
     auto* cr = static_cast<cairo_t*>(dc.GetHandle());
     if (cr == nullptr) {
         return;
     }
-    const int width = std::min(2 * m_chart.m_nCenterX, m_offscreen->Width());
-    const int height = std::min(2 * m_chart.m_nCenterY, m_offscreen->Height());
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cr, m_offscreen->Image(), 0, 0);
