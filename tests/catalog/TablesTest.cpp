@@ -45,17 +45,6 @@ TEST(Designations, FlamsteedAndBayerFromTheField) {
     }
 }
 
-TEST(Designations, GreekLettersInSearchOrder) {
-    EXPECT_EQ(GreekLetterTable.front().abbreviation, "Alp");
-    EXPECT_EQ(GreekLetterTable[11].abbreviation, "Mu");
-    EXPECT_EQ(GreekLetterTable[14].name, "Omikron");
-    EXPECT_EQ(GreekLetterTable.back().name, "Omega");
-    for (const GreekLetter& g : GreekLetterTable) {
-        EXPECT_LE(g.abbreviation.size(), 3u); // fits the 4-byte field with its zero
-        EXPECT_LE(g.name.size(), 7u);         // fits the 8-byte field with its zero
-    }
-}
-
 TEST(Designations, StarNameByHrNumber) {
     auto store = std::make_unique<CatalogStore>();
     store->m_starNames[3].hr = 2491;

@@ -11,9 +11,9 @@
 #include <sstream>
 #include <string>
 
+#include <cstdlib>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -310,22 +310,6 @@ TEST(Profile, FailedWriteIsReportedAndLeavesTheOldFileWhole) {
     EXPECT_EQ(ReadFile(path), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
         << "the temporary file is removed";
-}
-
-TEST(Profile, UnreadableProfileGivesDefaultsAndAnErrorAndIsNotOverwritten) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not stop root";
-    }
-    TempDir dir;
-    const fs::path path = dir.path() / "nocta.ini";
-    WriteFile(path, "[Settings]\nLevel=5\n");
-    fs::permissions(path, fs::perms::none);
-    AppSettings s;
-    EXPECT_FALSE(LoadSettings(s, path));
-    EXPECT_EQ(s, DefaultSettings());
-    EXPECT_FALSE(SaveSettings(DefaultSettings(), path));
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(ReadFile(path), "[Settings]\nLevel=5\n");
 }
 
 TEST(Profile, WriteBelowAFileIsReported) {
