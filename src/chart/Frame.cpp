@@ -20,6 +20,9 @@ constexpr Rgb kTwilightPure{0, 0, 255};
 constexpr Rgb kDayDeep{0, 191, 255};
 constexpr Rgb kDayPure{0, 255, 255};
 
+// Height of the printer's default font in screen pixels (times the printing scale).
+constexpr int kPrinterFontScreenPixels = 20;
+
 void ClearPickingTables(ChartState& chart) {
     chart.m_ptStar.fill(StarPick{});
     chart.m_ptBody.fill(PixelPoint{});
@@ -133,10 +136,11 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
         LayerContext ctx{chart, catalog, settings, surface, options.target, options.deepColour};
         if (options.target == FrameTarget::Printer) {
             ctx.printingScale = ApplyPrintingScale(chart, options.pageWidth, options.pageHeight);
-            // The printer's own default font, for the compass letters that select none: the
-            // screen's default at the printing scale.
+            // The printer's own default font, for the compass letters that select none: about
+            // 12 points on a page printed at 300 pixels per inch from a 1000-pixel screen.
             Font font = DefaultFont();
-            font.height = std::max(font.height, static_cast<int>(font.height * ctx.printingScale));
+            font.height = std::max(font.height,
+                                   static_cast<int>(kPrinterFontScreenPixels * ctx.printingScale));
             font.weight = 400;
             surface.SelectFont(font);
             DrawPrintedLayers(ctx);
