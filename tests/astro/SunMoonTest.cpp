@@ -98,6 +98,28 @@ TEST(MoonPosition, TopocentricShiftIsTheParallax) {
     }
 }
 
+// The parallax correction is added after the geocentric right ascension was wrapped, so the
+// Moon's right ascension may leave [0, 24) by a fraction of an hour; drawing wraps it. Scanning
+// a few months of hours at a low latitude finds such instants; none may be wrapped back.
+TEST(MoonPosition, RightAscensionIsNotWrappedAfterTheParallax) {
+    const Observer tropics = MakeObserver(0, 0, "W", 5, 0, "N", 0.0f);
+    int outside = 0;
+    for (int month = 1; month <= 4; ++month) {
+        for (int day = 1; day <= 28; ++day) {
+            for (int hour = 0; hour < 24; ++hour) {
+                const SunMoon s = Compute({2024, month, day, hour, 0, 0}, tropics);
+                const double ra = s.bodies[kBodyMoon].ra;
+                EXPECT_GT(ra, -0.1);
+                EXPECT_LT(ra, 24.1);
+                if (ra < 0.0 || ra >= 24.0) {
+                    ++outside;
+                }
+            }
+        }
+    }
+    EXPECT_GT(outside, 0);
+}
+
 TEST(MoonPosition, PhaseCosineAtFullAndNewMoon) {
     // Full Moon 2000 January 21 04:40 UT (total eclipse), new Moon 2000 January 6 18:14 UT.
     const SunMoon full = Compute({2000, 1, 21, 4, 40, 0}, GreenwichObserver());
