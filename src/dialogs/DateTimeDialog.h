@@ -1,0 +1,62 @@
+// The Date/Time dialog of the Settings menu: year (with a spin button), month, day, hour and
+// minute of the chart's instant, and "Now..." for the computer's clock. OK checks the fields,
+// writes the date (the second stays), recomputes the sky and closes; the caller redraws.
+#pragma once
+
+#include "interaction/DialogValidation.h"
+
+#include <wx/dialog.h>
+
+struct AppSettings;
+struct CatalogStore;
+struct ChartState;
+class wxChoice;
+class wxSpinEvent;
+class wxTextCtrl;
+
+namespace datetime_id {
+inline constexpr int Hour = 1008;
+inline constexpr int Spin = 1011;
+inline constexpr int Month = 1012;
+inline constexpr int Day = 1013;
+inline constexpr int Minute = 1015;
+inline constexpr int Now = 1016;
+inline constexpr int Year = 1017;
+} // namespace datetime_id
+
+class CDateTimeDialog : public wxDialog {
+public:
+    CDateTimeDialog(wxWindow* parent, AppSettings& settings, ChartState& chart,
+                    CatalogStore& store);
+
+    // The fields as typed.
+    DateTimeFields Fields() const;
+    void SetFields(const DateTimeFields& fields);
+
+    // OK without closing: false (message shown, focus on the field, nothing changed) when a
+    // field is wrong; otherwise the date is written and the sky recomputed.
+    bool Apply();
+
+    // The spin button's step: the year one up or down, no range test.
+    void StepYear(int delta);
+    // "Now...": the fields take the computer's local date and time.
+    void TakeNow();
+
+    wxTextCtrl& Control(DateTimeField field);
+
+private:
+    void OnOk(wxCommandEvent& event);
+    void OnSpinUp(wxSpinEvent& event);
+    void OnSpinDown(wxSpinEvent& event);
+    void OnNow(wxCommandEvent& event);
+
+    AppSettings& m_settings;
+    ChartState& m_chart;
+    CatalogStore& m_store;
+    int m_year = 0; // the dialog's year, which the spin button steps
+    wxTextCtrl* m_yearBox = nullptr;
+    wxChoice* m_month = nullptr;
+    wxTextCtrl* m_day = nullptr;
+    wxTextCtrl* m_hour = nullptr;
+    wxTextCtrl* m_minute = nullptr;
+};

@@ -1,0 +1,178 @@
+#include "dialogs/LocationDialog.h"
+
+#include "app/Messages.h"
+#include "astro/Recompute.h"
+#include "catalog/CatalogStore.h"
+#include "chart/ChartState.h"
+#include "settings/AppSettings.h"
+
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <string>
+
+namespace {
+
+constexpr int kGap = 8;          // pixels between controls
+constexpr int kNumberWidth = 60; // pixels, width of a number field
+constexpr int kPlaceWidth = 300; // pixels
+
+wxTextCtrl* NumberBox(wxWindow* parent, int id) {
+    return new wxTextCtrl(parent, id, wxEmptyString, wxDefaultPosition, wxSize(kNumberWidth, -1));
+}
+
+wxString Number(int value) {
+    return wxString::Format("%d", value);
+}
+
+// One angle group: degrees, minutes and the two hemisphere buttons.
+wxStaticBoxSizer* AngleGroup(wxWindow* parent, const char* title, wxTextCtrl*& degrees,
+                             int degreesId, wxTextCtrl*& minutes, int minutesId,
+                             wxRadioButton*& first, int firstId, const char* firstLabel,
+                             wxRadioButton*& second, int secondId, const char* secondLabel) {
+    auto* group = new wxStaticBoxSizer(wxVERTICAL, parent, title);
+    wxWindow* box = group->GetStaticBox();
+    auto* grid = new wxFlexGridSizer(2, kGap / 2, kGap);
+    degrees = NumberBox(box, degreesId);
+    grid->Add(new wxStaticText(box, wxID_ANY, "deg"), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(degrees);
+    minutes = NumberBox(box, minutesId);
+    grid->Add(new wxStaticText(box, wxID_ANY, "min"), 0, wxALIGN_CENTER_VERTICAL);
+    grid->Add(minutes);
+    group->Add(grid, 0, wxALL, kGap);
+    auto* radios = new wxBoxSizer(wxHORIZONTAL);
+    first =
+        new wxRadioButton(box, firstId, firstLabel, wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    second = new wxRadioButton(box, secondId, secondLabel);
+    radios->Add(first, 0, wxRIGHT, kGap);
+    radios->Add(second, 0);
+    group->Add(radios, 0, wxLEFT | wxRIGHT | wxBOTTOM, kGap);
+    return group;
+}
+
+} // namespace
+
+CLocationDialog::CLocationDialog(wxWindow* parent, AppSettings& settings, ChartState& chart,
+                                 CatalogStore& store)
+    : wxDialog(parent, wxID_ANY, "Location"), m_settings(settings), m_chart(chart), m_store(store) {
+    auto* top = new wxBoxSizer(wxVERTICAL);
+
+    auto* placeGroup = new wxStaticBoxSizer(wxVERTICAL, this, "Location");
+    wxArrayString places;
+    for (const std::string& name : PlaceListEntries(store, settings.Observer.Location)) {
+        places.Add(wxString::FromUTF8(name));
+    }
+    m_place = new wxComboBox(placeGroup->GetStaticBox(), location_id::Place, places[0],
+                             wxDefaultPosition, wxSize(kPlaceWidth, -1), places, wxCB_DROPDOWN);
+    m_place->SetSelection(0);
+    placeGroup->Add(m_place, 0, wxEXPAND | wxALL, kGap);
+    top->Add(placeGroup, 0, wxEXPAND | wxALL, kGap);
+
+    auto* angles = new wxBoxSizer(wxHORIZONTAL);
+    angles->Add(AngleGroup(this, "Longitude", m_longDeg, location_id::LongitudeDegrees, m_longMin,
+                           location_id::LongitudeMinutes, m_west, location_id::West, "W", m_east,
+                           location_id::East, "E"),
+                1, wxEXPAND | wxRIGHT, kGap);
+    angles->Add(AngleGroup(this, "Latitude", m_latDeg, location_id::LatitudeDegrees, m_latMin,
+                           location_id::LatitudeMinutes, m_north, location_id::North, "N", m_south,
+                           location_id::South, "S"),
+                1, wxEXPAND);
+    top->Add(angles, 0, wxEXPAND | wxLEFT | wxRIGHT, kGap);
+
+    auto* zoneRow = new wxBoxSizer(wxHORIZONTAL);
+    zoneRow->Add(new wxStaticText(this, wxID_ANY, "Time zone"), 0,
+                 wxALIGN_CENTER_VERTICAL | wxRIGHT, kGap);
+    m_zone = NumberBox(this, location_id::TimeZone);
+    zoneRow->Add(m_zone, 0, wxALIGN_CENTER_VERTICAL);
+    top->Add(zoneRow, 0, wxALL, kGap);
+
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->AddStretchSpacer();
+    buttons->Add(new wxButton(this, wxID_OK, "OK"), 0, wxRIGHT, kGap);
+    buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0);
+    top->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
+    SetSizerAndFit(top);
+    SetEscapeId(wxID_CANCEL);
+
+    ShowPlaceFields(ObserverFields(settings.Observer));
+
+    Bind(wxEVT_BUTTON, &CLocationDialog::OnOk, this, wxID_OK);
+    m_place->Bind(wxEVT_COMBOBOX, &CLocationDialog::OnPlaceChosen, this);
+    CentreOnParent();
+}
+
+LocationFields CLocationDialog::Fields() const {
+    LocationFields fields;
+    fields.place = m_place->GetValue().utf8_string();
+    fields.longitudeDegrees = m_longDeg->GetValue().utf8_string();
+    fields.longitudeMinutes = m_longMin->GetValue().utf8_string();
+    fields.east = m_east->GetValue();
+    fields.latitudeDegrees = m_latDeg->GetValue().utf8_string();
+    fields.latitudeMinutes = m_latMin->GetValue().utf8_string();
+    fields.north = m_north->GetValue();
+    fields.timeZone = m_zone->GetValue().utf8_string();
+    return fields;
+}
+
+void CLocationDialog::ShowPlaceFields(const PlaceFields& fields) {
+    m_longDeg->ChangeValue(Number(fields.longitudeDegrees));
+    m_longMin->ChangeValue(Number(fields.longitudeMinutes));
+    (fields.east ? m_east : m_west)->SetValue(true);
+    m_latDeg->ChangeValue(Number(fields.latitudeDegrees));
+    m_latMin->ChangeValue(Number(fields.latitudeMinutes));
+    (fields.north ? m_north : m_south)->SetValue(true);
+    m_zone->ChangeValue(wxString::FromUTF8(TimeZoneText(fields.timeZone)));
+}
+
+void CLocationDialog::ChoosePlace(int entry) {
+    if (entry < 1 || entry > static_cast<int>(kLocationCount)) {
+        return; // the current place has no table row: the fields stay as they are
+    }
+    ShowPlaceFields(PlaceRowFields(m_store.m_locations[static_cast<std::size_t>(entry - 1)]));
+}
+
+wxTextCtrl& CLocationDialog::Control(LocationField field) {
+    switch (field) {
+    case LocationField::LongitudeMinutes:
+        return *m_longMin;
+    case LocationField::LongitudeDegrees:
+        return *m_longDeg;
+    case LocationField::LatitudeMinutes:
+        return *m_latMin;
+    case LocationField::LatitudeDegrees:
+        return *m_latDeg;
+    case LocationField::TimeZone:
+        break;
+    }
+    return *m_zone;
+}
+
+bool CLocationDialog::Apply() {
+    const LocationCheck check = CheckLocation(Fields());
+    if (!check.values) {
+        ShowProgramMessage(check.message, wxOK | wxICON_EXCLAMATION, this);
+        wxTextCtrl& field = Control(check.field);
+        field.SetFocus();
+        field.SelectAll();
+        return false;
+    }
+    m_settings.Observer = *check.values;
+    RecomputeSky(RecomputeForm::LocationChanged, m_settings.SkyDate, m_settings.Observer, m_chart,
+                 m_store);
+    return true;
+}
+
+void CLocationDialog::OnOk(wxCommandEvent&) {
+    if (Apply()) {
+        EndModal(wxID_OK);
+    }
+}
+
+void CLocationDialog::OnPlaceChosen(wxCommandEvent& event) {
+    ChoosePlace(event.GetSelection());
+}

@@ -1,0 +1,73 @@
+// The Location dialog of the Settings menu: the place (a list of the 409 places of the table,
+// the current place first, editable), longitude and latitude in degrees and minutes with their
+// E/W and N/S buttons, and the time zone. Choosing a place of the table fills the fields from it.
+// OK checks the fields, writes the observer, recomputes the Sun, Moon, horizon and sidereal
+// angles (not the planets) and closes; the caller redraws.
+#pragma once
+
+#include "interaction/DialogValidation.h"
+#include "interaction/SettingsDialogRules.h"
+
+#include <wx/dialog.h>
+
+struct AppSettings;
+struct CatalogStore;
+struct ChartState;
+class wxComboBox;
+class wxRadioButton;
+class wxTextCtrl;
+
+namespace location_id {
+inline constexpr int Place = 1012;
+inline constexpr int LongitudeDegrees = 1019;
+inline constexpr int LongitudeMinutes = 1020;
+inline constexpr int LatitudeDegrees = 1021;
+inline constexpr int LatitudeMinutes = 1022;
+inline constexpr int West = 1023;
+inline constexpr int East = 1024;
+inline constexpr int North = 1025;
+inline constexpr int South = 1026;
+inline constexpr int TimeZone = 1027;
+} // namespace location_id
+
+class CLocationDialog : public wxDialog {
+public:
+    CLocationDialog(wxWindow* parent, AppSettings& settings, ChartState& chart,
+                    CatalogStore& store);
+
+    LocationFields Fields() const;
+    void ShowPlaceFields(const PlaceFields& fields);
+
+    // The place list's entry `entry` was chosen: entry p >= 1 fills the fields from table row
+    // p - 1; entry 0 (the current place) leaves them as they are.
+    void ChoosePlace(int entry);
+
+    // OK without closing: false (message shown, focus on the field, nothing changed) when a
+    // field is wrong; otherwise the observer is written and the sky recomputed for the place.
+    bool Apply();
+
+    wxComboBox& PlaceBox() { return *m_place; }
+    wxTextCtrl& Control(LocationField field);
+    wxRadioButton& EastButton() { return *m_east; }
+    wxRadioButton& WestButton() { return *m_west; }
+    wxRadioButton& NorthButton() { return *m_north; }
+    wxRadioButton& SouthButton() { return *m_south; }
+
+private:
+    void OnOk(wxCommandEvent& event);
+    void OnPlaceChosen(wxCommandEvent& event);
+
+    AppSettings& m_settings;
+    ChartState& m_chart;
+    CatalogStore& m_store;
+    wxComboBox* m_place = nullptr;
+    wxTextCtrl* m_longDeg = nullptr;
+    wxTextCtrl* m_longMin = nullptr;
+    wxRadioButton* m_west = nullptr;
+    wxRadioButton* m_east = nullptr;
+    wxTextCtrl* m_latDeg = nullptr;
+    wxTextCtrl* m_latMin = nullptr;
+    wxRadioButton* m_north = nullptr;
+    wxRadioButton* m_south = nullptr;
+    wxTextCtrl* m_zone = nullptr;
+};
