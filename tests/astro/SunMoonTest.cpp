@@ -165,16 +165,4 @@ TEST(HorizonPoints, EveryPointIsOnTheHorizonAtItsAzimuth) {
     }
 }
 
-TEST(SunPosition, AnnualRange) {
-    // Declination stays within the obliquity, distance within perihelion and aphelion.
-    for (int month = 1; month <= 12; ++month) {
-        const SunMoon s = Compute({2021, month, 15, 12, 0, 0}, GreenwichObserver());
-        EXPECT_LE(std::fabs(s.bodies[kBodySun].dec), 23.45);
-        EXPECT_GT(s.bodies[kBodySun].distance, 0.9832);
-        EXPECT_LT(s.bodies[kBodySun].distance, 1.0168);
-        EXPECT_GE(s.bodies[kBodySun].ra, 0.0);
-        EXPECT_LT(s.bodies[kBodySun].ra, 24.0);
-    }
-}
-
 } // namespace
