@@ -105,10 +105,24 @@ wxString FromUtf8(const std::string& text) {
     return wxString::FromUTF8(text.data(), text.size());
 }
 
+// While the profile's text is parsed and rebuilt, the config library neither logs nor asserts:
+// a damaged line (such as "=value", a key without a name) is simply dropped. Without this, the
+// library's debug checks would stop the desktop program with an assertion dialog.
+class QuietConfig {
+public:
+    QuietConfig() : m_oldHandler(wxSetAssertHandler(nullptr)) {}
+    ~QuietConfig() { wxSetAssertHandler(m_oldHandler); }
+    QuietConfig(const QuietConfig&) = delete;
+    QuietConfig& operator=(const QuietConfig&) = delete;
+
+private:
+    wxLogNull m_noLog;
+    wxAssertHandler_t m_oldHandler;
+};
+
 // A config object over the text of a profile (empty text: an empty profile). Environment
 // variables in values are not expanded: a place name is the user's text.
 std::unique_ptr<wxFileConfig> ConfigFromText(const std::string& text) {
-    wxLogNull quiet; // a damaged line is skipped, not reported
     wxMemoryInputStream in(text.data(), text.size());
     auto config = std::make_unique<wxFileConfig>(in, wxConvAuto());
     config->SetExpandEnvVars(false);
@@ -394,6 +408,7 @@ AppSettings DefaultSettings() {
 }
 
 void LoadSettingsFromText(AppSettings& s, const std::string& text) {
+    const QuietConfig quiet;
     std::unique_ptr<wxFileConfig> config = ConfigFromText(text);
     wxFileConfig& c = *config;
 
@@ -413,6 +428,7 @@ ProfileResult LoadSettings(AppSettings& settings, const std::filesystem::path& p
 }
 
 std::string SettingsToText(const AppSettings& s, const std::string& oldText) {
+    const QuietConfig quiet;
     std::unique_ptr<wxFileConfig> old = ConfigFromText(oldText);
     std::unique_ptr<wxFileConfig> config = ConfigFromText({});
     wxFileConfig& c = *config;
