@@ -179,8 +179,27 @@ void CairoSurface::StrokePath() {
         cairo_set_line_join(m_cr, CAIRO_LINE_JOIN_ROUND);
     }
     if (pen.style == PenStyle::Dash) {
+        // The pattern runs on from the previous line drawn with this pen, as on the image.
         const double dashes[2] = {kDashOn, kDashOff};
-        cairo_set_dash(m_cr, dashes, 2, 0.0);
+        cairo_set_dash(m_cr, dashes, 2, m_dashPhase);
+        double length = 0.0;
+        cairo_path_t* path = cairo_copy_path_flat(m_cr);
+        double lastX = 0.0;
+        double lastY = 0.0;
+        for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
+            const cairo_path_data_t& d = path->data[i];
+            if (d.header.type == CAIRO_PATH_MOVE_TO || d.header.type == CAIRO_PATH_LINE_TO) {
+                const double x = path->data[i + 1].point.x;
+                const double y = path->data[i + 1].point.y;
+                if (d.header.type == CAIRO_PATH_LINE_TO) {
+                    length += std::hypot(x - lastX, y - lastY);
+                }
+                lastX = x;
+                lastY = y;
+            }
+        }
+        cairo_path_destroy(path);
+        m_dashPhase = static_cast<int>(m_dashPhase + std::lround(length)) % kDashPeriod;
     }
     cairo_stroke(m_cr);
     cairo_set_dash(m_cr, nullptr, 0, 0.0);

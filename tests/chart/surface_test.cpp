@@ -297,3 +297,29 @@ TEST(CairoSurface, VectorTargetsKeepTheSameBoxes) {
     EXPECT_EQ(image.PixelAt(12, 50), kBlack);
     EXPECT_EQ(image.PixelAt(60, 60), kGreen);
 }
+
+TEST(CairoSurface, VectorDashesRunOnAcrossSeparateLines) {
+    cairo_surface_t* recording = cairo_recording_surface_create(CAIRO_CONTENT_COLOR, nullptr);
+    cairo_t* cr = cairo_create(recording);
+    {
+        CairoSurface vector(cr, 64, 8);
+        vector.FillRect(PixelRect{0, 0, 64, 8}, kBlack);
+        vector.SelectPen(Pen{PenStyle::Dash, 1, kWhite});
+        vector.Line(0, 1, 10, 1);
+        vector.Line(10, 1, 40, 1);
+    }
+    cairo_destroy(cr);
+    CairoImageSurface image(64, 8);
+    cairo_t* out = cairo_create(image.Image());
+    cairo_set_source_surface(out, recording, 0, 0);
+    cairo_paint(out);
+    cairo_destroy(out);
+    cairo_surface_mark_dirty(image.Image());
+    cairo_surface_destroy(recording);
+
+    EXPECT_EQ(image.PixelAt(12, 1), kWhite);
+    EXPECT_EQ(image.PixelAt(17, 1), kWhite);
+    EXPECT_EQ(image.PixelAt(20, 1), kBlack); // the gap of the pattern begun by the first line
+    EXPECT_EQ(image.PixelAt(23, 1), kBlack);
+    EXPECT_EQ(image.PixelAt(25, 1), kWhite);
+}
