@@ -19,7 +19,7 @@ std::vector<std::byte> ReadRecords(std::istream& in, std::size_t size, std::size
 }
 
 // Decodes the records of one file into table entries first..first + count - 1.
-template <std::size_t Size, typename Record, typename Table, typename Decode>
+template <std::size_t Size, typename Table, typename Decode>
 void LoadInto(std::istream& in, Table& table, std::size_t first, std::size_t count, Decode decode) {
     const std::vector<std::byte> bytes = ReadRecords(in, Size, count);
     const std::size_t records = bytes.size() / Size;
@@ -151,46 +151,44 @@ std::optional<std::filesystem::path> CatalogLocator::Find(std::string_view fileN
 void LoadCatalogStream(CatalogFile file, std::istream& in, CatalogStore& store) {
     switch (file) {
     case CatalogFile::Stars:
-        LoadInto<kStarRecordSize, StarRecord>(in, store.m_stars, 0, kStarCount, DecodeStarRecord);
+        LoadInto<kStarRecordSize>(in, store.m_stars, 0, kStarCount, DecodeStarRecord);
         break;
     case CatalogFile::Figures:
-        LoadInto<kFigurePointSize, FigurePoint>(in, store.m_figurePoints, kFigurePointFirst,
-                                                kFigurePointCount, DecodeFigurePoint);
+        LoadInto<kFigurePointSize>(in, store.m_figurePoints, kFigurePointFirst, kFigurePointCount,
+                                   DecodeFigurePoint);
         break;
     case CatalogFile::Boundaries:
-        LoadInto<kFigurePointSize, FigurePoint>(in, store.m_figurePoints, kBoundaryPointFirst,
-                                                kBoundaryPointCount, DecodeFigurePoint);
+        LoadInto<kFigurePointSize>(in, store.m_figurePoints, kBoundaryPointFirst,
+                                   kBoundaryPointCount, DecodeFigurePoint);
         break;
     case CatalogFile::Messier:
-        LoadInto<kDeepSkyRecordSize, DeepSkyRecord>(in, store.m_deepSky, 0, kMessierCount,
-                                                    DecodeDeepSkyRecord);
+        LoadInto<kDeepSkyRecordSize>(in, store.m_deepSky, 0, kMessierCount, DecodeDeepSkyRecord);
         break;
     case CatalogFile::Ngc:
-        LoadInto<kDeepSkyRecordSize, DeepSkyRecord>(in, store.m_deepSky, kNgcFirst, kNgcCount,
-                                                    DecodeDeepSkyRecord);
+        LoadInto<kDeepSkyRecordSize>(in, store.m_deepSky, kNgcFirst, kNgcCount,
+                                     DecodeDeepSkyRecord);
         break;
     case CatalogFile::StarNames:
-        LoadInto<kStarNameRecordSize, StarNameRecord>(in, store.m_starNames, 0, kStarNameCount,
-                                                      DecodeStarNameRecord);
+        LoadInto<kStarNameRecordSize>(in, store.m_starNames, 0, kStarNameCount,
+                                      DecodeStarNameRecord);
         break;
     case CatalogFile::Ecliptic:
         LoadEcliptic(in, store);
         break;
     case CatalogFile::MilkyWay:
         // The file's first part is drawn from entry 535, its second part from entry 146.
-        LoadInto<kOutlinePointSize, OutlinePoint>(in, store.m_outlinePoints, kMilkyWayFirstFirst,
-                                                  kMilkyWayFirstCount, DecodeOutlinePoint);
-        LoadInto<kOutlinePointSize, OutlinePoint>(in, store.m_outlinePoints, kMilkyWaySecondFirst,
-                                                  kMilkyWaySecondCount, DecodeOutlinePoint);
+        LoadInto<kOutlinePointSize>(in, store.m_outlinePoints, kMilkyWayFirstFirst,
+                                    kMilkyWayFirstCount, DecodeOutlinePoint);
+        LoadInto<kOutlinePointSize>(in, store.m_outlinePoints, kMilkyWaySecondFirst,
+                                    kMilkyWaySecondCount, DecodeOutlinePoint);
         break;
     case CatalogFile::Magellan:
-        LoadInto<kOutlinePointSize, OutlinePoint>(in, store.m_outlinePoints, kLargeCloudFirst,
-                                                  kLargeCloudCount + kSmallCloudCount,
-                                                  DecodeOutlinePoint);
+        LoadInto<kOutlinePointSize>(in, store.m_outlinePoints, kLargeCloudFirst,
+                                    kLargeCloudCount + kSmallCloudCount, DecodeOutlinePoint);
         break;
     case CatalogFile::Locations:
-        LoadInto<kLocationRecordSize, LocationRecord>(in, store.m_locations, 0, kLocationCount,
-                                                      DecodeLocationRecord);
+        LoadInto<kLocationRecordSize>(in, store.m_locations, 0, kLocationCount,
+                                      DecodeLocationRecord);
         break;
     }
 }
