@@ -66,7 +66,8 @@ private:
 // fails: missing bytes leave zero records.
 void LoadCatalogStream(CatalogFile file, std::istream& in, CatalogStore& store);
 
-// Opens and loads one file; false when it cannot be opened (the store is then unchanged).
+// Loads one file from the first directory of the locator where it can be opened (one that is
+// there but unreadable is passed over); false when none can be, and the store is then unchanged.
 bool LoadCatalogFile(CatalogFile file, const CatalogLocator& locator, CatalogStore& store);
 
 // The outcome of the start-up loading: the first file that could not be opened, if any.
