@@ -1,15 +1,16 @@
 #include "astro/Angles.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <system_error>
 
 namespace {
 
 // The widest text FormatFixed produces; longer numbers are cut to it.
 constexpr std::size_t kFormatFixedMaxLength = 30;
 // FormatFixed pads to at least this many characters.
-constexpr int kFormatFixedMinWidth = 4;
+constexpr std::size_t kFormatFixedMinWidth = 4;
 
 // The integer part of an angle as text. The value is already whole; out-of-range or not-a-number
 // values (never produced by the engine for valid input) are clamped rather than left undefined.
@@ -66,16 +67,21 @@ Sexagesimal SplitSexagesimal(double x) {
 }
 
 std::string FormatFixed(double x, int decimals) {
+    // to_chars rather than printf: the same correctly rounded digits, but never a decimal comma,
+    // whatever locale the desktop libraries have set (the profile stores these texts too).
     if (decimals < 0) {
         decimals = 0;
     }
-    const int length = std::snprintf(nullptr, 0, "%*.*f", kFormatFixedMinWidth, decimals, x);
-    if (length <= 0) {
-        return {};
+    char buffer[400]; // DBL_MAX has 309 integer digits
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc()) {
+        return {}; // only for more decimals than any caller asks for
     }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), "%*.*f", kFormatFixedMinWidth, decimals, x);
-    text.resize(static_cast<std::size_t>(length));
+    std::string text(buffer, result.ptr);
+    if (text.size() < kFormatFixedMinWidth) {
+        text.insert(0, kFormatFixedMinWidth - text.size(), ' ');
+    }
     if (text.size() > kFormatFixedMaxLength) {
         text.resize(kFormatFixedMaxLength);
     }

@@ -1,5 +1,6 @@
 #include "cli/EphemerisMode.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -18,15 +19,17 @@ constexpr const char* kEphemerisUsage =
     "Prints the Sun, the Moon and the planets for the observer's clock time and place\n"
     "(default: now, at the place of the profile).\n";
 
-// Shortest text that reads back to the same double; JSON has no not-a-number, so such a value
+// A text that reads back to the same double; JSON has no not-a-number, so such a value
 // (never produced for a valid place and date) is written as null.
 std::string JsonNumber(double value) {
     if (!std::isfinite(value)) {
         return "null";
     }
+    // Seventeen significant digits, as "%.17g" writes them, without any locale's decimal comma.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    return std::string(buffer, result.ptr);
 }
 
 std::string JsonString(const std::string& text) {
