@@ -202,7 +202,8 @@ double Ephemeris::JulianDay() {
     const double decimalYear = date.year + (date.month - 1 + day / 31.0) / 12.0;
     if (date.month < 3) {
         date.month += 12;
-        date.year -= 1;
+        // Through 64 bits so that even the lowest 32-bit year wraps instead of overflowing.
+        date.year = static_cast<std::int32_t>(static_cast<std::int64_t>(date.year) - 1);
     }
     std::int64_t gregorianCorrection = 0;
     if (decimalYear > kGregorianStart) {
