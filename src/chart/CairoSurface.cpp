@@ -388,6 +388,10 @@ PangoLayout* CairoSurface::LayoutFor(std::string_view text) {
 
     const std::string family = FontFamily(font.face);
     PangoLayout* layout = pango_cairo_create_layout(m_cr);
+    // Sizes are in the surface's pixels whatever transformation the cairo context carries (a
+    // printer or a PDF page): the layout works in user space and cairo scales what it draws.
+    pango_context_set_matrix(pango_layout_get_context(layout), nullptr);
+    pango_layout_context_changed(layout);
     PangoFontDescription* desc = pango_font_description_new();
     pango_font_description_set_family(desc, family.c_str());
     pango_font_description_set_weight(desc, static_cast<PangoWeight>(font.weight));

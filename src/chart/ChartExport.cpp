@@ -90,9 +90,16 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
 
     FrameResult frame;
     std::string writeError;
+    ExportResult done;
+    const auto noteGeometry = [&] {
+        done.radius = chart.m_nRadius;
+        done.centerX = chart.m_nCenterX;
+        done.centerY = chart.m_nCenterY;
+    };
     if (format == ExportFormat::Png) {
         CairoImageSurface image(width, height);
         frame = DrawInto(image, width, height, chart, catalog, settings, options);
+        noteGeometry();
         if (frame.ok && !image.WritePng(temporary, &writeError)) {
             writeError = "Cannot write " + path + ": " + writeError;
         }
@@ -108,6 +115,7 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
         {
             CairoSurface surface(cr, width, height);
             frame = DrawInto(surface, width, height, chart, catalog, settings, options);
+            noteGeometry();
         }
         cairo_destroy(cr);
         cairo_surface_finish(target);
@@ -132,5 +140,5 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
         std::filesystem::remove(temporary, ignored);
         return ExportResult{false, "Cannot write " + path + ": " + renamed.message()};
     }
-    return {};
+    return done;
 }

@@ -33,6 +33,11 @@ struct ExportOptions {
 struct ExportResult {
     bool ok = true;
     std::string error; // one line for the user when !ok
+    // The geometry the frame was drawn with (the printer's on a printed page), in whose pixels
+    // the picking tables are.
+    unsigned radius = 0;
+    int centerX = 0;
+    int centerY = 0;
 };
 
 // Draws the frame and writes it to `path` (written beside it first and renamed, so a failed

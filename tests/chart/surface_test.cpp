@@ -323,3 +323,32 @@ TEST(CairoSurface, VectorDashesRunOnAcrossSeparateLines) {
     EXPECT_EQ(image.PixelAt(23, 1), kBlack);
     EXPECT_EQ(image.PixelAt(25, 1), kWhite);
 }
+
+TEST(CairoSurface, TextSizeIsInSurfacePixelsUnderAScaledContext) {
+    // A printer or PDF page hands over a scaled cairo context; fonts must scale with it.
+    CairoImageSurface image(200, 100);
+    image.FillRect(PixelRect{0, 0, 200, 100}, kWhite);
+    image.Flush();
+    cairo_t* cr = cairo_create(image.Image());
+    cairo_scale(cr, 0.5, 0.5);
+    {
+        CairoSurface page(cr, 400, 200);
+        EXPECT_FALSE(page.DirectPixels());
+        page.SelectFont(Font{"Arial", 80, 400, false});
+        EXPECT_NEAR(page.MeasureText("HHH").height, 80, 3); // surface pixels, font metrics
+        page.SetBackgroundMode(BackgroundMode::Transparent);
+        page.Text(0, 0, "HHH");
+    }
+    cairo_destroy(cr);
+    cairo_surface_mark_dirty(image.Image());
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < 100; ++y) {
+        if (!(image.PixelAt(10, y) == kWhite) || !(image.PixelAt(4, y) == kWhite)) {
+            top = top < 0 ? y : top;
+            bottom = y;
+        }
+    }
+    // The capital H of an 80-pixel cell is about 50 surface pixels tall: 25 image pixels.
+    EXPECT_NEAR(bottom - top + 1, 25, 4);
+}
