@@ -211,6 +211,90 @@ std::optional<PictureHeader> SniffTiff(const ByteReader& r, bool bigEndian) {
     return Make(PictureType::Tiff, width, height);
 }
 
+// Offset of the first start-of-scan marker's segment, walking the marker segments from the start.
+std::optional<std::size_t> JpegScanStart(const ByteReader& r) {
+    std::size_t pos = 2;
+    while (pos < r.size()) {
+        if (r.U8(pos) != 0xFF) {
+            return std::nullopt;
+        }
+        while (r.U8(pos) == 0xFF) {
+            ++pos;
+        }
+        const auto marker = r.U8(pos);
+        if (!marker) {
+            return std::nullopt;
+        }
+        ++pos;
+        if (*marker == 0x01 || (*marker >= 0xD0 && *marker <= 0xD8)) {
+            continue;
+        }
+        const auto length = r.Be16(pos);
+        if (!length || *length < 2) {
+            return std::nullopt;
+        }
+        if (*marker == 0xDA) {
+            return pos + *length;
+        }
+        pos += *length;
+    }
+    return std::nullopt;
+}
+
+bool JpegComplete(std::span<const std::byte> bytes) {
+    const ByteReader r(bytes);
+    const auto scan = JpegScanStart(r);
+    if (!scan) {
+        return false;
+    }
+    // Inside scan data a 0xFF byte is always followed by 0x00 or a restart marker, so the first
+    // FF D9 after the scan header ends the picture (embedded thumbnails lie before the scan).
+    for (std::size_t i = *scan; i + 1 < bytes.size(); ++i) {
+        if (bytes[i] == std::byte{0xFF} && bytes[i + 1] == std::byte{0xD9}) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool BmpComplete(const ByteReader& r, const PictureHeader& header) {
+    constexpr std::uint32_t kUncompressed = 0;
+    constexpr std::uint32_t kBitFields = 3;
+    const auto dataOffset = r.Le32(10);
+    const auto infoSize = r.Le32(14);
+    if (!dataOffset || !infoSize || *infoSize < 40) {
+        return true; // the old OS/2 header: left to the decoder
+    }
+    const auto bits = r.Le16(28);
+    const auto compression = r.Le32(30);
+    if (!bits || !compression || (*compression != kUncompressed && *compression != kBitFields)) {
+        return true;
+    }
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(*bits) * header.width + 31) / 32 * 4;
+    return r.size() >= *dataOffset + rowBytes * header.height;
+}
+
+bool TgaComplete(const ByteReader& r, const PictureHeader& header) {
+    constexpr std::size_t kHeaderSize = 18;
+    const auto idLength = r.U8(0);
+    const auto mapType = r.U8(1);
+    const auto imageType = r.U8(2);
+    const auto mapLength = r.Le16(5);
+    const auto mapEntryBits = r.U8(7);
+    const auto depth = r.U8(16);
+    if (!idLength || !mapType || !imageType || !mapLength || !mapEntryBits || !depth) {
+        return false;
+    }
+    if (*imageType > 3) {
+        return true; // run-length data: left to the decoder
+    }
+    const std::uint64_t mapBytes =
+        *mapType == 1 ? static_cast<std::uint64_t>(*mapLength) * ((*mapEntryBits + 7u) / 8u) : 0;
+    const std::uint64_t pixelBytes =
+        static_cast<std::uint64_t>(header.width) * header.height * ((*depth + 7u) / 8u);
+    return r.size() >= kHeaderSize + *idLength + mapBytes + pixelBytes;
+}
+
 } // namespace
 
 PictureType PictureTypeFromExtension(const fs::path& path) {
@@ -276,6 +360,41 @@ std::optional<PictureHeader> SniffPictureHeader(std::span<const std::byte> bytes
         return SniffTga(r);
     }
     return std::nullopt;
+}
+
+bool PictureDataComplete(std::span<const std::byte> bytes, const PictureHeader& header) {
+    const ByteReader r(bytes);
+    switch (header.type) {
+    case PictureType::Jpeg:
+        return JpegComplete(bytes);
+    case PictureType::Bmp:
+        return BmpComplete(r, header);
+    case PictureType::Tga:
+        return TgaComplete(r, header);
+    default:
+        return true;
+    }
+}
+
+PictureCheckResult CheckPictureBytes(std::span<const std::byte> bytes, const fs::path& path) {
+    PictureCheckResult result;
+    const PictureType named = PictureTypeFromExtension(path);
+    const auto header = SniffPictureHeader(bytes, named);
+    if (!header) {
+        result.status = PictureCheck::UnknownType;
+        return result;
+    }
+    result.header = *header;
+    if (named != PictureType::Unknown && named != header->type) {
+        result.status = PictureCheck::WrongExtension;
+    } else if (!PictureSizeAcceptable(*header)) {
+        result.status = PictureCheck::TooLarge;
+    } else if (!PictureDataComplete(bytes, *header)) {
+        result.status = PictureCheck::Truncated;
+    } else {
+        result.status = PictureCheck::Ok;
+    }
+    return result;
 }
 
 bool PictureSizeAcceptable(const PictureHeader& header) {

@@ -56,6 +56,33 @@ std::optional<PictureHeader> SniffPictureHeader(std::span<const std::byte> bytes
 // True when the declared size lies within the limits above.
 bool PictureSizeAcceptable(const PictureHeader& header);
 
+// Whether the file holds all the picture data its header promises, where that can be told
+// without decoding: a JPEG must end its first scan with the end-of-picture marker, an
+// uncompressed BMP or Targa must hold every pixel row. Other types (and compressed BMP or Targa
+// data) are left to their decoders, which notice missing data themselves. Truncated JPEG, BMP
+// and Targa files would otherwise be shown with their missing part filled in.
+bool PictureDataComplete(std::span<const std::byte> bytes, const PictureHeader& header);
+
+// The checks made before a picture is decoded, in this order.
+enum class PictureCheck {
+    Ok,
+    UnknownType,    // no picture of a known type, or the header is cut short
+    WrongExtension, // the extension names another picture type than the contents hold
+    TooLarge,       // the declared size is beyond the viewer's limits
+    Truncated,      // the data stops before the picture ends
+};
+
+struct PictureCheckResult {
+    PictureCheck status = PictureCheck::UnknownType;
+    PictureHeader header;
+};
+
+// Checks a file's contents before decoding. The extension names the decoder, as it always has:
+// when it is one of the picture types the contents must be of that type (a JPEG named .gif is
+// refused); a file whose extension is none of them (or which has none) is taken by its contents.
+PictureCheckResult CheckPictureBytes(std::span<const std::byte> bytes,
+                                     const std::filesystem::path& path);
+
 // The Images/ folder of the program directory; empty when the program directory is not known.
 std::filesystem::path ImagesFolder(const std::filesystem::path& programDir);
 

@@ -70,23 +70,37 @@ PictureImage LoadPictureImage(const std::string& path) {
         picture.error = PictureError::CannotRead;
         return picture;
     }
-    const auto header = SniffPictureHeader(*bytes, PictureTypeFromExtension(file));
-    if (!header) {
+    const PictureCheckResult check = CheckPictureBytes(*bytes, file);
+    picture.type = check.header.type;
+    switch (check.status) {
+    case PictureCheck::Ok:
+        break;
+    case PictureCheck::UnknownType:
         picture.error = PictureError::UnknownType;
         return picture;
-    }
-    picture.type = header->type;
-    if (!PictureSizeAcceptable(*header)) {
+    case PictureCheck::WrongExtension:
+        picture.error = PictureError::WrongExtension;
+        return picture;
+    case PictureCheck::TooLarge:
         picture.error = PictureError::TooLarge;
+        return picture;
+    case PictureCheck::Truncated:
+        picture.error = PictureError::Truncated;
         return picture;
     }
     EnsurePictureDecoders();
     wxLogNull quiet; // the decoders' complaints would pop up; the caller shows one message
     wxMemoryInputStream stream(bytes->data(), bytes->size());
     wxImage image;
-    if (!image.LoadFile(stream, BitmapTypeOf(header->type)) || !image.IsOk() ||
+    if (!image.LoadFile(stream, BitmapTypeOf(check.header.type)) || !image.IsOk() ||
         image.GetWidth() <= 0 || image.GetHeight() <= 0) {
         picture.error = PictureError::DecodeFailed;
+        return picture;
+    }
+    // The PCX decoder fills rows it could not read instead of failing; a read past the end of
+    // the file gives it away. (Its run-length data has no size to check beforehand.)
+    if (check.header.type == PictureType::Pcx && stream.GetLastError() != wxSTREAM_NO_ERROR) {
+        picture.error = PictureError::Truncated;
         return picture;
     }
     picture.image = std::move(image);

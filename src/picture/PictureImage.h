@@ -1,6 +1,7 @@
 // PictureImage: one picture file decoded for the picture window. The file's first bytes decide
-// its type (a JPEG named .gif is decoded as a JPEG) and its declared size is checked before any
-// pixel memory is reserved; decoding is wxImage's. Broken, truncated or mislabelled files end in
+// its type, which must agree with a picture extension (a JPEG named .gif is refused), and its
+// declared size and completeness are checked before any pixel memory is reserved; decoding is
+// wxImage's. Broken, truncated or mislabelled files end in
 // an error, never in a crash, and wxWidgets' own error log stays silent.
 #pragma once
 
@@ -15,10 +16,12 @@ inline constexpr std::uintmax_t kMaxPictureFileBytes = 512u * 1024u * 1024u;
 
 enum class PictureError {
     None,
-    CannotRead,   // the file cannot be opened or read
-    UnknownType,  // no picture of a known type (or a header cut short)
-    TooLarge,     // the declared size exceeds the viewer's limits
-    DecodeFailed, // the decoder gave up (truncated or corrupted data)
+    CannotRead,     // the file cannot be opened or read
+    UnknownType,    // no picture of a known type (or a header cut short)
+    WrongExtension, // the extension names another type than the contents hold
+    TooLarge,       // the declared size exceeds the viewer's limits
+    Truncated,      // the data stops before the picture ends
+    DecodeFailed,   // the decoder gave up (corrupted data)
 };
 
 struct PictureImage {

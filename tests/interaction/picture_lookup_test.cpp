@@ -190,6 +190,66 @@ TEST(SniffPictureHeader, RandomBytesNeverCrash) {
     }
 }
 
+// A JPEG whose first scan header is followed by entropy data and, when complete, the end marker.
+Bytes JpegWithScan(bool complete) {
+    Bytes b = Jpeg(40, 30);
+    const std::size_t sos = b.size();
+    b.push_back(std::byte{0xFF});
+    b.push_back(std::byte{0xDA});
+    Put(b, sos + 2, 8, 2, true);
+    b.resize(sos + 2 + 8);
+    for (int i = 0; i < 64; ++i) { // scan data: 0xFF only ever as FF 00
+        b.push_back(std::byte{0xFF});
+        b.push_back(std::byte{0x00});
+    }
+    if (complete) {
+        b.push_back(std::byte{0xFF});
+        b.push_back(std::byte{0xD9});
+    }
+    return b;
+}
+
+Bytes BmpWithPixels(std::uint32_t w, std::uint32_t h, std::size_t pixelBytes) {
+    Bytes b = Bmp(w, static_cast<std::int32_t>(h));
+    Put(b, 10, 54, 4); // pixel data offset
+    Put(b, 28, 24, 2); // bits per pixel
+    Put(b, 30, 0, 4);  // uncompressed
+    b.resize(54 + pixelBytes);
+    return b;
+}
+
+TEST(CheckPictureBytes, TruncatedWrongExtensionAndGoodFiles) {
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        const char* path;
+        PictureCheck status;
+    };
+    const std::uint32_t bmpRow = (24 * 10 + 31) / 32 * 4; // 32 bytes per row of 10 pixels
+    Bytes tga = Tga(10, 10);
+    tga.resize(18 + 10 * 10 * 3);
+    Bytes shortTga = tga;
+    shortTga.pop_back();
+    const Case cases[] = {
+        {"CompleteJpeg", JpegWithScan(true), "a.jpg", PictureCheck::Ok},
+        {"JpegWithoutEnd", JpegWithScan(false), "a.jpg", PictureCheck::Truncated},
+        {"JpegNamedGif", JpegWithScan(true), "a.gif", PictureCheck::WrongExtension},
+        {"JpegNamedUpperCase", JpegWithScan(true), "A.JPEG", PictureCheck::Ok},
+        {"JpegWithoutExtension", JpegWithScan(true), "scan", PictureCheck::Ok},
+        {"JpegWithOtherExtension", JpegWithScan(true), "scan.dat", PictureCheck::Ok},
+        {"CompleteBmp", BmpWithPixels(10, 7, bmpRow * 7), "b.bmp", PictureCheck::Ok},
+        {"BmpOneRowShort", BmpWithPixels(10, 7, bmpRow * 6), "b.bmp", PictureCheck::Truncated},
+        {"CompleteTga", tga, "c.tga", PictureCheck::Ok},
+        {"TgaOneByteShort", shortTga, "c.tga", PictureCheck::Truncated},
+        {"HugeGif", Gif(60000, 60000), "d.gif", PictureCheck::TooLarge},
+        {"Text", Text("not a picture"), "e.jpg", PictureCheck::UnknownType},
+        {"Empty", {}, "f.bmp", PictureCheck::UnknownType},
+    };
+    for (const Case& k : cases) {
+        EXPECT_EQ(CheckPictureBytes(k.bytes, k.path).status, k.status) << k.name;
+    }
+}
+
 TEST(PictureSizeAcceptable, RefusesHugeDeclaredSizes) {
     EXPECT_TRUE(PictureSizeAcceptable({PictureType::Bmp, 300, 200}));
     EXPECT_TRUE(PictureSizeAcceptable({PictureType::Bmp, 10000, 10000}));

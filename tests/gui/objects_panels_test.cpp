@@ -1,0 +1,246 @@
+// Right-clicking drawn objects in the running desktop program opens their information panels
+// with the texts the core computes; the Image buttons find the sample pictures.
+#include "objects_support.h"
+
+#include "app/DesktopSession.h"
+#include "app/Messages.h"
+#include "astro/Recompute.h"
+#include "chart/Centering.h"
+#include "dialogs/InfoPanelDialog.h"
+#include "frame/MainFrame.h"
+#include "interaction/Picking.h"
+#include "picture/PictureWindow.h"
+#include "view/NoctaView.h"
+
+#include <gtest/gtest.h>
+
+#include <wx/button.h>
+#include <wx/stattext.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using objects_test::ModalWatcher;
+
+namespace {
+
+// What a test saw of a panel while it was open.
+struct SeenPanel {
+    std::string title;
+    InfoPanelContent content;
+    std::vector<std::string> shownValues; // the first value control of every row, as displayed
+    bool imageEnabled = false;
+};
+
+class ObjectPanelsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        objects_test::EnsureGuiApp();
+        s_dir = fs::path(testing::TempDir()) / "vn_objects_panels";
+        fs::remove_all(s_dir);
+        fs::create_directories(s_dir / "config");
+        setenv("XDG_CONFIG_HOME", (s_dir / "config").c_str(), 1);
+        SetMessageSink([](const std::string& text, long) {
+            s_messages.push_back(text);
+            return wxOK;
+        });
+        s_session = new DesktopSession;
+        StartupOptions options;
+        options.showSplash = false;
+        options.profilePath = s_dir / "nocta.ini";
+        ASSERT_EQ(StartDesktop(*s_session, options), kExitOk);
+        ASSERT_TRUE(objects_test::PumpUntil([] { return View().FramesDrawn() > 0; }));
+    }
+    static void TearDownTestSuite() {
+        if (s_session != nullptr) {
+            FinishDesktop(*s_session);
+            delete s_session;
+            s_session = nullptr;
+        }
+        SetMessageSink({});
+        fs::remove_all(s_dir);
+    }
+
+    static CMainFrame& Frame() { return *s_session->frame.get(); }
+    static CNoctaView& View() { return Frame().View(); }
+
+    // A fixed instant (Jupiter in Taurus, near M1 and the Pleiades), the chart centred on
+    // Jupiter, and a fresh frame drawn.
+    static void ShowJupiterEvening() {
+        AppSettings& settings = s_session->settings;
+        settings.SkyDate = SkyDate{2024, 12, 7, 22, 0, 0};
+        ChartState& chart = View().Chart();
+        RecomputeSky(RecomputeForm::DateTimeChanged, settings.SkyDate, settings.Observer, chart,
+                     View().Store());
+        CenterOn(chart, chart.m_bodies[kBodyJupiter].ra, chart.m_bodies[kBodyJupiter].dec);
+        const long before = View().FramesDrawn();
+        View().Redraw();
+        View().Update();
+        ASSERT_TRUE(objects_test::PumpUntil([&] { return View().FramesDrawn() > before; }));
+    }
+
+    static void RightClick(PixelPoint at) {
+        wxMouseEvent click(wxEVT_RIGHT_DOWN);
+        click.SetPosition(wxPoint(at.x, at.y));
+        click.SetEventObject(&View());
+        View().GetEventHandler()->ProcessEvent(click);
+    }
+
+    // Right-clicks `at` and returns what the panel of class T showed, or nothing when none
+    // opened.
+    template <class T> static std::optional<SeenPanel> PanelAfterRightClick(PixelPoint at) {
+        std::optional<SeenPanel> seen;
+        ModalWatcher<T> watcher([&](T& panel) {
+            SeenPanel s;
+            s.title = panel.GetTitle().utf8_string();
+            s.content = panel.Content();
+            for (const InfoPanelRow& row : panel.Content().rows) {
+                wxStaticText* value = panel.ValueControl(row.label);
+                s.shownValues.push_back(value ? value->GetLabel().utf8_string() : "<missing>");
+            }
+            s.imageEnabled = panel.ImageButton() && panel.ImageButton()->IsEnabled();
+            seen = std::move(s);
+        });
+        RightClick(at);
+        objects_test::Pump();
+        return seen;
+    }
+
+    static std::vector<std::string> FirstValues(const InfoPanelContent& content) {
+        std::vector<std::string> values;
+        for (const InfoPanelRow& row : content.rows) {
+            values.push_back(row.values.empty() ? std::string() : row.values.front());
+        }
+        return values;
+    }
+
+    static inline DesktopSession* s_session = nullptr;
+    static inline fs::path s_dir;
+    static inline std::vector<std::string> s_messages;
+};
+
+TEST_F(ObjectPanelsTest, RightClickOnPlanetOpensItsSolarSystemPanel) {
+    ShowJupiterEvening();
+    const ChartState& chart = View().Chart();
+    const PixelPoint jupiter = chart.m_ptBody[kBodyJupiter];
+    ASSERT_NE(jupiter, PixelPoint{}) << "Jupiter was not drawn";
+    // a click two pixels off still hits (the box is 3 pixels each way)
+    const auto seen = PanelAfterRightClick<BodyInfoDialog>({jupiter.x + 2, jupiter.y - 2});
+    ASSERT_TRUE(seen.has_value()) << "no Solar System panel opened";
+    EXPECT_EQ(seen->title, "Jupiter");
+    const AppSettings& settings = s_session->settings;
+    const InfoPanelContent expected =
+        BodyInfoContent(chart.m_bodies, kBodyJupiter, settings.SkyDate, settings.Observer);
+    EXPECT_EQ(seen->content.rows, expected.rows);
+    EXPECT_EQ(seen->shownValues, FirstValues(expected));
+    // Near opposition Jupiter is about magnitude -2.8 and 47 arcseconds across.
+    const std::string magnitude = seen->content.Row("Magnitude:")->values[0];
+    EXPECT_LT(std::stod(magnitude), -2.0) << magnitude;
+    EXPECT_GT(std::stod(magnitude), -3.5) << magnitude;
+    EXPECT_EQ(seen->content.Row("Angular size:")->values[0].back(), '"');
+    EXPECT_TRUE(seen->imageEnabled) << "data/Images/Jupiter.jpg not found";
+}
+
+TEST_F(ObjectPanelsTest, RightClickOnStarOpensTheStarPanel) {
+    ShowJupiterEvening();
+    const ChartState& chart = View().Chart();
+    // The brightest drawn star that nothing else covers: a pick there must give that star.
+    std::optional<std::size_t> star;
+    for (std::size_t i = chart.m_ptStar.size(); i-- > 0;) {
+        const StarPick& s = chart.m_ptStar[i];
+        if ((s.x != 0 || s.y != 0) && s.magnitude <= 1 &&
+            PickObject(chart, s.x, s.y) == PickedObject{PickedKind::Star, i}) {
+            star = i;
+            break;
+        }
+    }
+    ASSERT_TRUE(star.has_value()) << "no bright star drawn";
+    const StarPick at = chart.m_ptStar[*star];
+    const auto seen = PanelAfterRightClick<StarInfoDialog>({at.x, at.y});
+    ASSERT_TRUE(seen.has_value()) << "no star panel opened";
+    EXPECT_EQ(seen->title, "Star");
+    const StarRecord& record = View().Store().m_stars[*star];
+    EXPECT_EQ(seen->content.Row("HR number:")->values[0], std::to_string(record.hr));
+    const AppSettings& settings = s_session->settings;
+    const InfoPanelContent expected =
+        StarInfoContent(View().Store(), *star, settings.SkyDate, settings.Observer);
+    EXPECT_EQ(seen->shownValues, FirstValues(expected));
+    EXPECT_FALSE(seen->imageEnabled); // the star panel has no Image button
+}
+
+TEST_F(ObjectPanelsTest, RightClickOnMessierObjectOpensTheDeepSkyPanel) {
+    ShowJupiterEvening();
+    const ChartState& chart = View().Chart();
+    std::optional<std::size_t> messier;
+    for (std::size_t j = 0; j < kMessierCount; ++j) {
+        const PixelPoint p = chart.m_ptDeepSky[j];
+        if ((p.x != 0 || p.y != 0) &&
+            PickObject(chart, p.x, p.y) == PickedObject{PickedKind::DeepSky, j}) {
+            messier = j;
+            break;
+        }
+    }
+    ASSERT_TRUE(messier.has_value()) << "no Messier object drawn";
+    const PixelPoint at = chart.m_ptDeepSky[*messier];
+    const auto seen = PanelAfterRightClick<DeepSkyInfoDialog>(at);
+    ASSERT_TRUE(seen.has_value()) << "no deep-sky panel opened";
+    EXPECT_EQ(seen->title, "Deep sky object");
+    const DeepSkyRecord& record = View().Store().m_deepSky[*messier];
+    EXPECT_EQ(seen->content.Row("Catalog number")->values[0], "M " + std::to_string(record.number));
+    EXPECT_EQ(seen->content.Row("Right ascension:")->values.size(), 2u); // no seconds
+    const AppSettings& settings = s_session->settings;
+    const InfoPanelContent expected =
+        DeepSkyInfoContent(View().Store(), *messier, settings.SkyDate, settings.Observer);
+    EXPECT_EQ(seen->shownValues, FirstValues(expected));
+}
+
+TEST_F(ObjectPanelsTest, RightClickOnEmptySkyOpensNothing) {
+    ShowJupiterEvening();
+    // Far outside the sphere no object is drawn.
+    ModalWatcher<CInfoPanelDialog> watcher([](CInfoPanelDialog&) {});
+    RightClick({2, 2});
+    objects_test::Pump();
+    EXPECT_EQ(watcher.Seen(), 0);
+}
+
+TEST_F(ObjectPanelsTest, ImageButtonOpensThePictureOfTheObject) {
+    const AppSettings& settings = s_session->settings;
+    BodyInfoDialog panel(&Frame(), View().Chart().m_bodies, kBodyMoon, settings.SkyDate,
+                         settings.Observer, settings.ProgramDir);
+    ASSERT_NE(panel.ImageButton(), nullptr);
+    ASSERT_TRUE(panel.ImageButton()->IsEnabled()) << settings.ProgramDir;
+    EXPECT_EQ(panel.PicturePath()->filename(), "Moon.jpg");
+    std::string title;
+    wxSize area;
+    ModalWatcher<PictureWindow> watcher([&](PictureWindow& window) {
+        title = window.GetTitle().utf8_string();
+        area = window.PictureAreaSize();
+    });
+    wxCommandEvent press(wxEVT_BUTTON, panel.ImageButton()->GetId());
+    press.SetEventObject(panel.ImageButton());
+    panel.ImageButton()->GetEventHandler()->ProcessEvent(press);
+    EXPECT_EQ(watcher.Seen(), 1);
+    EXPECT_EQ(title, "Moon.jpg");
+    EXPECT_EQ(area, wxSize(240, 240)); // the sample pictures are 240 pixels square
+}
+
+TEST_F(ObjectPanelsTest, WithoutImagesFolderEveryImageButtonIsDisabled) {
+    const AppSettings& settings = s_session->settings;
+    const std::string nowhere = (s_dir / "no-program-dir").string();
+    for (std::size_t b = 0; b < kBodyCount; ++b) {
+        BodyInfoDialog panel(&Frame(), View().Chart().m_bodies, b, settings.SkyDate,
+                             settings.Observer, nowhere);
+        EXPECT_FALSE(panel.ImageButton()->IsEnabled()) << kBodyNames[b];
+    }
+    // the first NGC entry looks under the NGC label; there is no such picture anywhere
+    DeepSkyInfoDialog ngc(&Frame(), View().Store(), kNgcFirst, settings.SkyDate, settings.Observer,
+                          settings.ProgramDir);
+    EXPECT_EQ(ngc.Content().pictureName.rfind("NGC", 0), 0u);
+    EXPECT_FALSE(ngc.ImageButton()->IsEnabled());
+}
+
+} // namespace
