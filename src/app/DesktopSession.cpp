@@ -36,7 +36,7 @@ void DestroyMainWindow(DesktopSession& session) {
 
 int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     // The splash picture lives in the program's data directory.
-    const std::string dataDir = FindProgramDir();
+    const std::string dataDir = options.programDir.empty() ? FindProgramDir() : options.programDir;
     SplashWindow::SetArmed(options.showSplash);
     SplashWindow::Show(dataDir);
 

@@ -1,0 +1,404 @@
+// The main frame as the user meets it: title, menus, toolbars, status panes, and the commands and
+// keys that drive the chart.
+#include "GuiTestEnvironment.h"
+
+#include "chart/CairoSurface.h"
+#include "frame/CommandIds.h"
+#include "frame/KeyboardTable.h"
+#include "interaction/Animation.h"
+#include "interaction/StatusTexts.h"
+#include "settings/AppSettings.h"
+
+#include <wx/aui/aui.h>
+#include <wx/choice.h>
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+#include <wx/uiaction.h>
+
+#include <set>
+
+namespace guitest {
+namespace {
+
+TEST_F(DesktopTest, WindowIsTitledWithTheProgramNameAndFillsTheScreen) {
+    EXPECT_EQ(Frame().GetTitle(), "Vesperanova");
+    const wxRect screen = wxGetClientDisplayRect();
+    EXPECT_GE(Frame().GetSize().x, screen.width * 9 / 10);
+    EXPECT_GE(Frame().GetSize().y, screen.height * 9 / 10);
+}
+
+struct MenuCase {
+    int id;
+    const char* label; // with mnemonic and accelerator text
+    bool checkable;
+};
+
+const MenuCase kMenuCases[] = {
+    {cmd::FileOpen, "&Open...\tCtrl+O", false},
+    {cmd::FilePrintPreview, "Print Pre&view", false},
+    {cmd::FilePrint, "&Print...\tCtrl+P", false},
+    {cmd::FilePrintSetup, "P&rint Setup...", false},
+    {cmd::FileExportChart, "&Export Chart...\tCtrl+Shift+E", false},
+    {cmd::FileExit, "E&xit\tAlt+F4", false},
+    {cmd::ViewStarNames, "&Star Names\tShift+S", true},
+    {cmd::ViewPlanetNames, "&Planet Names\tShift+P", true},
+    {cmd::ViewDeepSkyLabels, "&Deep Sky Labels\tShift+D", true},
+    {cmd::ViewEcliptic, "&Eclipic\tE", true},
+    {cmd::ViewHorizon, "&Horizon\tH", true},
+    {cmd::ViewStarColors, "Star &Colors\tShift+C", true},
+    {cmd::ViewNightVision, "&Night Vision\tCtrl+R", true},
+    {cmd::ViewToolbar, "&Toolbar", true},
+    {cmd::ViewStatusBar, "Status &Bar", true},
+    {cmd::ChartEquatorial, "&Equatorial\tCtrl+Q", true},
+    {cmd::ChartLocalHorizon, "&Local Horizon\tCtrl+H", true},
+    {cmd::SettingsDateTime, "&Date/Time...", false},
+    {cmd::SettingsLocation, "&Location...", false},
+    {cmd::SettingsMagnitudeLimits, "&Magnitude Limits...", false},
+    {cmd::SkyBlack, "&Black\tCtrl+K", true},
+    {cmd::SkyColor, "&Color\tCtrl+C", true},
+    {cmd::SearchStar, "&Star...", false},
+    {cmd::SearchSolarSystem, "So&lar System Object...", false},
+    {cmd::SearchConstellation, "&Constellation...", false},
+    {cmd::SearchMessier, "&Messier Catalog...", false},
+    {cmd::SearchNgc, "&NGC Catalog...", false},
+    {cmd::HorizonEast, "&East\tCtrl+E", false},
+    {cmd::HorizonWest, "&West\tCtrl+W", false},
+    {cmd::HorizonNorth, "&North\tCtrl+N", false},
+    {cmd::HorizonSouth, "&South\tCtrl+S", false},
+    {cmd::Zenith, "&Zenith\tCtrl+Z", false},
+    {cmd::Nadir, "Na&dir\tCtrl+D", false},
+    {cmd::HelpContents, "&Contents", false},
+    {cmd::HelpUsing, "&Using Help", false},
+    {cmd::HelpAbout, "&About...", false},
+};
+
+TEST_F(DesktopTest, MenuEntriesCarryTheirTextsAcceleratorsAndCheckMarks) {
+    wxMenuBar* bar = Frame().GetMenuBar();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->GetMenuCount(), 5u);
+    const char* const titles[] = {"&File", "&View", "&Settings", "Sea&rch", "&Help"};
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(bar->GetMenuLabel(i), titles[i]);
+    }
+    for (const MenuCase& c : kMenuCases) {
+        SCOPED_TRACE(c.label);
+        wxMenuItem* item = bar->FindItem(c.id);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->GetItemLabel(), wxString::FromUTF8(c.label));
+        EXPECT_EQ(item->IsCheckable(), c.checkable);
+    }
+}
+
+TEST_F(DesktopTest, FileMenuKeepsItsSeparatorsAndRecentPlaceholder) {
+    wxMenu* file = Frame().GetMenuBar()->GetMenu(0);
+    std::vector<int> ids;
+    for (const wxMenuItem* item : file->GetMenuItems()) {
+        ids.push_back(item->IsSeparator() ? 0 : item->GetId());
+    }
+    const std::vector<int> expected = {cmd::FileOpen,
+                                       cmd::FileExportChart,
+                                       0,
+                                       cmd::FilePrint,
+                                       cmd::FilePrintPreview,
+                                       cmd::FilePrintSetup,
+                                       0,
+                                       cmd::FileRecentFirst,
+                                       0,
+                                       cmd::FileExit};
+    EXPECT_EQ(ids, expected);
+    EXPECT_EQ(file->GetLabel(cmd::FileRecentFirst), "Recent Files");
+}
+
+TEST_F(DesktopTest, RecentPicturesReplaceThePlaceholderNewestFirstWithoutRepeats) {
+    Frame().AddRecentPicture("/pictures/M31.JPG");
+    Frame().AddRecentPicture("/pictures/Moon.gif");
+    Frame().AddRecentPicture("/pictures/M31.JPG");
+    wxMenu* file = Frame().GetMenuBar()->GetMenu(0);
+    EXPECT_EQ(file->GetLabel(cmd::FileRecentFirst), "&1 /pictures/M31.JPG");
+    EXPECT_EQ(file->GetLabel(cmd::FileRecentFirst + 1), "&2 /pictures/Moon.gif");
+    EXPECT_EQ(file->FindItem(cmd::FileRecentFirst + 2), nullptr);
+    EXPECT_TRUE(Frame().StateOf(cmd::FileRecentFirst + 1).enabled);
+    Frame().SetRecentPictures({});
+    EXPECT_EQ(file->GetLabel(cmd::FileRecentFirst), "Recent Files");
+    EXPECT_FALSE(Frame().StateOf(cmd::FileRecentFirst).enabled);
+}
+
+TEST_F(DesktopTest, MainToolbarHoldsItsButtonsInOrderWithTheTimeStepBox) {
+    wxAuiToolBar& bar = Frame().MainToolbar();
+    std::vector<int> ids;
+    for (size_t i = 0; i < bar.GetToolCount(); ++i) {
+        const wxAuiToolBarItem* item = bar.FindToolByIndex(static_cast<int>(i));
+        ids.push_back(item->GetKind() == wxITEM_SEPARATOR ? 0 : item->GetId());
+    }
+    const std::vector<int> expected = {cmd::FileOpen,
+                                       cmd::FilePrintPreview,
+                                       cmd::FilePrint,
+                                       0,
+                                       cmd::LayerGrid,
+                                       cmd::LayerBoundaries,
+                                       cmd::LayerFigures,
+                                       cmd::LayerDeepSky,
+                                       cmd::LayerMilkyWay,
+                                       cmd::LayerSolarSystem,
+                                       0,
+                                       cmd::SettingsDateTime,
+                                       cmd::SettingsLocation,
+                                       0,
+                                       cmd::TimeStepBox,
+                                       cmd::AnimBackward,
+                                       cmd::StepBackward,
+                                       cmd::AnimStop,
+                                       cmd::StepForward,
+                                       cmd::AnimForward,
+                                       0,
+                                       cmd::HelpContext,
+                                       cmd::HelpAbout};
+    EXPECT_EQ(ids, expected);
+    EXPECT_EQ(bar.GetToolShortHelp(cmd::LayerGrid), "Grids");
+    EXPECT_EQ(bar.GetToolLongHelp(cmd::LayerGrid), "Grid lines");
+    EXPECT_EQ(bar.GetToolShortHelp(cmd::FileOpen), "Open");
+    EXPECT_EQ(bar.GetToolLongHelp(cmd::FileOpen), "Open a picture");
+
+    const wxAuiPaneInfo& pane = Frame().DockManager().GetPane(&bar);
+    EXPECT_TRUE(pane.IsToolbar());
+    EXPECT_EQ(pane.dock_direction, wxAUI_DOCK_TOP);
+    EXPECT_TRUE(pane.IsTopDockable());
+    EXPECT_TRUE(pane.IsBottomDockable());
+    EXPECT_FALSE(pane.IsLeftDockable());
+    EXPECT_FALSE(pane.IsRightDockable());
+}
+
+TEST_F(DesktopTest, TimeStepBoxListsTheEightStepsAndStartsAtOneDay) {
+    wxChoice& box = Frame().TimeStepBox();
+    const char* const entries[] = {" Real time", " 10 minutes", " 30 minutes", " 1 hour",
+                                   " 1 day",     " 7 days",     " 1 month",    " 1 year"};
+    ASSERT_EQ(box.GetCount(), 8u);
+    for (unsigned i = 0; i < 8; ++i) {
+        EXPECT_EQ(box.GetString(i), entries[i]);
+    }
+    EXPECT_EQ(box.GetSelection(), 4);
+    EXPECT_EQ(Frame().TimeStepIndex(), 4);
+}
+
+TEST_F(DesktopTest, NavigationToolbarFloatsWithThreeRowsOfTwoButtons) {
+    const wxAuiPaneInfo& pane = Frame().DockManager().GetPane(&Frame().NavigationToolbar());
+    EXPECT_TRUE(pane.IsFloating());
+    EXPECT_FALSE(pane.IsDockable());
+    EXPECT_TRUE(pane.IsFixed());
+    std::vector<std::vector<int>> rows;
+    for (wxWindow* child : Frame().NavigationToolbar().GetChildren()) {
+        auto* bar = dynamic_cast<wxAuiToolBar*>(child);
+        ASSERT_NE(bar, nullptr);
+        std::vector<int> row;
+        for (size_t i = 0; i < bar->GetToolCount(); ++i) {
+            row.push_back(bar->FindToolByIndex(static_cast<int>(i))->GetId());
+        }
+        rows.push_back(row);
+    }
+    const std::vector<std::vector<int>> expected = {
+        {cmd::ZoomIn, cmd::ZoomOut}, {cmd::PanDown, cmd::PanUp}, {cmd::PanLeft, cmd::PanRight}};
+    EXPECT_EQ(rows, expected);
+}
+
+TEST_F(DesktopTest, StatusPanesShowPlaceTimeAndDate) {
+    wxStatusBar* bar = Frame().GetStatusBar();
+    ASSERT_EQ(bar->GetFieldsCount(), cmd::kPaneCount);
+    for (int pane = 1; pane < cmd::kPaneCount; ++pane) {
+        EXPECT_GT(bar->GetStatusWidth(pane), 0) << "pane " << pane;
+    }
+    AppSettings& settings = Session().settings;
+    settings.Observer.Location = "Chile:La Serena";
+    settings.SkyDate = SkyDate{1998, 12, 7, 21, 5, 0};
+    Frame().RefreshStatusPanes();
+    EXPECT_EQ(PaneText(cmd::kPanePlaceName), "Chile:La Serena");
+    EXPECT_EQ(PaneText(cmd::kPaneClockTime), "21:05");
+    EXPECT_EQ(PaneText(cmd::kPaneCalendarDate), "07  Dec 1998");
+    settings.SkyDate.hour = 0;
+    settings.SkyDate.minute = 0;
+    Frame().RefreshStatusPanes();
+    EXPECT_EQ(PaneText(cmd::kPaneClockTime), "0:00");
+}
+
+TEST_F(DesktopTest, PointerOverTheSkyShowsItsPositionInTheCoordinatePanes) {
+    const ChartState& chart = View().Chart();
+    wxMouseEvent move(wxEVT_MOTION);
+    move.SetPosition(wxPoint(chart.m_nCenterX, chart.m_nCenterY));
+    View().GetEventHandler()->ProcessEvent(move);
+    Frame().RefreshStatusPanes();
+    EXPECT_TRUE(PaneText(cmd::kPaneRa).StartsWith("RA "));
+    EXPECT_TRUE(PaneText(cmd::kPaneDec).StartsWith("DEC "));
+}
+
+// Every layer and display switch: the command flips the chart's switch, shows it checked and
+// draws a new frame; the same command flips it back.
+TEST_F(DesktopTest, LayerAndDisplaySwitchesToggleCheckAndRedraw) {
+    struct Case {
+        int id;
+        int ChartState::*field;
+    };
+    const Case cases[] = {
+        {cmd::LayerGrid, &ChartState::m_bCoordinations},
+        {cmd::LayerBoundaries, &ChartState::m_bBoundaries},
+        {cmd::LayerFigures, &ChartState::m_bConstelations},
+        {cmd::LayerDeepSky, &ChartState::m_bDeepSky},
+        {cmd::LayerMilkyWay, &ChartState::m_bMilkyWay},
+        {cmd::LayerSolarSystem, &ChartState::m_bSolarSystem},
+        {cmd::ViewStarNames, &ChartState::m_bStarNames},
+        {cmd::ViewPlanetNames, &ChartState::m_bSolSysLabels},
+        {cmd::ViewDeepSkyLabels, &ChartState::m_bDeepSkyNames},
+        {cmd::ViewEcliptic, &ChartState::m_bEcliptic},
+        {cmd::ViewHorizon, &ChartState::m_bHorizon},
+        {cmd::ViewStarColors, &ChartState::m_bColoredStars},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        const int before = View().Chart().*c.field;
+        const long frames = RepaintNow();
+        Command(c.id);
+        EXPECT_EQ(View().Chart().*c.field, before != 0 ? 0 : 1);
+        EXPECT_EQ(Frame().StateOf(c.id).checked, std::optional<bool>(before == 0));
+        EXPECT_GT(RepaintNow(), frames);
+        Command(c.id);
+        EXPECT_EQ(View().Chart().*c.field, before);
+    }
+}
+
+TEST_F(DesktopTest, ChartModeAndSkyBackgroundSetTheChartAndTheSettingsTogether) {
+    Command(cmd::ChartLocalHorizon);
+    EXPECT_EQ(View().Chart().m_bHorizonView, 1);
+    EXPECT_EQ(Session().settings.HorizonView, 1);
+    EXPECT_EQ(Frame().StateOf(cmd::ChartLocalHorizon).checked, std::optional<bool>(true));
+    EXPECT_EQ(Frame().StateOf(cmd::ChartEquatorial).checked, std::optional<bool>(false));
+    Command(cmd::ChartEquatorial);
+    EXPECT_EQ(View().Chart().m_bHorizonView, 0);
+    EXPECT_EQ(Session().settings.HorizonView, 0);
+    // Choosing the chart already shown changes nothing but draws again.
+    const long frames = RepaintNow();
+    Command(cmd::ChartEquatorial);
+    EXPECT_EQ(View().Chart().m_bHorizonView, 0);
+    EXPECT_GT(RepaintNow(), frames);
+
+    Command(cmd::SkyColor);
+    EXPECT_EQ(View().Chart().m_bColoredSky, 1);
+    EXPECT_EQ(Session().settings.ColoredSky, 1);
+    Command(cmd::SkyBlack);
+    EXPECT_EQ(View().Chart().m_bColoredSky, 0);
+    EXPECT_EQ(Session().settings.ColoredSky, 0);
+}
+
+TEST_F(DesktopTest, ZoomAndPanCommandsMoveTheChart) {
+    ChartState& chart = View().Chart();
+    const int level = chart.m_nLevel;
+    Command(cmd::ZoomIn);
+    EXPECT_EQ(chart.m_nLevel, level + 1);
+    EXPECT_EQ(chart.m_nRadius, static_cast<unsigned>((level + 2) * chart.m_nBaseRadius));
+    Command(cmd::ZoomOut);
+    EXPECT_EQ(chart.m_nLevel, level);
+    const int turnY = chart.m_nTurnY;
+    Command(cmd::PanUp);
+    EXPECT_EQ(chart.m_nTurnY, turnY + 5);
+    Command(cmd::PanDown);
+    EXPECT_EQ(chart.m_nTurnY, turnY);
+    const double turnX = chart.m_dTurnX;
+    Command(cmd::PanRight);
+    EXPECT_NE(chart.m_dTurnX, turnX);
+    Command(cmd::PanLeft);
+    EXPECT_NEAR(chart.m_dTurnX, turnX, 1e-9); // hours; one step there and back
+}
+
+TEST_F(DesktopTest, HorizonPointsCentreTheLocalHorizonChart) {
+    Command(cmd::ChartLocalHorizon);
+    Command(cmd::HorizonEast);
+    EXPECT_DOUBLE_EQ(View().Chart().m_dTurnX, -6.0);
+    EXPECT_EQ(View().Chart().m_nTurnY, 0);
+    Command(cmd::Zenith);
+    EXPECT_EQ(View().Chart().m_nTurnY, 90);
+    EXPECT_DOUBLE_EQ(View().Chart().m_dTurnX, -6.0);
+    Command(cmd::ChartEquatorial);
+}
+
+TEST_F(DesktopTest, AnimationRunsTheDateForwardAndDisablesDialogsUntilStopped) {
+    const SkyDate start = Session().settings.SkyDate;
+    Command(cmd::AnimForward);
+    ASSERT_TRUE(View().Animating());
+    EXPECT_TRUE(Frame().StateOf(cmd::AnimStop).enabled);
+    for (const int id : {cmd::AnimForward, cmd::AnimBackward, cmd::StepForward, cmd::StepBackward,
+                         cmd::SettingsDateTime, cmd::SettingsLocation, cmd::SearchStar,
+                         cmd::HorizonEast, cmd::ChartLocalHorizon, cmd::SkyColor, cmd::FileOpen,
+                         cmd::FilePrint, cmd::HelpAbout, cmd::TimeStepBox}) {
+        EXPECT_FALSE(Frame().StateOf(id).enabled) << id;
+    }
+    for (const int id : {cmd::ZoomIn, cmd::PanUp, cmd::LayerGrid, cmd::ViewEcliptic}) {
+        EXPECT_TRUE(Frame().StateOf(id).enabled) << id;
+    }
+    // A disabled command does nothing, wherever it comes from.
+    Command(cmd::ChartLocalHorizon);
+    EXPECT_EQ(View().Chart().m_bHorizonView, 0);
+
+    const long frames = View().FramesDrawn();
+    EXPECT_TRUE(PumpUntil([&] { return Session().settings.SkyDate.day != start.day; }));
+    EXPECT_TRUE(PumpUntil([&] { return View().FramesDrawn() > frames; }));
+    Command(cmd::AnimStop);
+    EXPECT_FALSE(View().Animating());
+    EXPECT_TRUE(Frame().StateOf(cmd::SettingsDateTime).enabled);
+    EXPECT_FALSE(Frame().StateOf(cmd::AnimStop).enabled);
+    EXPECT_EQ(PaneText(cmd::kPaneCalendarDate),
+              wxString::FromUTF8(DatePaneText(Session().settings.SkyDate)));
+}
+
+TEST_F(DesktopTest, SingleStepsMoveOneStepOfTheChosenSize) {
+    Session().settings.SkyDate = SkyDate{1999, 2, 25, 12, 0, 0};
+    Frame().TimeStepBox().SetSelection(5); // " 7 days"
+    Command(cmd::StepForward);
+    EXPECT_EQ(Session().settings.SkyDate, (SkyDate{1999, 3, 4, 12, 0, 0}));
+    EXPECT_FALSE(View().Animating());
+    Command(cmd::StepBackward);
+    EXPECT_EQ(Session().settings.SkyDate, (SkyDate{1999, 2, 25, 12, 0, 0}));
+    EXPECT_EQ(PaneText(cmd::kPaneCalendarDate), "25  Feb 1999");
+}
+
+TEST_F(DesktopTest, AnimationWithNothingThatMovesSaysSoAndDoesNotStart) {
+    MessageRecorder messages;
+    Command(cmd::LayerSolarSystem);
+    Command(cmd::ViewHorizon);
+    ASSERT_EQ(View().Chart().m_bSolarSystem, 0);
+    ASSERT_EQ(View().Chart().m_bHorizon, 0);
+    Command(cmd::AnimForward);
+    EXPECT_FALSE(View().Animating());
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].text,
+              "Solar System objects and horizon are not visible !    ");
+}
+
+TEST_F(DesktopTest, ToolbarAndStatusBarCanBeHiddenAndShownAgain) {
+    Command(cmd::ViewToolbar);
+    EXPECT_EQ(Frame().StateOf(cmd::ViewToolbar).checked, std::optional<bool>(false));
+    Command(cmd::ViewToolbar);
+    EXPECT_EQ(Frame().StateOf(cmd::ViewToolbar).checked, std::optional<bool>(true));
+    Command(cmd::ViewStatusBar);
+    EXPECT_FALSE(Frame().GetStatusBar()->IsShown());
+    Command(cmd::ViewStatusBar);
+    EXPECT_TRUE(Frame().GetStatusBar()->IsShown());
+}
+
+TEST_F(DesktopTest, NightVisionLeavesOnlyRedOnTheScreen) {
+    Command(cmd::ViewNightVision);
+    EXPECT_EQ(Session().settings.NightVision, 1);
+    RepaintNow();
+    CairoImageSurface& image = View().Offscreen();
+    bool anyLight = false;
+    for (int y = 0; y < 2 * View().Chart().m_nCenterY; y += 7) {
+        for (int x = 0; x < 2 * View().Chart().m_nCenterX; x += 7) {
+            const Rgb pixel = image.PixelAt(x, y);
+            ASSERT_EQ(pixel.g, 0) << x << "," << y;
+            ASSERT_EQ(pixel.b, 0) << x << "," << y;
+            anyLight = anyLight || pixel.r > 0;
+        }
+    }
+    EXPECT_TRUE(anyLight);
+    Command(cmd::ViewNightVision);
+    EXPECT_EQ(Session().settings.NightVision, 0);
+}
+
+} // namespace
+} // namespace guitest

@@ -1,0 +1,162 @@
+// Start-up and exit: the command line, the catalogue that cannot be found, the profile written
+// once at exit (and a failed write reported), the splash window.
+#include "GuiTestEnvironment.h"
+
+#include "app/DesktopSession.h"
+#include "app/RecentPictureList.h"
+#include "app/SplashWindow.h"
+#include "app/StartupOptions.h"
+#include "catalog/Loaders.h"
+#include "frame/CommandIds.h"
+#include "settings/Profile.h"
+
+#include <wx/icon.h>
+
+#include <fstream>
+
+namespace guitest {
+namespace {
+
+struct OptionsCase {
+    const char* name;
+    std::vector<const char*> args;
+    bool ok;
+    std::string picture;
+    bool splash;
+    std::string profile;
+};
+
+class StartupOptionsTest : public ::testing::TestWithParam<OptionsCase> {};
+
+TEST_P(StartupOptionsTest, Parses) {
+    const OptionsCase& c = GetParam();
+    std::vector<const char*> argv = {"vesperanova"};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    const ParsedStartupOptions parsed =
+        ParseStartupOptions(static_cast<int>(argv.size()), argv.data());
+    ASSERT_EQ(parsed.options.has_value(), c.ok) << parsed.error;
+    if (!c.ok) {
+        EXPECT_FALSE(parsed.error.empty());
+        return;
+    }
+    EXPECT_EQ(parsed.options->picture, c.picture);
+    EXPECT_EQ(parsed.options->showSplash, c.splash);
+    EXPECT_EQ(parsed.options->profilePath.string(), c.profile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, StartupOptionsTest,
+    ::testing::Values(
+        OptionsCase{"Plain", {}, true, "", true, ""},
+        OptionsCase{"Picture", {"M31.JPG"}, true, "M31.JPG", true, ""},
+        OptionsCase{"NoSplash", {"--no-splash"}, true, "", false, ""},
+        OptionsCase{
+            "Profile", {"--profile", "/tmp/a.ini", "x.gif"}, true, "x.gif", true, "/tmp/a.ini"},
+        OptionsCase{"ProfileEquals", {"--profile=/tmp/b.ini"}, true, "", true, "/tmp/b.ini"},
+        OptionsCase{"ToolkitOptionsSkipped", {"--display", ":3", "--sync"}, true, "", true, ""},
+        OptionsCase{"DashDashPicture", {"--", "-odd.png"}, true, "-odd.png", true, ""},
+        OptionsCase{"ProfileWithoutFile", {"--profile"}, false, "", true, ""},
+        OptionsCase{"UnknownOption", {"--fullscreen"}, false, "", true, ""},
+        OptionsCase{"TwoPictures", {"a.jpg", "b.jpg"}, false, "", true, ""}),
+    [](const ::testing::TestParamInfo<OptionsCase>& info) { return info.param.name; });
+
+// A data directory holding the catalogue files except `missing`.
+std::filesystem::path DataWithout(const std::string& missing) {
+    const std::filesystem::path directory = FreshDirectory("data-without-" + missing);
+    for (const CatalogFile file : kCatalogLoadOrder) {
+        const std::string name(CatalogFileName(file));
+        if (name != missing) {
+            std::filesystem::copy_file(std::filesystem::path(VN_SOURCE_DATA_DIR) / name,
+                                       directory / name);
+        }
+    }
+    return directory;
+}
+
+// Runs `body` with an empty working directory, so only the data directory given is searched.
+template <typename Body> void InEmptyWorkingDirectory(Body body) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(FreshDirectory("empty-cwd"));
+    body();
+    std::filesystem::current_path(previous);
+}
+
+TEST(StartupTest, MissingCatalogueStopsWithItsMessageAndWritesNoProfile) {
+    MessageRecorder messages;
+    const std::filesystem::path profile = FreshDirectory("missing-profile") / "nocta.ini";
+    DesktopSession session;
+    StartupOptions options;
+    options.showSplash = false;
+    options.profilePath = profile;
+    options.programDir = DataWithout("messier.bin").string();
+    int status = kExitOk;
+    InEmptyWorkingDirectory([&] { status = StartDesktop(session, options); });
+    EXPECT_EQ(status, kExitMissingCatalogue);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].text, "Couldn't open file messier.bin !    ");
+    EXPECT_NE(messages.Messages()[0].style & wxICON_STOP, 0);
+    EXPECT_EQ(session.frame.get(), nullptr);
+    EXPECT_TRUE(FinishDesktop(session));
+    EXPECT_FALSE(std::filesystem::exists(profile));
+}
+
+TEST(StartupTest, ProfileIsWrittenOnceAtExitWithTheChangesOfTheRun) {
+    const std::filesystem::path profile = FreshDirectory("exit-profile") / "nocta.ini";
+    DesktopSession session;
+    StartupOptions options;
+    options.showSplash = false;
+    options.profilePath = profile;
+    ASSERT_EQ(StartDesktop(session, options), kExitOk);
+    CMainFrame* frame = session.frame.get();
+    ASSERT_NE(frame, nullptr);
+    const int grid = frame->View().Chart().m_bCoordinations;
+    wxCommandEvent toggle(wxEVT_MENU, cmd::LayerGrid);
+    frame->GetEventHandler()->ProcessEvent(toggle);
+    frame->AddRecentPicture("/pictures/Saturn.jpg");
+    Pump(50);
+    EXPECT_FALSE(std::filesystem::exists(profile)); // nothing is written during the run
+
+    frame->Close();
+    ASSERT_TRUE(FinishDesktop(session));
+    AppSettings saved;
+    ASSERT_TRUE(LoadSettings(saved, profile));
+    EXPECT_EQ(saved.Coordinations, grid != 0 ? 0 : 1);
+    EXPECT_EQ(LoadRecentPictures(profile), std::vector<std::string>{"/pictures/Saturn.jpg"});
+}
+
+TEST(StartupTest, FailedProfileWriteIsReported) {
+    MessageRecorder messages;
+    // The profile's directory is a regular file, so the profile cannot be written.
+    const std::filesystem::path blocker = FreshDirectory("blocked") / "not-a-directory";
+    std::ofstream(blocker) << "x";
+    DesktopSession session;
+    StartupOptions options;
+    options.showSplash = false;
+    options.profilePath = blocker / "nocta.ini";
+    ASSERT_EQ(StartDesktop(session, options), kExitOk);
+    EXPECT_FALSE(FinishDesktop(session));
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].text.find("could not be saved"), std::string::npos);
+}
+
+TEST(SplashWindowTest, ShowsOnlyWhenArmedAndOnlyOnce) {
+    SplashWindow::SetArmed(false);
+    SplashWindow::Show(VN_SOURCE_DATA_DIR);
+    EXPECT_EQ(SplashWindow::Instance(), nullptr);
+
+    SplashWindow::SetArmed(true);
+    SplashWindow::Show(VN_SOURCE_DATA_DIR);
+    SplashWindow* first = SplashWindow::Instance();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->IsShown());
+    SplashWindow::Show(VN_SOURCE_DATA_DIR);
+    EXPECT_EQ(SplashWindow::Instance(), first);
+
+    first->Destroy();
+    Pump(20);
+    EXPECT_EQ(SplashWindow::Instance(), nullptr);
+    SplashWindow::SetArmed(false);
+}
+
+} // namespace
+} // namespace guitest
