@@ -122,6 +122,22 @@ TEST(StartupTest, ProfileIsWrittenOnceAtExitWithTheChangesOfTheRun) {
     ASSERT_TRUE(LoadSettings(saved, profile));
     EXPECT_EQ(saved.Coordinations, grid != 0 ? 0 : 1);
     EXPECT_EQ(LoadRecentPictures(profile), std::vector<std::string>{"/pictures/Saturn.jpg"});
+    std::ifstream in(profile);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("[Recent File List]\nFile1=/pictures/Saturn.jpg\n"), std::string::npos);
+    EXPECT_NE(text.find("[Settings]"), std::string::npos);
+}
+
+TEST(RecentPictureListTest, OddPathsComeBackUnchangedAndOtherSectionsStay) {
+    const std::filesystem::path profile = FreshDirectory("recent-list") / "nocta.ini";
+    std::ofstream(profile) << "[Settings]\nLevel=4\n[Recent\\ File\\ List]\nFile1=/old.jpg\n";
+    const std::vector<std::string> paths = {" lead and trail ", "back\\slash \"quoted\".gif",
+                                            "/plain/M31.JPG"};
+    ASSERT_TRUE(SaveRecentPictures(profile, paths));
+    EXPECT_EQ(LoadRecentPictures(profile), paths);
+    AppSettings settings;
+    ASSERT_TRUE(LoadSettings(settings, profile));
+    EXPECT_EQ(settings.Level, 4);
 }
 
 TEST(StartupTest, FailedProfileWriteIsReported) {
