@@ -53,6 +53,8 @@ public:
     // The sky under the pointer, nothing while it is off the sphere (m_dPointerRA/Dec).
     const std::optional<EquatorialPosition>& PointerPosition() const { return m_pointer; }
     bool Animating() const { return m_chart.m_bAnimate != 0; }
+    // More than 8 bits per pixel on the screen: the sky colours of a deep screen (export too).
+    bool DeepColour() const { return m_deepColour; }
     int AnimForward() const { return m_bAnimForward; }
 
     // Frames drawn and copied to the window so far, and what ended the last failed frame.
