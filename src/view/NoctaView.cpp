@@ -200,6 +200,10 @@ void CNoctaView::StartAnimation(bool forward) {
         return;
     }
     m_timer.Start(start.periodMs);
+    // The step selector is disabled while the animation runs; if it kept the keyboard focus
+    // (it does after its list was opened), GTK would swallow Esc and the animation could not be
+    // stopped from the keyboard.
+    SetFocus();
 }
 
 void CNoctaView::StopAnimation() {
