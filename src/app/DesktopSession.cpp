@@ -73,6 +73,13 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     frame->Maximize();
     frame->Show();
     frame->RaiseNavigationToolbar();
+    // The splash window stays above every window until its time is up, also above the main
+    // window that was just mapped.
+    frame->CallAfter([] {
+        if (SplashWindow* splash = SplashWindow::Instance()) {
+            splash->Raise();
+        }
+    });
     frame->Update();
     frame->View().SetFocus();
     session.started = true;

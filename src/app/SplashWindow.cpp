@@ -5,6 +5,7 @@
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/filename.h>
+#include <wx/utils.h>
 
 #include <filesystem>
 
@@ -12,6 +13,10 @@ namespace {
 
 bool g_armed = false;
 SplashWindow* g_instance = nullptr;
+
+// Rounds of event handling that map and paint the window before start-up goes on.
+constexpr int kPaintRounds = 3;
+constexpr int kPaintRoundMs = 10;
 
 // The picture is drawn at this size.
 const wxSize kPictureSize(480, 300);
@@ -67,7 +72,13 @@ void SplashWindow::Show(const std::string& pictureDir) {
         return;
     }
     g_instance = new SplashWindow(picture);
-    g_instance->Update();
+    // The catalogues load before the message loop runs: let the window system map and paint the
+    // window first, or it would stay blank until loading is over.
+    for (int round = 0; round < kPaintRounds && g_instance != nullptr; ++round) {
+        wxYield();
+        g_instance->Update();
+        wxMilliSleep(kPaintRoundMs);
+    }
 }
 
 SplashWindow::SplashWindow(const wxBitmap& picture)
