@@ -254,22 +254,24 @@ def messier_ngc_numbers(messier):
     return numbers
 
 
+# Vertical label positions tried in turn, in pixels upwards: beside the symbol, one line below,
+# one line above, two lines below, two lines above.
+LABEL_ROWS = (0, -12, 12, -24, 24)
+
+
 def label_offsets(objects):
     """Label offsets (dx, dy) of a list of (ra hours, dec, mag), all 210 deep-sky objects: the
-    label sits right of the symbol; when a brighter object (or an equally bright one earlier in
-    the list) lies within 0.5 degrees, the label goes below the symbol so that the two labels
-    do not overwrite each other."""
-    offsets = []
-    for i, (ra, dec, mag) in enumerate(objects):
-        dy = 0
-        for j, (ra2, dec2, mag2) in enumerate(objects):
-            if j == i or (mag2, j) > (mag, i):
-                continue
-            if geo.separation(ra * 15, dec, ra2 * 15, dec2) < 0.5:
-                dy = -12
-                break
-        offsets.append((0, dy))
-    return offsets
+    label sits right of the symbol. Objects are placed brightest first; an object with placed
+    neighbours within 0.5 degrees takes the first label row none of them uses, so that the labels
+    of a close group (M42, M43 and NGC 1980, say) do not overwrite each other."""
+    order = sorted(range(len(objects)), key=lambda i: (objects[i][2], i))
+    rows = {}
+    for i in order:
+        ra, dec, _ = objects[i]
+        used = {rows[j] for j in rows
+                if geo.separation(ra * 15, dec, objects[j][0] * 15, objects[j][1]) < 0.5}
+        rows[i] = next((r for r in LABEL_ROWS if r not in used), LABEL_ROWS[-1])
+    return [(0, rows[i]) for i in range(len(objects))]
 
 
 def pack_deep_sky(rows, offsets):
