@@ -2,6 +2,7 @@
 #include "interaction/Navigation.h"
 
 #include "astro/Angles.h"
+#include "astro/Transforms.h"
 #include "catalog/CatalogStore.h"
 #include "chart/ChartState.h"
 #include "chart/Projection.h"
@@ -352,6 +353,49 @@ TEST_F(NavigationTest, ClickAtLevelZeroSnapsToTheGrid) {
     ASSERT_TRUE(ClickToCentre(*m_chart, m_chart->m_ptProj.x, m_chart->m_ptProj.y));
     EXPECT_EQ(m_chart->m_dTurnX, -7.0);
     EXPECT_EQ(m_chart->m_nTurnY, 15);
+}
+
+// Hour difference folded into -12..12, so turns a whole day apart compare equal.
+double HourDifference(double a, double b) {
+    double d = std::fmod(a - b, 24.0);
+    if (d > 12.0) {
+        d -= 24.0;
+    } else if (d < -12.0) {
+        d += 24.0;
+    }
+    return d;
+}
+
+// On the local-horizon chart the click reads the chart's own coordinates (chart azimuth / 15 and
+// altitude) and centres on them, whatever the hemisphere.
+TEST_F(NavigationTest, ClickOnTheHorizonChartCentresOnAzimuthAndAltitude) {
+    for (const char* hemisphere : {"N", "S"}) {
+        m_settings.Observer.NS = hemisphere;
+        const double latitude = hemisphere[0] == 'N' ? 50.0 : -33.0;
+        m_chart->m_bHorizonView = kChartLocalHorizon;
+        m_settings.HorizonView = kChartLocalHorizon; // the mode commands set both
+        m_chart->m_dGST = 100.0;
+        m_chart->m_dLongitude = -20.0;
+        m_chart->m_dLST = 120.0;
+        m_chart->m_dLatitude = latitude;
+        m_chart->m_dSinLat = std::sin(DegToRad(latitude));
+        m_chart->m_dCosLat = std::cos(DegToRad(latitude));
+        const double ra = 6.0;
+        const double dec = 5.0;
+        const HorizontalPosition h =
+            EquatorialToHorizontal(ra, dec, m_chart->m_dGST, m_chart->m_dLongitude, latitude);
+        ASSERT_GT(h.altitude, 10.0) << hemisphere;
+        const double chartAzimuth = Normalize360(360.0 - (h.compassAzimuth - 180.0));
+        const double wantTurnX = -chartAzimuth / 15.0;
+        const int wantTurnY = static_cast<int>(h.altitude);
+        SetCentre(wantTurnX + 0.3, wantTurnY - 6);
+        ASSERT_TRUE(Project(*m_chart, static_cast<float>(ra), static_cast<float>(dec)))
+            << hemisphere;
+        ASSERT_TRUE(ClickToCentre(*m_chart, m_chart->m_ptProj.x, m_chart->m_ptProj.y));
+        EXPECT_NEAR(HourDifference(m_chart->m_dTurnX, wantTurnX), 0.0, kClickTurnToleranceHours)
+            << hemisphere;
+        EXPECT_EQ(m_chart->m_nTurnY, wantTurnY) << hemisphere;
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
