@@ -104,11 +104,4 @@ TEST_F(CommandStateTest, RadioPairsFollowModeAndSky) {
     }
 }
 
-TEST_F(CommandStateTest, PlainCommandsCarryNoCheckMark) {
-    for (const CommandId c : {CommandId::ZoomIn, CommandId::DateTime, CommandId::East,
-                              CommandId::AnimationForward, CommandId::Toolbar}) {
-        EXPECT_FALSE(QueryCommandState(c, *m_chart).checked.has_value()) << static_cast<int>(c);
-    }
-}
-
 } // namespace

@@ -184,19 +184,6 @@ INSTANTIATE_TEST_SUITE_P(
                       AutoLimitCase{10, 7.5, 13.0}, AutoLimitCase{11, 7.5, 13.0}),
     [](const auto& info) { return "Level" + std::to_string(info.param.level); });
 
-TEST_F(NavigationTest, LevelFourKeepsTheStarLimitOfTheLevelBefore) {
-    SetLevel(3);
-    ApplyAutoLimits(*m_chart);
-    ASSERT_TRUE(ZoomIn(*m_chart, 1));
-    EXPECT_EQ(m_chart->m_dStarLimit, 6.5);
-    EXPECT_EQ(m_chart->m_dDeepSkyLimit, 10.0);
-    SetLevel(5);
-    ApplyAutoLimits(*m_chart);
-    ASSERT_TRUE(ZoomOut(*m_chart, 1));
-    EXPECT_EQ(m_chart->m_dStarLimit, 7.5);
-    EXPECT_EQ(m_chart->m_dDeepSkyLimit, 10.0);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Pan
 
