@@ -167,7 +167,11 @@ void ApplyZoomRadius(ChartState& chart) {
 
 float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight) {
     const int shorter = pageWidth > pageHeight ? pageHeight : pageWidth;
-    const float fy = static_cast<float>(shorter) / static_cast<float>(chart.m_nFullScreenHeight);
+    // Before the initial update there is no screen height to scale from: print at screen size.
+    const float fy =
+        chart.m_nFullScreenHeight > 0
+            ? static_cast<float>(shorter) / static_cast<float>(chart.m_nFullScreenHeight)
+            : 1.0f;
     chart.m_nCenterX = pageWidth / 2;
     chart.m_nCenterY = pageHeight / 2;
     chart.m_nRadius =

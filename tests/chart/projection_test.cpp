@@ -282,4 +282,7 @@ TEST(Projection, ScaleFollowsTheScreenHeightAndThePrinterPage) {
     ApplyPrintingScale(*f.chart, 6600, 4800); // landscape: the shorter side still rules
     EXPECT_EQ(f.chart->m_nRadius, 2125u);
     EXPECT_EQ(f.chart->m_nCenterX, 3300);
+    f.chart->m_nFullScreenHeight = 0; // printed before the first update: no division by zero
+    EXPECT_EQ(ApplyPrintingScale(*f.chart, 4800, 6600), 1.0f);
+    EXPECT_EQ(f.chart->m_nRadius, 310u);
 }
