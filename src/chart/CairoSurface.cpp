@@ -67,7 +67,10 @@ CairoSurface::CairoSurface(cairo_t* cr, int width, int height)
                           offsetX == 0.0 && offsetY == 0.0;
     if (identity && cairo_surface_get_type(target) == CAIRO_SURFACE_TYPE_IMAGE) {
         const cairo_format_t format = cairo_image_surface_get_format(target);
-        if (format == CAIRO_FORMAT_RGB24 || format == CAIRO_FORMAT_ARGB32) {
+        // An image that could not be made (too large, no memory) has no data: cairo then
+        // ignores every drawing call and the writer reports the error.
+        if ((format == CAIRO_FORMAT_RGB24 || format == CAIRO_FORMAT_ARGB32) &&
+            cairo_image_surface_get_data(target) != nullptr) {
             cairo_surface_flush(target);
             m_pixels = cairo_image_surface_get_data(target);
             m_stride = cairo_image_surface_get_stride(target);
@@ -575,6 +578,9 @@ Rgb CairoImageSurface::PixelAt(int x, int y) {
         return kBlack;
     }
     const std::uint8_t* data = cairo_image_surface_get_data(image);
+    if (data == nullptr) {
+        return kBlack;
+    }
     const auto* row =
         reinterpret_cast<const std::uint32_t*>(data + y * cairo_image_surface_get_stride(image));
     const std::uint32_t v = row[x];

@@ -37,9 +37,10 @@ constexpr int kExitDrawFailed = 1;
 constexpr int kExitBadOption = 2;
 constexpr int kExitMissingCatalog = 3;
 
-// Limits of --size and --page: small enough for one image in memory.
+// Limits of --size and --page: small enough for one image in memory (400 MB at most).
 constexpr int kMinSide = 16;
 constexpr int kMaxSide = 20000;
+constexpr long long kMaxPixels = 100'000'000;
 
 struct PixelSize {
     int width = 0;
@@ -89,7 +90,8 @@ std::optional<PixelSize> ParseSize(std::string_view text) {
     }
     const auto w = ParseInt(text.substr(0, x));
     const auto h = ParseInt(text.substr(x + 1));
-    if (!w || !h || *w < kMinSide || *h < kMinSide || *w > kMaxSide || *h > kMaxSide) {
+    if (!w || !h || *w < kMinSide || *h < kMinSide || *w > kMaxSide || *h > kMaxSide ||
+        static_cast<long long>(*w) * *h > kMaxPixels) {
         return std::nullopt;
     }
     return PixelSize{*w, *h};
@@ -178,7 +180,8 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
         if (auto v = TakeValue(args, i, "--size"); v.matched) {
             const auto size = v.value ? ParseSize(*v.value) : std::nullopt;
             if (!size) {
-                return "--size needs WIDTHxHEIGHT, each 16..20000 pixels";
+                return "--size needs WIDTHxHEIGHT, each 16..20000 pixels, 100 million pixels at "
+                       "most";
             }
             request.screen = *size;
             continue;
@@ -186,7 +189,8 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
         if (auto v = TakeValue(args, i, "--page"); v.matched) {
             const auto size = v.value ? ParseSize(*v.value) : std::nullopt;
             if (!size) {
-                return "--page needs WIDTHxHEIGHT, each 16..20000 pixels";
+                return "--page needs WIDTHxHEIGHT, each 16..20000 pixels, 100 million pixels at "
+                       "most";
             }
             request.page = *size;
             request.pageGiven = true;

@@ -149,6 +149,7 @@ bad x.png --level 12
 bad x.png --level two
 bad x.png --size 10x10
 bad x.png --size 800
+bad x.png --size 20000x20000
 bad x.png --mode sideways
 bad x.png --center 25,0
 bad x.png --center 5
