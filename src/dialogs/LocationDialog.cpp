@@ -93,7 +93,9 @@ CLocationDialog::CLocationDialog(wxWindow* parent, AppSettings& settings, ChartS
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->AddStretchSpacer();
-    buttons->Add(new wxButton(this, wxID_OK, "OK"), 0, wxRIGHT, kGap);
+    auto* ok = new wxButton(this, wxID_OK, "OK");
+    ok->SetDefault(); // Enter in the dialog presses OK
+    buttons->Add(ok, 0, wxRIGHT, kGap);
     buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0);
     top->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
     SetSizerAndFit(top);

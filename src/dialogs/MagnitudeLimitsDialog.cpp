@@ -11,16 +11,64 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include <wx/panel.h>
+
+#include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
 constexpr int kGap = 8;           // pixels between controls
-constexpr int kSliderWidth = 260; // pixels
+constexpr int kSliderWidth = 320; // pixels
 constexpr int kScaleStep = 2;     // slider positions between two scale labels
 
-// A slider over its scale: the labels sit under every second position from the first, "mag"
-// after the last.
+// Labels under a slider, each centred under the position it names. The toolkit draws the first
+// and last positions this far inside the slider's ends (half its knob).
+class ScaleLabels : public wxPanel {
+public:
+    static constexpr int kTrackInset = 13; // pixels
+
+    ScaleLabels(wxWindow* parent, int max, std::initializer_list<const char*> labels)
+        : wxPanel(parent), m_max(max) {
+        int position = 0;
+        for (const char* label : labels) {
+            m_labels.push_back({new wxStaticText(this, wxID_ANY, label), position});
+            position += kScaleStep;
+        }
+        // "mag" stands at the right end, after the last position.
+        m_unit = new wxStaticText(this, wxID_ANY, "mag");
+        SetMinSize(wxSize(kSliderWidth, m_unit->GetBestSize().y));
+        Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+            Place();
+            event.Skip();
+        });
+    }
+
+private:
+    struct Label {
+        wxStaticText* text;
+        int position;
+    };
+
+    void Place() {
+        const int width = GetClientSize().x;
+        const double step = (width - 2.0 * kTrackInset) / m_max;
+        for (const Label& label : m_labels) {
+            const int textWidth = label.text->GetBestSize().x;
+            int x = kTrackInset + static_cast<int>(label.position * step) - textWidth / 2;
+            x = std::clamp(x, 0, std::max(0, width - textWidth));
+            label.text->SetPosition(wxPoint(x, 0));
+        }
+        m_unit->SetPosition(wxPoint(std::max(0, width - m_unit->GetBestSize().x), 0));
+    }
+
+    int m_max;
+    std::vector<Label> m_labels;
+    wxStaticText* m_unit = nullptr;
+};
+
+// A slider over its scale in a titled group.
 wxStaticBoxSizer* SliderGroup(wxWindow* parent, const char* title, int id, int max,
                               std::initializer_list<const char*> labels, wxSlider*& slider) {
     auto* group = new wxStaticBoxSizer(wxVERTICAL, parent, title);
@@ -29,14 +77,7 @@ wxStaticBoxSizer* SliderGroup(wxWindow* parent, const char* title, int id, int m
                           wxSL_HORIZONTAL | wxSL_AUTOTICKS);
     slider->SetTickFreq(1);
     group->Add(slider, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, kGap);
-    // The labels share the slider's width in proportion to the positions they stand for.
-    auto* scale = new wxBoxSizer(wxHORIZONTAL);
-    for (const char* label : labels) {
-        scale->Add(new wxStaticText(box, wxID_ANY, label), kScaleStep, wxALIGN_LEFT);
-    }
-    const int rest = max - kScaleStep * (static_cast<int>(labels.size()) - 1);
-    scale->Add(new wxStaticText(box, wxID_ANY, "mag"), rest, wxALIGN_LEFT);
-    group->Add(scale, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap + 4);
+    group->Add(new ScaleLabels(box, max, labels), 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
     return group;
 }
 
@@ -57,7 +98,9 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(wxWindow* parent, AppSettings& se
     m_auto = new wxCheckBox(this, magnitude_id::AutoMode, "Auto mode");
     bottom->Add(m_auto, 0, wxALIGN_CENTER_VERTICAL);
     bottom->AddStretchSpacer();
-    bottom->Add(new wxButton(this, wxID_OK, "OK"), 0, wxRIGHT, kGap);
+    auto* ok = new wxButton(this, wxID_OK, "OK");
+    ok->SetDefault(); // Enter in the dialog presses OK
+    bottom->Add(ok, 0, wxRIGHT, kGap);
     bottom->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0);
     top->Add(bottom, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
     SetSizerAndFit(top);

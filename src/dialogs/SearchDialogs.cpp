@@ -65,7 +65,9 @@ void ShowExclamation(const std::string& text, wxWindow* parent) {
 wxSizer* OkCancel(wxDialog* dialog) {
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->AddStretchSpacer();
-    buttons->Add(new wxButton(dialog, wxID_OK, "OK"), 0, wxRIGHT, kGap);
+    auto* ok = new wxButton(dialog, wxID_OK, "OK");
+    ok->SetDefault(); // Enter in the dialog presses OK
+    buttons->Add(ok, 0, wxRIGHT, kGap);
     buttons->Add(new wxButton(dialog, wxID_CANCEL, "Cancel"), 0);
     return buttons;
 }
@@ -145,7 +147,6 @@ CSearchMessierDialog::CSearchMessierDialog(wxWindow* parent, ChartState& chart,
     SetSizerAndFit(top);
     SetEscapeId(wxID_CANCEL);
     Bind(wxEVT_BUTTON, &CSearchMessierDialog::OnOk, this, wxID_OK);
-    m_number->Bind(wxEVT_TEXT_ENTER, &CSearchMessierDialog::OnOk, this);
     m_number->SetFocus();
     CentreOnParent();
 }

@@ -16,8 +16,16 @@ namespace {
 constexpr const char* kCouldNotStartPrintJob = "Could not start print job.";
 constexpr const char* kPreviewTitle = "Print Preview";
 
+// The chart's printed text and symbols have sizes in printer pixels made for a printer of about
+// 300 pixels per inch; the page is asked for at that resolution (PDF output stays vector).
+constexpr int kPrinterPixelsPerInch = 300;
+
 // The printer and paper settings chosen so far, owned by the main frame.
 struct PrintSettings : wxClientData {
+    PrintSettings() {
+        printDialog.GetPrintData().SetQuality(kPrinterPixelsPerInch);
+        pageSetup.SetPrintData(printDialog.GetPrintData());
+    }
     wxPrintDialogData printDialog;
     wxPageSetupDialogData pageSetup;
 };

@@ -5,9 +5,55 @@
 
 #include <cairo.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
 namespace {
 
 constexpr int kOnlyPage = 1;
+// Longest side of the picture the preview draws the page into before shrinking it: an A4 page
+// at 300 pixels per inch fits whole (3508); finer printers are drawn at this size (about 50 MB).
+constexpr int kPreviewPixelsMax = 4000;
+
+// A picture of width x height pixels in which each pixel is the darkest (per colour channel) of
+// the block of `source` it covers.
+cairo_surface_t* ShrinkKeepingDark(cairo_surface_t* source, int width, int height) {
+    cairo_surface_flush(source);
+    const int sourceWidth = cairo_image_surface_get_width(source);
+    const int sourceHeight = cairo_image_surface_get_height(source);
+    const int sourceStride = cairo_image_surface_get_stride(source);
+    const unsigned char* from = cairo_image_surface_get_data(source);
+    cairo_surface_t* target = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    const int stride = cairo_image_surface_get_stride(target);
+    unsigned char* to = cairo_image_surface_get_data(target);
+    for (int y = 0; y < height; ++y) {
+        const int y0 = static_cast<int>(static_cast<long long>(y) * sourceHeight / height);
+        const int y1 = std::max(
+            y0 + 1, static_cast<int>(static_cast<long long>(y + 1) * sourceHeight / height));
+        auto* row = reinterpret_cast<std::uint32_t*>(to + static_cast<std::ptrdiff_t>(y) * stride);
+        for (int x = 0; x < width; ++x) {
+            const int x0 = static_cast<int>(static_cast<long long>(x) * sourceWidth / width);
+            const int x1 = std::max(
+                x0 + 1, static_cast<int>(static_cast<long long>(x + 1) * sourceWidth / width));
+            std::uint32_t r = 0xFF, g = 0xFF, b = 0xFF;
+            for (int sy = y0; sy < y1 && sy < sourceHeight; ++sy) {
+                const auto* line = reinterpret_cast<const std::uint32_t*>(
+                    from + static_cast<std::ptrdiff_t>(sy) * sourceStride);
+                for (int sx = x0; sx < x1 && sx < sourceWidth; ++sx) {
+                    const std::uint32_t p = line[sx];
+                    r = std::min(r, (p >> 16) & 0xFF);
+                    g = std::min(g, (p >> 8) & 0xFF);
+                    b = std::min(b, p & 0xFF);
+                }
+            }
+            row[x] = (r << 16) | (g << 8) | b;
+        }
+    }
+    cairo_surface_mark_dirty(target);
+    return target;
+}
 
 } // namespace
 
@@ -47,8 +93,13 @@ bool CChartPrintout::OnPrintPage(int page) {
         m_lastError = "the printer offers no drawing context";
         return false;
     }
-    // The printable area in printer pixels; the printing procedure maps them onto the page (and
-    // the preview scales them onto its picture of the page).
+    const FrameResult result = IsPreview() ? DrawPreviewPage(*dc, cr) : DrawPrinterPage(cr);
+    m_lastError = result.ok ? std::string() : result.error;
+    return result.ok;
+}
+
+// The printer: the page in the printer's own pixels, as vector drawing.
+FrameResult CChartPrintout::DrawPrinterPage(cairo_t* cr) {
     int width = 0;
     int height = 0;
     GetPageSizePixels(&width, &height);
@@ -61,6 +112,54 @@ bool CChartPrintout::OnPrintPage(int page) {
         surface.Flush();
     }
     cairo_restore(cr);
-    m_lastError = result.ok ? std::string() : result.error;
-    return result.ok;
+    return result;
+}
+
+// The preview: its picture of the page has far fewer pixels than the printer. The page is drawn
+// first in the printer's own pixels (text and symbols have printer-pixel sizes, so only this
+// keeps their proportions to the page), into a picture of at most kPreviewPixelsMax pixels on
+// its longer side, and then shrunk onto the preview's picture keeping the darkest pixel of each
+// block: the printer's one-pixel lines stay visible, as thin pens do in any print preview,
+// instead of fading into the paper.
+FrameResult CChartPrintout::DrawPreviewPage(wxDC& dc, cairo_t* cr) {
+    int previewWidth = 0;
+    int previewHeight = 0;
+    dc.GetSize(&previewWidth, &previewHeight);
+    int pageWidth = 0;
+    int pageHeight = 0;
+    GetPageSizePixels(&pageWidth, &pageHeight);
+    if (previewWidth <= 0 || previewHeight <= 0 || pageWidth <= 0 || pageHeight <= 0) {
+        return FrameResult{false, "the preview has no page"};
+    }
+    m_lastArea = PixelRect{0, 0, pageWidth, pageHeight};
+
+    const double shrink =
+        std::min(1.0, static_cast<double>(kPreviewPixelsMax) / std::max(pageWidth, pageHeight));
+    const int drawnWidth = std::max(1, static_cast<int>(std::ceil(pageWidth * shrink)));
+    const int drawnHeight = std::max(1, static_cast<int>(std::ceil(pageHeight * shrink)));
+    cairo_surface_t* drawn =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, drawnWidth, drawnHeight);
+    cairo_t* drawnCr = cairo_create(drawn);
+    cairo_set_source_rgb(drawnCr, 1.0, 1.0, 1.0); // the paper
+    cairo_paint(drawnCr);
+    if (shrink < 1.0) {
+        cairo_scale(drawnCr, shrink, shrink);
+    }
+    FrameResult result;
+    {
+        CairoSurface surface(drawnCr, pageWidth, pageHeight);
+        result = m_job.PrintPage(m_store, m_settings, surface, m_lastArea);
+        surface.Flush();
+    }
+    cairo_destroy(drawnCr);
+    if (result.ok) {
+        cairo_surface_t* shown = ShrinkKeepingDark(drawn, previewWidth, previewHeight);
+        cairo_save(cr);
+        cairo_set_source_surface(cr, shown, 0, 0);
+        cairo_paint(cr);
+        cairo_restore(cr);
+        cairo_surface_destroy(shown);
+    }
+    cairo_surface_destroy(drawn);
+    return result;
 }

@@ -13,6 +13,7 @@
 struct AppSettings;
 struct CatalogStore;
 struct ChartState;
+typedef struct _cairo cairo_t;
 
 class CChartPrintout : public wxPrintout {
 public:
@@ -27,10 +28,14 @@ public:
 
     // What ended the last page's drawing, empty when it was drawn.
     const std::string& LastError() const { return m_lastError; }
-    // The printable area of the last page, in printer pixels.
+    // The area the last page was drawn on, in its pixels: the printer's printable area, or the
+    // preview's picture of the page as it was drawn before being scaled onto the screen.
     const PixelRect& LastPageArea() const { return m_lastArea; }
 
 private:
+    FrameResult DrawPrinterPage(cairo_t* cr);
+    FrameResult DrawPreviewPage(wxDC& dc, cairo_t* cr);
+
     ChartState& m_chart;
     CatalogStore& m_store;
     const AppSettings& m_settings;
