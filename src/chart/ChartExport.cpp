@@ -100,7 +100,10 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
         CairoImageSurface image(width, height);
         frame = DrawInto(image, width, height, chart, catalog, settings, options);
         noteGeometry();
-        if (frame.ok && !image.WritePng(temporary, &writeError)) {
+        const cairo_status_t drawn = cairo_status(image.Context());
+        if (frame.ok && drawn != CAIRO_STATUS_SUCCESS) {
+            writeError = "Cannot draw " + path + ": " + StatusText(drawn);
+        } else if (frame.ok && !image.WritePng(temporary, &writeError)) {
             writeError = "Cannot write " + path + ": " + writeError;
         }
     } else {
@@ -117,9 +120,11 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
             frame = DrawInto(surface, width, height, chart, catalog, settings, options);
             noteGeometry();
         }
+        const cairo_status_t drawn = cairo_status(cr);
         cairo_destroy(cr);
         cairo_surface_finish(target);
-        const cairo_status_t status = cairo_surface_status(target);
+        const cairo_status_t status =
+            drawn != CAIRO_STATUS_SUCCESS ? drawn : cairo_surface_status(target);
         cairo_surface_destroy(target);
         if (frame.ok && status != CAIRO_STATUS_SUCCESS) {
             writeError = "Cannot write " + path + ": " + StatusText(status);
