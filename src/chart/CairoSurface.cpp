@@ -105,7 +105,11 @@ void CairoSurface::BeginCairo() {
 }
 
 void CairoSurface::OnStateChanged() {
-    m_dashPhase = 0;
+    // A newly selected pen starts its dash pattern afresh; fonts and brushes leave it alone.
+    if (!(m_state.pen == m_dashPen)) {
+        m_dashPen = m_state.pen;
+        m_dashPhase = 0;
+    }
 }
 
 void CairoSurface::SetSource(Rgb c) {

@@ -71,6 +71,7 @@ private:
     bool m_directActive = false;
 
     int m_dashPhase = 0; // pixels into the dash pattern of the selected pen
+    Pen m_dashPen;       // the pen the phase belongs to
 
     struct LayoutCache;
     std::unique_ptr<LayoutCache> m_layouts;
