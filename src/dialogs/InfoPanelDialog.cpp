@@ -38,20 +38,20 @@ CInfoPanelDialog::CInfoPanelDialog(wxWindow* parent, InfoPanelContent content, b
                                     ProgramIcon().GetBitmap(wxSize(kIconSize, kIconSize)));
     box->Add(icon, 0, wxALIGN_TOP | wxALL, kGap);
 
-    auto* grid = new wxFlexGridSizer(1 + kValueColumnsMax, kGap / 2, kGap * 2);
+    // Two columns: the right-aligned label, and the row's values side by side (hours or degrees,
+    // minutes, seconds read as one text, "5h 35' 17.3\"").
+    auto* grid = new wxFlexGridSizer(2, kGap / 2, kGap * 2);
     for (const InfoPanelRow& row : m_content.rows) {
         auto* label = new wxStaticText(boxWindow, wxID_ANY, wxString::FromUTF8(row.label));
         grid->Add(label, 0, wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
-        for (std::size_t column = 0; column < kValueColumnsMax; ++column) {
-            if (column < row.values.size()) {
-                auto* value = new wxStaticText(
-                    boxWindow, wxID_ANY, wxString::FromUTF8(row.values[column]), wxDefaultPosition,
-                    wxDefaultSize, 0, ValueName(row.label, column));
-                grid->Add(value, 0, wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
-            } else {
-                grid->AddSpacer(0);
-            }
+        auto* values = new wxBoxSizer(wxHORIZONTAL);
+        for (std::size_t column = 0; column < row.values.size(); ++column) {
+            auto* value =
+                new wxStaticText(boxWindow, wxID_ANY, wxString::FromUTF8(row.values[column]),
+                                 wxDefaultPosition, wxDefaultSize, 0, ValueName(row.label, column));
+            values->Add(value, 0, wxALIGN_CENTER_VERTICAL | (column > 0 ? wxLEFT : 0), kGap);
         }
+        grid->Add(values, 0, wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
     }
     box->Add(grid, 1, wxALL, kGap);
     top->Add(box, 1, wxEXPAND | wxALL, kGap);

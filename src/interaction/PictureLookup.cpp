@@ -9,10 +9,6 @@
 
 namespace fs = std::filesystem;
 
-const char* const kPictureFileFilter =
-    "Jpeg Files(*.JPG)|*.jpg;*.jpeg|GIF Files(*.GIF)|*.gif|PCX Files(*.PCX)|*.pcx|"
-    "Targa Files(*.TGA)|*.tga|BMP Files(*.BMP)|*.bmp|Tif Files(*.TIF)|*.tif;*.tiff";
-
 namespace {
 
 char AsciiLower(char c) {
@@ -296,6 +292,51 @@ bool TgaComplete(const ByteReader& r, const PictureHeader& header) {
 }
 
 } // namespace
+
+std::string CaseInsensitivePattern(std::string_view pattern) {
+    std::string out;
+    for (const char c : pattern) {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isalpha(u) != 0) {
+            out += '[';
+            out += static_cast<char>(std::tolower(u));
+            out += static_cast<char>(std::toupper(u));
+            out += ']';
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string PictureFileFilter() {
+    struct Entry {
+        const char* description;
+        std::array<const char*, 2> patterns; // the second may be empty
+    };
+    static constexpr std::array<Entry, 6> kEntries{{
+        {"Jpeg Files(*.JPG)", {"*.jpg", "*.jpeg"}},
+        {"GIF Files(*.GIF)", {"*.gif", ""}},
+        {"PCX Files(*.PCX)", {"*.pcx", ""}},
+        {"Targa Files(*.TGA)", {"*.tga", ""}},
+        {"BMP Files(*.BMP)", {"*.bmp", ""}},
+        {"Tif Files(*.TIF)", {"*.tif", "*.tiff"}},
+    }};
+    std::string filter;
+    for (const Entry& e : kEntries) {
+        if (!filter.empty()) {
+            filter += '|';
+        }
+        filter += e.description;
+        filter += '|';
+        filter += CaseInsensitivePattern(e.patterns[0]);
+        if (*e.patterns[1] != '\0') {
+            filter += ';';
+            filter += CaseInsensitivePattern(e.patterns[1]);
+        }
+    }
+    return filter;
+}
 
 PictureType PictureTypeFromExtension(const fs::path& path) {
     std::string ext = path.extension().string();

@@ -25,9 +25,14 @@ enum class PictureType : int {
     Png = 7, // not offered in the open dialog, but decoded when a file holds one
 };
 
-// The file-open dialog's filter: the six picture types, in the order the dialog lists them.
-// Patterns are lower case; the dialog matches them without regard to case.
-extern const char* const kPictureFileFilter;
+// The file-open dialog's filter: the six picture types in the order the dialog lists them, as
+// "description|patterns|description|patterns...". The file dialog compares names case by case,
+// so every letter of a pattern is a bracket of both cases ("*.[jJ][pP][gG]"): M31.JPG, m31.jpg
+// and M31.Jpg are all listed.
+std::string PictureFileFilter();
+
+// "*.jpg" -> "*.[jJ][pP][gG]": the pattern matching the same names in any mix of case.
+std::string CaseInsensitivePattern(std::string_view pattern);
 
 // The picture type named by a path's extension, compared without regard to case ("M31.JPG",
 // "m31.jpeg"); Unknown when the extension is none of the picture types.

@@ -70,7 +70,7 @@ void OpenPictureCommand(CMainFrame& frame) {
         memory.folder = wxString::FromUTF8(images.string());
     }
     wxFileDialog dialog(&frame, "Open", memory.folder, wxString(),
-                        wxString::FromUTF8(kPictureFileFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+                        wxString::FromUTF8(PictureFileFilter()), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     dialog.SetFilterIndex(memory.filterIndex);
     if (dialog.ShowModal() != wxID_OK) {
         return;

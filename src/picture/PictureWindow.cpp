@@ -28,6 +28,9 @@ public:
         Bind(wxEVT_PAINT, &PictureCanvas::OnPaint, this);
     }
 
+    // The picture takes the keyboard, so Escape and Enter reach the window.
+    bool AcceptsFocus() const override { return true; }
+
 private:
     void OnPaint(wxPaintEvent&) {
         wxPaintDC dc(this);
@@ -70,6 +73,21 @@ PictureWindow::PictureWindow(wxWindow* parent, const PictureImage& picture)
     // The window's client area is the picture; the platform adds its frame and caption.
     SetClientSize(area);
     Centre(wxBOTH);
+    // The window has no buttons: Escape or Enter closes it, wherever the keyboard is inside it.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+        const int key = event.GetKeyCode();
+        if (key == WXK_ESCAPE || key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
+            EndModal(wxID_OK);
+            return;
+        }
+        event.Skip();
+    });
+    Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
+        if (event.IsShown()) {
+            CallAfter([this] { m_canvas->SetFocus(); });
+        }
+        event.Skip();
+    });
 }
 
 wxSize PictureWindow::PictureAreaSize() const {

@@ -258,6 +258,14 @@ TEST(PictureSizeAcceptable, RefusesHugeDeclaredSizes) {
     EXPECT_FALSE(PictureSizeAcceptable({PictureType::Jpeg, 20000, 20000})); // 400 megapixels
 }
 
+TEST(PictureFileFilter, SixTypesWithPatternsOfEitherCase) {
+    EXPECT_EQ(CaseInsensitivePattern("*.jpg"), "*.[jJ][pP][gG]");
+    EXPECT_EQ(PictureFileFilter(),
+              "Jpeg Files(*.JPG)|*.[jJ][pP][gG];*.[jJ][pP][eE][gG]|GIF Files(*.GIF)|*.[gG][iI][fF]|"
+              "PCX Files(*.PCX)|*.[pP][cC][xX]|Targa Files(*.TGA)|*.[tT][gG][aA]|"
+              "BMP Files(*.BMP)|*.[bB][mM][pP]|Tif Files(*.TIF)|*.[tT][iI][fF];*.[tT][iI][fF][fF]");
+}
+
 TEST(PictureTypeFromExtension, IgnoresCase) {
     EXPECT_EQ(PictureTypeFromExtension("/a/M31.JPG"), PictureType::Jpeg);
     EXPECT_EQ(PictureTypeFromExtension("m31.Jpeg"), PictureType::Jpeg);
