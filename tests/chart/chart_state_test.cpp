@@ -108,7 +108,8 @@ TEST(ChartState, InitialUpdateSetsScaleGridAndSky) {
     EXPECT_EQ(chart->m_nCenterX, 800);
     EXPECT_EQ(chart->m_nCenterY, 500);
     EXPECT_EQ(chart->m_gridPoints[1594].dec, 75);
-    // Sidereal angle of JD 2451545.0 (the design's own example), Krakow 19 55' E, 50 02' N.
+    // Sidereal angle of JD 2451545.0 (280.46061837 by the series itself), Krakow 19 55' E,
+    // 50 02' N.
     constexpr double kAngleTolDeg = 1e-6; // degrees: double rounding only
     EXPECT_NEAR(chart->m_dGST, 280.46061837, kAngleTolDeg);
     EXPECT_NEAR(chart->m_dLongitude, -(19.0 + 55.0 / 60.0), kAngleTolDeg);
