@@ -1,10 +1,10 @@
-// Night vision: the finished frame turned into shades of red, so the screen does not spoil eyes
-// adapted to the dark. Applied to the off-screen image just before it is copied to the window.
+// Night vision on the screen: the finished frame turned into shades of red (chart/
+// NightVisionPalette.h) just before it is copied to the window. Only the screen's copy is
+// changed: printing and export draw their own frames and never pass through here.
 #pragma once
 
 typedef struct _cairo_surface cairo_surface_t;
 
-// Each pixel becomes red of the brightness of its brightest channel (green and blue zero), so
-// blue skies and white stars stay as visible as they were. The image must be an RGB24 or
-// ARGB32 image surface; `width` x `height` pixels from its top-left corner are changed.
+// Replaces every pixel of the top-left `width` x `height` pixels of `image` by its night-vision
+// red. The image must be an RGB24 or ARGB32 cairo image surface; anything else is left alone.
 void ApplyNightVision(cairo_surface_t* image, int width, int height);
