@@ -254,24 +254,69 @@ def messier_ngc_numbers(messier):
     return numbers
 
 
-# Vertical label positions tried in turn, in pixels upwards: beside the symbol, one line below,
-# one line above, two lines below, two lines above.
-LABEL_ROWS = (0, -12, 12, -24, 24)
+# Label positions tried in turn, (dx right, dy up) in pixels: beside the symbol, one line below,
+# one line above, then the same three left of the symbol, then two lines below and above. A
+# left-hand dx is -(label width + 10), so the label ends 5 pixels left of the object's point.
+LEFT = None
+LABEL_SLOTS = ((0, 0), (0, -12), (0, 12), (LEFT, 0), (LEFT, -12), (LEFT, 12), (0, -24), (0, 24))
+# Label geometry on the default chart (zoom level 2, about 24 pixels per degree): labels are 14
+# pixels high, roughly 8 pixels a character, and start 5 pixels right of the object's point.
+LABEL_SCALE = 24.0
+LABEL_CHAR_WIDTH = 8
+LABEL_HEIGHT = 14
+SYMBOL_HALF = 5
+NEIGHBOURHOOD = 3.0  # degrees within which labels and symbols can meet on the default chart
+
+
+def label_width(text):
+    return LABEL_CHAR_WIDTH * len(text) + 2
+
+
+def label_box(x, y, text, dx, dy):
+    left = x + dx + 5
+    top = y - dy - 7
+    return (left, top, left + label_width(text), top + LABEL_HEIGHT)
+
+
+def boxes_meet(a, b):
+    return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
 
 
 def label_offsets(objects):
-    """Label offsets (dx, dy) of a list of (ra hours, dec, mag), all 210 deep-sky objects: the
-    label sits right of the symbol. Objects are placed brightest first; an object with placed
-    neighbours within 0.5 degrees takes the first label row none of them uses, so that the labels
-    of a close group (M42, M43 and NGC 1980, say) do not overwrite each other."""
+    """Label offsets (dx, dy) of a list of (ra hours, dec, mag, label text), all 210 deep-sky
+    objects. Objects are placed brightest first; each takes the first label position whose box,
+    on the default chart, meets neither an already placed label nor another object's symbol (or,
+    failing that, the position that meets the fewest), so that close groups such as M42, M43 and
+    NGC 1980 get readable labels."""
     order = sorted(range(len(objects)), key=lambda i: (objects[i][2], i))
-    rows = {}
+    placed = {}
     for i in order:
-        ra, dec, _ = objects[i]
-        used = {rows[j] for j in rows
-                if geo.separation(ra * 15, dec, objects[j][0] * 15, objects[j][1]) < 0.5}
-        rows[i] = next((r for r in LABEL_ROWS if r not in used), LABEL_ROWS[-1])
-    return [(0, rows[i]) for i in range(len(objects))]
+        ra, dec, _, text = objects[i]
+        near = [j for j in range(len(objects)) if j != i and
+                geo.separation(ra * 15, dec, objects[j][0] * 15, objects[j][1]) < NEIGHBOURHOOD]
+
+        def chart_xy(j):
+            # Tangent-plane pixels around object i: east to the left, north up.
+            dra = ((objects[j][0] - ra) * 15 + 540) % 360 - 180
+            return (-dra * math.cos(math.radians(dec)) * LABEL_SCALE,
+                    -(objects[j][1] - dec) * LABEL_SCALE)
+
+        obstacles = []
+        for j in near:
+            x, y = chart_xy(j)
+            obstacles.append((x - SYMBOL_HALF, y - SYMBOL_HALF, x + SYMBOL_HALF, y + SYMBOL_HALF))
+            if j in placed:
+                obstacles.append(label_box(x, y, objects[j][3], *placed[j]))
+
+        candidates = [(-(label_width(text) + 10) if dx is LEFT else dx, dy)
+                      for dx, dy in LABEL_SLOTS]
+
+        def clashes(slot):
+            box = label_box(0.0, 0.0, text, *slot)
+            return sum(1 for o in obstacles if boxes_meet(box, o))
+
+        placed[i] = min(candidates, key=lambda slot: (clashes(slot), candidates.index(slot)))
+    return [placed[i] for i in range(len(objects))]
 
 
 def pack_deep_sky(rows, offsets):
@@ -483,7 +528,8 @@ def build_all(out_dir):
     named = named_stars(stars, leave_out)
     messier, messier_ngc = messier_rows()
     ngc = ngc_rows(messier_ngc)
-    offsets = label_offsets([(r[2], r[3], r[4]) for r in messier + ngc])
+    offsets = label_offsets([(r[2], r[3], r[4], "M%d" % r[0]) for r in messier] +
+                            [(r[2], r[3], r[4], "%d" % r[0]) for r in ngc])
     places, dropped_offset, dropped_south = select_places(read_places())
     figures, figure_info = catalog_figures.build_figures(
         read_json("constellations.lines.json"), stars, FIGURE_COUNT)
