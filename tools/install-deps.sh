@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages Vesperanova needs to build, run and test, when any is missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config python3
-          libwxgtk3.2-dev libcairo2-dev libpango1.0-dev fonts-liberation
+          libwxgtk3.2-dev libgtk-3-dev libcairo2-dev libpango1.0-dev fonts-liberation
           libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth)
 missing=()

@@ -1,4 +1,141 @@
-// File > Export Chart...: the chart as a PNG, SVG or PDF file. Chart export fills this in.
-#include "frame/CommandHooks.h"
+#include "frame/ExportCommands.h"
 
-void ExportChartCommand(CMainFrame&) {}
+#include "app/Messages.h"
+#include "frame/CommandHooks.h"
+#include "frame/MainFrame.h"
+#include "view/NoctaView.h"
+
+#include <wx/filedlg.h>
+#include <wx/utils.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr const char* kDefaultFileName = "chart.png";
+constexpr const char* kExtensions[] = {".png", ".svg", ".pdf"};
+constexpr int kFilterCount = 3;
+
+// Messages of the program end in four blanks.
+std::string CannotWrite(const std::string& path, const std::string& reason) {
+    return "Cannot write " + path + ": " + reason + "    ";
+}
+
+// Whether a file can be made beside `path` (where the export writes before it renames), and if
+// not, the system's reason ("No such file or directory", "Not a directory", ...). The drawing
+// library only says that its output stream failed; this names the cause.
+std::string ReasonCannotCreate(const std::string& path) {
+    const std::string probe = path + ".part";
+    std::error_code ignored;
+    const bool existed = std::filesystem::exists(probe, ignored);
+    std::FILE* file = std::fopen(probe.c_str(), "ab");
+    if (file == nullptr) {
+        return std::strerror(errno);
+    }
+    std::fclose(file);
+    if (!existed) {
+        std::filesystem::remove(probe, ignored);
+    }
+    return {};
+}
+
+// The folder and filter chosen in the last export of this run, offered again by the next one.
+struct ExportDialogMemory {
+    wxString folder;
+    int filterIndex = 0;
+};
+
+ExportDialogMemory& DialogMemory() {
+    static ExportDialogMemory memory;
+    return memory;
+}
+
+} // namespace
+
+ExportFormat ExportFormatOfFilter(int filterIndex) {
+    switch (filterIndex) {
+    case 1:
+        return ExportFormat::Svg;
+    case 2:
+        return ExportFormat::Pdf;
+    default:
+        return ExportFormat::Png;
+    }
+}
+
+std::string ExportPathForChoice(const std::string& path, int filterIndex) {
+    if (ExportFormatForPath(path).has_value()) {
+        return path;
+    }
+    const int index = filterIndex >= 0 && filterIndex < kFilterCount ? filterIndex : 0;
+    return path + kExtensions[index];
+}
+
+bool ExportChartToFile(CMainFrame& frame, const std::string& path) {
+    const std::optional<ExportFormat> format = ExportFormatForPath(path);
+    if (!format) {
+        ShowProgramMessage(CannotWrite(path, "the name must end in .png, .svg or .pdf"),
+                           wxOK | wxICON_EXCLAMATION, &frame);
+        return false;
+    }
+    if (const std::string reason = ReasonCannotCreate(path); !reason.empty()) {
+        ShowProgramMessage(CannotWrite(path, reason), wxOK | wxICON_EXCLAMATION, &frame);
+        return false;
+    }
+
+    CNoctaView& view = frame.View();
+    ExportOptions options;
+    options.target = FrameTarget::Screen;
+    options.deepColour = view.DeepColour(); // the same sky colours as the screen's
+    ExportResult result;
+    {
+        wxBusyCursor wait;
+        result = ExportChart(path, *format, view.Chart(), view.Store(), view.Settings(), options);
+    }
+    if (!result.ok) {
+        // The export's own texts name the file when writing failed; a drawing failure does not.
+        const std::string text = result.error.rfind("Cannot write ", 0) == 0
+                                     ? result.error + "    "
+                                     : CannotWrite(path, result.error);
+        ShowProgramMessage(text, wxOK | wxICON_EXCLAMATION, &frame);
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<wxFileDialog> MakeExportDialog(wxWindow* parent) {
+    const ExportDialogMemory& memory = DialogMemory();
+    auto dialog =
+        std::make_unique<wxFileDialog>(parent, kExportDialogTitle, memory.folder, kDefaultFileName,
+                                       kExportWildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    dialog->SetFilterIndex(memory.filterIndex);
+    return dialog;
+}
+
+void ExportChartCommand(CMainFrame& frame) {
+    const std::unique_ptr<wxFileDialog> dialog = MakeExportDialog(&frame);
+    if (dialog->ShowModal() != wxID_OK) {
+        return;
+    }
+    ExportDialogMemory& memory = DialogMemory();
+    memory.folder = dialog->GetDirectory();
+    memory.filterIndex = dialog->GetFilterIndex();
+    const std::string chosen = dialog->GetPath().utf8_string();
+    const std::string path = ExportPathForChoice(chosen, dialog->GetFilterIndex());
+    // The dialog asked about replacing the name it returned; a name the extension was added to
+    // was not asked about yet.
+    std::error_code ignored;
+    if (path != chosen && std::filesystem::exists(path, ignored)) {
+        const int answer =
+            ShowProgramMessage(path + " already exists.\nDo you want to replace it?    ",
+                               wxYES_NO | wxICON_EXCLAMATION, &frame);
+        if (answer != wxYES) {
+            return;
+        }
+    }
+    ExportChartToFile(frame, path);
+}

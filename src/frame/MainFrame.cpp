@@ -5,6 +5,7 @@
 #include "frame/AboutDialog.h"
 #include "frame/CommandHooks.h"
 #include "frame/CommandIds.h"
+#include "frame/DarkTheme.h"
 #include "frame/Icons.h"
 #include "frame/KeyboardTable.h"
 #include "frame/MenuBar.h"
@@ -91,6 +92,8 @@ wxEND_EVENT_TABLE()
       m_settings(settings), m_doc(doc), m_aui(std::make_unique<wxAuiManager>(this)) {
     // The title is the program's name alone, whatever picture is open.
     SetTitle(kProgramName);
+    // Night vision kept from the last run: dark bars and dialogs from the first frame on.
+    SetDarkTheme(m_settings.NightVision != 0);
     SetIcon(ProgramIcon().GetIcon(wxSize(32, 32)));
     SetMenuBar(BuildMenuBar());
 
@@ -206,6 +209,7 @@ void CMainFrame::OnDisplaySwitch(wxCommandEvent& event) {
 
 void CMainFrame::OnNightVision(wxCommandEvent&) {
     m_settings.NightVision = m_settings.NightVision != 0 ? 0 : 1;
+    SetDarkTheme(m_settings.NightVision != 0);
     m_view->Redraw();
 }
 
