@@ -1,0 +1,354 @@
+// The Date/Time, Location and Magnitude limits dialogs in the running desktop program: what they
+// show, every check's message and focus, nothing changed on a failure, and what OK recomputes.
+#include "dialogs_support.h"
+
+#include "astro/ObserverAngles.h"
+#include "catalog/CatalogStore.h"
+#include "dialogs/DateTimeDialog.h"
+#include "dialogs/LocationDialog.h"
+#include "dialogs/MagnitudeLimitsDialog.h"
+#include "frame/CommandHooks.h"
+
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/radiobut.h>
+#include <wx/slider.h>
+#include <wx/spinbutt.h>
+#include <wx/textctrl.h>
+
+#include <cmath>
+#include <cstring>
+
+using dialogs_test::ModalDriver;
+using dialogs_test::Press;
+
+namespace {
+
+class SettingsDialogsTest : public dialogs_test::DesktopFixture {
+protected:
+    void SetUp() override {
+        DesktopFixture::SetUp();
+        Settings().SkyDate = SkyDate{1998, 12, 7, 21, 35, 17};
+        Settings().Observer = Observer{"Poland:Krakow", 19, 55, "E", 50, 2, "N", 1.0f};
+        RecomputeSky(RecomputeForm::LocationChanged, Settings().SkyDate, Settings().Observer,
+                     Chart(), View().Store());
+    }
+
+    static int PlaceRow(const char* name) {
+        for (std::size_t i = 0; i < kLocationCount; ++i) {
+            if (std::strstr(View().Store().m_locations[i].name, name) != nullptr) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+};
+
+// ---------------------------------------------------------------------------------------------
+// Date/Time
+
+TEST_F(SettingsDialogsTest, DateTimeShowsTheDateAndStepsTheYear) {
+    CDateTimeDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    EXPECT_EQ(dialog.GetTitle(), "Date/Time");
+    const DateTimeFields shown = dialog.Fields();
+    EXPECT_EQ(shown.year, "1998");
+    EXPECT_EQ(shown.monthIndex, 11);
+    EXPECT_EQ(dynamic_cast<wxChoice*>(dialog.FindWindow(datetime_id::Month))->GetStringSelection(),
+              "December");
+    EXPECT_EQ(shown.day, "7");
+    EXPECT_EQ(shown.hour, "21");
+    EXPECT_EQ(shown.minute, "35");
+    dialog.StepYear(+1);
+    dialog.StepYear(+1);
+    dialog.StepYear(-1);
+    EXPECT_EQ(dialog.Fields().year, "1999");
+    // The spin tests no range.
+    dialog.Control(DateTimeField::Year).ChangeValue("2099");
+    dialog.StepYear(+1);
+    EXPECT_EQ(dialog.Fields().year, "2100");
+}
+
+TEST_F(SettingsDialogsTest, DateTimeChecksInOrderAndChangesNothingOnFailure) {
+    struct Case {
+        const char* name;
+        DateTimeFields fields;
+        DateTimeField field;
+        const char* message;
+    } cases[] = {
+        {"Year2100",
+         {"2100", 0, "1", "0", "0"},
+         DateTimeField::Year,
+         "Please enter an integer between 1901 and 2099."},
+        {"DayZeroBeforeYear",
+         {"2100", 0, "0", "0", "0"},
+         DateTimeField::Day,
+         "Please enter an integer between 1 and 31."},
+        {"LetterHour",
+         {"2000", 0, "1", "x", "0"},
+         DateTimeField::Hour,
+         "Please enter a positive integer."},
+        {"Minute60",
+         {"2000", 0, "1", "1", "60"},
+         DateTimeField::Minute,
+         "Please enter an integer between 0 and 59."},
+    };
+    const SkyDate before = Settings().SkyDate;
+    const double sunRa = Chart().m_bodies[kBodySun].ra;
+    CDateTimeDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    dialog.Show();
+    for (const Case& c : cases) {
+        ClearMessages();
+        dialog.SetFields(c.fields);
+        EXPECT_FALSE(dialog.Apply()) << c.name;
+        ASSERT_EQ(Messages().size(), 1u) << c.name;
+        EXPECT_EQ(Messages()[0].text, c.message) << c.name;
+        EXPECT_EQ(Messages()[0].style, wxOK | wxICON_EXCLAMATION);
+        guitest::Pump(30);
+        EXPECT_EQ(wxWindow::FindFocus(), &dialog.Control(c.field)) << c.name;
+        EXPECT_EQ(Settings().SkyDate, before) << c.name;
+        EXPECT_EQ(Chart().m_bodies[kBodySun].ra, sunRa) << c.name;
+    }
+    dialog.Hide();
+}
+
+TEST_F(SettingsDialogsTest, DateTimeOkRecomputesEverythingButKeepsTheSecond) {
+    CDateTimeDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    dialog.SetFields(DateTimeFields{"2010", 1, "30", "3", "4"}); // 30 February is accepted
+    const double jupiterRa = Chart().m_bodies[kBodyJupiter].ra;
+    const double lst = Chart().m_dLST;
+    ASSERT_TRUE(dialog.Apply());
+    EXPECT_EQ(Settings().SkyDate, (SkyDate{2010, 2, 30, 3, 4, 17}));
+    EXPECT_NE(Chart().m_bodies[kBodyJupiter].ra, jupiterRa); // twelve years on: planets moved
+    EXPECT_NE(Chart().m_dLST, lst);
+    EXPECT_NEAR(std::remainder(Chart().m_dLST - (Chart().m_dGST - Chart().m_dLongitude), 360.0),
+                0.0, 1e-9);
+}
+
+TEST_F(SettingsDialogsTest, DateTimeNowTakesTheLocalClock) {
+    CDateTimeDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    const wxDateTime now = wxDateTime::Now();
+    dialog.TakeNow();
+    const DateTimeFields f = dialog.Fields();
+    EXPECT_EQ(f.year, std::to_string(now.GetYear()));
+    EXPECT_EQ(f.monthIndex, static_cast<int>(now.GetMonth()));
+    ASSERT_TRUE(dialog.Apply());
+    EXPECT_EQ(Settings().SkyDate.second, 17);
+}
+
+TEST_F(SettingsDialogsTest, DateTimeCommandRedrawsAndCancelChangesNothing) {
+    long before = View().FramesDrawn();
+    {
+        ModalDriver<CDateTimeDialog> driver([](CDateTimeDialog& d) {
+            d.SetFields(DateTimeFields{"2001", 0, "1", "0", "0"});
+            Press(d, wxID_OK);
+        });
+        DateTimeCommand(Frame());
+        EXPECT_EQ(driver.Seen(), 1);
+    }
+    EXPECT_EQ(Settings().SkyDate, (SkyDate{2001, 1, 1, 0, 0, 17}));
+    EXPECT_TRUE(RedrawnAfter(before));
+    {
+        ModalDriver<CDateTimeDialog> driver([](CDateTimeDialog& d) {
+            d.SetFields(DateTimeFields{"2002", 5, "5", "5", "5"});
+            Press(d, wxID_CANCEL);
+        });
+        DateTimeCommand(Frame());
+    }
+    EXPECT_EQ(Settings().SkyDate, (SkyDate{2001, 1, 1, 0, 0, 17}));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Location
+
+TEST_F(SettingsDialogsTest, LocationListsPlacesWithTheCurrentOneFirst) {
+    CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    EXPECT_EQ(dialog.GetTitle(), "Location");
+    wxComboBox& places = dialog.PlaceBox();
+    ASSERT_EQ(places.GetCount(), kLocationCount + 1);
+    EXPECT_EQ(places.GetString(0), "Poland:Krakow");
+    EXPECT_EQ(places.GetValue(), "Poland:Krakow");
+    for (unsigned i = 1; i < places.GetCount(); ++i) {
+        const wxString name = places.GetString(i);
+        EXPECT_EQ(name, wxString(name).Trim(true).Trim(false)) << i;
+    }
+    const LocationFields f = dialog.Fields();
+    EXPECT_EQ(f.longitudeDegrees, "19");
+    EXPECT_EQ(f.longitudeMinutes, "55");
+    EXPECT_TRUE(f.east);
+    EXPECT_EQ(f.latitudeDegrees, "50");
+    EXPECT_EQ(f.latitudeMinutes, "2");
+    EXPECT_TRUE(f.north);
+    EXPECT_EQ(f.timeZone, "1");
+}
+
+TEST_F(SettingsDialogsTest, ChoosingAPlaceFillsTheFields) {
+    CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    const int row = PlaceRow("Santiago");
+    ASSERT_GE(row, 0);
+    const LocationRecord& place = View().Store().m_locations[static_cast<std::size_t>(row)];
+    dialog.PlaceBox().SetSelection(row + 1);
+    wxCommandEvent chosen(wxEVT_COMBOBOX, location_id::Place);
+    chosen.SetInt(row + 1);
+    chosen.SetEventObject(&dialog.PlaceBox());
+    dialog.PlaceBox().GetEventHandler()->ProcessEvent(chosen);
+    const LocationFields f = dialog.Fields();
+    EXPECT_EQ(f.longitudeDegrees, std::to_string(static_cast<int>(std::fabs(place.longitude))));
+    EXPECT_EQ(f.east, place.longitude < 0);
+    EXPECT_FALSE(f.north);
+    EXPECT_TRUE(dialog.SouthButton().GetValue());
+    EXPECT_EQ(f.timeZone, TimeZoneText(-place.timeZone));
+    EXPECT_EQ(f.place, PlaceRowName(place));
+    // Back to the first entry: the fields stay.
+    dialog.ChoosePlace(0);
+    EXPECT_EQ(dialog.Fields().longitudeDegrees, f.longitudeDegrees);
+}
+
+TEST_F(SettingsDialogsTest, LocationChecksInOrderAndChangesNothingOnFailure) {
+    struct Case {
+        const char* name;
+        LocationFields fields;
+        LocationField field;
+        const char* message;
+    } cases[] = {
+        {"Zone12_5",
+         {"X", "19", "55", true, "50", "2", true, "12.5"},
+         LocationField::TimeZone,
+         "Please enter a number between -12 and 12."},
+        {"ZoneText",
+         {"X", "19", "55", true, "50", "2", true, "one"},
+         LocationField::TimeZone,
+         "Please enter a number."},
+        {"LatitudeDegreesFirstOfTwo",
+         {"X", "19", "55", true, "95", "2", true, "x"},
+         LocationField::LatitudeDegrees,
+         "Please enter an integer between -90 and 90."},
+        {"LatitudeMinutes",
+         {"X", "19", "55", true, "50", "-2", true, "1"},
+         LocationField::LatitudeMinutes,
+         "Please enter a positive integer."},
+        {"LongitudeDegrees",
+         {"X", "y", "55", true, "50", "2", true, "1"},
+         LocationField::LongitudeDegrees,
+         "Please enter a positive integer."},
+        {"LongitudeMinutesFirst",
+         {"X", "y", "75", true, "50", "2", true, "1"},
+         LocationField::LongitudeMinutes,
+         "Please enter an integer between 0 and 59."},
+    };
+    const Observer before = Settings().Observer;
+    const double lst = Chart().m_dLST;
+    CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    dialog.Show();
+    for (const Case& c : cases) {
+        ClearMessages();
+        dialog.Control(LocationField::LongitudeDegrees).ChangeValue(c.fields.longitudeDegrees);
+        dialog.Control(LocationField::LongitudeMinutes).ChangeValue(c.fields.longitudeMinutes);
+        dialog.Control(LocationField::LatitudeDegrees).ChangeValue(c.fields.latitudeDegrees);
+        dialog.Control(LocationField::LatitudeMinutes).ChangeValue(c.fields.latitudeMinutes);
+        dialog.Control(LocationField::TimeZone).ChangeValue(c.fields.timeZone);
+        EXPECT_FALSE(dialog.Apply()) << c.name;
+        ASSERT_EQ(Messages().size(), 1u) << c.name;
+        EXPECT_EQ(Messages()[0].text, c.message) << c.name;
+        guitest::Pump(30);
+        EXPECT_EQ(wxWindow::FindFocus(), &dialog.Control(c.field)) << c.name;
+        EXPECT_EQ(Settings().Observer, before) << c.name;
+        EXPECT_EQ(Chart().m_dLST, lst) << c.name;
+    }
+    dialog.Hide();
+}
+
+TEST_F(SettingsDialogsTest, LocationOkMovesTheObserverButNotThePlanets) {
+    CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    dialog.PlaceBox().ChangeValue("A place whose name is longer than twenty-eight");
+    dialog.WestButton().SetValue(true);
+    dialog.Control(LocationField::LongitudeDegrees).ChangeValue("70");
+    dialog.Control(LocationField::LongitudeMinutes).ChangeValue("30");
+    dialog.SouthButton().SetValue(true);
+    dialog.Control(LocationField::LatitudeDegrees).ChangeValue("33");
+    dialog.Control(LocationField::LatitudeMinutes).ChangeValue("27");
+    dialog.Control(LocationField::TimeZone).ChangeValue("-4");
+    const double marsRa = Chart().m_bodies[kBodyMars].ra;
+    const double moonRa = Chart().m_bodies[kBodyMoon].ra;
+    ASSERT_TRUE(dialog.Apply());
+    const Observer& o = Settings().Observer;
+    EXPECT_EQ(o.Location, "A place whose name is longer");
+    EXPECT_EQ(o.EW, "W");
+    EXPECT_EQ(o.NS, "S");
+    EXPECT_FLOAT_EQ(o.TimeZone, -4.0f);
+    EXPECT_DOUBLE_EQ(Chart().m_dLongitude, 70.5);
+    EXPECT_DOUBLE_EQ(Chart().m_dLatitude, -(33 + 27 / 60.0));
+    EXPECT_DOUBLE_EQ(Chart().m_dSinLat, std::sin(Chart().m_dLatitude * 0.017453293));
+    EXPECT_EQ(Chart().m_bodies[kBodyMars].ra, marsRa); // planets keep their last positions
+    EXPECT_NE(Chart().m_bodies[kBodyMoon].ra, moonRa); // the zone moved the instant: 5 hours
+}
+
+// ---------------------------------------------------------------------------------------------
+// Magnitude limits
+
+TEST_F(SettingsDialogsTest, MagnitudeSlidersAndAutoMode) {
+    Settings().StarLimit = 13;
+    Settings().DeepSkyLimit = 5;
+    Settings().AutoMode = 0;
+    CMagnitudeLimitsDialog dialog(&Frame(), Settings(), Chart());
+    EXPECT_EQ(dialog.GetTitle(), "Magnitude limits");
+    EXPECT_EQ(dialog.StarSlider().GetValue(), 11);
+    EXPECT_EQ(dialog.StarSlider().GetMax(), 11);
+    EXPECT_EQ(dialog.DeepSkySlider().GetValue(), 5);
+    EXPECT_EQ(dialog.DeepSkySlider().GetMax(), 7);
+    EXPECT_TRUE(dialog.StarSlider().IsEnabled());
+
+    dialog.StarSlider().SetValue(3);
+    dialog.Apply();
+    EXPECT_DOUBLE_EQ(Chart().m_dStarLimit, 2.5);
+    EXPECT_EQ(Settings().StarLimit, 3);
+    dialog.StarSlider().SetValue(11);
+    dialog.Apply();
+    EXPECT_DOUBLE_EQ(Chart().m_dStarLimit, 7.5);
+    EXPECT_EQ(Settings().StarLimit, 13);
+
+    dialog.SetAutoMode(true);
+    EXPECT_FALSE(dialog.StarSlider().IsEnabled());
+    EXPECT_FALSE(dialog.DeepSkySlider().IsEnabled());
+    Chart().m_nLevel = 2;
+    dialog.Apply();
+    EXPECT_DOUBLE_EQ(Chart().m_dStarLimit, 6.0);
+    EXPECT_DOUBLE_EQ(Chart().m_dDeepSkyLimit, 8.0);
+    EXPECT_EQ(Settings().StarLimit, 10);
+    EXPECT_EQ(Settings().DeepSkyLimit, 2);
+    EXPECT_EQ(Settings().AutoMode, 1);
+    dialog.SetAutoMode(false);
+    EXPECT_TRUE(dialog.StarSlider().IsEnabled());
+}
+
+TEST_F(SettingsDialogsTest, MagnitudeCommandRedrawsWithTheNewLimit) {
+    Settings().AutoMode = 1;
+    const long before = View().FramesDrawn();
+    {
+        ModalDriver<CMagnitudeLimitsDialog> driver([](CMagnitudeLimitsDialog& d) {
+            EXPECT_TRUE(d.AutoBox().GetValue());
+            EXPECT_FALSE(d.StarSlider().IsEnabled());
+            d.SetAutoMode(false);
+            d.StarSlider().SetValue(0);
+            d.DeepSkySlider().SetValue(0);
+            Press(d, wxID_OK);
+        });
+        MagnitudeLimitsCommand(Frame());
+    }
+    EXPECT_DOUBLE_EQ(Chart().m_dStarLimit, 1.0);
+    EXPECT_DOUBLE_EQ(Chart().m_dDeepSkyLimit, 6.0);
+    EXPECT_EQ(Settings().AutoMode, 0);
+    ASSERT_TRUE(RedrawnAfter(before));
+    // Only the brightest stars are left: no star fainter than magnitude 1 was placed.
+    for (std::size_t i = 0; i < kStarCount; ++i) {
+        const StarPick& pick = Chart().m_ptStar[i];
+        if (pick.x != 0 || pick.y != 0) {
+            EXPECT_LE(View().Store().m_stars[i].magnitude, 1.0f) << i;
+        }
+    }
+    Settings().StarLimit = 11;
+    Chart().m_dStarLimit = 7.5;
+    Chart().m_dDeepSkyLimit = 11;
+}
+
+} // namespace
