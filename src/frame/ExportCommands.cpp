@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr const char* kDefaultFileName = "chart.png";
+constexpr const char* kDefaultFileStem = "chart";
 constexpr const char* kExtensions[] = {".png", ".svg", ".pdf"};
 constexpr int kFilterCount = 3;
 
@@ -55,17 +55,6 @@ ExportDialogMemory& DialogMemory() {
 }
 
 } // namespace
-
-ExportFormat ExportFormatOfFilter(int filterIndex) {
-    switch (filterIndex) {
-    case 1:
-        return ExportFormat::Svg;
-    case 2:
-        return ExportFormat::Pdf;
-    default:
-        return ExportFormat::Png;
-    }
-}
 
 std::string ExportPathForChoice(const std::string& path, int filterIndex) {
     if (ExportFormatForPath(path).has_value()) {
@@ -109,9 +98,10 @@ bool ExportChartToFile(CMainFrame& frame, const std::string& path) {
 
 std::unique_ptr<wxFileDialog> MakeExportDialog(wxWindow* parent) {
     const ExportDialogMemory& memory = DialogMemory();
-    auto dialog =
-        std::make_unique<wxFileDialog>(parent, kExportDialogTitle, memory.folder, kDefaultFileName,
-                                       kExportWildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    auto dialog = std::make_unique<wxFileDialog>(
+        parent, kExportDialogTitle, memory.folder,
+        std::string(kDefaultFileStem) + kExtensions[memory.filterIndex], kExportWildcard,
+        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     dialog->SetFilterIndex(memory.filterIndex);
     return dialog;
 }
@@ -123,7 +113,6 @@ void ExportChartCommand(CMainFrame& frame) {
     }
     ExportDialogMemory& memory = DialogMemory();
     memory.folder = dialog->GetDirectory();
-    memory.filterIndex = dialog->GetFilterIndex();
     const std::string chosen = dialog->GetPath().utf8_string();
     const std::string path = ExportPathForChoice(chosen, dialog->GetFilterIndex());
     // The dialog asked about replacing the name it returned; a name the extension was added to
@@ -137,5 +126,9 @@ void ExportChartCommand(CMainFrame& frame) {
             return;
         }
     }
-    ExportChartToFile(frame, path);
+    if (ExportChartToFile(frame, path)) {
+        // The next export offers the format written this time.
+        const auto format = ExportFormatForPath(path);
+        memory.filterIndex = format == ExportFormat::Svg ? 1 : format == ExportFormat::Pdf ? 2 : 0;
+    }
 }

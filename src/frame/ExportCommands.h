@@ -22,9 +22,6 @@ inline constexpr const char* kExportDialogTitle = "Export Chart";
 // the folder and filter of the last export of this run.
 std::unique_ptr<wxFileDialog> MakeExportDialog(wxWindow* parent);
 
-// The format of save-dialog filter `filterIndex` (0 PNG, 1 SVG, 2 PDF; anything else PNG).
-ExportFormat ExportFormatOfFilter(int filterIndex);
-
 // The file to write when the user named `path` with filter `filterIndex` selected: a name that
 // ends in .png, .svg or .pdf keeps its own extension (and format); any other name gets the
 // filter's extension added.

@@ -102,9 +102,6 @@ TEST(ExportPathForChoice, KnownExtensionsStayOthersGetTheFilters) {
     for (const Case& c : cases) {
         EXPECT_EQ(ExportPathForChoice(c.chosen, c.filter), c.path) << c.chosen << " " << c.filter;
     }
-    EXPECT_EQ(ExportFormatOfFilter(0), ExportFormat::Png);
-    EXPECT_EQ(ExportFormatOfFilter(1), ExportFormat::Svg);
-    EXPECT_EQ(ExportFormatOfFilter(2), ExportFormat::Pdf);
 }
 
 TEST_F(ExportTest, PngHasTheViewsSizeAndTheScreensPixels) {
