@@ -111,6 +111,7 @@ TEST_F(NightVisionTest, BarsAndDialogsTurnDarkAndBack) {
     ASSERT_FALSE(DarkThemePreferred());
     const double faceBefore = Brightness(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     const double windowBefore = Brightness(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    const double statusBefore = Brightness(Frame().GetStatusBar()->GetBackgroundColour());
 
     Command(cmd::ViewNightVision);
     Pump(50);
@@ -121,12 +122,15 @@ TEST_F(NightVisionTest, BarsAndDialogsTurnDarkAndBack) {
     constexpr double kClearlyDarker = 60.0; // brightness levels of 255
     EXPECT_LT(faceDark, faceBefore - kClearlyDarker);
     EXPECT_LT(windowDark, windowBefore - kClearlyDarker);
+    EXPECT_LT(Brightness(Frame().GetStatusBar()->GetBackgroundColour()),
+              statusBefore - kClearlyDarker);
 
     Command(cmd::ViewNightVision);
     Pump(50);
     EXPECT_FALSE(DarkThemePreferred());
     EXPECT_EQ(Brightness(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)), faceBefore);
     EXPECT_EQ(Brightness(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW)), windowBefore);
+    EXPECT_EQ(Brightness(Frame().GetStatusBar()->GetBackgroundColour()), statusBefore);
 }
 
 TEST_F(NightVisionTest, TheProfileWrittenAtExitKeepsIt) {
