@@ -9,6 +9,7 @@
 #include "view/Printout.h"
 
 #include <wx/cmndata.h>
+#include <wx/log.h>
 #include <wx/printdlg.h>
 
 namespace {
@@ -50,7 +51,14 @@ void PrintCommand(CMainFrame& frame) {
     PrintSettings& settings = SettingsOf(frame);
     wxPrinter printer(&settings.printDialog);
     CChartPrintout printout(view.Chart(), view.Store(), view.Settings());
-    if (printer.Print(&frame, &printout, true)) {
+    bool printed = false;
+    {
+        // A printer that cannot start the job is reported once, in the program's own words
+        // below, not also in the toolkit's log window.
+        wxLogNull quiet;
+        printed = printer.Print(&frame, &printout, true);
+    }
+    if (printed) {
         settings.printDialog = printer.GetPrintDialogData();
         settings.pageSetup.SetPrintData(settings.printDialog.GetPrintData());
     } else if (wxPrinter::GetLastError() == wxPRINTER_ERROR) {
