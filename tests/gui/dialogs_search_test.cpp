@@ -115,32 +115,6 @@ TEST_F(SearchDialogsTest, ListsWithoutSelectionShowTheirMessages) {
     }
 }
 
-TEST_F(SearchDialogsTest, NgcListShowsFourDigitsAndFindsTheRecord) {
-    CSearchListDialog dialog(&Frame(), CSearchListDialog::Kind::Ngc, Chart(), View().Store());
-    wxListBox& list = dialog.List();
-    for (unsigned i = 0; i < list.GetCount(); ++i) {
-        EXPECT_EQ(list.GetString(i).length(), 4u);
-        if (i > 0) {
-            EXPECT_LT(list.GetString(i - 1), list.GetString(i));
-        }
-    }
-    list.SetSelection(0);
-    const std::string first = list.GetString(0).utf8_string();
-    ASSERT_TRUE(dialog.CentreOnSelection());
-    const auto target = FindNgc(View().Store(), first);
-    ASSERT_TRUE(target);
-    EXPECT_NEAR(Chart().m_dTurnX, -target->ra, kTurnTolerance);
-}
-
-TEST_F(SearchDialogsTest, ConstellationListIsAlphabetical) {
-    CSearchListDialog dialog(&Frame(), CSearchListDialog::Kind::Constellation, Chart(),
-                             View().Store());
-    EXPECT_EQ(dialog.List().GetString(0), "Andromeda");
-    EXPECT_EQ(dialog.List().GetString(1), "Antila");
-    EXPECT_EQ(dialog.List().GetString(2), "Apus");
-    EXPECT_EQ(dialog.List().GetString(3), "Aquarius");
-}
-
 TEST_F(SearchDialogsTest, SouthernObserverAndWidestZoomSnap) {
     // A star at 6.75 h, -16.7 degrees for a southern observer: turn -17.25 and centre 16 at
     // level 2; at level 0 the snap gives -17 and 15.
