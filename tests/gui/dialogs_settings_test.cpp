@@ -59,9 +59,14 @@ TEST_F(SettingsDialogsTest, DateTimeShowsTheDateAndStepsTheYear) {
     EXPECT_EQ(shown.day, "7");
     EXPECT_EQ(shown.hour, "21");
     EXPECT_EQ(shown.minute, "35");
-    dialog.StepYear(+1);
-    dialog.StepYear(+1);
-    dialog.StepYear(-1);
+    // The spin button's steps, as its arrows send them.
+    auto* spin = dynamic_cast<wxSpinButton*>(dialog.FindWindow(datetime_id::Spin));
+    ASSERT_NE(spin, nullptr);
+    for (wxEventType step : {wxEVT_SPIN_UP, wxEVT_SPIN_UP, wxEVT_SPIN_DOWN}) {
+        wxSpinEvent event(step, datetime_id::Spin);
+        event.SetEventObject(spin);
+        spin->GetEventHandler()->ProcessEvent(event);
+    }
     EXPECT_EQ(dialog.Fields().year, "1999");
     // The spin tests no range.
     dialog.Control(DateTimeField::Year).ChangeValue("2099");
