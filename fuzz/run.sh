@@ -15,6 +15,8 @@ flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer,address,undef
 # shellcheck disable=SC2046
 "$cxx" "${flags[@]}" $(wx-config --cxxflags base) -o "$out/fuzz_profile" \
     "$src/fuzz/fuzz_profile.cpp" "$src/src/settings/Profile.cpp" $(wx-config --libs base)
+"$cxx" "${flags[@]}" -o "$out/fuzz_picture" "$src/fuzz/fuzz_picture.cpp" \
+    "$src/src/interaction/PictureLookup.cpp"
 
 # Seeds: the committed catalogue files (each behind its selector byte) and a written profile.
 mkdir -p "$out/corpus_catalog" "$out/corpus_profile"
@@ -29,10 +31,16 @@ done
 printf '[Settings]\nLevel=2\nTurnX=18.00\nb=0.0000\n[Location]\nTimeZone=" 1.0"\n[Recent File List]\nFile1=/tmp/a.jpg\n' \
     > "$out/corpus_profile/seed.ini"
 
+# Pictures: the sample pictures, each behind the selector byte of the .jpg name.
+mkdir -p "$out/corpus_picture"
+for f in "$src"/data/Images/*; do
+    [ -f "$f" ] && { printf '\x00'; cat "$f"; } > "$out/corpus_picture/$(basename "$f")"
+done
+
 status=0
 # The longest catalogue file (bsc5.big) is 254,660 bytes; profiles are small text files.
-declare -A max_len=([catalog]=300000 [profile]=8192)
-for target in catalog profile; do
+declare -A max_len=([catalog]=300000 [profile]=8192 [picture]=65536)
+for target in catalog profile picture; do
     echo "== fuzz_$target for ${seconds}s"
     if ! (cd "$out" && ./"fuzz_$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" \
             -print_final_stats=1 "corpus_$target" 2>&1 | tail -n 12); then
