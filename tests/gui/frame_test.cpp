@@ -400,5 +400,33 @@ TEST_F(DesktopTest, NightVisionLeavesOnlyRedOnTheScreen) {
     EXPECT_EQ(Session().settings.NightVision, 0);
 }
 
+TEST_F(DesktopTest, ResizingMovesTheCentreButKeepsTheScale) {
+    ChartState& chart = View().Chart();
+    const unsigned radius = chart.m_nRadius;
+    const wxSize before = View().GetClientSize();
+    View().SetSize(wxSize(801, 601));
+    Pump(20);
+    EXPECT_EQ(chart.m_nCenterX, 400); // integer halves of the client size
+    EXPECT_EQ(chart.m_nCenterY, 300);
+    EXPECT_EQ(chart.m_nRadius, radius);
+    Frame().SendSizeEvent();
+    Pump(50);
+    EXPECT_EQ(View().GetClientSize(), before);
+    EXPECT_EQ(chart.m_nCenterX, before.x / 2);
+}
+
+TEST_F(DesktopTest, PointingAtAToolbarButtonShowsItsPrompt) {
+    wxAuiToolBar& bar = Frame().MainToolbar();
+    const wxRect rect = bar.GetToolRect(cmd::LayerMilkyWay);
+    ASSERT_FALSE(rect.IsEmpty());
+    wxMouseEvent move(wxEVT_MOTION);
+    move.SetPosition(rect.GetPosition() + wxPoint(rect.width / 2, rect.height / 2));
+    bar.GetEventHandler()->ProcessEvent(move);
+    EXPECT_EQ(PaneText(cmd::kPaneMessage), "Milky Way");
+    wxMouseEvent leave(wxEVT_LEAVE_WINDOW);
+    bar.GetEventHandler()->ProcessEvent(leave);
+    EXPECT_EQ(PaneText(cmd::kPaneMessage), "Ready");
+}
+
 } // namespace
 } // namespace guitest
