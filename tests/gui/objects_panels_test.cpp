@@ -6,9 +6,11 @@
 #include "app/Messages.h"
 #include "astro/Recompute.h"
 #include "chart/Centering.h"
+#include "chart/Projection.h"
 #include "dialogs/InfoPanelDialog.h"
 #include "frame/MainFrame.h"
 #include "interaction/Picking.h"
+#include "interaction/PointerTracking.h"
 #include "picture/PictureWindow.h"
 #include "view/NoctaView.h"
 
@@ -16,6 +18,7 @@
 
 #include <wx/button.h>
 #include <wx/stattext.h>
+#include <wx/statusbr.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -205,6 +208,45 @@ TEST_F(ObjectPanelsTest, RightClickOnEmptySkyOpensNothing) {
     RightClick({2, 2});
     objects_test::Pump();
     EXPECT_EQ(watcher.Seen(), 0);
+}
+
+TEST_F(ObjectPanelsTest, PointerOverPlanetShowsItsPlaceInTheStatusBar) {
+    ShowJupiterEvening();
+    const ChartState& chart = View().Chart();
+    const SolarSystemBody jupiter = chart.m_bodies[kBodyJupiter];
+    const PixelPoint at = chart.m_ptBody[kBodyJupiter];
+    ASSERT_NE(at, PixelPoint{});
+    const auto moveTo = [&](int x, int y) {
+        wxMouseEvent move(wxEVT_MOTION);
+        move.SetPosition(wxPoint(x, y));
+        move.SetEventObject(&View());
+        View().GetEventHandler()->ProcessEvent(move);
+        Frame().RefreshStatusPanes();
+    };
+    moveTo(at.x, at.y);
+    const auto& pointer = View().PointerPosition();
+    ASSERT_TRUE(pointer.has_value());
+    // one pixel of the level-2 chart is well under a tenth of a degree
+    constexpr double kPixelToleranceDeg = 0.1;
+    EXPECT_NEAR(pointer->ra * 15.0, jupiter.ra * 15.0, kPixelToleranceDeg);
+    EXPECT_NEAR(pointer->dec, jupiter.dec, kPixelToleranceDeg);
+    wxStatusBar* bar = Frame().GetStatusBar();
+    ASSERT_NE(bar, nullptr);
+    const std::string ra = bar->GetStatusText(1).utf8_string();
+    const std::string dec = bar->GetStatusText(2).utf8_string();
+    EXPECT_EQ(ra, RightAscensionPaneText(pointer->ra));
+    EXPECT_EQ(dec, DeclinationPaneText(pointer->dec));
+    EXPECT_EQ(ra.rfind("RA 04h ", 0), 0u) << ra;         // Jupiter at 4h 59m that evening
+    EXPECT_EQ(dec.rfind("DEC 22\u00B0 ", 0), 0u) << dec; // and +22 degrees
+    // off the sphere (the top-left corner of a zoomed-out chart) the panes go blank
+    Frame().View().Chart().m_nLevel = 0;
+    ApplyZoomRadius(Frame().View().Chart());
+    moveTo(1, 1);
+    EXPECT_FALSE(View().PointerPosition().has_value());
+    EXPECT_EQ(bar->GetStatusText(1), "");
+    EXPECT_EQ(bar->GetStatusText(2), "");
+    Frame().View().Chart().m_nLevel = 2;
+    ApplyZoomRadius(Frame().View().Chart());
 }
 
 TEST_F(ObjectPanelsTest, ImageButtonOpensThePictureOfTheObject) {
