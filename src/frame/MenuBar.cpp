@@ -7,6 +7,8 @@
 #include <wx/filename.h>
 #include <wx/menu.h>
 
+#include <gtk/gtk.h>
+
 namespace {
 
 wxMenuItem* Add(wxMenu& menu, int id, const char* text, wxItemKind kind = wxITEM_NORMAL) {
@@ -121,6 +123,10 @@ wxString MenuSafe(const wxString& text) {
 } // namespace
 
 wxMenuBar* BuildMenuBar() {
+    // GTK hides the pictures of menu entries unless told to show them.
+    if (GtkSettings* gtkSettings = gtk_settings_get_default()) {
+        g_object_set(gtkSettings, "gtk-menu-images", TRUE, nullptr);
+    }
     auto* bar = new wxMenuBar;
     bar->Append(FileMenu(), "&File");
     bar->Append(ViewMenu(), "&View");

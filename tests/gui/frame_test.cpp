@@ -428,5 +428,25 @@ TEST_F(DesktopTest, PointingAtAToolbarButtonShowsItsPrompt) {
     EXPECT_EQ(PaneText(cmd::kPaneMessage), "Ready");
 }
 
+TEST_F(DesktopTest, MenuEntriesOfToolbarCommandsCarryTheirPictures) {
+    wxMenuBar* bar = Frame().GetMenuBar();
+    for (const int id :
+         {cmd::FileOpen, cmd::FilePrintPreview, cmd::FilePrint, cmd::SettingsDateTime,
+          cmd::SettingsLocation, cmd::SettingsMagnitudeLimits, cmd::SearchStar,
+          cmd::SearchSolarSystem, cmd::SearchConstellation, cmd::HelpContents, cmd::HelpAbout}) {
+        const wxMenuItem* item = bar->FindItem(id);
+        ASSERT_NE(item, nullptr) << id;
+        EXPECT_TRUE(item->GetBitmap().IsOk()) << id;
+    }
+    // The popups of the Settings and Search menus have pictures too.
+    for (const int menu : {2, 3}) {
+        for (const wxMenuItem* item : bar->GetMenu(menu)->GetMenuItems()) {
+            if (item->IsSubMenu()) {
+                EXPECT_TRUE(item->GetBitmap().IsOk()) << item->GetItemLabelText();
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace guitest
