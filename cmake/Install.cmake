@@ -9,6 +9,12 @@ set(VN_DATA_INSTALL_DIR "${CMAKE_INSTALL_DATADIR}/vesperanova")
 foreach(_file ${VN_CATALOGUE_FILES})
   install(FILES "${CMAKE_SOURCE_DIR}/data/${_file}" DESTINATION "${VN_DATA_INSTALL_DIR}")
 endforeach()
+# The catalogue files derive from d3-celestial (BSD-3-Clause): its licence and our provenance notes
+# travel with them.
+install(FILES "${CMAKE_SOURCE_DIR}/data/sources/d3-celestial/LICENSE"
+        DESTINATION "${VN_DATA_INSTALL_DIR}/licences" RENAME d3-celestial-LICENSE)
+install(FILES "${CMAKE_SOURCE_DIR}/data/sources/README.md"
+        DESTINATION "${VN_DATA_INSTALL_DIR}/licences" RENAME catalogue-sources.md)
 install(DIRECTORY "${CMAKE_SOURCE_DIR}/data/help" DESTINATION "${VN_DATA_INSTALL_DIR}")
 install(FILES "${CMAKE_SOURCE_DIR}/data/splash.svg" DESTINATION "${VN_DATA_INSTALL_DIR}")
 if(EXISTS "${CMAKE_SOURCE_DIR}/data/Images")
