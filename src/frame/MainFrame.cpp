@@ -41,53 +41,7 @@ bool IsProgramCommand(int id) {
 
 } // namespace
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
-    EVT_UPDATE_UI_RANGE(kFirstCommandId, kLastCommandId, CMainFrame::OnUpdateCommand)
-    EVT_IDLE(CMainFrame::OnIdle)
-    EVT_MENU(cmd::ViewStarNames, CMainFrame::OnDisplaySwitch)
-    EVT_MENU(cmd::ViewPlanetNames, CMainFrame::OnDisplaySwitch)
-    EVT_MENU(cmd::ViewDeepSkyLabels, CMainFrame::OnDisplaySwitch)
-    EVT_MENU(cmd::ViewEcliptic, CMainFrame::OnDisplaySwitch)
-    EVT_MENU(cmd::ViewHorizon, CMainFrame::OnDisplaySwitch)
-    EVT_MENU(cmd::ViewStarColors, CMainFrame::OnDisplaySwitch)
-    EVT_MENU(cmd::ViewNightVision, CMainFrame::OnNightVision)
-    EVT_MENU(cmd::ViewToolbar, CMainFrame::OnToggleToolbar)
-    EVT_MENU(cmd::ViewStatusBar, CMainFrame::OnToggleStatusBar)
-    EVT_MENU(cmd::ChartEquatorial, CMainFrame::OnChartMode)
-    EVT_MENU(cmd::ChartLocalHorizon, CMainFrame::OnChartMode)
-    EVT_MENU(cmd::SkyBlack, CMainFrame::OnSkyBackground)
-    EVT_MENU(cmd::SkyColor, CMainFrame::OnSkyBackground)
-    EVT_MENU(cmd::HorizonEast, CMainFrame::OnHorizonPoint)
-    EVT_MENU(cmd::HorizonWest, CMainFrame::OnHorizonPoint)
-    EVT_MENU(cmd::HorizonNorth, CMainFrame::OnHorizonPoint)
-    EVT_MENU(cmd::HorizonSouth, CMainFrame::OnHorizonPoint)
-    EVT_MENU(cmd::Zenith, CMainFrame::OnZenith)
-    EVT_MENU(cmd::Nadir, CMainFrame::OnNadir)
-    EVT_MENU(cmd::FileExit, CMainFrame::OnExit)
-    EVT_MENU(cmd::HelpAbout, CMainFrame::OnAbout)
-    EVT_MENU(cmd::HelpContents, CMainFrame::OnHelpContents)
-    EVT_MENU(cmd::HelpUsing, CMainFrame::OnHelpUsing)
-    EVT_MENU(cmd::HelpIndex, CMainFrame::OnHelpIndex)
-    EVT_MENU(cmd::HelpContext, CMainFrame::OnHelpContext)
-    EVT_MENU(cmd::FileOpen, CMainFrame::OnFileOpen)
-    EVT_MENU_RANGE(cmd::FileRecentFirst, cmd::FileRecentLast, CMainFrame::OnRecentPicture)
-    EVT_MENU(cmd::FilePrint, CMainFrame::OnPrint)
-    EVT_MENU(cmd::FilePrintPreview, CMainFrame::OnPrintPreview)
-    EVT_MENU(cmd::FilePrintSetup, CMainFrame::OnPrintSetup)
-    EVT_MENU(cmd::FileExportChart, CMainFrame::OnExportChart)
-    EVT_MENU(cmd::SettingsDateTime, CMainFrame::OnDateTime)
-    EVT_MENU(cmd::SettingsLocation, CMainFrame::OnLocation)
-    EVT_MENU(cmd::SettingsMagnitudeLimits, CMainFrame::OnMagnitudeLimits)
-    EVT_MENU(cmd::SearchStar, CMainFrame::OnSearchStar)
-    EVT_MENU(cmd::SearchSolarSystem, CMainFrame::OnSearchSolarSystem)
-    EVT_MENU(cmd::SearchConstellation, CMainFrame::OnSearchConstellation)
-    EVT_MENU(cmd::SearchMessier, CMainFrame::OnSearchMessier)
-    EVT_MENU(cmd::SearchNgc, CMainFrame::OnSearchNgc)
-wxEND_EVENT_TABLE()
-    // clang-format on
-
-    CMainFrame::CMainFrame(AppSettings& settings, CNoctaDoc& doc)
+CMainFrame::CMainFrame(AppSettings& settings, CNoctaDoc& doc)
     : wxFrame(nullptr, wxID_ANY, kProgramName, wxDefaultPosition, wxGetDisplaySize()),
       m_settings(settings), m_doc(doc), m_aui(std::make_unique<wxAuiManager>(this)) {
     // The title is the program's name alone, whatever picture is open.
@@ -107,6 +61,12 @@ wxEND_EVENT_TABLE()
     m_view->SetTimeStepSource([this] { return TimeStepIndex(); });
     m_view->SetDateChangedHandler([this] { RefreshStatusPanes(); });
     m_view->SetPickHandler([this](const PickedObject& object) { ShowInfoPanel(*this, object); });
+    // A click that gives the chart the focus can bring the main window above the floating
+    // navigation toolbar where no window manager keeps it on top; put the toolbar back.
+    m_view->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& event) {
+        RaiseNavigationToolbar();
+        event.Skip();
+    });
     SetRecentPictures(m_doc.RecentPictures());
 }
 
@@ -344,3 +304,50 @@ void CMainFrame::OnSearchMessier(wxCommandEvent&) {
 void CMainFrame::OnSearchNgc(wxCommandEvent&) {
     SearchNgcCommand(*this);
 }
+
+// The event table stays at the end: its closing macro ends without a semicolon, which
+// the formatter would take as the start of the next declaration.
+// clang-format off
+wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
+    EVT_UPDATE_UI_RANGE(kFirstCommandId, kLastCommandId, CMainFrame::OnUpdateCommand)
+    EVT_IDLE(CMainFrame::OnIdle)
+    EVT_MENU(cmd::ViewStarNames, CMainFrame::OnDisplaySwitch)
+    EVT_MENU(cmd::ViewPlanetNames, CMainFrame::OnDisplaySwitch)
+    EVT_MENU(cmd::ViewDeepSkyLabels, CMainFrame::OnDisplaySwitch)
+    EVT_MENU(cmd::ViewEcliptic, CMainFrame::OnDisplaySwitch)
+    EVT_MENU(cmd::ViewHorizon, CMainFrame::OnDisplaySwitch)
+    EVT_MENU(cmd::ViewStarColors, CMainFrame::OnDisplaySwitch)
+    EVT_MENU(cmd::ViewNightVision, CMainFrame::OnNightVision)
+    EVT_MENU(cmd::ViewToolbar, CMainFrame::OnToggleToolbar)
+    EVT_MENU(cmd::ViewStatusBar, CMainFrame::OnToggleStatusBar)
+    EVT_MENU(cmd::ChartEquatorial, CMainFrame::OnChartMode)
+    EVT_MENU(cmd::ChartLocalHorizon, CMainFrame::OnChartMode)
+    EVT_MENU(cmd::SkyBlack, CMainFrame::OnSkyBackground)
+    EVT_MENU(cmd::SkyColor, CMainFrame::OnSkyBackground)
+    EVT_MENU(cmd::HorizonEast, CMainFrame::OnHorizonPoint)
+    EVT_MENU(cmd::HorizonWest, CMainFrame::OnHorizonPoint)
+    EVT_MENU(cmd::HorizonNorth, CMainFrame::OnHorizonPoint)
+    EVT_MENU(cmd::HorizonSouth, CMainFrame::OnHorizonPoint)
+    EVT_MENU(cmd::Zenith, CMainFrame::OnZenith)
+    EVT_MENU(cmd::Nadir, CMainFrame::OnNadir)
+    EVT_MENU(cmd::FileExit, CMainFrame::OnExit)
+    EVT_MENU(cmd::HelpAbout, CMainFrame::OnAbout)
+    EVT_MENU(cmd::HelpContents, CMainFrame::OnHelpContents)
+    EVT_MENU(cmd::HelpUsing, CMainFrame::OnHelpUsing)
+    EVT_MENU(cmd::HelpIndex, CMainFrame::OnHelpIndex)
+    EVT_MENU(cmd::HelpContext, CMainFrame::OnHelpContext)
+    EVT_MENU(cmd::FileOpen, CMainFrame::OnFileOpen)
+    EVT_MENU_RANGE(cmd::FileRecentFirst, cmd::FileRecentLast, CMainFrame::OnRecentPicture)
+    EVT_MENU(cmd::FilePrint, CMainFrame::OnPrint)
+    EVT_MENU(cmd::FilePrintPreview, CMainFrame::OnPrintPreview)
+    EVT_MENU(cmd::FilePrintSetup, CMainFrame::OnPrintSetup)
+    EVT_MENU(cmd::FileExportChart, CMainFrame::OnExportChart)
+    EVT_MENU(cmd::SettingsDateTime, CMainFrame::OnDateTime)
+    EVT_MENU(cmd::SettingsLocation, CMainFrame::OnLocation)
+    EVT_MENU(cmd::SettingsMagnitudeLimits, CMainFrame::OnMagnitudeLimits)
+    EVT_MENU(cmd::SearchStar, CMainFrame::OnSearchStar)
+    EVT_MENU(cmd::SearchSolarSystem, CMainFrame::OnSearchSolarSystem)
+    EVT_MENU(cmd::SearchConstellation, CMainFrame::OnSearchConstellation)
+    EVT_MENU(cmd::SearchMessier, CMainFrame::OnSearchMessier)
+    EVT_MENU(cmd::SearchNgc, CMainFrame::OnSearchNgc)
+wxEND_EVENT_TABLE()

@@ -35,31 +35,7 @@ wxSize ScreenSize(const wxWindow* window) {
 
 } // namespace
 
-wxBEGIN_EVENT_TABLE(CNoctaView, wxWindow) EVT_PAINT(CNoctaView::OnPaint)
-    EVT_ERASE_BACKGROUND(CNoctaView::OnEraseBackground) EVT_SIZE(CNoctaView::OnSize) EVT_LEFT_DOWN(
-        CNoctaView::OnLeftDown) EVT_RIGHT_DOWN(CNoctaView::OnRightDown)
-        EVT_MOTION(CNoctaView::OnMotion) EVT_TIMER(kAnimationTimerId, CNoctaView::OnTimer) EVT_MENU(
-            cmd::LayerGrid, CNoctaView::OnLayerSwitch) EVT_MENU(cmd::LayerBoundaries,
-                                                                CNoctaView::OnLayerSwitch)
-            EVT_MENU(cmd::LayerFigures, CNoctaView::OnLayerSwitch) EVT_MENU(
-                cmd::LayerDeepSky, CNoctaView::OnLayerSwitch) EVT_MENU(cmd::LayerMilkyWay,
-                                                                       CNoctaView::OnLayerSwitch)
-                EVT_MENU(cmd::LayerSolarSystem, CNoctaView::OnLayerSwitch) EVT_MENU(
-                    cmd::ZoomIn, CNoctaView::OnZoomIn) EVT_MENU(cmd::ZoomOut, CNoctaView::OnZoomOut)
-                    EVT_MENU(cmd::PanUp, CNoctaView::OnPanUp) EVT_MENU(cmd::PanDown,
-                                                                       CNoctaView::OnPanDown)
-                        EVT_MENU(cmd::PanLeft, CNoctaView::OnPanLeft)
-                            EVT_MENU(cmd::PanRight,
-                                     CNoctaView::OnPanRight) EVT_MENU(cmd::AnimForward,
-                                                                      CNoctaView::OnAnimForward)
-                                EVT_MENU(cmd::AnimBackward, CNoctaView::OnAnimBackward)
-                                    EVT_MENU(cmd::AnimStop, CNoctaView::OnAnimStop)
-                                        EVT_MENU(cmd::StepForward, CNoctaView::OnStepForward)
-                                            EVT_MENU(cmd::StepBackward, CNoctaView::OnStepBackward)
-                                                wxEND_EVENT_TABLE()
-
-                                                    CNoctaView::CNoctaView(wxWindow* parent,
-                                                                           AppSettings& settings)
+CNoctaView::CNoctaView(wxWindow* parent, AppSettings& settings)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxBORDER_NONE),
       m_settings(settings), m_store(std::make_unique<CatalogStore>()), m_chart(settings),
@@ -284,3 +260,33 @@ void CNoctaView::OnStepForward(wxCommandEvent&) {
 void CNoctaView::OnStepBackward(wxCommandEvent&) {
     SingleStep(false);
 }
+
+// The event table stays at the end: its closing macro ends without a semicolon, which
+// the formatter would take as the start of the next declaration.
+// clang-format off
+wxBEGIN_EVENT_TABLE(CNoctaView, wxWindow)
+    EVT_PAINT(CNoctaView::OnPaint)
+    EVT_ERASE_BACKGROUND(CNoctaView::OnEraseBackground)
+    EVT_SIZE(CNoctaView::OnSize)
+    EVT_LEFT_DOWN(CNoctaView::OnLeftDown)
+    EVT_RIGHT_DOWN(CNoctaView::OnRightDown)
+    EVT_MOTION(CNoctaView::OnMotion)
+    EVT_TIMER(kAnimationTimerId, CNoctaView::OnTimer)
+    EVT_MENU(cmd::LayerGrid, CNoctaView::OnLayerSwitch)
+    EVT_MENU(cmd::LayerBoundaries, CNoctaView::OnLayerSwitch)
+    EVT_MENU(cmd::LayerFigures, CNoctaView::OnLayerSwitch)
+    EVT_MENU(cmd::LayerDeepSky, CNoctaView::OnLayerSwitch)
+    EVT_MENU(cmd::LayerMilkyWay, CNoctaView::OnLayerSwitch)
+    EVT_MENU(cmd::LayerSolarSystem, CNoctaView::OnLayerSwitch)
+    EVT_MENU(cmd::ZoomIn, CNoctaView::OnZoomIn)
+    EVT_MENU(cmd::ZoomOut, CNoctaView::OnZoomOut)
+    EVT_MENU(cmd::PanUp, CNoctaView::OnPanUp)
+    EVT_MENU(cmd::PanDown, CNoctaView::OnPanDown)
+    EVT_MENU(cmd::PanLeft, CNoctaView::OnPanLeft)
+    EVT_MENU(cmd::PanRight, CNoctaView::OnPanRight)
+    EVT_MENU(cmd::AnimForward, CNoctaView::OnAnimForward)
+    EVT_MENU(cmd::AnimBackward, CNoctaView::OnAnimBackward)
+    EVT_MENU(cmd::AnimStop, CNoctaView::OnAnimStop)
+    EVT_MENU(cmd::StepForward, CNoctaView::OnStepForward)
+    EVT_MENU(cmd::StepBackward, CNoctaView::OnStepBackward)
+wxEND_EVENT_TABLE()
