@@ -10,6 +10,7 @@
 #include "astro/Transforms.h"
 #include "catalog/CatalogStore.h"
 #include "cli/ChartOptions.h"
+#include "cli/JsonText.h"
 
 namespace {
 
@@ -18,36 +19,6 @@ constexpr const char* kEphemerisUsage =
     "                   [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE] [--json]\n"
     "Prints the Sun, the Moon and the planets for the observer's clock time and place\n"
     "(default: now, at the place of the profile).\n";
-
-// A text that reads back to the same double; JSON has no not-a-number, so such a value
-// (never produced for a valid place and date) is written as null.
-std::string JsonNumber(double value) {
-    if (!std::isfinite(value)) {
-        return "null";
-    }
-    // Seventeen significant digits, as "%.17g" writes them, without any locale's decimal comma.
-    char buffer[40];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return std::string(buffer, result.ptr);
-}
-
-std::string JsonString(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-            quoted += escape;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
-}
 
 std::string PadRight(const std::string& text, std::size_t width) {
     // Width in characters on screen: count UTF-8 lead bytes only (the degree sign is two bytes).

@@ -8,6 +8,7 @@
 #include "chart/ChartExport.h"
 #include "chart/ChartState.h"
 #include "cli/ChartOptions.h"
+#include "cli/JsonText.h"
 #include "settings/ProgramDir.h"
 
 #include <charconv>
@@ -270,23 +271,6 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
         return "--page applies only with --print";
     }
     return {};
-}
-
-std::string JsonString(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-            quoted += escape;
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "\"";
 }
 
 std::string Trimmed(std::string_view text) {

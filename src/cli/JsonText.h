@@ -1,0 +1,12 @@
+// Texts of JSON values for the console modes' machine-readable output.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A number that reads back to the same double (17 significant digits, never a locale's decimal
+// comma); JSON has no not-a-number, so a non-finite value is written as null.
+std::string JsonNumber(double value);
+
+// A quoted string with quotes, backslashes and control characters escaped.
+std::string JsonString(std::string_view text);
