@@ -6,14 +6,14 @@
 #include <string>
 
 struct Observer {
-    std::string Location;      // place name, shown to the user only
-    std::int32_t LongDeg = 0;  // whole degrees of longitude, not negative
-    std::int32_t LongMin = 0;  // minutes of longitude
-    std::string EW;            // "E" or "W"
-    std::int32_t LatDeg = 0;   // whole degrees of latitude, not negative
-    std::int32_t LatMin = 0;   // minutes of latitude
-    std::string NS;            // "N" or "S"
-    float TimeZone = 0.0f;     // hours; universal time = clock time - TimeZone
+    std::string Location;     // place name, shown to the user only
+    std::int32_t LongDeg = 0; // whole degrees of longitude, not negative
+    std::int32_t LongMin = 0; // minutes of longitude
+    std::string EW;           // "E" or "W"
+    std::int32_t LatDeg = 0;  // whole degrees of latitude, not negative
+    std::int32_t LatMin = 0;  // minutes of latitude
+    std::string NS;           // "N" or "S"
+    float TimeZone = 0.0f;    // hours; universal time = clock time - TimeZone
 
     bool operator==(const Observer&) const = default;
 };

@@ -63,7 +63,8 @@ TEST(EphemerisMode, JsonNumbersReadBackExactly) {
 }
 
 TEST(EphemerisMode, TableListsTheTenBodies) {
-    const ModeRun run = RunMode({"--date", "2024-03-10T20:30", "--lon", "0:07W", "--lat", "51:30N"});
+    const ModeRun run =
+        RunMode({"--date", "2024-03-10T20:30", "--lon", "0:07W", "--lat", "51:30N"});
     ASSERT_EQ(run.status, 0) << run.err;
     std::size_t last = 0;
     for (const char* name : kBodyNames) {
