@@ -4,6 +4,7 @@
 #include "app/Messages.h"
 #include "astro/Recompute.h"
 #include "chart/ChartState.h"
+#include "dialogs/FieldError.h"
 #include "settings/AppSettings.h"
 
 #include <wx/button.h>
@@ -147,10 +148,7 @@ wxTextCtrl& CDateTimeDialog::Control(DateTimeField field) {
 bool CDateTimeDialog::Apply() {
     const DateTimeCheck check = CheckDateTime(Fields());
     if (!check.values) {
-        ShowProgramMessage(check.message, wxOK | wxICON_EXCLAMATION, this);
-        wxTextCtrl& field = Control(check.field);
-        field.SetFocus();
-        field.SelectAll();
+        ReportFieldError(this, check.message, Control(check.field));
         return false;
     }
     SkyDate& sky = m_settings.SkyDate;

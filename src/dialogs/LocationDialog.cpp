@@ -4,6 +4,7 @@
 #include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
 #include "chart/ChartState.h"
+#include "dialogs/FieldError.h"
 #include "settings/AppSettings.h"
 
 #include <wx/button.h>
@@ -157,10 +158,7 @@ wxTextCtrl& CLocationDialog::Control(LocationField field) {
 bool CLocationDialog::Apply() {
     const LocationCheck check = CheckLocation(Fields());
     if (!check.values) {
-        ShowProgramMessage(check.message, wxOK | wxICON_EXCLAMATION, this);
-        wxTextCtrl& field = Control(check.field);
-        field.SetFocus();
-        field.SelectAll();
+        ReportFieldError(this, check.message, Control(check.field));
         return false;
     }
     m_settings.Observer = *check.values;
