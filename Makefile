@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test install clean format
+.PHONY: deps configure build run test install package clean format
 
 deps:
 	./tools/install-deps.sh
@@ -21,6 +21,11 @@ test: build
 
 install: build
 	cmake --install $(BUILD_DIR)
+
+# The Debian package vesperanova_<version>_amd64.deb, built in $(BUILD_DIR) and copied here.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+	cp $(BUILD_DIR)/vesperanova_*_amd64.deb .
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -4,9 +4,11 @@
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
+#include <wx/display.h>
 #include <wx/filename.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -26,10 +28,11 @@ void Caption(wxBitmap& picture) {
     wxMemoryDC dc(picture);
     dc.SetTextForeground(wxColour(235, 240, 255));
     dc.SetFont(wxFontInfo(wxSize(0, 40)).Family(wxFONTFAMILY_SWISS).Bold());
-    dc.DrawText("Vesperanova", 28, picture.GetHeight() - 100);
+    const int height = picture.GetLogicalHeight();
+    dc.DrawText("Vesperanova", 28, height - 100);
     dc.SetFont(wxFontInfo(wxSize(0, 16)).Family(wxFONTFAMILY_SWISS));
     dc.SetTextForeground(wxColour(180, 195, 230));
-    dc.DrawText("Version 1.5   -   loading the sky...", 30, picture.GetHeight() - 48);
+    dc.DrawText("Version 1.5   -   loading the sky...", 30, height - 48);
     dc.SelectObject(wxNullBitmap);
 }
 
@@ -38,8 +41,13 @@ wxBitmap Picture(const std::string& pictureDir) {
     std::error_code error;
     wxBitmap picture;
     if (!pictureDir.empty() && std::filesystem::is_regular_file(file, error)) {
+        // Drawn at the screen's resolution on a scaled desktop, shown at the same logical size.
+        const double scale = std::max(1.0, wxDisplay().GetScaleFactor());
         picture = wxBitmapBundle::FromSVGFile(wxString::FromUTF8(file.string()), kPictureSize)
-                      .GetBitmap(kPictureSize);
+                      .GetBitmap(kPictureSize * scale);
+        if (picture.IsOk()) {
+            picture.SetScaleFactor(scale);
+        }
     }
     if (!picture.IsOk()) {
         picture = wxBitmap(kPictureSize);

@@ -65,7 +65,12 @@ CairoSurface::CairoSurface(cairo_t* cr, int width, int height)
     const bool identity = matrix.xx == 1.0 && matrix.yy == 1.0 && matrix.xy == 0.0 &&
                           matrix.yx == 0.0 && matrix.x0 == 0.0 && matrix.y0 == 0.0 &&
                           offsetX == 0.0 && offsetY == 0.0;
-    if (identity && cairo_surface_get_type(target) == CAIRO_SURFACE_TYPE_IMAGE) {
+    double scaleX = 1.0;
+    double scaleY = 1.0;
+    cairo_surface_get_device_scale(target, &scaleX, &scaleY);
+    const int scale = static_cast<int>(scaleX);
+    const bool wholeScale = scaleX == scaleY && scale >= 1 && scaleX == scale;
+    if (identity && wholeScale && cairo_surface_get_type(target) == CAIRO_SURFACE_TYPE_IMAGE) {
         const cairo_format_t format = cairo_image_surface_get_format(target);
         // An image that could not be made (too large, no memory) has no data: cairo then
         // ignores every drawing call and the writer reports the error.
@@ -74,8 +79,9 @@ CairoSurface::CairoSurface(cairo_t* cr, int width, int height)
             cairo_surface_flush(target);
             m_pixels = cairo_image_surface_get_data(target);
             m_stride = cairo_image_surface_get_stride(target);
-            m_width = std::min(m_width, cairo_image_surface_get_width(target));
-            m_height = std::min(m_height, cairo_image_surface_get_height(target));
+            m_scale = scale;
+            m_width = std::min(m_width, cairo_image_surface_get_width(target) / scale);
+            m_height = std::min(m_height, cairo_image_surface_get_height(target) / scale);
         }
     }
 }
@@ -120,9 +126,17 @@ void CairoSurface::PutPixel(int x, int y, std::uint32_t value) {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
         return;
     }
-    auto* row =
-        reinterpret_cast<std::uint32_t*>(m_pixels + static_cast<std::ptrdiff_t>(y) * m_stride);
-    row[x] = value;
+    if (m_scale == 1) {
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(m_pixels + static_cast<std::ptrdiff_t>(y) * m_stride);
+        row[x] = value;
+        return;
+    }
+    for (int dy = 0; dy < m_scale; ++dy) {
+        auto* row = reinterpret_cast<std::uint32_t*>(
+            m_pixels + static_cast<std::ptrdiff_t>(y * m_scale + dy) * m_stride);
+        std::fill_n(row + static_cast<std::ptrdiff_t>(x) * m_scale, m_scale, value);
+    }
 }
 
 void CairoSurface::SetPixel(int x, int y, Rgb colour) {
@@ -550,12 +564,18 @@ namespace {
 cairo_t* NewImageContext(cairo_surface_t* image) {
     return cairo_create(image);
 }
+
+cairo_surface_t* NewScaledImage(int width, int height, int scale) {
+    cairo_surface_t* image =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, width * scale, height * scale);
+    cairo_surface_set_device_scale(image, scale, scale);
+    return image;
+}
 } // namespace
 
-CairoImageSurface::CairoImageSurface(int width, int height)
-    : CairoImageSurface(
-          cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(1, width), std::max(1, height)),
-          std::max(1, width), std::max(1, height)) {}
+CairoImageSurface::CairoImageSurface(int width, int height, int scale)
+    : CairoImageSurface(NewScaledImage(std::max(1, width), std::max(1, height), std::max(1, scale)),
+                        std::max(1, width), std::max(1, height)) {}
 
 CairoImageSurface::CairoImageSurface(cairo_surface_t* image, int width, int height)
     : CairoSurface(NewImageContext(image), width, height), m_image(image) {
@@ -577,6 +597,11 @@ cairo_surface_t* CairoImageSurface::Image() {
 
 Rgb CairoImageSurface::PixelAt(int x, int y) {
     cairo_surface_t* image = Image();
+    double scaleX = 1.0;
+    double scaleY = 1.0;
+    cairo_surface_get_device_scale(image, &scaleX, &scaleY);
+    x = static_cast<int>(x * scaleX);
+    y = static_cast<int>(y * scaleY);
     if (x < 0 || y < 0 || x >= cairo_image_surface_get_width(image) ||
         y >= cairo_image_surface_get_height(image)) {
         return kBlack;

@@ -6,6 +6,10 @@
 // off-screen image, a PNG), single pixels, one-pixel lines and unstretched icons are written
 // straight into the image, which keeps a frame of nine thousand stars fast; on other targets
 // every primitive goes through cairo paths.
+//
+// An image with a whole-number device scale (a screen at 200 %) is drawn in logical pixels: the
+// direct writes fill scale x scale device pixels for each logical one, and cairo draws paths
+// and text at the image's full resolution, so everything keeps its logical size and is sharp.
 #pragma once
 
 #include "chart/DrawSurface.h"
@@ -48,6 +52,8 @@ public:
     cairo_t* Context() const { return m_cr; }
     // True when pixels and one-pixel lines are written straight into an image.
     bool DirectPixels() const { return m_pixels != nullptr; }
+    // Device pixels per logical pixel of an image target (1 on every other target).
+    int PixelScale() const { return m_scale; }
 
 protected:
     void OnStateChanged() override;
@@ -68,6 +74,7 @@ private:
     // Direct access to an image target (nullptr when drawing through cairo only).
     std::uint8_t* m_pixels = nullptr;
     int m_stride = 0;
+    int m_scale = 1;
     bool m_directActive = false;
 
     int m_dashPhase = 0; // pixels into the dash pattern of the selected pen
@@ -81,9 +88,12 @@ private:
 // the tests (which read the pixels back).
 class CairoImageSurface : public CairoSurface {
 public:
-    CairoImageSurface(int width, int height);
+    // width x height logical pixels; the image holds `scale` x `scale` device pixels for each
+    // (scale 2 on a screen at 200 %).
+    CairoImageSurface(int width, int height, int scale = 1);
     ~CairoImageSurface() override;
 
+    // The colour of logical pixel (x, y) (its top-left device pixel).
     Rgb PixelAt(int x, int y);
     cairo_surface_t* Image();
     // Writes the image as PNG; false with a reason when it cannot.

@@ -22,7 +22,7 @@ public:
                                wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE),
           m_bitmap(bitmap) {
         SetBackgroundStyle(wxBG_STYLE_PAINT);
-        SetVirtualSize(bitmap.GetWidth(), bitmap.GetHeight());
+        SetVirtualSize(bitmap.GetLogicalSize());
         SetScrollRate(1, 1);
         ShowScrollbars(wxSHOW_SB_DEFAULT, wxSHOW_SB_DEFAULT);
         Bind(wxEVT_PAINT, &PictureCanvas::OnPaint, this);
@@ -61,11 +61,13 @@ std::string PictureWindowTitle(const std::string& path) {
 PictureWindow::PictureWindow(wxWindow* parent, const PictureImage& picture)
     : wxDialog(parent, wxID_ANY, wxString::FromUTF8(PictureWindowTitle(picture.path)),
                wxDefaultPosition, wxDefaultSize, wxCAPTION | wxCLOSE_BOX | wxSYSTEM_MENU),
-      m_bitmap(picture.image) {
+      // On a scaled screen (200 %) each pixel of the picture is one device pixel of the screen:
+      // the picture is shown at the screen's resolution, not enlarged.
+      m_bitmap(picture.image, wxBITMAP_SCREEN_DEPTH, GetContentScaleFactor()) {
     m_canvas = new PictureCanvas(this, m_bitmap);
     const wxSize limit = ScreenLimit(parent);
-    const wxSize area(std::min(m_bitmap.GetWidth(), limit.x),
-                      std::min(m_bitmap.GetHeight(), limit.y));
+    const wxSize natural = m_bitmap.GetLogicalSize();
+    const wxSize area(std::min(natural.x, limit.x), std::min(natural.y, limit.y));
     m_canvas->SetMinClientSize(area);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_canvas, 1, wxEXPAND);

@@ -17,7 +17,8 @@ public:
     // `picture` must be decoded (Ok()).
     PictureWindow(wxWindow* parent, const PictureImage& picture);
 
-    // The size of the picture area, pixels (the picture's own size unless the screen is smaller).
+    // The size of the picture area, logical pixels (the picture's own size divided by the
+    // screen's scale, unless the screen is smaller).
     wxSize PictureAreaSize() const;
     const wxBitmap& Bitmap() const { return m_bitmap; }
 

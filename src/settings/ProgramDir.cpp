@@ -16,7 +16,9 @@ bool HoldsCatalogue(const std::filesystem::path& dir) {
 } // namespace
 
 std::string FindProgramDir(const std::filesystem::path& executablePath) {
-    std::vector<std::filesystem::path> candidates = {VN_INSTALL_DATA_DIR, VN_SOURCE_DATA_DIR};
+    // The data beside the executable comes first: a package installs under /usr whatever prefix
+    // the build was configured with, and the build machine's source tree must not win there.
+    std::vector<std::filesystem::path> candidates;
     std::error_code ec;
     std::filesystem::path exe = executablePath;
     if (exe.empty()) {
@@ -25,6 +27,8 @@ std::string FindProgramDir(const std::filesystem::path& executablePath) {
     if (!exe.empty()) {
         candidates.push_back(exe.parent_path().parent_path() / "share" / "vesperanova");
     }
+    candidates.push_back(VN_INSTALL_DATA_DIR);
+    candidates.push_back(VN_SOURCE_DATA_DIR);
     return FirstDataDir(candidates);
 }
 

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-// The first of these that holds bsc5.big: the installed data directory, the source tree's data/
-// directory (running from a build tree), <directory of the executable>/../share/vesperanova.
+// The first of these that holds bsc5.big: <directory of the executable>/../share/vesperanova,
+// the configured installation's data directory, the source tree's data/ directory (running from
+// a build tree).
 // Empty when none does. executablePath defaults to the running program (/proc/self/exe).
 std::string FindProgramDir(const std::filesystem::path& executablePath = {});
 

@@ -20,6 +20,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -41,11 +42,23 @@ CNoctaView::CNoctaView(wxWindow* parent, AppSettings& settings)
       m_settings(settings), m_store(std::make_unique<CatalogStore>()), m_chart(settings),
       m_timer(this, kAnimationTimerId) {
     SetBackgroundColour(*wxBLACK);
-    const wxSize screen = ScreenSize(this);
-    m_offscreen = std::make_unique<CairoImageSurface>(std::max(screen.x, 1), std::max(screen.y, 1));
+    MakeOffscreen();
     m_deepColour = wxDisplayDepth() > 8;
     const wxSize client = GetClientSize();
     ::SetClientSize(m_chart, client.x, client.y);
+}
+
+int CNoctaView::DeviceScale() const {
+    return std::max(1, static_cast<int>(std::lround(GetContentScaleFactor())));
+}
+
+void CNoctaView::MakeOffscreen() {
+    // The screen's size is in logical pixels; the image holds DeviceScale() device pixels for
+    // each, so the chart is drawn at the screen's resolution rather than enlarged afterwards.
+    const wxSize screen = ScreenSize(this);
+    m_offscreenScale = DeviceScale();
+    m_offscreen = std::make_unique<CairoImageSurface>(std::max(screen.x, 1), std::max(screen.y, 1),
+                                                      m_offscreenScale);
 }
 
 CNoctaView::~CNoctaView() {
@@ -78,6 +91,9 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
     if (!m_chart.m_bAnimate) {
         wait.emplace();
     }
+    if (DeviceScale() != m_offscreenScale) {
+        MakeOffscreen();
+    }
     FrameOptions options;
     options.target = FrameTarget::Screen;
     options.deepColour = m_deepColour;
@@ -98,7 +114,7 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
     const int width = std::min(2 * m_chart.m_nCenterX, m_offscreen->Width());
     const int height = std::min(2 * m_chart.m_nCenterY, m_offscreen->Height());
     if (m_settings.NightVision != 0) {
-        ApplyNightVision(m_offscreen->Image(), width, height);
+        ApplyNightVision(m_offscreen->Image(), width * m_offscreenScale, height * m_offscreenScale);
     }
     auto* cr = static_cast<cairo_t*>(dc.GetHandle());
     if (cr == nullptr) {
@@ -106,6 +122,7 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
     }
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    // The image's device scale maps its pixels one to one onto the window's device pixels.
     cairo_set_source_surface(cr, m_offscreen->Image(), 0, 0);
     cairo_rectangle(cr, 0, 0, width, height);
     cairo_fill(cr);

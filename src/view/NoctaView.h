@@ -60,8 +60,9 @@ public:
     // Frames drawn and copied to the window so far, and what ended the last failed frame.
     long FramesDrawn() const { return m_nFramesDrawn; }
     const std::string& LastFrameError() const { return m_lastFrameError; }
-    // The pixels of the last frame (tests and screenshots).
+    // The pixels of the last frame (tests and screenshots), logical pixels at DeviceScale().
     CairoImageSurface& Offscreen() { return *m_offscreen; }
+    int OffscreenScale() const { return m_offscreenScale; }
 
     // The animation commands, shared by the toolbar, the keys and the menu.
     void StartAnimation(bool forward);
@@ -71,6 +72,10 @@ public:
 private:
     int TimeStepIndex() const;
     void DrawAndCopy(wxDC& dc);
+    // Device pixels per logical pixel of the window's screen (2 on a desktop at 200 %); the
+    // off-screen image is remade when it changes (the window moved to another screen).
+    int DeviceScale() const;
+    void MakeOffscreen();
 
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
@@ -97,6 +102,7 @@ private:
     std::unique_ptr<CatalogStore> m_store;
     ChartState m_chart;
     std::unique_ptr<CairoImageSurface> m_offscreen;
+    int m_offscreenScale = 1;
     bool m_deepColour = true;
     wxTimer m_timer;
     int m_bAnimForward = 1;

@@ -34,4 +34,18 @@ TEST(ProgramDir, BuildTreeFindsTheSourceData) {
     EXPECT_TRUE(fs::exists(fs::path(found) / "bsc5.big"));
 }
 
+// An installed program (here <root>/bin/vesperanova) takes the data beside it, even on the
+// machine that built it, where the source tree's data/ exists too.
+TEST(ProgramDir, DataBesideTheExecutableComesFirst) {
+    std::string pattern = (fs::temp_directory_path() / "vn-progdir-XXXXXX").string();
+    const fs::path root = mkdtemp(pattern.data());
+    fs::create_directories(root / "bin");
+    fs::create_directories(root / "share" / "vesperanova");
+    std::ofstream(root / "share" / "vesperanova" / "bsc5.big") << "x";
+
+    EXPECT_EQ(FindProgramDir(root / "bin" / "vesperanova"),
+              (root / "share" / "vesperanova").string());
+    fs::remove_all(root);
+}
+
 } // namespace
