@@ -54,6 +54,7 @@ def text():
         "// with bsc5.dat); do not edit.",
         '#include "catalog/StarProperNames.h"',
         "",
+        "// clang-format off",
         "const std::array<StarProperName, %d> StarProperNameTable = {{" % len(rows()),
     ]
     for hr, name in rows():
@@ -64,6 +65,7 @@ def text():
     for m, n in messier_ngc():
         out.append("    {%d, %d}," % (m, n))
     out.append("}};")
+    out.append("// clang-format on")
     return "\n".join(out) + "\n"
 
 

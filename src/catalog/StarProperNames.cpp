@@ -2,6 +2,7 @@
 // with bsc5.dat); do not edit.
 #include "catalog/StarProperNames.h"
 
+// clang-format off
 const std::array<StarProperName, 483> StarProperNameTable = {{
     {15, "Alpheratz"},
     {21, "Caph"},
@@ -596,3 +597,4 @@ const std::array<MessierNgc, 106> MessierNgcTable = {{
     {109, 3992},
     {110, 205},
 }};
+// clang-format on
