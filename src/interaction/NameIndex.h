@@ -19,6 +19,14 @@
 struct CatalogStore;
 struct SkyState;
 
+// The find box's message for a name the index does not know (exclamation icon; the box stays
+// open and the chart unchanged). Like every message of the program's own it ends with four
+// blanks.
+inline constexpr const char* kUnknownNameMessage = "No object of that name is known !    ";
+
+// How many names the find box offers as completions at a time.
+inline constexpr std::size_t kCompletionLimit = 40;
+
 enum class NamedKind { Body, Constellation, Star, DeepSky };
 
 // What a name stands for. index: body 0 Moon .. 9 Pluto; constellation: row of

@@ -6,6 +6,7 @@
 
 #include "astro/Transforms.h"
 #include "chart/ChartState.h"
+#include "interaction/MouseNavigation.h"
 #include "interaction/Picking.h"
 
 #include <wx/timer.h>
@@ -63,6 +64,11 @@ public:
     // The pixels of the last frame (tests and screenshots).
     CairoImageSurface& Offscreen() { return *m_offscreen; }
 
+    // Draws a ring around the sky position (right ascension hours, declination degrees) for a
+    // moment, so a found object is seen at once; the ring goes with the next frame after that.
+    void MarkFound(double ra, double dec);
+    bool MarkShown() const { return m_mark.has_value(); }
+
     // The animation commands, shared by the toolbar, the keys and the menu.
     void StartAnimation(bool forward);
     void StopAnimation();
@@ -76,7 +82,12 @@ private:
     void OnEraseBackground(wxEraseEvent& event);
     void OnSize(wxSizeEvent& event);
     void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnWheel(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);
+    void OnMarkTimer(wxTimerEvent& event);
+    void DrawMark(wxDC& dc);
     void OnMotion(wxMouseEvent& event);
     void OnTimer(wxTimerEvent& event);
 
@@ -99,6 +110,10 @@ private:
     std::unique_ptr<CairoImageSurface> m_offscreen;
     bool m_deepColour = true;
     wxTimer m_timer;
+    wxTimer m_markTimer;
+    std::optional<EquatorialPosition> m_mark;
+    std::optional<ChartDrag> m_drag;
+    int m_wheelRotation = 0; // wheel rotation not yet a whole notch
     int m_bAnimForward = 1;
     std::optional<EquatorialPosition> m_pointer;
     std::function<int()> m_timeStepSource;
