@@ -5,33 +5,20 @@
 #include "chart/ChartState.h"
 
 #include <wx/button.h>
+#include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
-#include <wx/textcompleter.h>
 #include <wx/textctrl.h>
 
 namespace {
 
-constexpr int kGap = 8;        // pixels between controls
-constexpr int kBoxWidth = 280; // pixels
+constexpr int kGap = 8;          // pixels between controls
+constexpr int kBoxWidth = 280;   // pixels
+constexpr int kListHeight = 180; // pixels
 constexpr const char* kTitle = "Find object...";
 constexpr const char* kPrompt =
     "Name, designation or number (Betelgeuse, alpha Ori, 58 Ori, HR 2061, M31, NGC 869,\n"
     "Orion Nebula, Orion, Jupiter):";
-
-// Offers the index's names that begin with what is typed (case, blanks and accents ignored).
-class NameCompleter : public wxTextCompleterSimple {
-public:
-    explicit NameCompleter(const NameIndex& index) : m_index(index) {}
-    void GetCompletions(const wxString& prefix, wxArrayString& result) override {
-        for (const std::string& name : m_index.Complete(prefix.utf8_string(), kCompletionLimit)) {
-            result.Add(wxString::FromUTF8(name));
-        }
-    }
-
-private:
-    const NameIndex& m_index;
-};
 
 } // namespace
 
@@ -41,8 +28,11 @@ CFindObjectDialog::CFindObjectDialog(wxWindow* parent, ChartState& chart, const 
     top->Add(new wxStaticText(this, wxID_ANY, kPrompt), 0, wxALL, kGap);
     m_name = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(kBoxWidth, -1),
                             wxTE_PROCESS_ENTER);
-    m_name->AutoComplete(new NameCompleter(m_index));
     top->Add(m_name, 0, wxEXPAND | wxLEFT | wxRIGHT, kGap);
+    // The completions of what is typed, refreshed at every change of the text.
+    m_completions = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(kBoxWidth, kListHeight),
+                                  0, nullptr, wxLB_SINGLE);
+    top->Add(m_completions, 1, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, kGap);
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->AddStretchSpacer();
     auto* ok = new wxButton(this, wxID_OK, "OK");
@@ -54,6 +44,9 @@ CFindObjectDialog::CFindObjectDialog(wxWindow* parent, ChartState& chart, const 
     SetEscapeId(wxID_CANCEL);
     Bind(wxEVT_BUTTON, &CFindObjectDialog::OnOk, this, wxID_OK);
     m_name->Bind(wxEVT_TEXT_ENTER, &CFindObjectDialog::OnOk, this);
+    m_name->Bind(wxEVT_TEXT, &CFindObjectDialog::OnText, this);
+    m_completions->Bind(wxEVT_LISTBOX, &CFindObjectDialog::OnCompletion, this);
+    m_completions->Bind(wxEVT_LISTBOX_DCLICK, &CFindObjectDialog::OnCompletionChosen, this);
     m_name->SetFocus();
     CentreOnParent();
 }
@@ -78,4 +71,23 @@ void CFindObjectDialog::OnOk(wxCommandEvent&) {
     if (CentreOnName()) {
         EndModal(wxID_OK);
     }
+}
+
+void CFindObjectDialog::OnText(wxCommandEvent&) {
+    m_completions->Clear();
+    for (const std::string& name :
+         m_index.Complete(m_name->GetValue().utf8_string(), kCompletionLimit)) {
+        m_completions->Append(wxString::FromUTF8(name));
+    }
+}
+
+void CFindObjectDialog::OnCompletion(wxCommandEvent& event) {
+    // The box takes the chosen name without asking for new completions.
+    m_name->ChangeValue(event.GetString());
+    m_name->SetInsertionPointEnd();
+}
+
+void CFindObjectDialog::OnCompletionChosen(wxCommandEvent& event) {
+    OnCompletion(event);
+    OnOk(event);
 }

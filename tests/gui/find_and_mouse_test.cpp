@@ -12,6 +12,7 @@
 #include "interaction/MouseNavigation.h"
 #include "interaction/Navigation.h"
 
+#include <wx/listbox.h>
 #include <wx/textctrl.h>
 
 #include <cmath>
@@ -85,6 +86,26 @@ TEST_F(FindAndMouseTest, FindCentresLikeTheOtherSearchesInEveryModeAndMarks) {
         EXPECT_TRUE(View().MarkShown());
         EXPECT_TRUE(RedrawnAfter(frames));
     }
+}
+
+TEST_F(FindAndMouseTest, CompletionsFollowTheTextAndADoubleClickFinds) {
+    ModalDriver<CFindObjectDialog> driver([](CFindObjectDialog& d) {
+        d.NameBox().SetValue("alf Or"); // SetValue sends the text event typing sends
+        ASSERT_NE(d.Completions().FindString("Alpha Ori"), wxNOT_FOUND);
+        d.NameBox().SetValue("Betel");
+        ASSERT_GE(d.Completions().GetCount(), 1u);
+        EXPECT_EQ(d.Completions().GetString(0), "Betelgeuse");
+        d.Completions().SetSelection(0);
+        wxCommandEvent dclick(wxEVT_LISTBOX_DCLICK, d.Completions().GetId());
+        dclick.SetEventObject(&d.Completions());
+        dclick.SetInt(0);
+        dclick.SetString("Betelgeuse");
+        d.Completions().GetEventHandler()->ProcessEvent(dclick);
+        EXPECT_FALSE(d.IsModal()); // found and closed
+    });
+    FindObjectCommand(Frame());
+    EXPECT_EQ(driver.Seen(), 1);
+    EXPECT_TRUE(View().MarkShown());
 }
 
 TEST_F(FindAndMouseTest, UnknownNameIsReportedAndChangesNothing) {
