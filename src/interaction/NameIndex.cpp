@@ -216,7 +216,13 @@ std::string FoldName(std::string_view text) {
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        AppendFolded(out, NextCodePoint(text, i));
+        const char32_t cp = NextCodePoint(text, i);
+        // A sign before a digit is part of a number ("HR-5" is no star), other dashes are not.
+        if ((cp == '-' || cp == '+') && i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            out += static_cast<char>(cp);
+        } else {
+            AppendFolded(out, cp);
+        }
     }
     return out;
 }

@@ -39,7 +39,8 @@ struct NamedObject {
 
 // The comparison form of a name: lower-case ASCII letters and digits only. Greek letters are
 // spelled out (α -> alpha), superscript digits become digits, accented Latin letters lose their
-// accents (ä -> a, ß -> ss), everything else that is not a letter or digit is dropped.
+// accents (ä -> a, ß -> ss), a sign right before a digit is kept, everything else that is
+// not a letter or digit is dropped.
 std::string FoldName(std::string_view text);
 
 // FoldName, then a Greek letter at the start given in any of its forms (catalogue "Alp",

@@ -41,6 +41,8 @@ TEST(NameFolding, CaseBlanksDiacriticsAndGreekLetters) {
     EXPECT_EQ(FoldName("Citalá"), "citala");
     EXPECT_EQ(FoldName("Straße"), "strasse");
     EXPECT_EQ(FoldName("Ptolemy's Cluster"), "ptolemyscluster");
+    EXPECT_EQ(FoldName("Apami-Atsa"), "apamiatsa");
+    EXPECT_EQ(FoldName("HR-5"), "hr-5"); // a negative number names nothing
     EXPECT_EQ(FoldName("α Ori"), "alphaori");
     EXPECT_EQ(FoldName("π² Ori"), "pi2ori");
     EXPECT_EQ(FoldName("ΑΒΓ"), "alphabetagamma");
