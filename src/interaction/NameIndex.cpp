@@ -192,21 +192,29 @@ struct ExtraDeepSkyName {
     bool ngc;
     int number;
 };
-constexpr std::array<ExtraDeepSkyName, 14> kExtraDeepSkyNames = {{
+constexpr std::array<ExtraDeepSkyName, 22> kExtraDeepSkyNames = {{
     {"Double Cluster", true, 869},
     {"Beehive Cluster", false, 44},
+    {"Beehive", false, 44},
     {"Seven Sisters", false, 45},
     {"Whirlpool Galaxy", false, 51},
     {"Great Hercules Cluster", false, 13},
+    {"Hercules Cluster", false, 13},
     {"Swan Nebula", false, 17},
+    {"Horseshoe Nebula", false, 17},
     {"Black Eye Galaxy", false, 64},
     {"Great Orion Nebula", false, 42},
+    {"Andromeda Nebula", false, 31},
     {"Triangulum Galaxy", false, 33},
     {"Carina Nebula", true, 3372},
     {"Christmas Tree Cluster", true, 2264},
     {"Pinwheel Galaxy", false, 101},
     {"Sombrero Galaxy", false, 104},
+    {"Sombrero", false, 104},
     {"Dumbbell Nebula", false, 27},
+    {"Lagoon", false, 8},
+    {"Trifid", false, 20},
+    {"Wild Duck", false, 11},
 }};
 
 } // namespace
@@ -279,6 +287,12 @@ NameIndex::NameIndex(const CatalogStore& store) {
         Add(std::string(naming.abbreviation), {NamedKind::Constellation, c});
         Add(std::string(naming.genitive), {NamedKind::Constellation, c});
     }
+    // Crux is better known by its English name.
+    for (std::size_t c = 0; c < ConstellationNamingTable.size(); ++c) {
+        if (ConstellationNamingTable[c].abbreviation == "Cru") {
+            Add("Southern Cross", {NamedKind::Constellation, c});
+        }
+    }
     const auto deepSkyIndex = [&](bool ngc, int number) -> std::optional<std::size_t> {
         const std::size_t first = ngc ? kNgcFirst : 0;
         const std::size_t end = ngc ? kNgcFirst + kNgcCount : kMessierCount;
@@ -342,6 +356,22 @@ NameIndex::NameIndex(const CatalogStore& store) {
             Add(designation, object);
             if (std::string genitive = DesignationWithGenitive(designation); !genitive.empty()) {
                 Add(std::move(genitive), object);
+            }
+        }
+    }
+    // "alpha Cen" for Alpha 1 Cen and "beta Cyg" for Beta 1 Cyg: the letter without its
+    // superscript names the first star that carries it, unless a star has it plain (added above,
+    // so it wins).
+    for (std::size_t i = 0; i < kStarCount; ++i) {
+        const StarRecord& star = store.m_stars[i];
+        const std::string bayer = DesignationsOf(star).bayer;
+        const std::size_t first = bayer.find(' ');
+        const std::size_t last = bayer.rfind(' ');
+        if (star.hr > 0 && first != last) { // "Alpha 1 Cen": letter, superscript, constellation
+            const std::string plain = bayer.substr(0, first) + bayer.substr(last);
+            Add(plain, {NamedKind::Star, i});
+            if (std::string genitive = DesignationWithGenitive(plain); !genitive.empty()) {
+                Add(std::move(genitive), {NamedKind::Star, i});
             }
         }
     }

@@ -76,29 +76,32 @@ TEST_F(NameIndexTest, NamesOfEveryKind) {
         const char* title;
     };
     const Case cases[] = {
-        {"Sirius", "Sirius"},          // names.bin
-        {"Alcor", "Alcor"},            // only in the longer list of proper names
-        {"citala", "Citalá"},          // diacritics ignored
-        {"pi4 Ori", "Pi 4 Ori"},       // Bayer with a superscript, no proper name
-        {"π⁴ Ori", "Pi 4 Ori"},        //
-        {"3 Ori", "Pi 4 Ori"},         // its Flamsteed number
-        {"M31", "M 31"},               // Messier number
-        {"m 31", "M 31"},              //
-        {"NGC 224", "M 31"},           // a Messier object's NGC number
-        {"NGC869", "NGC 869"},         // NGC number
-        {"Andromeda Galaxy", "M 31"},  // common name of the catalogue record
-        {"Orion Nebula", "M 42"},      //
-        {"Double Cluster", "NGC 869"}, // a common name of our own table
-        {"Orion", "Orion"},            // constellation by name
-        {"ori", "Orion"},              // by abbreviation
-        {"Antlia", "Antlia"},          // IAU spelling
-        {"Antila", "Antlia"},          // the search list's spelling
-        {"UMa", "Ursa Major"},         //
-        {"Jupiter", "Jupiter"},        // bodies
-        {"moon", "Moon"},              //
-        {"Tau", "Taurus"},             // the abbreviation, not the Greek letter
-        {"no such star", "(none)"},    //
-        {"", "(none)"},                //
+        {"Sirius", "Sirius"},             // names.bin
+        {"Alcor", "Alcor"},               // only in the longer list of proper names
+        {"citala", "Citalá"},             // diacritics ignored
+        {"pi4 Ori", "Pi 4 Ori"},          // Bayer with a superscript, no proper name
+        {"π⁴ Ori", "Pi 4 Ori"},           //
+        {"3 Ori", "Pi 4 Ori"},            // its Flamsteed number
+        {"alpha Cen", "Rigil Kentaurus"}, // Alpha 1 Cen: the letter without its superscript
+        {"beta Cyg", "Albireo"},          //
+        {"Southern Cross", "Crux"},       //
+        {"M31", "M 31"},                  // Messier number
+        {"m 31", "M 31"},                 //
+        {"NGC 224", "M 31"},              // a Messier object's NGC number
+        {"NGC869", "NGC 869"},            // NGC number
+        {"Andromeda Galaxy", "M 31"},     // common name of the catalogue record
+        {"Orion Nebula", "M 42"},         //
+        {"Double Cluster", "NGC 869"},    // a common name of our own table
+        {"Orion", "Orion"},               // constellation by name
+        {"ori", "Orion"},                 // by abbreviation
+        {"Antlia", "Antlia"},             // IAU spelling
+        {"Antila", "Antlia"},             // the search list's spelling
+        {"UMa", "Ursa Major"},            //
+        {"Jupiter", "Jupiter"},           // bodies
+        {"moon", "Moon"},                 //
+        {"Tau", "Taurus"},                // the abbreviation, not the Greek letter
+        {"no such star", "(none)"},       //
+        {"", "(none)"},                   //
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TitleOf(c.typed), c.title) << c.typed;
