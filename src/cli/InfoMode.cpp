@@ -1,10 +1,12 @@
 #include "cli/InfoMode.h"
 
+#include "astro/Angles.h"
 #include "astro/Recompute.h"
 #include "astro/SkyState.h"
 #include "catalog/Loaders.h"
 #include "cli/ChartOptions.h"
 #include "interaction/InfoPanelText.h"
+#include "interaction/NameIndex.h"
 #include "settings/ProgramDir.h"
 
 #include <algorithm>
@@ -21,9 +23,10 @@ constexpr const char* kInfoUsage =
     "Usage: vesperanova --info OBJECT [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
     "                   [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE]\n"
     "Prints the rows of the object's information panel for the observer's clock time and\n"
-    "place (default: now, at the place of the profile). OBJECT is HR<number>, M<number>,\n"
-    "NGC<number> or one of Moon, Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus,\n"
-    "Neptune, Pluto.\n";
+    "place (default: now, at the place of the profile). OBJECT is any name the find box\n"
+    "takes: HR<number>, M<number>, NGC<number>, a star's name or designation (Betelgeuse,\n"
+    "\"alpha Ori\", \"58 Ori\"), a deep-sky name (\"Orion Nebula\"), a constellation (Orion,\n"
+    "Ori) or one of Moon, Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.\n";
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
@@ -60,6 +63,16 @@ std::string ObjectText(const InfoObjectName& name) {
         break;
     }
     return kBodyNames[name.body];
+}
+
+// A constellation: its full name, then the position the chart centres on when it is found.
+void PrintConstellation(std::ostream& out, const NamedObject& object, const CatalogStore& catalog) {
+    const SearchTarget centre = NamedObjectPosition(object, catalog, SkyState{});
+    const AngleTexts ra = RightAscensionTexts(centre.ra);
+    const AngleTexts dec = DeclinationTexts(centre.dec);
+    out << NamedObjectTitle(object, catalog) << "\n";
+    out << "Right ascension: " << ra.whole << " " << ra.minutes << " " << ra.seconds << "\n";
+    out << "Declination: " << dec.whole << " " << dec.minutes << " " << dec.seconds << "\n";
 }
 
 } // namespace
@@ -153,13 +166,7 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
                "Solar System body (Moon, Sun, Mercury .. Pluto)\n";
         return kExitBadInput;
     }
-    const std::optional<InfoObjectName> name = ParseInfoObject(*objectText);
-    if (!name) {
-        err << "vesperanova: unknown object '" << *objectText
-            << "': give HR<number>, M<number>, NGC<number> or a Solar System body (Moon, Sun, "
-               "Mercury .. Pluto)\n";
-        return kExitBadInput;
-    }
+    std::optional<InfoObjectName> name = ParseInfoObject(*objectText);
     if (!parsed.options.profileWarning.empty()) {
         err << "vesperanova: warning: " << parsed.options.profileWarning
             << "; using the default settings\n";
@@ -167,7 +174,7 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
 
     const AppSettings& settings = parsed.options.settings;
     const auto catalog = std::make_unique<CatalogStore>();
-    if (name->kind != InfoObjectKind::Body) {
+    if (!name || name->kind != InfoObjectKind::Body) {
         const CatalogLoadResult loaded =
             LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(FindProgramDir())));
         if (!loaded.ok()) {
@@ -175,10 +182,33 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
             return kExitNoCatalogue;
         }
     }
-    const std::optional<std::size_t> index = FindInfoObject(*name, *catalog);
+    std::optional<std::size_t> index;
+    if (name) {
+        index = FindInfoObject(*name, *catalog);
+    }
     if (!index) {
-        err << "vesperanova: " << ObjectText(*name) << " is not in the catalogue\n";
-        return kExitBadInput;
+        const std::optional<NamedObject> named = NameIndex(*catalog).Find(*objectText);
+        if (!named && name) {
+            err << "vesperanova: " << ObjectText(*name) << " is not in the catalogue\n";
+            return kExitBadInput;
+        }
+        if (!named) {
+            err << "vesperanova: unknown object '" << *objectText
+                << "': give a name or designation the find box knows, HR<number>, M<number>, "
+                   "NGC<number> or a Solar System body (Moon, Sun, Mercury .. Pluto)\n";
+            return kExitBadInput;
+        }
+        if (named->kind == NamedKind::Constellation) {
+            PrintConstellation(out, *named, *catalog);
+            out.flush();
+            return out ? 0 : 1;
+        }
+        name = InfoObjectName{};
+        index = named->index;
+        name->kind = named->kind == NamedKind::Star      ? InfoObjectKind::Star
+                     : named->kind == NamedKind::DeepSky ? InfoObjectKind::DeepSky
+                                                         : InfoObjectKind::Body;
+        name->body = named->index;
     }
 
     InfoPanelContent content;

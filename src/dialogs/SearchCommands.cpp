@@ -1,5 +1,6 @@
 // The five search commands of the Search menu: each runs its dialog modally and redraws the
 // chart when the dialog centred it on an object.
+#include "dialogs/FindObjectDialog.h"
 #include "dialogs/SearchDialogs.h"
 #include "frame/CommandHooks.h"
 #include "frame/MainFrame.h"
@@ -42,5 +43,13 @@ void SearchSolarSystemCommand(CMainFrame& frame) {
     CSearchSolarSystemDialog dialog(&frame, view.Chart());
     if (dialog.ShowModal() == wxID_OK) {
         view.Redraw();
+    }
+}
+
+void FindObjectCommand(CMainFrame& frame) {
+    CNoctaView& view = frame.View();
+    CFindObjectDialog dialog(&frame, view.Chart(), view.Store());
+    if (dialog.ShowModal() == wxID_OK && dialog.Found()) {
+        view.MarkFound(dialog.Found()->ra, dialog.Found()->dec);
     }
 }

@@ -20,6 +20,7 @@ void SearchSolarSystemCommand(CMainFrame& frame);
 void SearchConstellationCommand(CMainFrame& frame);
 void SearchMessierCommand(CMainFrame& frame);
 void SearchNgcCommand(CMainFrame& frame);
+void FindObjectCommand(CMainFrame& frame);
 
 // dialogs/SettingsCommands.cpp
 void DateTimeCommand(CMainFrame& frame);

@@ -57,6 +57,7 @@ inline constexpr int SearchSolarSystem = Id(CommandId::SearchSolarSystem);
 inline constexpr int SearchConstellation = Id(CommandId::SearchConstellation);
 inline constexpr int SearchMessier = Id(CommandId::SearchMessier);
 inline constexpr int SearchNgc = Id(CommandId::SearchNgc);
+inline constexpr int SearchFindObject = WxIdOfNumber(32880); // "&Find Object...\tCtrl+Shift+F"
 inline constexpr int HorizonEast = Id(CommandId::East);
 inline constexpr int HorizonWest = Id(CommandId::West);
 inline constexpr int HorizonNorth = Id(CommandId::North);

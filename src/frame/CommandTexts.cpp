@@ -45,6 +45,7 @@ constexpr std::array kTexts = {
     Entry{cmd::SearchConstellation, "Search for constellation"},
     Entry{cmd::SearchMessier, "Search for Messier"},
     Entry{cmd::SearchNgc, "Search for NGC"},
+    Entry{cmd::SearchFindObject, "Find any object by name\nFind object"},
     Entry{cmd::HorizonEast, "Search for East on horizon"},
     Entry{cmd::HorizonWest, "Search for West on horizon"},
     Entry{cmd::HorizonNorth, "Search for North on horizon"},

@@ -97,6 +97,7 @@ const std::array kIcons = {
     IconEntry{cmd::SettingsMagnitudeLimits,
               "<path d='M8 1l1.8 4.3 4.6.4-3.5 3 1 4.5L8 10.8 4.1 13.2l1-4.5-3.5-3 4.6-.4z' "
               "fill='#ffd84a' stroke='#a07800'/><circle cx='13.5' cy='13.5' r='1' fill='#777'/>"},
+    IconEntry{cmd::SearchFindObject, kMagnifier},
     IconEntry{cmd::SearchStar, kMagnifier},
     IconEntry{cmd::SearchSolarSystem, kMagnifier},
     IconEntry{cmd::SearchConstellation, kMagnifier},

@@ -51,6 +51,7 @@ constexpr std::array kBindings = {
     KeyBinding{wxACCEL_ALT, WXK_F4, cmd::FileExit},
     KeyBinding{wxACCEL_CTRL, 'R', cmd::ViewNightVision},
     KeyBinding{wxACCEL_CTRL | wxACCEL_SHIFT, 'E', cmd::FileExportChart},
+    KeyBinding{wxACCEL_CTRL | wxACCEL_SHIFT, 'F', cmd::SearchFindObject},
 };
 
 } // namespace

@@ -33,7 +33,7 @@ bool IsProgramCommand(int id) {
     if (id >= cmd::FileRecentFirst && id <= cmd::FileRecentLast) {
         return true;
     }
-    if (id == cmd::ViewNightVision || id == cmd::FileExportChart) {
+    if (id == cmd::ViewNightVision || id == cmd::FileExportChart || id == cmd::SearchFindObject) {
         return true;
     }
     return cmd::CommandOfId(id).has_value();
@@ -105,6 +105,7 @@ CommandUiState CMainFrame::StateOf(int id) const {
     case cmd::ViewNightVision:
         return {true, m_settings.NightVision != 0};
     case cmd::FileExportChart:
+    case cmd::SearchFindObject:
         return {!animating, std::nullopt};
     default:
         break;
@@ -304,6 +305,9 @@ void CMainFrame::OnSearchMessier(wxCommandEvent&) {
 void CMainFrame::OnSearchNgc(wxCommandEvent&) {
     SearchNgcCommand(*this);
 }
+void CMainFrame::OnFindObject(wxCommandEvent&) {
+    FindObjectCommand(*this);
+}
 
 // The event table stays at the end: its closing macro ends without a semicolon, which
 // the formatter would take as the start of the next declaration.
@@ -350,4 +354,5 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(cmd::SearchConstellation, CMainFrame::OnSearchConstellation)
     EVT_MENU(cmd::SearchMessier, CMainFrame::OnSearchMessier)
     EVT_MENU(cmd::SearchNgc, CMainFrame::OnSearchNgc)
+    EVT_MENU(cmd::SearchFindObject, CMainFrame::OnFindObject)
 wxEND_EVENT_TABLE()

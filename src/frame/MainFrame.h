@@ -102,6 +102,7 @@ private:
     void OnSearchConstellation(wxCommandEvent& event);
     void OnSearchMessier(wxCommandEvent& event);
     void OnSearchNgc(wxCommandEvent& event);
+    void OnFindObject(wxCommandEvent& event);
 
     AppSettings& m_settings;
     CNoctaDoc& m_doc;

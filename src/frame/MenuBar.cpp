@@ -85,6 +85,8 @@ wxMenu* SettingsMenu() {
 
 wxMenu* SearchMenu() {
     auto* menu = new wxMenu;
+    Add(*menu, cmd::SearchFindObject, "&Find Object...\tCtrl+Shift+F");
+    menu->AppendSeparator();
     Add(*menu, cmd::SearchStar, "&Star...");
     Add(*menu, cmd::SearchSolarSystem, "So&lar System Object...");
     Add(*menu, cmd::SearchConstellation, "&Constellation...");

@@ -3,12 +3,14 @@
 #include "astro/Angles.h"
 #include "astro/Ephemeris.h"
 #include "astro/ObserverAngles.h"
+#include "astro/RiseSet.h"
 #include "catalog/DeepSkyObjects.h"
 #include "catalog/StarDesignations.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -51,7 +53,44 @@ void AddHorizontalRows(std::vector<InfoPanelRow>& rows, double raHours, double d
     rows.push_back({"Azimuth:", {text(h.azimuth)}});
 }
 
+void AddRiseSetRows(std::vector<InfoPanelRow>& rows, const SkyPositionFunction& positionAt,
+                    const SkyDate& date, const Observer& observer) {
+    for (InfoPanelRow& row : RiseSetRows(positionAt, date, observer)) {
+        rows.push_back(std::move(row));
+    }
+}
+
 } // namespace
+
+std::string ClockTimeText(double jdUt, const Observer& observer) {
+    // Minutes since the clock's midnight, rounded to the nearest minute.
+    const double clockDays = jdUt + 0.5 + static_cast<double>(observer.TimeZone) / 24.0;
+    const auto minutes = static_cast<long long>(std::floor(clockDays * 1440.0 + 0.5));
+    const long long ofDay = ((minutes % 1440) + 1440) % 1440;
+    char text[8];
+    std::snprintf(text, sizeof text, "%02lld:%02lld", ofDay / 60, ofDay % 60);
+    return text;
+}
+
+std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, const SkyDate& date,
+                                      const Observer& observer) {
+    const double start = Ephemeris(date, observer).JulianDay();
+    const RiseSetEvents events = FindRiseSet(positionAt, start);
+    const auto time = [&](const std::optional<double>& jd) {
+        return jd ? ClockTimeText(*jd, observer) : std::string(kNoEventText);
+    };
+    std::string rise = time(events.rise);
+    if (events.kind == RiseSetKind::Circumpolar) {
+        rise = kCircumpolarText;
+    } else if (events.kind == RiseSetKind::NeverRises) {
+        rise = kNeverRisesText;
+    }
+    std::vector<std::string> culmination = {time(events.culmination)};
+    if (events.culmination) {
+        culmination.push_back(HorizontalAngleText(events.culminationAltitude));
+    }
+    return {{"Rise:", {rise}}, {"Culmination:", culmination}, {"Set:", {time(events.set)}}};
+}
 
 std::string InfoPanelRow::JoinedValues() const {
     std::string line;
@@ -117,6 +156,7 @@ InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIn
     const std::string spectral =
         star.spectralClass != '\0' ? std::string(1, star.spectralClass) : std::string();
     rows.push_back({"Spectral type:", {spectral}});
+    AddRiseSetRows(rows, FixedSkyPosition(star.ra, star.dec, observer), date, observer);
     return content;
 }
 
@@ -170,6 +210,7 @@ InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
     rows.push_back({"Magnitude:", {magnitude}});
     rows.push_back({"Angular size:", {angularSize}});
     rows.push_back({"Illuminated fraction:", {illuminated}});
+    AddRiseSetRows(rows, BodySkyPosition(bodyIndex, observer), date, observer);
     return content;
 }
 
@@ -189,5 +230,6 @@ InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t dee
     AddHorizontalRows(rows, object.ra, object.dec, date, observer);
     rows.push_back({"Magnitude:", {Fixed(object.magnitude, 1)}});
     rows.push_back({"Type:", {std::string(DeepSkyTypeName(object.type))}});
+    AddRiseSetRows(rows, FixedSkyPosition(object.ra, object.dec, observer), date, observer);
     return content;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "astro/Observer.h"
+#include "astro/RiseSet.h"
 #include "astro/SkyDate.h"
 #include "astro/SkyState.h"
 #include "catalog/CatalogStore.h"
@@ -43,6 +44,20 @@ struct PanelHorizontal {
 };
 PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const SkyDate& date,
                                         const Observer& observer);
+
+// The rows "Rise:", "Culmination:" (time and altitude) and "Set:" that end every panel: the
+// object's next rise after the clock time `date`, then the culmination and the set that follow
+// that rise, as clock times "HH:MM" of the observer's zone. The rise row says "circumpolar" or
+// "never rises" where that holds; an event the search does not reach shows "-".
+inline constexpr const char* kCircumpolarText = "circumpolar";
+inline constexpr const char* kNeverRisesText = "never rises";
+inline constexpr const char* kNoEventText = "-";
+std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, const SkyDate& date,
+                                      const Observer& observer);
+
+// "HH:MM", the clock time of the observer's zone at a Julian day in universal time, rounded to
+// the nearest minute.
+std::string ClockTimeText(double jdUt, const Observer& observer);
 
 // Moon's magnitude for its illuminated fraction k (0..1) from the 11-value phase table, linearly
 // interpolated; k outside 0..1 is taken at the nearer end of the table.

@@ -34,13 +34,19 @@ wxSize ScreenSize(const wxWindow* window) {
     return display.GetGeometry().GetSize();
 }
 
+// The one-shot timer that takes the found object's ring away (the animation timer is id 2).
+constexpr int kMarkTimerId = 3;
+constexpr int kMarkMilliseconds = 2500;
+constexpr double kMarkRadius = 14.0; // pixels
+constexpr double kMarkLineWidth = 2.5;
+
 } // namespace
 
 CNoctaView::CNoctaView(wxWindow* parent, AppSettings& settings)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxBORDER_NONE),
       m_settings(settings), m_store(std::make_unique<CatalogStore>()), m_chart(settings),
-      m_timer(this, kAnimationTimerId) {
+      m_timer(this, kAnimationTimerId), m_markTimer(this, kMarkTimerId) {
     SetBackgroundColour(*wxBLACK);
     MakeOffscreen();
     m_deepColour = wxDisplayDepth() > 8;
@@ -63,6 +69,7 @@ void CNoctaView::MakeOffscreen() {
 
 CNoctaView::~CNoctaView() {
     m_timer.Stop();
+    m_markTimer.Stop();
     m_chart.CopyToSettings(m_settings);
 }
 
@@ -127,6 +134,37 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
     cairo_rectangle(cr, 0, 0, width, height);
     cairo_fill(cr);
     cairo_restore(cr);
+    DrawMark(dc);
+}
+
+void CNoctaView::MarkFound(double ra, double dec) {
+    m_mark = EquatorialPosition{ra, dec};
+    m_markTimer.StartOnce(kMarkMilliseconds);
+    Redraw();
+}
+
+void CNoctaView::DrawMark(wxDC& dc) {
+    auto* cr = static_cast<cairo_t*>(dc.GetHandle());
+    if (!m_mark || cr == nullptr ||
+        !Project(m_chart, static_cast<float>(m_mark->ra), static_cast<float>(m_mark->dec))) {
+        return;
+    }
+    cairo_save(cr);
+    if (m_settings.NightVision != 0) {
+        cairo_set_source_rgb(cr, 0.9, 0.1, 0.1); // the red of night vision
+    } else {
+        cairo_set_source_rgb(cr, 1.0, 0.85, 0.2);
+    }
+    cairo_set_line_width(cr, kMarkLineWidth);
+    cairo_new_path(cr);
+    cairo_arc(cr, m_chart.m_ptProj.x + 0.5, m_chart.m_ptProj.y + 0.5, kMarkRadius, 0.0, 6.2832);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+void CNoctaView::OnMarkTimer(wxTimerEvent&) {
+    m_mark.reset();
+    Redraw();
 }
 
 void CNoctaView::OnPaint(wxPaintEvent&) {
@@ -153,7 +191,40 @@ void CNoctaView::OnSize(wxSizeEvent& event) {
 void CNoctaView::OnLeftDown(wxMouseEvent& event) {
     SetFocus();
     const wxPoint point = event.GetPosition();
-    if (ClickToCentre(m_chart, point.x, point.y)) {
+    m_drag.emplace(m_chart, point.x, point.y);
+    if (!HasCapture()) {
+        CaptureMouse();
+    }
+}
+
+void CNoctaView::OnLeftUp(wxMouseEvent&) {
+    if (HasCapture()) {
+        ReleaseMouse();
+    }
+    if (m_drag && m_drag->Release(m_chart)) {
+        Redraw();
+    }
+    m_drag.reset();
+}
+
+void CNoctaView::OnCaptureLost(wxMouseCaptureLostEvent&) {
+    m_drag.reset();
+}
+
+void CNoctaView::OnWheel(wxMouseEvent& event) {
+    const int delta = event.GetWheelDelta() > 0 ? event.GetWheelDelta() : 120;
+    if (event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL) {
+        return;
+    }
+    m_wheelRotation += event.GetWheelRotation();
+    const wxPoint point = event.GetPosition();
+    bool changed = false;
+    while (m_wheelRotation >= delta || m_wheelRotation <= -delta) {
+        const bool zoomIn = m_wheelRotation > 0;
+        m_wheelRotation += zoomIn ? -delta : delta;
+        changed = WheelZoom(m_chart, m_settings.AutoMode, zoomIn, point.x, point.y) || changed;
+    }
+    if (changed) {
         Redraw();
     }
 }
@@ -168,6 +239,9 @@ void CNoctaView::OnRightDown(wxMouseEvent& event) {
 
 void CNoctaView::OnMotion(wxMouseEvent& event) {
     const wxPoint point = event.GetPosition();
+    if (m_drag && event.LeftIsDown() && m_drag->MoveTo(m_chart, point.x, point.y)) {
+        Redraw();
+    }
     m_pointer = PointerSkyPosition(m_chart, point.x, point.y);
     event.Skip();
 }
@@ -286,6 +360,10 @@ wxBEGIN_EVENT_TABLE(CNoctaView, wxWindow)
     EVT_ERASE_BACKGROUND(CNoctaView::OnEraseBackground)
     EVT_SIZE(CNoctaView::OnSize)
     EVT_LEFT_DOWN(CNoctaView::OnLeftDown)
+    EVT_LEFT_UP(CNoctaView::OnLeftUp)
+    EVT_MOUSE_CAPTURE_LOST(CNoctaView::OnCaptureLost)
+    EVT_MOUSEWHEEL(CNoctaView::OnWheel)
+    EVT_TIMER(kMarkTimerId, CNoctaView::OnMarkTimer)
     EVT_RIGHT_DOWN(CNoctaView::OnRightDown)
     EVT_MOTION(CNoctaView::OnMotion)
     EVT_TIMER(kAnimationTimerId, CNoctaView::OnTimer)

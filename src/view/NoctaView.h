@@ -6,6 +6,7 @@
 
 #include "astro/Transforms.h"
 #include "chart/ChartState.h"
+#include "interaction/MouseNavigation.h"
 #include "interaction/Picking.h"
 
 #include <wx/timer.h>
@@ -64,6 +65,11 @@ public:
     CairoImageSurface& Offscreen() { return *m_offscreen; }
     int OffscreenScale() const { return m_offscreenScale; }
 
+    // Draws a ring around the sky position (right ascension hours, declination degrees) for a
+    // moment, so a found object is seen at once; the ring goes with the next frame after that.
+    void MarkFound(double ra, double dec);
+    bool MarkShown() const { return m_mark.has_value(); }
+
     // The animation commands, shared by the toolbar, the keys and the menu.
     void StartAnimation(bool forward);
     void StopAnimation();
@@ -81,7 +87,12 @@ private:
     void OnEraseBackground(wxEraseEvent& event);
     void OnSize(wxSizeEvent& event);
     void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnWheel(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);
+    void OnMarkTimer(wxTimerEvent& event);
+    void DrawMark(wxDC& dc);
     void OnMotion(wxMouseEvent& event);
     void OnTimer(wxTimerEvent& event);
 
@@ -105,6 +116,10 @@ private:
     int m_offscreenScale = 1;
     bool m_deepColour = true;
     wxTimer m_timer;
+    wxTimer m_markTimer;
+    std::optional<EquatorialPosition> m_mark;
+    std::optional<ChartDrag> m_drag;
+    int m_wheelRotation = 0; // wheel rotation not yet a whole notch
     int m_bAnimForward = 1;
     std::optional<EquatorialPosition> m_pointer;
     std::function<int()> m_timeStepSource;

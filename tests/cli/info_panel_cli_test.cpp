@@ -97,3 +97,38 @@ TEST_F(InfoModeTest, UnknownObjectsAreBadInput) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(InfoModeTest, AcceptsEveryNameTheFindBoxKnows) {
+    struct Case {
+        const char* name;
+        const char* firstLines; // the title and the first row
+    };
+    const Case cases[] = {
+        {"Betelgeuse", "Star\nHR number: 2061\n"},
+        {"alpha Ori", "Star\nHR number: 2061\n"},
+        {"58 Ori", "Star\nHR number: 2061\n"},
+        {"Andromeda Galaxy", "Deep sky object\nCatalog number M 31\n"},
+        {"NGC 224", "Deep sky object\nCatalog number M 31\n"},
+        {"Double Cluster", "Deep sky object\nCatalog number NGC 869\n"},
+        {"jupiter", "Jupiter\nRight ascension: "},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(Run({c.name, "--date", "2024-03-20T20:00"}), 0) << c.name << err.str();
+        EXPECT_EQ(out.str().rfind(c.firstLines, 0), 0u) << c.name << "\n" << out.str();
+        EXPECT_NE(out.str().find("\nRise: "), std::string::npos) << c.name;
+        EXPECT_NE(out.str().find("\nCulmination: "), std::string::npos) << c.name;
+        EXPECT_NE(out.str().find("\nSet: "), std::string::npos) << c.name;
+    }
+    // A constellation: its full name and where the chart centres on it (Orion: 5.5 h, +5°).
+    ASSERT_EQ(Run({"ori"}), 0) << err.str();
+    EXPECT_EQ(out.str(), "Orion\nRight ascension: 5h 30'  0.0\"\nDeclination: 5\u00B0 0' 0\"\n");
+    EXPECT_EQ(Run({"Not A Star"}), 2);
+    EXPECT_TRUE(out.str().empty());
+    // A number form that names nothing keeps its own message.
+    EXPECT_EQ(Run({"NGC 1"}), 2);
+    EXPECT_NE(err.str().find("NGC 1 is not in the catalogue"), std::string::npos) << err.str();
+}
+
+} // namespace

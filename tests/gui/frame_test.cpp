@@ -56,6 +56,7 @@ const MenuCase kMenuCases[] = {
     {cmd::SettingsMagnitudeLimits, "&Magnitude Limits...", false},
     {cmd::SkyBlack, "&Black\tCtrl+K", true},
     {cmd::SkyColor, "&Color\tCtrl+C", true},
+    {cmd::SearchFindObject, "&Find Object...\tCtrl+Shift+F", false},
     {cmd::SearchStar, "&Star...", false},
     {cmd::SearchSolarSystem, "So&lar System Object...", false},
     {cmd::SearchConstellation, "&Constellation...", false},
@@ -322,10 +323,11 @@ TEST_F(DesktopTest, AnimationRunsTheDateForwardAndDisablesDialogsUntilStopped) {
     Command(cmd::AnimForward);
     ASSERT_TRUE(View().Animating());
     EXPECT_TRUE(Frame().StateOf(cmd::AnimStop).enabled);
-    for (const int id : {cmd::AnimForward, cmd::AnimBackward, cmd::StepForward, cmd::StepBackward,
-                         cmd::SettingsDateTime, cmd::SettingsLocation, cmd::SearchStar,
-                         cmd::HorizonEast, cmd::ChartLocalHorizon, cmd::SkyColor, cmd::FileOpen,
-                         cmd::FilePrint, cmd::HelpAbout, cmd::TimeStepBox}) {
+    for (const int id :
+         {cmd::AnimForward, cmd::AnimBackward, cmd::StepForward, cmd::StepBackward,
+          cmd::SettingsDateTime, cmd::SettingsLocation, cmd::SearchStar, cmd::SearchFindObject,
+          cmd::HorizonEast, cmd::ChartLocalHorizon, cmd::SkyColor, cmd::FileOpen, cmd::FilePrint,
+          cmd::HelpAbout, cmd::TimeStepBox}) {
         EXPECT_FALSE(Frame().StateOf(id).enabled) << id;
     }
     for (const int id : {cmd::ZoomIn, cmd::PanUp, cmd::LayerGrid, cmd::ViewEcliptic}) {

@@ -90,10 +90,10 @@ TEST_F(StarPanelTest, RowsInOrderWithDesignationsAndName) {
     std::strcpy(catalog->m_starNames[3].name, "Kaus Australis");
     const InfoPanelContent c = StarInfoContent(*catalog, 7, Noon2000(), Krakow());
     EXPECT_EQ(c.title, "Star");
-    EXPECT_EQ(Labels(c),
-              (std::vector<std::string>{
-                  "HR number:", "Bayer:", "Flamsteed:", "Proper name:", "Right ascension:",
-                  "Declination:", "Altitude:", "Azimuth:", "Magnitude:", "Spectral type:"}));
+    EXPECT_EQ(Labels(c), (std::vector<std::string>{
+                             "HR number:", "Bayer:", "Flamsteed:", "Proper name:",
+                             "Right ascension:", "Declination:", "Altitude:", "Azimuth:",
+                             "Magnitude:", "Spectral type:", "Rise:", "Culmination:", "Set:"}));
     EXPECT_EQ(ValueOf(c, "HR number:"), "6879");
     EXPECT_EQ(ValueOf(c, "Bayer:"), "Epsilon 2 Sgr");
     EXPECT_EQ(ValueOf(c, "Flamsteed:"), "");
@@ -204,9 +204,10 @@ TEST_F(BodyPanelTest, SunShowsFixedTextsAndItsDistance) {
     EXPECT_EQ(c.title, "Sun");
     EXPECT_EQ(c.pictureName, "Sun");
     EXPECT_EQ(Labels(c),
-              (std::vector<std::string>{"Right ascension:", "Declination:", "Altitude:", "Azimuth:",
-                                        "Distance from Earth:", "Distance from Sun:", "Magnitude:",
-                                        "Angular size:", "Illuminated fraction:"}));
+              (std::vector<std::string>{
+                  "Right ascension:", "Declination:", "Altitude:", "Azimuth:",
+                  "Distance from Earth:", "Distance from Sun:", "Magnitude:", "Angular size:",
+                  "Illuminated fraction:", "Rise:", "Culmination:", "Set:"}));
     EXPECT_EQ(ValueOf(c, "Magnitude:"), "-26.7");
     EXPECT_EQ(ValueOf(c, "Distance from Sun:"), " ");
     EXPECT_EQ(ValueOf(c, "Illuminated fraction:"), " ");
@@ -257,9 +258,10 @@ TEST(DeepSkyPanel, MessierObjectRows) {
     catalog->m_deepSky[30] = DeepSky(31, 's', 0.7123f, 41.27f, 3.44f, "Andromeda Galaxy");
     const InfoPanelContent c = DeepSkyInfoContent(*catalog, 30, Noon2000(), Krakow());
     EXPECT_EQ(c.title, "Deep sky object");
-    EXPECT_EQ(Labels(c), (std::vector<std::string>{
-                             "Catalog number", "Common name:", "Right ascension:", "Declination:",
-                             "Altitude:", "Azimuth:", "Magnitude:", "Type:"}));
+    EXPECT_EQ(Labels(c),
+              (std::vector<std::string>{
+                  "Catalog number", "Common name:", "Right ascension:", "Declination:", "Altitude:",
+                  "Azimuth:", "Magnitude:", "Type:", "Rise:", "Culmination:", "Set:"}));
     EXPECT_EQ(ValueOf(c, "Catalog number"), "M 31");
     EXPECT_EQ(ValueOf(c, "Common name:"), "Andromeda Galaxy");
     EXPECT_EQ(ValuesOf(c, "Right ascension:"), (std::vector<std::string>{"0h", "42'"}));
@@ -285,6 +287,47 @@ TEST(DeepSkyPanel, FirstNgcEntryUnknownTypeAndNoName) {
 TEST(InfoPanelRowText, JoinsValuesWithBlanks) {
     const InfoPanelRow row{"Right ascension:", {"5h", "35'", " 5.3\""}};
     EXPECT_EQ(row.JoinedValues(), "5h 35'  5.3\"");
+}
+
+} // namespace
+
+namespace {
+
+// Betelgeuse (its catalogue place) at Krakow, 19°55' E 50°02' N, clock time of zone 1, chart at
+// 2024 March 20 20:00. Reference: tools/riseset_reference.py 5.919528,7.406944 19.9167 50.0333
+// 2024-03-20T19:00 gives rise 2024-03-21 09:58:33, transit 16:36:46, set 23:14:58 UT, so 10:59,
+// 17:37 and 00:15 in zone 1; the altitude at transit is 90 - 50.0333 + 7.4069 = 47.37 degrees.
+TEST(RiseSetRows, ClockTimesOfTheNextRiseAndWhatFollowsIt) {
+    Observer krakow = Krakow();
+    krakow.LatMin = 2;
+    krakow.TimeZone = 1.0f;
+    const SkyDate evening{2024, 3, 20, 20, 0, 0};
+    const auto rows = RiseSetRows(FixedSkyPosition(5.919528, 7.406944, krakow), evening, krakow);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], (InfoPanelRow{"Rise:", {"10:59"}}));
+    EXPECT_EQ(rows[1], (InfoPanelRow{"Culmination:", {"17:37", "47.37" + std::string(kDeg)}}));
+    EXPECT_EQ(rows[2], (InfoPanelRow{"Set:", {"00:15"}}));
+
+    // A circumpolar and a never-rising position: the rise row says so, the set row is empty.
+    const auto polaris = RiseSetRows(FixedSkyPosition(2.53, 89.26, krakow), evening, krakow);
+    EXPECT_EQ(polaris[0].values, std::vector<std::string>{kCircumpolarText});
+    EXPECT_EQ(polaris[2].values, std::vector<std::string>{kNoEventText});
+    const auto south = RiseSetRows(FixedSkyPosition(12.44, -63.1, krakow), evening, krakow);
+    EXPECT_EQ(south[0].values, std::vector<std::string>{kNeverRisesText});
+}
+
+TEST(RiseSetRows, ClockTimeTextUsesTheObserversZone) {
+    // 2000 January 1, 23:59:40 UT = Julian day 2451545.4997685.
+    const double jd = 2451545.0 + (11.0 * 3600 + 59 * 60 + 40) / 86400.0;
+    Observer o = Krakow();
+    const struct {
+        float zone;
+        const char* text;
+    } cases[] = {{0.0f, "00:00"}, {1.0f, "01:00"}, {5.5f, "05:30"}, {-5.0f, "19:00"}};
+    for (const auto& c : cases) {
+        o.TimeZone = c.zone;
+        EXPECT_EQ(ClockTimeText(jd, o), c.text) << c.zone;
+    }
 }
 
 } // namespace

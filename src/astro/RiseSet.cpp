@@ -1,0 +1,197 @@
+#include "astro/RiseSet.h"
+
+#include "astro/Angles.h"
+#include "astro/Ephemeris.h"
+#include "astro/ObserverAngles.h"
+#include "astro/SkyState.h"
+
+#include <chrono>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr double kMinutesPerDay = 1440.0;
+constexpr double kSampleStep = 10.0 / kMinutesPerDay; // days
+constexpr double kSearchSpan = 26.0 / 24.0;           // days
+constexpr double kTimeTolerance = 0.5 / 86400.0;      // days
+constexpr double kJ2000 = 2451545.0;                  // Julian day of 2000 January 1.5
+constexpr double kUnixEpochJd = 2440587.5;            // Julian day of 1970 January 1.0
+
+double SignedHourAngle(double degrees) {
+    double h = std::fmod(degrees, 360.0);
+    if (h > 180.0) {
+        h -= 360.0;
+    } else if (h <= -180.0) {
+        h += 360.0;
+    }
+    return h;
+}
+
+double AboveStandard(const ObjectSkyPosition& p) {
+    return p.altitude - p.standardAltitude;
+}
+
+// Halves [a, b] where f changes sign from f(a) to f(b) until it is below the tolerance; returns
+// the middle of the last interval.
+template <typename F> double Bisect(const F& f, double a, double b) {
+    const bool risingAtB = f(b) > 0.0;
+    // 10 minutes halved 11 times is below 0.3 s: the loop bound is never reached.
+    for (int i = 0; i < 60 && b - a > kTimeTolerance; ++i) {
+        const double m = 0.5 * (a + b);
+        if ((f(m) > 0.0) == risingAtB) {
+            b = m;
+        } else {
+            a = m;
+        }
+    }
+    return 0.5 * (a + b);
+}
+
+struct Samples {
+    std::vector<double> t;
+    std::vector<ObjectSkyPosition> p;
+};
+
+Samples Sample(const SkyPositionFunction& positionAt, double from) {
+    Samples s;
+    const int count = static_cast<int>(std::ceil(kSearchSpan / kSampleStep)) + 1;
+    for (int i = 0; i < count; ++i) {
+        const double t = from + i * kSampleStep;
+        s.t.push_back(t);
+        s.p.push_back(positionAt(t));
+    }
+    return s;
+}
+
+// First crossing of the standard altitude in the given direction after sample `first`.
+std::optional<double> Crossing(const SkyPositionFunction& positionAt, const Samples& s,
+                               bool upward) {
+    const auto f = [&](double t) { return AboveStandard(positionAt(t)); };
+    for (std::size_t i = 0; i + 1 < s.t.size(); ++i) {
+        const double a = AboveStandard(s.p[i]);
+        const double b = AboveStandard(s.p[i + 1]);
+        if (upward ? (a <= 0.0 && b > 0.0) : (a > 0.0 && b <= 0.0)) {
+            return Bisect(f, s.t[i], s.t[i + 1]);
+        }
+    }
+    return std::nullopt;
+}
+
+// First upper transit: the hour angle passes from negative to positive (not across 180).
+std::optional<double> Transit(const SkyPositionFunction& positionAt, const Samples& s) {
+    const auto f = [&](double t) { return SignedHourAngle(positionAt(t).hourAngle); };
+    for (std::size_t i = 0; i + 1 < s.t.size(); ++i) {
+        const double a = SignedHourAngle(s.p[i].hourAngle);
+        const double b = SignedHourAngle(s.p[i + 1].hourAngle);
+        if (a <= 0.0 && b > 0.0 && b - a < 90.0) {
+            return Bisect(f, s.t[i], s.t[i + 1]);
+        }
+    }
+    return std::nullopt;
+}
+
+void SetCulmination(RiseSetEvents& events, const SkyPositionFunction& positionAt,
+                    std::optional<double> transit) {
+    events.culmination = transit;
+    if (transit) {
+        events.culminationAltitude = positionAt(*transit).altitude;
+    }
+}
+
+// Calendar date and time (universal time, whole seconds) of a Julian day.
+SkyDate UniversalDate(double jd) {
+    using namespace std::chrono;
+    const auto secondsSinceEpoch =
+        static_cast<long long>(std::llround((jd - kUnixEpochJd) * 86400.0));
+    const sys_seconds instant{seconds{secondsSinceEpoch}};
+    const sys_days day = floor<days>(instant);
+    const year_month_day ymd{day};
+    const hh_mm_ss time{instant - day};
+    SkyDate date;
+    date.year = static_cast<int>(ymd.year());
+    date.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+    date.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+    date.hour = static_cast<int>(time.hours().count());
+    date.minute = static_cast<int>(time.minutes().count());
+    date.second = static_cast<int>(time.seconds().count());
+    return date;
+}
+
+ObjectSkyPosition PlaceFor(double raHours, double decDegrees, double jd, double longitude,
+                           double latitude, double standardAltitude) {
+    const double hourAngle = GreenwichSiderealAngle(jd) - longitude - 15.0 * raHours;
+    const double h = DegToRad(hourAngle);
+    const double d = DegToRad(decDegrees);
+    const double phi = DegToRad(latitude);
+    const double sinAlt = std::sin(d) * std::sin(phi) + std::cos(d) * std::cos(phi) * std::cos(h);
+    return {RadToDeg(std::asin(std::fmax(-1.0, std::fmin(1.0, sinAlt)))), standardAltitude,
+            hourAngle};
+}
+
+} // namespace
+
+double MoonStandardAltitude(double horizontalParallaxDegrees) {
+    return 0.7275 * horizontalParallaxDegrees - 34.0 / 60.0;
+}
+
+RiseSetEvents FindRiseSet(const SkyPositionFunction& positionAt, double startJd) {
+    RiseSetEvents events;
+    const Samples first = Sample(positionAt, startJd);
+    events.rise = Crossing(positionAt, first, true);
+    if (events.rise) {
+        events.kind = RiseSetKind::Rises;
+        const Samples after = Sample(positionAt, *events.rise);
+        events.set = Crossing(positionAt, after, false);
+        SetCulmination(events, positionAt, Transit(positionAt, after));
+        return events;
+    }
+    bool allAbove = true;
+    bool allBelow = true;
+    for (const ObjectSkyPosition& p : first.p) {
+        (AboveStandard(p) > 0.0 ? allBelow : allAbove) = false;
+    }
+    // Up now and setting, but not rising again within the search: only the set is known.
+    events.kind = allBelow ? RiseSetKind::NeverRises
+                           : (allAbove ? RiseSetKind::Circumpolar : RiseSetKind::Rises);
+    if (events.kind == RiseSetKind::Rises) {
+        events.set = Crossing(positionAt, first, false);
+    }
+    SetCulmination(events, positionAt, Transit(positionAt, first));
+    return events;
+}
+
+SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Observer& observer) {
+    const double longitude = SignedLongitude(observer);
+    const double latitude = SignedLatitude(observer);
+    return [=](double jd) {
+        return PlaceFor(raHours, decDegrees, jd, longitude, latitude, kStarStandardAltitude);
+    };
+}
+
+SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer) {
+    const double longitude = SignedLongitude(observer);
+    const double latitude = SignedLatitude(observer);
+    Observer universal = observer;
+    universal.TimeZone = 0.0f; // the engine is given universal time directly
+    return [=](double jd) {
+        if (body >= kBodyMercury && body < kBodyCount) {
+            const SolarSystemBody p =
+                PlanetPositionForDayNumber(static_cast<int>(body) - 1, jd - kJ2000);
+            return PlaceFor(p.ra, p.dec, jd, longitude, latitude, kStarStandardAltitude);
+        }
+        Ephemeris ephemeris(UniversalDate(jd), universal);
+        const double engineJd = ephemeris.JulianDay();
+        ephemeris.SunMeanElements();
+        BodyTable bodies{};
+        ephemeris.SunPosition(bodies);
+        if (body == kBodySun) {
+            return PlaceFor(bodies[kBodySun].ra, bodies[kBodySun].dec, engineJd, longitude,
+                            latitude, kSunStandardAltitude);
+        }
+        std::array<OutlinePoint, kHorizonPointCount> ring{};
+        ephemeris.MoonPosition(bodies, HorizonRing(ring));
+        return PlaceFor(ephemeris.moonGeocentricRa / 15.0, ephemeris.moonGeocentricDec, engineJd,
+                        longitude, latitude, MoonStandardAltitude(ephemeris.moonParallax));
+    };
+}

@@ -1,0 +1,58 @@
+// Rise, culmination and set of an object, searched numerically on a function that gives the
+// object's place in the sky at any instant. The search knows nothing of the sky model: today's
+// series and fixed catalogue positions are wrapped by BodySkyPosition / FixedSkyPosition below,
+// and any other model can be wrapped the same way.
+//
+// Events: the first rise after the start instant, then the first upper culmination (meridian
+// transit) and the first set after that rise. An object that stays above its standard altitude
+// for the whole search is circumpolar (then only its next culmination is given); one that stays
+// below never rises (its next culmination, below the horizon, is still given).
+#pragma once
+
+#include "astro/Observer.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+
+// Where an object stands at one instant, for one observer. Degrees.
+struct ObjectSkyPosition {
+    double altitude = 0.0;         // geometric (no refraction), of the centre
+    double standardAltitude = 0.0; // the altitude of the centre at apparent rise and set
+    double hourAngle = 0.0;        // local hour angle, degrees, any turn
+};
+
+// The object's place at a Julian day in universal time.
+using SkyPositionFunction = std::function<ObjectSkyPosition(double jdUt)>;
+
+enum class RiseSetKind { Rises, Circumpolar, NeverRises };
+
+struct RiseSetEvents {
+    RiseSetKind kind = RiseSetKind::NeverRises;
+    std::optional<double> rise;        // Julian day, universal time
+    std::optional<double> culmination; // Julian day, universal time
+    std::optional<double> set;         // Julian day, universal time
+    double culminationAltitude = 0.0;  // degrees, geometric, valid with `culmination`
+};
+
+// Searches from startJd (universal time) over the next 26 hours for the rise, and over the 26
+// hours after the rise for its culmination and set; samples every 10 minutes, then halves each
+// bracketing interval to below one second. An event closer than 10 minutes to another crossing
+// of the same kind (an object grazing its standard altitude) can be missed.
+RiseSetEvents FindRiseSet(const SkyPositionFunction& positionAt, double startJd);
+
+// Standard altitudes, degrees: refraction at the horizon (34') for stars and planets; the Sun's
+// upper limb (34' + 16'); the Moon's upper limb for its horizontal parallax (Meeus, Astronomical
+// Algorithms, ch. 15: h0 = 0.7275 parallax - 34').
+inline constexpr double kStarStandardAltitude = -34.0 / 60.0;
+inline constexpr double kSunStandardAltitude = -50.0 / 60.0;
+double MoonStandardAltitude(double horizontalParallaxDegrees);
+
+// A fixed position (right ascension hours, declination degrees) as the chart places it: turned
+// by the Greenwich sidereal angle of the instant, for the observer's place. Standard altitude -34'.
+SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Observer& observer);
+
+// A body (0 Moon, 1 Sun, 2 Mercury .. 9 Pluto) computed by the chart's engine for each instant:
+// the Sun from the solar theory, the Moon's geocentric place from the lunar series with its
+// parallax in the standard altitude, a planet from its elements for the exact instant.
+SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer);
