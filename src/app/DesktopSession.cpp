@@ -59,6 +59,15 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
 
     const CatalogLoadResult catalogs =
         LoadCatalogs(frame->View().Store(), CatalogLocator(session.settings.ProgramDir));
+    if (!catalogs.warnings.empty()) {
+        // One message for every damaged file; the program goes on with the records they hold.
+        std::string text;
+        for (const std::string& warning : catalogs.warnings) {
+            text += warning + "\n";
+        }
+        text.pop_back();
+        ShowProgramMessage(text + "    ", wxOK | wxICON_EXCLAMATION);
+    }
     if (!catalogs.ok()) {
         CloseSplash();
         ShowProgramMessage(catalogs.message, wxOK | wxICON_STOP);

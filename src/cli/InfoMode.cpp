@@ -170,6 +170,9 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
     if (name->kind != InfoObjectKind::Body) {
         const CatalogLoadResult loaded =
             LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(FindProgramDir())));
+        for (const std::string& warning : loaded.warnings) {
+            err << "vesperanova: " << warning << "\n";
+        }
         if (!loaded.ok()) {
             err << "vesperanova: " << loaded.message << "\n";
             return kExitNoCatalogue;
