@@ -1,5 +1,7 @@
 #include "cli/InfoMode.h"
 
+#include "files/Utf8Text.h"
+
 #include "astro/Recompute.h"
 #include "astro/SkyState.h"
 #include "catalog/Loaders.h"
@@ -200,9 +202,10 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         break;
     }
     }
-    out << content.title << "\n";
+    // Catalogue text reaches the terminal as valid UTF-8 without control characters.
+    out << SanitizedUtf8(content.title) << "\n";
     for (const InfoPanelRow& row : content.rows) {
-        out << row.label << " " << row.JoinedValues() << "\n";
+        out << SanitizedUtf8(row.label) << " " << SanitizedUtf8(row.JoinedValues()) << "\n";
     }
     out.flush();
     return out ? 0 : 1;
