@@ -251,9 +251,9 @@ CatalogFileResult LoadCatalogFile(CatalogFile file, const CatalogLocator& locato
         std::istringstream in(bytes);
         CatalogFileResult result;
         if (file == CatalogFile::Ecliptic) {
-            const std::size_t lines = static_cast<std::size_t>(
-                std::count(bytes.begin(), bytes.end(), '\n') +
-                (!bytes.empty() && bytes.back() != '\n' ? 1 : 0));
+            const std::size_t lines =
+                static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                         (!bytes.empty() && bytes.back() != '\n' ? 1 : 0));
             if (lines < kEclipticLineCount) {
                 result.warning = "warning: the catalogue file " + path.string() + " holds " +
                                  std::to_string(lines) + " lines where " +

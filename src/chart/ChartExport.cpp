@@ -117,12 +117,11 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
     } else {
         const double scale =
             printing ? options.printerPointsPerPixel : options.screenPointsPerPixel;
-        cairo_surface_t* target =
-            format == ExportFormat::Svg
-                ? cairo_svg_surface_create_for_stream(AppendBytes, &bytes, width * scale,
-                                                      height * scale)
-                : cairo_pdf_surface_create_for_stream(AppendBytes, &bytes, width * scale,
-                                                      height * scale);
+        cairo_surface_t* target = format == ExportFormat::Svg
+                                      ? cairo_svg_surface_create_for_stream(
+                                            AppendBytes, &bytes, width * scale, height * scale)
+                                      : cairo_pdf_surface_create_for_stream(
+                                            AppendBytes, &bytes, width * scale, height * scale);
         cairo_t* cr = cairo_create(target);
         cairo_scale(cr, scale, scale);
         {

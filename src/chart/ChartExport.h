@@ -41,8 +41,8 @@ struct ExportResult {
 };
 
 // Draws the frame and writes it to `path` with WriteFileReplacing (a failed export leaves an
-// existing file as it was; a folder, device or pipe at the path is refused). Printing geometry is restored afterwards: the chart's
-// radius and centre are those of the screen again.
+// existing file as it was; a folder, device or pipe at the path is refused). Printing geometry is
+// restored afterwards: the chart's radius and centre are those of the screen again.
 ExportResult ExportChart(const std::string& path, ExportFormat format, ChartState& chart,
                          CatalogStore& catalog, const AppSettings& settings,
                          const ExportOptions& options = {});

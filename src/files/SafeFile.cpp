@@ -134,9 +134,8 @@ FileResult CheckTarget(const fs::path& path, const fs::path& target, const fs::p
     }
     struct stat folderInfo {};
     if (::stat(folder.c_str(), &folderInfo) != 0) {
-        return Failure(path, errno == ENOENT
-                                 ? "the folder " + folder.string() + " does not exist"
-                                 : Reason(errno));
+        return Failure(path, errno == ENOENT ? "the folder " + folder.string() + " does not exist"
+                                             : Reason(errno));
     }
     if (!S_ISDIR(folderInfo.st_mode)) {
         return Failure(path, "the folder " + folder.string() + " is not a folder");
@@ -206,8 +205,8 @@ FileResult WriteFileReplacing(const fs::path& path, std::string_view bytes,
         std::error_code ec;
         fs::create_directories(folder, ec);
         if (ec) {
-            return Failure(path, "cannot create the folder " + folder.string() + ": " +
-                                     ec.message());
+            return Failure(path,
+                           "cannot create the folder " + folder.string() + ": " + ec.message());
         }
     }
 

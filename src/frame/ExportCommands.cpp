@@ -9,7 +9,6 @@
 #include <wx/filedlg.h>
 #include <wx/utils.h>
 
-
 namespace {
 
 constexpr const char* kDefaultFileStem = "chart";

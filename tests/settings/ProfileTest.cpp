@@ -235,7 +235,7 @@ TEST(Profile, WrittenFileHasEveryKeyInOrderAndTheProfilesNumberForms) {
         "LatDeg=50",
         "LatMin=2",
         "NS=N",
-        "TimeZone=\" 1.0\"",
+        "TimeZone= 1.0", // the profile's own text form, unquoted
     };
     std::size_t at = 0;
     for (const char* line : order) {
