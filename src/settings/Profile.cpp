@@ -443,10 +443,10 @@ std::string ProfileToText(const AppSettings& s, const std::vector<std::string>& 
         ProfileSection& section = out.Section(name);
         WriteKeys(section, keys, s);
         if (const ProfileSection* before = old.Find(name)) {
-            for (const auto& [key, value] : before->entries) {
+            for (const auto& entry : before->entries) {
                 if (std::none_of(keys.begin(), keys.end(),
-                                 [&](const ProfileKey& k) { return key == k.name; })) {
-                    section.Set(key, value);
+                                 [&](const ProfileKey& k) { return entry.first == k.name; })) {
+                    section.Set(entry.first, entry.second);
                 }
             }
         }
