@@ -4,7 +4,7 @@
 // "vesperanova: ..." — the line printed when no graphical display can be opened.
 extern const char* const kNoDisplayMessage;
 
-// Opens a connection to the display named by the environment, as the toolkit's start would,
-// closes it again and reports whether that worked. Without a display the toolkit would end the
-// program with a status of its own instead of our message.
+// Opens a connection to the display named by the environment (WAYLAND_DISPLAY, then DISPLAY)
+// and reports whether that worked (an X connection is kept open for the run). Without a display the
+// toolkit would end the program with a status of its own instead of our message.
 bool GraphicalDisplayAvailable();
