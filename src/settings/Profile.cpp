@@ -211,10 +211,9 @@ ProfileSections ParseProfile(std::string_view text) {
             std::string_view inside = Trim(line.substr(
                 1, close == std::string_view::npos ? std::string_view::npos : close - 1));
             std::string name = clean ? std::string(inside) : OneLineText(std::string(inside));
-            // Earlier versions wrote blanks in section names as "\ ".
-            for (std::size_t at = name.find("\\ "); at != std::string::npos;
-                 at = name.find("\\ ", at + 1)) {
-                name.erase(at, 1);
+            // Earlier versions could write the recent list's header with escaped blanks.
+            if (name == "Recent\\ File\\ List") {
+                name = kRecentGroup;
             }
             profile.Section(name);
             current = static_cast<std::size_t>(
