@@ -68,6 +68,7 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
             text += warning + "\n";
         }
         text.pop_back();
+        CloseSplash(); // the splash window would stand above the message
         ShowProgramMessage(text + "    ", wxOK | wxICON_EXCLAMATION);
     }
     if (!catalogs.ok()) {
