@@ -102,7 +102,8 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-// The profile as sections of keys, in the order of the file. A section or key that appears
+// The profile as sections of keys, in the order of the file; values in their written form
+// (trimmed, quotes kept; ValueOf gives the value). A section or key that appears
 // more than once is kept once, where it first appeared, with the value it was given last.
 struct ProfileSection {
     std::string name;
@@ -210,7 +211,8 @@ ProfileSections ParseProfile(std::string_view text) {
             const std::size_t close = line.rfind(']');
             std::string_view inside = Trim(line.substr(
                 1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-            std::string name = clean ? std::string(inside) : OneLineText(std::string(inside));
+            std::string name =
+                clean ? std::string(inside) : std::string(Trim(OneLineText(std::string(inside))));
             // Earlier versions could write the recent list's header with escaped blanks.
             if (name == "Recent\\ File\\ List") {
                 name = kRecentGroup;
@@ -230,7 +232,8 @@ ProfileSections ParseProfile(std::string_view text) {
         if (key.empty()) {
             continue;
         }
-        profile.sections[current].Set(key, ValueOf(line.substr(equals + 1)));
+        // Kept in its written form (quotes included) so that it is written back the same.
+        profile.sections[current].Set(key, std::string(Trim(line.substr(equals + 1))));
     }
     return profile;
 }
@@ -287,7 +290,7 @@ std::int32_t ParseInteger(const std::string& text, std::int32_t fallback) {
 
 std::string ReadText(const ProfileSection* section, const char* key, const char* fallback) {
     const std::string* value = section != nullptr ? section->Find(key) : nullptr;
-    return value != nullptr ? *value : std::string(fallback);
+    return value != nullptr ? ValueOf(*value) : std::string(fallback);
 }
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
@@ -353,8 +356,8 @@ std::vector<std::string> RecentFilesOf(const ProfileSections& profile) {
     if (const ProfileSection* section = profile.Find(kRecentGroup)) {
         for (int entry = 1; entry <= kRecentFileEntries; ++entry) {
             const std::string* value = section->Find("File" + std::to_string(entry));
-            if (value != nullptr && !value->empty()) {
-                files.push_back(*value);
+            if (value != nullptr && !ValueOf(*value).empty()) {
+                files.push_back(ValueOf(*value));
             }
         }
     }

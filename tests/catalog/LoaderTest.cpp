@@ -306,7 +306,10 @@ TEST(Loaders, WorkingDirectoryComesBeforeTheProgramDirectory) {
 TEST(Loaders, DamagedFilesAreNamedUnreadableOnesStopTheSequence) {
     TempDir dir;
     WriteAllFiles(dir.path()); // one record or line each: every file is short
-    WriteFile(dir.path() / "names.bin", NameBytes(66, 1, 1, 0, 1, "\x01" "Bad\xff\x1b[2J").str());
+    WriteFile(dir.path() / "names.bin", NameBytes(66, 1, 1, 0, 1,
+                                                  "\x01"
+                                                  "Bad\xff\x1b[2J")
+                                            .str());
     auto store = std::make_unique<CatalogStore>();
     const CatalogLoadResult loaded = LoadCatalogs(*store, CatalogLocator({dir.path()}));
     ASSERT_TRUE(loaded.ok()) << loaded.message;

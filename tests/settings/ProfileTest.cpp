@@ -481,11 +481,13 @@ TEST(ProfileFacade, ProfilesThatCannotBeReadGiveDefaultsAndAnErrorAndAreLeftAlon
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
-TEST(ProfileFacade, SectionNamesAreKeptAsTheyAreExceptTheOldRecentListHeader) {
+TEST(ProfileFacade, OtherSectionsAreKeptAsTheyAreExceptTheOldRecentListHeader) {
     // Found by the profile fuzz target: a header full of backslashes changed at every write.
-    const std::string text = "[a\\\\\\ b]\nx=1\n[Recent\\ File\\ List]\nFile1=/m31.jpg\n";
+    // Keys of other sections are written as they were read, quotes included.
+    const std::string text =
+        "[a\\\\\\ b]\nx=1\ny= \" q \" \n[Recent\\ File\\ List]\nFile1=/m31.jpg\n";
     const std::string once = SettingsToText(DefaultSettings(), text);
-    EXPECT_NE(once.find("[a\\\\\\ b]\nx=1\n"), std::string::npos) << once;
+    EXPECT_NE(once.find("[a\\\\\\ b]\nx=1\ny=\" q \"\n"), std::string::npos) << once;
     EXPECT_EQ(SettingsToText(DefaultSettings(), once), once);
     EXPECT_EQ(RecentFilesFromText(text), std::vector<std::string>{"/m31.jpg"});
 }
