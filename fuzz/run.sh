@@ -11,10 +11,10 @@ cxx="${CXX_FUZZ:-clang++}"
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=undefined -I"$src/src")
 
-"$cxx" "${flags[@]}" -o "$out/fuzz_catalog" "$src/fuzz/fuzz_catalog.cpp" "$src"/src/catalog/*.cpp
-# shellcheck disable=SC2046
-"$cxx" "${flags[@]}" $(wx-config --cxxflags base) -o "$out/fuzz_profile" \
-    "$src/fuzz/fuzz_profile.cpp" "$src/src/settings/Profile.cpp" $(wx-config --libs base)
+"$cxx" "${flags[@]}" -o "$out/fuzz_catalog" "$src/fuzz/fuzz_catalog.cpp" "$src"/src/catalog/*.cpp \
+    "$src"/src/files/*.cpp
+"$cxx" "${flags[@]}" -o "$out/fuzz_profile" "$src/fuzz/fuzz_profile.cpp" \
+    "$src/src/settings/Profile.cpp" "$src"/src/files/*.cpp
 "$cxx" "${flags[@]}" -o "$out/fuzz_picture" "$src/fuzz/fuzz_picture.cpp" \
     "$src/src/interaction/PictureLookup.cpp"
 
@@ -28,7 +28,7 @@ for f in bsc5.big cnstline.bin constell.bin messier.bin deepsky.bin names.bin ec
     fi
     i=$((i + 1))
 done
-printf '[Settings]\nLevel=2\nTurnX=18.00\nb=0.0000\n[Location]\nTimeZone=" 1.0"\n[Recent File List]\nFile1=/tmp/a.jpg\n' \
+printf '[Settings]\nLevel=2\nTurnX=18.00\nb=0.0000\n[Location]\nTimeZone= 1.0\n[Recent File List]\nFile1=/tmp/a.jpg\n' \
     > "$out/corpus_profile/seed.ini"
 
 # Pictures: the sample pictures, each behind the selector byte of the .jpg name.
@@ -40,7 +40,7 @@ done
 status=0
 # The longest catalogue file (bsc5.big) is 254,660 bytes; profiles are small text files.
 declare -A max_len=([catalog]=300000 [profile]=8192 [picture]=65536)
-for target in catalog profile picture; do
+for target in ${FUZZ_TARGETS:-catalog profile picture}; do
     echo "== fuzz_$target for ${seconds}s"
     if ! (cd "$out" && ./"fuzz_$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" \
             -print_final_stats=1 "corpus_$target" 2>&1 | tail -n 12); then

@@ -1,7 +1,6 @@
 #include "app/DesktopSession.h"
 
 #include "app/Messages.h"
-#include "app/RecentPictureList.h"
 #include "app/SplashWindow.h"
 #include "catalog/Loaders.h"
 #include "frame/CommandHooks.h"
@@ -46,7 +45,10 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     }
     session.profilePath = options.profilePath.empty() ? DefaultProfilePath() : options.profilePath;
 
-    if (const ProfileResult loaded = LoadSettings(session.settings, session.profilePath); !loaded) {
+    std::vector<std::string> recentPictures;
+    if (const ProfileResult loaded =
+            LoadProfile(session.profilePath, session.settings, recentPictures);
+        !loaded) {
         // The defaults apply; the user learns why the saved settings are missing.
         ShowProgramMessage(loaded.error + "    ", wxOK | wxICON_EXCLAMATION);
     }
@@ -55,10 +57,20 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     auto* frame = new CMainFrame(session.settings, session.doc);
     session.frame = frame;
     frame->SetProfilePath(session.profilePath);
-    frame->SetRecentPictures(LoadRecentPictures(session.profilePath));
+    frame->SetRecentPictures(recentPictures);
 
     const CatalogLoadResult catalogs =
         LoadCatalogs(frame->View().Store(), CatalogLocator(session.settings.ProgramDir));
+    if (!catalogs.warnings.empty()) {
+        // One message for every damaged file; the program goes on with the records they hold.
+        std::string text;
+        for (const std::string& warning : catalogs.warnings) {
+            text += warning + "\n";
+        }
+        text.pop_back();
+        CloseSplash(); // the splash window would stand above the message
+        ShowProgramMessage(text + "    ", wxOK | wxICON_EXCLAMATION);
+    }
     if (!catalogs.ok()) {
         CloseSplash();
         ShowProgramMessage(catalogs.message, wxOK | wxICON_STOP);
@@ -97,15 +109,11 @@ bool FinishDesktop(DesktopSession& session) {
     DestroyMainWindow(session);
     session.started = false;
 
-    const ProfileResult saved = SaveSettings(session.settings, session.profilePath);
+    // The settings and the recent-picture list are written together, in one file write.
+    const ProfileResult saved =
+        SaveProfile(session.profilePath, session.settings, session.doc.RecentPictures());
     if (!saved) {
         ShowProgramMessage("The settings could not be saved: " + saved.error + "    ",
-                           wxOK | wxICON_STOP);
-        return false;
-    }
-    if (!SaveRecentPictures(session.profilePath, session.doc.RecentPictures())) {
-        ShowProgramMessage("The list of recent pictures could not be saved in " +
-                               session.profilePath.string() + "    ",
                            wxOK | wxICON_STOP);
         return false;
     }

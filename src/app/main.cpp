@@ -1,4 +1,5 @@
 // Entry point: console modes run without a display; otherwise the desktop program starts.
+#include "app/DisplayCheck.h"
 #include "app/NoctaApp.h"
 #include "cli/Console.h"
 
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
     if (!parsed.options) {
         std::fprintf(stderr, "vesperanova: %s\nTry 'vesperanova --help'.\n", parsed.error.c_str());
         return 2;
+    }
+    if (!GraphicalDisplayAvailable()) {
+        std::fputs(kNoDisplayMessage, stderr);
+        return 1;
     }
     // The application object is made here so it receives the parsed options; wxEntry uses it.
     auto* app = new CNoctaApp(*parsed.options);

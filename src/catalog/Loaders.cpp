@@ -1,9 +1,13 @@
 #include "catalog/Loaders.h"
 
+#include "files/SafeFile.h"
+
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iterator>
 #include <span>
+#include <sstream>
 #include <system_error>
 
 namespace {
@@ -193,28 +197,90 @@ void LoadCatalogStream(CatalogFile file, std::istream& in, CatalogStore& store) 
     }
 }
 
-bool LoadCatalogFile(CatalogFile file, const CatalogLocator& locator, CatalogStore& store) {
-    // A file that is there but cannot be read (no permission) is passed over like a missing one.
+std::size_t CatalogFileBytes(CatalogFile file) {
+    switch (file) {
+    case CatalogFile::Stars:
+        return kStarRecordSize * kStarCount;
+    case CatalogFile::Figures:
+        return kFigurePointSize * kFigurePointCount;
+    case CatalogFile::Boundaries:
+        return kFigurePointSize * kBoundaryPointCount;
+    case CatalogFile::Messier:
+        return kDeepSkyRecordSize * kMessierCount;
+    case CatalogFile::Ngc:
+        return kDeepSkyRecordSize * kNgcCount;
+    case CatalogFile::StarNames:
+        return kStarNameRecordSize * kStarNameCount;
+    case CatalogFile::Ecliptic:
+        return 0;
+    case CatalogFile::MilkyWay:
+        return kOutlinePointSize * (kMilkyWayFirstCount + kMilkyWaySecondCount);
+    case CatalogFile::Magellan:
+        return kOutlinePointSize * (kLargeCloudCount + kSmallCloudCount);
+    case CatalogFile::Locations:
+        return kLocationRecordSize * kLocationCount;
+    }
+    return 0;
+}
+
+std::string ShortFileWarning(const std::filesystem::path& path, std::size_t bytes,
+                             std::size_t expected) {
+    return "warning: the catalogue file " + path.string() + " holds " + std::to_string(bytes) +
+           " bytes where " + std::to_string(expected) +
+           " were expected; the records it holds are used";
+}
+
+CatalogFileResult LoadCatalogFile(CatalogFile file, const CatalogLocator& locator,
+                                  CatalogStore& store) {
+    const std::string_view name = CatalogFileName(file);
     for (const std::filesystem::path& dir : locator.Directories()) {
-        const std::filesystem::path path = dir / std::filesystem::path(CatalogFileName(file));
+        const std::filesystem::path path = dir / std::filesystem::path(name);
         std::error_code ec;
+        // Something of that name that is not a file (a folder) is passed over.
         if (!std::filesystem::is_regular_file(path, ec)) {
             continue;
         }
-        std::ifstream in(path, std::ios::binary);
-        if (in) {
-            LoadCatalogStream(file, in, store);
-            return true;
+        std::string bytes;
+        const ReadResult read = ReadWholeFile(path, kMaxCatalogFileBytes, bytes);
+        if (read.status == ReadStatus::Missing) {
+            continue;
         }
+        if (!read.ok()) {
+            return {CatalogFileStatus::Unreadable, read.error + "    ", {}};
+        }
+        std::istringstream in(bytes);
+        CatalogFileResult result;
+        if (file == CatalogFile::Ecliptic) {
+            const std::size_t lines =
+                static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                         (!bytes.empty() && bytes.back() != '\n' ? 1 : 0));
+            if (lines < kEclipticLineCount) {
+                result.warning = "warning: the catalogue file " + path.string() + " holds " +
+                                 std::to_string(lines) + " lines where " +
+                                 std::to_string(kEclipticLineCount) +
+                                 " were expected; the lines it holds are used";
+            }
+        } else if (bytes.size() != CatalogFileBytes(file)) {
+            result.warning = ShortFileWarning(path, bytes.size(), CatalogFileBytes(file));
+        }
+        LoadCatalogStream(file, in, store);
+        return result;
     }
-    return false;
+    return {CatalogFileStatus::Missing, CannotOpenMessage(name), {}};
 }
 
 CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locator) {
+    CatalogLoadResult result;
     for (CatalogFile file : kCatalogLoadOrder) {
-        if (!LoadCatalogFile(file, locator, store)) {
-            return CatalogLoadResult{file, CannotOpenMessage(CatalogFileName(file))};
+        CatalogFileResult loaded = LoadCatalogFile(file, locator, store);
+        if (loaded.status != CatalogFileStatus::Loaded) {
+            result.failedFile = file;
+            result.message = std::move(loaded.message);
+            return result;
+        }
+        if (!loaded.warning.empty()) {
+            result.warnings.push_back(std::move(loaded.warning));
         }
     }
-    return {};
+    return result;
 }

@@ -5,7 +5,8 @@
 //
 // Bad input: a short file leaves the records it does not supply zero; a longer file is read only
 // up to the fixed count; a record holding non-finite or absurd numbers reads as all zero
-// (Records.h). None of this is reported: only a file that cannot be opened is an error.
+// (Records.h). A file of the wrong size is named in a warning; a file that cannot be opened or
+// read is an error.
 #pragma once
 
 #include "catalog/CatalogStore.h"
@@ -66,18 +67,37 @@ private:
 // fails: missing bytes leave zero records.
 void LoadCatalogStream(CatalogFile file, std::istream& in, CatalogStore& store);
 
-// Loads one file from the first directory of the locator where it can be opened (one that is
-// there but unreadable is passed over); false when none can be, and the store is then unchanged.
-bool LoadCatalogFile(CatalogFile file, const CatalogLocator& locator, CatalogStore& store);
+// The size of a complete binary file (records x record size); 0 for the text file eclip.dat.
+std::size_t CatalogFileBytes(CatalogFile file);
 
-// The outcome of the start-up loading: the first file that could not be opened, if any.
+// Larger files are not catalogue files; they are refused rather than read into memory.
+inline constexpr std::size_t kMaxCatalogFileBytes = 16u << 20;
+
+enum class CatalogFileStatus { Loaded, Missing, Unreadable };
+
+struct CatalogFileResult {
+    CatalogFileStatus status = CatalogFileStatus::Loaded;
+    std::string message; // Missing: CannotOpenMessage; Unreadable: the file's path and reason
+    std::string warning; // Loaded: a file whose size is not its complete record count, else empty
+};
+
+// Loads one file from the first directory of the locator that holds a regular file of that
+// name (a folder of that name is passed over). A file that is there but cannot be opened or
+// read is an error naming it, and the store is then unchanged. A file of another size than its
+// complete records is used as the records it holds, with a warning naming it.
+CatalogFileResult LoadCatalogFile(CatalogFile file, const CatalogLocator& locator,
+                                  CatalogStore& store);
+
+// The outcome of the start-up loading: the first file that could not be opened or read, if
+// any, and a warning for every file of the wrong size.
 struct CatalogLoadResult {
     std::optional<CatalogFile> failedFile; // empty when every file loaded
-    std::string message;                   // CannotOpenMessage of that file, else empty
+    std::string message;                   // the message for that file, else empty
+    std::vector<std::string> warnings;     // one line per damaged file (without trailing blanks)
 
     bool ok() const { return !failedFile.has_value(); }
 };
 
-// The ten loaders in start-up order. Stops at the first file that cannot be opened: the files
-// before it are loaded, none after it.
+// The ten loaders in start-up order. Stops at the first file that cannot be opened or read: the
+// files before it are loaded, none after it.
 CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locator);

@@ -1,5 +1,7 @@
 #include "catalog/Records.h"
 
+#include "files/Utf8Text.h"
+
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -31,9 +33,12 @@ float F32(const std::byte* p) {
     return std::bit_cast<float>(U32(p));
 }
 
+// A text field: zero-terminated within its size, and valid UTF-8 without control characters
+// (a bad byte becomes '?'), so that no damaged name reaches the screen, JSON or a terminal.
 template <std::size_t N> void Text(const std::byte* p, char (&field)[N]) {
     std::memcpy(field, p, N);
     field[N - 1] = '\0';
+    SanitizeField(field, N);
 }
 
 bool RaOk(float ra) {

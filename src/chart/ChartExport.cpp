@@ -1,6 +1,7 @@
 #include "chart/ChartExport.h"
 
 #include "chart/CairoSurface.h"
+#include "files/SafeFile.h"
 
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -57,6 +57,12 @@ std::string StatusText(cairo_status_t status) {
     return cairo_status_to_string(status);
 }
 
+// cairo's stream writer: appends to the std::string behind `closure`.
+cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
 } // namespace
 
 std::optional<ExportFormat> ExportFormatForPath(const std::string& path) {
@@ -85,11 +91,9 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
     if (width <= 0 || height <= 0) {
         return ExportResult{false, "The picture has no size."};
     }
-    const std::string temporary = path + ".part";
-    std::error_code ignored;
-
     FrameResult frame;
     std::string writeError;
+    std::string bytes; // the whole file, written in one step once it is complete
     ExportResult done;
     const auto noteGeometry = [&] {
         done.radius = chart.m_nRadius;
@@ -103,16 +107,21 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
         const cairo_status_t drawn = cairo_status(image.Context());
         if (frame.ok && drawn != CAIRO_STATUS_SUCCESS) {
             writeError = "Cannot draw " + path + ": " + StatusText(drawn);
-        } else if (frame.ok && !image.WritePng(temporary, &writeError)) {
-            writeError = "Cannot write " + path + ": " + writeError;
+        } else if (frame.ok) {
+            const cairo_status_t status =
+                cairo_surface_write_to_png_stream(image.Image(), AppendBytes, &bytes);
+            if (status != CAIRO_STATUS_SUCCESS) {
+                writeError = "Cannot write " + path + ": " + StatusText(status);
+            }
         }
     } else {
         const double scale =
             printing ? options.printerPointsPerPixel : options.screenPointsPerPixel;
-        cairo_surface_t* target =
-            format == ExportFormat::Svg
-                ? cairo_svg_surface_create(temporary.c_str(), width * scale, height * scale)
-                : cairo_pdf_surface_create(temporary.c_str(), width * scale, height * scale);
+        cairo_surface_t* target = format == ExportFormat::Svg
+                                      ? cairo_svg_surface_create_for_stream(
+                                            AppendBytes, &bytes, width * scale, height * scale)
+                                      : cairo_pdf_surface_create_for_stream(
+                                            AppendBytes, &bytes, width * scale, height * scale);
         cairo_t* cr = cairo_create(target);
         cairo_scale(cr, scale, scale);
         {
@@ -132,18 +141,13 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
     }
 
     if (!frame.ok) {
-        std::filesystem::remove(temporary, ignored);
         return ExportResult{false, "The chart could not be drawn: " + frame.error};
     }
     if (!writeError.empty()) {
-        std::filesystem::remove(temporary, ignored);
         return ExportResult{false, writeError};
     }
-    std::error_code renamed;
-    std::filesystem::rename(temporary, path, renamed);
-    if (renamed) {
-        std::filesystem::remove(temporary, ignored);
-        return ExportResult{false, "Cannot write " + path + ": " + renamed.message()};
+    if (const FileResult written = WriteFileReplacing(path, bytes); !written) {
+        return ExportResult{false, written.error};
     }
     return done;
 }

@@ -40,9 +40,9 @@ struct ExportResult {
     int centerY = 0;
 };
 
-// Draws the frame and writes it to `path` (written beside it first and renamed, so a failed
-// export leaves an existing file as it was). Printing geometry is restored afterwards: the chart's
-// radius and centre are those of the screen again.
+// Draws the frame and writes it to `path` with WriteFileReplacing (a failed export leaves an
+// existing file as it was; a folder, device or pipe at the path is refused). Printing geometry is
+// restored afterwards: the chart's radius and centre are those of the screen again.
 ExportResult ExportChart(const std::string& path, ExportFormat format, ChartState& chart,
                          CatalogStore& catalog, const AppSettings& settings,
                          const ExportOptions& options = {});

@@ -1,6 +1,7 @@
 #include "cli/InfoMode.h"
 
 #include "astro/Angles.h"
+#include "files/Utf8Text.h"
 #include "astro/Recompute.h"
 #include "astro/SkyState.h"
 #include "catalog/Loaders.h"
@@ -177,6 +178,9 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
     if (!name || name->kind != InfoObjectKind::Body) {
         const CatalogLoadResult loaded =
             LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(FindProgramDir())));
+        for (const std::string& warning : loaded.warnings) {
+            err << "vesperanova: " << warning << "\n";
+        }
         if (!loaded.ok()) {
             err << "vesperanova: " << loaded.message << "\n";
             return kExitNoCatalogue;
@@ -227,9 +231,10 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         break;
     }
     }
-    out << content.title << "\n";
+    // Catalogue text reaches the terminal as valid UTF-8 without control characters.
+    out << SanitizedUtf8(content.title) << "\n";
     for (const InfoPanelRow& row : content.rows) {
-        out << row.label << " " << row.JoinedValues() << "\n";
+        out << SanitizedUtf8(row.label) << " " << SanitizedUtf8(row.JoinedValues()) << "\n";
     }
     out.flush();
     return out ? 0 : 1;

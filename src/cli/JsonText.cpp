@@ -1,5 +1,7 @@
 #include "cli/JsonText.h"
 
+#include "files/Utf8Text.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -16,7 +18,17 @@ std::string JsonNumber(double value) {
 
 std::string JsonString(std::string_view text) {
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        // JSON is UTF-8: a byte that starts no valid sequence is written as U+FFFD.
+        if (const std::size_t n = Utf8SequenceLength(text.substr(i)); n > 1) {
+            quoted.append(text.substr(i, n));
+            i += n - 1;
+            continue;
+        } else if (n == 0) {
+            quoted += "\ufffd";
+            continue;
+        }
         if (c == '"' || c == '\\') {
             quoted += '\\';
             quoted += c;

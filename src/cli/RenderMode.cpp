@@ -9,13 +9,13 @@
 #include "chart/ChartState.h"
 #include "cli/ChartOptions.h"
 #include "cli/JsonText.h"
+#include "files/SafeFile.h"
 #include "settings/ProgramDir.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -298,29 +298,6 @@ std::string StarLabel(const CatalogStore& catalog, const StarRecord& star) {
     return "HR " + std::to_string(star.hr);
 }
 
-bool WriteFileReplacing(const std::string& path, const std::string& text, std::string& error) {
-    const std::string temporary = path + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.flush();
-        if (!out) {
-            error = "cannot write " + path;
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = "cannot write " + path + ": " + ec.message();
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 const std::vector<std::string>& RenderLayerNames() {
@@ -407,6 +384,21 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
             << "': the name must end in .png, .svg or .pdf\n";
         return kExitBadOption;
     }
+    if (!request.objectsPath.empty() && NameSameFile(outputPath, request.objectsPath)) {
+        err << "vesperanova: --render and --objects name the same file " << outputPath << "\n";
+        return kExitBadOption;
+    }
+    // Both outputs are checked before anything is drawn or written, so that a refused second
+    // file does not leave the first one written.
+    for (const std::string& path : {outputPath, request.objectsPath}) {
+        if (path.empty()) {
+            continue;
+        }
+        if (const FileResult writable = CheckWritable(path); !writable) {
+            err << "vesperanova: " << writable.error << "\n";
+            return kExitDrawFailed;
+        }
+    }
     if (!parsed.options.profileWarning.empty()) {
         err << "vesperanova: warning: " << parsed.options.profileWarning
             << "; using the default settings\n";
@@ -430,6 +422,9 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
     auto catalog = std::make_unique<CatalogStore>();
     const CatalogLoadResult loaded =
         LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(settings.ProgramDir)));
+    for (const std::string& warning : loaded.warnings) {
+        err << "vesperanova: " << warning << "\n";
+    }
     if (!loaded.ok()) {
         err << loaded.message << "\n";
         return kExitMissingCatalog;
@@ -455,12 +450,11 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         return kExitDrawFailed;
     }
     if (!request.objectsPath.empty()) {
-        std::string error;
-        if (!WriteFileReplacing(
-                request.objectsPath,
-                PickingTablesJson(*chart, *catalog, result.radius, result.centerX, result.centerY),
-                error)) {
-            err << "vesperanova: " << error << "\n";
+        const FileResult written = WriteFileReplacing(
+            request.objectsPath,
+            PickingTablesJson(*chart, *catalog, result.radius, result.centerX, result.centerY));
+        if (!written) {
+            err << "vesperanova: " << written.error << "\n";
             return kExitDrawFailed;
         }
     }

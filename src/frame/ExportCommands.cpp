@@ -1,18 +1,13 @@
 #include "frame/ExportCommands.h"
 
 #include "app/Messages.h"
+#include "files/SafeFile.h"
 #include "frame/CommandHooks.h"
 #include "frame/MainFrame.h"
 #include "view/NoctaView.h"
 
 #include <wx/filedlg.h>
 #include <wx/utils.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -23,24 +18,6 @@ constexpr int kFilterCount = 3;
 // Messages of the program end in four blanks.
 std::string CannotWrite(const std::string& path, const std::string& reason) {
     return "Cannot write " + path + ": " + reason + "    ";
-}
-
-// Whether a file can be made beside `path` (where the export writes before it renames), and if
-// not, the system's reason ("No such file or directory", "Not a directory", ...). The drawing
-// library only says that its output stream failed; this names the cause.
-std::string ReasonCannotCreate(const std::string& path) {
-    const std::string probe = path + ".part";
-    std::error_code ignored;
-    const bool existed = std::filesystem::exists(probe, ignored);
-    std::FILE* file = std::fopen(probe.c_str(), "ab");
-    if (file == nullptr) {
-        return std::strerror(errno);
-    }
-    std::fclose(file);
-    if (!existed) {
-        std::filesystem::remove(probe, ignored);
-    }
-    return {};
 }
 
 // The folder and filter chosen in the last export of this run, offered again by the next one.
@@ -71,8 +48,9 @@ bool ExportChartToFile(CMainFrame& frame, const std::string& path) {
                            wxOK | wxICON_EXCLAMATION, &frame);
         return false;
     }
-    if (const std::string reason = ReasonCannotCreate(path); !reason.empty()) {
-        ShowProgramMessage(CannotWrite(path, reason), wxOK | wxICON_EXCLAMATION, &frame);
+    // Refused before drawing: a folder, device or pipe at the path, a missing folder.
+    if (const FileResult writable = CheckWritable(path); !writable) {
+        ShowProgramMessage(writable.error + "    ", wxOK | wxICON_EXCLAMATION, &frame);
         return false;
     }
 

@@ -1,26 +1,17 @@
 #include "settings/Profile.h"
 
-#include <wx/fileconf.h>
-#include <wx/log.h>
-#include <wx/mstream.h>
-#include <wx/sstream.h>
+#include "files/SafeFile.h"
+#include "files/Utf8Text.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <limits>
 #include <span>
-#include <system_error>
+#include <string_view>
 #include <variant>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -89,69 +80,186 @@ const ProfileKey kLocationKeys[] = {
     {"TimeZone", "1", 1, &Observer::TimeZone},
 };
 
-const char* const kSettingsGroup = "/Settings";
-const char* const kLocationGroup = "/Location";
+const char* const kSettingsGroup = "Settings";
+const char* const kLocationGroup = "Location";
+const char* const kRecentGroup = "Recent File List";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-std::string ToUtf8(const wxString& text) {
-    const wxScopedCharBuffer buffer = text.utf8_str();
-    return std::string(buffer.data(), buffer.length());
+bool IsEdgeBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
-wxString FromUtf8(const std::string& text) {
-    return wxString::FromUTF8(text.data(), text.size());
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsEdgeBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsEdgeBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
-// While the profile's text is parsed and rebuilt, the config library neither logs nor asserts:
-// a damaged line (such as "=value", a key without a name) is simply dropped. Without this, the
-// library's debug checks would stop the desktop program with an assertion dialog.
-class QuietConfig {
-public:
-    QuietConfig() : m_oldHandler(wxSetAssertHandler(nullptr)) {}
-    ~QuietConfig() { wxSetAssertHandler(m_oldHandler); }
-    QuietConfig(const QuietConfig&) = delete;
-    QuietConfig& operator=(const QuietConfig&) = delete;
+// The profile as sections of keys, in the order of the file; values in their written form
+// (trimmed, quotes kept; ValueOf gives the value). A section or key that appears
+// more than once is kept once, where it first appeared, with the value it was given last.
+struct ProfileSection {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> entries;
 
-private:
-    wxLogNull m_noLog;
-    wxAssertHandler_t m_oldHandler;
+    const std::string* Find(std::string_view key) const {
+        for (const auto& [k, v] : entries) {
+            if (k == key) {
+                return &v;
+            }
+        }
+        return nullptr;
+    }
+    void Set(std::string_view key, std::string value) {
+        for (auto& [k, v] : entries) {
+            if (k == key) {
+                v = std::move(value);
+                return;
+            }
+        }
+        entries.emplace_back(std::string(key), std::move(value));
+    }
 };
 
-// A config object over the text of a profile (empty text: an empty profile). Environment
-// variables in values are not expanded: a place name is the user's text.
-std::unique_ptr<wxFileConfig> ConfigFromText(const std::string& text) {
-    wxMemoryInputStream in(text.data(), text.size());
-    auto config = std::make_unique<wxFileConfig>(in, wxConvAuto());
-    config->SetExpandEnvVars(false);
-    return config;
+struct ProfileSections {
+    std::vector<ProfileSection> sections; // the first is the nameless one before any header
+
+    ProfileSections() : sections(1) {}
+
+    ProfileSection& Section(std::string_view name) {
+        for (ProfileSection& section : sections) {
+            if (section.name == name) {
+                return section;
+            }
+        }
+        sections.push_back(ProfileSection{std::string(name), {}});
+        return sections.back();
+    }
+    const ProfileSection* Find(std::string_view name) const {
+        for (const ProfileSection& section : sections) {
+            if (section.name == name) {
+                return &section;
+            }
+        }
+        return nullptr;
+    }
+};
+
+// A value as the file holds it: trimmed of blanks, and a value in double quotes (how earlier
+// versions wrote a text with blanks at its ends) without them. Backslashes are plain.
+std::string ValueOf(std::string_view raw) {
+    std::string_view value = Trim(raw);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        value = value.substr(1, value.size() - 2);
+    }
+    return std::string(value);
+}
+
+// A text value as it is written: in double quotes when its ends would otherwise be lost or
+// misread (a blank at either end, or quotes at both ends).
+std::string QuotedIfNeeded(const std::string& value) {
+    if (!value.empty() &&
+        (IsEdgeBlank(value.front()) || IsEdgeBlank(value.back()) ||
+         (value.size() >= 2 && value.front() == '"' && value.back() == '"') || value == "\"")) {
+        return '"' + value + '"';
+    }
+    return value;
+}
+
+// A text that can stand on one line of the profile: control characters (a line break
+// included) become blanks, and bytes that are not UTF-8 become U+FFFD.
+std::string OneLineText(const std::string& text) {
+    std::string line = SanitizedUtf8(text);
+    // SanitizedUtf8 turned control characters into U+FFFD; the profile wants blanks there.
+    for (char& c : line) {
+        if (IsControlByte(c)) {
+            c = ' ';
+        }
+    }
+    return line;
+}
+
+// Reads the profile line by line. A line that is not valid UTF-8 or holds a control character
+// (other than a tab) is skipped, so a bad byte costs only its own key; a header with such a
+// byte still opens a section of its own (its keys do not fall into the section before it).
+// Lines that are neither a header nor "key=value" (comments, blank lines, damage) are dropped.
+ProfileSections ParseProfile(std::string_view text) {
+    ProfileSections profile;
+    std::size_t current = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        const bool clean = IsValidUtf8(line) && std::none_of(line.begin(), line.end(), [](char c) {
+                               return IsControlByte(c) && c != '\t';
+                           });
+        line = Trim(line);
+        if (line.empty() || line.front() == ';' || line.front() == '#') {
+            continue;
+        }
+        if (line.front() == '[') {
+            const std::size_t close = line.rfind(']');
+            std::string_view inside = Trim(line.substr(
+                1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+            std::string name =
+                clean ? std::string(inside) : std::string(Trim(OneLineText(std::string(inside))));
+            // Earlier versions could write the recent list's header with escaped blanks.
+            if (name == "Recent\\ File\\ List") {
+                name = kRecentGroup;
+            }
+            profile.Section(name);
+            current = static_cast<std::size_t>(
+                std::find_if(profile.sections.begin(), profile.sections.end(),
+                             [&](const ProfileSection& s) { return s.name == name; }) -
+                profile.sections.begin());
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (!clean || equals == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view key = Trim(line.substr(0, equals));
+        if (key.empty()) {
+            continue;
+        }
+        // Kept in its written form (quotes included) so that it is written back the same.
+        profile.sections[current].Set(key, std::string(Trim(line.substr(equals + 1))));
+    }
+    return profile;
+}
+
+std::string ProfileText(const ProfileSections& profile) {
+    std::string text;
+    for (const ProfileSection& section : profile.sections) {
+        if (section.name.empty() && section.entries.empty()) {
+            continue;
+        }
+        if (!section.name.empty() || &section != &profile.sections.front()) {
+            text += "[" + section.name + "]\n";
+        }
+        for (const auto& [key, value] : section.entries) {
+            text += key + "=" + value + "\n";
+        }
+    }
+    return text;
 }
 
 // Reads the whole profile. Missing file: empty text and no error.
-ProfileResult ReadProfileText(const std::filesystem::path& path, std::string& text, bool& exists) {
-    text.clear();
-    std::error_code ec;
-    exists = std::filesystem::exists(path, ec);
-    if (!exists) {
-        return {};
-    }
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec) {
-        return {false, "Cannot read the settings file " + path.string() + ": " + ec.message()};
-    }
-    if (size > kMaxProfileBytes) {
-        return {false, "The settings file " + path.string() + " is too large to be a profile."};
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return {false,
-                "Cannot read the settings file " + path.string() + ": " + std::strerror(errno)};
-    }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return {false, "Cannot read the settings file " + path.string() + "."};
+ProfileResult ReadProfileText(const std::filesystem::path& path, std::string& text) {
+    const ReadResult read = ReadWholeFile(path, kMaxProfileBytes, text);
+    if (read.status == ReadStatus::Failed) {
+        return {false, "Cannot read the settings file " + path.string() +
+                           read.error.substr(read.error.rfind(':'))};
     }
     return {};
 }
@@ -180,21 +288,18 @@ std::int32_t ParseInteger(const std::string& text, std::int32_t fallback) {
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-std::string ReadText(wxFileConfig& config, const char* key, const char* fallback) {
-    wxString value;
-    if (!config.Read(key, &value)) {
-        return fallback;
-    }
-    return ToUtf8(value);
+std::string ReadText(const ProfileSection* section, const char* key, const char* fallback) {
+    const std::string* value = section != nullptr ? section->Find(key) : nullptr;
+    return value != nullptr ? ValueOf(*value) : std::string(fallback);
 }
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 // Reads the keys of one section into the settings.
-void ReadKeys(wxFileConfig& config, std::span<const ProfileKey> keys, AppSettings& s) {
+void ReadKeys(const ProfileSection* section, std::span<const ProfileKey> keys, AppSettings& s) {
     for (const ProfileKey& key : keys) {
-        const std::string text = ReadText(config, key.name, key.fallback);
+        const std::string text = ReadText(section, key.name, key.fallback);
         const std::int32_t fallback = ParseInteger(key.fallback, 0);
         std::visit(
             Overloaded{
@@ -212,7 +317,7 @@ void ReadKeys(wxFileConfig& config, std::span<const ProfileKey> keys, AppSetting
 }
 
 // Writes the keys of one section from the settings, in table order.
-void WriteKeys(wxFileConfig& config, std::span<const ProfileKey> keys, const AppSettings& s) {
+void WriteKeys(ProfileSection& section, std::span<const ProfileKey> keys, const AppSettings& s) {
     auto integer = [](std::int32_t v) { return std::to_string(v); };
     for (const ProfileKey& key : keys) {
         const std::string text = std::visit(
@@ -224,10 +329,12 @@ void WriteKeys(wxFileConfig& config, std::span<const ProfileKey> keys, const App
                 [&](float Observer::*f) {
                     return FormatProfileNumber(s.Observer.*f, key.decimals);
                 },
-                [&](std::string Observer::*f) { return s.Observer.*f; },
+                [&](std::string Observer::*f) {
+                    return QuotedIfNeeded(OneLineText(s.Observer.*f));
+                },
             },
             key.field);
-        config.Write(key.name, FromUtf8(text));
+        section.Set(key.name, text);
     }
 }
 
@@ -243,115 +350,24 @@ double WrapOpen(double v, double period) {
     return std::fmod(v, period);
 }
 
-// The entries of `from` under `path` (and its subgroups) are copied into `to`, in their order.
-void CopyGroup(wxFileConfig& from, wxFileConfig& to, const wxString& path) {
-    from.SetPath(path);
-    to.SetPath(path);
-    wxString name;
-    long index = 0;
-    std::vector<wxString> entries;
-    for (bool more = from.GetFirstEntry(name, index); more; more = from.GetNextEntry(name, index)) {
-        entries.push_back(name);
-    }
-    for (const wxString& entry : entries) {
-        wxString value;
-        from.Read(entry, &value);
-        to.Write(entry, value);
-    }
-    std::vector<wxString> groups;
-    for (bool more = from.GetFirstGroup(name, index); more; more = from.GetNextGroup(name, index)) {
-        groups.push_back(name);
-    }
-    for (const wxString& group : groups) {
-        const wxString child = path == "/" ? "/" + group : path + "/" + group;
-        CopyGroup(from, to, child);
-        from.SetPath(path);
-        to.SetPath(path);
-    }
-}
-
-// Copies the entries of a group that this program does not write itself (another part of the
-// program may keep its own keys there, such as the print preview's "PreviewPages").
-void CopyOtherEntries(wxFileConfig& from, wxFileConfig& to, const char* group,
-                      std::span<const ProfileKey> ownKeys) {
-    if (!from.HasGroup(group)) {
-        return;
-    }
-    from.SetPath(group);
-    to.SetPath(group);
-    wxString name;
-    long index = 0;
-    std::vector<wxString> entries;
-    for (bool more = from.GetFirstEntry(name, index); more; more = from.GetNextEntry(name, index)) {
-        if (std::none_of(ownKeys.begin(), ownKeys.end(),
-                         [&](const ProfileKey& key) { return name == key.name; })) {
-            entries.push_back(name);
-        }
-    }
-    for (const wxString& entry : entries) {
-        wxString value;
-        from.Read(entry, &value);
-        to.Write(entry, value);
-    }
-}
-
-// Writes `text` over `path` in one step: a temporary file beside it, flushed to the disk, then
-// renamed over the old file, so a crash or a full disk never leaves half a profile behind.
-ProfileResult ReplaceFile(const std::filesystem::path& path, const std::string& text) {
-    const std::string name = path.string();
-    std::error_code ec;
-    const std::filesystem::path dir = path.parent_path();
-    if (!dir.empty()) {
-        std::filesystem::create_directories(dir, ec);
-        if (ec) {
-            return {false, "Cannot create the folder " + dir.string() + ": " + ec.message()};
-        }
-    }
-    std::string tempName = name + ".XXXXXX";
-    const int fd = mkstemp(tempName.data());
-    if (fd < 0) {
-        return {false, "Cannot write the settings file " + name + ": " + std::strerror(errno)};
-    }
-    // An existing profile keeps its permissions; a new one is private to the user (mkstemp).
-    struct stat old {};
-    if (::stat(name.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
-    }
-    const char* p = text.data();
-    std::size_t left = text.size();
-    int error = 0;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
+// The recent-file list: keys "File1" .. "File4", newest first, empty keys skipped.
+std::vector<std::string> RecentFilesOf(const ProfileSections& profile) {
+    std::vector<std::string> files;
+    if (const ProfileSection* section = profile.Find(kRecentGroup)) {
+        for (int entry = 1; entry <= kRecentFileEntries; ++entry) {
+            const std::string* value = section->Find("File" + std::to_string(entry));
+            if (value != nullptr && !ValueOf(*value).empty()) {
+                files.push_back(ValueOf(*value));
             }
-            error = errno;
-            break;
         }
-        p += n;
-        left -= static_cast<std::size_t>(n);
     }
-    if (error == 0 && ::fsync(fd) != 0) {
-        error = errno;
-    }
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error == 0 && std::rename(tempName.c_str(), name.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        ::unlink(tempName.c_str());
-        return {false, "Cannot write the settings file " + name + ": " + std::strerror(error)};
-    }
-    // Make the rename itself durable.
-    const int dirFd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return {};
+    return files;
+}
+
+// A path the profile can hold on one line as UTF-8 (others are not remembered).
+bool Storable(const std::string& path) {
+    return !path.empty() && IsValidUtf8(path) &&
+           std::none_of(path.begin(), path.end(), [](char c) { return IsControlByte(c); });
 }
 
 } // namespace
@@ -408,86 +424,117 @@ AppSettings DefaultSettings() {
 }
 
 void LoadSettingsFromText(AppSettings& s, const std::string& text) {
-    const QuietConfig quiet;
-    std::unique_ptr<wxFileConfig> config = ConfigFromText(text);
-    wxFileConfig& c = *config;
-
-    c.SetPath(kSettingsGroup);
-    ReadKeys(c, kSettingsKeys, s);
-    c.SetPath(kLocationGroup);
-    ReadKeys(c, kLocationKeys, s);
+    const ProfileSections profile = ParseProfile(text);
+    ReadKeys(profile.Find(kSettingsGroup), kSettingsKeys, s);
+    ReadKeys(profile.Find(kLocationGroup), kLocationKeys, s);
     ClampSettings(s);
 }
 
-ProfileResult LoadSettings(AppSettings& settings, const std::filesystem::path& profilePath) {
-    std::string text;
-    bool exists = false;
-    ProfileResult result = ReadProfileText(profilePath, text, exists);
-    LoadSettingsFromText(settings, result ? text : std::string());
-    return result;
+std::vector<std::string> RecentFilesFromText(const std::string& text) {
+    return RecentFilesOf(ParseProfile(text));
+}
+
+std::string ProfileToText(const AppSettings& s, const std::vector<std::string>& recentFiles,
+                          const std::string& oldText) {
+    const ProfileSections old = ParseProfile(oldText);
+    ProfileSections out;
+    out.sections.front() = old.sections.front(); // keys before any section stay first
+    // Ours first, in table order, then any other key of the same section (such as the print
+    // preview's "PreviewPages") as it was.
+    const auto ownSection = [&](const char* name, std::span<const ProfileKey> keys) {
+        ProfileSection& section = out.Section(name);
+        WriteKeys(section, keys, s);
+        if (const ProfileSection* before = old.Find(name)) {
+            for (const auto& entry : before->entries) {
+                if (std::none_of(keys.begin(), keys.end(),
+                                 [&](const ProfileKey& k) { return entry.first == k.name; })) {
+                    section.Set(entry.first, entry.second);
+                }
+            }
+        }
+    };
+    ownSection(kSettingsGroup, kSettingsKeys);
+    ownSection(kLocationGroup, kLocationKeys);
+    // Every other section (anything a later version adds) as it was; the recent files last.
+    for (const ProfileSection& section : old.sections) {
+        if (!section.name.empty() && section.name != kSettingsGroup &&
+            section.name != kLocationGroup && section.name != kRecentGroup) {
+            out.sections.push_back(section);
+        }
+    }
+    ProfileSection& recent = out.Section(kRecentGroup);
+    int entry = 0;
+    for (const std::string& path : recentFiles) {
+        if (entry < kRecentFileEntries && Storable(path)) {
+            recent.Set("File" + std::to_string(++entry), QuotedIfNeeded(path));
+        }
+    }
+    return ProfileText(out);
 }
 
 std::string SettingsToText(const AppSettings& s, const std::string& oldText) {
-    const QuietConfig quiet;
-    std::unique_ptr<wxFileConfig> old = ConfigFromText(oldText);
-    std::unique_ptr<wxFileConfig> config = ConfigFromText({});
-    wxFileConfig& c = *config;
+    return ProfileToText(s, RecentFilesFromText(oldText), oldText);
+}
 
-    c.SetPath(kSettingsGroup);
-    WriteKeys(c, kSettingsKeys, s);
-    CopyOtherEntries(*old, c, kSettingsGroup, kSettingsKeys);
-    c.SetPath(kLocationGroup);
-    WriteKeys(c, kLocationKeys, s);
-    CopyOtherEntries(*old, c, kLocationGroup, kLocationKeys);
+ProfileResult LoadProfile(const std::filesystem::path& profilePath, AppSettings& settings,
+                          std::vector<std::string>& recentFiles) {
+    std::string text;
+    const ProfileResult result = ReadProfileText(profilePath, text);
+    if (!result) {
+        text.clear();
+    }
+    const ProfileSections profile = ParseProfile(text);
+    ReadKeys(profile.Find(kSettingsGroup), kSettingsKeys, settings);
+    ReadKeys(profile.Find(kLocationGroup), kLocationKeys, settings);
+    ClampSettings(settings);
+    recentFiles = RecentFilesOf(profile);
+    return result;
+}
 
-    // Everything else (the recent-file list, anything a later version adds) is kept as it was.
-    old->SetPath("/");
-    wxString name;
-    long index = 0;
-    std::vector<wxString> groups;
-    for (bool more = old->GetFirstGroup(name, index); more; more = old->GetNextGroup(name, index)) {
-        if (name != "Settings" && name != "Location") {
-            groups.push_back(name);
-        }
-    }
-    std::vector<wxString> rootEntries;
-    for (bool more = old->GetFirstEntry(name, index); more; more = old->GetNextEntry(name, index)) {
-        rootEntries.push_back(name);
-    }
-    c.SetPath("/");
-    for (const wxString& entry : rootEntries) {
-        wxString value;
-        old->Read(entry, &value);
-        c.Write(entry, value);
-    }
-    for (const wxString& group : groups) {
-        CopyGroup(*old, c, "/" + group);
-    }
+ProfileResult LoadSettings(AppSettings& settings, const std::filesystem::path& profilePath) {
+    std::vector<std::string> recentFiles;
+    return LoadProfile(profilePath, settings, recentFiles);
+}
 
-    wxStringOutputStream out;
-    c.Save(out, wxConvUTF8);
-    return ToUtf8(out.GetString());
+// Reads the old file (through a link, to its target) for the sections that are not ours.
+ProfileResult ReadOldProfile(const std::filesystem::path& profilePath, std::string& oldText) {
+    std::filesystem::path target;
+    const FileResult resolved = ResolveWriteTarget(profilePath, true, target);
+    if (!resolved) {
+        return {false, resolved.error};
+    }
+    // The old file cannot be read, so its other sections would be lost: leave it alone and
+    // say so.
+    return ReadProfileText(target, oldText);
+}
+
+ProfileResult WriteProfileText(const std::filesystem::path& profilePath, const std::string& text) {
+    WriteOptions options;
+    options.followLink = true; // a profile that is a link: its target is written, the link stays
+    options.privateNewFile = true; // a new profile is the user's alone
+    options.createFolder = true;
+    const FileResult written = WriteFileReplacing(profilePath, text, options);
+    if (!written) {
+        return {false, written.error};
+    }
+    return {};
+}
+
+ProfileResult SaveProfile(const std::filesystem::path& profilePath, const AppSettings& settings,
+                          const std::vector<std::string>& recentFiles) {
+    std::string oldText;
+    if (const ProfileResult read = ReadOldProfile(profilePath, oldText); !read) {
+        return read;
+    }
+    return WriteProfileText(profilePath, ProfileToText(settings, recentFiles, oldText));
 }
 
 ProfileResult SaveSettings(const AppSettings& settings, const std::filesystem::path& profilePath) {
-    std::filesystem::path target = profilePath;
-    std::error_code ec;
-    // A profile that is a link is written where the link points, and the link stays.
-    if (std::filesystem::is_symlink(target, ec)) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
-        if (!ec) {
-            target = resolved;
-        }
-    }
     std::string oldText;
-    bool exists = false;
-    ProfileResult read = ReadProfileText(target, oldText, exists);
-    if (!read) {
-        // The old file cannot be read, so its other sections (the recent files) would be lost:
-        // leave it alone and say so.
+    if (const ProfileResult read = ReadOldProfile(profilePath, oldText); !read) {
         return read;
     }
-    return ReplaceFile(target, SettingsToText(settings, oldText));
+    return WriteProfileText(profilePath, SettingsToText(settings, oldText));
 }
 
 void ClampSettings(AppSettings& s) {
@@ -512,6 +559,14 @@ void ClampSettings(AppSettings& s) {
     s.Observer.LongMin = std::clamp(s.Observer.LongMin, 0, kMaxMinutes);
     s.Observer.LatDeg = std::clamp(s.Observer.LatDeg, -kMaxLatitudeDegrees, kMaxLatitudeDegrees);
     s.Observer.LatMin = std::clamp(s.Observer.LatMin, 0, kMaxMinutes);
+    // Degrees and minutes are one angle: 180 degrees east or west and 90 degrees north or south
+    // are the ends, with no minutes past them.
+    if (s.Observer.LongDeg == kMaxLongitudeDegrees) {
+        s.Observer.LongMin = 0;
+    }
+    if (std::abs(s.Observer.LatDeg) == kMaxLatitudeDegrees) {
+        s.Observer.LatMin = 0;
+    }
 }
 
 double StarLimitFromCode(int code) {

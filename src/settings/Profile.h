@@ -1,12 +1,16 @@
-// The settings profile nocta.ini: a sections-and-keys text file with the sections "Settings" and
-// "Location" (and "Recent File List", which belongs to the recent-file list and is left alone
-// here). Every key has a default that applies when the file, the section or the key is missing.
+// The settings profile nocta.ini: a sections-and-keys text file with the sections "Settings",
+// "Location" and "Recent File List". Every key has a default that applies when the file, the
+// section or the key is missing. The file is read line by line as UTF-8: a line that is not
+// UTF-8 costs only its own key; a section or key given twice is read without complaint, the
+// last value winning; values are trimmed of blanks at both ends (a text in double quotes keeps
+// its blanks) and backslashes are plain characters. Sections that are not ours are kept.
 #pragma once
 
 #include "settings/AppSettings.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // Success, or a one-line error text for the user.
 struct ProfileResult {
@@ -27,10 +31,27 @@ std::filesystem::path DefaultProfilePath();
 ProfileResult LoadSettings(AppSettings& settings, const std::filesystem::path& profilePath);
 
 // Writes sections "Settings" and "Location", every key every time, in the profile's order,
-// keeping any other section of the file (the recent-file list). The file is replaced in one
-// step (written beside it, flushed to disk, renamed over it), so a failed write leaves the old
-// file whole; the failure is returned. The profile's directory is created when missing.
+// keeping any other section of the file (the recent-file list), as SaveProfile does.
 ProfileResult SaveSettings(const AppSettings& settings, const std::filesystem::path& profilePath);
+
+// The whole profile in one step each way: the settings and the recent-file list (newest first,
+// at most kRecentFileEntries). The desktop program reads it once at start and writes it once at
+// exit. Writing replaces the file through WriteFileReplacing: a profile that is a link is
+// written where the link points and the link stays; an existing file keeps its permissions, a
+// new one is private (0600); a folder, device or pipe at the path is refused and left alone;
+// the profile's folder is created when missing. A file that exists but cannot be read is not
+// overwritten (its other sections would be lost): the error is returned.
+inline constexpr int kRecentFileEntries = 4;
+ProfileResult LoadProfile(const std::filesystem::path& profilePath, AppSettings& settings,
+                          std::vector<std::string>& recentFiles);
+ProfileResult SaveProfile(const std::filesystem::path& profilePath, const AppSettings& settings,
+                          const std::vector<std::string>& recentFiles);
+
+// The profile's text with these settings and recent files, keeping every other section and key
+// of oldText; and the recent files a text holds.
+std::string ProfileToText(const AppSettings& settings, const std::vector<std::string>& recentFiles,
+                          const std::string& oldText);
+std::vector<std::string> RecentFilesFromText(const std::string& text);
 
 // The same two steps on the profile's text (what LoadSettings reads from the file, what
 // SaveSettings writes to it). SettingsToText keeps every section and key of oldText that is not
@@ -53,8 +74,9 @@ AppSettings DefaultSettings();
 // interval -24..24 and b into -15..15 by whole turns (the chart looks the same), the star limit
 // code to 0..11 (the dialog's 13 for "all stars" becomes 11, which means the same 7.5) and the
 // deep-sky code to 0..7, TimeZone to -14..14, longitude degrees to 0..180, latitude degrees to
-// -90..90, minutes to 0..59; a number that is not finite becomes 0 (as a number text that is not
-// a number reads).
+// -90..90, minutes to 0..59 and to 0 at 180 degrees of longitude or 90 of latitude (the angle is
+// clamped as one); a number that is not finite becomes 0 (as a number text that is not a number
+// reads).
 void ClampSettings(AppSettings& settings);
 
 // Magnitude-limit codes as the profile stores them.

@@ -303,4 +303,33 @@ TEST(Loaders, WorkingDirectoryComesBeforeTheProgramDirectory) {
     EXPECT_EQ(CatalogLocator(fs::path()).Directories().size(), 1u); // no program directory
 }
 
+TEST(Loaders, DamagedFilesAreNamedUnreadableOnesStopTheSequence) {
+    TempDir dir;
+    WriteAllFiles(dir.path()); // one record or line each: every file is short
+    WriteFile(dir.path() / "names.bin", NameBytes(66, 1, 1, 0, 1,
+                                                  "\x01"
+                                                  "Bad\xff\x1b[2J")
+                                            .str());
+    auto store = std::make_unique<CatalogStore>();
+    const CatalogLoadResult loaded = LoadCatalogs(*store, CatalogLocator({dir.path()}));
+    ASSERT_TRUE(loaded.ok()) << loaded.message;
+    ASSERT_EQ(loaded.warnings.size(), kCatalogLoadOrder.size());
+    for (std::size_t i = 0; i < kCatalogLoadOrder.size(); ++i) {
+        const fs::path path = dir.path() / std::string(CatalogFileName(kCatalogLoadOrder[i]));
+        EXPECT_NE(loaded.warnings[i].find(path.string()), std::string::npos) << loaded.warnings[i];
+    }
+    EXPECT_EQ(store->m_stars[0].hr, 11); // the records a short file holds are used
+    EXPECT_STREQ(store->m_starNames[0].name, "?Bad??[2J"); // no control or stray byte survives
+
+    // A file that is there but fails while it is read: an error naming it, not a fall-back.
+    fs::remove(dir.path() / "messier.bin");
+    fs::create_symlink("/proc/self/mem", dir.path() / "messier.bin");
+    store = std::make_unique<CatalogStore>();
+    const CatalogLoadResult failed = LoadCatalogs(*store, CatalogLocator({dir.path()}));
+    EXPECT_EQ(failed.failedFile, CatalogFile::Messier);
+    EXPECT_NE(failed.message.find((dir.path() / "messier.bin").string()), std::string::npos)
+        << failed.message;
+    EXPECT_EQ(store->m_figurePoints[529].flag, 33); // the files before it are loaded
+}
+
 } // namespace

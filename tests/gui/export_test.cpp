@@ -20,6 +20,8 @@
 #include <memory>
 #include <regex>
 
+#include <sys/stat.h>
+
 namespace guitest {
 namespace {
 
@@ -240,6 +242,13 @@ TEST_P(ExportFailureTest, ShowsTheFileAndTheReasonAndLeavesNothing) {
         EXPECT_FALSE(fs::exists(path.string() + ".part")) << path;
         EXPECT_EQ(View().Chart().m_nRadius, radius);
     }
+    // Nothing of ours is left in the folder, and what was there is as it was.
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(directory, ec)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "plain" || name.rfind("chart.", 0) == 0) << name;
+        EXPECT_FALSE(entry.is_regular_file() && name != "plain") << name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -253,6 +262,14 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](const fs::path& dir) { return dir / "missing" / "chart"; }},
                       FailureCase{"InProc",
                                   [](const fs::path&) { return fs::path("/proc/chart"); }},
+                      FailureCase{"OntoAPipe",
+                                  [](const fs::path& dir) {
+                                      for (const char* ext : {".png", ".svg", ".pdf"}) {
+                                          const fs::path pipe = dir / (std::string("chart") + ext);
+                                          ::mkfifo(pipe.c_str(), 0600);
+                                      }
+                                      return dir / "chart";
+                                  }},
                       FailureCase{"OntoAFolder",
                                   [](const fs::path& dir) {
                                       for (const char* ext : {".png", ".svg", ".pdf"}) {

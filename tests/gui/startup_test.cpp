@@ -100,6 +100,25 @@ TEST(StartupTest, MissingCatalogueStopsWithItsMessageAndWritesNoProfile) {
     EXPECT_FALSE(std::filesystem::exists(profile));
 }
 
+TEST(StartupTest, ShortCatalogueFileIsNamedInOneMessageAndItsRecordsAreUsed) {
+    MessageRecorder messages;
+    const std::filesystem::path data = DataWithout("names.bin");
+    std::ofstream(data / "names.bin", std::ios::binary) << std::string(40, '\0'); // one record
+    DesktopSession session;
+    StartupOptions options;
+    options.showSplash = false;
+    options.profilePath = FreshDirectory("short-profile") / "nocta.ini";
+    options.programDir = data.string();
+    int status = kExitMissingCatalogue;
+    InEmptyWorkingDirectory([&] { status = StartDesktop(session, options); });
+    EXPECT_EQ(status, kExitOk);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].text.find((data / "names.bin").string()), std::string::npos)
+        << messages.Messages()[0].text;
+    session.frame->Close();
+    EXPECT_TRUE(FinishDesktop(session));
+}
+
 TEST(StartupTest, ProfileIsWrittenOnceAtExitWithTheChangesOfTheRun) {
     const std::filesystem::path profile = FreshDirectory("exit-profile") / "nocta.ini";
     DesktopSession session;
@@ -126,6 +145,10 @@ TEST(StartupTest, ProfileIsWrittenOnceAtExitWithTheChangesOfTheRun) {
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("[Recent File List]\nFile1=/pictures/Saturn.jpg\n"), std::string::npos);
     EXPECT_NE(text.find("[Settings]"), std::string::npos);
+    EXPECT_NE(text.find("\nTimeZone= 1.0\n"), std::string::npos) << text;
+    EXPECT_EQ(std::filesystem::status(profile).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+        << "a new profile is private";
 }
 
 TEST(RecentPictureListTest, OddPathsComeBackUnchangedAndOtherSectionsStay) {

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <cstdlib>
 #include <sys/resource.h>
@@ -235,7 +236,7 @@ TEST(Profile, WrittenFileHasEveryKeyInOrderAndTheProfilesNumberForms) {
         "LatDeg=50",
         "LatMin=2",
         "NS=N",
-        "TimeZone=\" 1.0\"",
+        "TimeZone= 1.0", // the profile's own text form, unquoted
     };
     std::size_t at = 0;
     for (const char* line : order) {
@@ -390,6 +391,105 @@ TEST(Profile, PlaceNamesKeepTheirText) {
     s.Observer.Location = "  Polska: Kraków $HOME \\ \"x\"";
     const AppSettings back = FromText(SettingsToText(s, ""));
     EXPECT_EQ(back.Observer.Location, s.Observer.Location);
+}
+
+TEST(ProfileFacade, TextFormsAreReadLineByLineWithoutEscapesOrQuotes) {
+    // Hand-edited and damaged profiles: repeated sections and keys (the last wins), blanks at
+    // the ends of values, backslashes, a Latin-1 byte on one line, lines ending in CR LF.
+    const std::string text = "[Settings]\nLevel=3\n[Location]\nEW=W \nNS=\xfc\r\n"
+                             "Location=C:\\new \xc3\xbc\r\n[Settings]\nLevel=6\nLevel = 7\n"
+                             "TimeZone=5\n[Location]\nTimeZone= -3.5\n";
+    const AppSettings s = FromText(text);
+    EXPECT_EQ(s.Level, 7);
+    EXPECT_EQ(s.Observer.EW, "W");
+    EXPECT_EQ(s.Observer.NS, "N"); // the bad byte costs only its own value: the default
+    EXPECT_EQ(s.Observer.Location, "C:\\new \xc3\xbc");
+    EXPECT_EQ(s.Observer.TimeZone, -3.5f);
+
+    const std::string written = SettingsToText(s, text);
+    EXPECT_NE(written.find("Location=C:\\new \xc3\xbc\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("TimeZone=-3.5\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("TimeZone=5\n"), std::string::npos) << "a foreign key of [Settings]";
+    EXPECT_EQ(written.find("[Settings]", 1), std::string::npos) << "one section of each name";
+    EXPECT_EQ(written.find('\xfc'), std::string::npos);
+    EXPECT_EQ(FromText(written), s);
+}
+
+TEST(ProfileFacade, DegreesAndMinutesAreClampedAsOneAngle) {
+    // The location dialog and --lat/--lon refuse 90 degrees 1 minute and 180 degrees 1 minute.
+    const AppSettings s = FromText("[Location]\nLatDeg=90\nLatMin=59\nLongDeg=181\nLongMin=30\n");
+    EXPECT_EQ(s.Observer.LatDeg, 90);
+    EXPECT_EQ(s.Observer.LatMin, 0);
+    EXPECT_EQ(s.Observer.LongDeg, 180);
+    EXPECT_EQ(s.Observer.LongMin, 0);
+    EXPECT_EQ(FromText("[Location]\nLatDeg=-95\nLatMin=20\n").Observer.LatMin, 0);
+    EXPECT_EQ(FromText("[Location]\nLatDeg=89\nLatMin=59\n").Observer.LatMin, 59);
+}
+
+TEST(ProfileFacade, SettingsAndRecentFilesAreWrittenTogetherInOneFile) {
+    TempDir dir;
+    const fs::path path = dir.path() / "new" / "nocta.ini";
+    AppSettings s = DefaultSettings();
+    s.Level = 8;
+    const std::vector<std::string> recent = {
+        " lead.jpg", "C:\\pics\\M31.gif", "Z\xfcrich.jpg", "line\nbreak.jpg", "/a.jpg", "/b.jpg",
+        "/c.jpg"};
+    ASSERT_TRUE(SaveProfile(path, s, recent));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << "a new profile is private";
+    EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), fs::directory_iterator()),
+              1);
+
+    AppSettings back;
+    std::vector<std::string> recentBack;
+    ASSERT_TRUE(LoadProfile(path, back, recentBack));
+    EXPECT_EQ(back, s);
+    // Paths a line of UTF-8 cannot hold are not remembered; four entries at most.
+    EXPECT_EQ(recentBack,
+              (std::vector<std::string>{" lead.jpg", "C:\\pics\\M31.gif", "/a.jpg", "/b.jpg"}));
+    const std::string text = ReadFile(path);
+    EXPECT_LT(text.find("[Location]"), text.find("[Recent File List]\nFile1=\" lead.jpg\"\n"));
+
+    // An existing profile keeps its mode; a profile that is a link is written where it points.
+    ::chmod(path.c_str(), 0640);
+    const fs::path link = dir.path() / "link.ini";
+    fs::create_symlink(path, link);
+    s.Level = 9;
+    ASSERT_TRUE(SaveProfile(link, s, {}));
+    EXPECT_TRUE(fs::is_symlink(link));
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    ASSERT_TRUE(LoadProfile(path, back, recentBack));
+    EXPECT_EQ(back.Level, 9);
+    EXPECT_TRUE(recentBack.empty());
+}
+
+TEST(ProfileFacade, ProfilesThatCannotBeReadGiveDefaultsAndAnErrorAndAreLeftAlone) {
+    TempDir dir;
+    const fs::path fifo = dir.path() / "fifo.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& path : {fs::path("/proc/self/mem"), fifo}) {
+        AppSettings s;
+        std::vector<std::string> recent;
+        const ProfileResult read = LoadProfile(path, s, recent);
+        EXPECT_FALSE(read) << path;
+        EXPECT_NE(read.error.find(path.string()), std::string::npos) << read.error;
+        EXPECT_EQ(s, DefaultSettings());
+        EXPECT_FALSE(SaveProfile(path, s, recent)) << path;
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST(ProfileFacade, OtherSectionsAreKeptAsTheyAreExceptTheOldRecentListHeader) {
+    // Found by the profile fuzz target: a header full of backslashes changed at every write.
+    // Keys of other sections are written as they were read, quotes included.
+    const std::string text =
+        "[a\\\\\\ b]\nx=1\ny= \" q \" \n[Recent\\ File\\ List]\nFile1=/m31.jpg\n";
+    const std::string once = SettingsToText(DefaultSettings(), text);
+    EXPECT_NE(once.find("[a\\\\\\ b]\nx=1\ny=\" q \"\n"), std::string::npos) << once;
+    EXPECT_EQ(SettingsToText(DefaultSettings(), once), once);
+    EXPECT_EQ(RecentFilesFromText(text), std::vector<std::string>{"/m31.jpg"});
 }
 
 } // namespace

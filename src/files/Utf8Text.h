@@ -1,0 +1,26 @@
+// Text from files made safe to show: valid UTF-8 and no control characters.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The length of the valid UTF-8 sequence at the start of `text` (1 to 4), or 0 when the first
+// byte does not start one (a stray continuation byte, an overlong form, a surrogate, a code
+// point beyond U+10FFFF or a sequence cut short).
+std::size_t Utf8SequenceLength(std::string_view text);
+
+// True when the whole text is valid UTF-8.
+bool IsValidUtf8(std::string_view text);
+
+// True for the C0 control characters and DEL.
+inline bool IsControlByte(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == '\x7f';
+}
+
+// Every byte that is not part of a valid sequence and every control character becomes U+FFFD.
+std::string SanitizedUtf8(std::string_view text);
+
+// The same in place for a fixed-size field (up to its first zero byte), keeping every byte's
+// position: a bad byte or a control character becomes '?'.
+void SanitizeField(char* field, std::size_t size);
