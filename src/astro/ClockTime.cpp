@@ -81,7 +81,9 @@ std::optional<ZoneOffset> ZoneOffsetAtClockTime(std::string_view zone, const Sky
         return std::nullopt;
     }
     // For a skipped or repeated clock time, `first` is the period before the change.
-    return OffsetOf(tz->get_info(LocalSeconds(clock)).first);
+    const date::local_info info = tz->get_info(LocalSeconds(clock));
+    const bool second = info.result == date::local_info::ambiguous && clock.fold == 1;
+    return OffsetOf(second ? info.second : info.first);
 }
 
 std::optional<SkyDate> ZoneClockTime(std::string_view zone, ClockInstant instant) {
@@ -89,7 +91,12 @@ std::optional<SkyDate> ZoneClockTime(std::string_view zone, ClockInstant instant
     if (tz == nullptr) {
         return std::nullopt;
     }
-    return Fields(tz->to_local(instant));
+    SkyDate clock = Fields(tz->to_local(instant));
+    const date::local_info info = tz->get_info(LocalSeconds(clock));
+    if (info.result == date::local_info::ambiguous && instant >= info.second.begin) {
+        clock.fold = 1;
+    }
+    return clock;
 }
 
 UtcOffset ObserverUtcOffset(const SkyDate& clock, const Observer& observer) {
@@ -139,10 +146,14 @@ SkyDate NormalizeClockTime(const SkyDate& clock, const Observer& observer) {
         return clock;
     }
     const date::local_info info = tz->get_info(LocalSeconds(clock));
-    if (info.result != date::local_info::nonexistent) {
-        return clock;
+    if (info.result == date::local_info::nonexistent) {
+        return ObserverClockTime(ObserverInstant(clock, observer), observer);
     }
-    return ObserverClockTime(ObserverInstant(clock, observer), observer);
+    SkyDate shown = clock;
+    if (info.result != date::local_info::ambiguous) {
+        shown.fold = 0;
+    }
+    return shown;
 }
 
 ClockInstant CurrentInstant() {
@@ -150,9 +161,9 @@ ClockInstant CurrentInstant() {
 }
 
 SkyDate NowAtObserver(const Observer& observer, ClockInstant instant) {
-    SkyDate now = ObserverClockTime(instant, observer);
-    now.second = 0;
-    return now;
+    // The seconds are dropped from the instant first, so that the minute and the fold belong
+    // to the same instant.
+    return ObserverClockTime(date::floor<minutes>(instant), observer);
 }
 
 std::string UtcOffsetText(const UtcOffset& offset) {

@@ -11,8 +11,10 @@
 //     time 02:30 is read with the winter offset +1 h: it is 01:30 UT, the instant the clocks show
 //     as 03:30 summer time.
 //   - Repeated autumn hour: on 25 October 2026 Warsaw's clocks show 02:00..03:00 twice. The clock
-//     time 02:30 is the first of the two, still summer time (+2 h): 00:30 UT.
-// This is the rule of PEP 495 (Python's datetime with fold = 0) for both cases.
+//     time 02:30 is the first of the two, still summer time (+2 h): 00:30 UT, unless
+//     SkyDate::fold is 1, which the conversions from an instant set for the second one (01:30
+//     UT), so that the animation and "now" pass the repeated hour as the clocks do.
+// This is the rule of PEP 495 (Python's datetime and its fold attribute).
 //
 // The offsets come from the date library's tz part (libdate-tz) in its OS mode, which reads the
 // compiled zone files of /usr/share/zoneinfo (Debian package tzdata).
@@ -41,11 +43,13 @@ struct ZoneOffset {
 bool IsKnownTimeZone(std::string_view zone);
 
 // The offset in force at the clock time `clock` in `zone`, with the rule above for skipped and
-// repeated clock times; nothing when the zone is unknown. The date is counted linearly within
+// repeated clock times (SkyDate::fold chooses between the two repeated ones); nothing when the
+// zone is unknown. The date is counted linearly within
 // its month, as the engine counts it (30 February is 2 March).
 std::optional<ZoneOffset> ZoneOffsetAtClockTime(std::string_view zone, const SkyDate& clock);
 
-// The clock time in `zone` at `instant` (second included); nothing when the zone is unknown.
+// The clock time in `zone` at `instant` (second included, fold 1 for the second of two repeated
+// clock times); nothing when the zone is unknown.
 std::optional<SkyDate> ZoneClockTime(std::string_view zone, ClockInstant instant);
 
 // The offset the observer's clock time is read with.
@@ -75,8 +79,9 @@ ClockInstant ObserverInstant(const SkyDate& clock, const Observer& observer);
 SkyDate ObserverClockTime(ClockInstant instant, const Observer& observer);
 
 // The clock time the observer's clocks really show for `clock`: the same fields, except that a
-// clock time inside a spring gap of a named zone moves forward by the gap (02:30 becomes 03:30).
-// A fixed offset or an unknown zone returns `clock` unchanged.
+// clock time inside a spring gap of a named zone moves forward by the gap (02:30 becomes 03:30),
+// and fold is 0 unless the clock time is a repeated one. A fixed offset or an unknown zone
+// returns `clock` unchanged.
 SkyDate NormalizeClockTime(const SkyDate& clock, const Observer& observer);
 
 // The computer's current instant.

@@ -1,5 +1,7 @@
 #include "catalog/Loaders.h"
 
+#include "catalog/PlaceZones.h"
+
 #include <charconv>
 #include <fstream>
 #include <iterator>
@@ -216,5 +218,7 @@ CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locato
             return CatalogLoadResult{file, CannotOpenMessage(CatalogFileName(file))};
         }
     }
+    // Not a catalogue: without it the places have only their fixed offsets.
+    store.m_placeZones = LoadPlaceZones(locator);
     return {};
 }

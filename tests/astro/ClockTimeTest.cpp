@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <memory>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
+#include "catalog/PlaceZones.h"
 
 namespace {
 
@@ -101,6 +106,11 @@ TEST(ClockTime, InstantAndClockTimeRoundTrip) {
     // Gap and repeated hour, by the stated rule.
     EXPECT_EQ(ObserverInstant({2026, 3, 29, 2, 30, 0}, warsaw), Utc(2026, 3, 29, 1, 30));
     EXPECT_EQ(ObserverInstant({2026, 10, 25, 2, 30, 0}, warsaw), Utc(2026, 10, 25, 0, 30));
+    // The second 02:30 of that night (01:30 UT) carries fold 1 and reads back to its instant.
+    const SkyDate second = ObserverClockTime(Utc(2026, 10, 25, 1, 30), warsaw);
+    EXPECT_EQ(second, (SkyDate{2026, 10, 25, 2, 30, 0, 1}));
+    EXPECT_EQ(ObserverInstant(second, warsaw), Utc(2026, 10, 25, 1, 30));
+    EXPECT_EQ(ObserverClockTime(Utc(2026, 10, 25, 0, 30), warsaw).fold, 0);
     EXPECT_EQ(NormalizeClockTime({2026, 3, 29, 2, 30, 0}, warsaw),
               (SkyDate{2026, 3, 29, 3, 30, 0}));
     EXPECT_EQ(NormalizeClockTime({2026, 10, 25, 2, 30, 0}, warsaw),
@@ -122,6 +132,35 @@ TEST(ClockTime, OffsetText) {
     o.hours = 5.75f;
     o.zoneName.clear();
     EXPECT_EQ(UtcOffsetText(o), "+5.75 h");
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlaceZones, EveryBuiltInPlaceHasAZoneTheDatabaseKnows) {
+    auto store = std::make_unique<CatalogStore>();
+    const CatalogLocator data{std::vector<std::filesystem::path>{VN_SOURCE_DATA_DIR}};
+    ASSERT_TRUE(LoadCatalogFile(CatalogFile::Locations, data, *store));
+    const PlaceZoneTable zones = LoadPlaceZones(data);
+    for (const LocationRecord& row : store->m_locations) {
+        const std::string_view zone = zones.ZoneOf(TrimmedPlaceName(row));
+        EXPECT_TRUE(IsKnownTimeZone(zone)) << TrimmedPlaceName(row) << " '" << zone << "'";
+    }
+    EXPECT_EQ(zones.ZoneOf("Poland:Krakow"), "Europe/Warsaw");
+    EXPECT_EQ(FindPlaceRow(*store, "  poland:KRAKOW "),
+              FindPlaceRow(*store, "Poland:Krakow")); // case and blanks do not matter
+    EXPECT_FALSE(FindPlaceRow(*store, ""));
+}
+
+TEST(PlaceZones, DamagedLinesAreSkipped) {
+    std::istringstream in("# comment\nA:B\tEurope/Oslo\nno tab here\n\tEurope/Rome\nC:D\t\n"
+                          "A:B\tAsia/Tokyo\n E:F \t Africa/Cairo \r\n");
+    const PlaceZoneTable table = PlaceZoneTable::Parse(in);
+    EXPECT_EQ(table.ZoneOf("A:B"), "Europe/Oslo"); // the first of two
+    EXPECT_EQ(table.ZoneOf("C:D"), "");
+    EXPECT_EQ(table.ZoneOf("no tab here"), "");
+    EXPECT_EQ(table.ZoneOf("E:F"), "Africa/Cairo");
 }
 
 } // namespace
