@@ -9,6 +9,8 @@ set(VN_CATALOGUE_FILES
   eclip.dat milky.bin magellan.bin location.bin)
 set(VN_DATA_INSTALL_DIR "${CMAKE_INSTALL_DATADIR}/vesperanova")
 
+# The places' time zones travel with the catalogues (optional at run time).
+list(APPEND VN_CATALOGUE_FILES placezones.tab)
 foreach(_file ${VN_CATALOGUE_FILES})
   install(FILES "${CMAKE_SOURCE_DIR}/data/${_file}" DESTINATION "${VN_DATA_INSTALL_DIR}")
 endforeach()

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Build the ten catalogue files of data/ from the public sources in data/sources/.
+"""Build the ten catalogue files of data/ (and the places' time zones) from the public sources in data/sources/.
 
     python3 tools/build_catalogs.py            rebuild every file in data/
     python3 tools/build_catalogs.py --out DIR  build into DIR instead
@@ -440,7 +440,8 @@ COUNTRY_SHORT = {
 STATE_ABBREVIATIONS = {"Indiana": "IN", "Kentucky": "KY", "North_Dakota": "ND"}
 
 # The default place of the program; zone.tab names Europe/Warsaw for Poland.
-KRAKOW = ("Poland:Krakow", 50 + 2 / 60.0, 19 + 55 / 60.0, 60)  # name, lat N, lon E, minutes
+KRAKOW = ("Poland:Krakow", 50 + 2 / 60.0, 19 + 55 / 60.0, 60,
+          "Europe/Warsaw")  # name, lat N, lon E, standard offset minutes, zone
 
 
 def dms(text, degree_digits):
@@ -489,7 +490,7 @@ def read_places():
             city = ascii_text(parts[-1].replace("_", " "))
             if len(parts) == 3 and parts[1] in STATE_ABBREVIATIONS:
                 city += ", " + STATE_ABBREVIATIONS[parts[1]]
-            places.append(("%s:%s" % (countries[code], city), lat, lon, offsets[zone]))
+            places.append(("%s:%s" % (countries[code], city), lat, lon, offsets[zone], zone))
     return places
 
 
@@ -509,12 +510,21 @@ def select_places(places):
 
 def build_locations(places):
     out = bytearray()
-    for name, lat, lon, minutes in places:
+    for name, lat, lon, minutes, _zone in places:
         if len(name) > PLACE_NAME_MAX:
             raise ValueError("place name longer than %d characters: %r" % (PLACE_NAME_MAX, name))
         out += struct.pack("<32sfff", text_field(name, PLACE_FIELD), float32_away_from_zero(lat),
                            float32_away_from_zero(-lon), -minutes / 60.0)
     return bytes(out)
+
+
+def build_place_zones(places):
+    """placezones.tab: the IANA time zone of each place of location.bin, one line per place in
+    the file's order, "name<TAB>zone"; location.bin itself keeps only the standard offset."""
+    lines = ["# Time zone of each place of location.bin (IANA names, from data/sources/zone.tab).",
+             "# Written by tools/build_catalogs.py: place name, a tab, the zone name."]
+    lines += ["%s\t%s" % (name, zone) for name, _lat, _lon, _minutes, zone in places]
+    return ("\n".join(lines) + "\n").encode("ascii")
 
 
 # ---------------------------------------------------------------------------------------------
@@ -549,6 +559,7 @@ def build_all(out_dir):
         "milky.bin": milky,
         "magellan.bin": build_magellan(),
         "location.bin": build_locations(places),
+        "placezones.tab": build_place_zones(places),
     }
     expected = {
         "bsc5.big": STAR_COUNT * 28, "names.bin": NAME_COUNT * 40,
@@ -586,6 +597,8 @@ def build_all(out_dir):
         "location.bin %6d bytes, %d places; offset beyond 12 h: %s; southernmost dropped: %s"
         % (len(files["location.bin"]), len(places), ", ".join(dropped_offset),
            ", ".join(dropped_south)),
+        "placezones.tab %4d bytes, the time zone of each place"
+        % len(files["placezones.tab"]),
     ]
     return summary, sorted(files)
 

@@ -5,6 +5,7 @@
 #include "catalog/Loaders.h"
 #include "frame/CommandHooks.h"
 #include "frame/MainFrame.h"
+#include "settings/PlaceZoneAdoption.h"
 #include "settings/Profile.h"
 #include "settings/ProgramDir.h"
 #include "view/NoctaView.h"
@@ -77,6 +78,7 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
         DestroyMainWindow(session);
         return kExitMissingCatalogue;
     }
+    AdoptPlaceZone(session.settings, frame->View().Store(), frame->View().Store().m_placeZones);
 
     frame->View().InitialUpdate();
     if (wxTheApp != nullptr) {

@@ -1,5 +1,7 @@
 #include "astro/Ephemeris.h"
 
+#include "astro/ClockTime.h"
+
 #include <cmath>
 
 #include "astro/Angles.h"
@@ -191,7 +193,7 @@ const std::array<PlanetElementSet, 9> kPlanetElements = {{
 
 Ephemeris::Ephemeris(const SkyDate& skyDate, const Observer& observer)
     : date(skyDate), calendarDate(skyDate), longitude(SignedLongitude(observer)),
-      latitude(SignedLatitude(observer)), timeZone(observer.TimeZone) {}
+      latitude(SignedLatitude(observer)), timeZone(UtcOffsetHours(skyDate, observer)) {}
 
 double Ephemeris::JulianDay() {
     // Day with its fraction in universal time; it may fall below 1 or past the month's end when

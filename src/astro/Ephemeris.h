@@ -28,7 +28,8 @@ inline constexpr double kHorizonPointStep = 5.0; // degrees of southern azimuth 
 using HorizonRing = std::span<OutlinePoint, kHorizonPointCount>;
 
 struct Ephemeris {
-    // Copies the clock time and takes the observer's signed longitude, latitude and time zone.
+    // Copies the clock time and takes the observer's signed longitude, latitude and the offset
+    // in force at that clock time (the fixed TimeZone, or the named zone's offset, ClockTime.h).
     Ephemeris(const SkyDate& skyDate, const Observer& observer);
 
     // Julian day in universal time of the clock time (universal time = clock time - zone); also

@@ -14,6 +14,10 @@ struct Observer {
     std::int32_t LatMin = 0;  // minutes of latitude
     std::string NS;           // "N" or "S"
     float TimeZone = 0.0f;    // hours; universal time = clock time - TimeZone
+    // A zone of the system's time-zone database ("Europe/Warsaw"): when set and known, the clock
+    // time is read with that zone's offset in force (daylight saving included) instead of
+    // TimeZone, which then holds the zone's standard offset. Empty: the fixed offset TimeZone.
+    std::string TimeZoneName{};
 
     bool operator==(const Observer&) const = default;
 };

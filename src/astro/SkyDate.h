@@ -11,6 +11,10 @@ struct SkyDate {
     std::int32_t hour = 0;   // 0..23
     std::int32_t minute = 0; // 0..59
     std::int32_t second = 0; // 0..59
+    // Which of two equal clock times of a named zone's repeated autumn hour is meant: 0 the
+    // first (still summer time), 1 the second. Ignored for every other clock time and for a
+    // fixed offset (ClockTime.h).
+    std::int32_t fold = 0;
 
     bool operator==(const SkyDate&) const = default;
 };

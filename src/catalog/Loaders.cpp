@@ -1,5 +1,6 @@
 #include "catalog/Loaders.h"
 
+#include "catalog/PlaceZones.h"
 #include "files/SafeFile.h"
 
 #include <algorithm>
@@ -282,5 +283,7 @@ CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locato
             result.warnings.push_back(std::move(loaded.warning));
         }
     }
+    // Not a catalogue: without it the places have only their fixed offsets.
+    store.m_placeZones = LoadPlaceZones(locator);
     return result;
 }

@@ -99,5 +99,6 @@ struct CatalogLoadResult {
 };
 
 // The ten loaders in start-up order. Stops at the first file that cannot be opened or read: the
-// files before it are loaded, none after it.
+// files before it are loaded, none after it. When all ten load, the places' time zones
+// (placezones.tab, optional) are read too.
 CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locator);

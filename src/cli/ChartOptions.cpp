@@ -3,10 +3,16 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <ctime>
 #include <system_error>
 
+#include "astro/ClockTime.h"
+#include "catalog/PlaceZones.h"
+#include "interaction/SettingsDialogRules.h"
+#include "settings/PlaceZoneAdoption.h"
 #include "settings/Profile.h"
+#include "settings/ProgramDir.h"
+
+#include <memory>
 
 namespace {
 
@@ -81,7 +87,7 @@ std::optional<DegreesMinutes> ParseDegreesMinutes(std::string_view text, char po
 }
 
 // The option names this parser owns, each taking one value.
-enum class OptionKind { Date, Longitude, Latitude, Zone, Profile };
+enum class OptionKind { Date, Longitude, Latitude, Zone, Profile, Place, ZoneName };
 
 struct OptionName {
     std::string_view name;
@@ -95,11 +101,64 @@ constexpr OptionName kOptions[] = {
     {"--lat", OptionKind::Latitude, "DD:MM{N|S}"},
     {"--zone", OptionKind::Zone, "HOURS"},
     {"--profile", OptionKind::Profile, "FILE"},
+    {"--place", OptionKind::Place, "NAME"},
+    {"--tz", OptionKind::ZoneName, "ZONE"},
 };
 
 std::string TwoDigits(int value) {
     std::string text = std::to_string(value);
     return text.size() < 2 ? "0" + text : text;
+}
+
+// The place table and the places' zones, read once when an option or the profile needs them.
+struct PlaceTables {
+    std::unique_ptr<CatalogStore> store;
+    PlaceZoneTable zones;
+    bool loaded = false; // location.bin could be read
+};
+
+PlaceTables& LoadPlaceTables(std::optional<PlaceTables>& tables) {
+    if (!tables) {
+        tables.emplace();
+        tables->store = std::make_unique<CatalogStore>();
+        const CatalogLocator locator{std::filesystem::path(FindProgramDir())};
+        tables->loaded = LoadCatalogFile(CatalogFile::Locations, locator, *tables->store);
+        tables->zones = LoadPlaceZones(locator);
+    }
+    return *tables;
+}
+
+// The observer at the built-in place `name`: its name, longitude, latitude, standard offset and
+// zone (none when the side file does not list it).
+std::optional<Observer> PlaceObserver(std::string_view name, const Observer& base,
+                                      std::optional<PlaceTables>& tables, std::string& error) {
+    const PlaceTables& t = LoadPlaceTables(tables);
+    if (!t.loaded) {
+        error = std::string(CannotOpenMessage(CatalogFileName(CatalogFile::Locations)));
+        while (!error.empty() && error.back() == ' ') {
+            error.pop_back();
+        }
+        return std::nullopt;
+    }
+    const std::optional<std::size_t> row = FindPlaceRow(*t.store, name);
+    if (!row) {
+        error = "no built-in place is called '" + std::string(name) +
+                "' (names are written Country:City, e.g. Poland:Krakow)";
+        return std::nullopt;
+    }
+    const LocationRecord& record = t.store->m_locations[*row];
+    const PlaceFields fields = PlaceRowFields(record);
+    Observer observer = base;
+    observer.Location = PlaceRowName(record);
+    observer.LongDeg = fields.longitudeDegrees;
+    observer.LongMin = fields.longitudeMinutes;
+    observer.EW = fields.east ? "E" : "W";
+    observer.LatDeg = fields.latitudeDegrees;
+    observer.LatMin = fields.latitudeMinutes;
+    observer.NS = fields.north ? "N" : "S";
+    observer.TimeZone = static_cast<float>(fields.timeZone);
+    observer.TimeZoneName = std::string(t.zones.ZoneOf(observer.Location));
+    return observer;
 }
 
 } // namespace
@@ -218,21 +277,7 @@ std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error
     return static_cast<float>(value);
 }
 
-SkyDate LocalClockNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    SkyDate date;
-    date.year = local.tm_year + 1900;
-    date.month = local.tm_mon + 1;
-    date.day = local.tm_mday;
-    date.hour = local.tm_hour;
-    date.minute = local.tm_min;
-    date.second = 0;
-    return date;
-}
-
-ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, const SkyDate& now) {
+ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, ClockInstant now) {
     ChartOptionsResult result;
     struct Given {
         OptionKind kind;
@@ -295,15 +340,21 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, const
         options.settings = DefaultSettings();
         options.profileWarning = loaded.error;
     }
-    options.settings.SkyDate = now;
+    std::optional<PlaceTables> placeTables;
+    if (options.settings.TimeZoneNameMissing.value) {
+        const PlaceTables& t = LoadPlaceTables(placeTables);
+        AdoptPlaceZone(options.settings, *t.store, t.zones);
+    }
 
     bool placeGiven = false;
+    bool dateGiven = false;
     for (const Given& g : given) {
         std::string error;
         switch (g.kind) {
         case OptionKind::Date:
             if (const auto date = ParseDateTimeText(g.value, error)) {
                 options.settings.SkyDate = *date;
+                dateGiven = true;
             }
             break;
         case OptionKind::Longitude:
@@ -323,6 +374,22 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, const
         case OptionKind::Zone:
             if (const auto zone = ParseTimeZoneText(g.value, error)) {
                 options.settings.Observer.TimeZone = *zone;
+                options.settings.Observer.TimeZoneName.clear(); // a fixed offset
+            }
+            break;
+        case OptionKind::Place:
+            if (const auto observer =
+                    PlaceObserver(g.value, options.settings.Observer, placeTables, error)) {
+                options.settings.Observer = *observer;
+                placeGiven = false; // named after the place, not its coordinates
+            }
+            break;
+        case OptionKind::ZoneName:
+            if (IsKnownTimeZone(g.value)) {
+                options.settings.Observer.TimeZoneName = g.value;
+            } else {
+                error = "'" + g.value + "' is not a time zone of the system's database " +
+                        "(names are written Region/City, e.g. Europe/Warsaw)";
             }
             break;
         case OptionKind::Profile:
@@ -339,6 +406,16 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, const
         options.settings.Observer.Location =
             std::to_string(o.LongDeg) + ":" + TwoDigits(o.LongMin) + o.EW + " " +
             std::to_string(o.LatDeg) + ":" + TwoDigits(o.LatMin) + o.NS;
+    }
+    if (!dateGiven) {
+        options.settings.SkyDate = NowAtObserver(options.settings.Observer, now);
+    }
+    const Observer& o = options.settings.Observer;
+    if (!o.TimeZoneName.empty() && !IsKnownTimeZone(o.TimeZoneName)) {
+        options.zoneWarning =
+            "the time zone '" + o.TimeZoneName +
+            "' is unknown to the system's time-zone database; the fixed " + "offset " +
+            UtcOffsetText(ObserverUtcOffset(options.settings.SkyDate, o)) + " is used";
     }
     result.ok = true;
     return result;

@@ -1,15 +1,22 @@
 // The chart options shared by the console modes (--ephemeris, --render, --info): the instant,
 // the place and the profile the chart is computed for.
 //
-//   --date YYYY-MM-DDTHH:MM[:SS]  the observer's clock time (default: the local clock, second 0)
+//   --date YYYY-MM-DDTHH:MM[:SS]  the observer's clock time (default: now as the observer's
+//                                 clock shows it, second 0)
 //   --lon DD:MM{E|W}              longitude, degrees 0..180 and minutes 0..59
 //   --lat DD:MM{N|S}              latitude, degrees 0..90 and minutes 0..59
-//   --zone HOURS                  time zone, -12..14 hours (universal time = clock time - zone)
+//   --zone HOURS                  fixed time zone, -12..14 hours (universal time = clock time -
+//                                 zone); drops a named zone
+//   --place NAME                  a built-in place by name (any case): its coordinates, standard
+//                                 offset and named zone
+//   --tz ZONE                     a zone of the system's time-zone database (Europe/Warsaw): the
+//                                 clock time follows its daylight saving time
 //   --profile FILE                the settings profile to read (default: DefaultProfilePath())
 //
-// Each option also takes the form --option=VALUE. The place and zone default to the profile's,
-// and the profile's to the built-in place (Poland:Krakow 19°55'E 50°02'N, zone 1). A missing
-// profile file means the defaults, as on a first run; the profile is never written.
+// Each option also takes the form --option=VALUE, and they apply in the order given. The place
+// and zone default to the profile's, and the profile's to the built-in place (Poland:Krakow
+// 19°55'E 50°02'N, zone Europe/Warsaw). A missing profile file means the defaults, as on a first
+// run; the profile is never written.
 #pragma once
 
 #include <filesystem>
@@ -18,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/ClockTime.h"
 #include "astro/Observer.h"
 #include "astro/SkyDate.h"
 #include "settings/AppSettings.h"
@@ -30,6 +38,9 @@ struct ChartOptions {
     // Set when the default profile exists but could not be read: the defaults are used and the
     // caller may tell the user. An unreadable profile named by --profile is an error instead.
     std::string profileWarning;
+    // Set when the observer names a zone the time-zone database does not know: the fixed offset
+    // is used, and the caller tells the user.
+    std::string zoneWarning;
 };
 
 struct ChartOptionsResult {
@@ -42,13 +53,10 @@ struct ChartOptionsResult {
 };
 
 // Parses the chart options out of `args` (the program name and the mode option removed), reads
-// the profile and applies the options. `now` is the instant used when --date is absent (pass
-// LocalClockNow()). Arguments that are not chart options are returned in `rest` untouched.
-ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, const SkyDate& now);
-
-// The computer's local clock: year, month, day, hour and minute; second 0 (the chart's instant
-// starts there, as in the desktop program).
-SkyDate LocalClockNow();
+// the profile and applies the options. Without --date the chart's instant is `now` (pass
+// CurrentInstant()) as the observer's clock time, second 0. Arguments that are not chart options
+// are returned in `rest` untouched.
+ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, ClockInstant now);
 
 // The single-value parsers, each returning the value or nullopt with `error` set to the problem
 // (without the option's name).

@@ -17,7 +17,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: vesperanova [PICTURE] [--no-splash] [--profile FILE]\n"
     "       vesperanova --ephemeris [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
-    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE] [--json]\n"
+    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--place NAME] [--tz ZONE]\n"
+    "                   [--profile FILE] [--json]\n"
     "       vesperanova --render FILE.png|FILE.svg|FILE.pdf [chart options] [--size WxH]\n"
     "                   [--mode equatorial|horizon] [--level 0..11] [--center RA,DEC]\n"
     "                   [--layers +NAME,-NAME,...] [--colored-sky] [--print [--page WxH]]\n"
@@ -37,7 +38,7 @@ std::optional<int> RunConsoleMode(int argc, char** argv) {
                     args.emplace_back(argv[j]);
                 }
             }
-            return RunEphemerisMode(args, std::cout, std::cerr, LocalClockNow());
+            return RunEphemerisMode(args, std::cout, std::cerr, CurrentInstant());
         }
     }
     for (int i = 1; i < argc; ++i) {
@@ -60,7 +61,7 @@ std::optional<int> RunConsoleMode(int argc, char** argv) {
                     args.emplace_back(argv[j]);
                 }
             }
-            return RunRenderMode(output, args, std::cout, std::cerr, LocalClockNow());
+            return RunRenderMode(output, args, std::cout, std::cerr, CurrentInstant());
         }
     }
     for (int i = 1; i < argc; ++i) {
@@ -76,7 +77,7 @@ std::optional<int> RunConsoleMode(int argc, char** argv) {
                     args.emplace_back(argv[j]);
                 }
             }
-            return RunInfoMode(args, std::cout, std::cerr, LocalClockNow());
+            return RunInfoMode(args, std::cout, std::cerr, CurrentInstant());
         }
     }
     for (int i = 1; i < argc; ++i) {

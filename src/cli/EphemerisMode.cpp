@@ -16,9 +16,13 @@ namespace {
 
 constexpr const char* kEphemerisUsage =
     "Usage: vesperanova --ephemeris [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
-    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE] [--json]\n"
+    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--place NAME] [--tz ZONE]\n"
+    "                   [--profile FILE] [--json]\n"
     "Prints the Sun, the Moon and the planets for the observer's clock time and place\n"
-    "(default: now, at the place of the profile).\n";
+    "(default: now, at the place of the profile). --place takes a built-in place by name\n"
+    "(Poland:Krakow) with its time zone; --tz a zone of the system's database\n"
+    "(Europe/Warsaw), whose daylight saving time the clock time follows; --zone a fixed\n"
+    "offset in hours.\n";
 
 std::string PadRight(const std::string& text, std::size_t width) {
     // Width in characters on screen: count UTF-8 lead bytes only (the degree sign is two bytes).
@@ -58,6 +62,7 @@ EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& obse
     EphemerisReport report;
     report.date = date;
     report.observer = observer;
+    report.offset = ObserverUtcOffset(date, observer);
     Ephemeris ephemeris(date, observer);
     report.jd = ephemeris.JulianDay();
     report.t1900 = ephemeris.t1900;
@@ -93,7 +98,9 @@ std::string FormatEphemerisJson(const EphemerisReport& report) {
         json +=
             "[" + JsonNumber(report.horizon[k].ra) + ", " + JsonNumber(report.horizon[k].dec) + "]";
     }
-    json += "]}\n";
+    json += "],\n \"utc_offset\": " + JsonNumber(static_cast<double>(report.offset.hours));
+    json += ", \"zone_name\": " + JsonString(report.offset.zoneName);
+    json += "}\n";
     return json;
 }
 
@@ -104,8 +111,12 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
     char line[256];
     std::string zone = FormatFixed(o.TimeZone, 1);
     zone.erase(0, zone.find_first_not_of(' '));
-    std::snprintf(line, sizeof line, "%04d-%02d-%02d %02d:%02d:%02d clock time, zone %s h\n",
-                  d.year, d.month, d.day, d.hour, d.minute, d.second, zone.c_str());
+    zone += " h";
+    if (!report.offset.zoneName.empty()) {
+        zone = UtcOffsetText(report.offset);
+    }
+    std::snprintf(line, sizeof line, "%04d-%02d-%02d %02d:%02d:%02d clock time, zone %s\n", d.year,
+                  d.month, d.day, d.hour, d.minute, d.second, zone.c_str());
     text += line;
     text += o.Location + "  " + PlaceText(o) + "\n";
     text += "Julian day " + FormatFixed(report.jd, 6) + "   Greenwich sidereal " +
@@ -134,7 +145,7 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
 }
 
 int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     const SkyDate& now) {
+                     ClockInstant now) {
     const ChartOptionsResult parsed = ParseChartOptions(args, now);
     if (!parsed.ok) {
         err << "vesperanova: " << parsed.error << "\n";
@@ -158,6 +169,9 @@ int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, st
     if (!parsed.options.profileWarning.empty()) {
         err << "vesperanova: warning: " << parsed.options.profileWarning
             << "; using the default settings\n";
+    }
+    if (!parsed.options.zoneWarning.empty()) {
+        err << "vesperanova: warning: " << parsed.options.zoneWarning << "\n";
     }
     const AppSettings& settings = parsed.options.settings;
     const EphemerisReport report = ComputeEphemerisReport(settings.SkyDate, settings.Observer);

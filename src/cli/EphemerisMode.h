@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
 #include "astro/SkyState.h"
 #include "settings/AppSettings.h"
@@ -16,6 +17,7 @@
 struct EphemerisReport {
     SkyDate date;
     Observer observer;
+    UtcOffset offset; // the offset the clock time was read with
     double jd = 0.0;
     double t1900 = 0.0;
     double t2000 = 0.0;
@@ -26,15 +28,16 @@ struct EphemerisReport {
 EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer);
 
 // One JSON object: jd, t1900, t2000, gst, lst, longitude, latitude, bodies (ten objects name, ra,
-// dec, aux, distance, in body order) and horizon (73 pairs [ra, dec]). Every number is written
-// with 17 significant digits so that it reads back to the same double.
+// dec, aux, distance, in body order), horizon (73 pairs [ra, dec]), utc_offset (the offset used,
+// hours east of Greenwich) and zone_name (the zone used, empty for a fixed offset). Every number
+// is written with 17 significant digits so that it reads back to the same double.
 std::string FormatEphemerisJson(const EphemerisReport& report);
 
 // A readable table of the ten bodies: right ascension, declination, altitude, compass azimuth,
-// distance, with a heading naming the instant and the place.
+// distance, with a heading naming the instant, the offset used and the place.
 std::string FormatEphemerisTable(const EphemerisReport& report);
 
 // Runs the mode on the arguments after the program name (without --ephemeris). Returns the exit
 // status: 0, or 2 for a bad option or value (one line on `err`).
 int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     const SkyDate& now);
+                     ClockInstant now);

@@ -22,7 +22,8 @@ constexpr int kExitNoCatalogue = 3;
 
 constexpr const char* kInfoUsage =
     "Usage: vesperanova --info OBJECT [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
-    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE]\n"
+    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--place NAME] [--tz ZONE]\n"
+    "                   [--profile FILE]\n"
     "Prints the rows of the object's information panel for the observer's clock time and\n"
     "place (default: now, at the place of the profile). OBJECT is any name the find box\n"
     "takes: HR<number>, M<number>, NGC<number>, a star's name or designation (Betelgeuse,\n"
@@ -139,7 +140,7 @@ std::optional<std::size_t> FindInfoObject(const InfoObjectName& name, const Cata
 }
 
 int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                const SkyDate& now) {
+                ClockInstant now) {
     const ChartOptionsResult parsed = ParseChartOptions(args, now);
     if (!parsed.ok) {
         err << "vesperanova: " << parsed.error << "\n";
@@ -171,6 +172,9 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
     if (!parsed.options.profileWarning.empty()) {
         err << "vesperanova: warning: " << parsed.options.profileWarning
             << "; using the default settings\n";
+    }
+    if (!parsed.options.zoneWarning.empty()) {
+        err << "vesperanova: warning: " << parsed.options.zoneWarning << "\n";
     }
 
     const AppSettings& settings = parsed.options.settings;

@@ -4,6 +4,7 @@
 // Mercury .. Pluto), without regard to case. Never opens a display and never writes the profile.
 #pragma once
 
+#include "astro/ClockTime.h"
 #include "astro/SkyDate.h"
 #include "catalog/CatalogStore.h"
 
@@ -36,4 +37,4 @@ std::optional<std::size_t> FindInfoObject(const InfoObjectName& name, const Cata
 // argument stays among them). Exit status 0; 2 for a bad option or an unknown object; 3 when a
 // catalogue file the object needs cannot be opened.
 int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                const SkyDate& now);
+                ClockInstant now);

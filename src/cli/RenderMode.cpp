@@ -24,8 +24,9 @@ namespace {
 
 constexpr const char* kRenderUsage =
     "Usage: vesperanova --render FILE.png|FILE.svg|FILE.pdf [--date YYYY-MM-DDTHH:MM[:SS]]\n"
-    "                   [--lon DD:MM{E|W}] [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE]\n"
-    "                   [--size WxH] [--mode equatorial|horizon] [--level 0..11]\n"
+    "                   [--lon DD:MM{E|W}] [--lat DD:MM{N|S}] [--zone HOURS] [--place NAME]\n"
+    "                   [--tz ZONE] [--profile FILE] [--size WxH] [--mode equatorial|horizon] "
+    "[--level 0..11]\n"
     "                   [--center RA_HOURS,DEC_DEG] [--layers +NAME,-NAME,...] [--colored-sky]\n"
     "                   [--print [--page WxH]] [--objects FILE.json]\n"
     "Draws one chart frame into the file without opening a display. Layer names: grid,\n"
@@ -358,7 +359,7 @@ std::string PickingTablesJson(const ChartState& chart, const CatalogStore& catal
 }
 
 int RunRenderMode(const std::string& outputPath, const std::vector<std::string>& args,
-                  std::ostream& out, std::ostream& err, const SkyDate& now) {
+                  std::ostream& out, std::ostream& err, ClockInstant now) {
     const ChartOptionsResult parsed = ParseChartOptions(args, now);
     if (!parsed.ok) {
         err << "vesperanova: " << parsed.error << "\n";
@@ -402,6 +403,9 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
     if (!parsed.options.profileWarning.empty()) {
         err << "vesperanova: warning: " << parsed.options.profileWarning
             << "; using the default settings\n";
+    }
+    if (!parsed.options.zoneWarning.empty()) {
+        err << "vesperanova: warning: " << parsed.options.zoneWarning << "\n";
     }
 
     AppSettings settings = parsed.options.settings;

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/ClockTime.h"
 #include "astro/SkyDate.h"
 
 struct ChartState;
@@ -22,7 +23,7 @@ struct CatalogStore;
 
 // `args` are the command line's arguments without the program name, "--render" and its file.
 int RunRenderMode(const std::string& outputPath, const std::vector<std::string>& args,
-                  std::ostream& out, std::ostream& err, const SkyDate& now);
+                  std::ostream& out, std::ostream& err, ClockInstant now);
 
 // The layer switch names of --layers, in the order of the help text.
 const std::vector<std::string>& RenderLayerNames();

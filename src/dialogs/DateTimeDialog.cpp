@@ -1,7 +1,7 @@
 #include "dialogs/DateTimeDialog.h"
 
-#include "app/LocalClock.h"
 #include "app/Messages.h"
+#include "astro/ClockTime.h"
 #include "astro/Recompute.h"
 #include "chart/ChartState.h"
 #include "dialogs/FieldError.h"
@@ -157,6 +157,8 @@ bool CDateTimeDialog::Apply() {
     sky.day = check.values->day;
     sky.hour = check.values->hour;
     sky.minute = check.values->minute; // the second stays as it is
+    // A clock time that the place's zone skips (spring gap) is shown as the clocks show it.
+    sky = NormalizeClockTime(sky, m_settings.Observer);
     RecomputeSky(RecomputeForm::DateTimeChanged, sky, m_settings.Observer, m_chart, m_store);
     return true;
 }
@@ -170,7 +172,7 @@ void CDateTimeDialog::StepYear(int delta) {
 }
 
 void CDateTimeDialog::TakeNow() {
-    const SkyDate now = LocalClockSkyDate();
+    const SkyDate now = NowAtObserver(m_settings.Observer);
     m_year = now.year;
     SetFields(DateTimeFields{std::to_string(now.year), now.month - 1, std::to_string(now.day),
                              std::to_string(now.hour), std::to_string(now.minute)});

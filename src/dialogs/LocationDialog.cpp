@@ -1,6 +1,7 @@
 #include "dialogs/LocationDialog.h"
 
 #include "app/Messages.h"
+#include "astro/ClockTime.h"
 #include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
 #include "chart/ChartState.h"
@@ -8,6 +9,7 @@
 #include "settings/AppSettings.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
@@ -90,7 +92,11 @@ CLocationDialog::CLocationDialog(wxWindow* parent, AppSettings& settings, ChartS
                  wxALIGN_CENTER_VERTICAL | wxRIGHT, kGap);
     m_zone = NumberBox(this, location_id::TimeZone);
     zoneRow->Add(m_zone, 0, wxALIGN_CENTER_VERTICAL);
-    top->Add(zoneRow, 0, wxALL, kGap);
+    m_daylightSaving = new wxCheckBox(this, location_id::DaylightSaving, "Daylight saving time");
+    zoneRow->Add(m_daylightSaving, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 2 * kGap);
+    top->Add(zoneRow, 0, wxLEFT | wxRIGHT | wxTOP, kGap);
+    m_zoneNote = new wxStaticText(this, wxID_ANY, wxEmptyString);
+    top->Add(m_zoneNote, 0, wxEXPAND | wxALL, kGap);
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->AddStretchSpacer();
@@ -99,13 +105,20 @@ CLocationDialog::CLocationDialog(wxWindow* parent, AppSettings& settings, ChartS
     buttons->Add(ok, 0, wxRIGHT, kGap);
     buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0);
     top->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
+    // Room for the longest note before the sizer fixes the dialog's width.
+    m_zoneNote->SetLabel("The time zone Xxxxxxxxxx/Xxxxxxxxxxxxxxxx is unknown to this computer.");
     SetSizerAndFit(top);
     SetEscapeId(wxID_CANCEL);
 
     ShowPlaceFields(ObserverFields(settings.Observer));
+    m_zoneName = settings.Observer.TimeZoneName;
+    m_standardZone = settings.Observer.TimeZone;
+    ShowZone(!m_zoneName.empty());
 
     Bind(wxEVT_BUTTON, &CLocationDialog::OnOk, this, wxID_OK);
     m_place->Bind(wxEVT_COMBOBOX, &CLocationDialog::OnPlaceChosen, this);
+    m_daylightSaving->Bind(wxEVT_CHECKBOX, &CLocationDialog::OnDaylightSaving, this);
+    m_zone->Bind(wxEVT_TEXT, &CLocationDialog::OnZoneTyped, this);
     CentreOnParent();
 }
 
@@ -119,6 +132,10 @@ LocationFields CLocationDialog::Fields() const {
     fields.latitudeMinutes = m_latMin->GetValue().utf8_string();
     fields.north = m_north->GetValue();
     fields.timeZone = m_zone->GetValue().utf8_string();
+    if (m_daylightSaving->GetValue()) {
+        // The field shows the offset in force; what is checked and stored is the standard one.
+        fields.timeZone = TimeZoneText(m_standardZone);
+    }
     return fields;
 }
 
@@ -136,7 +153,64 @@ void CLocationDialog::ChoosePlace(int entry) {
     if (entry < 1 || entry > static_cast<int>(kLocationCount)) {
         return; // the current place has no table row: the fields stay as they are
     }
-    ShowPlaceFields(PlaceRowFields(m_store.m_locations[static_cast<std::size_t>(entry - 1)]));
+    const LocationRecord& row = m_store.m_locations[static_cast<std::size_t>(entry - 1)];
+    ShowPlaceFields(PlaceRowFields(row));
+    m_zoneName = std::string(m_store.m_placeZones.ZoneOf(PlaceRowName(row)));
+    m_standardZone = -row.timeZone;
+    ShowZone(!m_zoneName.empty());
+}
+
+Observer CLocationDialog::ZoneObserver() const {
+    Observer observer;
+    observer.TimeZone = m_standardZone;
+    if (m_daylightSaving->GetValue()) {
+        observer.TimeZoneName = m_zoneName;
+    }
+    return observer;
+}
+
+void CLocationDialog::ShowZone(bool useNamedZone) {
+    const bool known = IsKnownTimeZone(m_zoneName);
+    m_daylightSaving->Enable(known);
+    m_daylightSaving->SetValue(useNamedZone && known);
+    const UtcOffset offset = ObserverUtcOffset(m_settings.SkyDate, ZoneObserver());
+    if (m_daylightSaving->GetValue()) {
+        m_zone->ChangeValue(wxString::FromUTF8(TimeZoneText(offset.hours)));
+        m_zoneNote->SetLabel(wxString::FromUTF8(
+            m_zoneName + (offset.summerTime ? ": summer time on the chart's date"
+                                            : ": standard time on the chart's date")));
+    } else if (!m_zoneName.empty() && !known) {
+        m_zoneNote->SetLabel(
+            wxString::FromUTF8("The time zone " + m_zoneName + " is unknown to this computer."));
+    } else {
+        m_zoneNote->SetLabel("Fixed offset from Greenwich.");
+    }
+}
+
+wxString CLocationDialog::ZoneNote() const {
+    return m_zoneNote->GetLabel();
+}
+
+void CLocationDialog::SetDaylightSaving(bool on) {
+    m_daylightSaving->SetValue(on);
+    wxCommandEvent event(wxEVT_CHECKBOX, location_id::DaylightSaving);
+    event.SetInt(on ? 1 : 0);
+    OnDaylightSaving(event);
+}
+
+void CLocationDialog::OnDaylightSaving(wxCommandEvent& event) {
+    if (!event.IsChecked()) {
+        m_zone->ChangeValue(wxString::FromUTF8(TimeZoneText(m_standardZone)));
+    }
+    ShowZone(event.IsChecked());
+}
+
+void CLocationDialog::OnZoneTyped(wxCommandEvent&) {
+    // A zone typed by hand is a fixed offset; the box can turn the named zone on again.
+    if (m_daylightSaving->GetValue()) {
+        m_daylightSaving->SetValue(false);
+        m_zoneNote->SetLabel("Fixed offset from Greenwich.");
+    }
 }
 
 wxTextCtrl& CLocationDialog::Control(LocationField field) {
@@ -161,7 +235,9 @@ bool CLocationDialog::Apply() {
         ReportFieldError(this, check.message, Control(check.field));
         return false;
     }
+    const bool named = m_daylightSaving->GetValue();
     m_settings.Observer = *check.values;
+    m_settings.Observer.TimeZoneName = named ? m_zoneName : std::string();
     RecomputeSky(RecomputeForm::LocationChanged, m_settings.SkyDate, m_settings.Observer, m_chart,
                  m_store);
     return true;

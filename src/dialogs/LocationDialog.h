@@ -1,6 +1,10 @@
 // The Location dialog of the Settings menu: the place (a list of the 409 places of the table,
 // the current place first, editable), longitude and latitude in degrees and minutes with their
-// E/W and N/S buttons, and the time zone. Choosing a place of the table fills the fields from it.
+// E/W and N/S buttons, and the time zone with its "Daylight saving time" box. Choosing a place of
+// the table fills the fields from it and takes its named zone (placezones.tab); the box, ticked
+// while a named zone is used, turns it off (the fixed standard offset) and on again, and typing
+// in the zone field means a fixed offset. With a named zone the field shows the offset in force
+// on the chart's date.
 // OK checks the fields, writes the observer, recomputes the Sun, Moon, horizon and sidereal
 // angles (not the planets) and closes; the caller redraws.
 #pragma once
@@ -13,7 +17,9 @@
 struct AppSettings;
 struct CatalogStore;
 struct ChartState;
+class wxCheckBox;
 class wxComboBox;
+class wxStaticText;
 class wxRadioButton;
 class wxTextCtrl;
 
@@ -28,6 +34,7 @@ inline constexpr int East = 1024;
 inline constexpr int North = 1025;
 inline constexpr int South = 1026;
 inline constexpr int TimeZone = 1027;
+inline constexpr int DaylightSaving = 1028;
 } // namespace location_id
 
 class CLocationDialog : public wxDialog {
@@ -47,6 +54,12 @@ public:
     bool Apply();
 
     wxComboBox& PlaceBox() { return *m_place; }
+    wxCheckBox& DaylightSavingBox() { return *m_daylightSaving; }
+    // The line under the zone: the zone and whether summer time is in force, or why the fixed
+    // offset is used.
+    wxString ZoneNote() const;
+    // Ticks or unticks the box as a click does.
+    void SetDaylightSaving(bool on);
     wxTextCtrl& Control(LocationField field);
     wxRadioButton& EastButton() { return *m_east; }
     wxRadioButton& WestButton() { return *m_west; }
@@ -56,6 +69,12 @@ public:
 private:
     void OnOk(wxCommandEvent& event);
     void OnPlaceChosen(wxCommandEvent& event);
+    void OnDaylightSaving(wxCommandEvent& event);
+    void OnZoneTyped(wxCommandEvent& event);
+    // The box's state and the zone field for m_zoneName and m_standardZone.
+    void ShowZone(bool useNamedZone);
+    // The observer the zone field stands for: the named zone when the box is ticked.
+    Observer ZoneObserver() const;
 
     AppSettings& m_settings;
     ChartState& m_chart;
@@ -70,4 +89,8 @@ private:
     wxRadioButton* m_north = nullptr;
     wxRadioButton* m_south = nullptr;
     wxTextCtrl* m_zone = nullptr;
+    wxCheckBox* m_daylightSaving = nullptr;
+    wxStaticText* m_zoneNote = nullptr;
+    std::string m_zoneName;      // the named zone the box turns on, empty when there is none
+    float m_standardZone = 0.0f; // its standard offset, hours east
 };

@@ -1,5 +1,6 @@
 #include "interaction/Animation.h"
 
+#include "astro/ClockTime.h"
 #include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
 #include "chart/ChartState.h"
@@ -70,7 +71,7 @@ bool YearInsideAnimationRange(int year) {
 AnimationStepResult TakeStep(ChartState& chart, int animForward, int stepIndex, SkyDate& date,
                              const Observer& observer, CatalogStore& store) {
     AnimationStepResult result;
-    StepSkyDate(date, stepIndex, animForward != 0);
+    StepClockTime(date, stepIndex, animForward != 0, observer);
     const RecomputeOutcome outcome =
         RecomputeSky(RecomputeForm::AnimationStep, date, observer, chart, store);
     result.stepped = true;
@@ -140,6 +141,35 @@ void StepSkyDate(SkyDate& date, int stepIndex, bool forward) {
             date.year -= 1;
         }
     }
+}
+
+void StepClockTime(SkyDate& date, int stepIndex, bool forward, const Observer& observer) {
+    if (observer.TimeZoneName.empty() || !IsKnownTimeZone(observer.TimeZoneName)) {
+        StepSkyDate(date, stepIndex, forward);
+        return;
+    }
+    const auto step = static_cast<TimeStep>(std::clamp(stepIndex, 0, kTimeStepCount - 1));
+    std::chrono::seconds length{0};
+    switch (step) {
+    case TimeStep::RealTime:
+        length = std::chrono::seconds{1};
+        break;
+    case TimeStep::TenMinutes:
+        length = std::chrono::minutes{10};
+        break;
+    case TimeStep::ThirtyMinutes:
+        length = std::chrono::minutes{30};
+        break;
+    case TimeStep::OneHour:
+        length = std::chrono::hours{1};
+        break;
+    default: // calendar steps
+        StepSkyDate(date, stepIndex, forward);
+        date = NormalizeClockTime(date, observer);
+        return;
+    }
+    const ClockInstant now = ObserverInstant(date, observer);
+    date = ObserverClockTime(forward ? now + length : now - length, observer);
 }
 
 bool NothingWouldMove(const ChartState& chart) {

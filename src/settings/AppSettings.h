@@ -43,5 +43,14 @@ struct AppSettings {
 
     std::int32_t NightVision = 0; // 1: the chart is drawn in red for dark-adapted eyes
 
+    // Not a setting but where one came from: true when the profile had no "TimeZoneName" (one
+    // written before named zones existed, or none at all); AdoptPlaceZone then gives a built-in
+    // place its zone. It takes no part in comparing two records.
+    struct LoadNote {
+        bool value = false;
+        bool operator==(const LoadNote&) const { return true; }
+    };
+    LoadNote TimeZoneNameMissing{};
+
     bool operator==(const AppSettings&) const = default;
 };

@@ -29,6 +29,9 @@ constexpr double kTurnXWrap = 24.0;      // hours: the chart looks the same one 
 constexpr double kTurnXDegWrap = 15.0;   // degrees: one hour of turn
 constexpr float kMaxAbsTimeZone = 14.0f; // hours: the widest civil time zones
 
+// Read as the value of a missing "TimeZoneName" key; no zone has this name.
+constexpr const char* kTimeZoneNameAbsent = "\x01";
+
 // Where a key's value lives and what form it has in the file.
 using Field = std::variant<std::int32_t AppSettings::*, double AppSettings::*, float AppSettings::*,
                            std::int32_t Observer::*, float Observer::*, std::string Observer::*>;
@@ -78,6 +81,7 @@ const ProfileKey kLocationKeys[] = {
     {"LatMin", "2", kPlain, &Observer::LatMin},
     {"NS", "N", kPlain, &Observer::NS},
     {"TimeZone", "1", 1, &Observer::TimeZone},
+    {"TimeZoneName", kTimeZoneNameAbsent, kPlain, &Observer::TimeZoneName},
 };
 
 const char* const kSettingsGroup = "Settings";
@@ -427,6 +431,10 @@ void LoadSettingsFromText(AppSettings& s, const std::string& text) {
     const ProfileSections profile = ParseProfile(text);
     ReadKeys(profile.Find(kSettingsGroup), kSettingsKeys, s);
     ReadKeys(profile.Find(kLocationGroup), kLocationKeys, s);
+    s.TimeZoneNameMissing.value = s.Observer.TimeZoneName == kTimeZoneNameAbsent;
+    if (s.TimeZoneNameMissing.value) {
+        s.Observer.TimeZoneName.clear();
+    }
     ClampSettings(s);
 }
 

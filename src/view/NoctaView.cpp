@@ -1,7 +1,7 @@
 #include "view/NoctaView.h"
 
-#include "app/LocalClock.h"
 #include "app/Messages.h"
+#include "astro/ClockTime.h"
 #include "catalog/CatalogStore.h"
 #include "chart/CairoSurface.h"
 #include "chart/Frame.h"
@@ -74,7 +74,7 @@ CNoctaView::~CNoctaView() {
 }
 
 void CNoctaView::InitialUpdate() {
-    m_settings.SkyDate = LocalClockSkyDate();
+    m_settings.SkyDate = NowAtObserver(m_settings.Observer);
     const int index = wxDisplay::GetFromWindow(this);
     const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
     const wxRect usable = display.GetClientArea();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,12 @@
 
 namespace {
 
-const SkyDate kNow{2031, 7, 14, 21, 5, 0};
+// 2031-07-14 19:05:37 UT, and the clock time it is in Krakow (Europe/Warsaw, summer time UT+2)
+// with the seconds dropped, as the chart takes "now".
+const ClockInstant kNow = std::chrono::sys_days{std::chrono::year{2031} / 7 / 14} +
+                          std::chrono::hours{19} + std::chrono::minutes{5} +
+                          std::chrono::seconds{37};
+const SkyDate kNowInKrakow{2031, 7, 14, 21, 5, 0};
 
 // A profile path inside a fresh temporary directory; the file itself does not exist.
 std::filesystem::path FreshProfilePath(const std::string& name) {
@@ -28,7 +34,7 @@ ChartOptionsResult Parse(std::vector<std::string> args, const std::string& profi
 TEST(ChartOptions, DefaultsAreNowAndTheBuiltInPlace) {
     const ChartOptionsResult r = Parse({});
     ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(r.options.settings.SkyDate, kNow);
+    EXPECT_EQ(r.options.settings.SkyDate, kNowInKrakow);
     const Observer& o = r.options.settings.Observer;
     EXPECT_EQ(o.Location, "Poland:Krakow");
     EXPECT_EQ(o.LongDeg, 19);
@@ -38,6 +44,7 @@ TEST(ChartOptions, DefaultsAreNowAndTheBuiltInPlace) {
     EXPECT_EQ(o.LatMin, 2);
     EXPECT_EQ(o.NS, "N");
     EXPECT_EQ(o.TimeZone, 1.0f);
+    EXPECT_EQ(o.TimeZoneName, "Europe/Warsaw"); // adopted from the built-in place
     // A missing profile is a first run, not an error, and reading it creates nothing.
     EXPECT_FALSE(std::filesystem::exists(r.options.profilePath));
 }
@@ -136,3 +143,60 @@ TEST(ChartOptions, DaysInMonthFollowsTheCalendarOfTheJulianDay) {
 }
 
 } // namespace
+
+TEST(ChartOptions, PlaceAndNamedZone) {
+    // --place takes the built-in place's coordinates, standard offset and zone (placezones.tab);
+    // --zone then makes the offset fixed again, --tz names a zone without moving the place.
+    ChartOptionsResult r = Parse({"--place", "usa:NEW york", "--date", "2026-07-01T22:00"});
+    ASSERT_TRUE(r.ok) << r.error;
+    Observer o = r.options.settings.Observer;
+    EXPECT_EQ(o.Location, "USA:New York");
+    EXPECT_EQ(o.EW, "W");
+    EXPECT_EQ(o.NS, "N");
+    EXPECT_EQ(o.LatDeg, 40);
+    EXPECT_EQ(o.TimeZone, -5.0f);
+    EXPECT_EQ(o.TimeZoneName, "America/New_York");
+
+    r = Parse({"--place", "USA:New York", "--zone", "-5"});
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.settings.Observer.TimeZoneName, "");
+
+    r = Parse({"--tz", "Asia/Kolkata", "--zone", "1", "--tz", "America/Phoenix"});
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.settings.Observer.Location, "Poland:Krakow");
+    EXPECT_EQ(r.options.settings.Observer.TimeZoneName, "America/Phoenix");
+
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--place", "Atlantis:Nowhere"},
+          std::vector<std::string>{"--tz", "Europe/Atlantis"},
+          std::vector<std::string>{"--tz", ""}}) {
+        r = Parse(bad);
+        EXPECT_FALSE(r.ok) << bad[1];
+        EXPECT_EQ(r.error.rfind(bad[0] + ": ", 0), 0u) << r.error;
+    }
+}
+
+TEST(ChartOptions, ProfileZoneAdoptionAndUnknownZone) {
+    // A profile written before named zones: a built-in place with the same standard offset
+    // adopts its zone; another offset keeps the fixed one. An unknown zone falls back with a
+    // warning.
+    struct Case {
+        const char* text;
+        const char* zone;
+        bool warned;
+    } cases[] = {
+        {"[Location]\nLocation=Chile:Santiago\nTimeZone=-4.0\n", "America/Santiago", false},
+        {"[Location]\nLocation=Chile:Santiago\nTimeZone=-3.0\n", "", false},
+        {"[Location]\nLocation=Chile:Santiago\nTimeZone=-4.0\nTimeZoneName=\n", "", false},
+        {"[Location]\nTimeZoneName=Mars/Olympus\n", "Mars/Olympus", true},
+    };
+    for (const Case& c : cases) {
+        const auto path = FreshProfilePath("adopt");
+        { std::ofstream(path) << c.text; }
+        const ChartOptionsResult r =
+            ParseChartOptions({"--profile", path.string(), "--date", "2026-01-01T00:00"}, kNow);
+        ASSERT_TRUE(r.ok) << r.error;
+        EXPECT_EQ(r.options.settings.Observer.TimeZoneName, c.zone) << c.text;
+        EXPECT_EQ(!r.options.zoneWarning.empty(), c.warned) << r.options.zoneWarning;
+    }
+}

@@ -11,7 +11,9 @@
 
 namespace {
 
-const SkyDate kNow{2031, 7, 14, 21, 5, 0};
+// 2031-07-14 19:05 UT.
+const ClockInstant kNow = std::chrono::sys_days{std::chrono::year{2031} / 7 / 14} +
+                          std::chrono::hours{19} + std::chrono::minutes{5};
 
 std::string ProfileArg() {
     const auto dir = std::filesystem::temp_directory_path() / "vn_ephemeris_mode";

@@ -71,7 +71,10 @@ protected:
         args.push_back("--profile=" + std::string(VN_BINARY_DIR) + "/no-such-profile.ini");
         out.str("");
         err.str("");
-        return RunInfoMode(args, out, err, SkyDate{2000, 1, 1, 12, 0, 0});
+        // 2000-01-01 11:00 UT: 12:00 in Krakow.
+        const ClockInstant now =
+            std::chrono::sys_days{std::chrono::year{2000} / 1 / 1} + std::chrono::hours{11};
+        return RunInfoMode(args, out, err, now);
     }
     std::ostringstream out, err;
 };

@@ -268,6 +268,46 @@ TEST_F(SettingsDialogsTest, LocationOkMovesTheObserverButNotThePlanets) {
     EXPECT_NE(Chart().m_bodies[kBodyMoon].ra, moonRa); // the zone moved the instant: 5 hours
 }
 
+TEST_F(SettingsDialogsTest, LocationDaylightSavingBoxAndNamedZone) {
+    // Krakow on Europe/Warsaw in July: the field shows the summer offset +2 (EU summer time),
+    // the box turns the named zone off (standard offset 1) and on again; typing a zone is a
+    // fixed offset; a built-in place brings its own zone.
+    Settings().SkyDate = SkyDate{2026, 7, 14, 22, 0, 0};
+    Settings().Observer.TimeZoneName = "Europe/Warsaw";
+    {
+        CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+        EXPECT_TRUE(dialog.DaylightSavingBox().IsChecked());
+        EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "2");
+        EXPECT_TRUE(dialog.ZoneNote().Contains("Europe/Warsaw")) << dialog.ZoneNote();
+        dialog.SetDaylightSaving(false);
+        EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "1");
+        dialog.SetDaylightSaving(true);
+        EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "2");
+        dialog.Control(LocationField::TimeZone).SetValue("3"); // typed: a fixed offset
+        EXPECT_FALSE(dialog.DaylightSavingBox().IsChecked());
+        ASSERT_TRUE(dialog.Apply());
+        EXPECT_EQ(Settings().Observer.TimeZoneName, "");
+        EXPECT_EQ(Settings().Observer.TimeZone, 3.0f);
+    }
+    {
+        CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+        EXPECT_FALSE(dialog.DaylightSavingBox().IsChecked());
+        dialog.ChoosePlace(PlaceRow("New York") + 1);
+        EXPECT_TRUE(dialog.DaylightSavingBox().IsChecked());
+        EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "-4"); // US summer time
+        const double lstFixed = Chart().m_dLST;
+        ASSERT_TRUE(dialog.Apply());
+        EXPECT_EQ(Settings().Observer.TimeZoneName, "America/New_York");
+        EXPECT_EQ(Settings().Observer.TimeZone, -5.0f);
+        EXPECT_NE(Chart().m_dLST, lstFixed);
+    }
+    Settings().Observer.TimeZoneName = "Mars/Olympus";
+    CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    EXPECT_FALSE(dialog.DaylightSavingBox().IsEnabled());
+    EXPECT_TRUE(dialog.ZoneNote().Contains("unknown")) << dialog.ZoneNote();
+    EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "-5");
+}
+
 // ---------------------------------------------------------------------------------------------
 // Magnitude limits
 

@@ -1,6 +1,7 @@
 // The animation's calendar steps, its start/stop rules and the year bounds.
 #include "interaction/Animation.h"
 
+#include "astro/ClockTime.h"
 #include "catalog/CatalogStore.h"
 #include "chart/ChartState.h"
 #include "settings/AppSettings.h"
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -333,3 +335,56 @@ TEST_F(AnimationTest, SingleStepWhileRunningIsRefused) {
 }
 
 } // namespace
+
+// With a named zone the animation passes both daylight-saving changes of 2026 (EU directive
+// 2000/84/EC: 29 March and 25 October at 01:00 UT) in every sub-day step, forward and back: each
+// step moves the instant by exactly its length (no stall, no loop), and the clock shows the
+// spring gap skipped and the autumn hour twice.
+TEST(StepClockTimeTest, NamedZonePassesBothChangesWithoutStallOrLoop) {
+    Observer warsaw{"Poland:Krakow", 19, 55, "E", 50, 2, "N", 1.0f};
+    warsaw.TimeZoneName = "Europe/Warsaw";
+    struct Case {
+        SkyDate start;
+        int stepIndex;
+        std::chrono::seconds length;
+    } cases[] = {
+        {{2026, 3, 29, 0, 0, 0}, 1, std::chrono::minutes{10}},
+        {{2026, 3, 29, 0, 0, 0}, 2, std::chrono::minutes{30}},
+        {{2026, 3, 29, 0, 0, 0}, 3, std::chrono::hours{1}},
+        {{2026, 10, 25, 0, 0, 0}, 1, std::chrono::minutes{10}},
+        {{2026, 10, 25, 0, 0, 0}, 3, std::chrono::hours{1}},
+        {{2026, 10, 25, 2, 59, 40}, 0, std::chrono::seconds{1}},
+    };
+    for (const Case& c : cases) {
+        // Forward 40 steps, then back 40 steps to the start.
+        SkyDate date = c.start;
+        std::vector<SkyDate> seen;
+        for (int i = 0; i < 80; ++i) {
+            const bool forward = i < 40;
+            const ClockInstant before = ObserverInstant(date, warsaw);
+            StepClockTime(date, c.stepIndex, forward, warsaw);
+            const ClockInstant after = ObserverInstant(date, warsaw);
+            ASSERT_EQ(after - before, forward ? c.length : -c.length)
+                << "step " << c.stepIndex << " to " << date.hour << ":" << date.minute;
+            seen.push_back(date);
+        }
+        EXPECT_EQ(date, c.start);
+        if (c.stepIndex == 3) {
+            // From 00:00 by hours: 01:00, 03:00 in spring; 01:00, 02:00, 02:00 again in autumn.
+            const bool spring = c.start.month == 3;
+            EXPECT_EQ(seen[0].hour, 1);
+            EXPECT_EQ(seen[1].hour, spring ? 3 : 2);
+            EXPECT_EQ(seen[2].hour, spring ? 4 : 2);
+        }
+    }
+    // The day step keeps the clock time and moves a time in the gap to the time the clocks show.
+    SkyDate date{2026, 3, 28, 2, 30, 0};
+    StepClockTime(date, 4, true, warsaw);
+    EXPECT_EQ(date, (SkyDate{2026, 3, 29, 3, 30, 0}));
+    // A fixed offset steps the clock fields exactly as before.
+    Observer fixed = warsaw;
+    fixed.TimeZoneName.clear();
+    date = {2026, 3, 29, 1, 55, 0};
+    StepClockTime(date, 1, true, fixed);
+    EXPECT_EQ(date, (SkyDate{2026, 3, 29, 2, 5, 0}));
+}

@@ -19,7 +19,8 @@ mkdir -p "$HOME"
 python3 - "$tmp/out.json" <<'PY' || fail "json content"
 import json, sys
 d = json.load(open(sys.argv[1]))
-keys = ["jd", "t1900", "t2000", "gst", "lst", "longitude", "latitude", "bodies", "horizon"]
+keys = ["jd", "t1900", "t2000", "gst", "lst", "longitude", "latitude", "bodies", "horizon",
+        "utc_offset", "zone_name"]
 assert list(d.keys()) == keys, d.keys()
 assert d["jd"] == 2451545.0 and d["t2000"] == 0.0 and d["t1900"] == 1.0, d["jd"]
 assert abs(d["gst"] - 280.46061837) < 1e-9

@@ -1,0 +1,182 @@
+#include "astro/ClockTime.h"
+
+#include <date/tz.h>
+
+#include <cmath>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+using date::days;
+using std::chrono::hours;
+using std::chrono::minutes;
+using std::chrono::seconds;
+
+constexpr double kSecondsPerHour = 3600.0;
+constexpr double kMinutesPerHour = 60.0;
+
+// The zone of that name, or null when the database does not know it (or cannot be read).
+const date::time_zone* FindZone(std::string_view zone) {
+    if (zone.empty()) {
+        return nullptr;
+    }
+    try {
+        return date::locate_zone(zone);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+// The clock time's fields as seconds of local time, the day counted linearly within its month
+// (as the Julian day of the engine counts it) and the month carried into the year.
+date::local_seconds LocalSeconds(const SkyDate& clock) {
+    const date::year_month firstMonth = date::year{clock.year} / date::January;
+    const date::year_month month = firstMonth + date::months{clock.month - 1};
+    const date::local_days monthStart{month / 1};
+    return date::local_seconds{monthStart.time_since_epoch()} + days{clock.day - 1} +
+           hours{clock.hour} + minutes{clock.minute} + seconds{clock.second};
+}
+
+template <class Clock> SkyDate Fields(std::chrono::time_point<Clock, seconds> t) {
+    const auto day = date::floor<days>(t);
+    const date::year_month_day ymd{day};
+    const date::hh_mm_ss<seconds> time{t - day};
+    SkyDate clock;
+    clock.year = static_cast<int>(ymd.year());
+    clock.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+    clock.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+    clock.hour = static_cast<int>(time.hours().count());
+    clock.minute = static_cast<int>(time.minutes().count());
+    clock.second = static_cast<int>(time.seconds().count());
+    return clock;
+}
+
+// The offset of a sys_info: minutes, summer time, abbreviation.
+ZoneOffset OffsetOf(const date::sys_info& info) {
+    ZoneOffset offset;
+    offset.minutes = static_cast<int>(date::floor<minutes>(info.offset).count());
+    // A negative saving (Europe/Dublin's winter in the database's main form) is the legal
+    // standard time, not summer time.
+    offset.summerTime = info.save > minutes{0};
+    offset.abbreviation = info.abbrev;
+    return offset;
+}
+
+// The fixed offset in whole seconds.
+seconds FixedOffset(const Observer& observer) {
+    return seconds{static_cast<long long>(
+        std::llround(static_cast<double>(observer.TimeZone) * kSecondsPerHour))};
+}
+
+} // namespace
+
+bool IsKnownTimeZone(std::string_view zone) {
+    return FindZone(zone) != nullptr;
+}
+
+std::optional<ZoneOffset> ZoneOffsetAtClockTime(std::string_view zone, const SkyDate& clock) {
+    const date::time_zone* tz = FindZone(zone);
+    if (tz == nullptr) {
+        return std::nullopt;
+    }
+    // For a skipped or repeated clock time, `first` is the period before the change.
+    const date::local_info info = tz->get_info(LocalSeconds(clock));
+    const bool second = info.result == date::local_info::ambiguous && clock.fold == 1;
+    return OffsetOf(second ? info.second : info.first);
+}
+
+std::optional<SkyDate> ZoneClockTime(std::string_view zone, ClockInstant instant) {
+    const date::time_zone* tz = FindZone(zone);
+    if (tz == nullptr) {
+        return std::nullopt;
+    }
+    SkyDate clock = Fields(tz->to_local(instant));
+    const date::local_info info = tz->get_info(LocalSeconds(clock));
+    if (info.result == date::local_info::ambiguous && instant >= info.second.begin) {
+        clock.fold = 1;
+    }
+    return clock;
+}
+
+UtcOffset ObserverUtcOffset(const SkyDate& clock, const Observer& observer) {
+    UtcOffset result;
+    result.hours = observer.TimeZone;
+    if (observer.TimeZoneName.empty()) {
+        return result;
+    }
+    const std::optional<ZoneOffset> zone = ZoneOffsetAtClockTime(observer.TimeZoneName, clock);
+    if (!zone) {
+        result.unknownZone = true;
+        return result;
+    }
+    result.hours = static_cast<float>(zone->minutes / kMinutesPerHour);
+    result.zoneName = observer.TimeZoneName;
+    result.summerTime = zone->summerTime;
+    result.abbreviation = zone->abbreviation;
+    return result;
+}
+
+float UtcOffsetHours(const SkyDate& clock, const Observer& observer) {
+    if (observer.TimeZoneName.empty()) {
+        return observer.TimeZone; // the fixed offset, untouched
+    }
+    return ObserverUtcOffset(clock, observer).hours;
+}
+
+ClockInstant ObserverInstant(const SkyDate& clock, const Observer& observer) {
+    const UtcOffset offset = ObserverUtcOffset(clock, observer);
+    const seconds shift{
+        static_cast<long long>(std::llround(static_cast<double>(offset.hours) * kSecondsPerHour))};
+    return ClockInstant{LocalSeconds(clock).time_since_epoch() - shift};
+}
+
+SkyDate ObserverClockTime(ClockInstant instant, const Observer& observer) {
+    if (!observer.TimeZoneName.empty()) {
+        if (const std::optional<SkyDate> clock = ZoneClockTime(observer.TimeZoneName, instant)) {
+            return *clock;
+        }
+    }
+    return Fields(ClockInstant{instant + FixedOffset(observer)});
+}
+
+SkyDate NormalizeClockTime(const SkyDate& clock, const Observer& observer) {
+    const date::time_zone* tz = FindZone(observer.TimeZoneName);
+    if (tz == nullptr) {
+        return clock;
+    }
+    const date::local_info info = tz->get_info(LocalSeconds(clock));
+    if (info.result == date::local_info::nonexistent) {
+        return ObserverClockTime(ObserverInstant(clock, observer), observer);
+    }
+    SkyDate shown = clock;
+    if (info.result != date::local_info::ambiguous) {
+        shown.fold = 0;
+    }
+    return shown;
+}
+
+ClockInstant CurrentInstant() {
+    return date::floor<seconds>(std::chrono::system_clock::now());
+}
+
+SkyDate NowAtObserver(const Observer& observer, ClockInstant instant) {
+    // The seconds are dropped from the instant first, so that the minute and the fold belong
+    // to the same instant.
+    return ObserverClockTime(date::floor<minutes>(instant), observer);
+}
+
+std::string UtcOffsetText(const UtcOffset& offset) {
+    // One decimal, two where the offset needs them (+5.75 h for Nepal).
+    char hours[32];
+    std::snprintf(hours, sizeof hours, "%+.2f", static_cast<double>(offset.hours));
+    std::string text = hours;
+    if (text.back() == '0') {
+        text.pop_back();
+    }
+    text += " h";
+    if (!offset.zoneName.empty()) {
+        text += ", " + offset.zoneName + (offset.summerTime ? ", summer time" : ", standard time");
+    }
+    return text;
+}
