@@ -115,6 +115,7 @@ struct PlaceTables {
     std::unique_ptr<CatalogStore> store;
     PlaceZoneTable zones;
     bool loaded = false; // location.bin could be read
+    std::string message; // why it could not
 };
 
 PlaceTables& LoadPlaceTables(std::optional<PlaceTables>& tables) {
@@ -122,7 +123,9 @@ PlaceTables& LoadPlaceTables(std::optional<PlaceTables>& tables) {
         tables.emplace();
         tables->store = std::make_unique<CatalogStore>();
         const CatalogLocator locator{std::filesystem::path(FindProgramDir())};
-        tables->loaded = LoadCatalogFile(CatalogFile::Locations, locator, *tables->store);
+        CatalogFileResult result = LoadCatalogFile(CatalogFile::Locations, locator, *tables->store);
+        tables->loaded = result.status == CatalogFileStatus::Loaded;
+        tables->message = std::move(result.message);
         tables->zones = LoadPlaceZones(locator);
     }
     return *tables;
@@ -134,7 +137,7 @@ std::optional<Observer> PlaceObserver(std::string_view name, const Observer& bas
                                       std::optional<PlaceTables>& tables, std::string& error) {
     const PlaceTables& t = LoadPlaceTables(tables);
     if (!t.loaded) {
-        error = std::string(CannotOpenMessage(CatalogFileName(CatalogFile::Locations)));
+        error = t.message;
         while (!error.empty() && error.back() == ' ') {
             error.pop_back();
         }

@@ -320,6 +320,18 @@ void ReadKeys(const ProfileSection* section, std::span<const ProfileKey> keys, A
     }
 }
 
+// Reads both sections into the settings; a profile without "TimeZoneName" is noted so that a
+// built-in place can be given its zone.
+void ReadSettings(const ProfileSections& profile, AppSettings& s) {
+    ReadKeys(profile.Find(kSettingsGroup), kSettingsKeys, s);
+    ReadKeys(profile.Find(kLocationGroup), kLocationKeys, s);
+    s.TimeZoneNameMissing.value = s.Observer.TimeZoneName == kTimeZoneNameAbsent;
+    if (s.TimeZoneNameMissing.value) {
+        s.Observer.TimeZoneName.clear();
+    }
+    ClampSettings(s);
+}
+
 // Writes the keys of one section from the settings, in table order.
 void WriteKeys(ProfileSection& section, std::span<const ProfileKey> keys, const AppSettings& s) {
     auto integer = [](std::int32_t v) { return std::to_string(v); };
@@ -428,14 +440,7 @@ AppSettings DefaultSettings() {
 }
 
 void LoadSettingsFromText(AppSettings& s, const std::string& text) {
-    const ProfileSections profile = ParseProfile(text);
-    ReadKeys(profile.Find(kSettingsGroup), kSettingsKeys, s);
-    ReadKeys(profile.Find(kLocationGroup), kLocationKeys, s);
-    s.TimeZoneNameMissing.value = s.Observer.TimeZoneName == kTimeZoneNameAbsent;
-    if (s.TimeZoneNameMissing.value) {
-        s.Observer.TimeZoneName.clear();
-    }
-    ClampSettings(s);
+    ReadSettings(ParseProfile(text), s);
 }
 
 std::vector<std::string> RecentFilesFromText(const std::string& text) {
@@ -492,9 +497,7 @@ ProfileResult LoadProfile(const std::filesystem::path& profilePath, AppSettings&
         text.clear();
     }
     const ProfileSections profile = ParseProfile(text);
-    ReadKeys(profile.Find(kSettingsGroup), kSettingsKeys, settings);
-    ReadKeys(profile.Find(kLocationGroup), kLocationKeys, settings);
-    ClampSettings(settings);
+    ReadSettings(profile, settings);
     recentFiles = RecentFilesOf(profile);
     return result;
 }

@@ -141,7 +141,8 @@ namespace {
 TEST(PlaceZones, EveryBuiltInPlaceHasAZoneTheDatabaseKnows) {
     auto store = std::make_unique<CatalogStore>();
     const CatalogLocator data{std::vector<std::filesystem::path>{VN_SOURCE_DATA_DIR}};
-    ASSERT_TRUE(LoadCatalogFile(CatalogFile::Locations, data, *store));
+    ASSERT_EQ(LoadCatalogFile(CatalogFile::Locations, data, *store).status,
+              CatalogFileStatus::Loaded);
     const PlaceZoneTable zones = LoadPlaceZones(data);
     for (const LocationRecord& row : store->m_locations) {
         const std::string_view zone = zones.ZoneOf(TrimmedPlaceName(row));
