@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config python3
           libwxgtk3.2-dev libgtk-3-dev libcairo2-dev libpango1.0-dev fonts-liberation
           libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth ghostscript)
+          xvfb xauth ghostscript
+          liberfa-dev libnova-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

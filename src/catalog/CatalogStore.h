@@ -6,6 +6,7 @@
 // The store is about 300 KB; hold it on the heap (std::make_unique<CatalogStore>()).
 #pragma once
 
+#include "catalog/CatalogEpoch.h"
 #include "catalog/Records.h"
 
 #include <array>
@@ -62,4 +63,6 @@ struct CatalogStore {
     std::array<StarNameRecord, kStarNameCount> m_starNames{};
     std::array<OutlinePoint, kOutlinePointCount> m_outlinePoints{};
     std::array<LocationRecord, kLocationCount> m_locations{};
+    // The loaded positions while the tables above hold positions of date (precise model).
+    CatalogEpochCopy m_epoch;
 };

@@ -97,6 +97,8 @@ constexpr OptionName kOptions[] = {
     {"--profile", OptionKind::Profile, "FILE"},
 };
 
+constexpr std::string_view kPreciseOption = "--precise";
+
 std::string TwoDigits(int value) {
     std::string text = std::to_string(value);
     return text.size() < 2 ? "0" + text : text;
@@ -240,8 +242,13 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, const
         std::string value;
     };
     std::vector<Given> given;
+    bool precise = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (arg == kPreciseOption) {
+            precise = true;
+            continue;
+        }
         const OptionName* match = nullptr;
         std::optional<std::string> inlineValue;
         for (const OptionName& option : kOptions) {
@@ -296,6 +303,9 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, const
         options.profileWarning = loaded.error;
     }
     options.settings.SkyDate = now;
+    // The console modes compute with the classic model unless asked: the profile's choice is
+    // the desktop program's.
+    options.settings.PrecisePositions = precise ? 1 : 0;
 
     bool placeGiven = false;
     for (const Given& g : given) {

@@ -6,6 +6,8 @@
 //   --lat DD:MM{N|S}              latitude, degrees 0..90 and minutes 0..59
 //   --zone HOURS                  time zone, -12..14 hours (universal time = clock time - zone)
 //   --profile FILE                the settings profile to read (default: DefaultProfilePath())
+//   --precise                     the precise sky model (settings.PrecisePositions = 1); without
+//                                 it the console modes use the classic model whatever the profile
 //
 // Each option also takes the form --option=VALUE. The place and zone default to the profile's,
 // and the profile's to the built-in place (Poland:Krakow 19°55'E 50°02'N, zone 1). A missing

@@ -23,9 +23,14 @@ struct EphemerisReport {
     std::array<OutlinePoint, kHorizonPointCount> horizon{};
 };
 
-EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer);
+// `precise` chooses the precise sky model (apparent places of date, apparent sidereal time).
+EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer,
+                                       bool precise = false);
 
-// One JSON object: jd, t1900, t2000, gst, lst, longitude, latitude, bodies (ten objects name, ra,
+// The name of the report's sky model: "classic" or "precise".
+const char* SkyModelName(const SkyState& sky);
+
+// One JSON object: model ("classic" or "precise"), jd, t1900, t2000, gst, lst, longitude, latitude, bodies (ten objects name, ra,
 // dec, aux, distance, in body order) and horizon (73 pairs [ra, dec]). Every number is written
 // with 17 significant digits so that it reads back to the same double.
 std::string FormatEphemerisJson(const EphemerisReport& report);

@@ -19,7 +19,7 @@ constexpr int kExitNoCatalogue = 3;
 
 constexpr const char* kInfoUsage =
     "Usage: vesperanova --info OBJECT [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
-    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE]\n"
+    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--profile FILE] [--precise]\n"
     "Prints the rows of the object's information panel for the observer's clock time and\n"
     "place (default: now, at the place of the profile). OBJECT is HR<number>, M<number>,\n"
     "NGC<number> or one of Moon, Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus,\n"
@@ -181,26 +181,34 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         return kExitBadInput;
     }
 
+    // The sky of the instant: the bodies, and in the precise model the catalogue carried to the
+    // date as the chart holds it.
+    const bool precise = settings.PrecisePositions != 0;
+    SkyState sky;
+    sky.m_bPrecise = precise ? 1 : 0;
+    if (name->kind == InfoObjectKind::Body || precise) {
+        RecomputeSky(RecomputeForm::FirstUpdate, settings.SkyDate, settings.Observer, sky,
+                     *catalog);
+    }
     InfoPanelContent content;
     switch (name->kind) {
     case InfoObjectKind::Star:
-        content = StarInfoContent(*catalog, *index, settings.SkyDate, settings.Observer);
+        content = StarInfoContent(*catalog, *index, settings.SkyDate, settings.Observer, precise);
         break;
     case InfoObjectKind::DeepSky:
-        content = DeepSkyInfoContent(*catalog, *index, settings.SkyDate, settings.Observer);
+        content =
+            DeepSkyInfoContent(*catalog, *index, settings.SkyDate, settings.Observer, precise);
         break;
-    case InfoObjectKind::Body: {
-        SkyState sky;
-        RecomputeSky(RecomputeForm::FirstUpdate, settings.SkyDate, settings.Observer, sky,
-                     *catalog);
-        content = BodyInfoContent(sky.m_bodies, *index, settings.SkyDate, settings.Observer);
+    case InfoObjectKind::Body:
+        content =
+            BodyInfoContent(sky.m_bodies, *index, settings.SkyDate, settings.Observer, precise);
         break;
-    }
     }
     out << content.title << "\n";
     for (const InfoPanelRow& row : content.rows) {
         out << row.label << " " << row.JoinedValues() << "\n";
     }
+    out << "Sky model: " << (precise ? "precise" : "classic") << "\n";
     out.flush();
     return out ? 0 : 1;
 }

@@ -41,7 +41,8 @@ struct AppSettings {
 
     std::string ProgramDir; // the program directory, empty when it could not be found
 
-    std::int32_t NightVision = 0; // 1: the chart is drawn in red for dark-adapted eyes
+    std::int32_t NightVision = 0;      // 1: the chart is drawn in red for dark-adapted eyes
+    std::int32_t PrecisePositions = 0; // 1: the precise sky model (SkyState::m_bPrecise)
 
     bool operator==(const AppSettings&) const = default;
 };
