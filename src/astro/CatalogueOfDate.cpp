@@ -1,6 +1,11 @@
 #include "astro/CatalogueOfDate.h"
 
+#include <cmath>
+
 namespace {
+
+constexpr double kHoursPerRadian = 12.0 / 3.14159265358979323846;
+constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
 
 // Calls f(ra, dec) for every carried position, always in the same order.
 template <typename Store, typename F> void ForEachPosition(Store& catalog, F&& f) {
@@ -37,6 +42,31 @@ void KeepLoadedPositions(CatalogStore& catalog) {
 
 } // namespace
 
+FastApparentPlace::FastApparentPlace(const ApparentPlaceFrame& frame)
+    : m_rbpn(frame.rbpn), m_velocity(frame.earthVelocity) {
+    for (int i = 0; i < 3; ++i) {
+        m_rotatedVelocity[i] = m_rbpn[i][0] * m_velocity[0] + m_rbpn[i][1] * m_velocity[1] +
+                               m_rbpn[i][2] * m_velocity[2];
+    }
+}
+
+void FastApparentPlace::RaDec(const Vector3& p, double& raHours, double& decDegrees) const {
+    // Aberration to first order, p + v - (p.v) p, turned by the matrix: M p + M v - (p.v) M p.
+    // The direction needs no normalising for the two arc tangents.
+    const double pv = p[0] * m_velocity[0] + p[1] * m_velocity[1] + p[2] * m_velocity[2];
+    Vector3 q{};
+    for (int i = 0; i < 3; ++i) {
+        const double mp = m_rbpn[i][0] * p[0] + m_rbpn[i][1] * p[1] + m_rbpn[i][2] * p[2];
+        q[i] = mp + m_rotatedVelocity[i] - pv * mp;
+    }
+    double ra = std::atan2(q[1], q[0]) * kHoursPerRadian;
+    if (ra < 0.0) {
+        ra += 24.0;
+    }
+    raHours = ra >= 24.0 ? ra - 24.0 : ra;
+    decDegrees = std::atan2(q[2], std::sqrt(q[0] * q[0] + q[1] * q[1])) * kDegreesPerRadian;
+}
+
 void CarryCatalogueToDate(CatalogStore& catalog, const PreciseInstant& instant,
                           const ApparentPlaceFrame& frame) {
     CatalogEpochCopy& epoch = catalog.m_epoch;
@@ -46,6 +76,7 @@ void CarryCatalogueToDate(CatalogStore& catalog, const PreciseInstant& instant,
     if (!epoch.carried) {
         KeepLoadedPositions(catalog);
     }
+    const FastApparentPlace fast(frame);
     std::size_t k = 0;
     ForEachPosition(catalog, [&](float& ra, float& dec) {
         const Vector3& p = epoch.unit[k++];
@@ -54,7 +85,7 @@ void CarryCatalogueToDate(CatalogStore& catalog, const PreciseInstant& instant,
         }
         double raOfDate = 0.0;
         double decOfDate = 0.0;
-        RaDecOf(ApparentDirection(frame, p), raOfDate, decOfDate);
+        fast.RaDec(p, raOfDate, decOfDate);
         ra = static_cast<float>(raOfDate);
         dec = static_cast<float>(decOfDate);
     });

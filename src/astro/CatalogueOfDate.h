@@ -9,6 +9,21 @@
 #include "astro/PreciseEphemeris.h"
 #include "catalog/CatalogStore.h"
 
+// The apparent place of date of a catalogue direction as ApparentDirection gives it, made cheap
+// for the thousands of catalogue points: aberration to first order in v/c (the second order is
+// below 0.005"), folded into the precession-nutation matrix.
+class FastApparentPlace {
+public:
+    explicit FastApparentPlace(const ApparentPlaceFrame& frame);
+    // Unit vector of the catalogue's frame to ra [0, 24) hours and dec degrees of date.
+    void RaDec(const Vector3& p, double& raHours, double& decDegrees) const;
+
+private:
+    Matrix3 m_rbpn;
+    Vector3 m_velocity;
+    Vector3 m_rotatedVelocity{};
+};
+
 // Carries the tables to the date of `instant` through `frame`. The loaded positions are kept in
 // catalog.m_epoch the first time; carrying again to the date already held does nothing.
 void CarryCatalogueToDate(CatalogStore& catalog, const PreciseInstant& instant,

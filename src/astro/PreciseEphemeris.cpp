@@ -6,9 +6,16 @@
 #include <erfam.h>
 #include <libnova/pluto.h>
 
-#include "astro/Angles.h"
-
 namespace {
+
+// Exact degree conversions (ERFA's constants): the classic engine's own rounded factor would put
+// right ascensions off by up to 0.03".
+double Radians(double degrees) {
+    return degrees * ERFA_DD2R;
+}
+double Degrees(double radians) {
+    return radians * ERFA_DR2D;
+}
 
 // Light time for one AU, days (IAU 2012 astronomical unit and c).
 constexpr double kLightDaysPerAu = ERFA_AULT / ERFA_DAYSEC;
@@ -43,8 +50,8 @@ Vector3 HeliocentricPosition(std::size_t index, double tt1, double tt2) {
     if (index == kBodyPluto) {
         ln_helio_posn helio{};
         ln_get_pluto_helio_coords(tt1 + tt2, &helio);
-        const double l = DegToRad(helio.L);
-        const double b = DegToRad(helio.B);
+        const double l = Radians(helio.L);
+        const double b = Radians(helio.B);
         const double eps = kObliquityJ2000Arcsec * ERFA_DAS2R;
         const double x = helio.R * std::cos(b) * std::cos(l);
         const double y = helio.R * std::cos(b) * std::sin(l);
@@ -113,8 +120,8 @@ Vector3 ApparentDirection(const ApparentPlaceFrame& frame, const Vector3& p) {
 }
 
 Vector3 UnitVectorOf(double raHours, double decDegrees) {
-    const double ra = DegToRad(15.0 * raHours);
-    const double dec = DegToRad(decDegrees);
+    const double ra = Radians(15.0 * raHours);
+    const double dec = Radians(decDegrees);
     return {std::cos(dec) * std::cos(ra), std::cos(dec) * std::sin(ra), std::sin(dec)};
 }
 
@@ -123,15 +130,28 @@ void RaDecOf(const Vector3& v, double& raHours, double& decDegrees) {
     double ra = 0.0;
     double dec = 0.0;
     eraC2s(p, &ra, &dec);
-    raHours = RadToDeg(eraAnp(ra)) / 15.0;
+    raHours = Degrees(eraAnp(ra)) / 15.0;
     if (raHours >= 24.0) { // eraAnp gives [0, 2 pi); the conversion can round up to 24
         raHours -= 24.0;
     }
-    decDegrees = RadToDeg(dec);
+    decDegrees = Degrees(dec);
 }
 
 double ApparentSiderealDegrees(const PreciseInstant& instant) {
-    const double degrees = RadToDeg(eraGst06a(instant.ut1, instant.ut2, instant.tt1, instant.tt2));
+    return ApparentSiderealDegrees(instant, ApparentPlaceFrameOf(instant));
+}
+
+double ApparentSiderealDegrees(const PreciseInstant& instant, const ApparentPlaceFrame& frame) {
+    // eraGst06a with the bias-precession-nutation matrix already at hand (the nutation series
+    // is the costly part).
+    double rnpb[3][3];
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            rnpb[i][j] = frame.rbpn[i][j];
+        }
+    }
+    const double degrees =
+        Degrees(eraGst06(instant.ut1, instant.ut2, instant.tt1, instant.tt2, rnpb));
     return degrees >= 360.0 ? degrees - 360.0 : degrees;
 }
 
@@ -184,10 +204,10 @@ SolarSystemBody PreciseTopocentricMoon(const PreciseInstant& instant,
     SolarSystemBody moon = MoonOfGeocentric(frame, geo);
     const Vector3 geoOfDate = Rotated(frame.rbpn, geo);
     double terrestrial[3];
-    eraGd2gc(ERFA_WGS84, DegToRad(-longitudeWest), DegToRad(latitude), 0.0, terrestrial);
+    eraGd2gc(ERFA_WGS84, Radians(-longitudeWest), Radians(latitude), 0.0, terrestrial);
     // The observer in the true equator and equinox of date: the terrestrial vector turned by
     // the apparent sidereal angle (polar motion, below 0.5", left out). Metres to AU.
-    const double theta = DegToRad(gastDegrees);
+    const double theta = Radians(gastDegrees);
     const double c = std::cos(theta);
     const double s = std::sin(theta);
     const Vector3 observer = {(c * terrestrial[0] - s * terrestrial[1]) / ERFA_DAU,

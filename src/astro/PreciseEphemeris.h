@@ -47,6 +47,8 @@ void RaDecOf(const Vector3& v, double& raHours, double& decDegrees);
 
 // Greenwich apparent sidereal time, degrees [0, 360).
 double ApparentSiderealDegrees(const PreciseInstant& instant);
+// The same with the instant's frame already computed (ApparentPlaceFrameOf).
+double ApparentSiderealDegrees(const PreciseInstant& instant, const ApparentPlaceFrame& frame);
 
 // Apparent geocentric place of body `index` (kBodySun .. kBodyPluto, not the Moon) filled as the
 // sky state holds it: ra, dec, aux = distance from the Sun (AU, 0 for the Sun), distance from the

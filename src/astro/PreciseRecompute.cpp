@@ -43,7 +43,7 @@ RecomputeOutcome PreciseRecomputeSky(RecomputeForm form, const SkyDate& skyDate,
     }
     const PreciseInstant instant = InstantOf(skyDate, observer);
     const ApparentPlaceFrame frame = ApparentPlaceFrameOf(instant);
-    sky.m_dGST = ApparentSiderealDegrees(instant);
+    sky.m_dGST = ApparentSiderealDegrees(instant, frame);
     sky.m_dLST = sky.m_dGST - sky.m_dLongitude;
     PreciseBodies(instant, frame, sky.m_dGST, sky.m_dLongitude, sky.m_dLatitude, sky.m_bodies);
     FillHorizonPoints(

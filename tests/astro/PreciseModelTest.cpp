@@ -1,6 +1,7 @@
 // The precise sky model against published reference positions, and its catalogue carry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -142,6 +143,29 @@ TEST(PreciseModel, DeltaTFollowsLeapSecondsAndTheHistoricalRecord) {
     for (const Case& c : cases) {
         EXPECT_NEAR(DeltaTSeconds(c.jdUt), c.deltaT, c.tolerance) << c.source;
     }
+}
+
+TEST(PreciseModel, CatalogueCarryAgreesWithTheFullApparentPlace) {
+    // The first-order aberration the catalogue carry uses against eraAb's full formula, over the
+    // whole sphere (poles, 0h/24h seam included) in 2099, when precession is largest.
+    const PreciseInstant instant = InstantAtTt(2488069.5);
+    const ApparentPlaceFrame frame = ApparentPlaceFrameOf(instant);
+    const FastApparentPlace fast(frame);
+    double worst = 0.0;
+    for (int dec = -90; dec <= 90; dec += 10) {
+        for (double ra = 0.0; ra < 24.0; ra += 0.75) {
+            const Vector3 p = UnitVectorOf(ra, dec);
+            double fullRa = 0.0;
+            double fullDec = 0.0;
+            RaDecOf(ApparentDirection(frame, p), fullRa, fullDec);
+            double fastRa = 0.0;
+            double fastDec = 0.0;
+            fast.RaDec(p, fastRa, fastDec);
+            ASSERT_TRUE(fastRa >= 0.0 && fastRa < 24.0) << ra << " " << dec;
+            worst = std::max(worst, SeparationArcsec(fastRa, fastDec, fullRa, fullDec));
+        }
+    }
+    EXPECT_LT(worst, 0.01);
 }
 
 // A small catalogue: a few stars, a figure point, an outline point, the rest left zero.
