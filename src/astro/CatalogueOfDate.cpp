@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "catalog/StarProperMotions.h"
+
 namespace {
 
 constexpr double kHoursPerRadian = 12.0 / 3.14159265358979323846;
@@ -29,15 +31,42 @@ template <typename Store, typename F> void ForEachPosition(Store& catalog, F&& f
     }
 }
 
+constexpr double kRadiansPerMilliarcsec = 3.14159265358979323846 / (180.0 * 3600.0 * 1000.0);
+constexpr double kJ2000 = 2451545.0; // Julian day, the catalogue's epoch
+constexpr double kDaysPerJulianYear = 365.25;
+
+// The unit vector's change per year for a proper motion at (ra, dec): along the parallel and
+// the meridian of the star.
+Vector3 MotionOf(const StarProperMotion& pm, double raHours, double decDegrees) {
+    const double ra = raHours * 15.0 * 3.14159265358979323846 / 180.0;
+    const double dec = decDegrees * 3.14159265358979323846 / 180.0;
+    const double east = pm.raCosDec * kRadiansPerMilliarcsec;
+    const double north = pm.dec * kRadiansPerMilliarcsec;
+    return {-std::sin(ra) * east - std::sin(dec) * std::cos(ra) * north,
+            std::cos(ra) * east - std::sin(dec) * std::sin(ra) * north, std::cos(dec) * north};
+}
+
 void KeepLoadedPositions(CatalogStore& catalog) {
     CatalogEpochCopy& epoch = catalog.m_epoch;
     epoch.loaded.clear();
     epoch.unit.clear();
+    epoch.motion.clear();
     ForEachPosition(catalog, [&](float ra, float dec) {
         epoch.loaded.push_back({ra, dec});
         // A record left all zero (missing or damaged) stays all zero.
         epoch.unit.push_back(ra == 0.0f && dec == 0.0f ? Vector3{} : UnitVectorOf(ra, dec));
+        epoch.motion.push_back(Vector3{});
     });
+    // The stars come first in the walk, in table order.
+    for (std::size_t i = 0; i < kStarCount; ++i) {
+        const StarRecord& star = catalog.m_stars[i];
+        if (star.hr == 0 || epoch.unit[i] == Vector3{}) {
+            continue;
+        }
+        if (const auto pm = ProperMotionOfStar(star.hr)) {
+            epoch.motion[i] = MotionOf(*pm, epoch.loaded[i][0], epoch.loaded[i][1]);
+        }
+    }
 }
 
 } // namespace
@@ -77,12 +106,19 @@ void CarryCatalogueToDate(CatalogStore& catalog, const PreciseInstant& instant,
         KeepLoadedPositions(catalog);
     }
     const FastApparentPlace fast(frame);
+    // Proper motion is linear in time: over two centuries the neglected curvature stays below
+    // a milliarcsecond even for the fastest star of the catalogue.
+    const double years = (instant.tt1 - kJ2000 + instant.tt2) / kDaysPerJulianYear;
     std::size_t k = 0;
     ForEachPosition(catalog, [&](float& ra, float& dec) {
-        const Vector3& p = epoch.unit[k++];
-        if (p[0] == 0.0 && p[1] == 0.0 && p[2] == 0.0) {
+        const Vector3& unit = epoch.unit[k];
+        const Vector3& motion = epoch.motion[k];
+        ++k;
+        if (unit[0] == 0.0 && unit[1] == 0.0 && unit[2] == 0.0) {
             return;
         }
+        const Vector3 p = {unit[0] + years * motion[0], unit[1] + years * motion[1],
+                           unit[2] + years * motion[2]};
         double raOfDate = 0.0;
         double decOfDate = 0.0;
         fast.RaDec(p, raOfDate, decOfDate);

@@ -17,4 +17,7 @@ struct CatalogEpochCopy {
     // zero, which stays zero).
     std::vector<std::array<float, 2>> loaded;
     std::vector<std::array<double, 3>> unit;
+    // The change of the unit vector per Julian year from the star's proper motion (zero for
+    // everything that is not a moving star), same order.
+    std::vector<std::array<double, 3>> motion;
 };
