@@ -41,8 +41,10 @@ struct AppSettings {
 
     std::string ProgramDir; // the program directory, empty when it could not be found
 
-    std::int32_t NightVision = 0;      // 1: the chart is drawn in red for dark-adapted eyes
-    std::int32_t PrecisePositions = 0; // 1: the precise sky model (SkyState::m_bPrecise)
+    std::int32_t NightVision = 0; // 1: the chart is drawn in red for dark-adapted eyes
+
+    // 1: the precise sky model (SkyState::m_bPrecise); 0 the classic one.
+    std::int32_t PrecisePositions = 0;
 
     bool operator==(const AppSettings&) const = default;
 };
