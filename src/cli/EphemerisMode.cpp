@@ -116,7 +116,9 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
                   d.year, d.month, d.day, d.hour, d.minute, d.second, zone.c_str());
     text += line;
     text += o.Location + "  " + PlaceText(o) + "\n";
-    text += std::string("Sky model: ") + SkyModelName(report.sky) + "\n";
+    if (report.sky.m_bPrecise != 0) { // the classic table stays as it always was
+        text += std::string("Sky model: ") + SkyModelName(report.sky) + "\n";
+    }
     text += "Julian day " + FormatFixed(report.jd, 6) + "   Greenwich sidereal " +
             FormatFixed(report.sky.m_dGST / 15.0, 6) + " h   local sidereal " +
             FormatFixed(Normalize360(report.sky.m_dLST) / 15.0, 6) + " h\n\n";

@@ -36,7 +36,7 @@ const char* SkyModelName(const SkyState& sky);
 std::string FormatEphemerisJson(const EphemerisReport& report);
 
 // A readable table of the ten bodies: right ascension, declination, altitude, compass azimuth,
-// distance, with a heading naming the instant and the place.
+// distance, with a heading naming the instant, the place and, for the precise model, the model.
 std::string FormatEphemerisTable(const EphemerisReport& report);
 
 // Runs the mode on the arguments after the program name (without --ephemeris). Returns the exit
