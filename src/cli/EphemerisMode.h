@@ -30,9 +30,10 @@ EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& obse
 // The name of the report's sky model: "classic" or "precise".
 const char* SkyModelName(const SkyState& sky);
 
-// One JSON object: model ("classic" or "precise"), jd, t1900, t2000, gst, lst, longitude, latitude, bodies (ten objects name, ra,
-// dec, aux, distance, in body order) and horizon (73 pairs [ra, dec]). Every number is written
-// with 17 significant digits so that it reads back to the same double.
+// One JSON object: model ("classic" or "precise"), jd, t1900, t2000, gst, lst, longitude,
+// latitude, bodies (ten objects name, ra, dec, aux, distance, in body order) and horizon (73
+// pairs [ra, dec]). Every number is written with 17 significant digits so that it reads back to
+// the same double. In the precise model ra and dec are apparent of date, gst and lst apparent.
 std::string FormatEphemerisJson(const EphemerisReport& report);
 
 // A readable table of the ten bodies: right ascension, declination, altitude, compass azimuth,
