@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "astro/Angles.h"
+#include "astro/CatalogueOfDate.h"
 #include "astro/Ephemeris.h"
 #include "astro/ObserverAngles.h"
+#include "astro/PreciseRecompute.h"
 #include "catalog/CatalogStore.h"
 
 static_assert(kHorizonRingFirstEntry == kHorizonFirst && kHorizonCount == kHorizonPointCount,
@@ -20,6 +22,11 @@ constexpr int kAnimationLastYear = 2099;
 
 RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyDate& skyDate, const Observer& observer,
                               SkyState& sky, CatalogStore& catalog) {
+    if (sky.m_bPrecise != 0) {
+        return PreciseRecomputeSky(form, skyDate, observer, sky, catalog);
+    }
+    // Back from the precise model: the catalogue's own positions again.
+    RestoreCatalogueEpoch(catalog);
     RecomputeOutcome outcome;
     Ephemeris ephemeris(skyDate, observer);
     const double jd = ephemeris.JulianDay();

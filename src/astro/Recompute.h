@@ -27,6 +27,10 @@ struct RecomputeOutcome {
 // First entry of the horizon ring in the outline-point table.
 inline constexpr std::size_t kHorizonRingFirstEntry = 73;
 
+// The model is the sky state's (m_bPrecise): the precise one hands over to PreciseRecomputeSky
+// (PreciseRecompute.h); the classic one first writes the catalogue's loaded positions back if
+// the precise model had carried them to a date.
+//
 // Recomputes `sky` and the horizon ring (entries 73..145 of outline points) of `catalog` for the
 // clock time `skyDate` at `observer`. The date/time and animation forms derive the local sidereal
 // angle from the longitude already in `sky`; the first-update and location forms set it first.

@@ -46,4 +46,7 @@ struct SkyState {
     double m_dLatitude = 0.0;  // observer latitude, degrees, positive north
     double m_dSinLat = 0.0;    // sine of m_dLatitude (through kDegToRad)
     double m_dCosLat = 0.0;    // cosine of m_dLatitude
+    // The sky model RecomputeSky uses: 0 classic (the built-in series), 1 precise (apparent
+    // places of date from ERFA, the catalogue carried to the date, apparent sidereal time).
+    int m_bPrecise = 0;
 };

@@ -6,6 +6,7 @@
 // The store is about 300 KB; hold it on the heap (std::make_unique<CatalogStore>()).
 #pragma once
 
+#include "catalog/CatalogEpoch.h"
 #include "catalog/PlaceZoneTable.h"
 #include "catalog/Records.h"
 
@@ -65,4 +66,6 @@ struct CatalogStore {
     std::array<LocationRecord, kLocationCount> m_locations{};
     // The time zone of each place, from the optional side file placezones.tab (PlaceZones.h).
     PlaceZoneTable m_placeZones;
+    // The loaded positions while the tables above hold positions of date (precise model).
+    CatalogEpochCopy m_epoch;
 };

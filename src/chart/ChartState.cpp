@@ -41,6 +41,7 @@ void ChartState::CopyFromSettings(const AppSettings& settings) {
     m_bColoredStars = settings.ColoredStars;
     m_bColoredSky = settings.ColoredSky;
     m_bAnimate = 0;
+    m_bPrecise = settings.PrecisePositions != 0 ? 1 : 0;
 }
 
 void ChartState::CopyToSettings(AppSettings& settings) const {
@@ -66,6 +67,7 @@ void ChartState::CopyToSettings(AppSettings& settings) const {
     settings.ColoredStars = m_bColoredStars;
     settings.ColoredSky = m_bColoredSky;
     settings.b = m_fTurnXDeg;
+    settings.PrecisePositions = m_bPrecise;
 }
 
 bool ChartState::SouthernObserver() const {

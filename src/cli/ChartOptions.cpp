@@ -105,6 +105,8 @@ constexpr OptionName kOptions[] = {
     {"--tz", OptionKind::ZoneName, "ZONE"},
 };
 
+constexpr std::string_view kPreciseOption = "--precise";
+
 std::string TwoDigits(int value) {
     std::string text = std::to_string(value);
     return text.size() < 2 ? "0" + text : text;
@@ -288,8 +290,13 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, Clock
         std::string value;
     };
     std::vector<Given> given;
+    bool precise = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (arg == kPreciseOption) {
+            precise = true;
+            continue;
+        }
         const OptionName* match = nullptr;
         std::optional<std::string> inlineValue;
         for (const OptionName& option : kOptions) {
@@ -348,6 +355,9 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, Clock
         const PlaceTables& t = LoadPlaceTables(placeTables);
         AdoptPlaceZone(options.settings, *t.store, t.zones);
     }
+    // The console modes compute with the classic model unless asked: the profile's choice is
+    // the desktop program's.
+    options.settings.PrecisePositions = precise ? 1 : 0;
 
     bool placeGiven = false;
     bool dateGiven = false;

@@ -12,6 +12,8 @@
 //   --tz ZONE                     a zone of the system's time-zone database (Europe/Warsaw): the
 //                                 clock time follows its daylight saving time
 //   --profile FILE                the settings profile to read (default: DefaultProfilePath())
+//   --precise                     the precise sky model (settings.PrecisePositions = 1); without
+//                                 it the console modes use the classic model whatever the profile
 //
 // Each option also takes the form --option=VALUE, and they apply in the order given. The place
 // and zone default to the profile's, and the profile's to the built-in place (Poland:Krakow

@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kEphemerisUsage =
     "Usage: vesperanova --ephemeris [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
     "                   [--lat DD:MM{N|S}] [--zone HOURS] [--place NAME] [--tz ZONE]\n"
-    "                   [--profile FILE] [--json]\n"
+    "                   [--profile FILE] [--json] [--precise]\n"
     "Prints the Sun, the Moon and the planets for the observer's clock time and place\n"
     "(default: now, at the place of the profile). --place takes a built-in place by name\n"
     "(Poland:Krakow) with its time zone; --tz a zone of the system's database\n"
@@ -58,7 +58,12 @@ std::string PlaceText(const Observer& o) {
 
 } // namespace
 
-EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer) {
+const char* SkyModelName(const SkyState& sky) {
+    return sky.m_bPrecise != 0 ? "precise" : "classic";
+}
+
+EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer,
+                                       bool precise) {
     EphemerisReport report;
     report.date = date;
     report.observer = observer;
@@ -68,6 +73,7 @@ EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& obse
     report.t1900 = ephemeris.t1900;
     report.t2000 = ephemeris.t2000;
     const auto catalog = std::make_unique<CatalogStore>(); // only its horizon ring is used
+    report.sky.m_bPrecise = precise ? 1 : 0;
     RecomputeSky(RecomputeForm::FirstUpdate, date, observer, report.sky, *catalog);
     for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
         report.horizon[k] = catalog->m_outlinePoints[kHorizonRingFirstEntry + k];
@@ -77,7 +83,8 @@ EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& obse
 
 std::string FormatEphemerisJson(const EphemerisReport& report) {
     std::string json = "{";
-    json += "\"jd\": " + JsonNumber(report.jd);
+    json += "\"model\": " + JsonString(SkyModelName(report.sky));
+    json += ", \"jd\": " + JsonNumber(report.jd);
     json += ", \"t1900\": " + JsonNumber(report.t1900);
     json += ", \"t2000\": " + JsonNumber(report.t2000);
     json += ", \"gst\": " + JsonNumber(report.sky.m_dGST);
@@ -119,6 +126,9 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
                   d.month, d.day, d.hour, d.minute, d.second, zone.c_str());
     text += line;
     text += o.Location + "  " + PlaceText(o) + "\n";
+    if (report.sky.m_bPrecise != 0) { // the classic table stays as it always was
+        text += std::string("Sky model: ") + SkyModelName(report.sky) + "\n";
+    }
     text += "Julian day " + FormatFixed(report.jd, 6) + "   Greenwich sidereal " +
             FormatFixed(report.sky.m_dGST / 15.0, 6) + " h   local sidereal " +
             FormatFixed(Normalize360(report.sky.m_dLST) / 15.0, 6) + " h\n\n";
@@ -174,7 +184,8 @@ int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, st
         err << "vesperanova: warning: " << parsed.options.zoneWarning << "\n";
     }
     const AppSettings& settings = parsed.options.settings;
-    const EphemerisReport report = ComputeEphemerisReport(settings.SkyDate, settings.Observer);
+    const EphemerisReport report =
+        ComputeEphemerisReport(settings.SkyDate, settings.Observer, settings.PrecisePositions != 0);
     out << (json ? FormatEphemerisJson(report) : FormatEphemerisTable(report));
     out.flush();
     return out ? 0 : 1;

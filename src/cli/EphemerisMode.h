@@ -25,16 +25,24 @@ struct EphemerisReport {
     std::array<OutlinePoint, kHorizonPointCount> horizon{};
 };
 
-EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer);
+// `precise` chooses the precise sky model (apparent places of date, apparent sidereal time).
+EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer,
+                                       bool precise = false);
 
-// One JSON object: jd, t1900, t2000, gst, lst, longitude, latitude, bodies (ten objects name, ra,
-// dec, aux, distance, in body order), horizon (73 pairs [ra, dec]), utc_offset (the offset used,
-// hours east of Greenwich) and zone_name (the zone used, empty for a fixed offset). Every number
-// is written with 17 significant digits so that it reads back to the same double.
+// The name of the report's sky model: "classic" or "precise".
+const char* SkyModelName(const SkyState& sky);
+
+// One JSON object: model ("classic" or "precise"), jd, t1900, t2000, gst, lst, longitude,
+// latitude, bodies (ten objects name, ra, dec, aux, distance, in body order), horizon (73 pairs
+// [ra, dec]), utc_offset (the offset used, hours east of Greenwich) and zone_name (the zone used,
+// empty for a fixed offset). Every number is written with 17 significant digits so that it reads
+// back to the same double. In the precise model ra and dec are apparent of date, gst and lst
+// apparent.
 std::string FormatEphemerisJson(const EphemerisReport& report);
 
 // A readable table of the ten bodies: right ascension, declination, altitude, compass azimuth,
-// distance, with a heading naming the instant, the offset used and the place.
+// distance, with a heading naming the instant, the offset used, the place and, for the precise
+// model, the model.
 std::string FormatEphemerisTable(const EphemerisReport& report);
 
 // Runs the mode on the arguments after the program name (without --ephemeris). Returns the exit

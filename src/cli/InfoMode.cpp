@@ -1,11 +1,11 @@
 #include "cli/InfoMode.h"
 
 #include "astro/Angles.h"
-#include "files/Utf8Text.h"
 #include "astro/Recompute.h"
 #include "astro/SkyState.h"
 #include "catalog/Loaders.h"
 #include "cli/ChartOptions.h"
+#include "files/Utf8Text.h"
 #include "interaction/InfoPanelText.h"
 #include "interaction/NameIndex.h"
 #include "settings/ProgramDir.h"
@@ -23,7 +23,7 @@ constexpr int kExitNoCatalogue = 3;
 constexpr const char* kInfoUsage =
     "Usage: vesperanova --info OBJECT [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
     "                   [--lat DD:MM{N|S}] [--zone HOURS] [--place NAME] [--tz ZONE]\n"
-    "                   [--profile FILE]\n"
+    "                   [--profile FILE] [--precise]\n"
     "Prints the rows of the object's information panel for the observer's clock time and\n"
     "place (default: now, at the place of the profile). OBJECT is any name the find box\n"
     "takes: HR<number>, M<number>, NGC<number>, a star's name or designation (Betelgeuse,\n"
@@ -219,27 +219,35 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         name->body = named->index;
     }
 
+    // The sky of the instant: the bodies, and in the precise model the catalogue carried to the
+    // date as the chart holds it.
+    const bool precise = settings.PrecisePositions != 0;
+    SkyState sky;
+    sky.m_bPrecise = precise ? 1 : 0;
+    if (name->kind == InfoObjectKind::Body || precise) {
+        RecomputeSky(RecomputeForm::FirstUpdate, settings.SkyDate, settings.Observer, sky,
+                     *catalog);
+    }
     InfoPanelContent content;
     switch (name->kind) {
     case InfoObjectKind::Star:
-        content = StarInfoContent(*catalog, *index, settings.SkyDate, settings.Observer);
+        content = StarInfoContent(*catalog, *index, settings.SkyDate, settings.Observer, precise);
         break;
     case InfoObjectKind::DeepSky:
-        content = DeepSkyInfoContent(*catalog, *index, settings.SkyDate, settings.Observer);
+        content =
+            DeepSkyInfoContent(*catalog, *index, settings.SkyDate, settings.Observer, precise);
         break;
-    case InfoObjectKind::Body: {
-        SkyState sky;
-        RecomputeSky(RecomputeForm::FirstUpdate, settings.SkyDate, settings.Observer, sky,
-                     *catalog);
-        content = BodyInfoContent(sky.m_bodies, *index, settings.SkyDate, settings.Observer);
+    case InfoObjectKind::Body:
+        content =
+            BodyInfoContent(sky.m_bodies, *index, settings.SkyDate, settings.Observer, precise);
         break;
-    }
     }
     // Catalogue text reaches the terminal as valid UTF-8 without control characters.
     out << SanitizedUtf8(content.title) << "\n";
     for (const InfoPanelRow& row : content.rows) {
         out << SanitizedUtf8(row.label) << " " << SanitizedUtf8(row.JoinedValues()) << "\n";
     }
+    out << "Sky model: " << (precise ? "precise" : "classic") << "\n";
     out.flush();
     return out ? 0 : 1;
 }

@@ -28,7 +28,7 @@ constexpr const char* kRenderUsage =
     "                   [--tz ZONE] [--profile FILE] [--size WxH] [--mode equatorial|horizon] "
     "[--level 0..11]\n"
     "                   [--center RA_HOURS,DEC_DEG] [--layers +NAME,-NAME,...] [--colored-sky]\n"
-    "                   [--print [--page WxH]] [--objects FILE.json]\n"
+    "                   [--print [--page WxH]] [--objects FILE.json] [--precise]\n"
     "Draws one chart frame into the file without opening a display. Layer names: grid,\n"
     "boundaries, figures, deepsky, starnames, deepskynames, ecliptic, horizon, milkyway,\n"
     "solarsystem, solsyslabels, coloredstars. --size is the screen (default 1600x1000; the\n"

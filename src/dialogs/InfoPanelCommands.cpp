@@ -11,22 +11,23 @@
 void ShowInfoPanel(CMainFrame& frame, const PickedObject& object) {
     const AppSettings& settings = frame.Settings();
     CNoctaView& view = frame.View();
+    const bool precise = view.Chart().m_bPrecise != 0;
     switch (object.kind) {
     case PickedKind::Star: {
         StarInfoDialog panel(&frame, view.Store(), object.index, settings.SkyDate,
-                             settings.Observer);
+                             settings.Observer, precise);
         panel.ShowModal();
         break;
     }
     case PickedKind::Body: {
         BodyInfoDialog panel(&frame, view.Chart().m_bodies, object.index, settings.SkyDate,
-                             settings.Observer, settings.ProgramDir);
+                             settings.Observer, settings.ProgramDir, precise);
         panel.ShowModal();
         break;
     }
     case PickedKind::DeepSky: {
         DeepSkyInfoDialog panel(&frame, view.Store(), object.index, settings.SkyDate,
-                                settings.Observer, settings.ProgramDir);
+                                settings.Observer, settings.ProgramDir, precise);
         panel.ShowModal();
         break;
     }

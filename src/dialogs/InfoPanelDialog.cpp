@@ -87,17 +87,19 @@ void CInfoPanelDialog::OnImage(wxCommandEvent&) {
 }
 
 StarInfoDialog::StarInfoDialog(wxWindow* parent, const CatalogStore& catalog, std::size_t starIndex,
-                               const SkyDate& date, const Observer& observer)
-    : CInfoPanelDialog(parent, StarInfoContent(catalog, starIndex, date, observer), false, {}) {}
+                               const SkyDate& date, const Observer& observer, bool precise)
+    : CInfoPanelDialog(parent, StarInfoContent(catalog, starIndex, date, observer, precise), false,
+                       {}) {}
 
 BodyInfoDialog::BodyInfoDialog(wxWindow* parent, const BodyTable& bodies, std::size_t bodyIndex,
                                const SkyDate& date, const Observer& observer,
-                               const std::string& programDir)
-    : CInfoPanelDialog(parent, BodyInfoContent(bodies, bodyIndex, date, observer), true,
+                               const std::string& programDir, bool precise)
+    : CInfoPanelDialog(parent, BodyInfoContent(bodies, bodyIndex, date, observer, precise), true,
                        programDir) {}
 
 DeepSkyInfoDialog::DeepSkyInfoDialog(wxWindow* parent, const CatalogStore& catalog,
                                      std::size_t deepSkyIndex, const SkyDate& date,
-                                     const Observer& observer, const std::string& programDir)
-    : CInfoPanelDialog(parent, DeepSkyInfoContent(catalog, deepSkyIndex, date, observer), true,
-                       programDir) {}
+                                     const Observer& observer, const std::string& programDir,
+                                     bool precise)
+    : CInfoPanelDialog(parent, DeepSkyInfoContent(catalog, deepSkyIndex, date, observer, precise),
+                       true, programDir) {}

@@ -39,6 +39,7 @@ inline constexpr int ViewEcliptic = Id(CommandId::Ecliptic);
 inline constexpr int ViewHorizon = Id(CommandId::Horizon);
 inline constexpr int ViewStarColors = Id(CommandId::StarColors);
 inline constexpr int ViewNightVision = WxIdOfNumber(32871); // "&Night Vision\tCtrl+R", checkable
+inline constexpr int ViewPrecisePositions = WxIdOfNumber(32890); // "&Precise Positions", checkable
 inline constexpr int ViewToolbar = Id(CommandId::Toolbar);
 inline constexpr int ViewStatusBar = Id(CommandId::StatusBar);
 

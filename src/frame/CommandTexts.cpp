@@ -31,6 +31,8 @@ constexpr std::array kTexts = {
     Entry{cmd::ViewHorizon, "Show or hide the horizon\nHorizon"},
     Entry{cmd::ViewStarColors, "Draw the stars in their spectral colours\nStar colours"},
     Entry{cmd::ViewNightVision, "Draw the chart in red for dark-adapted eyes\nNight vision"},
+    Entry{cmd::ViewPrecisePositions,
+          "Compute the sky as it is on the chart's date, to arcseconds\nPrecise positions"},
     Entry{cmd::ViewToolbar, "Show or hide the toolbar\nToggle ToolBar"},
     Entry{cmd::ViewStatusBar, "Show or hide the status bar\nToggle StatusBar"},
     Entry{cmd::ChartEquatorial, "Equatorial chart\nEquatorial"},

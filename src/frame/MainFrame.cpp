@@ -2,6 +2,7 @@
 
 #include "app/Messages.h"
 #include "app/NoctaDoc.h"
+#include "astro/Recompute.h"
 #include "frame/AboutDialog.h"
 #include "frame/CommandHooks.h"
 #include "frame/CommandIds.h"
@@ -33,7 +34,8 @@ bool IsProgramCommand(int id) {
     if (id >= cmd::FileRecentFirst && id <= cmd::FileRecentLast) {
         return true;
     }
-    if (id == cmd::ViewNightVision || id == cmd::FileExportChart || id == cmd::SearchFindObject) {
+    if (id == cmd::ViewNightVision || id == cmd::FileExportChart || id == cmd::SearchFindObject ||
+        id == cmd::ViewPrecisePositions) {
         return true;
     }
     return cmd::CommandOfId(id).has_value();
@@ -104,6 +106,8 @@ CommandUiState CMainFrame::StateOf(int id) const {
         return {true, GetStatusBar() != nullptr && GetStatusBar()->IsShown()};
     case cmd::ViewNightVision:
         return {true, m_settings.NightVision != 0};
+    case cmd::ViewPrecisePositions:
+        return {true, m_settings.PrecisePositions != 0};
     case cmd::FileExportChart:
     case cmd::SearchFindObject:
         return {!animating, std::nullopt};
@@ -172,6 +176,18 @@ void CMainFrame::OnNightVision(wxCommandEvent&) {
     m_settings.NightVision = m_settings.NightVision != 0 ? 0 : 1;
     SetDarkTheme(m_settings.NightVision != 0);
     m_view->Redraw();
+}
+
+void CMainFrame::OnPrecisePositions(wxCommandEvent&) {
+    // The model changes at once, animation or not: the sky and the catalogue are recomputed for
+    // the chart's date in the model chosen.
+    m_settings.PrecisePositions = m_settings.PrecisePositions != 0 ? 0 : 1;
+    ChartState& chart = m_view->Chart();
+    chart.m_bPrecise = m_settings.PrecisePositions;
+    RecomputeSky(RecomputeForm::DateTimeChanged, m_settings.SkyDate, m_settings.Observer, chart,
+                 m_view->Store());
+    m_view->Redraw();
+    RefreshStatusPanes();
 }
 
 void CMainFrame::OnChartMode(wxCommandEvent& event) {
@@ -322,6 +338,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(cmd::ViewHorizon, CMainFrame::OnDisplaySwitch)
     EVT_MENU(cmd::ViewStarColors, CMainFrame::OnDisplaySwitch)
     EVT_MENU(cmd::ViewNightVision, CMainFrame::OnNightVision)
+    EVT_MENU(cmd::ViewPrecisePositions, CMainFrame::OnPrecisePositions)
     EVT_MENU(cmd::ViewToolbar, CMainFrame::OnToggleToolbar)
     EVT_MENU(cmd::ViewStatusBar, CMainFrame::OnToggleStatusBar)
     EVT_MENU(cmd::ChartEquatorial, CMainFrame::OnChartMode)

@@ -94,6 +94,7 @@ private:
     void OnPrintSetup(wxCommandEvent& event);
     void OnExportChart(wxCommandEvent& event);
     void OnNightVision(wxCommandEvent& event);
+    void OnPrecisePositions(wxCommandEvent& event);
     void OnDateTime(wxCommandEvent& event);
     void OnLocation(wxCommandEvent& event);
     void OnMagnitudeLimits(wxCommandEvent& event);

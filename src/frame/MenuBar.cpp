@@ -61,6 +61,7 @@ wxMenu* ViewMenu() {
     menu->AppendSeparator();
     AddCheck(*menu, cmd::ViewStarColors, "Star &Colors\tShift+C");
     AddCheck(*menu, cmd::ViewNightVision, "&Night Vision\tCtrl+R");
+    AddCheck(*menu, cmd::ViewPrecisePositions, "&Precise Positions");
     menu->AppendSeparator();
     AddCheck(*menu, cmd::ViewToolbar, "&Toolbar");
     AddCheck(*menu, cmd::ViewStatusBar, "Status &Bar");

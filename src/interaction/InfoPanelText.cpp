@@ -1,14 +1,17 @@
 #include "interaction/InfoPanelText.h"
 
 #include "astro/Angles.h"
+#include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
 #include "astro/ObserverAngles.h"
+#include "astro/PreciseRecompute.h"
 #include "astro/RiseSet.h"
 #include "catalog/DeepSkyObjects.h"
 #include "catalog/StarDesignations.h"
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
@@ -44,8 +47,8 @@ std::vector<std::string> Values(const AngleTexts& t) {
 }
 
 void AddHorizontalRows(std::vector<InfoPanelRow>& rows, double raHours, double decDegrees,
-                       const SkyDate& date, const Observer& observer) {
-    const PanelHorizontal h = PanelHorizontalPosition(raHours, decDegrees, date, observer);
+                       const SkyDate& date, const Observer& observer, bool precise) {
+    const PanelHorizontal h = PanelHorizontalPosition(raHours, decDegrees, date, observer, precise);
     const auto text = [](double degrees) {
         return std::isfinite(degrees) ? HorizontalAngleText(degrees) : std::string();
     };
@@ -63,12 +66,14 @@ void AddRiseSetRows(std::vector<InfoPanelRow>& rows, const SkyPositionFunction& 
 } // namespace
 
 std::string ClockTimeText(double jdUt, const Observer& observer) {
-    // Minutes since the clock's midnight, rounded to the nearest minute.
-    const double clockDays = jdUt + 0.5 + static_cast<double>(observer.TimeZone) / 24.0;
-    const auto minutes = static_cast<long long>(std::floor(clockDays * 1440.0 + 0.5));
-    const long long ofDay = ((minutes % 1440) + 1440) % 1440;
+    // The instant rounded to the nearest minute, then read on the observer's clock (its named
+    // zone's offset in force then, or the fixed offset).
+    constexpr double kUnixEpochJd = 2440587.5;
+    const auto minutes = static_cast<long long>(std::floor((jdUt - kUnixEpochJd) * 1440.0 + 0.5));
+    const SkyDate clock =
+        ObserverClockTime(ClockInstant{std::chrono::seconds{minutes * 60}}, observer);
     char text[8];
-    std::snprintf(text, sizeof text, "%02lld:%02lld", ofDay / 60, ofDay % 60);
+    std::snprintf(text, sizeof text, "%02d:%02d", clock.hour, clock.minute);
     return text;
 }
 
@@ -110,8 +115,11 @@ const InfoPanelRow* InfoPanelContent::Row(std::string_view label) const {
 }
 
 PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const SkyDate& date,
-                                        const Observer& observer) {
-    const double hourAngle = DegToRad(HourAngle(date, observer, raHours));
+                                        const Observer& observer, bool precise) {
+    const double hourAngle =
+        DegToRad(precise ? Normalize360(PreciseSiderealAngle(date, observer) -
+                                        SignedLongitude(observer) - 15.0 * raHours)
+                         : HourAngle(date, observer, raHours));
     const double latitude = DegToRad(SignedLatitude(observer));
     const double dec = DegToRad(decDegrees);
     const double southernAzimuth =
@@ -139,7 +147,7 @@ double MoonMagnitude(double k) {
 }
 
 InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIndex,
-                                 const SkyDate& date, const Observer& observer) {
+                                 const SkyDate& date, const Observer& observer, bool precise) {
     const StarRecord& star = catalog.m_stars.at(starIndex);
     const StarDesignations names = DesignationsOf(star);
     InfoPanelContent content;
@@ -151,7 +159,7 @@ InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIn
     rows.push_back({"Proper name:", {std::string(StarNameOf(catalog, star.hr))}});
     rows.push_back({"Right ascension:", Values(RightAscensionTexts(star.ra))});
     rows.push_back({"Declination:", Values(DeclinationTexts(star.dec))});
-    AddHorizontalRows(rows, star.ra, star.dec, date, observer);
+    AddHorizontalRows(rows, star.ra, star.dec, date, observer, precise);
     rows.push_back({"Magnitude:", {Fixed(star.magnitude, 2)}});
     const std::string spectral =
         star.spectralClass != '\0' ? std::string(1, star.spectralClass) : std::string();
@@ -161,7 +169,7 @@ InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIn
 }
 
 InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
-                                 const SkyDate& date, const Observer& observer) {
+                                 const SkyDate& date, const Observer& observer, bool precise) {
     const SolarSystemBody& body = bodies.at(bodyIndex);
     const double sunDistance = bodies[kBodySun].distance; // R, AU
 
@@ -204,7 +212,7 @@ InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
     auto& rows = content.rows;
     rows.push_back({"Right ascension:", Values(RightAscensionTexts(body.ra))});
     rows.push_back({"Declination:", Values(DeclinationTexts(body.dec))});
-    AddHorizontalRows(rows, body.ra, body.dec, date, observer);
+    AddHorizontalRows(rows, body.ra, body.dec, date, observer, precise);
     rows.push_back({"Distance from Earth:", {fromEarth}});
     rows.push_back({"Distance from Sun:", {fromSun}});
     rows.push_back({"Magnitude:", {magnitude}});
@@ -215,7 +223,7 @@ InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
 }
 
 InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t deepSkyIndex,
-                                    const SkyDate& date, const Observer& observer) {
+                                    const SkyDate& date, const Observer& observer, bool precise) {
     const DeepSkyRecord& object = catalog.m_deepSky.at(deepSkyIndex);
     const AngleTexts ra = RightAscensionTextsNoSeconds(object.ra);
     const AngleTexts dec = DeclinationTextsNoSeconds(object.dec);
@@ -227,7 +235,7 @@ InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t dee
     rows.push_back({"Common name:", {DeepSkyCommonName(object)}});
     rows.push_back({"Right ascension:", {ra.whole, ra.minutes}});
     rows.push_back({"Declination:", {dec.whole, dec.minutes}});
-    AddHorizontalRows(rows, object.ra, object.dec, date, observer);
+    AddHorizontalRows(rows, object.ra, object.dec, date, observer, precise);
     rows.push_back({"Magnitude:", {Fixed(object.magnitude, 1)}});
     rows.push_back({"Type:", {std::string(DeepSkyTypeName(object.type))}});
     AddRiseSetRows(rows, FixedSkyPosition(object.ra, object.dec, observer), date, observer);

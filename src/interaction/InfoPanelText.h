@@ -37,13 +37,14 @@ struct InfoPanelContent {
 
 // Altitude and compass azimuth as the panels compute them: the hour angle of the right
 // ascension for the clock time and place (HourAngle), then the horizontal position for the
-// observer's latitude. Degrees.
+// observer's latitude. Degrees. With `precise` the hour angle comes from the apparent sidereal
+// time of the precise sky model (the right ascension being of date).
 struct PanelHorizontal {
     double altitude = 0.0;
     double azimuth = 0.0;
 };
 PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const SkyDate& date,
-                                        const Observer& observer);
+                                        const Observer& observer, bool precise = false);
 
 // The rows "Rise:", "Culmination:" (time and altitude) and "Set:" that end every panel: the
 // object's next rise after the clock time `date`, then the culmination and the set that follow
@@ -63,19 +64,25 @@ std::string ClockTimeText(double jdUt, const Observer& observer);
 // interpolated; k outside 0..1 is taken at the nearer end of the table.
 double MoonMagnitude(double illuminatedFraction);
 
+// Each panel takes `precise` for the precise sky model: the catalogue then holds positions of
+// date and the altitude and azimuth use the apparent sidereal time.
+//
 // Star panel "Star": HR number, Bayer, Flamsteed, proper name, right ascension, declination,
 // altitude, azimuth, magnitude, spectral type. starIndex must be below kStarCount.
 InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIndex,
-                                 const SkyDate& date, const Observer& observer);
+                                 const SkyDate& date, const Observer& observer,
+                                 bool precise = false);
 
 // Solar System panel, titled with the body's name: right ascension, declination, altitude,
 // azimuth, distances from the Earth and the Sun, magnitude, angular size, illuminated fraction.
 // bodyIndex must be below kBodyCount.
 InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
-                                 const SkyDate& date, const Observer& observer);
+                                 const SkyDate& date, const Observer& observer,
+                                 bool precise = false);
 
 // Deep-sky panel "Deep sky object": catalogue number ("M 31", "NGC 7329"), common name, right
 // ascension and declination without seconds, altitude, azimuth, magnitude, type.
 // deepSkyIndex must be below kDeepSkyCount.
 InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t deepSkyIndex,
-                                    const SkyDate& date, const Observer& observer);
+                                    const SkyDate& date, const Observer& observer,
+                                    bool precise = false);

@@ -43,6 +43,9 @@ struct AppSettings {
 
     std::int32_t NightVision = 0; // 1: the chart is drawn in red for dark-adapted eyes
 
+    // 1: the precise sky model (SkyState::m_bPrecise); 0 the classic one.
+    std::int32_t PrecisePositions = 0;
+
     // Not a setting but where one came from: true when the profile had no "TimeZoneName" (one
     // written before named zones existed, or none at all); AdoptPlaceZone then gives a built-in
     // place its zone. It takes no part in comparing two records.

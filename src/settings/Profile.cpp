@@ -69,6 +69,7 @@ const ProfileKey kSettingsKeys[] = {
     {"AutoMode", "0", kPlain, &AppSettings::AutoMode},
     {"b", "0", 4, &AppSettings::b},
     {"NightVision", "0", kPlain, &AppSettings::NightVision},
+    {"PrecisePositions", "0", kPlain, &AppSettings::PrecisePositions},
 };
 
 // Section "Location", in order.

@@ -85,6 +85,26 @@ TEST(ChartOptions, ProfilePlaceIsUsedAndOverridden) {
     EXPECT_EQ(r.options.settings.Observer.Location, "Chile:Santiago");
 }
 
+TEST(ChartOptions, PreciseModelOnlyWhenAsked) {
+    // A profile saved with the precise model on (also checks the key is written and read): the
+    // console modes stay classic unless --precise is given.
+    const auto path = FreshProfilePath("precise");
+    AppSettings saved = DefaultSettings();
+    saved.PrecisePositions = 1;
+    ASSERT_TRUE(SaveSettings(saved, path));
+    AppSettings reread = DefaultSettings();
+    ASSERT_TRUE(LoadSettings(reread, path));
+    EXPECT_EQ(reread.PrecisePositions, 1);
+    ChartOptionsResult r = ParseChartOptions({"--profile", path.string(), "--json"}, kNow);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.settings.PrecisePositions, 0);
+    EXPECT_EQ(r.rest, std::vector<std::string>{"--json"});
+    r = ParseChartOptions({"--precise", "--profile", path.string()}, kNow);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.settings.PrecisePositions, 1);
+    EXPECT_TRUE(r.rest.empty());
+}
+
 TEST(ChartOptions, BadValuesNameTheOption) {
     struct Case {
         std::vector<std::string> args;

@@ -328,6 +328,11 @@ TEST(RiseSetRows, ClockTimeTextUsesTheObserversZone) {
         o.TimeZone = c.zone;
         EXPECT_EQ(ClockTimeText(jd, o), c.text) << c.zone;
     }
+    // A named zone reads the instant with its offset in force then: Warsaw's summer time (+2 h)
+    // on 2026 July 1, 19:59:40 UT (Julian day from the Unix epoch 2440587.5 + 20635 days).
+    o.TimeZoneName = "Europe/Warsaw";
+    EXPECT_EQ(ClockTimeText(2440587.5 + 20635 + (19.0 * 3600 + 59 * 60 + 40) / 86400.0, o),
+              "22:00");
 }
 
 } // namespace

@@ -19,9 +19,10 @@ mkdir -p "$HOME"
 python3 - "$tmp/out.json" <<'PY' || fail "json content"
 import json, sys
 d = json.load(open(sys.argv[1]))
-keys = ["jd", "t1900", "t2000", "gst", "lst", "longitude", "latitude", "bodies", "horizon",
+keys = ["model", "jd", "t1900", "t2000", "gst", "lst", "longitude", "latitude", "bodies", "horizon",
         "utc_offset", "zone_name"]
 assert list(d.keys()) == keys, d.keys()
+assert d["model"] == "classic", d["model"]
 assert d["jd"] == 2451545.0 and d["t2000"] == 0.0 and d["t1900"] == 1.0, d["jd"]
 assert abs(d["gst"] - 280.46061837) < 1e-9
 names = [b["name"] for b in d["bodies"]]
@@ -35,6 +36,17 @@ assert d["bodies"][1]["aux"] == 0.0
 assert len(d["horizon"]) == 73 and all(len(p) == 2 for p in d["horizon"])
 assert d["horizon"][0] == d["horizon"][72]
 assert abs(d["horizon"][0][1] - -(90 - (51 + 29 / 60))) < 1e-4
+PY
+
+# The precise model: the same instant, apparent places of date and apparent sidereal time
+# (Astronomical Almanac 2000: apparent GST at 2000 Jan 1 12h UT 18h 41m 49.7s).
+"$exe" --ephemeris --date 2000-01-01T12:00 --lon 0:00W --lat 51:29N --zone 0 --json --precise \
+    >"$tmp/precise.json" 2>"$tmp/err" || fail "precise run failed: $(cat "$tmp/err")"
+python3 - "$tmp/precise.json" <<'PY' || fail "precise json content"
+import json, sys
+d = json.load(open(sys.argv[1]))
+assert d["model"] == "precise", d["model"]
+assert abs(d["gst"] / 15 - (18 + 41 / 60 + 49.7 / 3600)) < 0.1 / 3600, d["gst"]
 PY
 
 "$exe" --ephemeris --date 2024-03-10T20:30 >"$tmp/table" 2>"$tmp/err" || fail "table run failed"

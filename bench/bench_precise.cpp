@@ -1,0 +1,69 @@
+// The precise sky model: one recompute on a date change (bodies, apparent sidereal time, horizon
+// ring and every catalogue point carried to the date) against the classic one, and a frame drawn
+// in each model (the precise one must not be slower: the layers read the same tables).
+#include "astro/Recompute.h"
+#include "catalog/CatalogStore.h"
+#include "catalog/Loaders.h"
+#include "chart/CairoSurface.h"
+#include "chart/ChartState.h"
+#include "chart/Frame.h"
+#include "settings/AppSettings.h"
+#include "settings/Profile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+struct ModelBench {
+    AppSettings settings = DefaultSettings();
+    std::unique_ptr<CatalogStore> catalog = std::make_unique<CatalogStore>();
+    std::unique_ptr<ChartState> chart;
+
+    explicit ModelBench(bool precise) {
+        settings.SkyDate = SkyDate{2026, 12, 8, 21, 0, 0};
+        settings.PrecisePositions = precise ? 1 : 0;
+        const CatalogLoadResult loaded =
+            LoadCatalogs(*catalog, CatalogLocator(std::vector<std::filesystem::path>{
+                                       std::filesystem::path(VN_SOURCE_DATA_DIR)}));
+        if (!loaded.ok()) {
+            throw std::runtime_error(loaded.message);
+        }
+        chart = std::make_unique<ChartState>(settings);
+        SetClientSize(*chart, kWidth, kHeight);
+        InitialUpdate(*chart, *catalog, settings, kWidth, kHeight);
+    }
+};
+
+void BM_RecomputeOnDateChange(benchmark::State& state) {
+    ModelBench bench(state.range(0) != 0);
+    for (auto _ : state) {
+        // A new instant each time, as the animation and the date dialog do.
+        bench.settings.SkyDate.minute = (bench.settings.SkyDate.minute + 1) % 60;
+        RecomputeSky(RecomputeForm::AnimationStep, bench.settings.SkyDate, bench.settings.Observer,
+                     *bench.chart, *bench.catalog);
+        benchmark::ClobberMemory();
+    }
+}
+// Argument 0: classic, 1: precise.
+BENCHMARK(BM_RecomputeOnDateChange)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_FrameInModel(benchmark::State& state) {
+    ModelBench bench(state.range(0) != 0);
+    CairoImageSurface surface{kWidth, kHeight};
+    for (auto _ : state) {
+        const FrameResult result = Draw(*bench.chart, *bench.catalog, bench.settings, surface);
+        if (!result.ok) {
+            state.SkipWithError(result.error.c_str());
+        }
+        surface.Flush();
+    }
+}
+BENCHMARK(BM_FrameInModel)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,227 @@
+#include "astro/PreciseEphemeris.h"
+
+#include <cmath>
+
+#include <erfa.h>
+#include <erfam.h>
+#include <libnova/pluto.h>
+
+namespace {
+
+// Exact degree conversions (ERFA's constants): the classic engine's own rounded factor would put
+// right ascensions off by up to 0.03".
+double Radians(double degrees) {
+    return degrees * ERFA_DD2R;
+}
+double Degrees(double radians) {
+    return radians * ERFA_DR2D;
+}
+
+// Light time for one AU, days (IAU 2012 astronomical unit and c).
+constexpr double kLightDaysPerAu = ERFA_AULT / ERFA_DAYSEC;
+// Kilometres per AU.
+constexpr double kKmPerAu = ERFA_DAU / 1000.0;
+// Obliquity of the ecliptic at J2000.0 that turns Meeus's (FK5) ecliptic coordinates of Pluto
+// into equatorial ones: 23 26' 21.448" (Astronomical Algorithms, eq. 22.2 at T = 0).
+constexpr double kObliquityJ2000Arcsec = 84381.448;
+// Light-time iterations: each step multiplies the error by about v/c (1e-4); three are ample.
+constexpr int kLightTimeSteps = 3;
+
+// eraPlan94's planet numbers for body indices kBodyMercury .. kBodyNeptune.
+constexpr std::array<int, 7> kPlan94Number = {1, 2, 4, 5, 6, 7, 8};
+
+Vector3 Minus(const Vector3& a, const Vector3& b) {
+    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+double Norm(const Vector3& a) {
+    return std::sqrt(a[0] * a[0] + a[1] * a[1] + a[2] * a[2]);
+}
+Vector3 Scaled(const Vector3& a, double s) {
+    return {a[0] * s, a[1] * s, a[2] * s};
+}
+Vector3 Rotated(const Matrix3& m, const Vector3& v) {
+    return {m[0][0] * v[0] + m[0][1] * v[1] + m[0][2] * v[2],
+            m[1][0] * v[0] + m[1][1] * v[1] + m[1][2] * v[2],
+            m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
+}
+
+// Heliocentric position of body `index` (AU, ICRS axes) at TT tt1 + tt2.
+Vector3 HeliocentricPosition(std::size_t index, double tt1, double tt2) {
+    if (index == kBodyPluto) {
+        ln_helio_posn helio{};
+        ln_get_pluto_helio_coords(tt1 + tt2, &helio);
+        const double l = Radians(helio.L);
+        const double b = Radians(helio.B);
+        const double eps = kObliquityJ2000Arcsec * ERFA_DAS2R;
+        const double x = helio.R * std::cos(b) * std::cos(l);
+        const double y = helio.R * std::cos(b) * std::sin(l);
+        const double z = helio.R * std::sin(b);
+        return {x, y * std::cos(eps) - z * std::sin(eps), y * std::sin(eps) + z * std::cos(eps)};
+    }
+    double pv[2][3];
+    eraPlan94(tt1, tt2, kPlan94Number[index - kBodyMercury], pv);
+    return {pv[0][0], pv[0][1], pv[0][2]};
+}
+
+// The apparent direction of date of a geocentric vector `d` whose light left the body at the
+// instant it describes: aberration for the Earth's motion, then precession-nutation.
+Vector3 ApparentOfGeocentric(const ApparentPlaceFrame& frame, const Vector3& d) {
+    return ApparentDirection(frame, Scaled(d, 1.0 / Norm(d)));
+}
+
+SolarSystemBody BodyOf(const Vector3& apparent, double aux, double distance) {
+    SolarSystemBody body;
+    RaDecOf(apparent, body.ra, body.dec);
+    body.aux = aux;
+    body.distance = distance;
+    return body;
+}
+
+// The Moon's geocentric position (AU, GCRS) when the light now arriving left it.
+Vector3 MoonGeocentric(const PreciseInstant& instant) {
+    double pv[2][3];
+    eraMoon98(instant.tt1, instant.tt2, pv);
+    const double lightTime = Norm({pv[0][0], pv[0][1], pv[0][2]}) * kLightDaysPerAu;
+    eraMoon98(instant.tt1, instant.tt2 - lightTime, pv);
+    return {pv[0][0], pv[0][1], pv[0][2]};
+}
+
+} // namespace
+
+ApparentPlaceFrame ApparentPlaceFrameOf(const PreciseInstant& instant) {
+    ApparentPlaceFrame frame;
+    double rbpn[3][3];
+    eraPnm06a(instant.tt1, instant.tt2, rbpn);
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            frame.rbpn[i][j] = rbpn[i][j];
+        }
+    }
+    double pvh[2][3];
+    double pvb[2][3];
+    eraEpv00(instant.tt1, instant.tt2, pvh, pvb);
+    double v2 = 0.0;
+    for (int i = 0; i < 3; ++i) {
+        frame.earthHelio[i] = pvh[0][i];
+        frame.earthVelocity[i] = pvb[1][i] * kLightDaysPerAu;
+        v2 += frame.earthVelocity[i] * frame.earthVelocity[i];
+    }
+    frame.sunDistance = Norm(frame.earthHelio);
+    frame.bm1 = std::sqrt(1.0 - v2);
+    return frame;
+}
+
+Vector3 ApparentDirection(const ApparentPlaceFrame& frame, const Vector3& p) {
+    double pnat[3] = {p[0], p[1], p[2]};
+    double v[3] = {frame.earthVelocity[0], frame.earthVelocity[1], frame.earthVelocity[2]};
+    double ppr[3];
+    eraAb(pnat, v, frame.sunDistance, frame.bm1, ppr);
+    return Rotated(frame.rbpn, {ppr[0], ppr[1], ppr[2]});
+}
+
+Vector3 UnitVectorOf(double raHours, double decDegrees) {
+    const double ra = Radians(15.0 * raHours);
+    const double dec = Radians(decDegrees);
+    return {std::cos(dec) * std::cos(ra), std::cos(dec) * std::sin(ra), std::sin(dec)};
+}
+
+void RaDecOf(const Vector3& v, double& raHours, double& decDegrees) {
+    double p[3] = {v[0], v[1], v[2]};
+    double ra = 0.0;
+    double dec = 0.0;
+    eraC2s(p, &ra, &dec);
+    raHours = Degrees(eraAnp(ra)) / 15.0;
+    if (raHours >= 24.0) { // eraAnp gives [0, 2 pi); the conversion can round up to 24
+        raHours -= 24.0;
+    }
+    decDegrees = Degrees(dec);
+}
+
+double ApparentSiderealDegrees(const PreciseInstant& instant) {
+    return ApparentSiderealDegrees(instant, ApparentPlaceFrameOf(instant));
+}
+
+double ApparentSiderealDegrees(const PreciseInstant& instant, const ApparentPlaceFrame& frame) {
+    // eraGst06a with the bias-precession-nutation matrix already at hand (the nutation series
+    // is the costly part).
+    double rnpb[3][3];
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            rnpb[i][j] = frame.rbpn[i][j];
+        }
+    }
+    const double degrees =
+        Degrees(eraGst06(instant.ut1, instant.ut2, instant.tt1, instant.tt2, rnpb));
+    return degrees >= 360.0 ? degrees - 360.0 : degrees;
+}
+
+SolarSystemBody PreciseGeocentricBody(std::size_t index, const PreciseInstant& instant,
+                                      const ApparentPlaceFrame& frame) {
+    if (index == kBodySun) {
+        // The Sun's own motion during the 8 minutes of light time is below 0.01".
+        const Vector3 toSun = Scaled(frame.earthHelio, -1.0);
+        return BodyOf(ApparentOfGeocentric(frame, toSun), 0.0, Norm(toSun));
+    }
+    // The planet where its light left it, seen from where the Earth is now. The Sun's
+    // barycentric motion during the light time (under 0.01") is left out.
+    double lightTime = 0.0;
+    Vector3 helio{};
+    Vector3 geo{};
+    for (int step = 0; step < kLightTimeSteps; ++step) {
+        helio = HeliocentricPosition(index, instant.tt1, instant.tt2 - lightTime);
+        geo = Minus(helio, frame.earthHelio);
+        lightTime = Norm(geo) * kLightDaysPerAu;
+    }
+    return BodyOf(ApparentOfGeocentric(frame, geo), Norm(helio), Norm(geo));
+}
+
+namespace {
+
+// The Moon's table entry from its geocentric position one light time ago (AU, GCRS).
+SolarSystemBody MoonOfGeocentric(const ApparentPlaceFrame& frame, const Vector3& geo) {
+    const Vector3 toSun = Scaled(frame.earthHelio, -1.0);
+    const Vector3 moonToSun = Minus(toSun, geo);
+    const Vector3 moonToEarth = Scaled(geo, -1.0);
+    const double cosPhase = (moonToSun[0] * moonToEarth[0] + moonToSun[1] * moonToEarth[1] +
+                             moonToSun[2] * moonToEarth[2]) /
+                            (Norm(moonToSun) * Norm(moonToEarth));
+    return BodyOf(Rotated(frame.rbpn, geo), cosPhase, Norm(geo) * kKmPerAu);
+}
+
+} // namespace
+
+SolarSystemBody PreciseGeocentricMoon(const PreciseInstant& instant,
+                                      const ApparentPlaceFrame& frame) {
+    // In the geocentric frame the Moon's light-time displacement and the annual aberration of
+    // the Earth's motion cancel: the apparent Moon is its geometric place one light time ago.
+    return MoonOfGeocentric(frame, MoonGeocentric(instant));
+}
+
+SolarSystemBody PreciseTopocentricMoon(const PreciseInstant& instant,
+                                       const ApparentPlaceFrame& frame, double gastDegrees,
+                                       double longitudeWest, double latitude) {
+    const Vector3 geo = MoonGeocentric(instant);
+    SolarSystemBody moon = MoonOfGeocentric(frame, geo);
+    const Vector3 geoOfDate = Rotated(frame.rbpn, geo);
+    double terrestrial[3];
+    eraGd2gc(ERFA_WGS84, Radians(-longitudeWest), Radians(latitude), 0.0, terrestrial);
+    // The observer in the true equator and equinox of date: the terrestrial vector turned by
+    // the apparent sidereal angle (polar motion, below 0.5", left out). Metres to AU.
+    const double theta = Radians(gastDegrees);
+    const double c = std::cos(theta);
+    const double s = std::sin(theta);
+    const Vector3 observer = {(c * terrestrial[0] - s * terrestrial[1]) / ERFA_DAU,
+                              (s * terrestrial[0] + c * terrestrial[1]) / ERFA_DAU,
+                              terrestrial[2] / ERFA_DAU};
+    RaDecOf(Minus(geoOfDate, observer), moon.ra, moon.dec);
+    return moon;
+}
+
+void PreciseBodies(const PreciseInstant& instant, const ApparentPlaceFrame& frame,
+                   double gastDegrees, double longitudeWest, double latitude, BodyTable& bodies) {
+    bodies[kBodyMoon] =
+        PreciseTopocentricMoon(instant, frame, gastDegrees, longitudeWest, latitude);
+    for (std::size_t index = kBodySun; index < kBodyCount; ++index) {
+        bodies[index] = PreciseGeocentricBody(index, instant, frame);
+    }
+}
