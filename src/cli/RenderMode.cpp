@@ -323,13 +323,6 @@ bool WriteFileReplacing(const std::string& path, const std::string& text, std::s
 
 } // namespace
 
-const std::vector<std::string>& RenderLayerNames() {
-    static const std::vector<std::string> names = {
-        "grid",     "boundaries", "figures",  "deepsky",     "starnames",    "deepskynames",
-        "ecliptic", "horizon",    "milkyway", "solarsystem", "solsyslabels", "coloredstars"};
-    return names;
-}
-
 std::string PickingTablesJson(const ChartState& chart, const CatalogStore& catalog, unsigned radius,
                               int centerX, int centerY) {
     std::string json = "{\"centerX\": " + std::to_string(centerX) +
