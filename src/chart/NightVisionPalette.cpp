@@ -71,7 +71,8 @@ void NightVisionPixels(std::uint8_t* data, int stride, int width, int height) {
         return (pixel & 0xff000000u) | (level << 16);
     };
     // A chart is mostly large areas of one colour: pixels are taken two at a time, the last
-    // pair's answer is kept, and a run of four pixels that repeat it is copied at once.
+    // pair's answer is kept, and a run of four pixels that repeat it is copied at once (or left
+    // alone when the colour is its own answer, as black is).
     std::uint64_t lastIn = 0;
     std::uint64_t lastOut = 0;
     const auto turnPair = [&](std::uint8_t* at) {
@@ -92,8 +93,10 @@ void NightVisionPixels(std::uint8_t* data, int stride, int width, int height) {
             std::uint64_t pairs[2];
             std::memcpy(pairs, pixel, sizeof pairs);
             if (pairs[0] == lastIn && pairs[1] == lastIn) {
-                const std::uint64_t out[2] = {lastOut, lastOut};
-                std::memcpy(pixel, out, sizeof out);
+                if (lastOut != lastIn) { // black stays black: nothing to write back
+                    const std::uint64_t out[2] = {lastOut, lastOut};
+                    std::memcpy(pixel, out, sizeof out);
+                }
             } else {
                 turnPair(pixel);
                 turnPair(pixel + 8);

@@ -103,7 +103,8 @@ TEST(NightVisionPalette, GreyRampRisesStrictlyAtTheDimEnd) {
 
 // The whole-image pass must give every pixel exactly the palette's red, keep its top byte, and
 // leave the bytes past the given width alone: every colour once (one red level per image), then
-// runs of repeated colours of every length, which the pass copies instead of looking up.
+// runs of repeated colours of every length, black among them, which the pass copies (or leaves
+// alone) instead of looking up.
 TEST(NightVisionPalette, ImagePassGivesEveryPixelItsRed) {
     const auto expected = [](std::uint32_t in) {
         const std::uint32_t red =
@@ -133,7 +134,8 @@ TEST(NightVisionPalette, ImagePassGivesEveryPixelItsRed) {
     std::mt19937 random(20261208);
     std::vector<std::uint32_t> runs;
     for (int length = 1; runs.size() < 1003 * 40; length = length % 9 + 1) {
-        runs.insert(runs.end(), length, static_cast<std::uint32_t>(random()));
+        const std::uint32_t colour = static_cast<std::uint32_t>(random());
+        runs.insert(runs.end(), length, length % 3 == 0 ? 0xff000000u : colour); // black too
     }
     runs.resize(1003 * 40);
     check(runs, 1001, 1003); // odd width, two pixels of padding per row
