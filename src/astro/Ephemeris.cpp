@@ -307,10 +307,7 @@ void Ephemeris::MoonPosition(BodyTable& bodies, HorizonRing horizon) {
     meanObliquity = 23.452294 - 0.0000418 * t - 0.00000013 * t * t;
     obliquity = meanObliquity + 0.002558 * CosDeg(node) + 0.000153 * CosDeg(2.0 * sunMeanLongitude);
 
-    moonAnomaly = Normalize360(moonAnomaly);
     lambda = Normalize360(lambda);
-    elongation = Normalize360(elongation);
-    latitudeArgument = Normalize360(latitudeArgument);
     phaseAngle = Normalize360(phaseAngle);
 
     const double phi = latitude;

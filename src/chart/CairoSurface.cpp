@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -288,6 +289,122 @@ void CairoSurface::Polygon(std::span<const PixelPoint> points) {
     Polyline(closed);
 }
 
+namespace {
+
+// Adds the ellipse of half-axes ex, ey around (cx, cy) to the path as a closed sub-path.
+void AddEllipsePath(cairo_t* cr, double cx, double cy, double ex, double ey) {
+    if (ex <= 0.0 || ey <= 0.0) {
+        return;
+    }
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, ex, ey);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 0.0, 0.0, 1.0, 0.0, 2.0 * M_PI);
+    cairo_close_path(cr);
+    cairo_restore(cr);
+}
+
+// The interior filled with the brush (inset by the pen width when there is a pen), then the ring
+// between the box's ellipse and one a pen width inside it in the pen's colour. Coordinates of the
+// box: left, top, right, bottom with right > left and bottom > top.
+void FillEllipse(cairo_t* cr, double left, double top, double right, double bottom, bool fill,
+                 bool ring, double penWidth, bool pen, const std::function<void()>& fillSource,
+                 const std::function<void()>& ringSource) {
+    const double cx = (left + right) / 2.0;
+    const double cy = (top + bottom) / 2.0;
+    const double rx = (right - left) / 2.0;
+    const double ry = (bottom - top) / 2.0;
+    const double inset = pen ? penWidth : 0.0;
+    if (fill) {
+        AddEllipsePath(cr, cx, cy, rx - inset, ry - inset);
+        fillSource();
+        cairo_fill(cr);
+    }
+    if (ring) {
+        AddEllipsePath(cr, cx, cy, rx, ry);
+        AddEllipsePath(cr, cx, cy, rx - penWidth, ry - penWidth);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        ringSource();
+        cairo_fill(cr);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    }
+}
+
+} // namespace
+
+struct CairoSurface::EllipseMasks {
+    // Per shape (box size, pen width, what is drawn): a mask of the box with a pixel of margin,
+    // 1 where the brush fills, 2 where the pen's ring covers (the ring drawn last wins).
+    struct Mask {
+        int width = 0;
+        int height = 0;
+        std::vector<std::uint8_t> values;
+    };
+    std::unordered_map<std::uint64_t, Mask> shapes;
+};
+
+bool CairoSurface::DirectEllipse(int left, int top, int right, int bottom) {
+    const Pen& pen = m_state.pen;
+    const bool fill = m_state.brush.style != BrushStyle::Null;
+    const bool ring = pen.style == PenStyle::Solid;
+    if (m_pixels == nullptr || m_scale != 1 ||
+        (pen.style != PenStyle::Solid && pen.style != PenStyle::Null)) {
+        return false;
+    }
+    const int boxWidth = right - left;
+    const int boxHeight = bottom - top;
+    const int penWidth = std::max(1, pen.width);
+    if (boxWidth > 64 || boxHeight > 64 || penWidth > 64) {
+        return false; // large shapes are few; cairo draws them
+    }
+    if (!m_ellipseMasks) {
+        m_ellipseMasks = std::make_unique<EllipseMasks>();
+    }
+    const std::uint64_t key =
+        static_cast<std::uint64_t>(boxWidth) | static_cast<std::uint64_t>(boxHeight) << 8 |
+        static_cast<std::uint64_t>(penWidth) << 16 | static_cast<std::uint64_t>(fill) << 24 |
+        static_cast<std::uint64_t>(pen.style == PenStyle::Solid) << 25;
+    auto [entry, added] = m_ellipseMasks->shapes.try_emplace(key);
+    EllipseMasks::Mask& mask = entry->second;
+    if (added) {
+        // The same path as on the image, moved by whole pixels to the mask's corner (1, 1).
+        mask.width = boxWidth + 2;
+        mask.height = boxHeight + 2;
+        cairo_surface_t* image =
+            cairo_image_surface_create(CAIRO_FORMAT_A8, mask.width, mask.height);
+        cairo_t* cr = cairo_create(image);
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        FillEllipse(
+            cr, 1.0, 1.0, 1.0 + boxWidth, 1.0 + boxHeight, fill, ring, penWidth,
+            pen.style != PenStyle::Null, [cr] { cairo_set_source_rgba(cr, 0, 0, 0, 1.0 / 255); },
+            [cr] { cairo_set_source_rgba(cr, 0, 0, 0, 2.0 / 255); });
+        cairo_destroy(cr);
+        cairo_surface_flush(image);
+        const std::uint8_t* data = cairo_image_surface_get_data(image);
+        const int stride = cairo_image_surface_get_stride(image);
+        mask.values.resize(static_cast<std::size_t>(mask.width) * mask.height);
+        for (int y = 0; y < mask.height; ++y) {
+            std::copy_n(data + static_cast<std::ptrdiff_t>(y) * stride, mask.width,
+                        mask.values.begin() + static_cast<std::ptrdiff_t>(y) * mask.width);
+        }
+        cairo_surface_destroy(image);
+    }
+    BeginDirect();
+    const std::uint32_t brush = PackRgb(m_state.brush.colour);
+    const std::uint32_t ink = PackRgb(pen.colour);
+    for (int y = 0; y < mask.height; ++y) {
+        for (int x = 0; x < mask.width; ++x) {
+            const std::uint8_t value = mask.values[static_cast<std::size_t>(y) * mask.width + x];
+            if (value != 0) {
+                PutPixel(left - 1 + x, top - 1 + y, value == 2 ? ink : brush);
+            }
+        }
+    }
+    return true;
+}
+
 void CairoSurface::Ellipse(int left, int top, int right, int bottom) {
     if (right < left) {
         std::swap(left, right);
@@ -295,47 +412,32 @@ void CairoSurface::Ellipse(int left, int top, int right, int bottom) {
     if (bottom < top) {
         std::swap(top, bottom);
     }
-    const double cx = (left + right) / 2.0;
-    const double cy = (top + bottom) / 2.0;
-    const double rx = (right - left) / 2.0;
-    const double ry = (bottom - top) / 2.0;
-    if (rx <= 0.0 || ry <= 0.0) {
+    if (right - left <= 0 || bottom - top <= 0) {
+        return;
+    }
+    if (DirectEllipse(left, top, right, bottom)) {
         return;
     }
     BeginCairo();
-    const auto addEllipse = [&](double ex, double ey) {
-        if (ex <= 0.0 || ey <= 0.0) {
-            return;
-        }
-        cairo_save(m_cr);
-        cairo_translate(m_cr, cx, cy);
-        cairo_scale(m_cr, ex, ey);
-        cairo_new_sub_path(m_cr);
-        cairo_arc(m_cr, 0.0, 0.0, 1.0, 0.0, 2.0 * M_PI);
-        cairo_close_path(m_cr);
-        cairo_restore(m_cr);
-    };
     const Pen& pen = m_state.pen;
-    const bool fill = m_state.brush.style != BrushStyle::Null;
     const double w = std::max(1, pen.width);
-    const double inset = pen.style == PenStyle::Null ? 0.0 : w;
-    if (fill) {
-        addEllipse(rx - inset, ry - inset);
-        SetSource(m_state.brush.colour);
-        cairo_fill(m_cr);
-    }
-    if (pen.style == PenStyle::Solid) {
-        // The outline is the ring between the box's ellipse and one a pen width inside it.
-        addEllipse(rx, ry);
-        addEllipse(rx - w, ry - w);
-        cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_EVEN_ODD);
-        SetSource(pen.colour);
-        cairo_fill(m_cr);
-        cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
-    } else if (pen.style == PenStyle::Dash) {
-        addEllipse(rx - w / 2.0, ry - w / 2.0);
+    if (pen.style == PenStyle::Dash) {
+        if (m_state.brush.style != BrushStyle::Null) {
+            FillEllipse(
+                m_cr, left, top, right, bottom, true, false, w, true,
+                [this] { SetSource(m_state.brush.colour); }, [] {});
+        }
+        const double rx = (right - left) / 2.0;
+        const double ry = (bottom - top) / 2.0;
+        AddEllipsePath(m_cr, (left + right) / 2.0, (top + bottom) / 2.0, rx - w / 2.0,
+                       ry - w / 2.0);
         StrokePath();
+        return;
     }
+    FillEllipse(
+        m_cr, left, top, right, bottom, m_state.brush.style != BrushStyle::Null,
+        pen.style == PenStyle::Solid, w, pen.style != PenStyle::Null,
+        [this] { SetSource(m_state.brush.colour); }, [this] { SetSource(m_state.pen.colour); });
 }
 
 void CairoSurface::Rectangle(int left, int top, int right, int bottom) {

@@ -82,6 +82,13 @@ private:
 
     struct LayoutCache;
     std::unique_ptr<LayoutCache> m_layouts;
+
+    // Ellipses on an image at scale 1: the pixels cairo fills for an ellipse of a given size, pen
+    // and brush do not change when it moves by whole pixels, so each shape is rasterised by cairo
+    // once into a mask and then written straight into the image.
+    struct EllipseMasks;
+    std::unique_ptr<EllipseMasks> m_ellipseMasks;
+    bool DirectEllipse(int left, int top, int right, int bottom);
 };
 
 // A CairoSurface that owns an RGB image: the off-screen surface of the screen, PNG export, and

@@ -32,4 +32,13 @@ void CenterOn(ChartState& chart, double ra, double dec) {
     }
     chart.m_nTilt = std::abs(chart.m_nTurnY);
     SnapCentre(chart);
+    // Right ascension 0 on a southern chart gives -24, and the snap to whole hours can reach
+    // -24 as well: the same turn as 0, kept inside the open interval -24..24 that the profile
+    // and the pan wrap expect.
+    if (chart.m_dTurnX <= -24.0) {
+        chart.m_dTurnX += 24.0;
+    }
+    if (chart.m_dTurnX == 0.0) {
+        chart.m_dTurnX = 0.0; // no negative zero in the saved profile
+    }
 }

@@ -9,7 +9,7 @@
 // observer turn ra - 24 and centre -(dec truncated), the frame of the turned southern chart.
 // Local-horizon chart: the position's compass azimuth Z and altitude h for the chart's instant
 // and place give turn (Z - 180) / 15 and centre altitude h truncated. Then the tilt is set and
-// SnapCentre applied.
+// SnapCentre applied; a turn of -24 (the same as 0) becomes 0.
 void CenterOn(ChartState& chart, double ra, double dec);
 
 // At zoom level 0 only: the centre declination to the nearest multiple of 15 degrees and the

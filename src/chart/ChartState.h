@@ -107,8 +107,6 @@ struct ChartState : SkyState {
     PixelPoint m_ptProj;
     std::array<double, 3> m_vecSphere{};
     std::array<double, 3> m_vecView{};
-    double m_dInvRA = 0.0; // hours, last on-sky result of Unproject kept by its caller
-    double m_dInvDec = 0.0;
 
     // --- magnitude limits
     double m_dStarLimit = 7.5;

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -18,26 +20,93 @@ constexpr int kStepShift = 10;
 constexpr std::uint32_t kMaxLuminance = 255u * 65536u;
 constexpr std::size_t kTableSize = (kMaxLuminance >> kStepShift) + 1;
 
-const std::array<std::uint8_t, kTableSize>& RedTable() {
-    static const std::array<std::uint8_t, kTableSize> table = [] {
-        std::array<std::uint8_t, kTableSize> levels{};
+// The palette as tables: the weighted share of each channel in the luminance, and the red of
+// each luminance step. A pixel then costs three look-ups, two additions and one more look-up.
+struct Palette {
+    std::array<std::uint32_t, 256> red{};
+    std::array<std::uint32_t, 256> green{};
+    std::array<std::uint32_t, 256> blue{};
+    std::array<std::uint8_t, kTableSize> level{};
+
+    Palette() {
+        for (std::uint32_t v = 0; v < 256; ++v) {
+            red[v] = kWeightRed * v;
+            green[v] = kWeightGreen * v;
+            blue[v] = kWeightBlue * v;
+        }
         const double last = static_cast<double>(kTableSize - 1);
         for (std::size_t i = 0; i < kTableSize; ++i) {
-            const double level = 255.0 * std::sqrt(static_cast<double>(i) / last);
-            levels[i] = static_cast<std::uint8_t>(std::lround(level));
+            const double shown = 255.0 * std::sqrt(static_cast<double>(i) / last);
+            level[i] = static_cast<std::uint8_t>(std::lround(shown));
         }
-        return levels;
-    }();
-    return table;
+    }
+
+    std::uint8_t Red(std::uint8_t r, std::uint8_t g, std::uint8_t b) const {
+        return level[(red[r] + green[g] + blue[b]) >> kStepShift];
+    }
+};
+
+const Palette& ThePalette() {
+    static const Palette palette;
+    return palette;
 }
 
 } // namespace
 
 std::uint8_t NightVisionRed(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    const std::uint32_t luminance = kWeightRed * red + kWeightGreen * green + kWeightBlue * blue;
-    return RedTable()[luminance >> kStepShift];
+    return ThePalette().Red(red, green, blue);
 }
 
 Rgb NightVisionColour(Rgb colour) {
     return Rgb{NightVisionRed(colour.r, colour.g, colour.b), 0, 0};
+}
+
+void NightVisionPixels(std::uint8_t* data, int stride, int width, int height) {
+    const Palette& palette = ThePalette();
+    // A pixel is one native-endian 32-bit word: alpha, red, green, blue from the top.
+    const auto turn = [&palette](std::uint32_t pixel) {
+        const std::uint32_t level =
+            palette.Red(static_cast<std::uint8_t>(pixel >> 16),
+                        static_cast<std::uint8_t>(pixel >> 8), static_cast<std::uint8_t>(pixel));
+        return (pixel & 0xff000000u) | (level << 16);
+    };
+    // A chart is mostly large areas of one colour: pixels are taken two at a time, the last
+    // pair's answer is kept, and a run of four pixels that repeat it is copied at once (or left
+    // alone when the colour is its own answer, as black is).
+    std::uint64_t lastIn = 0;
+    std::uint64_t lastOut = 0;
+    const auto turnPair = [&](std::uint8_t* at) {
+        std::uint64_t pair = 0;
+        std::memcpy(&pair, at, sizeof pair);
+        if (pair != lastIn) {
+            lastIn = pair;
+            lastOut = static_cast<std::uint64_t>(turn(static_cast<std::uint32_t>(pair >> 32)))
+                          << 32 |
+                      turn(static_cast<std::uint32_t>(pair));
+        }
+        std::memcpy(at, &lastOut, sizeof lastOut);
+    };
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* pixel = data + static_cast<std::ptrdiff_t>(y) * stride;
+        std::uint8_t* const quadsEnd = pixel + 16 * static_cast<std::ptrdiff_t>(width / 4);
+        for (; pixel != quadsEnd; pixel += 16) {
+            std::uint64_t pairs[2];
+            std::memcpy(pairs, pixel, sizeof pairs);
+            if (pairs[0] == lastIn && pairs[1] == lastIn) {
+                if (lastOut != lastIn) { // black stays black: nothing to write back
+                    const std::uint64_t out[2] = {lastOut, lastOut};
+                    std::memcpy(pixel, out, sizeof out);
+                }
+            } else {
+                turnPair(pixel);
+                turnPair(pixel + 8);
+            }
+        }
+        for (int x = width / 4 * 4; x < width; ++x, pixel += 4) {
+            std::uint32_t last = 0;
+            std::memcpy(&last, pixel, sizeof last);
+            last = turn(last);
+            std::memcpy(pixel, &last, sizeof last);
+        }
+    }
 }

@@ -19,3 +19,8 @@ std::uint8_t NightVisionRed(std::uint8_t red, std::uint8_t green, std::uint8_t b
 
 // The colour night vision shows for `colour`: RGB(NightVisionRed(...), 0, 0).
 Rgb NightVisionColour(Rgb colour);
+
+// Turns `height` rows of `width` 32-bit pixels, `stride` bytes apart, into night vision in place:
+// each pixel (one native-endian word: alpha or padding, red, green, blue from the top, as cairo's
+// RGB24 and ARGB32 images hold them) becomes RGB(NightVisionRed(...), 0, 0), its top byte kept.
+void NightVisionPixels(std::uint8_t* data, int stride, int width, int height);

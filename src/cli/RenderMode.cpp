@@ -301,13 +301,6 @@ std::string StarLabel(const CatalogStore& catalog, const StarRecord& star) {
 
 } // namespace
 
-const std::vector<std::string>& RenderLayerNames() {
-    static const std::vector<std::string> names = {
-        "grid",     "boundaries", "figures",  "deepsky",     "starnames",    "deepskynames",
-        "ecliptic", "horizon",    "milkyway", "solarsystem", "solsyslabels", "coloredstars"};
-    return names;
-}
-
 std::string PickingTablesJson(const ChartState& chart, const CatalogStore& catalog, unsigned radius,
                               int centerX, int centerY) {
     std::string json = "{\"centerX\": " + std::to_string(centerX) +

@@ -25,9 +25,6 @@ struct CatalogStore;
 int RunRenderMode(const std::string& outputPath, const std::vector<std::string>& args,
                   std::ostream& out, std::ostream& err, ClockInstant now);
 
-// The layer switch names of --layers, in the order of the help text.
-const std::vector<std::string>& RenderLayerNames();
-
 // The picking tables of the last frame as JSON: every star, body and deep-sky object drawn, with
 // its table index, its name or number and its pixel position.
 // The geometry is the frame's (printer pixels on a printed page).

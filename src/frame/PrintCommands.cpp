@@ -50,7 +50,8 @@ void PrintCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
     PrintSettings& settings = SettingsOf(frame);
     wxPrinter printer(&settings.printDialog);
-    CChartPrintout printout(view.Chart(), view.Store(), view.Settings());
+    CChartPrintout printout(view.Chart(), view.Store(), view.Settings(),
+                            &printer.GetPrintDialogData().GetPrintData());
     bool printed = false;
     {
         // A printer that cannot start the job is reported once, in the program's own words
@@ -71,9 +72,12 @@ void PrintCommand(CMainFrame& frame) {
 void PrintPreviewCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
     PrintSettings& settings = SettingsOf(frame);
-    auto* preview = new wxPrintPreview(
-        new CChartPrintout(view.Chart(), view.Store(), view.Settings()),
-        new CChartPrintout(view.Chart(), view.Store(), view.Settings()), &settings.printDialog);
+    auto* preview =
+        new wxPrintPreview(new CChartPrintout(view.Chart(), view.Store(), view.Settings(),
+                                              &settings.printDialog.GetPrintData()),
+                           new CChartPrintout(view.Chart(), view.Store(), view.Settings(),
+                                              &settings.printDialog.GetPrintData()),
+                           &settings.printDialog);
     if (!preview->IsOk()) {
         delete preview;
         ReportCouldNotStart(frame);

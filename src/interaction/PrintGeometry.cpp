@@ -2,6 +2,8 @@
 
 #include "chart/DrawSurface.h"
 
+#include <cmath>
+
 ScreenGeometry SaveScreenGeometry(const ChartState& chart) {
     return ScreenGeometry{chart.m_nRadius, chart.m_nCenterX, chart.m_nCenterY};
 }
@@ -44,4 +46,15 @@ void ChartPrintJob::End() {
         RestoreScreenGeometry(m_chart, m_screen);
         m_saved = false;
     }
+}
+
+PixelRect PrintableArea(int paperWidth, int paperHeight, double pixelsPerInchX,
+                        double pixelsPerInchY, const PaperMargins& margins) {
+    const PixelRect area{static_cast<int>(std::ceil(margins.left * pixelsPerInchX)),
+                         static_cast<int>(std::ceil(margins.top * pixelsPerInchY)),
+                         paperWidth - static_cast<int>(std::ceil(margins.right * pixelsPerInchX)),
+                         paperHeight -
+                             static_cast<int>(std::ceil(margins.bottom * pixelsPerInchY))};
+    const bool usable = area.left >= 0 && area.top >= 0 && area.Width() > 0 && area.Height() > 0;
+    return usable ? area : PixelRect{0, 0, paperWidth, paperHeight};
 }

@@ -48,3 +48,17 @@ private:
     ScreenGeometry m_screen;
     bool m_saved = false;
 };
+
+// The margins of a sheet the printer cannot print on, in inches.
+struct PaperMargins {
+    double left = 0.0;
+    double top = 0.0;
+    double right = 0.0;
+    double bottom = 0.0;
+};
+
+// The printable area of a sheet of paperWidth x paperHeight printer pixels, with the origin at the
+// paper's corner: the sheet less its margins, rounded inwards to whole pixels so nothing drawn
+// along the area's edge falls into a margin. Margins that leave no area give the whole sheet.
+PixelRect PrintableArea(int paperWidth, int paperHeight, double pixelsPerInchX,
+                        double pixelsPerInchY, const PaperMargins& margins);

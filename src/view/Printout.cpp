@@ -4,6 +4,8 @@
 #include "chart/ChartState.h"
 
 #include <cairo.h>
+#include <gtk/gtk.h>
+#include <wx/gtk/print.h>
 
 #include <algorithm>
 #include <cmath>
@@ -57,9 +59,59 @@ cairo_surface_t* ShrinkKeepingDark(cairo_surface_t* source, int width, int heigh
 
 } // namespace
 
-CChartPrintout::CChartPrintout(ChartState& chart, CatalogStore& store, const AppSettings& settings)
+CChartPrintout::CChartPrintout(ChartState& chart, CatalogStore& store, const AppSettings& settings,
+                               const wxPrintData* printData)
     : wxPrintout("Vesperanova"), m_chart(chart), m_store(store), m_settings(settings),
-      m_job(chart) {}
+      m_printData(printData), m_job(chart) {}
+
+// The printer's margins from the running job's page setup (`printing`: asked only while the job
+// runs, when its print context is alive); otherwise the default margins of the chosen paper (or
+// of the default paper).
+PaperMargins CChartPrintout::Margins(bool printing) const {
+    GtkPageSetup* setup = nullptr;
+    GtkPaperSize* paper = nullptr;
+    auto* native = m_printData != nullptr
+                       ? dynamic_cast<wxGtkPrintNativeData*>(m_printData->GetNativeData())
+                       : nullptr;
+    if (printing && native != nullptr && native->GetPrintContext() != nullptr) {
+        setup = gtk_print_context_get_page_setup(native->GetPrintContext());
+    }
+    if (setup != nullptr) {
+        return PaperMargins{gtk_page_setup_get_left_margin(setup, GTK_UNIT_INCH),
+                            gtk_page_setup_get_top_margin(setup, GTK_UNIT_INCH),
+                            gtk_page_setup_get_right_margin(setup, GTK_UNIT_INCH),
+                            gtk_page_setup_get_bottom_margin(setup, GTK_UNIT_INCH)};
+    }
+    if (native != nullptr && native->GetPrintConfig() != nullptr) {
+        paper = gtk_print_settings_get_paper_size(native->GetPrintConfig());
+    }
+    if (paper == nullptr) {
+        paper = gtk_paper_size_new(nullptr);
+    }
+    const PaperMargins margins{gtk_paper_size_get_default_left_margin(paper, GTK_UNIT_INCH),
+                               gtk_paper_size_get_default_top_margin(paper, GTK_UNIT_INCH),
+                               gtk_paper_size_get_default_right_margin(paper, GTK_UNIT_INCH),
+                               gtk_paper_size_get_default_bottom_margin(paper, GTK_UNIT_INCH)};
+    gtk_paper_size_free(paper);
+    return margins;
+}
+
+FrameResult CChartPrintout::DrawOnArea(cairo_t* cr, const PixelRect& area) {
+    m_lastArea = area;
+    cairo_save(cr);
+    cairo_translate(cr, area.left, area.top);
+    cairo_rectangle(cr, 0, 0, area.Width(), area.Height());
+    cairo_clip(cr); // nothing falls into the margins
+    FrameResult result;
+    {
+        CairoSurface surface(cr, area.Width(), area.Height());
+        result = m_job.PrintPage(m_store, m_settings, surface,
+                                 PixelRect{0, 0, area.Width(), area.Height()});
+        surface.Flush();
+    }
+    cairo_restore(cr);
+    return result;
+}
 
 void CChartPrintout::OnPreparePrinting() {}
 
@@ -98,21 +150,16 @@ bool CChartPrintout::OnPrintPage(int page) {
     return result.ok;
 }
 
-// The printer: the page in the printer's own pixels, as vector drawing.
+// The printer: the page in the printer's own pixels, as vector drawing. The drawing context has
+// its origin at the paper's corner.
 FrameResult CChartPrintout::DrawPrinterPage(cairo_t* cr) {
     int width = 0;
     int height = 0;
     GetPageSizePixels(&width, &height);
-    m_lastArea = PixelRect{0, 0, width, height};
-    cairo_save(cr);
-    FrameResult result;
-    {
-        CairoSurface surface(cr, width, height);
-        result = m_job.PrintPage(m_store, m_settings, surface, m_lastArea);
-        surface.Flush();
-    }
-    cairo_restore(cr);
-    return result;
+    int ppiX = 0;
+    int ppiY = 0;
+    GetPPIPrinter(&ppiX, &ppiY);
+    return DrawOnArea(cr, PrintableArea(width, height, ppiX, ppiY, Margins(true)));
 }
 
 // The preview: its picture of the page has far fewer pixels than the printer. The page is drawn
@@ -131,7 +178,10 @@ FrameResult CChartPrintout::DrawPreviewPage(wxDC& dc, cairo_t* cr) {
     if (previewWidth <= 0 || previewHeight <= 0 || pageWidth <= 0 || pageHeight <= 0) {
         return FrameResult{false, "the preview has no page"};
     }
-    m_lastArea = PixelRect{0, 0, pageWidth, pageHeight};
+    int ppiX = 0;
+    int ppiY = 0;
+    GetPPIPrinter(&ppiX, &ppiY);
+    const PixelRect area = PrintableArea(pageWidth, pageHeight, ppiX, ppiY, Margins(false));
 
     const double shrink =
         std::min(1.0, static_cast<double>(kPreviewPixelsMax) / std::max(pageWidth, pageHeight));
@@ -145,12 +195,7 @@ FrameResult CChartPrintout::DrawPreviewPage(wxDC& dc, cairo_t* cr) {
     if (shrink < 1.0) {
         cairo_scale(drawnCr, shrink, shrink);
     }
-    FrameResult result;
-    {
-        CairoSurface surface(drawnCr, pageWidth, pageHeight);
-        result = m_job.PrintPage(m_store, m_settings, surface, m_lastArea);
-        surface.Flush();
-    }
+    const FrameResult result = DrawOnArea(drawnCr, area);
     cairo_destroy(drawnCr);
     if (result.ok) {
         cairo_surface_t* shown = ShrinkKeepingDark(drawn, previewWidth, previewHeight);

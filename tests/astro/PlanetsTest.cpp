@@ -58,8 +58,9 @@ TEST(SolveKepler, EndsOnInputThatIsNotAnOrbit) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
-// Planets at the element epoch 1997 August 20 0h (day number -864.5, t = 0) and one published
-// example, Venus 1992 December 20 0h: apparent RA 316.17273, Dec -18.88801. The fixed elements of
+// Planets at the element epoch 1997 August 20 0h (day number -864.5, t = 0) and Meeus,
+// Astronomical Algorithms, 2nd ed. (1998), example 33.a, Venus 1992 December 20 0h: apparent
+// RA 316.17273, Dec -18.88801. The fixed elements of
 // 1997 carry no perturbations, precession (5 years, 0.07 degrees), aberration or light time, so
 // 0.2 degrees is what this method can promise.
 constexpr double kPlanetToleranceDeg = 0.2;
@@ -68,7 +69,7 @@ TEST(PlanetPosition, PublishedVenus) {
     const BodyTable b = PlanetsAt({1992, 12, 20, 0, 0, 0});
     EXPECT_NEAR(AngleDifference(b[kBodyVenus].ra * 15.0, 316.17273), 0.0, kPlanetToleranceDeg);
     EXPECT_NEAR(b[kBodyVenus].dec, -18.88801, kPlanetToleranceDeg);
-    EXPECT_NEAR(b[kBodyVenus].distance, 0.910947, 0.005); // published distance, AU
+    EXPECT_NEAR(b[kBodyVenus].distance, 0.910947, 0.005); // the example's distance, AU
 }
 
 TEST(PlanetPosition, OnlyTheWholeClockHourMatters) {

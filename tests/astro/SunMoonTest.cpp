@@ -44,8 +44,9 @@ TEST(MoonPosition, ReplacesTheObliquityWithItsOwn) {
     EXPECT_NEAR(s.ephemeris.meanObliquity, 23.45225207, kSeriesTolerance);
 }
 
-// The Sun of the published example 1992 October 13 0h (dynamical time): apparent RA 13h13m31.4s,
-// Dec -7 47' 06". The theory here applies neither aberration (-20.5") nor nutation in longitude
+// The Sun of Meeus, Astronomical Algorithms, 2nd ed. (1998), example 25.a, 1992 October 13 0h
+// (dynamical time): apparent RA 13h13m31.4s, Dec -7 47' 06". The theory here applies neither
+// aberration (-20.5") nor nutation in longitude
 // (+15.9" on that date) and is evaluated at 0h universal time (59 s earlier, 2.5"); 0.005
 // degrees (18") covers those omissions.
 constexpr double kSunToleranceDeg = 0.005;
@@ -57,12 +58,13 @@ TEST(SunPosition, PublishedExample) {
     EXPECT_NEAR(AngleDifference(s.bodies[kBodySun].ra * 15.0, ra), 0.0, kSunToleranceDeg);
     EXPECT_NEAR(s.bodies[kBodySun].dec, dec, kSunToleranceDeg);
     EXPECT_EQ(s.bodies[kBodySun].aux, 0.0);
-    // Published radius vector 0.99766 AU.
+    // The example's radius vector, 0.99766 AU.
     EXPECT_NEAR(s.bodies[kBodySun].distance, 0.99766, 1e-4);
 }
 
-// The Moon of the published example 1992 April 12 0h (dynamical time): geocentric apparent
-// RA 134.688470, Dec 13.768368 degrees, distance 368409.7 km. The shortened series is good to
+// The Moon of Meeus, Astronomical Algorithms, 2nd ed. (1998), example 47.a, 1992 April 12 0h
+// (dynamical time): geocentric apparent RA 134.688470, Dec 13.768368 degrees, distance
+// 368409.7 km. The shortened series is good to
 // about 10" in longitude; it lacks nutation in longitude (about 15") and is evaluated 59 s of
 // universal time earlier (the Moon moves about 33" in that time): 0.02 degrees covers these.
 constexpr double kMoonToleranceDeg = 0.02;

@@ -24,11 +24,12 @@ TEST(JulianDay, ReferenceInstants) {
         float zone;
         double jd;
     } cases[] = {
+        // J2000 and the calendar reform: Meeus, Astronomical Algorithms, 2nd ed. (1998), ch. 7.
         {"J2000", {2000, 1, 1, 12, 0, 0}, 0.0f, 2451545.0},
         {"J2000 one zone east", {2000, 1, 1, 12, 0, 0}, 1.0f, 2451544.9583333333},
         {"Gregorian first day", {1582, 10, 15, 0, 0, 0}, 0.0f, 2299160.5},
         {"Julian last day", {1582, 10, 4, 0, 0, 0}, 0.0f, 2299159.5},
-        // Published worked examples: 1957 October 4.81 (19:26:24) and 333 January 27 12h.
+        // Same book, examples 7.a (1957 October 4.81, 19:26:24) and 7.b (333 January 27 12h).
         {"Sputnik launch", {1957, 10, 4, 19, 26, 24}, 0.0f, 2436116.31},
         {"333 January 27", {333, 1, 27, 12, 0, 0}, 0.0f, 1842713.0},
         {"zone carries across midnight", {2000, 1, 1, 0, 30, 0}, 2.0f, 2451544.4375},
@@ -121,13 +122,14 @@ TEST(DayNumber, TruncatingDivisionForNegativeYears) {
     EXPECT_DOUBLE_EQ(DayNumber(-2, 3, 1, 0.0), -641.0 - 730531.5);
 }
 
-// Sidereal angle: a rate coefficient given to 9 decimals (360.985647366 against the published
+// Sidereal angle: a rate coefficient given to 9 decimals (360.985647366 against Meeus' eq. 12.4,
 // 360.98564736629 degrees a day) accounts for 1.3e-6 degrees at 4639 days from J2000.
 constexpr double kSiderealToleranceDeg = 5e-6;
 
 TEST(GreenwichSiderealAngle, ReferenceValues) {
+    // The constant term of the series at J2000 (Meeus, Astronomical Algorithms, 2nd ed. (1998),
+    // eq. 12.4) and that book's example 12.a, 1987 April 10 0h UT: 13h10m46.3668s.
     EXPECT_DOUBLE_EQ(GreenwichSiderealAngle(2451545.0), 280.46061837);
-    // 1987 April 10 0h UT: 13h10m46.3668s.
     const double published = (13.0 + 10.0 / 60.0 + 46.3668 / 3600.0) * 15.0;
     EXPECT_NEAR(GreenwichSiderealAngle(2446895.5), published, kSiderealToleranceDeg);
     for (double jd = 2415020.0; jd < 2488070.0; jd += 1234.567) {

@@ -84,6 +84,8 @@ TEST_F(RealData, SiriusIsWhereItBelongs) {
         }
     }
     ASSERT_NE(sirius, nullptr);
+    // Bright Star Catalogue, 5th revised ed. (Hoffleit and Warren 1991), HR 2491: J2000 RA
+    // 6h45m08.9s, Dec -16 42' 58", V -1.46.
     EXPECT_NEAR(sirius->ra, 6.7525, kRaToleranceHours);
     EXPECT_NEAR(sirius->dec, -16.716, kDecToleranceDegrees);
     EXPECT_NEAR(sirius->magnitude, -1.46, kMagnitudeTolerance);

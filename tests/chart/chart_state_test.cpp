@@ -158,13 +158,16 @@ TEST(Centering, CenterOnFollowsTheHemisphereAndTheZoomLevel) {
     for (const Case c :
          {Case{"S", 2, 6.75, -16.7, -17.25, 16}, Case{"S", 0, 6.75, -16.7, -17.0, 15},
           Case{"N", 2, 6.75, -16.7, -6.75, -16}, Case{"N", 0, 6.75, -16.7, -7.0, -15},
-          Case{"N", 3, 13.4, 54.9, -13.4, 54}}) {
+          Case{"N", 3, 13.4, 54.9, -13.4, 54},
+          // The turn stays inside -24..24: ra 0 on a southern chart, and -23.6 snapped to -24.
+          Case{"S", 2, 0.0, -30.5, 0.0, 30}, Case{"N", 0, 23.6, 10.0, 0.0, 15}}) {
         AppSettings settings = DefaultSettings();
         settings.Observer.NS = c.ns;
         auto chart = std::make_unique<ChartState>(settings);
         chart->m_nLevel = c.level;
         CenterOn(*chart, c.ra, c.dec);
-        EXPECT_DOUBLE_EQ(chart->m_dTurnX, c.turnX) << c.ns << c.level;
+        EXPECT_DOUBLE_EQ(chart->m_dTurnX, c.turnX) << c.ns << c.level << " ra " << c.ra;
+        EXPECT_FALSE(std::signbit(chart->m_dTurnX) && chart->m_dTurnX == 0.0);
         EXPECT_EQ(chart->m_nTurnY, c.turnY) << c.ns << c.level;
         EXPECT_EQ(chart->m_nTilt, std::abs(c.turnY));
     }

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -97,6 +99,46 @@ TEST(NightVisionPalette, GreyRampRisesStrictlyAtTheDimEnd) {
         const auto upper = static_cast<std::uint8_t>(v);
         EXPECT_LT(NightVisionRed(lower, lower, lower), NightVisionRed(upper, upper, upper)) << v;
     }
+}
+
+// The whole-image pass must give every pixel exactly the palette's red, keep its top byte, and
+// leave the bytes past the given width alone: every colour once (one red level per image), then
+// runs of repeated colours of every length, black among them, which the pass copies (or leaves
+// alone) instead of looking up.
+TEST(NightVisionPalette, ImagePassGivesEveryPixelItsRed) {
+    const auto expected = [](std::uint32_t in) {
+        const std::uint32_t red =
+            NightVisionRed(static_cast<std::uint8_t>(in >> 16), static_cast<std::uint8_t>(in >> 8),
+                           static_cast<std::uint8_t>(in));
+        return (in & 0xff000000u) | (red << 16);
+    };
+    const auto check = [&](std::vector<std::uint32_t> pixels, int width, int stride) {
+        const std::vector<std::uint32_t> before = pixels;
+        const int height = static_cast<int>(pixels.size()) / stride;
+        NightVisionPixels(reinterpret_cast<std::uint8_t*>(pixels.data()), stride * 4, width,
+                          height);
+        std::size_t wrong = 0;
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const bool inside = static_cast<int>(i % stride) < width;
+            wrong += pixels[i] == (inside ? expected(before[i]) : before[i]) ? 0 : 1;
+        }
+        EXPECT_EQ(wrong, 0u) << "pixels wrong in an image of width " << width;
+    };
+    std::vector<std::uint32_t> colours(256 * 256);
+    for (std::uint32_t red = 0; red < 256; ++red) {
+        for (std::uint32_t gb = 0; gb < colours.size(); ++gb) {
+            colours[gb] = (gb % 2 == 0 ? 0xff000000u : 0x5a000000u) | red << 16 | gb;
+        }
+        check(colours, 256, 256);
+    }
+    std::mt19937 random(20261208);
+    std::vector<std::uint32_t> runs;
+    for (int length = 1; runs.size() < 1003 * 40; length = length % 9 + 1) {
+        const std::uint32_t colour = static_cast<std::uint32_t>(random());
+        runs.insert(runs.end(), length, length % 3 == 0 ? 0xff000000u : colour); // black too
+    }
+    runs.resize(1003 * 40);
+    check(runs, 1001, 1003); // odd width, two pixels of padding per row
 }
 
 } // namespace

@@ -62,30 +62,44 @@ TEST_F(PrintPreviewTest, PreviewPageShowsTheChartOnWhitePaperInsideItsBorder) {
     // One page, drawn in the printer's pixels.
     EXPECT_EQ(preview.GetMinPage(), 1);
     EXPECT_EQ(preview.GetMaxPage(), 1);
-    EXPECT_EQ(printout->LastPageArea(),
-              (PixelRect{0, 0, preview.PageWidth(), preview.PageHeight()}));
     EXPECT_GT(preview.PageWidth(), kWidth * 4); // a page of hundreds of pixels per inch
 
-    // The border along all four edges of the page.
-    for (int x : {2, kWidth / 2, kWidth - 3}) {
-        EXPECT_TRUE(Dark(page, x, 0)) << x;
-        EXPECT_TRUE(Dark(page, x, height - 1)) << x;
+    // Laid out on the printable area, inside the paper's margins, with the border along it; the
+    // margins stay white.
+    const PixelRect area = printout->LastPageArea();
+    EXPECT_GT(area.left, 0);
+    EXPECT_GT(area.top, 0);
+    EXPECT_LT(area.right, preview.PageWidth());
+    EXPECT_LT(area.bottom, preview.PageHeight());
+    const auto shownX = [&](int x) { return x * kWidth / preview.PageWidth(); };
+    const auto shownY = [&](int y) { return y * height / preview.PageHeight(); };
+    const int left = shownX(area.left);
+    const int top = shownY(area.top);
+    const int right = shownX(area.right - 1);
+    const int bottom = shownY(area.bottom - 1);
+    for (int x : {left + 2, (left + right) / 2, right - 2}) {
+        EXPECT_TRUE(Dark(page, x, top)) << x;
+        EXPECT_TRUE(Dark(page, x, bottom)) << x;
+        EXPECT_FALSE(Dark(page, x, 0)) << x;
+        EXPECT_FALSE(Dark(page, x, height - 1)) << x;
     }
-    for (int y : {2, height / 2, height - 3}) {
-        EXPECT_TRUE(Dark(page, 0, y)) << y;
-        EXPECT_TRUE(Dark(page, kWidth - 1, y)) << y;
+    for (int y : {top + 2, (top + bottom) / 2, bottom - 2}) {
+        EXPECT_TRUE(Dark(page, left, y)) << y;
+        EXPECT_TRUE(Dark(page, right, y)) << y;
+        EXPECT_FALSE(Dark(page, 0, y)) << y;
+        EXPECT_FALSE(Dark(page, kWidth - 1, y)) << y;
     }
     // White paper with the chart's black stars and lines on it: neither empty nor filled.
     long dark = 0;
-    for (int y = 2; y < height - 2; ++y) {
-        for (int x = 2; x < kWidth - 2; ++x) {
+    for (int y = top + 2; y < bottom - 2; ++y) {
+        for (int x = left + 2; x < right - 2; ++x) {
             dark += Dark(page, x, y) ? 1 : 0;
         }
     }
-    const long inside = static_cast<long>(kWidth - 4) * (height - 4);
+    const long inside = static_cast<long>(right - left - 4) * (bottom - top - 4);
     EXPECT_GT(dark, inside / 200);
     EXPECT_LT(dark, inside / 2);
-    EXPECT_TRUE(page.GetRed(kWidth / 3, 5) > 200 || page.GetRed(kWidth / 3, 6) > 200);
+    EXPECT_TRUE(page.GetRed(kWidth / 3, top + 5) > 200 || page.GetRed(kWidth / 3, top + 6) > 200);
 
     // The screen geometry is back after the page.
     EXPECT_EQ(Screen(), before);

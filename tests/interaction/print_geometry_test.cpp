@@ -78,6 +78,24 @@ TEST_F(PrintJobTest, PageBorderRunsAlongTheUsableAreaOnWhitePaper) {
     job.End();
 }
 
+// The page is laid out on the paper less the printer's margins, rounded inwards, origin at the
+// paper's corner. A4 is 8.27 x 11.69 inches (2480 x 3508 pixels at 300 per inch).
+TEST(PrintableArea, PaperLessItsMarginsRoundedInwards) {
+    struct Case {
+        const char* name;
+        PaperMargins margins;
+        PixelRect area;
+    };
+    for (const Case& c : {
+             Case{"quarter inch all round", {0.25, 0.25, 0.25, 0.25}, {75, 75, 2405, 3433}},
+             Case{"uneven, a part pixel", {0.105, 0.2, 0.3, 0.5}, {32, 60, 2390, 3358}},
+             Case{"no margins", {}, {0, 0, 2480, 3508}},
+             Case{"margins wider than the paper", {5.0, 0.0, 5.0, 0.0}, {0, 0, 2480, 3508}},
+         }) {
+        EXPECT_EQ(PrintableArea(2480, 3508, 300.0, 300.0, c.margins), c.area) << c.name;
+    }
+}
+
 TEST_F(PrintJobTest, EndWithoutPrepareLeavesTheChartAlone) {
     ChartPrintJob job(*m_chart); // the print dialog was cancelled before Prepare finished
     m_chart->m_nRadius = 777;
