@@ -3,8 +3,10 @@
 #include "astro/Angles.h"
 #include "astro/Ephemeris.h"
 #include "astro/ObserverAngles.h"
+#include "astro/PreciseEphemeris.h"
 #include "astro/SkyState.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <vector>
@@ -118,15 +120,22 @@ SkyDate UniversalDate(double jd) {
     return date;
 }
 
-ObjectSkyPosition PlaceFor(double raHours, double decDegrees, double jd, double longitude,
-                           double latitude, double standardAltitude) {
-    const double hourAngle = GreenwichSiderealAngle(jd) - longitude - 15.0 * raHours;
+// The place for a Greenwich sidereal angle (degrees) of the instant.
+ObjectSkyPosition PlaceForSidereal(double raHours, double decDegrees, double siderealDegrees,
+                                   double longitude, double latitude, double standardAltitude) {
+    const double hourAngle = siderealDegrees - longitude - 15.0 * raHours;
     const double h = DegToRad(hourAngle);
     const double d = DegToRad(decDegrees);
     const double phi = DegToRad(latitude);
     const double sinAlt = std::sin(d) * std::sin(phi) + std::cos(d) * std::cos(phi) * std::cos(h);
     return {RadToDeg(std::asin(std::fmax(-1.0, std::fmin(1.0, sinAlt)))), standardAltitude,
             hourAngle};
+}
+
+ObjectSkyPosition PlaceFor(double raHours, double decDegrees, double jd, double longitude,
+                           double latitude, double standardAltitude) {
+    return PlaceForSidereal(raHours, decDegrees, GreenwichSiderealAngle(jd), longitude, latitude,
+                            standardAltitude);
 }
 
 } // namespace
@@ -174,6 +183,7 @@ SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer) 
     const double latitude = SignedLatitude(observer);
     Observer universal = observer;
     universal.TimeZone = 0.0f; // the engine is given universal time directly
+    universal.TimeZoneName.clear();
     return [=](double jd) {
         if (body >= kBodyMercury && body < kBodyCount) {
             const SolarSystemBody p =
@@ -193,5 +203,38 @@ SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer) 
         ephemeris.MoonPosition(bodies, HorizonRing(ring));
         return PlaceFor(ephemeris.moonGeocentricRa / 15.0, ephemeris.moonGeocentricDec, engineJd,
                         longitude, latitude, MoonStandardAltitude(ephemeris.moonParallax));
+    };
+}
+
+SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees,
+                                            const Observer& observer) {
+    const double longitude = SignedLongitude(observer);
+    const double latitude = SignedLatitude(observer);
+    return [=](double jd) {
+        return PlaceForSidereal(raHours, decDegrees, ApparentSiderealDegrees(PreciseInstantOf(jd)),
+                                longitude, latitude, kStarStandardAltitude);
+    };
+}
+
+SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Observer& observer) {
+    const double longitude = SignedLongitude(observer);
+    const double latitude = SignedLatitude(observer);
+    return [=](double jd) {
+        const PreciseInstant instant = PreciseInstantOf(jd);
+        const ApparentPlaceFrame frame = ApparentPlaceFrameOf(instant);
+        const double sidereal = ApparentSiderealDegrees(instant, frame);
+        if (body == kBodyMoon) {
+            // Geocentric place; the parallax (Earth's equatorial radius over the distance) goes
+            // into the standard altitude.
+            constexpr double kEarthRadiusKm = 6378.14;
+            const SolarSystemBody moon = PreciseGeocentricMoon(instant, frame);
+            const double parallax =
+                RadToDeg(std::asin(std::clamp(kEarthRadiusKm / moon.distance, 0.0, 1.0)));
+            return PlaceForSidereal(moon.ra, moon.dec, sidereal, longitude, latitude,
+                                    MoonStandardAltitude(parallax));
+        }
+        const SolarSystemBody p = PreciseGeocentricBody(body, instant, frame);
+        return PlaceForSidereal(p.ra, p.dec, sidereal, longitude, latitude,
+                                body == kBodySun ? kSunStandardAltitude : kStarStandardAltitude);
     };
 }

@@ -56,3 +56,10 @@ SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Ob
 // the Sun from the solar theory, the Moon's geocentric place from the lunar series with its
 // parallax in the standard altitude, a planet from its elements for the exact instant.
 SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer);
+
+// The same in the precise sky model: a position of date turned by the apparent sidereal angle;
+// a body's apparent geocentric place from the precise ephemeris (the Moon's parallax in its
+// standard altitude as above).
+SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees,
+                                            const Observer& observer);
+SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Observer& observer);

@@ -164,7 +164,10 @@ InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIn
     const std::string spectral =
         star.spectralClass != '\0' ? std::string(1, star.spectralClass) : std::string();
     rows.push_back({"Spectral type:", {spectral}});
-    AddRiseSetRows(rows, FixedSkyPosition(star.ra, star.dec, observer), date, observer);
+    AddRiseSetRows(rows,
+                   precise ? PreciseFixedSkyPosition(star.ra, star.dec, observer)
+                           : FixedSkyPosition(star.ra, star.dec, observer),
+                   date, observer);
     return content;
 }
 
@@ -218,7 +221,10 @@ InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
     rows.push_back({"Magnitude:", {magnitude}});
     rows.push_back({"Angular size:", {angularSize}});
     rows.push_back({"Illuminated fraction:", {illuminated}});
-    AddRiseSetRows(rows, BodySkyPosition(bodyIndex, observer), date, observer);
+    AddRiseSetRows(rows,
+                   precise ? PreciseBodySkyPosition(bodyIndex, observer)
+                           : BodySkyPosition(bodyIndex, observer),
+                   date, observer);
     return content;
 }
 
@@ -238,6 +244,9 @@ InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t dee
     AddHorizontalRows(rows, object.ra, object.dec, date, observer, precise);
     rows.push_back({"Magnitude:", {Fixed(object.magnitude, 1)}});
     rows.push_back({"Type:", {std::string(DeepSkyTypeName(object.type))}});
-    AddRiseSetRows(rows, FixedSkyPosition(object.ra, object.dec, observer), date, observer);
+    AddRiseSetRows(rows,
+                   precise ? PreciseFixedSkyPosition(object.ra, object.dec, observer)
+                           : FixedSkyPosition(object.ra, object.dec, observer),
+                   date, observer);
     return content;
 }

@@ -193,6 +193,24 @@ TEST(RiseSet, EventsMatchPublishedAndIndependentTimes) {
     }
 }
 
+// The precise model's bodies against the same references: every body row, planets included,
+// within one minute (its planets no longer drift; Meeus 15.a's own times are good to about a
+// minute).
+TEST(RiseSet, PreciseBodiesMatchWithinAMinute) {
+    for (const EventCase& c : kCases) {
+        if (!c.body) {
+            continue; // the star rows use the catalogue's year-2000 place
+        }
+        SCOPED_TRACE(c.name);
+        const RiseSetEvents e =
+            FindRiseSet(PreciseBodySkyPosition(c.index, c.observer), c.start.Jd());
+        ASSERT_TRUE(e.rise && e.culmination && e.set);
+        EXPECT_NEAR(*e.rise, c.rise.Jd(), 1.0 * kMinute);
+        EXPECT_NEAR(*e.culmination, c.transit.Jd(), 1.0 * kMinute);
+        EXPECT_NEAR(*e.set, c.set.Jd(), 1.0 * kMinute);
+    }
+}
+
 // The same model of the sky as the search: at each event found the model itself must show it.
 // One minute before the rise the object is below its standard altitude and one minute after
 // above (the reverse for the set); at the culmination the hour angle is within 15 seconds of
