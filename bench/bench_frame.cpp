@@ -7,6 +7,7 @@
 #include "catalog/CatalogStore.h"
 #include "catalog/Loaders.h"
 #include "chart/CairoSurface.h"
+#include "chart/ChartSetup.h"
 #include "chart/ChartState.h"
 #include "chart/Frame.h"
 #include "chart/NightVisionPalette.h"

@@ -2,7 +2,7 @@
 // (one of the picture types, an unknown one, or none); the rest is the file's contents. Checking
 // the contents before decoding must never read out of bounds, and whatever it accepts must have
 // a real, acceptable size of the type the name allows.
-#include "interaction/PictureLookup.h"
+#include "picturefiles/PictureLookup.h"
 
 #include <array>
 #include <cstddef>

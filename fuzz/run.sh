@@ -16,7 +16,7 @@ flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer,address,undef
 "$cxx" "${flags[@]}" -o "$out/fuzz_profile" "$src/fuzz/fuzz_profile.cpp" \
     "$src/src/settings/Profile.cpp" "$src"/src/files/*.cpp
 "$cxx" "${flags[@]}" -o "$out/fuzz_picture" "$src/fuzz/fuzz_picture.cpp" \
-    "$src/src/interaction/PictureLookup.cpp"
+    "$src/src/picturefiles/PictureLookup.cpp"
 
 # Seeds: the committed catalogue files (each behind its selector byte) and a written profile.
 mkdir -p "$out/corpus_catalog" "$out/corpus_profile"

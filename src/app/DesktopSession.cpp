@@ -1,10 +1,10 @@
 #include "app/DesktopSession.h"
 
-#include "app/Messages.h"
 #include "app/SplashWindow.h"
 #include "catalog/Loaders.h"
-#include "frame/CommandHooks.h"
 #include "frame/MainFrame.h"
+#include "guibase/CommandHooks.h"
+#include "guibase/Messages.h"
 #include "settings/PlaceZoneAdoption.h"
 #include "settings/Profile.h"
 #include "settings/ProgramDir.h"

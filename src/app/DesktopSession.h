@@ -5,8 +5,8 @@
 // own application object.
 #pragma once
 
-#include "app/NoctaDoc.h"
 #include "app/StartupOptions.h"
+#include "guibase/NoctaDoc.h"
 #include "settings/AppSettings.h"
 
 #include <wx/weakref.h>

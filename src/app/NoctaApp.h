@@ -1,3 +1,6 @@
+// Folder app/: start-up and exit of the desktop program: the application object, the display
+// check, the start-up options, the splash window, the desktop session and the recent pictures.
+//
 // CNoctaApp: the application object. Runs the start-up steps, the message loop and the exit step
 // of the desktop program.
 #pragma once

@@ -1,6 +1,6 @@
 #include "app/SplashWindow.h"
 
-#include "frame/Icons.h"
+#include "guibase/Icons.h"
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>

@@ -2,7 +2,6 @@
 
 #include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
-#include "chart/Projection.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
 
@@ -82,17 +81,4 @@ void SetClientSize(ChartState& chart, int width, int height) {
     chart.m_rcClient = PixelRect{0, 0, width, height};
     chart.m_nCenterX = width / 2;
     chart.m_nCenterY = height / 2;
-}
-
-void InitialUpdate(ChartState& chart, CatalogStore& catalog, const AppSettings& settings,
-                   int fullScreenWidth, int fullScreenHeight) {
-    RecomputeSky(RecomputeForm::FirstUpdate, settings.SkyDate, settings.Observer, chart, catalog);
-    chart.m_nFullScreenWidth = fullScreenWidth;
-    chart.m_nFullScreenHeight = fullScreenHeight;
-    chart.m_nBaseRadius = BaseRadiusForScreenHeight(fullScreenHeight);
-    ApplyZoomRadius(chart);
-    chart.m_gridPoints = BuildGridPoints();
-    if (chart.m_rcClient.Width() <= 0 || chart.m_rcClient.Height() <= 0) {
-        SetClientSize(chart, fullScreenWidth, fullScreenHeight);
-    }
 }

@@ -7,7 +7,7 @@
 
 #include "astro/ClockTime.h"
 #include "catalog/PlaceZones.h"
-#include "interaction/SettingsDialogRules.h"
+#include "dialogrules/SettingsDialogRules.h"
 #include "settings/PlaceZoneAdoption.h"
 #include "settings/Profile.h"
 #include "settings/ProgramDir.h"

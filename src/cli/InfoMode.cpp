@@ -6,9 +6,9 @@
 #include "catalog/Loaders.h"
 #include "cli/ChartOptions.h"
 #include "files/Utf8Text.h"
-#include "interaction/InfoPanelText.h"
-#include "interaction/NameIndex.h"
+#include "search/NameIndex.h"
 #include "settings/ProgramDir.h"
+#include "texts/InfoPanelText.h"
 
 #include <algorithm>
 #include <cctype>

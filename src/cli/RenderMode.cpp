@@ -6,6 +6,7 @@
 #include "catalog/StarDesignations.h"
 #include "chart/Centering.h"
 #include "chart/ChartExport.h"
+#include "chart/ChartSetup.h"
 #include "chart/ChartState.h"
 #include "cli/ChartOptions.h"
 #include "cli/JsonText.h"

@@ -1,10 +1,10 @@
 #include "dialogs/DateTimeDialog.h"
 
-#include "app/Messages.h"
 #include "astro/ClockTime.h"
 #include "astro/Recompute.h"
 #include "chart/ChartState.h"
 #include "dialogs/FieldError.h"
+#include "guibase/Messages.h"
 #include "settings/AppSettings.h"
 
 #include <wx/button.h>

@@ -3,7 +3,7 @@
 // writes the date (the second stays), recomputes the sky and closes; the caller redraws.
 #pragma once
 
-#include "interaction/DialogValidation.h"
+#include "dialogrules/DialogValidation.h"
 
 #include <wx/dialog.h>
 

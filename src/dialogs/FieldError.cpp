@@ -1,6 +1,6 @@
 #include "dialogs/FieldError.h"
 
-#include "app/Messages.h"
+#include "guibase/Messages.h"
 
 #include <wx/textctrl.h>
 

@@ -1,8 +1,8 @@
 #include "dialogs/FindObjectDialog.h"
 
-#include "app/Messages.h"
 #include "chart/Centering.h"
 #include "chart/ChartState.h"
+#include "guibase/Messages.h"
 
 #include <wx/button.h>
 #include <wx/listbox.h>

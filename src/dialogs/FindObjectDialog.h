@@ -6,7 +6,7 @@
 // does nothing; Cancel changes nothing.
 #pragma once
 
-#include "interaction/NameIndex.h"
+#include "search/NameIndex.h"
 
 #include <wx/dialog.h>
 

@@ -1,8 +1,8 @@
 #include "dialogs/InfoPanelDialog.h"
 
-#include "frame/Icons.h"
-#include "interaction/PictureLookup.h"
+#include "guibase/Icons.h"
 #include "picture/PictureWindow.h"
+#include "picturefiles/PictureLookup.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

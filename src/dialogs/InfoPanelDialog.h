@@ -4,7 +4,7 @@
 // "Image" button that opens the object's picture from the Images/ folder. Nothing is editable.
 #pragma once
 
-#include "interaction/InfoPanelText.h"
+#include "texts/InfoPanelText.h"
 
 #include <wx/dialog.h>
 

@@ -1,11 +1,11 @@
 #include "dialogs/LocationDialog.h"
 
-#include "app/Messages.h"
 #include "astro/ClockTime.h"
 #include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
 #include "chart/ChartState.h"
 #include "dialogs/FieldError.h"
+#include "guibase/Messages.h"
 #include "settings/AppSettings.h"
 
 #include <wx/button.h>

@@ -9,8 +9,8 @@
 // angles (not the planets) and closes; the caller redraws.
 #pragma once
 
-#include "interaction/DialogValidation.h"
-#include "interaction/SettingsDialogRules.h"
+#include "dialogrules/DialogValidation.h"
+#include "dialogrules/SettingsDialogRules.h"
 
 #include <wx/dialog.h>
 

@@ -1,7 +1,7 @@
 #include "dialogs/MagnitudeLimitsDialog.h"
 
 #include "chart/ChartState.h"
-#include "interaction/SettingsDialogRules.h"
+#include "dialogrules/SettingsDialogRules.h"
 #include "settings/AppSettings.h"
 
 #include <wx/button.h>

@@ -1,10 +1,10 @@
 #include "dialogs/SearchDialogs.h"
 
-#include "app/Messages.h"
 #include "astro/SkyState.h"
 #include "chart/Centering.h"
 #include "chart/ChartState.h"
-#include "interaction/Search.h"
+#include "guibase/Messages.h"
+#include "search/Search.h"
 
 #include <wx/button.h>
 #include <wx/listbox.h>

@@ -1,3 +1,6 @@
+// Folder dialogs/: the dialogs and panels (settings, search, find, information panels); their
+// rules live in the core (dialogrules/, search/, texts/).
+//
 // The five search dialogs of the Search menu. Each finds one object and, on OK (or a double-click
 // on a list entry, or a body's button), centres the chart on it with CenterOn and closes as
 // accepted; the caller then redraws the chart. A wrong or missing choice shows the dialog's

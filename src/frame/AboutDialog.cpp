@@ -1,6 +1,6 @@
 #include "frame/AboutDialog.h"
 
-#include "frame/Icons.h"
+#include "guibase/Icons.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

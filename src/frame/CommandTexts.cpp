@@ -1,6 +1,6 @@
 #include "frame/CommandTexts.h"
 
-#include "frame/CommandIds.h"
+#include "guibase/CommandIds.h"
 
 #include <array>
 #include <utility>

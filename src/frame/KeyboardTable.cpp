@@ -1,6 +1,6 @@
 #include "frame/KeyboardTable.h"
 
-#include "frame/CommandIds.h"
+#include "guibase/CommandIds.h"
 
 #include <wx/accel.h>
 #include <wx/defs.h>

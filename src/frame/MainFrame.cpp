@@ -1,17 +1,17 @@
 #include "frame/MainFrame.h"
 
-#include "app/Messages.h"
-#include "app/NoctaDoc.h"
 #include "astro/Recompute.h"
 #include "frame/AboutDialog.h"
-#include "frame/CommandHooks.h"
-#include "frame/CommandIds.h"
 #include "frame/DarkTheme.h"
-#include "frame/Icons.h"
 #include "frame/KeyboardTable.h"
 #include "frame/MenuBar.h"
 #include "frame/ProgramHelp.h"
-#include "interaction/Navigation.h"
+#include "guibase/CommandHooks.h"
+#include "guibase/CommandIds.h"
+#include "guibase/Icons.h"
+#include "guibase/Messages.h"
+#include "guibase/NoctaDoc.h"
+#include "navigation/Navigation.h"
 #include "settings/AppSettings.h"
 #include "view/NoctaView.h"
 
@@ -277,7 +277,7 @@ void CMainFrame::OnHelpContext(wxCommandEvent&) {
     Help().ShowPage(kHelpPageCommands);
 }
 
-// --- commands whose work lives elsewhere (frame/CommandHooks.h)
+// --- commands whose work lives elsewhere (guibase/CommandHooks.h)
 
 void CMainFrame::OnFileOpen(wxCommandEvent&) {
     OpenPictureCommand(*this);

@@ -1,3 +1,6 @@
+// Folder frame/: the main window and what it carries: menus, toolbars, status panes, keys, help
+// and the About box. Commands whose work lives elsewhere go through guibase/CommandHooks.h.
+//
 // CMainFrame: the one main window. It carries the menu, the main toolbar with the time-step box,
 // the floating navigation toolbar and the six-pane status bar; the chart view fills the rest. It
 // routes commands to the chart view first, refuses any command that is disabled at the moment
@@ -12,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "interaction/CommandState.h"
+#include "commandstate/CommandState.h"
 
 struct AppSettings;
 class CNoctaDoc;

@@ -1,8 +1,8 @@
 #include "frame/MenuBar.h"
 
-#include "frame/CommandIds.h"
 #include "frame/CommandTexts.h"
-#include "frame/Icons.h"
+#include "guibase/CommandIds.h"
+#include "guibase/Icons.h"
 
 #include <wx/filename.h>
 #include <wx/menu.h>

@@ -1,6 +1,6 @@
 #include "frame/ProgramHelp.h"
 
-#include "app/Messages.h"
+#include "guibase/Messages.h"
 
 #include <wx/filename.h>
 #include <wx/html/helpctrl.h>

@@ -1,11 +1,11 @@
 // The six panes of the main frame's status bar: command prompts, the pointer's right ascension
 // and declination, the place, the time and the date.
-#include "frame/CommandIds.h"
 #include "frame/CommandTexts.h"
 #include "frame/MainFrame.h"
-#include "interaction/PointerTracking.h"
-#include "interaction/StatusTexts.h"
+#include "guibase/CommandIds.h"
+#include "navigation/PointerTracking.h"
 #include "settings/AppSettings.h"
+#include "texts/StatusTexts.h"
 #include "view/NoctaView.h"
 
 #include <wx/dcclient.h>

@@ -1,10 +1,10 @@
 // The main toolbar (dockable at the top or the bottom, with the time-step box) and the floating
 // navigation toolbar of the main frame.
-#include "frame/CommandIds.h"
 #include "frame/CommandTexts.h"
-#include "frame/Icons.h"
 #include "frame/MainFrame.h"
-#include "interaction/Animation.h"
+#include "guibase/CommandIds.h"
+#include "guibase/Icons.h"
+#include "navigation/Animation.h"
 
 #include <wx/aui/aui.h>
 #include <wx/choice.h>

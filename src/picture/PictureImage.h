@@ -5,7 +5,7 @@
 // an error, never in a crash, and wxWidgets' own error log stays silent.
 #pragma once
 
-#include "interaction/PictureLookup.h"
+#include "picturefiles/PictureLookup.h"
 
 #include <wx/image.h>
 

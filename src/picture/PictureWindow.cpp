@@ -1,6 +1,6 @@
 #include "picture/PictureWindow.h"
 
-#include "app/Messages.h"
+#include "guibase/Messages.h"
 
 #include <wx/dcclient.h>
 #include <wx/display.h>

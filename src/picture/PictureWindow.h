@@ -1,3 +1,5 @@
+// Folder picture/: the picture viewer and the decoding of a checked picture file.
+//
 // PictureWindow: the modal window that shows one picture at its natural size, titled with the
 // file's name, sized to the picture plus the window frame and centred. A picture larger than the
 // screen is shown in a window that fits the screen, with scroll bars.

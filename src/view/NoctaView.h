@@ -1,13 +1,15 @@
+// Folder view/: the chart window, night vision over its frames and the printout of the chart.
+//
 // CNoctaView: the chart window. It owns the chart state, the catalogue tables and the off-screen
 // surface the frames are drawn into, and turns paint, size, mouse, timer and its own commands
-// (layer switches of the toolbar, zoom, pan, animation) into calls of the chart and interaction
+// (layer switches of the toolbar, zoom, pan, animation) into calls of the chart and navigation
 // core. The frame, the dialogs and the panels reach the chart through it.
 #pragma once
 
 #include "astro/Transforms.h"
 #include "chart/ChartState.h"
-#include "interaction/MouseNavigation.h"
-#include "interaction/Picking.h"
+#include "navigation/MouseNavigation.h"
+#include "navigation/Picking.h"
 
 #include <wx/timer.h>
 #include <wx/window.h>

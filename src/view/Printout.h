@@ -5,7 +5,7 @@
 // saved when the job begins and restored when it ends.
 #pragma once
 
-#include "interaction/PrintGeometry.h"
+#include "chart/PrintGeometry.h"
 
 #include <wx/print.h>
 

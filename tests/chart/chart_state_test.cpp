@@ -1,5 +1,6 @@
 // The chart state's settings conversions, the initial update and centring.
 #include "chart/Centering.h"
+#include "chart/ChartSetup.h"
 #include "chart/ChartState.h"
 #include "chart/Projection.h"
 

@@ -1,6 +1,7 @@
 // Writing a frame to a file: formats by name, the files written, and failures that leave what
 // was there before.
 #include "chart/ChartExport.h"
+#include "chart/ChartSetup.h"
 
 #include "catalog/CatalogStore.h"
 #include "settings/AppSettings.h"

@@ -3,6 +3,7 @@
 #include "catalog/CatalogStore.h"
 #include "catalog/Loaders.h"
 #include "chart/CairoSurface.h"
+#include "chart/ChartSetup.h"
 #include "chart/Frame.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"

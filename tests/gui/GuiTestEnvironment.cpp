@@ -1,8 +1,8 @@
 #include "GuiTestEnvironment.h"
 
-#include "app/Messages.h"
 #include "chart/Projection.h"
-#include "interaction/Animation.h"
+#include "guibase/Messages.h"
+#include "navigation/Animation.h"
 #include "settings/AppSettings.h"
 
 #include <wx/app.h>

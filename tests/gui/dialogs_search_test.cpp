@@ -6,8 +6,8 @@
 #include "catalog/CatalogStore.h"
 #include "chart/Centering.h"
 #include "dialogs/SearchDialogs.h"
-#include "frame/CommandHooks.h"
-#include "interaction/Search.h"
+#include "guibase/CommandHooks.h"
+#include "search/Search.h"
 
 #include <wx/listbox.h>
 #include <wx/textctrl.h>

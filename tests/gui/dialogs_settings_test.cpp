@@ -7,7 +7,7 @@
 #include "dialogs/DateTimeDialog.h"
 #include "dialogs/LocationDialog.h"
 #include "dialogs/MagnitudeLimitsDialog.h"
-#include "frame/CommandHooks.h"
+#include "guibase/CommandHooks.h"
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>

@@ -3,9 +3,9 @@
 #include "GuiTestEnvironment.h"
 
 #include "chart/CairoSurface.h"
-#include "frame/CommandHooks.h"
-#include "frame/CommandIds.h"
-#include "frame/ExportCommands.h"
+#include "commands/ExportCommands.h"
+#include "guibase/CommandHooks.h"
+#include "guibase/CommandIds.h"
 #include "settings/AppSettings.h"
 
 #include <wx/filedlg.h>

@@ -6,11 +6,11 @@
 #include "catalog/CatalogStore.h"
 #include "chart/Centering.h"
 #include "dialogs/FindObjectDialog.h"
-#include "frame/CommandHooks.h"
-#include "frame/CommandIds.h"
 #include "frame/MainFrame.h"
-#include "interaction/MouseNavigation.h"
-#include "interaction/Navigation.h"
+#include "guibase/CommandHooks.h"
+#include "guibase/CommandIds.h"
+#include "navigation/MouseNavigation.h"
+#include "navigation/Navigation.h"
 
 #include <wx/listbox.h>
 #include <wx/textctrl.h>

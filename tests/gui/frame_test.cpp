@@ -3,11 +3,11 @@
 #include "GuiTestEnvironment.h"
 
 #include "chart/CairoSurface.h"
-#include "frame/CommandIds.h"
 #include "frame/KeyboardTable.h"
-#include "interaction/Animation.h"
-#include "interaction/StatusTexts.h"
+#include "guibase/CommandIds.h"
+#include "navigation/Animation.h"
 #include "settings/AppSettings.h"
+#include "texts/StatusTexts.h"
 
 #include <wx/aui/aui.h>
 #include <wx/choice.h>

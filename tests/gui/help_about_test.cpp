@@ -2,8 +2,8 @@
 #include "GuiTestEnvironment.h"
 
 #include "frame/AboutDialog.h"
-#include "frame/CommandIds.h"
 #include "frame/ProgramHelp.h"
+#include "guibase/CommandIds.h"
 
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpfrm.h>

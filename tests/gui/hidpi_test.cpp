@@ -8,8 +8,8 @@
 #include "catalog/CatalogStore.h"
 #include "chart/CairoSurface.h"
 #include "dialogs/InfoPanelDialog.h"
-#include "interaction/Picking.h"
-#include "interaction/PointerTracking.h"
+#include "navigation/Picking.h"
+#include "navigation/PointerTracking.h"
 #include "picture/PictureWindow.h"
 
 #include <cairo.h>

@@ -3,14 +3,14 @@
 #include "objects_support.h"
 
 #include "app/DesktopSession.h"
-#include "app/Messages.h"
 #include "astro/Recompute.h"
 #include "chart/Centering.h"
 #include "chart/Projection.h"
 #include "dialogs/InfoPanelDialog.h"
 #include "frame/MainFrame.h"
-#include "interaction/Picking.h"
-#include "interaction/PointerTracking.h"
+#include "guibase/Messages.h"
+#include "navigation/Picking.h"
+#include "navigation/PointerTracking.h"
 #include "picture/PictureWindow.h"
 #include "view/NoctaView.h"
 

@@ -5,10 +5,10 @@
 #include "objects_support.h"
 
 #include "app/DesktopSession.h"
-#include "app/Messages.h"
 #include "app/RecentPictureList.h"
-#include "frame/CommandHooks.h"
 #include "frame/MainFrame.h"
+#include "guibase/CommandHooks.h"
+#include "guibase/Messages.h"
 #include "picture/PictureWindow.h"
 #include "settings/Profile.h"
 #include "view/NoctaView.h"

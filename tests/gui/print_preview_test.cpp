@@ -3,7 +3,7 @@
 // geometry after both. No test starts a print job.
 #include "dialogs_support.h"
 
-#include "frame/CommandHooks.h"
+#include "guibase/CommandHooks.h"
 #include "view/Printout.h"
 
 #include <wx/gtk/print.h>

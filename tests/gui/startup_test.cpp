@@ -7,7 +7,7 @@
 #include "app/SplashWindow.h"
 #include "app/StartupOptions.h"
 #include "catalog/Loaders.h"
-#include "frame/CommandIds.h"
+#include "guibase/CommandIds.h"
 #include "settings/Profile.h"
 
 #include <wx/icon.h>

@@ -1,0 +1,60 @@
+#include "chart/PrintGeometry.h"
+
+#include "chart/DrawSurface.h"
+
+#include <cmath>
+
+ScreenGeometry SaveScreenGeometry(const ChartState& chart) {
+    return ScreenGeometry{chart.m_nRadius, chart.m_nCenterX, chart.m_nCenterY};
+}
+
+void RestoreScreenGeometry(ChartState& chart, const ScreenGeometry& geometry) {
+    chart.m_nRadius = geometry.radius;
+    chart.m_nCenterX = geometry.centerX;
+    chart.m_nCenterY = geometry.centerY;
+}
+
+void ChartPrintJob::Prepare() {
+    m_screen = SaveScreenGeometry(m_chart);
+    m_saved = true;
+}
+
+void ChartPrintJob::Begin() {
+    // Printing is only offered while the animation is stopped; the printed frame is an ordinary
+    // one.
+    m_chart.m_bAnimate = 0;
+}
+
+FrameResult ChartPrintJob::PrintPage(CatalogStore& catalog, const AppSettings& settings,
+                                     DrawSurface& surface, const PixelRect& usableArea) {
+    if (!m_saved) {
+        Prepare(); // the screen geometry must survive the page whatever the caller did
+    }
+    FrameOptions options;
+    options.target = FrameTarget::Printer;
+    options.pageWidth = usableArea.Width();
+    options.pageHeight = usableArea.Height();
+    const FrameResult result = Draw(m_chart, catalog, settings, surface, options);
+    if (result.ok) {
+        DrawPageBorder(surface, usableArea);
+    }
+    return result;
+}
+
+void ChartPrintJob::End() {
+    if (m_saved) {
+        RestoreScreenGeometry(m_chart, m_screen);
+        m_saved = false;
+    }
+}
+
+PixelRect PrintableArea(int paperWidth, int paperHeight, double pixelsPerInchX,
+                        double pixelsPerInchY, const PaperMargins& margins) {
+    const PixelRect area{static_cast<int>(std::ceil(margins.left * pixelsPerInchX)),
+                         static_cast<int>(std::ceil(margins.top * pixelsPerInchY)),
+                         paperWidth - static_cast<int>(std::ceil(margins.right * pixelsPerInchX)),
+                         paperHeight -
+                             static_cast<int>(std::ceil(margins.bottom * pixelsPerInchY))};
+    const bool usable = area.left >= 0 && area.top >= 0 && area.Width() > 0 && area.Height() > 0;
+    return usable ? area : PixelRect{0, 0, paperWidth, paperHeight};
+}

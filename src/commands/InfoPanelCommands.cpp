@@ -1,0 +1,35 @@
+// The information panel of an object picked with the right mouse button: the panel of its kind,
+// shown modally over the main window with the chart's clock time and place.
+#include "guibase/CommandHooks.h"
+
+#include "dialogs/InfoPanelDialog.h"
+#include "frame/MainFrame.h"
+#include "navigation/Picking.h"
+#include "settings/AppSettings.h"
+#include "view/NoctaView.h"
+
+void ShowInfoPanel(CMainFrame& frame, const PickedObject& object) {
+    const AppSettings& settings = frame.Settings();
+    CNoctaView& view = frame.View();
+    const bool precise = view.Chart().m_bPrecise != 0;
+    switch (object.kind) {
+    case PickedKind::Star: {
+        StarInfoDialog panel(&frame, view.Store(), object.index, settings.SkyDate,
+                             settings.Observer, precise);
+        panel.ShowModal();
+        break;
+    }
+    case PickedKind::Body: {
+        BodyInfoDialog panel(&frame, view.Chart().m_bodies, object.index, settings.SkyDate,
+                             settings.Observer, settings.ProgramDir, precise);
+        panel.ShowModal();
+        break;
+    }
+    case PickedKind::DeepSky: {
+        DeepSkyInfoDialog panel(&frame, view.Store(), object.index, settings.SkyDate,
+                                settings.Observer, settings.ProgramDir, precise);
+        panel.ShowModal();
+        break;
+    }
+    }
+}

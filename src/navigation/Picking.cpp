@@ -1,0 +1,47 @@
+#include "navigation/Picking.h"
+
+namespace {
+
+// An entry the frame did not write keeps the cleared position (0, 0).
+bool WasDrawn(int ex, int ey) {
+    return ex != 0 || ey != 0;
+}
+
+bool InBox(int ex, int ey, int x, int y, int halfWidth) {
+    return WasDrawn(ex, ey) && x - halfWidth <= ex && ex <= x + halfWidth && y - halfWidth <= ey &&
+           ey <= y + halfWidth;
+}
+
+} // namespace
+
+int StarPickHalfWidth(int magnitudeClass) {
+    if (magnitudeClass <= -1) {
+        return kBrightStarPickHalfWidth;
+    }
+    if (magnitudeClass == 0) {
+        return kMediumStarPickHalfWidth;
+    }
+    return kFaintStarPickHalfWidth;
+}
+
+std::optional<PickedObject> PickObject(const ChartState& chart, int x, int y) {
+    for (std::size_t i = chart.m_ptBody.size(); i-- > 0;) {
+        const PixelPoint& p = chart.m_ptBody[i];
+        if (InBox(p.x, p.y, x, y, kBodyPickHalfWidth)) {
+            return PickedObject{PickedKind::Body, i};
+        }
+    }
+    for (std::size_t i = chart.m_ptStar.size(); i-- > 0;) {
+        const StarPick& s = chart.m_ptStar[i];
+        if (InBox(s.x, s.y, x, y, StarPickHalfWidth(s.magnitude))) {
+            return PickedObject{PickedKind::Star, i};
+        }
+    }
+    for (std::size_t i = 0; i < chart.m_ptDeepSky.size(); ++i) {
+        const PixelPoint& p = chart.m_ptDeepSky[i];
+        if (InBox(p.x, p.y, x, y, kDeepSkyPickHalfWidth)) {
+            return PickedObject{PickedKind::DeepSky, i};
+        }
+    }
+    return std::nullopt;
+}
