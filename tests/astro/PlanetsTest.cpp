@@ -67,8 +67,10 @@ constexpr double kPlanetToleranceDeg = 0.2;
 
 TEST(PlanetPosition, PublishedVenus) {
     const BodyTable b = PlanetsAt({1992, 12, 20, 0, 0, 0});
-    EXPECT_NEAR(AngleDifference(b[kBodyVenus].ra * 15.0, 316.17273), 0.0, kPlanetToleranceDeg);
-    EXPECT_NEAR(b[kBodyVenus].dec, -18.88801, kPlanetToleranceDeg);
+    LargestError largest("degrees");
+    EXPECT_NEAR(largest(AngleDifference(b[kBodyVenus].ra * 15.0, 316.17273)), 0.0,
+                kPlanetToleranceDeg);
+    EXPECT_NEAR(largest(b[kBodyVenus].dec + 18.88801), 0.0, kPlanetToleranceDeg);
     EXPECT_NEAR(b[kBodyVenus].distance, 0.910947, 0.005); // the example's distance, AU
 }
 
