@@ -149,3 +149,14 @@ std::size_t CarriedPositionCount(const CatalogStore& catalog) {
     ForEachPosition(catalog, [&](const float&, const float&) { ++count; });
     return count;
 }
+
+void CarryToCatalogueDate(const CatalogStore& catalog, double& raHours, double& decDegrees) {
+    if (!catalog.m_epoch.carried) {
+        return;
+    }
+    PreciseInstant instant;
+    instant.tt1 = catalog.m_epoch.carriedTt1;
+    instant.tt2 = catalog.m_epoch.carriedTt2;
+    FastApparentPlace(ApparentPlaceFrameOf(instant))
+        .RaDec(UnitVectorOf(raHours, decDegrees), raHours, decDegrees);
+}

@@ -29,6 +29,11 @@ private:
 void CarryCatalogueToDate(CatalogStore& catalog, const PreciseInstant& instant,
                           const ApparentPlaceFrame& frame);
 
+// A fixed position of the catalogue's epoch that is not in the tables (a constellation's
+// centre) carried the same way to the date the tables hold; left as it is while they hold the
+// loaded positions.
+void CarryToCatalogueDate(const CatalogStore& catalog, double& raHours, double& decDegrees);
+
 // Writes the loaded positions back when the tables hold positions of date; otherwise nothing.
 void RestoreCatalogueEpoch(CatalogStore& catalog);
 

@@ -1,5 +1,6 @@
 #include "dialogs/SearchDialogs.h"
 
+#include "astro/CatalogueOfDate.h"
 #include "astro/SkyState.h"
 #include "chart/Centering.h"
 #include "chart/ChartState.h"
@@ -115,6 +116,9 @@ bool CSearchListDialog::CentreOnSelection() {
         break;
     case Kind::Constellation:
         target = FindConstellationCentre(text);
+        if (target) { // the chart's frame: carried to the date in the precise model
+            CarryToCatalogueDate(m_store, target->ra, target->dec);
+        }
         break;
     }
     if (!target) {

@@ -1,5 +1,6 @@
 #include "search/NameIndex.h"
 
+#include "astro/CatalogueOfDate.h"
 #include "astro/SkyState.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/ConstellationNames.h"
@@ -439,7 +440,9 @@ SearchTarget NamedObjectPosition(const NamedObject& object, const CatalogStore& 
         const std::size_t row =
             ConstellationSearchRow(ConstellationNamingTable.at(object.index).searchName);
         const ConstellationName& c = ConstellationNameTable.at(row);
-        return SearchTarget{c.ra, static_cast<double>(c.dec)};
+        SearchTarget target{c.ra, static_cast<double>(c.dec)};
+        CarryToCatalogueDate(store, target.ra, target.dec);
+        return target;
     }
     case NamedKind::Star: {
         const StarRecord& star = store.m_stars.at(object.index);

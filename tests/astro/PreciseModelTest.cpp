@@ -130,6 +130,26 @@ TEST(PreciseModel, CatalogueStarMatchesMeeusExample23a) {
               1.0);
 }
 
+TEST(PreciseModel, FixedPointsAreCarriedLikeTheCatalogue) {
+    // A constellation centre must land where a catalogue star at the same place is drawn (a star
+    // without proper motion: HR 1 moves less than 0.1" a year), and stays put in the classic model.
+    auto catalog = std::make_unique<CatalogStore>();
+    catalog->m_stars[0] = StarRecord{'B', "", 1, 6.0f, 20.0f, 4.0f};
+    double ra = 6.0;
+    double dec = 20.0;
+    CarryToCatalogueDate(*catalog, ra, dec);
+    EXPECT_EQ(ra, 6.0);
+    EXPECT_EQ(dec, 20.0);
+    SkyState sky;
+    sky.m_bPrecise = 1;
+    RecomputeSky(RecomputeForm::FirstUpdate, SkyDate{2050, 1, 1, 0, 0, 0}, GreenwichObserver(), sky,
+                 *catalog);
+    CarryToCatalogueDate(*catalog, ra, dec);
+    EXPECT_GT(std::fabs(ra - 6.0), 0.01); // about 0.7 degrees of precession in fifty years
+    EXPECT_NEAR(ra, catalog->m_stars[0].ra, 1e-5);
+    EXPECT_NEAR(dec, catalog->m_stars[0].dec, 1e-5);
+}
+
 TEST(PreciseModel, ApparentSiderealTimeMatchesMeeusExample12a) {
     // 1987 April 10, 0h UT: apparent sidereal time 13h10m46.1351s (delta T about 55 s only moves
     // the nutation). IAU 2006/2000A against the book's IAU 1982 expression: within 5 ms.
