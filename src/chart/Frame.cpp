@@ -108,6 +108,7 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
         LayerContext ctx{chart, catalog, settings, surface, options.target, options.deepColour};
         if (options.target == FrameTarget::Printer) {
             ctx.printingScale = ApplyPrintingScale(chart, options.pageWidth, options.pageHeight);
+            ctx.projector = Projector(chart);
             // The printer's own default font, for the compass letters that select none: about
             // 12 points on a page printed at 300 pixels per inch from a 1000-pixel screen.
             Font font = DefaultFont();

@@ -30,42 +30,62 @@ int HemisphereLimit(int index) {
     return HemisphereLimitTable[static_cast<std::size_t>(index)];
 }
 
-bool Project(ChartState& chart, float ra, float dec) {
-    if (chart.m_bHorizonView != 0) {
-        const double h = (chart.m_dLST - 15.0 * ra) * kDegToRad;
+Projector::Projector(const ChartState& chart)
+    : m_horizonView(chart.m_bHorizonView != 0), m_southernFlip(chart.SouthernFlip()),
+      m_lst(chart.m_dLST), m_sinLat(chart.m_dSinLat), m_cosLat(chart.m_dCosLat),
+      m_turnX(chart.m_dTurnX), m_turnY(chart.m_nTurnY), m_tilt(chart.m_nTilt),
+      m_cosTilt(std::cos(chart.m_nTilt * kDegToRad)),
+      m_sinTilt(std::sin(chart.m_nTilt * kDegToRad)), m_radius(chart.m_nRadius),
+      m_centerX(chart.m_nCenterX), m_centerY(chart.m_nCenterY), m_clientW(chart.m_rcClient.Width()),
+      m_clientH(chart.m_rcClient.Height()) {}
+
+void Projector::SetGeometry(int centerX, int centerY, unsigned radius) {
+    m_centerX = centerX;
+    m_centerY = centerY;
+    m_radius = radius;
+}
+
+std::optional<PixelPoint> Projector::Project(float ra, float dec) const {
+    if (const auto p = Locate(ra, dec)) {
+        return p->pixel;
+    }
+    return std::nullopt;
+}
+
+std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
+    if (m_horizonView) {
+        const double h = (m_lst - 15.0 * ra) * kDegToRad;
         // The declination in radians is held in single precision; the trigonometry is double.
         const double d = static_cast<float>(dec * kHorizonDecToRad);
         const double sinH = std::sin(h);
         const double cosH = std::cos(h);
-        double azimuth =
-            RadToDeg(std::atan2(sinH, cosH * chart.m_dSinLat - std::tan(d) * chart.m_dCosLat));
+        double azimuth = RadToDeg(std::atan2(sinH, cosH * m_sinLat - std::tan(d) * m_cosLat));
         azimuth -= 360.0 * std::floor(azimuth / 360.0);
         azimuth = 360.0 - azimuth;
-        const double altitude = RadToDeg(
-            std::asin(std::sin(d) * chart.m_dSinLat + std::cos(d) * chart.m_dCosLat * cosH));
+        const double altitude =
+            RadToDeg(std::asin(std::sin(d) * m_sinLat + std::cos(d) * m_cosLat * cosH));
         ra = static_cast<float>(azimuth / 15.0);
         dec = static_cast<float>(altitude);
     }
 
-    if (chart.SouthernFlip()) {
+    if (m_southernFlip) {
         ra = 24.0f - ra;
         dec = -dec;
     }
 
     const int decInt = static_cast<int>(dec); // truncated toward zero
-    const float turned = WrapHoursOnce(static_cast<float>(chart.m_dTurnX + ra));
+    const float turned = WrapHoursOnce(static_cast<float>(m_turnX + ra));
     const int lon = static_cast<int>(360.0f - 15.0f * turned);
 
-    if (decInt <= chart.m_nTurnY - 90 || decInt >= chart.m_nTurnY + 90) {
-        chart.m_bVisible = 0;
-        return false;
+    if (decInt <= m_turnY - 90 || decInt >= m_turnY + 90) {
+        return std::nullopt;
     }
 
     int limit = 90;
-    if (chart.m_nTilt >= 90) {
+    if (m_tilt >= 90) {
         limit = 180;
-    } else if (chart.m_nTilt != 0) {
-        int k = chart.m_nTurnY / 15;
+    } else if (m_tilt != 0) {
+        int k = m_turnY / 15;
         if (k < 0) {
             k -= 1;
         }
@@ -73,24 +93,37 @@ bool Project(ChartState& chart, float ra, float dec) {
         limit = HemisphereLimit(std::abs(band + 12 * k));
     }
     if (lon < 360 - limit && lon > limit) {
-        chart.m_bVisible = 0;
-        return false;
+        return std::nullopt;
     }
 
-    if (chart.m_nTurnY < 0) {
+    if (m_turnY < 0) {
         dec = -dec;
     }
     const double lambda = -15.0 * turned * kDegToRad;
     const double d = dec * kDegToRad;
     const double cosD = std::cos(d);
-    chart.m_vecSphere = {std::sin(lambda) * cosD, -std::sin(d), -std::cos(lambda) * cosD};
-    RotateTilt(chart);
+    PointOnChart p;
+    p.sphere = {std::sin(lambda) * cosD, -std::sin(d), -std::cos(lambda) * cosD};
+    std::array<double, 3> v = p.sphere;
+    if (m_turnY < 0) {
+        v[1] = -v[1];
+        v[2] = -v[2];
+    }
+    p.view = {v[0], m_cosTilt * v[1] - m_sinTilt * v[2], 0.0};
+    p.pixel.x = m_centerX + static_cast<int>(m_radius * p.view[0]);
+    p.pixel.y = m_centerY + static_cast<int>(m_radius * p.view[1]);
+    return p;
+}
 
-    const double r = chart.m_nRadius;
-    chart.m_ptProj.x = chart.m_nCenterX + static_cast<int>(r * chart.m_vecView[0]);
-    chart.m_ptProj.y = chart.m_nCenterY + static_cast<int>(r * chart.m_vecView[1]);
-    chart.m_bVisible = 1;
-    return true;
+bool Project(ChartState& chart, float ra, float dec) {
+    const auto p = Projector(chart).Locate(ra, dec);
+    chart.m_bVisible = p ? 1 : 0;
+    if (p) {
+        chart.m_vecSphere = p->sphere;
+        chart.m_vecView = p->view;
+        chart.m_ptProj = p->pixel;
+    }
+    return p.has_value();
 }
 
 void RotateTilt(ChartState& chart) {
