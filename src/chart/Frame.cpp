@@ -107,8 +107,11 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
         ClearPickingTables(chart);
         LayerContext ctx{chart, catalog, settings, surface, options.target, options.deepColour};
         if (options.target == FrameTarget::Printer) {
-            ctx.printingScale = ApplyPrintingScale(chart, options.pageWidth, options.pageHeight);
-            ctx.projector = Projector(chart);
+            // The page's own geometry; the chart keeps the screen's.
+            const PrintedGeometry page =
+                PrintingGeometry(chart, options.pageWidth, options.pageHeight);
+            ctx.printingScale = page.scale;
+            ctx.projector.SetGeometry(page.geometry);
             // The printer's own default font, for the compass letters that select none: about
             // 12 points on a page printed at 300 pixels per inch from a 1000-pixel screen.
             Font font = DefaultFont();
@@ -117,7 +120,7 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
             font.weight = 400;
             surface.SelectFont(font);
             DrawLayers(ctx, true);
-            return {};
+            return FrameResult{true, {}, page.geometry};
         }
         const SkyColours colours =
             BackgroundColours(chart.m_bColoredSky != 0, SunAltitude(chart), options.deepColour);
@@ -125,13 +128,13 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
         ctx.skyFillColour = colours.fill;
         surface.FillRect(PixelRect{0, 0, 2 * chart.m_nCenterX, 2 * chart.m_nCenterY}, colours.sky);
         DrawLayers(ctx, false);
-        return {};
+        return FrameResult{true, {}, ctx.projector.Geometry()};
     } catch (const std::exception& e) {
         chart.m_bAnimate = 0;
-        return FrameResult{false, e.what()};
+        return FrameResult{false, e.what(), {}};
     } catch (...) {
         chart.m_bAnimate = 0;
-        return FrameResult{false, "unknown error while drawing the chart"};
+        return FrameResult{false, "unknown error while drawing the chart", {}};
     }
 }
 

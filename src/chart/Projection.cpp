@@ -39,10 +39,14 @@ Projector::Projector(const ChartState& chart)
       m_centerX(chart.m_nCenterX), m_centerY(chart.m_nCenterY), m_clientW(chart.m_rcClient.Width()),
       m_clientH(chart.m_rcClient.Height()) {}
 
-void Projector::SetGeometry(int centerX, int centerY, unsigned radius) {
-    m_centerX = centerX;
-    m_centerY = centerY;
-    m_radius = radius;
+void Projector::SetGeometry(const ChartGeometry& geometry) {
+    m_centerX = geometry.centerX;
+    m_centerY = geometry.centerY;
+    m_radius = geometry.radius;
+}
+
+ChartGeometry Projector::Geometry() const {
+    return ChartGeometry{static_cast<unsigned>(m_radius), m_centerX, m_centerY};
 }
 
 std::optional<PixelPoint> Projector::Project(float ra, float dec) const {
@@ -198,18 +202,24 @@ void ApplyZoomRadius(ChartState& chart) {
     chart.m_nRadius = static_cast<unsigned>((chart.m_nLevel + 1) * chart.m_nBaseRadius);
 }
 
-float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight) {
+PrintedGeometry PrintingGeometry(const ChartState& chart, int pageWidth, int pageHeight) {
     const int shorter = pageWidth > pageHeight ? pageHeight : pageWidth;
     // Before the initial update there is no screen height to scale from: print at screen size.
     const float fy =
         chart.m_nFullScreenHeight > 0
             ? static_cast<float>(shorter) / static_cast<float>(chart.m_nFullScreenHeight)
             : 1.0f;
-    chart.m_nCenterX = pageWidth / 2;
-    chart.m_nCenterY = pageHeight / 2;
-    chart.m_nRadius =
+    const auto radius =
         static_cast<unsigned>(static_cast<float>((chart.m_nLevel + 1) * chart.m_nBaseRadius) * fy);
-    return fy;
+    return PrintedGeometry{ChartGeometry{radius, pageWidth / 2, pageHeight / 2}, fy};
+}
+
+float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight) {
+    const PrintedGeometry printed = PrintingGeometry(chart, pageWidth, pageHeight);
+    chart.m_nRadius = printed.geometry.radius;
+    chart.m_nCenterX = printed.geometry.centerX;
+    chart.m_nCenterY = printed.geometry.centerY;
+    return printed.scale;
 }
 
 std::array<GridPoint, kGridPointCount> BuildGridPoints() {

@@ -27,6 +27,14 @@ inline constexpr std::array<int, 72> HemisphereLimitTable = {
 // The limit for a table index; any index from 72 on gives 180.
 int HemisphereLimit(int index);
 
+// The geometry a frame is drawn with: the sphere's radius and the projection origin, pixels.
+struct ChartGeometry {
+    unsigned radius = 0;
+    int centerX = 0;
+    int centerY = 0;
+    bool operator==(const ChartGeometry&) const = default;
+};
+
 // A projected point: its pixel, and the unit vectors on the sphere before and after the tilt
 // (the view's third component is 0).
 struct PointOnChart {
@@ -54,7 +62,8 @@ public:
     }
 
     // The page's geometry in place of the screen's: centre and radius.
-    void SetGeometry(int centerX, int centerY, unsigned radius);
+    void SetGeometry(const ChartGeometry& geometry);
+    ChartGeometry Geometry() const;
 
 private:
     bool m_horizonView = false;
@@ -105,9 +114,16 @@ std::optional<ChartPosition> Unproject(const ChartState& chart, double x, double
 int BaseRadiusForScreenHeight(int fullScreenHeight);
 void ApplyZoomRadius(ChartState& chart);
 
-// Printing scale for a page of pageWidth x pageHeight device pixels: the centre at the page's
-// integer halves and m_nRadius = trunc((level + 1) * base * min(W, H) / full-screen height),
-// the ratio in single precision. Returns that ratio.
+// The printed geometry for a page of pageWidth x pageHeight device pixels: the centre at the
+// page's integer halves and the radius trunc((level + 1) * base * min(W, H) / full-screen
+// height), the ratio (`scale`) in single precision. The chart is left as it is.
+struct PrintedGeometry {
+    ChartGeometry geometry;
+    float scale = 1.0f;
+};
+PrintedGeometry PrintingGeometry(const ChartState& chart, int pageWidth, int pageHeight);
+
+// Puts PrintingGeometry's centre and radius into the chart; returns the ratio.
 float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight);
 
 // The 1595 grid points: 24 hour circles from -80 to +80 every 5 degrees, then 11 parallels from
