@@ -119,36 +119,8 @@ std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
     return p;
 }
 
-bool Project(ChartState& chart, float ra, float dec) {
-    const auto p = Projector(chart).Locate(ra, dec);
-    chart.m_bVisible = p ? 1 : 0;
-    if (p) {
-        chart.m_vecSphere = p->sphere;
-        chart.m_vecView = p->view;
-        chart.m_ptProj = p->pixel;
-    }
-    return p.has_value();
-}
-
-void RotateTilt(ChartState& chart) {
-    auto& v = chart.m_vecSphere;
-    if (chart.m_nTurnY < 0) {
-        v[1] = -v[1];
-        v[2] = -v[2];
-    }
-    const double t = chart.m_nTilt * kDegToRad;
-    chart.m_vecView = {v[0], std::cos(t) * v[1] - std::sin(t) * v[2], 0.0};
-}
-
 bool InsideClient(const ChartState& chart, int x, int y) {
     return x > 0 && x < chart.m_rcClient.Width() && y > 0 && y < chart.m_rcClient.Height();
-}
-
-bool ClipToClient(ChartState& chart, int x, int y) {
-    if (!InsideClient(chart, x, y)) {
-        chart.m_bVisible = 0;
-    }
-    return chart.m_bVisible != 0;
 }
 
 std::optional<ChartPosition> Unproject(const ChartState& chart, double x, double y) {

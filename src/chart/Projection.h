@@ -83,18 +83,6 @@ private:
     int m_clientH = 0;
 };
 
-// Projects (ra hours, dec degrees) with the chart's own geometry and keeps the result in the
-// chart (for callers that still read it there). Sets m_bVisible, and when visible m_ptProj,
-// m_vecSphere and m_vecView. Returns m_bVisible != 0. Every layer calls it once per point.
-bool Project(ChartState& chart, float ra, float dec);
-
-// The last step of Project: turns m_vecSphere by the tilt into m_vecView (third component 0).
-void RotateTilt(ChartState& chart);
-
-// Clears m_bVisible when (x, y) is not strictly inside the client rectangle (the first row and
-// column of pixels count as outside). Returns m_bVisible != 0.
-bool ClipToClient(ChartState& chart, int x, int y);
-
 // True when (x, y) is strictly inside the client area: the on-screen half of the segment rule.
 bool InsideClient(const ChartState& chart, int x, int y);
 
