@@ -13,26 +13,6 @@
 
 namespace {
 
-// Screen and printer geometry that a printed frame changes and the export puts back.
-struct SavedGeometry {
-    explicit SavedGeometry(ChartState& chart)
-        : m_chart(chart), m_radius(chart.m_nRadius), m_centerX(chart.m_nCenterX),
-          m_centerY(chart.m_nCenterY) {}
-    ~SavedGeometry() {
-        m_chart.m_nRadius = m_radius;
-        m_chart.m_nCenterX = m_centerX;
-        m_chart.m_nCenterY = m_centerY;
-    }
-    SavedGeometry(const SavedGeometry&) = delete;
-    SavedGeometry& operator=(const SavedGeometry&) = delete;
-
-private:
-    ChartState& m_chart;
-    unsigned m_radius;
-    int m_centerX;
-    int m_centerY;
-};
-
 // Draws the frame on a surface whose drawing area is width x height pixels.
 FrameResult DrawInto(DrawSurface& surface, int width, int height, ChartState& chart,
                      CatalogStore& catalog, const AppSettings& settings,
@@ -84,7 +64,6 @@ std::optional<ExportFormat> ExportFormatForPath(const std::string& path) {
 ExportResult ExportChart(const std::string& path, ExportFormat format, ChartState& chart,
                          CatalogStore& catalog, const AppSettings& settings,
                          const ExportOptions& options) {
-    SavedGeometry keep(chart);
     const bool printing = options.target == FrameTarget::Printer;
     const int width = printing ? options.pageWidth : chart.m_rcClient.Width();
     const int height = printing ? options.pageHeight : chart.m_rcClient.Height();
@@ -96,9 +75,9 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
     std::string bytes; // the whole file, written in one step once it is complete
     ExportResult done;
     const auto noteGeometry = [&] {
-        done.radius = chart.m_nRadius;
-        done.centerX = chart.m_nCenterX;
-        done.centerY = chart.m_nCenterY;
+        done.radius = frame.geometry.radius;
+        done.centerX = frame.geometry.centerX;
+        done.centerY = frame.geometry.centerY;
     };
     if (format == ExportFormat::Png) {
         CairoImageSurface image(width, height);

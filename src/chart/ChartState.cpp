@@ -1,5 +1,7 @@
 #include "chart/ChartState.h"
 
+#include "chart/LayerSwitches.h"
+
 #include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
 #include "settings/AppSettings.h"
@@ -23,21 +25,12 @@ void ChartState::CopyFromSettings(const AppSettings& settings) {
     m_nTurnY = std::clamp(settings.TurnY, -90, 90);
     m_nTilt = std::abs(m_nTurnY);
 
-    m_bCoordinations = settings.Coordinations;
-    m_bBoundaries = settings.Boundaries;
-    m_bConstelations = settings.Constelations;
-    m_bDeepSky = settings.DeepSky;
-    m_bStarNames = settings.StarNames;
-    m_bDeepSkyNames = settings.DeepSkyNames;
-    m_bEcliptic = settings.Ecliptic;
-    m_bHorizon = settings.Horizon;
-    m_bMilkyWay = settings.MilkyWay;
-    m_bSolarSystem = settings.SolarSystem;
-    m_bSolSysLabels = settings.SolSysLabels;
+    for (const LayerSwitch& row : kLayerSwitches) {
+        this->*row.chart = settings.*row.setting;
+    }
 
     m_dStarLimit = StarLimitFromCode(settings.StarLimit);
     m_dDeepSkyLimit = DeepSkyLimitFromCode(settings.DeepSkyLimit);
-    m_bColoredStars = settings.ColoredStars;
     m_bColoredSky = settings.ColoredSky;
     m_bAnimate = 0;
     m_bPrecise = settings.PrecisePositions != 0 ? 1 : 0;
@@ -49,21 +42,12 @@ void ChartState::CopyToSettings(AppSettings& settings) const {
     settings.TurnX = m_dTurnX;
     settings.TurnY = m_nTurnY;
 
-    settings.Coordinations = m_bCoordinations;
-    settings.Boundaries = m_bBoundaries;
-    settings.Constelations = m_bConstelations;
-    settings.DeepSky = m_bDeepSky;
-    settings.StarNames = m_bStarNames;
-    settings.DeepSkyNames = m_bDeepSkyNames;
-    settings.Ecliptic = m_bEcliptic;
-    settings.Horizon = m_bHorizon;
-    settings.MilkyWay = m_bMilkyWay;
-    settings.SolarSystem = m_bSolarSystem;
-    settings.SolSysLabels = m_bSolSysLabels;
+    for (const LayerSwitch& row : kLayerSwitches) {
+        settings.*row.setting = this->*row.chart;
+    }
 
     settings.StarLimit = StarLimitToCode(m_dStarLimit);
     settings.DeepSkyLimit = DeepSkyLimitToCode(m_dDeepSkyLimit);
-    settings.ColoredStars = m_bColoredStars;
     settings.ColoredSky = m_bColoredSky;
     settings.b = m_fTurnXDeg;
     settings.PrecisePositions = m_bPrecise;

@@ -95,18 +95,12 @@ struct ChartState : SkyState {
     int m_nTilt = 0;          // |m_nTurnY|
     int m_nCenterX = 0;       // pixels, projection origin
     int m_nCenterY = 0;
-    PixelRect m_rcClient; // client rectangle; its size bounds ClipToClient
+    PixelRect m_rcClient; // client rectangle; its size bounds InsideClient
 
     // The platform's full-screen client size at the initial update; the base radius and the
     // printing scale derive from it.
     int m_nFullScreenWidth = 0;
     int m_nFullScreenHeight = 0;
-
-    // --- results of the last projection
-    int m_bVisible = 0;
-    PixelPoint m_ptProj;
-    std::array<double, 3> m_vecSphere{};
-    std::array<double, 3> m_vecView{};
 
     // --- magnitude limits
     double m_dStarLimit = 7.5;

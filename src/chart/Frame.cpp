@@ -29,75 +29,47 @@ void ClearPickingTables(ChartState& chart) {
     chart.m_ptDeepSky.fill(PixelPoint{});
 }
 
-void DrawScreenLayers(const LayerContext& ctx) {
-    const ChartState& chart = ctx.chart;
-    if (chart.m_bMilkyWay) {
-        DrawMilkyWay(ctx);
-    }
-    if (chart.m_bDeepSky) {
-        DrawMagellanicClouds(ctx);
-    }
-    if (chart.m_bEcliptic) {
-        DrawEcliptic(ctx);
-    }
-    if (chart.m_bBoundaries) {
-        DrawBoundaries(ctx);
-    }
-    if (chart.m_bConstelations) {
-        DrawConstellationFigures(ctx);
-    }
-    if (chart.m_bDeepSky) {
-        DrawDeepSky(ctx);
-    }
-    if (chart.m_bCoordinations) {
-        DrawGrid(ctx);
-    }
-    DrawStars(ctx);
-    if (chart.m_bStarNames && chart.m_nLevel >= 1) {
-        DrawStarNames(ctx);
-    }
-    if (chart.m_bSolarSystem) {
-        DrawSolarSystem(ctx);
-    }
-    if (chart.m_bHorizon) {
-        DrawHorizon(ctx);
-    }
+// The frame's drawing order: each layer with the switch that shows it (none: always drawn) and
+// the least zoom level it needs. The printer draws the layers in this order; the screen draws
+// the one marked last on screen (the horizon) above everything else instead of before the
+// deep-sky objects.
+struct LayerStep {
+    int ChartState::*on;
+    void (*draw)(const LayerContext&);
+    int minLevel = 0;
+    bool lastOnScreen = false;
+};
+
+constexpr LayerStep kLayerOrder[] = {
+    {&ChartState::m_bMilkyWay, DrawMilkyWay},
+    {&ChartState::m_bDeepSky, DrawMagellanicClouds},
+    {&ChartState::m_bEcliptic, DrawEcliptic},
+    {&ChartState::m_bBoundaries, DrawBoundaries},
+    {&ChartState::m_bConstelations, DrawConstellationFigures},
+    {&ChartState::m_bHorizon, DrawHorizon, 0, true},
+    {&ChartState::m_bDeepSky, DrawDeepSky},
+    {&ChartState::m_bCoordinations, DrawGrid},
+    {nullptr, DrawStars},
+    {&ChartState::m_bStarNames, DrawStarNames, 1},
+    {&ChartState::m_bSolarSystem, DrawSolarSystem},
+};
+
+bool Shown(const LayerStep& step, const ChartState& chart) {
+    return (step.on == nullptr || chart.*step.on != 0) && chart.m_nLevel >= step.minLevel;
 }
 
-// The printer's order differs from the screen's only in the horizon, which comes before the
-// deep-sky objects.
-void DrawPrintedLayers(const LayerContext& ctx) {
-    const ChartState& chart = ctx.chart;
-    if (chart.m_bMilkyWay) {
-        DrawMilkyWay(ctx);
+void DrawLayers(const LayerContext& ctx, bool printed) {
+    for (const LayerStep& step : kLayerOrder) {
+        if ((printed || !step.lastOnScreen) && Shown(step, ctx.chart)) {
+            step.draw(ctx);
+        }
     }
-    if (chart.m_bDeepSky) {
-        DrawMagellanicClouds(ctx);
-    }
-    if (chart.m_bEcliptic) {
-        DrawEcliptic(ctx);
-    }
-    if (chart.m_bBoundaries) {
-        DrawBoundaries(ctx);
-    }
-    if (chart.m_bConstelations) {
-        DrawConstellationFigures(ctx);
-    }
-    if (chart.m_bHorizon) {
-        DrawHorizon(ctx);
-    }
-    if (chart.m_bDeepSky) {
-        DrawDeepSky(ctx);
-    }
-    if (chart.m_bCoordinations) {
-        DrawGrid(ctx);
-    }
-    DrawStars(ctx);
-    if (chart.m_bStarNames && chart.m_nLevel >= 1) {
-        DrawStarNames(ctx);
-    }
-    if (chart.m_bSolarSystem) {
-        DrawSolarSystem(ctx);
+    if (!printed) {
+        for (const LayerStep& step : kLayerOrder) {
+            if (step.lastOnScreen && Shown(step, ctx.chart)) {
+                step.draw(ctx);
+            }
+        }
     }
 }
 
@@ -135,7 +107,11 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
         ClearPickingTables(chart);
         LayerContext ctx{chart, catalog, settings, surface, options.target, options.deepColour};
         if (options.target == FrameTarget::Printer) {
-            ctx.printingScale = ApplyPrintingScale(chart, options.pageWidth, options.pageHeight);
+            // The page's own geometry; the chart keeps the screen's.
+            const PrintedGeometry page =
+                PrintingGeometry(chart, options.pageWidth, options.pageHeight);
+            ctx.printingScale = page.scale;
+            ctx.projector.SetGeometry(page.geometry);
             // The printer's own default font, for the compass letters that select none: about
             // 12 points on a page printed at 300 pixels per inch from a 1000-pixel screen.
             Font font = DefaultFont();
@@ -143,22 +119,22 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
                                    static_cast<int>(kPrinterFontScreenPixels * ctx.printingScale));
             font.weight = 400;
             surface.SelectFont(font);
-            DrawPrintedLayers(ctx);
-            return {};
+            DrawLayers(ctx, true);
+            return FrameResult{true, {}, page.geometry};
         }
         const SkyColours colours =
             BackgroundColours(chart.m_bColoredSky != 0, SunAltitude(chart), options.deepColour);
         ctx.skyColour = colours.sky;
         ctx.skyFillColour = colours.fill;
         surface.FillRect(PixelRect{0, 0, 2 * chart.m_nCenterX, 2 * chart.m_nCenterY}, colours.sky);
-        DrawScreenLayers(ctx);
-        return {};
+        DrawLayers(ctx, false);
+        return FrameResult{true, {}, ctx.projector.Geometry()};
     } catch (const std::exception& e) {
         chart.m_bAnimate = 0;
-        return FrameResult{false, e.what()};
+        return FrameResult{false, e.what(), {}};
     } catch (...) {
         chart.m_bAnimate = 0;
-        return FrameResult{false, "unknown error while drawing the chart"};
+        return FrameResult{false, "unknown error while drawing the chart", {}};
     }
 }
 

@@ -23,6 +23,9 @@ struct FrameOptions {
 struct FrameResult {
     bool ok = true;
     std::string error; // what ended the frame, when !ok
+    // The geometry the frame was drawn with (the page's on a printed page), in whose pixels the
+    // picking tables are.
+    ChartGeometry geometry;
 };
 
 // The colours of the sky background rule for a Sun altitude (degrees); `sky` is m_crSky and

@@ -1,11 +1,12 @@
-// What every chart layer receives: the chart state it projects with (and whose picking tables it
-// fills), the catalogue tables, the settings (observer hemisphere letter), the surface it draws
-// on, whether the frame goes to the screen or to the printer, and the colours the frame's
-// background step chose.
+// What every chart layer receives: the chart state (whose picking tables it fills), the
+// projector made from its geometry, the catalogue tables, the settings (observer hemisphere
+// letter), the surface it draws on, whether the frame goes to the screen or to the printer, and the
+// colours the frame's background step chose.
 #pragma once
 
 #include "chart/ChartState.h"
 #include "chart/DrawSurface.h"
+#include "chart/Projection.h"
 
 struct AppSettings;
 struct CatalogStore;
@@ -29,6 +30,9 @@ struct LayerContext {
     Rgb skyColour = kBlack;         // m_crSky: background, label boxes, compass letters
     Rgb skyFillColour = {0, 0, 80}; // m_crSkyFill: Milky Way and Magellanic Cloud fill
     float printingScale = 1.0f;     // printer pixels per screen pixel (1 on screen)
+
+    // Where each point falls: the chart's geometry, or the page's while printing.
+    Projector projector = Projector(chart);
 
     bool Printing() const { return target == FrameTarget::Printer; }
 };

@@ -18,11 +18,12 @@ constexpr int kPrintedIconHalf = kPrintedIconSize / 2;
 void DrawDeepSkyObject(const LayerContext& ctx, std::size_t index, int& icon) {
     ChartState& chart = ctx.chart;
     const DeepSkyRecord& object = ctx.catalog.m_deepSky[index];
-    if (!Project(chart, object.ra, object.dec)) {
+    const auto projected = ctx.projector.Project(object.ra, object.dec);
+    if (!projected) {
         return;
     }
-    const PixelPoint p = chart.m_ptProj;
-    if (!ctx.Printing() && !ClipToClient(chart, p.x, p.y)) {
+    const PixelPoint p = *projected;
+    if (!ctx.Printing() && !ctx.projector.InsideClient(p.x, p.y)) {
         return;
     }
     if (!(object.magnitude <= chart.m_dDeepSkyLimit)) {

@@ -41,11 +41,12 @@ void PrepareLabels(const LayerContext& ctx, const Font& font, Rgb screenColour) 
 }
 
 // Projects a label's point; on screen it must also lie inside the client area.
-bool ProjectLabelPoint(const LayerContext& ctx, float ra, float dec) {
-    if (!Project(ctx.chart, ra, dec)) {
-        return false;
+std::optional<PixelPoint> ProjectLabelPoint(const LayerContext& ctx, float ra, float dec) {
+    const auto p = ctx.projector.Project(ra, dec);
+    if (!p || ctx.Printing() || ctx.projector.InsideClient(p->x, p->y)) {
+        return p;
     }
-    return ctx.Printing() || ClipToClient(ctx.chart, ctx.chart.m_ptProj.x, ctx.chart.m_ptProj.y);
+    return std::nullopt;
 }
 
 bool DeepSkyLabelsShown(const ChartState& chart) {
@@ -63,9 +64,9 @@ void DrawDeepSkyLabelRun(const LayerContext& ctx, int first, int last, const cha
     const int step = first <= last ? 1 : -1;
     for (int i = first;; i += step) {
         const DeepSkyRecord& object = ctx.catalog.m_deepSky[static_cast<std::size_t>(i)];
-        if (ProjectLabelPoint(ctx, object.ra, object.dec) &&
-            object.magnitude <= ctx.chart.m_dDeepSkyLimit) {
-            const PixelPoint p = ctx.chart.m_ptProj;
+        const auto projected = ProjectLabelPoint(ctx, object.ra, object.dec);
+        if (projected && object.magnitude <= ctx.chart.m_dDeepSkyLimit) {
+            const PixelPoint p = *projected;
             const PixelPoint origin =
                 DeepSkyLabelOrigin(p.x, p.y, object.labelDx, object.labelDy, southern, printed);
             DrawLabel(ctx.surface, origin, prefix + std::to_string(object.number), printed);
@@ -81,10 +82,11 @@ void DrawDeepSkyLabelRun(const LayerContext& ctx, int first, int last, const cha
 void DrawCloudLabels(const LayerContext& ctx) {
     const TextExtent extent = ctx.surface.MeasureText(kLargeCloudLabel.text);
     for (const CloudLabel& label : {kLargeCloudLabel, kSmallCloudLabel}) {
-        if (!Project(ctx.chart, label.ra, label.dec)) {
+        const auto projected = ctx.projector.Project(label.ra, label.dec);
+        if (!projected) {
             continue;
         }
-        const PixelPoint p = ctx.chart.m_ptProj;
+        const PixelPoint p = *projected;
         const PixelPoint origin = CentredLabelOrigin(p.x, p.y, extent);
         if (ctx.Printing()) {
             ctx.surface.Text(origin.x, origin.y, label.text);
@@ -106,10 +108,12 @@ void DrawConstellationNames(const LayerContext& ctx) {
     const Font font = printed ? LabelFont(zoomed ? 72 : 66, 500) : LabelFont(zoomed ? 20 : 16, 600);
     PrepareLabels(ctx, font, kConstellationNameColour);
     for (const ConstellationLabel& label : ConstellationLabelTable) {
-        if (!ProjectLabelPoint(ctx, static_cast<float>(label.ra), static_cast<float>(label.dec))) {
+        const auto projected =
+            ProjectLabelPoint(ctx, static_cast<float>(label.ra), static_cast<float>(label.dec));
+        if (!projected) {
             continue;
         }
-        const PixelPoint p = ctx.chart.m_ptProj;
+        const PixelPoint p = *projected;
         const TextExtent extent = ctx.surface.MeasureText(label.abbreviation);
         const PixelPoint origin = CentredLabelOrigin(p.x, p.y, extent);
         if (printed) {
@@ -128,11 +132,11 @@ void DrawStarNames(const LayerContext& ctx) {
     ScopedSurfaceState keep(ctx.surface);
     PrepareLabels(ctx, printed ? LabelFont(36, 400) : LabelFont(14, 500), kStarNameColour);
     for (const StarNameRecord& name : ctx.catalog.m_starNames) {
-        if (!ProjectLabelPoint(ctx, name.ra, name.dec) ||
-            !(name.magnitude <= ctx.chart.m_dStarLimit)) {
+        const auto projected = ProjectLabelPoint(ctx, name.ra, name.dec);
+        if (!projected || !(name.magnitude <= ctx.chart.m_dStarLimit)) {
             continue;
         }
-        const PixelPoint p = ctx.chart.m_ptProj;
+        const PixelPoint p = *projected;
         DrawLabel(ctx.surface, StarNameOrigin(p.x, p.y, name.labelOffset, printed),
                   FieldText(name.name), printed);
     }

@@ -28,11 +28,12 @@ struct ProjectedPoint {
     PixelPoint pt;
 };
 
-ProjectedPoint ProjectPoint(ChartState& chart, float ra, float dec) {
-    if (!Project(chart, ra, dec)) {
+ProjectedPoint ProjectPoint(const Projector& projector, float ra, float dec) {
+    const auto p = projector.Project(ra, dec);
+    if (!p) {
         return {};
     }
-    return {true, chart.m_ptProj};
+    return {true, *p};
 }
 
 // The segment rule: both ends visible and, on screen, at least one end strictly inside the
@@ -44,7 +45,7 @@ bool SegmentShown(const LayerContext& ctx, const ProjectedPoint& a, const Projec
     if (ctx.Printing()) {
         return true;
     }
-    return InsideClient(ctx.chart, a.pt.x, a.pt.y) || InsideClient(ctx.chart, b.pt.x, b.pt.y);
+    return ctx.projector.InsideClient(a.pt.x, a.pt.y) || ctx.projector.InsideClient(b.pt.x, b.pt.y);
 }
 
 // Draws the segments i -> i + 1 for i = 0 .. count - 2 whose `starts(i)` holds, by the segment
@@ -58,7 +59,7 @@ void DrawChain(const LayerContext& ctx, std::size_t count, PointFn point, Starts
             return previous;
         }
         const auto [ra, dec] = point(i);
-        return ProjectPoint(ctx.chart, static_cast<float>(ra), static_cast<float>(dec));
+        return ProjectPoint(ctx.projector, static_cast<float>(ra), static_cast<float>(dec));
     };
     for (std::size_t i = 0; i + 1 < count; ++i) {
         if (!starts(i)) {
@@ -132,15 +133,15 @@ void DrawMilkyWayBands(const LayerContext& ctx) {
         int fromB = 0;
         for (std::size_t i = kBandA[n + 1] + 1; i-- > kBandA[n];) {
             const OutlinePoint& p = points[kMilkyWayFirstFirst + i];
-            if (Project(ctx.chart, p.ra, p.dec)) {
-                polygon.push_back(ctx.chart.m_ptProj);
+            if (const auto pixel = ctx.projector.Project(p.ra, p.dec)) {
+                polygon.push_back(*pixel);
                 ++fromA;
             }
         }
         for (std::size_t i = kBandB[n]; i <= kBandB[n + 1]; ++i) {
             const OutlinePoint& p = points[kMilkyWaySecondFirst + i];
-            if (Project(ctx.chart, p.ra, p.dec)) {
-                polygon.push_back(ctx.chart.m_ptProj);
+            if (const auto pixel = ctx.projector.Project(p.ra, p.dec)) {
+                polygon.push_back(*pixel);
                 ++fromB;
             }
         }
@@ -162,10 +163,11 @@ void DrawCloud(const LayerContext& ctx, std::size_t first, std::size_t count) {
     polygon.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const OutlinePoint& p = ctx.catalog.m_outlinePoints[first + i];
-        if (!Project(ctx.chart, p.ra, p.dec)) {
+        const auto pixel = ctx.projector.Project(p.ra, p.dec);
+        if (!pixel) {
             return;
         }
-        polygon.push_back(ctx.chart.m_ptProj);
+        polygon.push_back(*pixel);
     }
     ctx.surface.Polygon(polygon);
 }
@@ -215,11 +217,12 @@ void DrawCompassLetters(const LayerContext& ctx) {
     const bool printed = ctx.Printing();
     for (const CompassLetter& letter : kCompassLetters) {
         const OutlinePoint& p = ctx.catalog.m_outlinePoints[kHorizonFirst + letter.point];
-        if (!Project(ctx.chart, p.ra, p.dec)) {
+        const auto pixel = ctx.projector.Project(p.ra, p.dec);
+        if (!pixel) {
             continue;
         }
-        const int x = ctx.chart.m_ptProj.x;
-        const int y = ctx.chart.m_ptProj.y;
+        const int x = pixel->x;
+        const int y = pixel->y;
         if (printed) {
             surface.Text(x - 14, y + 4, letter.text);
             surface.Ellipse(x - 10, y - 10, x + 10, y + 10);

@@ -108,11 +108,13 @@ void DrawSolarSystemLabels(const LayerContext& ctx) {
     }
     ForEachBodyPlutoFirst([&](std::size_t b) {
         const SolarSystemBody& body = chart.m_bodies[b];
-        if (!Project(chart, static_cast<float>(body.ra), static_cast<float>(body.dec))) {
+        const auto projected =
+            ctx.projector.Project(static_cast<float>(body.ra), static_cast<float>(body.dec));
+        if (!projected) {
             return;
         }
-        const PixelPoint p = chart.m_ptProj;
-        if (!printed && !ClipToClient(chart, p.x, p.y)) {
+        const PixelPoint p = *projected;
+        if (!printed && !ctx.projector.InsideClient(p.x, p.y)) {
             return;
         }
         DrawLabel(surface, BodyLabelOrigin(p.x, p.y, printed), kBodyNames[b], printed);
@@ -128,10 +130,12 @@ void DrawSolarSystem(const LayerContext& ctx) {
     ScopedSurfaceState keep(ctx.surface);
     ForEachBodyPlutoFirst([&](std::size_t b) {
         const SolarSystemBody& body = chart.m_bodies[b];
-        if (!Project(chart, static_cast<float>(body.ra), static_cast<float>(body.dec))) {
+        const auto projected =
+            ctx.projector.Project(static_cast<float>(body.ra), static_cast<float>(body.dec));
+        if (!projected) {
             return;
         }
-        const PixelPoint p = chart.m_ptProj;
+        const PixelPoint p = *projected;
         chart.m_ptBody[b] = p;
         if (ctx.Printing()) {
             DrawPrintedBody(ctx.surface, b, p.x, p.y);

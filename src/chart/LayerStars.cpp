@@ -58,11 +58,12 @@ void DrawStars(const LayerContext& ctx) {
     int colourClass = 0; // the class of the star drawn before, for unknown spectral letters
     for (std::size_t i = 0; i < kStarCount; ++i) {
         const StarRecord& star = ctx.catalog.m_stars[i];
-        if (!Project(chart, star.ra, star.dec)) {
+        const auto projected = ctx.projector.Project(star.ra, star.dec);
+        if (!projected) {
             continue;
         }
-        const PixelPoint p = chart.m_ptProj;
-        if (!printed && !ClipToClient(chart, p.x, p.y)) {
+        const PixelPoint p = *projected;
+        if (!printed && !ctx.projector.InsideClient(p.x, p.y)) {
             continue;
         }
         if (!(star.magnitude <= chart.m_dStarLimit)) {

@@ -4,21 +4,6 @@
 
 #include <cmath>
 
-ScreenGeometry SaveScreenGeometry(const ChartState& chart) {
-    return ScreenGeometry{chart.m_nRadius, chart.m_nCenterX, chart.m_nCenterY};
-}
-
-void RestoreScreenGeometry(ChartState& chart, const ScreenGeometry& geometry) {
-    chart.m_nRadius = geometry.radius;
-    chart.m_nCenterX = geometry.centerX;
-    chart.m_nCenterY = geometry.centerY;
-}
-
-void ChartPrintJob::Prepare() {
-    m_screen = SaveScreenGeometry(m_chart);
-    m_saved = true;
-}
-
 void ChartPrintJob::Begin() {
     // Printing is only offered while the animation is stopped; the printed frame is an ordinary
     // one.
@@ -27,9 +12,6 @@ void ChartPrintJob::Begin() {
 
 FrameResult ChartPrintJob::PrintPage(CatalogStore& catalog, const AppSettings& settings,
                                      DrawSurface& surface, const PixelRect& usableArea) {
-    if (!m_saved) {
-        Prepare(); // the screen geometry must survive the page whatever the caller did
-    }
     FrameOptions options;
     options.target = FrameTarget::Printer;
     options.pageWidth = usableArea.Width();
@@ -39,13 +21,6 @@ FrameResult ChartPrintJob::PrintPage(CatalogStore& catalog, const AppSettings& s
         DrawPageBorder(surface, usableArea);
     }
     return result;
-}
-
-void ChartPrintJob::End() {
-    if (m_saved) {
-        RestoreScreenGeometry(m_chart, m_screen);
-        m_saved = false;
-    }
 }
 
 PixelRect PrintableArea(int paperWidth, int paperHeight, double pixelsPerInchX,

@@ -1,7 +1,6 @@
-// The chart's part in a print job of one page: the screen geometry saved before the page and put
-// back after it, and the page itself (the printed layers at the printer's scale, then the border
-// along the usable area). The platform's printing procedure (print dialog, progress window,
-// preview) calls these through the view's printout.
+// The chart's part in a print job of one page: the page itself (the printed layers at the
+// printer's scale, then the border along the usable area). The platform's printing procedure (print
+// dialog, progress window, preview) calls these through the view's printout.
 #pragma once
 
 #include "chart/ChartState.h"
@@ -11,42 +10,24 @@ struct AppSettings;
 struct CatalogStore;
 class DrawSurface;
 
-// Radius and projection origin of the screen, which the printed page replaces while it is drawn.
-struct ScreenGeometry {
-    unsigned radius = 0; // m_nRadius, pixels
-    int centerX = 0;     // m_nCenterX
-    int centerY = 0;     // m_nCenterY
-    bool operator==(const ScreenGeometry&) const = default;
-};
-
-ScreenGeometry SaveScreenGeometry(const ChartState& chart);
-void RestoreScreenGeometry(ChartState& chart, const ScreenGeometry& geometry);
-
-// A print job's steps on the chart, in the order the printing procedure calls them. Prepare
-// saves the screen geometry, Begin stops the animation flag, PrintPage draws the page, End puts
-// the screen geometry back (only when Prepare saved it: a job cancelled before Prepare finished
-// leaves the chart alone).
+// A print job's steps on the chart, in the order the printing procedure calls them. Begin
+// stops the animation flag, PrintPage draws the page. The page is drawn with its own projector,
+// so the chart keeps the screen's geometry throughout.
 class ChartPrintJob {
 public:
     explicit ChartPrintJob(ChartState& chart) : m_chart(chart) {}
 
-    void Prepare();
     void Begin();
     // Draws the page on `surface`, whose usable area is `usableArea` in printer pixels (left,
     // top, right, bottom; right and bottom one past the last pixel). The paper is not painted:
     // it stays white. The printed geometry comes from the area's width H and height V: centre
-    // (H / 2, V / 2), radius (level + 1) * base radius * min(H, V) / full-screen height. The
-    // picking tables hold printer pixels afterwards.
+    // (H / 2, V / 2), radius (level + 1) * base radius * min(H, V) / full-screen height; the
+    // result tells it. The picking tables hold printer pixels afterwards.
     FrameResult PrintPage(CatalogStore& catalog, const AppSettings& settings, DrawSurface& surface,
                           const PixelRect& usableArea);
-    void End();
-
-    bool Prepared() const { return m_saved; }
 
 private:
     ChartState& m_chart;
-    ScreenGeometry m_screen;
-    bool m_saved = false;
 };
 
 // The margins of a sheet the printer cannot print on, in inches.

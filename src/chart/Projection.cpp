@@ -30,42 +30,66 @@ int HemisphereLimit(int index) {
     return HemisphereLimitTable[static_cast<std::size_t>(index)];
 }
 
-bool Project(ChartState& chart, float ra, float dec) {
-    if (chart.m_bHorizonView != 0) {
-        const double h = (chart.m_dLST - 15.0 * ra) * kDegToRad;
+Projector::Projector(const ChartState& chart)
+    : m_horizonView(chart.m_bHorizonView != 0), m_southernFlip(chart.SouthernFlip()),
+      m_lst(chart.m_dLST), m_sinLat(chart.m_dSinLat), m_cosLat(chart.m_dCosLat),
+      m_turnX(chart.m_dTurnX), m_turnY(chart.m_nTurnY), m_tilt(chart.m_nTilt),
+      m_cosTilt(std::cos(chart.m_nTilt * kDegToRad)),
+      m_sinTilt(std::sin(chart.m_nTilt * kDegToRad)), m_radius(chart.m_nRadius),
+      m_centerX(chart.m_nCenterX), m_centerY(chart.m_nCenterY), m_clientW(chart.m_rcClient.Width()),
+      m_clientH(chart.m_rcClient.Height()) {}
+
+void Projector::SetGeometry(const ChartGeometry& geometry) {
+    m_centerX = geometry.centerX;
+    m_centerY = geometry.centerY;
+    m_radius = geometry.radius;
+}
+
+ChartGeometry Projector::Geometry() const {
+    return ChartGeometry{static_cast<unsigned>(m_radius), m_centerX, m_centerY};
+}
+
+std::optional<PixelPoint> Projector::Project(float ra, float dec) const {
+    if (const auto p = Locate(ra, dec)) {
+        return p->pixel;
+    }
+    return std::nullopt;
+}
+
+std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
+    if (m_horizonView) {
+        const double h = (m_lst - 15.0 * ra) * kDegToRad;
         // The declination in radians is held in single precision; the trigonometry is double.
         const double d = static_cast<float>(dec * kHorizonDecToRad);
         const double sinH = std::sin(h);
         const double cosH = std::cos(h);
-        double azimuth =
-            RadToDeg(std::atan2(sinH, cosH * chart.m_dSinLat - std::tan(d) * chart.m_dCosLat));
+        double azimuth = RadToDeg(std::atan2(sinH, cosH * m_sinLat - std::tan(d) * m_cosLat));
         azimuth -= 360.0 * std::floor(azimuth / 360.0);
         azimuth = 360.0 - azimuth;
-        const double altitude = RadToDeg(
-            std::asin(std::sin(d) * chart.m_dSinLat + std::cos(d) * chart.m_dCosLat * cosH));
+        const double altitude =
+            RadToDeg(std::asin(std::sin(d) * m_sinLat + std::cos(d) * m_cosLat * cosH));
         ra = static_cast<float>(azimuth / 15.0);
         dec = static_cast<float>(altitude);
     }
 
-    if (chart.SouthernFlip()) {
+    if (m_southernFlip) {
         ra = 24.0f - ra;
         dec = -dec;
     }
 
     const int decInt = static_cast<int>(dec); // truncated toward zero
-    const float turned = WrapHoursOnce(static_cast<float>(chart.m_dTurnX + ra));
+    const float turned = WrapHoursOnce(static_cast<float>(m_turnX + ra));
     const int lon = static_cast<int>(360.0f - 15.0f * turned);
 
-    if (decInt <= chart.m_nTurnY - 90 || decInt >= chart.m_nTurnY + 90) {
-        chart.m_bVisible = 0;
-        return false;
+    if (decInt <= m_turnY - 90 || decInt >= m_turnY + 90) {
+        return std::nullopt;
     }
 
     int limit = 90;
-    if (chart.m_nTilt >= 90) {
+    if (m_tilt >= 90) {
         limit = 180;
-    } else if (chart.m_nTilt != 0) {
-        int k = chart.m_nTurnY / 15;
+    } else if (m_tilt != 0) {
+        int k = m_turnY / 15;
         if (k < 0) {
             k -= 1;
         }
@@ -73,45 +97,30 @@ bool Project(ChartState& chart, float ra, float dec) {
         limit = HemisphereLimit(std::abs(band + 12 * k));
     }
     if (lon < 360 - limit && lon > limit) {
-        chart.m_bVisible = 0;
-        return false;
+        return std::nullopt;
     }
 
-    if (chart.m_nTurnY < 0) {
+    if (m_turnY < 0) {
         dec = -dec;
     }
     const double lambda = -15.0 * turned * kDegToRad;
     const double d = dec * kDegToRad;
     const double cosD = std::cos(d);
-    chart.m_vecSphere = {std::sin(lambda) * cosD, -std::sin(d), -std::cos(lambda) * cosD};
-    RotateTilt(chart);
-
-    const double r = chart.m_nRadius;
-    chart.m_ptProj.x = chart.m_nCenterX + static_cast<int>(r * chart.m_vecView[0]);
-    chart.m_ptProj.y = chart.m_nCenterY + static_cast<int>(r * chart.m_vecView[1]);
-    chart.m_bVisible = 1;
-    return true;
-}
-
-void RotateTilt(ChartState& chart) {
-    auto& v = chart.m_vecSphere;
-    if (chart.m_nTurnY < 0) {
+    PointOnChart p;
+    p.sphere = {std::sin(lambda) * cosD, -std::sin(d), -std::cos(lambda) * cosD};
+    std::array<double, 3> v = p.sphere;
+    if (m_turnY < 0) {
         v[1] = -v[1];
         v[2] = -v[2];
     }
-    const double t = chart.m_nTilt * kDegToRad;
-    chart.m_vecView = {v[0], std::cos(t) * v[1] - std::sin(t) * v[2], 0.0};
+    p.view = {v[0], m_cosTilt * v[1] - m_sinTilt * v[2], 0.0};
+    p.pixel.x = m_centerX + static_cast<int>(m_radius * p.view[0]);
+    p.pixel.y = m_centerY + static_cast<int>(m_radius * p.view[1]);
+    return p;
 }
 
 bool InsideClient(const ChartState& chart, int x, int y) {
     return x > 0 && x < chart.m_rcClient.Width() && y > 0 && y < chart.m_rcClient.Height();
-}
-
-bool ClipToClient(ChartState& chart, int x, int y) {
-    if (!InsideClient(chart, x, y)) {
-        chart.m_bVisible = 0;
-    }
-    return chart.m_bVisible != 0;
 }
 
 std::optional<ChartPosition> Unproject(const ChartState& chart, double x, double y) {
@@ -165,18 +174,24 @@ void ApplyZoomRadius(ChartState& chart) {
     chart.m_nRadius = static_cast<unsigned>((chart.m_nLevel + 1) * chart.m_nBaseRadius);
 }
 
-float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight) {
+PrintedGeometry PrintingGeometry(const ChartState& chart, int pageWidth, int pageHeight) {
     const int shorter = pageWidth > pageHeight ? pageHeight : pageWidth;
     // Before the initial update there is no screen height to scale from: print at screen size.
     const float fy =
         chart.m_nFullScreenHeight > 0
             ? static_cast<float>(shorter) / static_cast<float>(chart.m_nFullScreenHeight)
             : 1.0f;
-    chart.m_nCenterX = pageWidth / 2;
-    chart.m_nCenterY = pageHeight / 2;
-    chart.m_nRadius =
+    const auto radius =
         static_cast<unsigned>(static_cast<float>((chart.m_nLevel + 1) * chart.m_nBaseRadius) * fy);
-    return fy;
+    return PrintedGeometry{ChartGeometry{radius, pageWidth / 2, pageHeight / 2}, fy};
+}
+
+float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight) {
+    const PrintedGeometry printed = PrintingGeometry(chart, pageWidth, pageHeight);
+    chart.m_nRadius = printed.geometry.radius;
+    chart.m_nCenterX = printed.geometry.centerX;
+    chart.m_nCenterY = printed.geometry.centerY;
+    return printed.scale;
 }
 
 std::array<GridPoint, kGridPointCount> BuildGridPoints() {

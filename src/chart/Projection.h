@@ -27,16 +27,61 @@ inline constexpr std::array<int, 72> HemisphereLimitTable = {
 // The limit for a table index; any index from 72 on gives 180.
 int HemisphereLimit(int index);
 
-// Projects (ra hours, dec degrees). Sets m_bVisible, and when visible m_ptProj, m_vecSphere and
-// m_vecView. Returns m_bVisible != 0. Every layer calls it once per point.
-bool Project(ChartState& chart, float ra, float dec);
+// The geometry a frame is drawn with: the sphere's radius and the projection origin, pixels.
+struct ChartGeometry {
+    unsigned radius = 0;
+    int centerX = 0;
+    int centerY = 0;
+    bool operator==(const ChartGeometry&) const = default;
+};
 
-// The last step of Project: turns m_vecSphere by the tilt into m_vecView (third component 0).
-void RotateTilt(ChartState& chart);
+// A projected point: its pixel, and the unit vectors on the sphere before and after the tilt
+// (the view's third component is 0).
+struct PointOnChart {
+    PixelPoint pixel;
+    std::array<double, 3> sphere{};
+    std::array<double, 3> view{};
+};
 
-// Clears m_bVisible when (x, y) is not strictly inside the client rectangle (the first row and
-// column of pixels count as outside). Returns m_bVisible != 0.
-bool ClipToClient(ChartState& chart, int x, int y);
+// The projection as a value: the chart's geometry (mode, sidereal time and latitude, turn, tilt,
+// radius, centre, client size, southern flip) copied once, so that projecting changes nothing.
+// The frame makes one per frame and hands it to every layer; a printed page makes one with the
+// page's centre and radius.
+class Projector {
+public:
+    explicit Projector(const ChartState& chart);
+
+    // The pixel of (ra hours, dec degrees), or nothing when the point lies on the far side.
+    std::optional<PixelPoint> Project(float ra, float dec) const;
+    // The same, with the sphere and view vectors.
+    std::optional<PointOnChart> Locate(float ra, float dec) const;
+    // True when (x, y) is strictly inside the client area (the first row and column of pixels
+    // count as outside).
+    bool InsideClient(int x, int y) const {
+        return x > 0 && x < m_clientW && y > 0 && y < m_clientH;
+    }
+
+    // The page's geometry in place of the screen's: centre and radius.
+    void SetGeometry(const ChartGeometry& geometry);
+    ChartGeometry Geometry() const;
+
+private:
+    bool m_horizonView = false;
+    bool m_southernFlip = false;
+    double m_lst = 0.0;
+    double m_sinLat = 0.0;
+    double m_cosLat = 0.0;
+    double m_turnX = 0.0;
+    int m_turnY = 0;
+    int m_tilt = 0;
+    double m_cosTilt = 1.0;
+    double m_sinTilt = 0.0;
+    double m_radius = 0.0;
+    int m_centerX = 0;
+    int m_centerY = 0;
+    int m_clientW = 0;
+    int m_clientH = 0;
+};
 
 // True when (x, y) is strictly inside the client area: the on-screen half of the segment rule.
 bool InsideClient(const ChartState& chart, int x, int y);
@@ -57,9 +102,16 @@ std::optional<ChartPosition> Unproject(const ChartState& chart, double x, double
 int BaseRadiusForScreenHeight(int fullScreenHeight);
 void ApplyZoomRadius(ChartState& chart);
 
-// Printing scale for a page of pageWidth x pageHeight device pixels: the centre at the page's
-// integer halves and m_nRadius = trunc((level + 1) * base * min(W, H) / full-screen height),
-// the ratio in single precision. Returns that ratio.
+// The printed geometry for a page of pageWidth x pageHeight device pixels: the centre at the
+// page's integer halves and the radius trunc((level + 1) * base * min(W, H) / full-screen
+// height), the ratio (`scale`) in single precision. The chart is left as it is.
+struct PrintedGeometry {
+    ChartGeometry geometry;
+    float scale = 1.0f;
+};
+PrintedGeometry PrintingGeometry(const ChartState& chart, int pageWidth, int pageHeight);
+
+// Puts PrintingGeometry's centre and radius into the chart; returns the ratio.
 float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight);
 
 // The 1595 grid points: 24 hour circles from -80 to +80 every 5 degrees, then 11 parallels from

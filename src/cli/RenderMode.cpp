@@ -8,6 +8,7 @@
 #include "chart/ChartExport.h"
 #include "chart/ChartSetup.h"
 #include "chart/ChartState.h"
+#include "chart/LayerSwitches.h"
 #include "cli/ChartOptions.h"
 #include "cli/JsonText.h"
 #include "files/SafeFile.h"
@@ -100,47 +101,6 @@ std::optional<PixelSize> ParseSize(std::string_view text) {
     return PixelSize{*w, *h};
 }
 
-// The switch of a layer name in the settings record, or nullptr.
-std::int32_t* LayerSwitch(AppSettings& s, std::string_view name) {
-    if (name == "grid") {
-        return &s.Coordinations;
-    }
-    if (name == "boundaries") {
-        return &s.Boundaries;
-    }
-    if (name == "figures") {
-        return &s.Constelations;
-    }
-    if (name == "deepsky") {
-        return &s.DeepSky;
-    }
-    if (name == "starnames") {
-        return &s.StarNames;
-    }
-    if (name == "deepskynames") {
-        return &s.DeepSkyNames;
-    }
-    if (name == "ecliptic") {
-        return &s.Ecliptic;
-    }
-    if (name == "horizon") {
-        return &s.Horizon;
-    }
-    if (name == "milkyway") {
-        return &s.MilkyWay;
-    }
-    if (name == "solarsystem") {
-        return &s.SolarSystem;
-    }
-    if (name == "solsyslabels") {
-        return &s.SolSysLabels;
-    }
-    if (name == "coloredstars") {
-        return &s.ColoredStars;
-    }
-    return nullptr;
-}
-
 // Splits "--name=value" or takes the next argument; empty optional when the value is missing.
 struct OptionValue {
     bool matched = false;
@@ -165,7 +125,6 @@ OptionValue TakeValue(const std::vector<std::string>& args, std::size_t& i, std:
 // Parses the render options; returns the error line or an empty text.
 std::string ParseRenderOptions(const std::vector<std::string>& args, RenderRequest& request,
                                bool& help) {
-    AppSettings probe;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
@@ -247,11 +206,9 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
                     on = item.front() == '+' ? 1 : 0;
                     item.remove_prefix(1);
                 }
-                if (!LayerSwitch(probe, item)) {
-                    return "--layers: unknown layer '" + std::string(item) +
-                           "' (grid, boundaries, figures, deepsky, starnames, deepskynames, "
-                           "ecliptic, horizon, milkyway, solarsystem, solsyslabels, "
-                           "coloredstars)";
+                if (!FindLayerSwitch(item)) {
+                    return "--layers: unknown layer '" + std::string(item) + "' (" +
+                           LayerSwitchNames() + ")";
                 }
                 request.layers.emplace_back(std::string(item), on);
             }
@@ -411,7 +368,7 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         settings.Level = *request.level;
     }
     for (const auto& [name, on] : request.layers) {
-        *LayerSwitch(settings, name) = on;
+        settings.*FindLayerSwitch(name)->setting = on;
     }
     if (request.coloredSky) {
         settings.ColoredSky = 1;

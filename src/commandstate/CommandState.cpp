@@ -1,6 +1,7 @@
 #include "commandstate/CommandState.h"
 
 #include "chart/ChartState.h"
+#include "chart/LayerSwitches.h"
 
 #include <array>
 
@@ -71,34 +72,13 @@ std::span<const CommandId> AllCommands() {
 }
 
 const int* SwitchOfCommand(CommandId command, const ChartState& chart) {
-    switch (command) {
-    case CommandId::StarNames:
-        return &chart.m_bStarNames;
-    case CommandId::PlanetNames:
-        return &chart.m_bSolSysLabels;
-    case CommandId::DeepSkyLabels:
-        return &chart.m_bDeepSkyNames;
-    case CommandId::Ecliptic:
-        return &chart.m_bEcliptic;
-    case CommandId::Horizon:
-        return &chart.m_bHorizon;
-    case CommandId::StarColors:
-        return &chart.m_bColoredStars;
-    case CommandId::GridLines:
-        return &chart.m_bCoordinations;
-    case CommandId::Boundaries:
-        return &chart.m_bBoundaries;
-    case CommandId::ConstellationLines:
-        return &chart.m_bConstelations;
-    case CommandId::DeepSky:
-        return &chart.m_bDeepSky;
-    case CommandId::MilkyWay:
-        return &chart.m_bMilkyWay;
-    case CommandId::SolarSystem:
-        return &chart.m_bSolarSystem;
-    default:
-        return nullptr;
+#define VN_SWITCH_OF_COMMAND(name, setting, field, id)                                             \
+    if (command == CommandId::id) {                                                                \
+        return &chart.field;                                                                       \
     }
+    VN_LAYER_SWITCHES(VN_SWITCH_OF_COMMAND)
+#undef VN_SWITCH_OF_COMMAND
+    return nullptr;
 }
 
 int* SwitchOfCommand(CommandId command, ChartState& chart) {
@@ -108,6 +88,11 @@ int* SwitchOfCommand(CommandId command, ChartState& chart) {
 CommandUiState QueryCommandState(CommandId command, const ChartState& chart) {
     const bool animating = chart.m_bAnimate != 0;
     CommandUiState state;
+    // Layer and display switches: available at every moment, checked while the switch is on.
+    if (const int* layer = SwitchOfCommand(command, chart)) {
+        state.checked = *layer != 0;
+        return state;
+    }
     switch (command) {
     // Available at every moment, without a check mark (or with one the platform keeps).
     case CommandId::Exit:
@@ -120,22 +105,6 @@ CommandUiState QueryCommandState(CommandId command, const ChartState& chart) {
     case CommandId::PanUp:
     case CommandId::PanLeft:
     case CommandId::PanRight:
-        break;
-
-    // Layer and display switches: available at every moment, checked while the switch is on.
-    case CommandId::StarNames:
-    case CommandId::PlanetNames:
-    case CommandId::DeepSkyLabels:
-    case CommandId::Ecliptic:
-    case CommandId::Horizon:
-    case CommandId::StarColors:
-    case CommandId::GridLines:
-    case CommandId::Boundaries:
-    case CommandId::ConstellationLines:
-    case CommandId::DeepSky:
-    case CommandId::MilkyWay:
-    case CommandId::SolarSystem:
-        state.checked = *SwitchOfCommand(command, chart) != 0;
         break;
 
     // Radio pairs of the settings menu, disabled while animating.

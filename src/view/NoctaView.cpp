@@ -146,8 +146,12 @@ void CNoctaView::MarkFound(double ra, double dec) {
 
 void CNoctaView::DrawMark(wxDC& dc) {
     auto* cr = static_cast<cairo_t*>(dc.GetHandle());
-    if (!m_mark || cr == nullptr ||
-        !Project(m_chart, static_cast<float>(m_mark->ra), static_cast<float>(m_mark->dec))) {
+    if (!m_mark || cr == nullptr) {
+        return;
+    }
+    const auto p =
+        Projector(m_chart).Project(static_cast<float>(m_mark->ra), static_cast<float>(m_mark->dec));
+    if (!p) {
         return;
     }
     cairo_save(cr);
@@ -158,7 +162,7 @@ void CNoctaView::DrawMark(wxDC& dc) {
     }
     cairo_set_line_width(cr, kMarkLineWidth);
     cairo_new_path(cr);
-    cairo_arc(cr, m_chart.m_ptProj.x + 0.5, m_chart.m_ptProj.y + 0.5, kMarkRadius, 0.0, 6.2832);
+    cairo_arc(cr, p->x + 0.5, p->y + 0.5, kMarkRadius, 0.0, 6.2832);
     cairo_stroke(cr);
     cairo_restore(cr);
 }

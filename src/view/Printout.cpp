@@ -116,12 +116,7 @@ FrameResult CChartPrintout::DrawOnArea(cairo_t* cr, const PixelRect& area) {
 void CChartPrintout::OnPreparePrinting() {}
 
 void CChartPrintout::OnBeginPrinting() {
-    m_job.Prepare();
     m_job.Begin();
-}
-
-void CChartPrintout::OnEndPrinting() {
-    m_job.End();
 }
 
 bool CChartPrintout::HasPage(int page) {
@@ -176,7 +171,7 @@ FrameResult CChartPrintout::DrawPreviewPage(wxDC& dc, cairo_t* cr) {
     int pageHeight = 0;
     GetPageSizePixels(&pageWidth, &pageHeight);
     if (previewWidth <= 0 || previewHeight <= 0 || pageWidth <= 0 || pageHeight <= 0) {
-        return FrameResult{false, "the preview has no page"};
+        return FrameResult{false, "the preview has no page", {}};
     }
     int ppiX = 0;
     int ppiY = 0;

@@ -25,7 +25,6 @@ public:
 
     void OnPreparePrinting() override;
     void OnBeginPrinting() override;
-    void OnEndPrinting() override;
     bool HasPage(int page) override;
     void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override;
     bool OnPrintPage(int page) override;

@@ -129,10 +129,12 @@ TEST(Frame, PrinterPathSetsThePrintingScaleAndKeepsThePaperWhite) {
     printer.target = FrameTarget::Printer;
     printer.pageWidth = 4800;
     printer.pageHeight = 6600;
-    ASSERT_TRUE(Draw(chart, *sky.catalog, sky.settings, paper, printer).ok);
-    EXPECT_EQ(chart.m_nRadius, 2125u);
-    EXPECT_EQ(chart.m_nCenterX, 2400);
-    EXPECT_EQ(chart.m_nCenterY, 3300);
+    const FrameResult result = Draw(chart, *sky.catalog, sky.settings, paper, printer);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.geometry, (ChartGeometry{2125, 2400, 3300}));
+    // The page's projector carries the printed geometry; the chart keeps the screen's.
+    EXPECT_EQ(chart.m_nRadius, 300u);
+    EXPECT_EQ(chart.m_nCenterX, 500);
     EXPECT_EQ(paper.PixelAt(1, 1), kWhite);
     EXPECT_EQ(paper.PixelAt(150, 150), kWhite);
     EXPECT_EQ(chart.m_rcClient.Width(), 1000); // the screen's client area is not the page's

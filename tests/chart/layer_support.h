@@ -158,8 +158,7 @@ struct LayerFixture {
 
     // Where (ra, dec) lands, by the chart's own projection; {-1, -1} when not visible.
     PixelPoint At(float ra, float dec) {
-        ChartState probe = *chart;
-        return Project(probe, ra, dec) ? probe.m_ptProj : PixelPoint{-1, -1};
+        return Projector(*chart).Project(ra, dec).value_or(PixelPoint{-1, -1});
     }
 };
 

@@ -1,5 +1,5 @@
-// The chart's print job: printed geometry from the usable area, the page border, and the screen
-// geometry put back afterwards.
+// The chart's print job: printed geometry from the usable area (the chart's own left alone), and
+// the page border.
 #include "chart/PrintGeometry.h"
 
 #include "catalog/CatalogStore.h"
@@ -37,17 +37,15 @@ protected:
 // from the usable area alone, so a small image stands for the page (cairo clips the rest).
 TEST_F(PrintJobTest, PrintedGeometryComesFromTheUsableArea) {
     ChartPrintJob job(*m_chart);
-    job.Prepare();
     job.Begin();
     CairoImageSurface page(8, 8);
     const FrameResult result =
         job.PrintPage(*m_store, m_settings, page, PixelRect{0, 0, 4800, 6600});
     ASSERT_TRUE(result.ok) << result.error;
-    EXPECT_EQ(m_chart->m_nRadius, 2125u);
-    EXPECT_EQ(m_chart->m_nCenterX, 2400);
-    EXPECT_EQ(m_chart->m_nCenterY, 3300);
-    job.End();
-    EXPECT_EQ(SaveScreenGeometry(*m_chart), (ScreenGeometry{310, 512, 350}));
+    EXPECT_EQ(result.geometry, (ChartGeometry{2125, 2400, 3300}));
+    // The page has its own projector: the chart keeps the screen's geometry throughout.
+    EXPECT_EQ((ChartGeometry{m_chart->m_nRadius, m_chart->m_nCenterX, m_chart->m_nCenterY}),
+              (ChartGeometry{310, 512, 350}));
 }
 
 TEST_F(PrintJobTest, PageBorderRunsAlongTheUsableAreaOnWhitePaper) {
@@ -62,7 +60,6 @@ TEST_F(PrintJobTest, PageBorderRunsAlongTheUsableAreaOnWhitePaper) {
     CairoImageSurface page(kW, kH);
     page.FillRect(PixelRect{0, 0, kW, kH}, kWhite);
     ChartPrintJob job(*m_chart);
-    job.Prepare();
     ASSERT_TRUE(job.PrintPage(*m_store, m_settings, page, PixelRect{0, 0, kW, kH}).ok);
     page.Flush();
     for (int x : {0, kW / 2, kW - 1}) {
@@ -75,7 +72,6 @@ TEST_F(PrintJobTest, PageBorderRunsAlongTheUsableAreaOnWhitePaper) {
     }
     EXPECT_EQ(page.PixelAt(1, 1), kWhite); // no background on paper
     EXPECT_EQ(page.PixelAt(kW - 2, kH - 2), kWhite);
-    job.End();
 }
 
 // The page is laid out on the paper less the printer's margins, rounded inwards, origin at the
@@ -94,13 +90,6 @@ TEST(PrintableArea, PaperLessItsMarginsRoundedInwards) {
          }) {
         EXPECT_EQ(PrintableArea(2480, 3508, 300.0, 300.0, c.margins), c.area) << c.name;
     }
-}
-
-TEST_F(PrintJobTest, EndWithoutPrepareLeavesTheChartAlone) {
-    ChartPrintJob job(*m_chart); // the print dialog was cancelled before Prepare finished
-    m_chart->m_nRadius = 777;
-    job.End();
-    EXPECT_EQ(m_chart->m_nRadius, 777u);
 }
 
 } // namespace

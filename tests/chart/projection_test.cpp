@@ -53,9 +53,10 @@ TEST(Projection, CentreOfTheChartLiesAt24MinusTurnAndTheTilt) {
             double ra = std::fmod(24.0 - turn, 24.0);
             // At the poles every right ascension sits at the centre; stay off them.
             const float dec = tilt == 90 ? 89.5f : tilt == -90 ? -89.5f : static_cast<float>(tilt);
-            ASSERT_TRUE(Project(*f.chart, static_cast<float>(ra), dec)) << turn << " " << tilt;
-            EXPECT_NEAR(f.chart->m_ptProj.x, 5000, 1) << turn << " " << tilt;
-            EXPECT_NEAR(f.chart->m_ptProj.y, 5000, std::abs(tilt) == 90 ? 36 : 1);
+            const auto p = Projector(*f.chart).Project(static_cast<float>(ra), dec);
+            ASSERT_TRUE(p) << turn << " " << tilt;
+            EXPECT_NEAR(p->x, 5000, 1) << turn << " " << tilt;
+            EXPECT_NEAR(p->y, 5000, std::abs(tilt) == 90 ? 36 : 1);
         }
     }
 }
@@ -63,10 +64,13 @@ TEST(Projection, CentreOfTheChartLiesAt24MinusTurnAndTheTilt) {
 TEST(Projection, EastIsLeftAndNorthIsUp) {
     Fixture f;
     f.Centre(18.0, 20); // centre at 6 h, +20
-    ASSERT_TRUE(Project(*f.chart, 6.5f, 20.0f));
-    EXPECT_LT(f.chart->m_ptProj.x, 5000);
-    ASSERT_TRUE(Project(*f.chart, 6.0f, 30.0f));
-    EXPECT_LT(f.chart->m_ptProj.y, 5000);
+    const Projector projector(*f.chart);
+    const auto east = projector.Project(6.5f, 20.0f);
+    ASSERT_TRUE(east);
+    EXPECT_LT(east->x, 5000);
+    const auto north = projector.Project(6.0f, 30.0f);
+    ASSERT_TRUE(north);
+    EXPECT_LT(north->y, 5000);
 }
 
 TEST(Projection, DeclinationBandsAndHemisphereLimits) {
@@ -103,8 +107,7 @@ TEST(Projection, DeclinationBandsAndHemisphereLimits) {
         f.Centre(18.0, c.turnY); // centre at 6 h
         float ra = 6.0f + c.raFromCentre;
         ra = ra < 0 ? ra + 24 : ra >= 24 ? ra - 24 : ra;
-        EXPECT_EQ(Project(*f.chart, ra, c.dec), c.visible);
-        EXPECT_EQ(f.chart->m_bVisible, c.visible ? 1 : 0);
+        EXPECT_EQ(Projector(*f.chart).Project(ra, c.dec).has_value(), c.visible);
     }
     EXPECT_EQ(HemisphereLimit(0), 180);
     EXPECT_EQ(HemisphereLimit(25), 0);
@@ -116,8 +119,7 @@ TEST(Projection, DeclinationBandsAndHemisphereLimits) {
 TEST(Projection, TurnedRightAscensionOf24WrapsToZero) {
     Fixture f;
     f.Centre(0.0, 0); // centre at 0 h
-    ASSERT_TRUE(Project(*f.chart, 24.0f, 0.0f));
-    EXPECT_EQ(f.chart->m_ptProj, (PixelPoint{5000, 5000}));
+    EXPECT_EQ(Projector(*f.chart).Project(24.0f, 0.0f), (PixelPoint{5000, 5000}));
 }
 
 TEST(Projection, UnprojectUndoesProjectOverTheFrontHemisphere) {
@@ -139,11 +141,12 @@ TEST(Projection, UnprojectUndoesProjectOverTheFrontHemisphere) {
                         if (Separation(cra, cdec, 24.0 - turn, tilt) > 80.0) {
                             continue;
                         }
-                        if (!Project(*f.chart, static_cast<float>(ra), static_cast<float>(dec))) {
+                        const auto p = Projector(*f.chart).Project(static_cast<float>(ra),
+                                                                   static_cast<float>(dec));
+                        if (!p) {
                             continue;
                         }
-                        const auto back =
-                            Unproject(*f.chart, f.chart->m_ptProj.x, f.chart->m_ptProj.y);
+                        const auto back = Unproject(*f.chart, p->x, p->y);
                         ASSERT_TRUE(back.has_value()) << ra << " " << dec;
                         ASSERT_TRUE(std::isfinite(back->ra) && std::isfinite(back->dec));
                         EXPECT_GE(back->ra, 0.0);
@@ -167,8 +170,8 @@ TEST(Projection, SouthernObserverSeesTheEquatorialChartTurned) {
     south.Centre(3.0, -20);
     for (const auto& [ra, dec] :
          {std::pair{21.0f, -20.0f}, std::pair{22.5f, 5.0f}, std::pair{19.2f, -41.0f}}) {
-        ASSERT_EQ(Project(*south.chart, ra, dec), Project(*north.chart, 24.0f - ra, -dec));
-        EXPECT_EQ(south.chart->m_ptProj, north.chart->m_ptProj);
+        EXPECT_EQ(Projector(*south.chart).Project(ra, dec),
+                  Projector(*north.chart).Project(24.0f - ra, -dec));
     }
     // The local-horizon setting switches the flip off.
     south.settings.HorizonView = 1;
@@ -208,18 +211,21 @@ TEST(Projection, LocalHorizonChartProjectsAzimuthAndAltitude) {
     // The south point of the horizon (hour angle 0, declination -40) has chart azimuth 360,
     // which turns to 0 hours: the centre of a chart with turn 0 and altitude 0.
     f.Centre(0.0, 0);
-    ASSERT_TRUE(Project(c, static_cast<float>(100.0 / 15.0), -40.0f));
-    EXPECT_NEAR(c.m_ptProj.x, 5000, 1);
-    EXPECT_NEAR(c.m_ptProj.y, 5000, 1);
+    auto p = Projector(c).Project(static_cast<float>(100.0 / 15.0), -40.0f);
+    ASSERT_TRUE(p);
+    EXPECT_NEAR(p->x, 5000, 1);
+    EXPECT_NEAR(p->y, 5000, 1);
     // The zenith is the centre of the chart tilted to altitude 90.
     f.Centre(0.0, 90);
-    ASSERT_TRUE(Project(c, static_cast<float>(100.0 / 15.0), 49.5f));
-    EXPECT_NEAR(c.m_ptProj.y, 5000, 4000 * std::sin(0.6 * M_PI / 180.0));
+    p = Projector(c).Project(static_cast<float>(100.0 / 15.0), 49.5f);
+    ASSERT_TRUE(p);
+    EXPECT_NEAR(p->y, 5000, 4000 * std::sin(0.6 * M_PI / 180.0));
     // A star that never rises at latitude 50 stays below the horizon of an altitude-0 chart:
     // its row is below the centre.
     f.Centre(0.0, 0);
-    ASSERT_TRUE(Project(c, static_cast<float>(100.0 / 15.0), -60.0f));
-    EXPECT_GT(c.m_ptProj.y, 5000);
+    p = Projector(c).Project(static_cast<float>(100.0 / 15.0), -60.0f);
+    ASSERT_TRUE(p);
+    EXPECT_GT(p->y, 5000);
 }
 
 TEST(Projection, ClientAreaTestExcludesTheFirstRowAndColumn) {
@@ -234,12 +240,9 @@ TEST(Projection, ClientAreaTestExcludesTheFirstRowAndColumn) {
     for (const Case c : {Case{0, 10, false}, Case{1, 10, true}, Case{100, 10, true},
                          Case{101, 10, false}, Case{10, 0, false}, Case{10, 1, true},
                          Case{10, 50, true}, Case{10, 51, false}, Case{-5, -5, false}}) {
-        f.chart->m_bVisible = 1;
-        EXPECT_EQ(ClipToClient(*f.chart, c.x, c.y), c.inside) << c.x << "," << c.y;
+        EXPECT_EQ(Projector(*f.chart).InsideClient(c.x, c.y), c.inside) << c.x << "," << c.y;
         EXPECT_EQ(InsideClient(*f.chart, c.x, c.y), c.inside) << c.x << "," << c.y;
     }
-    f.chart->m_bVisible = 0; // an invisible point stays invisible inside the client
-    EXPECT_FALSE(ClipToClient(*f.chart, 10, 10));
 }
 
 TEST(Projection, GridPointsAreHourCirclesThenParallels) {

@@ -316,9 +316,9 @@ TEST_P(ClickTest, CentresOnTheClickedSkyPoint) {
     m_settings.Observer.NS = c.hemisphere;
     SetLevel(c.level);
     SetCentre(c.wantTurnX + 0.5, c.wantTurnY > 0 ? c.wantTurnY - 8 : c.wantTurnY + 8);
-    ASSERT_TRUE(Project(*m_chart, static_cast<float>(c.ra), static_cast<float>(c.dec)));
-    const PixelPoint p = m_chart->m_ptProj;
-    ASSERT_TRUE(ClickToCentre(*m_chart, p.x, p.y));
+    const auto p = Projector(*m_chart).Project(static_cast<float>(c.ra), static_cast<float>(c.dec));
+    ASSERT_TRUE(p);
+    ASSERT_TRUE(ClickToCentre(*m_chart, p->x, p->y));
     EXPECT_NEAR(m_chart->m_dTurnX, c.wantTurnX, kClickTurnToleranceHours);
     EXPECT_EQ(m_chart->m_nTurnY, c.wantTurnY);
     EXPECT_EQ(m_chart->m_nTilt, std::abs(c.wantTurnY));
@@ -336,8 +336,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(NavigationTest, ClickAtLevelZeroSnapsToTheGrid) {
     SetLevel(0);
     SetCentre(-6.0, 15);
-    ASSERT_TRUE(Project(*m_chart, 6.6f, 22.0f));
-    ASSERT_TRUE(ClickToCentre(*m_chart, m_chart->m_ptProj.x, m_chart->m_ptProj.y));
+    const auto p = Projector(*m_chart).Project(6.6f, 22.0f);
+    ASSERT_TRUE(p);
+    ASSERT_TRUE(ClickToCentre(*m_chart, p->x, p->y));
     EXPECT_EQ(m_chart->m_dTurnX, -7.0);
     EXPECT_EQ(m_chart->m_nTurnY, 15);
 }
@@ -376,9 +377,9 @@ TEST_F(NavigationTest, ClickOnTheHorizonChartCentresOnAzimuthAndAltitude) {
         const double wantTurnX = -chartAzimuth / 15.0;
         const int wantTurnY = static_cast<int>(h.altitude);
         SetCentre(wantTurnX + 0.3, wantTurnY - 6);
-        ASSERT_TRUE(Project(*m_chart, static_cast<float>(ra), static_cast<float>(dec)))
-            << hemisphere;
-        ASSERT_TRUE(ClickToCentre(*m_chart, m_chart->m_ptProj.x, m_chart->m_ptProj.y));
+        const auto p = Projector(*m_chart).Project(static_cast<float>(ra), static_cast<float>(dec));
+        ASSERT_TRUE(p) << hemisphere;
+        ASSERT_TRUE(ClickToCentre(*m_chart, p->x, p->y));
         EXPECT_NEAR(HourDifference(m_chart->m_dTurnX, wantTurnX), 0.0, kClickTurnToleranceHours)
             << hemisphere;
         EXPECT_EQ(m_chart->m_nTurnY, wantTurnY) << hemisphere;

@@ -126,8 +126,9 @@ protected:
 constexpr double kPixelToleranceDeg = 0.5;
 
 TEST_F(PointerTest, EquatorialPointerFindsTheProjectedStar) {
-    ASSERT_TRUE(Project(chart, 5.5f, 10.0f));
-    const auto sky = PointerSkyPosition(chart, chart.m_ptProj.x, chart.m_ptProj.y);
+    const auto p = Projector(chart).Project(5.5f, 10.0f);
+    ASSERT_TRUE(p);
+    const auto sky = PointerSkyPosition(chart, p->x, p->y);
     ASSERT_TRUE(sky.has_value());
     ASSERT_TRUE(std::isfinite(sky->ra) && std::isfinite(sky->dec));
     EXPECT_NEAR(sky->ra * 15.0, 5.5 * 15.0, kPixelToleranceDeg);
@@ -141,8 +142,9 @@ TEST_F(PointerTest, HorizonPointerFindsTheProjectedStar) {
     chart.m_nTilt = 20;
     // A star high in the south-east for this sidereal angle.
     const float ra = static_cast<float>((chart.m_dLST + 30.0) / 15.0);
-    ASSERT_TRUE(Project(chart, ra, 20.0f));
-    const auto sky = PointerSkyPosition(chart, chart.m_ptProj.x, chart.m_ptProj.y);
+    const auto p = Projector(chart).Project(ra, 20.0f);
+    ASSERT_TRUE(p);
+    const auto sky = PointerSkyPosition(chart, p->x, p->y);
     ASSERT_TRUE(sky.has_value());
     EXPECT_NEAR(sky->ra * 15.0, ra * 15.0, kPixelToleranceDeg);
     EXPECT_NEAR(sky->dec, 20.0, kPixelToleranceDeg);
