@@ -11,11 +11,6 @@
 
 namespace {
 
-// The animation runs within the years the classic model's day count is exact; the precise model
-// keeps the same range (its Pluto series ends in 2099 too).
-constexpr int kAnimationFirstYear = 1901;
-constexpr int kAnimationLastYear = 2099;
-
 PreciseInstant InstantOf(const SkyDate& skyDate, const Observer& observer) {
     Ephemeris ephemeris(skyDate, observer);
     return PreciseInstantOf(ephemeris.JulianDay());
@@ -30,17 +25,8 @@ double PreciseSiderealAngle(const SkyDate& skyDate, const Observer& observer) {
 RecomputeOutcome PreciseRecomputeSky(RecomputeForm form, const SkyDate& skyDate,
                                      const Observer& observer, SkyState& sky,
                                      CatalogStore& catalog) {
-    RecomputeOutcome outcome;
-    if (form == RecomputeForm::AnimationStep) {
-        outcome.stopAnimation =
-            skyDate.year > kAnimationLastYear || skyDate.year < kAnimationFirstYear;
-    }
-    if (form == RecomputeForm::FirstUpdate || form == RecomputeForm::LocationChanged) {
-        sky.m_dLongitude = SignedLongitude(observer);
-        sky.m_dLatitude = SignedLatitude(observer);
-        sky.m_dSinLat = std::sin(DegToRad(sky.m_dLatitude));
-        sky.m_dCosLat = std::cos(DegToRad(sky.m_dLatitude));
-    }
+    // The same animation range as the classic model (the Pluto series ends in 2099 too).
+    const RecomputeOutcome outcome = RecomputePlaceAndRange(form, skyDate, observer, sky);
     const PreciseInstant instant = InstantOf(skyDate, observer);
     const ApparentPlaceFrame frame = ApparentPlaceFrameOf(instant);
     sky.m_dGST = ApparentSiderealDegrees(instant, frame);

@@ -20,6 +20,22 @@ constexpr int kAnimationLastYear = 2099;
 
 } // namespace
 
+RecomputeOutcome RecomputePlaceAndRange(RecomputeForm form, const SkyDate& skyDate,
+                                        const Observer& observer, SkyState& sky) {
+    RecomputeOutcome outcome;
+    if (form == RecomputeForm::AnimationStep) {
+        outcome.stopAnimation =
+            skyDate.year > kAnimationLastYear || skyDate.year < kAnimationFirstYear;
+    }
+    if (form == RecomputeForm::FirstUpdate || form == RecomputeForm::LocationChanged) {
+        sky.m_dLongitude = SignedLongitude(observer);
+        sky.m_dLatitude = SignedLatitude(observer);
+        sky.m_dSinLat = std::sin(DegToRad(sky.m_dLatitude));
+        sky.m_dCosLat = std::cos(DegToRad(sky.m_dLatitude));
+    }
+    return outcome;
+}
+
 RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyDate& skyDate, const Observer& observer,
                               SkyState& sky, CatalogStore& catalog) {
     if (sky.m_bPrecise != 0) {
@@ -27,7 +43,6 @@ RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyDate& skyDate, const 
     }
     // Back from the precise model: the catalogue's own positions again.
     RestoreCatalogueEpoch(catalog);
-    RecomputeOutcome outcome;
     Ephemeris ephemeris(skyDate, observer);
     const double jd = ephemeris.JulianDay();
     ephemeris.SunMeanElements();
@@ -41,16 +56,7 @@ RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyDate& skyDate, const 
             ephemeris.PlanetPosition(planet, sky.m_bodies);
         }
     }
-    if (form == RecomputeForm::AnimationStep) {
-        outcome.stopAnimation =
-            skyDate.year > kAnimationLastYear || skyDate.year < kAnimationFirstYear;
-    }
-    if (form == RecomputeForm::FirstUpdate || form == RecomputeForm::LocationChanged) {
-        sky.m_dLongitude = SignedLongitude(observer);
-        sky.m_dLatitude = SignedLatitude(observer);
-        sky.m_dSinLat = std::sin(DegToRad(sky.m_dLatitude));
-        sky.m_dCosLat = std::cos(DegToRad(sky.m_dLatitude));
-    }
+    const RecomputeOutcome outcome = RecomputePlaceAndRange(form, skyDate, observer, sky);
     sky.m_dGST = GreenwichSiderealAngle(jd);
     sky.m_dLST = sky.m_dGST - sky.m_dLongitude;
     return outcome;

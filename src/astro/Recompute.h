@@ -36,3 +36,10 @@ inline constexpr std::size_t kHorizonRingFirstEntry = 73;
 // angle from the longitude already in `sky`; the first-update and location forms set it first.
 RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyDate& skyDate, const Observer& observer,
                               SkyState& sky, CatalogStore& catalog);
+
+// What every form of both sky models does first with the observer and the date: reports a year
+// outside the animation's range (1901..2099, where the day count is exact) on an animation step,
+// and stores the observer's signed place (and its sine and cosine) on a first update or a new
+// place.
+RecomputeOutcome RecomputePlaceAndRange(RecomputeForm form, const SkyDate& skyDate,
+                                        const Observer& observer, SkyState& sky);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TempFiles.h"
+
 #include <cmath>
 #include <csignal>
 #include <filesystem>
@@ -21,35 +23,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// A private directory for one test, removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "vn-settings-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(m_path, ec);
-    }
-    const fs::path& path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 AppSettings FromText(const std::string& text) {
     AppSettings s;

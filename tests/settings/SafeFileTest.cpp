@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TempFiles.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,37 +19,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "vn-files-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(m_path, ec);
-    }
-    const fs::path& path() const { return m_path; }
-    std::size_t Entries() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(m_path), fs::directory_iterator()));
-    }
-
-private:
-    fs::path m_path;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 unsigned ModeOf(const fs::path& path) {
     struct stat info {};
