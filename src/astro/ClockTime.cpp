@@ -131,6 +131,10 @@ ClockInstant ObserverInstant(const SkyDate& clock, const Observer& observer) {
     return ClockInstant{LocalSeconds(clock).time_since_epoch() - shift};
 }
 
+SkyDate UniversalClockTime(ClockInstant instant) {
+    return Fields(instant);
+}
+
 SkyDate ObserverClockTime(ClockInstant instant, const Observer& observer) {
     if (!observer.TimeZoneName.empty()) {
         if (const std::optional<SkyDate> clock = ZoneClockTime(observer.TimeZoneName, instant)) {

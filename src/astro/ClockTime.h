@@ -74,6 +74,9 @@ float UtcOffsetHours(const SkyDate& clock, const Observer& observer);
 // ObserverUtcOffset.
 ClockInstant ObserverInstant(const SkyDate& clock, const Observer& observer);
 
+// The calendar date and time of `instant` in universal time (second included, fold 0).
+SkyDate UniversalClockTime(ClockInstant instant);
+
 // The observer's clock time at `instant` (second included): the zone's clock time, or the
 // instant shifted by the fixed offset.
 SkyDate ObserverClockTime(ClockInstant instant, const Observer& observer);

@@ -1,6 +1,7 @@
 #include "astro/RiseSet.h"
 
 #include "astro/Angles.h"
+#include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
 #include "astro/ObserverAngles.h"
 #include "astro/PreciseEphemeris.h"
@@ -103,21 +104,9 @@ void SetCulmination(RiseSetEvents& events, const SkyPositionFunction& positionAt
 
 // Calendar date and time (universal time, whole seconds) of a Julian day.
 SkyDate UniversalDate(double jd) {
-    using namespace std::chrono;
     const auto secondsSinceEpoch =
         static_cast<long long>(std::llround((jd - kUnixEpochJd) * 86400.0));
-    const sys_seconds instant{seconds{secondsSinceEpoch}};
-    const sys_days day = floor<days>(instant);
-    const year_month_day ymd{day};
-    const hh_mm_ss time{instant - day};
-    SkyDate date;
-    date.year = static_cast<int>(ymd.year());
-    date.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
-    date.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
-    date.hour = static_cast<int>(time.hours().count());
-    date.minute = static_cast<int>(time.minutes().count());
-    date.second = static_cast<int>(time.seconds().count());
-    return date;
+    return UniversalClockTime(ClockInstant{std::chrono::seconds{secondsSinceEpoch}});
 }
 
 // The place for a Greenwich sidereal angle (degrees) of the instant.

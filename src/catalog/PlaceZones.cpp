@@ -1,24 +1,12 @@
 #include "catalog/PlaceZones.h"
 
+#include "files/Utf8Text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -40,8 +28,8 @@ PlaceZoneTable PlaceZoneTable::Parse(std::istream& in) {
         if (tab == std::string::npos) {
             continue;
         }
-        const std::string_view name = Trim(std::string_view(line).substr(0, tab));
-        const std::string_view zone = Trim(std::string_view(line).substr(tab + 1));
+        const std::string_view name = TrimmedText(std::string_view(line).substr(0, tab));
+        const std::string_view zone = TrimmedText(std::string_view(line).substr(tab + 1));
         if (!name.empty() && !zone.empty()) {
             table.m_zones.emplace(std::string(name), std::string(zone));
         }
@@ -50,7 +38,7 @@ PlaceZoneTable PlaceZoneTable::Parse(std::istream& in) {
 }
 
 std::string_view PlaceZoneTable::ZoneOf(std::string_view place) const {
-    const auto it = m_zones.find(Trim(place));
+    const auto it = m_zones.find(TrimmedText(place));
     return it == m_zones.end() ? std::string_view() : std::string_view(it->second);
 }
 
@@ -65,11 +53,11 @@ PlaceZoneTable LoadPlaceZones(const CatalogLocator& locator) {
 }
 
 std::string_view TrimmedPlaceName(const LocationRecord& row) {
-    return Trim(FieldText(row.name));
+    return TrimmedText(FieldText(row.name));
 }
 
 std::optional<std::size_t> FindPlaceRow(const CatalogStore& store, std::string_view name) {
-    const std::string_view wanted = Trim(name);
+    const std::string_view wanted = TrimmedText(name);
     if (wanted.empty()) {
         return std::nullopt;
     }

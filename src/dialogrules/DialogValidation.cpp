@@ -1,5 +1,7 @@
 #include "dialogrules/DialogValidation.h"
 
+#include "files/Utf8Text.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -8,20 +10,6 @@
 #include <limits>
 
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 bool AllDigits(std::string_view text) {
     return !text.empty() &&
@@ -45,7 +33,7 @@ std::string NumberText(double value) {
 // for an int reads as out of range, never as a wrapped value.
 enum class WholeNumber { Bad, TooLarge, Ok };
 WholeNumber ParseWhole(std::string_view text, bool signAllowed, long long& out) {
-    text = TrimBlanks(text);
+    text = TrimmedText(text);
     bool negative = false;
     if (signAllowed && !text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -105,7 +93,7 @@ FieldValue<int> ReadInteger(std::string_view text, int min, int max) {
 }
 
 FieldValue<double> ReadNumber(std::string_view text, double min, double max) {
-    const std::string_view trimmed = TrimBlanks(text);
+    const std::string_view trimmed = TrimmedText(text);
     if (trimmed.empty() || !DecimalCharacters(trimmed)) {
         return {std::nullopt, kNumberMessage};
     }

@@ -1,4 +1,4 @@
-// Text from files made safe to show: valid UTF-8 and no control characters.
+// Text from files made safe to show (valid UTF-8, no control characters), and trimmed.
 #pragma once
 
 #include <cstddef>
@@ -24,3 +24,12 @@ std::string SanitizedUtf8(std::string_view text);
 // The same in place for a fixed-size field (up to its first zero byte), keeping every byte's
 // position: a bad byte or a control character becomes '?'.
 void SanitizeField(char* field, std::size_t size);
+
+// `text` without the characters of `blanks` at either end.
+inline std::string_view TrimmedText(std::string_view text, std::string_view blanks = " \t\r\n") {
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}

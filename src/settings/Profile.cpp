@@ -98,13 +98,7 @@ bool IsEdgeBlank(char c) {
 }
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsEdgeBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsEdgeBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return TrimmedText(text, " \t");
 }
 
 // The profile as sections of keys, in the order of the file; values in their written form
