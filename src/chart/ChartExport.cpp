@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -31,6 +32,13 @@ FrameResult DrawInto(DrawSurface& surface, int width, int height, ChartState& ch
         return result;
     }
     return Draw(chart, catalog, settings, surface, frame);
+}
+
+ExportResult Failed(std::string error) {
+    ExportResult result;
+    result.ok = false;
+    result.error = std::move(error);
+    return result;
 }
 
 std::string StatusText(cairo_status_t status) {
@@ -68,7 +76,7 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
     const int width = printing ? options.pageWidth : chart.m_rcClient.Width();
     const int height = printing ? options.pageHeight : chart.m_rcClient.Height();
     if (width <= 0 || height <= 0) {
-        return ExportResult{false, "The picture has no size."};
+        return Failed("The picture has no size.");
     }
     FrameResult frame;
     std::string writeError;
@@ -78,6 +86,7 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
         done.radius = frame.geometry.radius;
         done.centerX = frame.geometry.centerX;
         done.centerY = frame.geometry.centerY;
+        done.picks = std::move(frame.picks);
     };
     if (format == ExportFormat::Png) {
         CairoImageSurface image(width, height);
@@ -120,13 +129,13 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
     }
 
     if (!frame.ok) {
-        return ExportResult{false, "The chart could not be drawn: " + frame.error};
+        return Failed("The chart could not be drawn: " + frame.error);
     }
     if (!writeError.empty()) {
-        return ExportResult{false, writeError};
+        return Failed(writeError);
     }
     if (const FileResult written = WriteFileReplacing(path, bytes); !written) {
-        return ExportResult{false, written.error};
+        return Failed(written.error);
     }
     return done;
 }

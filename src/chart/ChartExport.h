@@ -38,11 +38,12 @@ struct ExportResult {
     unsigned radius = 0;
     int centerX = 0;
     int centerY = 0;
+    PickingTables picks; // where the frame drew each pickable object
 };
 
 // Draws the frame and writes it to `path` with WriteFileReplacing (a failed export leaves an
-// existing file as it was; a folder, device or pipe at the path is refused). Printing geometry is
-// restored afterwards: the chart's radius and centre are those of the screen again.
+// existing file as it was; a folder, device or pipe at the path is refused). A printed page is
+// drawn with its own projector: the chart keeps the screen's radius and centre.
 ExportResult ExportChart(const std::string& path, ExportFormat format, ChartState& chart,
                          CatalogStore& catalog, const AppSettings& settings,
                          const ExportOptions& options = {});

@@ -1,5 +1,5 @@
 // The chart state of the sky view: mode, zoom, centre, scale, layer switches, magnitude limits,
-// the computed sky it draws (SkyState) and the picking tables that each frame fills.
+// and the computed sky it draws (SkyState).
 //
 // The view copies its chart fields from AppSettings when it is made (ChartState(settings)) and
 // back when it is torn down (CopyToSettings). Between those moments the chart state is the live
@@ -34,14 +34,6 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
-// One entry of the star picking table: where the star was drawn and its magnitude truncated
-// toward zero. (0, 0) means "not drawn in the last frame".
-struct StarPick {
-    int x = 0;
-    int y = 0;
-    int magnitude = 0;
-};
-
 // A point of the coordinate grid.
 struct GridPoint {
     int dec = 0;     // whole degrees
@@ -49,9 +41,6 @@ struct GridPoint {
 };
 
 inline constexpr std::size_t kGridPointCount = 1595;
-inline constexpr std::size_t kPickStarCount = 9095;
-inline constexpr std::size_t kPickBodyCount = 10;
-inline constexpr std::size_t kPickDeepSkyCount = 210;
 inline constexpr int kMaxLevel = 11;
 
 // The two chart modes (m_bHorizonView).
@@ -121,11 +110,6 @@ struct ChartState : SkyState {
     int m_bColoredStars = 1;
     int m_bColoredSky = 0;
     int m_bAnimate = 0;
-
-    // --- picking tables, cleared at the start of every frame
-    std::array<StarPick, kPickStarCount> m_ptStar{};
-    std::array<PixelPoint, kPickBodyCount> m_ptBody{};
-    std::array<PixelPoint, kPickDeepSkyCount> m_ptDeepSky{};
 
     // --- coordinate grid, built at the initial update
     std::array<GridPoint, kGridPointCount> m_gridPoints{};

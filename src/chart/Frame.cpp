@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -22,12 +23,6 @@ constexpr Rgb kDayPure{0, 255, 255};
 
 // Height of the printer's default font in screen pixels (times the printing scale).
 constexpr int kPrinterFontScreenPixels = 20;
-
-void ClearPickingTables(ChartState& chart) {
-    chart.m_ptStar.fill(StarPick{});
-    chart.m_ptBody.fill(PixelPoint{});
-    chart.m_ptDeepSky.fill(PixelPoint{});
-}
 
 // The frame's drawing order: each layer with the switch that shows it (none: always drawn) and
 // the least zoom level it needs. The printer draws the layers in this order; the screen draws
@@ -103,9 +98,10 @@ double SunAltitude(const ChartState& chart) {
 FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& settings,
                  DrawSurface& surface, const FrameOptions& options) {
     ScopedSurfaceState keep(surface);
+    FrameResult result;
     try {
-        ClearPickingTables(chart);
-        LayerContext ctx{chart, catalog, settings, surface, options.target, options.deepColour};
+        LayerContext ctx{chart,   result.picks,   catalog,           settings,
+                         surface, options.target, options.deepColour};
         if (options.target == FrameTarget::Printer) {
             // The page's own geometry; the chart keeps the screen's.
             const PrintedGeometry page =
@@ -120,7 +116,8 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
             font.weight = 400;
             surface.SelectFont(font);
             DrawLayers(ctx, true);
-            return FrameResult{true, {}, page.geometry};
+            result.geometry = page.geometry;
+            return result;
         }
         const SkyColours colours =
             BackgroundColours(chart.m_bColoredSky != 0, SunAltitude(chart), options.deepColour);
@@ -128,14 +125,23 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
         ctx.skyFillColour = colours.fill;
         surface.FillRect(PixelRect{0, 0, 2 * chart.m_nCenterX, 2 * chart.m_nCenterY}, colours.sky);
         DrawLayers(ctx, false);
-        return FrameResult{true, {}, ctx.projector.Geometry()};
+        result.geometry = ctx.projector.Geometry();
+        return result;
     } catch (const std::exception& e) {
-        chart.m_bAnimate = 0;
-        return FrameResult{false, e.what(), {}};
+        result.error = e.what();
     } catch (...) {
-        chart.m_bAnimate = 0;
-        return FrameResult{false, "unknown error while drawing the chart", {}};
+        result.error = "unknown error while drawing the chart";
     }
+    chart.m_bAnimate = 0;
+    result.ok = false;
+    return result;
+}
+
+FrameResult FailedFrame(std::string error) {
+    FrameResult result;
+    result.ok = false;
+    result.error = std::move(error);
+    return result;
 }
 
 void DrawPageBorder(DrawSurface& surface, const PixelRect& area) {

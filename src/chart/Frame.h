@@ -1,6 +1,7 @@
-// One frame of the chart: the picking tables cleared, then the layers in their fixed order, on
-// the screen's off-screen surface (with the sky background) or on the printer (the printed forms
-// on white paper, at the printing scale).
+// One frame of the chart: the layers in their fixed order, on the screen's off-screen surface
+// (with the sky background) or on the printer (the printed forms on white paper, at the printing
+// scale). The frame changes nothing of the chart's geometry; where it drew each pickable object
+// comes back in its result.
 #pragma once
 
 #include "chart/ChartState.h"
@@ -26,7 +27,12 @@ struct FrameResult {
     // The geometry the frame was drawn with (the page's on a printed page), in whose pixels the
     // picking tables are.
     ChartGeometry geometry;
+    // Where the frame drew each pickable object (as far as it got, when !ok).
+    PickingTables picks;
 };
+
+// The result of a frame that could not be drawn at all.
+FrameResult FailedFrame(std::string error);
 
 // The colours of the sky background rule for a Sun altitude (degrees); `sky` is m_crSky and
 // `fill` m_crSkyFill.

@@ -1,11 +1,12 @@
-// What every chart layer receives: the chart state (whose picking tables it fills), the
-// projector made from its geometry, the catalogue tables, the settings (observer hemisphere
-// letter), the surface it draws on, whether the frame goes to the screen or to the printer, and the
-// colours the frame's background step chose.
+// What every chart layer receives: the chart state, the frame's picking tables (which the star,
+// deep-sky and solar-system layers fill), the projector made from the chart's geometry, the
+// catalogue tables, the settings (observer hemisphere letter), the surface it draws on, whether the
+// frame goes to the screen or to the printer, and the colours the frame's background step chose.
 #pragma once
 
 #include "chart/ChartState.h"
 #include "chart/DrawSurface.h"
+#include "chart/PickingTables.h"
 #include "chart/Projection.h"
 
 struct AppSettings;
@@ -18,6 +19,7 @@ enum class FrameTarget {
 
 struct LayerContext {
     ChartState& chart;
+    PickingTables& picks;
     // Read only, except the horizon ring (entries 73..145 of m_outlinePoints), which the screen
     // horizon layer refills at the pole views of level 0.
     CatalogStore& catalog;

@@ -29,7 +29,7 @@ void DrawDeepSkyObject(const LayerContext& ctx, std::size_t index, int& icon) {
     if (!(object.magnitude <= chart.m_dDeepSkyLimit)) {
         return;
     }
-    chart.m_ptDeepSky[index] = p;
+    ctx.picks.deepSky[index] = p;
     icon = DeepSkyIconIndex(object.type, icon);
     const auto which = static_cast<std::size_t>(icon);
     if (ctx.Printing()) {

@@ -136,7 +136,7 @@ void DrawSolarSystem(const LayerContext& ctx) {
             return;
         }
         const PixelPoint p = *projected;
-        chart.m_ptBody[b] = p;
+        ctx.picks.bodies[b] = p;
         if (ctx.Printing()) {
             DrawPrintedBody(ctx.surface, b, p.x, p.y);
         } else {

@@ -70,7 +70,7 @@ void DrawStars(const LayerContext& ctx) {
             continue;
         }
         const int truncated = TruncatedMagnitude(star.magnitude);
-        chart.m_ptStar[i] = StarPick{p.x, p.y, truncated};
+        ctx.picks.stars[i] = StarPick{p.x, p.y, truncated};
         if (printed) {
             const int s = PrintedStarHalfSize(truncated);
             surface.Ellipse(p.x - s, p.y - s, p.x + s, p.y + s);

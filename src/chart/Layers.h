@@ -22,7 +22,7 @@ void DrawMessierLabels(const LayerContext& ctx);      // called by DrawDeepSky; 
 void DrawOtherDeepSkyLabels(const LayerContext& ctx); // called by DrawDeepSky
 
 // Symbols.
-void DrawStars(const LayerContext& ctx);             // always; fills m_ptStar
-void DrawDeepSky(const LayerContext& ctx);           // m_bDeepSky; fills m_ptDeepSky, then labels
+void DrawStars(const LayerContext& ctx);             // always; fills picks.stars
+void DrawDeepSky(const LayerContext& ctx);           // m_bDeepSky; fills picks.deepSky, then labels
 void DrawSolarSystem(const LayerContext& ctx);       // m_bSolarSystem; labels, then bodies
 void DrawSolarSystemLabels(const LayerContext& ctx); // called by DrawSolarSystem

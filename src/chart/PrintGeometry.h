@@ -22,7 +22,7 @@ public:
     // top, right, bottom; right and bottom one past the last pixel). The paper is not painted:
     // it stays white. The printed geometry comes from the area's width H and height V: centre
     // (H / 2, V / 2), radius (level + 1) * base radius * min(H, V) / full-screen height; the
-    // result tells it. The picking tables hold printer pixels afterwards.
+    // result tells it, and its picking tables are in printer pixels.
     FrameResult PrintPage(CatalogStore& catalog, const AppSettings& settings, DrawSurface& surface,
                           const PixelRect& usableArea);
 

@@ -259,14 +259,14 @@ std::string StarLabel(const CatalogStore& catalog, const StarRecord& star) {
 
 } // namespace
 
-std::string PickingTablesJson(const ChartState& chart, const CatalogStore& catalog, unsigned radius,
-                              int centerX, int centerY) {
+std::string PickingTablesJson(const PickingTables& picks, const CatalogStore& catalog,
+                              unsigned radius, int centerX, int centerY) {
     std::string json = "{\"centerX\": " + std::to_string(centerX) +
                        ", \"centerY\": " + std::to_string(centerY) +
                        ", \"radius\": " + std::to_string(radius) + ",\n \"stars\": [";
     bool first = true;
-    for (std::size_t i = 0; i < chart.m_ptStar.size(); ++i) {
-        const StarPick& p = chart.m_ptStar[i];
+    for (std::size_t i = 0; i < picks.stars.size(); ++i) {
+        const StarPick& p = picks.stars[i];
         if (p.x == 0 && p.y == 0) {
             continue; // not drawn in this frame
         }
@@ -280,8 +280,8 @@ std::string PickingTablesJson(const ChartState& chart, const CatalogStore& catal
     }
     json += "],\n \"bodies\": [";
     first = true;
-    for (std::size_t b = 0; b < chart.m_ptBody.size(); ++b) {
-        const PixelPoint& p = chart.m_ptBody[b];
+    for (std::size_t b = 0; b < picks.bodies.size(); ++b) {
+        const PixelPoint& p = picks.bodies[b];
         if (p.x == 0 && p.y == 0) {
             continue;
         }
@@ -292,8 +292,8 @@ std::string PickingTablesJson(const ChartState& chart, const CatalogStore& catal
     }
     json += "],\n \"deepSky\": [";
     first = true;
-    for (std::size_t i = 0; i < chart.m_ptDeepSky.size(); ++i) {
-        const PixelPoint& p = chart.m_ptDeepSky[i];
+    for (std::size_t i = 0; i < picks.deepSky.size(); ++i) {
+        const PixelPoint& p = picks.deepSky[i];
         if (p.x == 0 && p.y == 0) {
             continue;
         }
@@ -406,8 +406,8 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
     }
     if (!request.objectsPath.empty()) {
         const FileResult written = WriteFileReplacing(
-            request.objectsPath,
-            PickingTablesJson(*chart, *catalog, result.radius, result.centerX, result.centerY));
+            request.objectsPath, PickingTablesJson(result.picks, *catalog, result.radius,
+                                                   result.centerX, result.centerY));
         if (!written) {
             err << "vesperanova: " << written.error << "\n";
             return kExitDrawFailed;

@@ -18,8 +18,8 @@
 #include "astro/ClockTime.h"
 #include "astro/SkyDate.h"
 
-struct ChartState;
 struct CatalogStore;
+struct PickingTables;
 
 // `args` are the command line's arguments without the program name, "--render" and its file.
 int RunRenderMode(const std::string& outputPath, const std::vector<std::string>& args,
@@ -28,5 +28,5 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
 // The picking tables of the last frame as JSON: every star, body and deep-sky object drawn, with
 // its table index, its name or number and its pixel position.
 // The geometry is the frame's (printer pixels on a printed page).
-std::string PickingTablesJson(const ChartState& chart, const CatalogStore& catalog, unsigned radius,
-                              int centerX, int centerY);
+std::string PickingTablesJson(const PickingTables& picks, const CatalogStore& catalog,
+                              unsigned radius, int centerX, int centerY);

@@ -32,6 +32,6 @@ std::string ExportPathForChoice(const std::string& path, int filterIndex);
 
 // Writes the chart of the main frame's view to `path` in the format its extension names. A
 // failure is shown in a message box (caption "Vesperanova") that names the file and the reason;
-// nothing half-written is left behind and a file already there stays as it was. The chart's
-// geometry and picking tables are those of the screen afterwards. Returns true when written.
+// nothing half-written is left behind and a file already there stays as it was. The chart and the
+// view's picking tables are left as the screen frame made them. Returns true when written.
 bool ExportChartToFile(CMainFrame& frame, const std::string& path);

@@ -24,21 +24,21 @@ int StarPickHalfWidth(int magnitudeClass) {
     return kFaintStarPickHalfWidth;
 }
 
-std::optional<PickedObject> PickObject(const ChartState& chart, int x, int y) {
-    for (std::size_t i = chart.m_ptBody.size(); i-- > 0;) {
-        const PixelPoint& p = chart.m_ptBody[i];
+std::optional<PickedObject> PickObject(const PickingTables& picks, int x, int y) {
+    for (std::size_t i = picks.bodies.size(); i-- > 0;) {
+        const PixelPoint& p = picks.bodies[i];
         if (InBox(p.x, p.y, x, y, kBodyPickHalfWidth)) {
             return PickedObject{PickedKind::Body, i};
         }
     }
-    for (std::size_t i = chart.m_ptStar.size(); i-- > 0;) {
-        const StarPick& s = chart.m_ptStar[i];
+    for (std::size_t i = picks.stars.size(); i-- > 0;) {
+        const StarPick& s = picks.stars[i];
         if (InBox(s.x, s.y, x, y, StarPickHalfWidth(s.magnitude))) {
             return PickedObject{PickedKind::Star, i};
         }
     }
-    for (std::size_t i = 0; i < chart.m_ptDeepSky.size(); ++i) {
-        const PixelPoint& p = chart.m_ptDeepSky[i];
+    for (std::size_t i = 0; i < picks.deepSky.size(); ++i) {
+        const PixelPoint& p = picks.deepSky[i];
         if (InBox(p.x, p.y, x, y, kDeepSkyPickHalfWidth)) {
             return PickedObject{PickedKind::DeepSky, i};
         }

@@ -1,9 +1,9 @@
 // Right-click picking: which drawn object lies under a point of the chart, from the picking
-// tables the last frame filled. There is no search for the nearest object: the tables are
+// tables of the last screen frame. There is no search for the nearest object: the tables are
 // searched in a fixed order and the first entry whose box holds the point wins.
 #pragma once
 
-#include "chart/ChartState.h"
+#include "chart/PickingTables.h"
 
 #include <cstddef>
 #include <optional>
@@ -34,4 +34,4 @@ struct PickedObject {
 // stars from the last catalogue entry down to the first, then the deep-sky objects from the first
 // entry up; a hit is x - c <= entry.x <= x + c and the same for y, with c the half-width above.
 // Entries left at (0, 0) were not drawn in the last frame and never match. nullopt on empty sky.
-std::optional<PickedObject> PickObject(const ChartState& chart, int x, int y);
+std::optional<PickedObject> PickObject(const PickingTables& picks, int x, int y);

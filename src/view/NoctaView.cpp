@@ -105,16 +105,17 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
     FrameOptions options;
     options.target = FrameTarget::Screen;
     options.deepColour = m_deepColour;
-    const FrameResult result = Draw(m_chart, *m_store, m_settings, *m_offscreen, options);
+    FrameResult result = Draw(m_chart, *m_store, m_settings, *m_offscreen, options);
     if (!result.ok) {
-        // The frame ended early: nothing is copied, the window keeps its last picture, and a
-        // running animation stops.
+        // The frame ended early: nothing is copied, the window keeps its last picture (and its
+        // picking tables), and a running animation stops.
         m_timer.Stop();
         m_chart.m_bAnimate = 0;
         m_lastFrameError = result.error;
         std::fprintf(stderr, "vesperanova: frame not drawn: %s\n", result.error.c_str());
         return;
     }
+    m_picks = std::move(result.picks);
     m_offscreen->Flush();
     ++m_nFramesDrawn;
 
@@ -237,7 +238,7 @@ void CNoctaView::OnWheel(wxMouseEvent& event) {
 void CNoctaView::OnRightDown(wxMouseEvent& event) {
     SetFocus();
     const wxPoint point = event.GetPosition();
-    if (const auto picked = PickObject(m_chart, point.x, point.y); picked && m_pickHandler) {
+    if (const auto picked = PickObject(m_picks, point.x, point.y); picked && m_pickHandler) {
         m_pickHandler(*picked);
     }
 }

@@ -39,6 +39,8 @@ public:
 
     ChartState& Chart() { return m_chart; }
     const ChartState& Chart() const { return m_chart; }
+    // Where the last screen frame drew each pickable object (window pixels).
+    const PickingTables& Picks() const { return m_picks; }
     CatalogStore& Store() { return *m_store; }
     AppSettings& Settings() { return m_settings; }
 
@@ -114,6 +116,7 @@ private:
     AppSettings& m_settings;
     std::unique_ptr<CatalogStore> m_store;
     ChartState m_chart;
+    PickingTables m_picks; // of the last screen frame
     std::unique_ptr<CairoImageSurface> m_offscreen;
     int m_offscreenScale = 1;
     bool m_deepColour = true;

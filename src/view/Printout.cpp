@@ -171,7 +171,7 @@ FrameResult CChartPrintout::DrawPreviewPage(wxDC& dc, cairo_t* cr) {
     int pageHeight = 0;
     GetPageSizePixels(&pageWidth, &pageHeight);
     if (previewWidth <= 0 || previewHeight <= 0 || pageWidth <= 0 || pageHeight <= 0) {
-        return FrameResult{false, "the preview has no page", {}};
+        return FailedFrame("the preview has no page");
     }
     int ppiX = 0;
     int ppiY = 0;

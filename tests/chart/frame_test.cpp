@@ -71,27 +71,15 @@ TEST(Frame, BackgroundBandsAreClosedAtTheirUpperEnd) {
     }
 }
 
-TEST(Frame, ClearsThePickingTablesAndFillsOnlyTheCopiedArea) {
+TEST(Frame, EmptySkyPicksNothingAndFillsOnlyTheCopiedArea) {
     EmptySky sky(101, 51); // odd sizes: the last column and row are not part of the frame
     ChartState& chart = *sky.chart;
-    chart.m_ptStar[17] = StarPick{5, 6, 2};
-    chart.m_ptBody[kBodyMars] = PixelPoint{7, 8};
-    chart.m_ptDeepSky[209] = PixelPoint{9, 10};
     CairoImageSurface surface(101, 51);
     surface.FillRect(PixelRect{0, 0, 101, 51}, kRed);
 
     const FrameResult result = Draw(chart, *sky.catalog, sky.settings, surface);
     ASSERT_TRUE(result.ok) << result.error;
-    for (const StarPick& p : chart.m_ptStar) {
-        ASSERT_EQ(p.x, 0);
-        ASSERT_EQ(p.y, 0);
-    }
-    for (const PixelPoint& p : chart.m_ptBody) {
-        ASSERT_EQ(p, (PixelPoint{0, 0}));
-    }
-    for (const PixelPoint& p : chart.m_ptDeepSky) {
-        ASSERT_EQ(p, (PixelPoint{0, 0}));
-    }
+    EXPECT_EQ(result.picks, PickingTables{});
     EXPECT_EQ(surface.PixelAt(0, 0), kBlack);
     EXPECT_EQ(surface.PixelAt(99, 49), kBlack);
     EXPECT_EQ(surface.PixelAt(100, 10), kRed);

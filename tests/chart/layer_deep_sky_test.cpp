@@ -60,7 +60,7 @@ TEST(LayerDeepSky, OrderIconsFilterAndPicking) {
     ASSERT_EQ(icons.size(), std::size(expected));
     for (std::size_t i = 0; i < icons.size(); ++i) {
         SCOPED_TRACE(expected[i].index);
-        const PixelPoint p = f.chart->m_ptDeepSky[expected[i].index];
+        const PixelPoint p = f.picks.deepSky[expected[i].index];
         EXPECT_EQ(p, f.At(f.catalog->m_deepSky[expected[i].index].ra, 0.0f));
         EXPECT_EQ(icons[i].icon, &DeepSkyIcons()[static_cast<std::size_t>(expected[i].icon)]);
         EXPECT_EQ(icons[i].x0, p.x - 5);
@@ -68,8 +68,8 @@ TEST(LayerDeepSky, OrderIconsFilterAndPicking) {
         EXPECT_EQ(icons[i].x1, 10);
         EXPECT_EQ(icons[i].y1, 10);
     }
-    EXPECT_EQ(f.chart->m_ptDeepSky[31], PixelPoint{}); // too faint: not drawn, not pickable
-    EXPECT_EQ(f.chart->m_ptDeepSky[1], PixelPoint{});
+    EXPECT_EQ(f.picks.deepSky[31], PixelPoint{}); // too faint: not drawn, not pickable
+    EXPECT_EQ(f.picks.deepSky[1], PixelPoint{});
 }
 
 TEST(LayerDeepSky, OutsideTheClientAreaOnlyOnPaper) {
@@ -78,12 +78,12 @@ TEST(LayerDeepSky, OutsideTheClientAreaOnlyOnPaper) {
     ASSERT_LT(f.At(kCentreRa + 1.8f, 0.0f).x, 0);
     DrawDeepSky(f.Context());
     EXPECT_TRUE(f.surface.calls.empty());
-    EXPECT_EQ(f.chart->m_ptDeepSky[3], PixelPoint{});
+    EXPECT_EQ(f.picks.deepSky[3], PixelPoint{});
 
     DrawDeepSky(f.Context(FrameTarget::Printer));
     const auto monos = f.surface.Of(Op::Mono);
     ASSERT_EQ(monos.size(), 1u);
-    const PixelPoint p = f.chart->m_ptDeepSky[3];
+    const PixelPoint p = f.picks.deepSky[3];
     EXPECT_EQ(p, f.At(kCentreRa + 1.8f, 0.0f));
     EXPECT_EQ(monos[0].bitmap, &DeepSkyPrintBitmaps()[1]);
     EXPECT_EQ(monos[0].x0, p.x - 15);

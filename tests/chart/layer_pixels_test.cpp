@@ -24,7 +24,7 @@ std::string MoonRow(const char* hemisphere, double elongation) {
     f.chart->m_bodies[kBodySun].ra = kCentreRa + elongation;
     CairoImageSurface image(kClientWidth, kClientHeight);
     image.FillRect(PixelRect{0, 0, kClientWidth, kClientHeight}, kBlack);
-    LayerContext ctx{*f.chart, *f.catalog, f.settings, image};
+    LayerContext ctx{*f.chart, f.picks, *f.catalog, f.settings, image};
     DrawSolarSystem(ctx);
     image.Flush();
     std::string row;
@@ -55,7 +55,7 @@ TEST(LayerPixels, CrossStarAgainstDiscStar) {
     f.catalog->m_stars[1] = StarRecord{'K', {}, 0, kCentreRa - 0.2f, 0.0f, 3.5f}; // disc +-2
     CairoImageSurface image(kClientWidth, kClientHeight);
     image.FillRect(PixelRect{0, 0, kClientWidth, kClientHeight}, kBlack);
-    LayerContext ctx{*f.chart, *f.catalog, f.settings, image};
+    LayerContext ctx{*f.chart, f.picks, *f.catalog, f.settings, image};
     DrawStars(ctx);
     image.Flush();
     const Rgb k{255, 172, 0};
@@ -68,7 +68,7 @@ TEST(LayerPixels, CrossStarAgainstDiscStar) {
     EXPECT_EQ(image.PixelAt(kCentreX + 1, kCentreY + 1), kBlack);
     // The fainter disc: box (x-2, y-2)..(x+2, y+2), the black pen's outline around a smaller
     // coloured middle, nothing at x + 2.
-    const PixelPoint d{f.chart->m_ptStar[1].x, f.chart->m_ptStar[1].y};
+    const PixelPoint d{f.picks.stars[1].x, f.picks.stars[1].y};
     ASSERT_GT(d.x, 0);
     EXPECT_EQ(image.PixelAt(d.x, d.y), k);
     int coloured = 0;

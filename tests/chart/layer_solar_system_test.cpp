@@ -54,7 +54,7 @@ TEST(LayerSolarSystem, LabelsFirstThenBodiesPlutoFirstAndPickingTable) {
         SCOPED_TRACE(b);
         const PixelPoint expected =
             b == kBodyUranus ? PixelPoint{} : f.At(kCentreRa + 0.1f * b, 0.0f);
-        EXPECT_EQ(f.chart->m_ptBody[b], expected);
+        EXPECT_EQ(f.picks.bodies[b], expected);
     }
 }
 
@@ -92,7 +92,7 @@ TEST(LayerSolarSystem, PlanetDiscsAndExtras) {
     };
     for (const Extra& e : extras) {
         SCOPED_TRACE(e.body);
-        const PixelPoint p = f.chart->m_ptBody[e.body];
+        const PixelPoint p = f.picks.bodies[e.body];
         // The last pixel written at that place wins.
         Rgb last{1, 1, 1};
         for (const Call& c : f.surface.Of(Op::Pixel)) {
@@ -103,7 +103,7 @@ TEST(LayerSolarSystem, PlanetDiscsAndExtras) {
         EXPECT_EQ(last, e.colour);
     }
     // Saturn: the ring line first, then the disc over it.
-    const PixelPoint saturn = f.chart->m_ptBody[kBodySaturn];
+    const PixelPoint saturn = f.picks.bodies[kBodySaturn];
     std::size_t ring = 0;
     std::size_t disc = 0;
     for (std::size_t i = 0; i < f.surface.calls.size(); ++i) {
@@ -120,7 +120,7 @@ TEST(LayerSolarSystem, PlanetDiscsAndExtras) {
     EXPECT_GT(ring, 0u);
     EXPECT_GT(disc, ring);
     // Sun: four rays and the disc in its colours.
-    const PixelPoint sun = f.chart->m_ptBody[kBodySun];
+    const PixelPoint sun = f.picks.bodies[kBodySun];
     std::size_t rays = 0;
     for (const Call& c : f.surface.Of(Op::Line)) {
         if (c.state.pen.colour == Rgb{255, 225, 0} && (c.x0 + c.x1) / 2 == sun.x) {
@@ -165,7 +165,7 @@ TEST(LayerSolarSystem, MoonPictureByPhaseMirroredInTheSouth) {
         const auto icons = f.surface.Of(Op::Icon);
         ASSERT_EQ(icons.size(), 1u);
         EXPECT_EQ(icons[0].icon, &MoonPictures()[c.picture]);
-        const PixelPoint m = f.chart->m_ptBody[kBodyMoon];
+        const PixelPoint m = f.picks.bodies[kBodyMoon];
         EXPECT_EQ(icons[0].x1, c.mirrored ? -16 : 16);
         EXPECT_EQ(icons[0].x0, c.mirrored ? m.x + 8 : m.x - 8);
         EXPECT_EQ(icons[0].y0, m.y - 8);
@@ -181,7 +181,7 @@ TEST(LayerSolarSystem, PrintedBodies) {
     DrawSolarSystem(f.Context(FrameTarget::Printer));
     const auto texts = f.surface.Of(Op::Text);
     ASSERT_EQ(texts.size(), kBodyCount);
-    const PixelPoint moon = f.chart->m_ptBody[kBodyMoon];
+    const PixelPoint moon = f.picks.bodies[kBodyMoon];
     EXPECT_EQ(texts.back().x0, moon.x + 32);
     EXPECT_EQ(texts.back().y0, moon.y - 20);
     EXPECT_EQ(texts.back().state.font, (Font{"Arial", 38, 500, false}));

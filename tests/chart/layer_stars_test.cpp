@@ -56,7 +56,7 @@ TEST(LayerStars, ScreenMarksFollowMagnitudeAndColourClass) {
         SCOPED_TRACE(i);
         const Case& c = cases[i];
         const PixelPoint p = f.At(5.0f + 0.2f * static_cast<float>(i), 0.0f);
-        const StarPick pick = f.chart->m_ptStar[i];
+        const StarPick pick = f.picks.stars[i];
         EXPECT_EQ(pick.x, p.x);
         EXPECT_EQ(pick.y, p.y);
         EXPECT_EQ(pick.magnitude, TruncatedMagnitude(c.magnitude));
@@ -124,12 +124,12 @@ TEST(LayerStars, LimitClientAreaAndPickingTable) {
     PutStar(*f.catalog, 12, 'A', 6.0f, 25.0f, 1.0f); // visible but above the client area
     PutStar(*f.catalog, 13, 'A', 18.0f, 0.0f, 1.0f); // on the far side of the sphere
     DrawStars(f.Context());
-    EXPECT_NE(f.chart->m_ptStar[10].x, 0);
-    EXPECT_EQ(f.chart->m_ptStar[10].magnitude, 5);
+    EXPECT_NE(f.picks.stars[10].x, 0);
+    EXPECT_EQ(f.picks.stars[10].magnitude, 5);
     for (std::size_t i : {11u, 12u, 13u, 0u}) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(f.chart->m_ptStar[i].x, 0);
-        EXPECT_EQ(f.chart->m_ptStar[i].y, 0);
+        EXPECT_EQ(f.picks.stars[i].x, 0);
+        EXPECT_EQ(f.picks.stars[i].y, 0);
     }
     EXPECT_EQ(f.surface.calls.size(), 1u); // one pixel for the fifth-magnitude star
 
@@ -139,7 +139,7 @@ TEST(LayerStars, LimitClientAreaAndPickingTable) {
     PutStar(*p.catalog, 12, 'A', 6.0f, 25.0f, 1.0f);
     ASSERT_LT(p.At(6.0f, 25.0f).y, 0); // above the client area
     DrawStars(p.Context(FrameTarget::Printer));
-    EXPECT_EQ(p.chart->m_ptStar[12].y, p.At(6.0f, 25.0f).y);
+    EXPECT_EQ(p.picks.stars[12].y, p.At(6.0f, 25.0f).y);
 }
 
 TEST(LayerStars, PrintedStarsAreBlackDiscsSizedByMagnitude) {

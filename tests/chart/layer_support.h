@@ -127,6 +127,7 @@ struct LayerFixture {
     AppSettings settings;
     std::unique_ptr<CatalogStore> catalog = std::make_unique<CatalogStore>();
     std::unique_ptr<ChartState> chart;
+    PickingTables picks;
     RecordingSurface surface;
     Rgb sky{1, 2, 3};
     Rgb skyFill{0, 0, 80};
@@ -150,7 +151,7 @@ struct LayerFixture {
     }
 
     LayerContext Context(FrameTarget target = FrameTarget::Screen, bool deep = true) {
-        LayerContext ctx{*chart, *catalog, settings, surface, target, deep};
+        LayerContext ctx{*chart, picks, *catalog, settings, surface, target, deep};
         ctx.skyColour = sky;
         ctx.skyFillColour = skyFill;
         return ctx;

@@ -366,7 +366,7 @@ TEST_F(SettingsDialogsTest, MagnitudeCommandRedrawsWithTheNewLimit) {
     ASSERT_TRUE(RedrawnAfter(before));
     // Only the brightest stars are left: no star fainter than magnitude 1 was placed.
     for (std::size_t i = 0; i < kStarCount; ++i) {
-        const StarPick& pick = Chart().m_ptStar[i];
+        const StarPick& pick = View().Picks().stars[i];
         if (pick.x != 0 || pick.y != 0) {
             EXPECT_LE(View().Store().m_stars[i].magnitude, 1.0f) << i;
         }

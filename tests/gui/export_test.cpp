@@ -113,7 +113,7 @@ TEST_F(ExportTest, PngHasTheViewsSizeAndTheScreensPixels) {
     const unsigned radius = chart.m_nRadius;
     const int centerX = chart.m_nCenterX;
     const int centerY = chart.m_nCenterY;
-    const auto stars = chart.m_ptStar;
+    const PickingTables picks = View().Picks();
 
     ASSERT_TRUE(ExportChartToFile(Frame(), path.string()));
     EXPECT_TRUE(messages.Messages().empty());
@@ -122,10 +122,7 @@ TEST_F(ExportTest, PngHasTheViewsSizeAndTheScreensPixels) {
     EXPECT_EQ(chart.m_nRadius, radius);
     EXPECT_EQ(chart.m_nCenterX, centerX);
     EXPECT_EQ(chart.m_nCenterY, centerY);
-    EXPECT_TRUE(std::equal(stars.begin(), stars.end(), chart.m_ptStar.begin(),
-                           [](const StarPick& a, const StarPick& b) {
-                               return a.x == b.x && a.y == b.y && a.magnitude == b.magnitude;
-                           }));
+    EXPECT_EQ(View().Picks(), picks);
 
     const ImagePtr png = LoadPng(path);
     ASSERT_TRUE(png);

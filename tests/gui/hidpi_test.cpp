@@ -62,16 +62,17 @@ TEST_F(HiDpiTest, PointerAndRightClickAtALogicalPointFindTheStarThere) {
     const wxSize client = View().GetClientSize();
     // The brightest drawn star inside the window that nothing else covers.
     std::optional<std::size_t> star;
-    for (std::size_t i = chart.m_ptStar.size(); i-- > 0;) {
-        const StarPick& s = chart.m_ptStar[i];
+    for (std::size_t i = View().Picks().stars.size(); i-- > 0;) {
+        const StarPick& s = View().Picks().stars[i];
         if ((s.x > 10 || s.y > 10) && s.x < client.x - 10 && s.y < client.y - 10 &&
-            s.magnitude <= 2 && PickObject(chart, s.x, s.y) == PickedObject{PickedKind::Star, i}) {
+            s.magnitude <= 2 &&
+            PickObject(View().Picks(), s.x, s.y) == PickedObject{PickedKind::Star, i}) {
             star = i;
             break;
         }
     }
     ASSERT_TRUE(star.has_value()) << "no bright star drawn";
-    const StarPick at = chart.m_ptStar[*star];
+    const StarPick at = View().Picks().stars[*star];
 
     ASSERT_TRUE(PointerTo(View(), at.x, at.y)) << "xdotool failed";
     ASSERT_TRUE(PumpUntil([&] { return View().PointerPosition().has_value(); }));

@@ -129,7 +129,7 @@ protected:
 TEST_F(ObjectPanelsTest, RightClickOnPlanetOpensItsSolarSystemPanel) {
     ShowJupiterEvening();
     const ChartState& chart = View().Chart();
-    const PixelPoint jupiter = chart.m_ptBody[kBodyJupiter];
+    const PixelPoint jupiter = View().Picks().bodies[kBodyJupiter];
     ASSERT_NE(jupiter, PixelPoint{}) << "Jupiter was not drawn";
     // a click two pixels off still hits (the box is 3 pixels each way)
     const auto seen = PanelAfterRightClick<BodyInfoDialog>({jupiter.x + 2, jupiter.y - 2});
@@ -150,19 +150,18 @@ TEST_F(ObjectPanelsTest, RightClickOnPlanetOpensItsSolarSystemPanel) {
 
 TEST_F(ObjectPanelsTest, RightClickOnStarOpensTheStarPanel) {
     ShowJupiterEvening();
-    const ChartState& chart = View().Chart();
     // The brightest drawn star that nothing else covers: a pick there must give that star.
     std::optional<std::size_t> star;
-    for (std::size_t i = chart.m_ptStar.size(); i-- > 0;) {
-        const StarPick& s = chart.m_ptStar[i];
+    for (std::size_t i = View().Picks().stars.size(); i-- > 0;) {
+        const StarPick& s = View().Picks().stars[i];
         if ((s.x != 0 || s.y != 0) && s.magnitude <= 1 &&
-            PickObject(chart, s.x, s.y) == PickedObject{PickedKind::Star, i}) {
+            PickObject(View().Picks(), s.x, s.y) == PickedObject{PickedKind::Star, i}) {
             star = i;
             break;
         }
     }
     ASSERT_TRUE(star.has_value()) << "no bright star drawn";
-    const StarPick at = chart.m_ptStar[*star];
+    const StarPick at = View().Picks().stars[*star];
     const auto seen = PanelAfterRightClick<StarInfoDialog>({at.x, at.y});
     ASSERT_TRUE(seen.has_value()) << "no star panel opened";
     EXPECT_EQ(seen->title, "Star");
@@ -177,18 +176,17 @@ TEST_F(ObjectPanelsTest, RightClickOnStarOpensTheStarPanel) {
 
 TEST_F(ObjectPanelsTest, RightClickOnMessierObjectOpensTheDeepSkyPanel) {
     ShowJupiterEvening();
-    const ChartState& chart = View().Chart();
     std::optional<std::size_t> messier;
     for (std::size_t j = 0; j < kMessierCount; ++j) {
-        const PixelPoint p = chart.m_ptDeepSky[j];
+        const PixelPoint p = View().Picks().deepSky[j];
         if ((p.x != 0 || p.y != 0) &&
-            PickObject(chart, p.x, p.y) == PickedObject{PickedKind::DeepSky, j}) {
+            PickObject(View().Picks(), p.x, p.y) == PickedObject{PickedKind::DeepSky, j}) {
             messier = j;
             break;
         }
     }
     ASSERT_TRUE(messier.has_value()) << "no Messier object drawn";
-    const PixelPoint at = chart.m_ptDeepSky[*messier];
+    const PixelPoint at = View().Picks().deepSky[*messier];
     const auto seen = PanelAfterRightClick<DeepSkyInfoDialog>(at);
     ASSERT_TRUE(seen.has_value()) << "no deep-sky panel opened";
     EXPECT_EQ(seen->title, "Deep sky object");
@@ -214,7 +212,7 @@ TEST_F(ObjectPanelsTest, PointerOverPlanetShowsItsPlaceInTheStatusBar) {
     ShowJupiterEvening();
     const ChartState& chart = View().Chart();
     const SolarSystemBody jupiter = chart.m_bodies[kBodyJupiter];
-    const PixelPoint at = chart.m_ptBody[kBodyJupiter];
+    const PixelPoint at = View().Picks().bodies[kBodyJupiter];
     ASSERT_NE(at, PixelPoint{});
     const auto moveTo = [&](int x, int y) {
         wxMouseEvent move(wxEVT_MOTION);

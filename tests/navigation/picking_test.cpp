@@ -12,43 +12,42 @@ namespace {
 
 class PickingTest : public ::testing::Test {
 protected:
-    AppSettings settings = DefaultSettings();
-    ChartState chart{settings};
+    PickingTables picks;
 };
 
 TEST_F(PickingTest, EmptySkyPicksNothing) {
-    chart.m_ptStar[100] = {200, 200, 3};
-    chart.m_ptBody[5] = {400, 300};
-    chart.m_ptDeepSky[30] = {600, 100};
-    EXPECT_FALSE(PickObject(chart, 300, 300).has_value());
+    picks.stars[100] = {200, 200, 3};
+    picks.bodies[5] = {400, 300};
+    picks.deepSky[30] = {600, 100};
+    EXPECT_FALSE(PickObject(picks, 300, 300).has_value());
 }
 
 TEST_F(PickingTest, PlanetWinsOverStarInBothBoxes) {
-    chart.m_ptBody[kBodyJupiter] = {403, 297}; // within 3 pixels
-    chart.m_ptStar[42] = {402, 302, 0};        // magnitude class 0, within 2 pixels
-    const auto hit = PickObject(chart, 400, 300);
+    picks.bodies[kBodyJupiter] = {403, 297}; // within 3 pixels
+    picks.stars[42] = {402, 302, 0};         // magnitude class 0, within 2 pixels
+    const auto hit = PickObject(picks, 400, 300);
     ASSERT_TRUE(hit.has_value());
     EXPECT_EQ(*hit, (PickedObject{PickedKind::Body, kBodyJupiter}));
 }
 
 TEST_F(PickingTest, BodiesSearchedFromPlutoDown) {
-    chart.m_ptBody[kBodyMoon] = {100, 100};
-    chart.m_ptBody[kBodyMars] = {101, 101};
-    EXPECT_EQ(PickObject(chart, 100, 100), (PickedObject{PickedKind::Body, kBodyMars}));
+    picks.bodies[kBodyMoon] = {100, 100};
+    picks.bodies[kBodyMars] = {101, 101};
+    EXPECT_EQ(PickObject(picks, 100, 100), (PickedObject{PickedKind::Body, kBodyMars}));
 }
 
 TEST_F(PickingTest, HigherCatalogueIndexWinsBetweenStars) {
-    chart.m_ptStar[10] = {50, 50, 1};
-    chart.m_ptStar[9000] = {51, 50, 1};
-    EXPECT_EQ(PickObject(chart, 50, 50), (PickedObject{PickedKind::Star, 9000}));
+    picks.stars[10] = {50, 50, 1};
+    picks.stars[9000] = {51, 50, 1};
+    EXPECT_EQ(PickObject(picks, 50, 50), (PickedObject{PickedKind::Star, 9000}));
 }
 
 TEST_F(PickingTest, StarWinsOverDeepSkyAndDeepSkySearchedUpward) {
-    chart.m_ptDeepSky[7] = {300, 300};
-    chart.m_ptDeepSky[3] = {303, 303};
-    EXPECT_EQ(PickObject(chart, 301, 301), (PickedObject{PickedKind::DeepSky, 3}));
-    chart.m_ptStar[5] = {301, 302, 2};
-    EXPECT_EQ(PickObject(chart, 301, 301), (PickedObject{PickedKind::Star, 5}));
+    picks.deepSky[7] = {300, 300};
+    picks.deepSky[3] = {303, 303};
+    EXPECT_EQ(PickObject(picks, 301, 301), (PickedObject{PickedKind::DeepSky, 3}));
+    picks.stars[5] = {301, 302, 2};
+    EXPECT_EQ(PickObject(picks, 301, 301), (PickedObject{PickedKind::Star, 5}));
 }
 
 struct HalfWidthCase {
@@ -62,24 +61,23 @@ class HalfWidthTest : public ::testing::TestWithParam<HalfWidthCase> {};
 
 TEST_P(HalfWidthTest, BoxEdgeHitsAndOnePixelBeyondMisses) {
     const HalfWidthCase c = GetParam();
-    AppSettings settings = DefaultSettings();
-    ChartState chart(settings);
+    PickingTables picks;
     constexpr int kX = 500, kY = 400;
     switch (c.kind) {
     case PickedKind::Body:
-        chart.m_ptBody[kBodySaturn] = {kX, kY};
+        picks.bodies[kBodySaturn] = {kX, kY};
         break;
     case PickedKind::Star:
-        chart.m_ptStar[1234] = {kX, kY, c.magnitudeClass};
+        picks.stars[1234] = {kX, kY, c.magnitudeClass};
         break;
     case PickedKind::DeepSky:
-        chart.m_ptDeepSky[99] = {kX, kY};
+        picks.deepSky[99] = {kX, kY};
         break;
     }
     for (const auto& [dx, dy] : {std::pair{1, 1}, {-1, 1}, {1, -1}, {-1, -1}, {1, 0}, {0, -1}}) {
-        EXPECT_TRUE(PickObject(chart, kX + dx * c.halfWidth, kY + dy * c.halfWidth))
+        EXPECT_TRUE(PickObject(picks, kX + dx * c.halfWidth, kY + dy * c.halfWidth))
             << c.name << " at the box edge " << dx << "," << dy;
-        EXPECT_FALSE(PickObject(chart, kX + dx * (c.halfWidth + 1), kY + dy * (c.halfWidth + 1)))
+        EXPECT_FALSE(PickObject(picks, kX + dx * (c.halfWidth + 1), kY + dy * (c.halfWidth + 1)))
             << c.name << " one pixel beyond " << dx << "," << dy;
     }
 }
@@ -97,10 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PickingTest, EntriesNotDrawnTakeNoPart) {
     // Every table is cleared to (0, 0); a click in the top-left corner finds nothing.
-    EXPECT_FALSE(PickObject(chart, 0, 0).has_value());
-    EXPECT_FALSE(PickObject(chart, 2, 1).has_value());
-    chart.m_ptStar[3] = {1, 1, -1};
-    EXPECT_EQ(PickObject(chart, 0, 0), (PickedObject{PickedKind::Star, 3}));
+    EXPECT_FALSE(PickObject(picks, 0, 0).has_value());
+    EXPECT_FALSE(PickObject(picks, 2, 1).has_value());
+    picks.stars[3] = {1, 1, -1};
+    EXPECT_EQ(PickObject(picks, 0, 0), (PickedObject{PickedKind::Star, 3}));
 }
 
 // --- pointer tracking
