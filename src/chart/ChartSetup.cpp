@@ -12,7 +12,6 @@ void InitialUpdate(ChartState& chart, CatalogStore& catalog, const AppSettings& 
     chart.m_nFullScreenHeight = fullScreenHeight;
     chart.m_nBaseRadius = BaseRadiusForScreenHeight(fullScreenHeight);
     ApplyZoomRadius(chart);
-    chart.m_gridPoints = BuildGridPoints();
     if (chart.m_rcClient.Width() <= 0 || chart.m_rcClient.Height() <= 0) {
         SetClientSize(chart, fullScreenWidth, fullScreenHeight);
     }

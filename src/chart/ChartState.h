@@ -9,10 +9,6 @@
 
 #include "astro/SkyState.h"
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-
 struct AppSettings;
 struct CatalogStore;
 
@@ -34,13 +30,6 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
-// A point of the coordinate grid.
-struct GridPoint {
-    int dec = 0;     // whole degrees
-    double ra = 0.0; // hours
-};
-
-inline constexpr std::size_t kGridPointCount = 1595;
 inline constexpr int kMaxLevel = 11;
 
 // The two chart modes (m_bHorizonView).
@@ -110,9 +99,6 @@ struct ChartState : SkyState {
     int m_bColoredStars = 1;
     int m_bColoredSky = 0;
     int m_bAnimate = 0;
-
-    // --- coordinate grid, built at the initial update
-    std::array<GridPoint, kGridPointCount> m_gridPoints{};
 
 private:
     const AppSettings* m_pSettings = nullptr;

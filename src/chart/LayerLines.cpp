@@ -302,7 +302,7 @@ void DrawGrid(const LayerContext& ctx) {
     constexpr double kParallelLastStep = 23.666667;
     ScopedSurfaceState keep(ctx.surface);
     SelectScreenPen(ctx, kGridColour);
-    const auto& grid = ctx.chart.m_gridPoints;
+    const auto& grid = GridPoints();
     DrawChain(
         ctx, grid.size(),
         [&](std::size_t i) {

@@ -186,13 +186,7 @@ PrintedGeometry PrintingGeometry(const ChartState& chart, int pageWidth, int pag
     return PrintedGeometry{ChartGeometry{radius, pageWidth / 2, pageHeight / 2}, fy};
 }
 
-float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight) {
-    const PrintedGeometry printed = PrintingGeometry(chart, pageWidth, pageHeight);
-    chart.m_nRadius = printed.geometry.radius;
-    chart.m_nCenterX = printed.geometry.centerX;
-    chart.m_nCenterY = printed.geometry.centerY;
-    return printed.scale;
-}
+namespace {
 
 std::array<GridPoint, kGridPointCount> BuildGridPoints() {
     std::array<GridPoint, kGridPointCount> points{};
@@ -211,5 +205,12 @@ std::array<GridPoint, kGridPointCount> BuildGridPoints() {
             ra += kParallelStep;
         }
     }
+    return points;
+}
+
+} // namespace
+
+const std::array<GridPoint, kGridPointCount>& GridPoints() {
+    static const std::array<GridPoint, kGridPointCount> points = BuildGridPoints();
     return points;
 }

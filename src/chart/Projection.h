@@ -11,6 +11,7 @@
 #include "chart/ChartState.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 
 // Front-hemisphere limits in degrees of longitude from the centre: 6 tilt bands of 15 degrees,
@@ -111,9 +112,14 @@ struct PrintedGeometry {
 };
 PrintedGeometry PrintingGeometry(const ChartState& chart, int pageWidth, int pageHeight);
 
-// Puts PrintingGeometry's centre and radius into the chart; returns the ratio.
-float ApplyPrintingScale(ChartState& chart, int pageWidth, int pageHeight);
+// A point of the coordinate grid.
+struct GridPoint {
+    int dec = 0;     // whole degrees
+    double ra = 0.0; // hours
+};
 
-// The 1595 grid points: 24 hour circles from -80 to +80 every 5 degrees, then 11 parallels from
-// -75 to +75 every 15 degrees in steps of 1/3 hour up to 24 hours.
-std::array<GridPoint, kGridPointCount> BuildGridPoints();
+inline constexpr std::size_t kGridPointCount = 1595;
+
+// The 1595 grid points, made once: 24 hour circles from -80 to +80 every 5 degrees, then 11
+// parallels from -75 to +75 every 15 degrees in steps of 1/3 hour up to 24 hours.
+const std::array<GridPoint, kGridPointCount>& GridPoints();

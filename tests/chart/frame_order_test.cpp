@@ -51,7 +51,6 @@ void FillSky(LayerFixture& f) {
     store.m_stars[0].ra = 5.95f;
     store.m_stars[0].dec = 0.3f;
     store.m_stars[0].magnitude = 0.5f;
-    chart.m_gridPoints = BuildGridPoints();
     chart.m_nFullScreenHeight = layertest::kClientHeight;
     chart.m_nBaseRadius = layertest::kRadius / 3;
     chart.m_bEcliptic = chart.m_bBoundaries = chart.m_bConstelations = chart.m_bDeepSky = 1;

@@ -214,7 +214,6 @@ TEST(LayerGrid, NoSegmentJoinsTwoCirclesOrClosesPastTwentyFourHours) {
     LayerFixture f;
     f.chart->m_bCoordinations = 1;
     f.chart->m_nRadius = 250; // the whole sphere inside the client area
-    f.chart->m_gridPoints = BuildGridPoints();
     DrawGrid(f.Context(FrameTarget::Printer));
     const auto lines = f.surface.Of(Op::Line);
     // On the front hemisphere about half of the 24 x 32 + 11 x 72 segments show.

@@ -246,7 +246,7 @@ TEST(Projection, ClientAreaTestExcludesTheFirstRowAndColumn) {
 }
 
 TEST(Projection, GridPointsAreHourCirclesThenParallels) {
-    const auto grid = BuildGridPoints();
+    const auto& grid = GridPoints();
     ASSERT_EQ(grid.size(), 1595u);
     EXPECT_EQ(grid[0].dec, -80);
     EXPECT_EQ(grid[0].ra, 0.0);
@@ -278,14 +278,11 @@ TEST(Projection, ScaleFollowsTheScreenHeightAndThePrinterPage) {
     }
     // The printed example: a 4800 x 6600 page, screen height 700, base 310, level 0.
     f.chart->m_nLevel = 0;
-    ApplyPrintingScale(*f.chart, 4800, 6600);
-    EXPECT_EQ(f.chart->m_nRadius, 2125u);
-    EXPECT_EQ(f.chart->m_nCenterX, 2400);
-    EXPECT_EQ(f.chart->m_nCenterY, 3300);
-    ApplyPrintingScale(*f.chart, 6600, 4800); // landscape: the shorter side still rules
-    EXPECT_EQ(f.chart->m_nRadius, 2125u);
-    EXPECT_EQ(f.chart->m_nCenterX, 3300);
+    EXPECT_EQ(PrintingGeometry(*f.chart, 4800, 6600).geometry, (ChartGeometry{2125u, 2400, 3300}));
+    // landscape: the shorter side still rules
+    EXPECT_EQ(PrintingGeometry(*f.chart, 6600, 4800).geometry, (ChartGeometry{2125u, 3300, 2400}));
     f.chart->m_nFullScreenHeight = 0; // printed before the first update: no division by zero
-    EXPECT_EQ(ApplyPrintingScale(*f.chart, 4800, 6600), 1.0f);
-    EXPECT_EQ(f.chart->m_nRadius, 310u);
+    const PrintedGeometry early = PrintingGeometry(*f.chart, 4800, 6600);
+    EXPECT_EQ(early.scale, 1.0f);
+    EXPECT_EQ(early.geometry.radius, 310u);
 }
