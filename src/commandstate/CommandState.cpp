@@ -72,7 +72,7 @@ std::span<const CommandId> AllCommands() {
 }
 
 const int* SwitchOfCommand(CommandId command, const ChartState& chart) {
-#define VN_SWITCH_OF_COMMAND(name, setting, field, id)                                             \
+#define VN_SWITCH_OF_COMMAND(name, setting, field, id, fallback)                                   \
     if (command == CommandId::id) {                                                                \
         return &chart.field;                                                                       \
     }

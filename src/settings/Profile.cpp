@@ -2,6 +2,7 @@
 
 #include "files/SafeFile.h"
 #include "files/Utf8Text.h"
+#include "settings/LayerSwitchList.h"
 
 #include <algorithm>
 #include <charconv>
@@ -46,31 +47,26 @@ struct ProfileKey {
 };
 
 // Section "Settings", in the order in which the profile is read and written.
+#define VN_SWITCH_KEY(name, setting, chart, command, fallback)                                     \
+    {#setting, #fallback, kPlain, &AppSettings::setting},
+// clang-format off
 const ProfileKey kSettingsKeys[] = {
     {"HorizonView", "0", kPlain, &AppSettings::HorizonView},
     {"Level", "2", kPlain, &AppSettings::Level},
     {"TurnX", "18", 2, &AppSettings::TurnX},
     {"TurnY", "0", kPlain, &AppSettings::TurnY},
-    {"Coordinations", "0", kPlain, &AppSettings::Coordinations},
-    {"Boundaries", "1", kPlain, &AppSettings::Boundaries},
-    {"Constelations", "0", kPlain, &AppSettings::Constelations},
-    {"DeepSky", "1", kPlain, &AppSettings::DeepSky},
-    {"StarNames", "0", kPlain, &AppSettings::StarNames},
-    {"DeepSkyNames", "1", kPlain, &AppSettings::DeepSkyNames},
-    {"Ecliptic", "1", kPlain, &AppSettings::Ecliptic},
-    {"Horizon", "1", kPlain, &AppSettings::Horizon},
-    {"MilkyWay", "1", kPlain, &AppSettings::MilkyWay},
-    {"SolarSystem", "1", kPlain, &AppSettings::SolarSystem},
-    {"SolSysLabels", "1", kPlain, &AppSettings::SolSysLabels},
+    VN_CHART_LAYER_SWITCHES(VN_SWITCH_KEY)
     {"StarLimit", "11", kPlain, &AppSettings::StarLimit},
     {"DeepSkyLimit", "5", kPlain, &AppSettings::DeepSkyLimit},
-    {"ColoredStars", "1", kPlain, &AppSettings::ColoredStars},
+    VN_STAR_COLOUR_SWITCH(VN_SWITCH_KEY)
     {"ColoredSky", "0", kPlain, &AppSettings::ColoredSky},
     {"AutoMode", "0", kPlain, &AppSettings::AutoMode},
     {"b", "0", 4, &AppSettings::b},
     {"NightVision", "0", kPlain, &AppSettings::NightVision},
     {"PrecisePositions", "0", kPlain, &AppSettings::PrecisePositions},
 };
+// clang-format on
+#undef VN_SWITCH_KEY
 
 // Section "Location", in order.
 const ProfileKey kLocationKeys[] = {
@@ -549,10 +545,10 @@ void ClampSettings(AppSettings& s) {
     s.TurnX = WrapOpen(s.TurnX, kTurnXWrap);
     s.TurnY = std::clamp(s.TurnY, -kMaxAbsTurnY, kMaxAbsTurnY);
     s.b = static_cast<float>(WrapOpen(s.b, kTurnXDegWrap));
-    for (std::int32_t* flag :
-         {&s.Coordinations, &s.Boundaries, &s.Constelations, &s.DeepSky, &s.StarNames,
-          &s.DeepSkyNames, &s.Ecliptic, &s.Horizon, &s.MilkyWay, &s.SolarSystem, &s.SolSysLabels,
-          &s.AutoMode, &s.ColoredStars, &s.ColoredSky, &s.NightVision}) {
+#define VN_CLAMP_SWITCH(name, setting, chart, command, fallback) s.setting = Switch(s.setting);
+    VN_LAYER_SWITCHES(VN_CLAMP_SWITCH)
+#undef VN_CLAMP_SWITCH
+    for (std::int32_t* flag : {&s.AutoMode, &s.ColoredSky, &s.NightVision}) {
         *flag = Switch(*flag);
     }
     s.StarLimit = std::clamp(s.StarLimit, 0, kStarLimitCodeMax);
