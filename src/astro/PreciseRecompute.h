@@ -3,7 +3,9 @@
 // RecomputeSky (Recompute.h) hands over to it when the sky state asks for the precise model.
 #pragma once
 
-#include "astro/Recompute.h"
+#include "astro/RecomputeStart.h"
+
+struct CatalogStore;
 
 // Universal time comes from the engine's own Julian day of the clock time and zone; the
 // sidereal angle is the apparent one; every form recomputes every body (in this model the

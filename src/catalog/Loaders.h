@@ -9,6 +9,7 @@
 // read is an error.
 #pragma once
 
+#include "catalog/CatalogLocator.h"
 #include "catalog/CatalogStore.h"
 
 #include <array>
@@ -45,23 +46,6 @@ std::string_view CatalogFileName(CatalogFile file);
 
 // "Couldn't open file <name> !    " (with its four trailing blanks).
 std::string CannotOpenMessage(std::string_view fileName);
-
-// Where the files are looked for: the current working directory first, then the program
-// directory. An empty program directory is skipped.
-class CatalogLocator {
-public:
-    // The start-up search: the current working directory, then programDir.
-    explicit CatalogLocator(const std::filesystem::path& programDir = {});
-    // An explicit list of directories, searched in order (tests).
-    explicit CatalogLocator(std::vector<std::filesystem::path> directories);
-
-    // The first existing regular file of that name, or nothing.
-    std::optional<std::filesystem::path> Find(std::string_view fileName) const;
-    const std::vector<std::filesystem::path>& Directories() const { return m_directories; }
-
-private:
-    std::vector<std::filesystem::path> m_directories;
-};
 
 // Reads one file's records from a stream (binary, or text for eclip.dat) into the store. Never
 // fails: missing bytes leave zero records.

@@ -1,8 +1,8 @@
 // Loading the places' time zones and finding a built-in place by name (PlaceZoneTable.h).
 #pragma once
 
+#include "catalog/CatalogLocator.h"
 #include "catalog/CatalogStore.h"
-#include "catalog/Loaders.h"
 #include "catalog/PlaceZoneTable.h"
 
 #include <cstddef>

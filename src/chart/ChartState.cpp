@@ -1,10 +1,9 @@
 #include "chart/ChartState.h"
 
-#include "chart/LayerSwitches.h"
-
 #include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
 #include "settings/AppSettings.h"
+#include "settings/LayerSwitchList.h"
 #include "settings/Profile.h"
 
 #include <algorithm>
@@ -25,9 +24,9 @@ void ChartState::CopyFromSettings(const AppSettings& settings) {
     m_nTurnY = std::clamp(settings.TurnY, -90, 90);
     m_nTilt = std::abs(m_nTurnY);
 
-    for (const LayerSwitch& row : kLayerSwitches) {
-        this->*row.chart = settings.*row.setting;
-    }
+#define VN_SWITCH_FROM_SETTINGS(name, setting, field, command, fallback) field = settings.setting;
+    VN_LAYER_SWITCHES(VN_SWITCH_FROM_SETTINGS)
+#undef VN_SWITCH_FROM_SETTINGS
 
     m_dStarLimit = StarLimitFromCode(settings.StarLimit);
     m_dDeepSkyLimit = DeepSkyLimitFromCode(settings.DeepSkyLimit);
@@ -42,9 +41,9 @@ void ChartState::CopyToSettings(AppSettings& settings) const {
     settings.TurnX = m_dTurnX;
     settings.TurnY = m_nTurnY;
 
-    for (const LayerSwitch& row : kLayerSwitches) {
-        settings.*row.setting = this->*row.chart;
-    }
+#define VN_SWITCH_TO_SETTINGS(name, setting, field, command, fallback) settings.setting = field;
+    VN_LAYER_SWITCHES(VN_SWITCH_TO_SETTINGS)
+#undef VN_SWITCH_TO_SETTINGS
 
     settings.StarLimit = StarLimitToCode(m_dStarLimit);
     settings.DeepSkyLimit = DeepSkyLimitToCode(m_dDeepSkyLimit);

@@ -1,6 +1,5 @@
-// The chart's side of the layer and display switches (settings/LayerSwitchList.h): a table of
-// each switch's `--layers` name, settings field and chart field, which the settings<->chart
-// copies and `--layers` walk.
+// The layer and display switches (settings/LayerSwitchList.h) as a table of each switch's
+// `--layers` name, settings field and chart field, which `--layers` walks.
 #pragma once
 
 #include "chart/ChartState.h"

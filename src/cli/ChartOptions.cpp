@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "astro/ClockTime.h"
+#include "catalog/Loaders.h"
 #include "catalog/PlaceZones.h"
 #include "dialogrules/SettingsDialogRules.h"
 #include "settings/PlaceZoneAdoption.h"

@@ -9,6 +9,7 @@
 
 #include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
+#include "catalog/Loaders.h"
 #include "catalog/PlaceZones.h"
 
 namespace {
