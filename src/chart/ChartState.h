@@ -8,6 +8,7 @@
 #pragma once
 
 #include "astro/SkyState.h"
+#include "settings/LayerSwitchList.h"
 
 struct AppSettings;
 struct CatalogStore;
@@ -84,19 +85,13 @@ struct ChartState : SkyState {
     double m_dStarLimit = 7.5;
     double m_dDeepSkyLimit = 11.0;
 
-    // --- layer switches
-    int m_bCoordinations = 0;
-    int m_bConstelations = 0;
-    int m_bBoundaries = 1;
-    int m_bDeepSky = 1;
-    int m_bSolarSystem = 1;
-    int m_bStarNames = 0;
-    int m_bDeepSkyNames = 1;
-    int m_bEcliptic = 1;
-    int m_bHorizon = 1;
-    int m_bMilkyWay = 1;
-    int m_bSolSysLabels = 1;
-    int m_bColoredStars = 1;
+    // --- layer switches, at the profile's defaults: m_bCoordinations, m_bBoundaries,
+    // m_bConstelations, m_bDeepSky, m_bStarNames, m_bDeepSkyNames, m_bEcliptic, m_bHorizon,
+    // m_bMilkyWay, m_bSolarSystem, m_bSolSysLabels and m_bColoredStars
+    // (settings/LayerSwitchList.h)
+#define VN_CHART_SWITCH_FIELD(name, setting, field, command, fallback) int field = fallback;
+    VN_LAYER_SWITCHES(VN_CHART_SWITCH_FIELD)
+#undef VN_CHART_SWITCH_FIELD
     int m_bColoredSky = 0;
     int m_bAnimate = 0;
 

@@ -6,6 +6,7 @@
 
 #include "astro/Observer.h"
 #include "astro/SkyDate.h"
+#include "settings/LayerSwitchList.h"
 
 #include <cstdint>
 #include <string>
@@ -17,18 +18,10 @@ struct AppSettings {
     double TurnX = 0.0;           // right-ascension turn of the chart, hours
     std::int32_t TurnY = 0;       // declination of the chart centre, whole degrees
 
-    // Layer switches, 0 or 1.
-    std::int32_t Coordinations = 0;
-    std::int32_t Boundaries = 0;
-    std::int32_t Constelations = 0;
-    std::int32_t DeepSky = 0;
-    std::int32_t StarNames = 0;
-    std::int32_t DeepSkyNames = 0;
-    std::int32_t Ecliptic = 0;
-    std::int32_t Horizon = 0;
-    std::int32_t MilkyWay = 0;
-    std::int32_t SolarSystem = 0;
-    std::int32_t SolSysLabels = 0;
+    // Layer switches, 0 or 1: Coordinations, Boundaries, Constelations, DeepSky, StarNames,
+    // DeepSkyNames, Ecliptic, Horizon, MilkyWay, SolarSystem, SolSysLabels (LayerSwitchList.h).
+#define VN_SETTINGS_SWITCH_FIELD(name, setting, chart, command, fallback) std::int32_t setting = 0;
+    VN_CHART_LAYER_SWITCHES(VN_SETTINGS_SWITCH_FIELD)
 
     ::Observer Observer;
     ::SkyDate SkyDate; // not stored in the profile: each run starts at the local clock
@@ -36,8 +29,9 @@ struct AppSettings {
     std::int32_t StarLimit = 0;    // coded faintest star magnitude (StarLimitFromCode)
     std::int32_t DeepSkyLimit = 0; // coded faintest deep-sky magnitude (DeepSkyLimitFromCode)
     std::int32_t AutoMode = 0;     // 1: the magnitude limits follow the zoom level
-    std::int32_t ColoredStars = 0; // stars in spectral colours
-    std::int32_t ColoredSky = 0;   // sky background coloured (1) or black (0)
+    VN_STAR_COLOUR_SWITCH(VN_SETTINGS_SWITCH_FIELD) // ColoredStars: stars in spectral colours
+#undef VN_SETTINGS_SWITCH_FIELD
+    std::int32_t ColoredSky = 0; // sky background coloured (1) or black (0)
 
     std::string ProgramDir; // the program directory, empty when it could not be found
 

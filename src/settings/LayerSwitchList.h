@@ -1,14 +1,15 @@
 // The chart's layer and display switches, one row each: the name `--layers` takes, the settings
 // field (whose name is also the profile key), the chart field the drawing reads, the menu command
 // that toggles it, and the profile's default. Every place that handles the switches as a group
-// expands this list: the profile's keys and their defaults and the settings clamp (here in
-// settings), the settings<->chart copies (chart/ChartState.cpp), `--layers`
+// expands this list: the fields, the profile's keys and their defaults and the settings clamp (here
+// in settings), the settings<->chart copies (chart/ChartState.cpp), `--layers`
 // (chart/LayerSwitches.h), and the command states (commandstate/CommandState.cpp). The chart field
 // and the command are bare names of layers above this one; the list only carries them.
 //
-// A new switch needs: one row here, its field in AppSettings and in ChartState, and the drawing
-// code that reads it; a switch that draws a layer of its own also takes its place in the frame
-// order (chart/Frame.cpp).
+// The switch fields of AppSettings and ChartState are declared from it too. A new switch needs
+// one row here, the drawing code that reads it, and its menu command (commandstate/ and the
+// GUI's menu); a switch that draws a layer of its own also takes its place in the frame order
+// (chart/Frame.cpp).
 #pragma once
 
 // X(name, settings field, chart field, command, default) for the layers; a new layer switch goes
