@@ -12,9 +12,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 struct AppSettings;
 struct CatalogStore;
+struct ProjectionMemo;
 
 // A pixel position on the drawing surface.
 struct PixelPoint {
@@ -83,6 +85,10 @@ struct ChartState : SkyState {
     // True when the equatorial chart is turned for a southern observer: hemisphere "S" and the
     // "HorizonView" setting 0.
     bool SouthernFlip() const;
+
+    // What the frames' projections keep for the catalogue points (ProjectionMemo.h); made by
+    // the first frame. Copies of the chart share it, which is safe: every entry checks its inputs.
+    std::shared_ptr<ProjectionMemo> m_projectionMemo;
 
     // --- mode, zoom and centre
     int m_bHorizonView = kChartEquatorial;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -106,6 +107,10 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
     try {
         ClearPickingTables(chart);
         LayerContext ctx{chart, catalog, settings, surface, options.target, options.deepColour};
+        if (!chart.m_projectionMemo) {
+            chart.m_projectionMemo = std::make_shared<ProjectionMemo>();
+        }
+        ctx.memo = chart.m_projectionMemo.get();
         if (options.target == FrameTarget::Printer) {
             // The page's own geometry; the chart keeps the screen's.
             const PrintedGeometry page =

@@ -33,6 +33,8 @@ struct LayerContext {
 
     // Where each point falls: the chart's geometry, or the page's while printing.
     Projector projector = Projector(chart);
+    // The chart's projection memo for the catalogue tables (none: every point computed afresh).
+    ProjectionMemo* memo = nullptr;
 
     bool Printing() const { return target == FrameTarget::Printer; }
 };

@@ -18,17 +18,15 @@ constexpr int kPrintedIconHalf = kPrintedIconSize / 2;
 void DrawDeepSkyObject(const LayerContext& ctx, std::size_t index, int& icon) {
     ChartState& chart = ctx.chart;
     const DeepSkyRecord& object = ctx.catalog.m_deepSky[index];
-    const auto projected = ctx.projector.Project(object.ra, object.dec);
+    if (!(object.magnitude <= chart.m_dDeepSkyLimit)) {
+        return;
+    }
+    const auto projected = ProjectSymbolPoint(ctx, object.ra, object.dec,
+                                              ctx.memo ? &ctx.memo->deepSky : nullptr, index);
     if (!projected) {
         return;
     }
     const PixelPoint p = *projected;
-    if (!ctx.Printing() && !ctx.projector.InsideClient(p.x, p.y)) {
-        return;
-    }
-    if (!(object.magnitude <= chart.m_dDeepSkyLimit)) {
-        return;
-    }
     chart.m_ptDeepSky[index] = p;
     icon = DeepSkyIconIndex(object.type, icon);
     const auto which = static_cast<std::size_t>(icon);

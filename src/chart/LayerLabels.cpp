@@ -42,11 +42,7 @@ void PrepareLabels(const LayerContext& ctx, const Font& font, Rgb screenColour) 
 
 // Projects a label's point; on screen it must also lie inside the client area.
 std::optional<PixelPoint> ProjectLabelPoint(const LayerContext& ctx, float ra, float dec) {
-    const auto p = ctx.projector.Project(ra, dec);
-    if (!p || ctx.Printing() || ctx.projector.InsideClient(p->x, p->y)) {
-        return p;
-    }
-    return std::nullopt;
+    return ProjectSymbolPoint(ctx, ra, dec, nullptr, 0);
 }
 
 bool DeepSkyLabelsShown(const ChartState& chart) {
@@ -64,8 +60,12 @@ void DrawDeepSkyLabelRun(const LayerContext& ctx, int first, int last, const cha
     const int step = first <= last ? 1 : -1;
     for (int i = first;; i += step) {
         const DeepSkyRecord& object = ctx.catalog.m_deepSky[static_cast<std::size_t>(i)];
-        const auto projected = ProjectLabelPoint(ctx, object.ra, object.dec);
-        if (projected && object.magnitude <= ctx.chart.m_dDeepSkyLimit) {
+        const auto projected = object.magnitude <= ctx.chart.m_dDeepSkyLimit
+                                   ? ProjectSymbolPoint(ctx, object.ra, object.dec,
+                                                        ctx.memo ? &ctx.memo->deepSky : nullptr,
+                                                        static_cast<std::size_t>(i))
+                                   : std::nullopt;
+        if (projected) {
             const PixelPoint p = *projected;
             const PixelPoint origin =
                 DeepSkyLabelOrigin(p.x, p.y, object.labelDx, object.labelDy, southern, printed);
@@ -97,6 +97,21 @@ void DrawCloudLabels(const LayerContext& ctx) {
 }
 
 } // namespace
+
+std::optional<PixelPoint> ProjectSymbolPoint(const LayerContext& ctx, float ra, float dec,
+                                             PointMemo* memo, std::size_t index) {
+    if (memo == nullptr) {
+        const auto p = ctx.projector.Project(ra, dec);
+        if (!p || ctx.Printing() || ctx.projector.InsideClient(p->x, p->y)) {
+            return p;
+        }
+        return std::nullopt;
+    }
+    if (ctx.Printing()) {
+        return ctx.projector.Project(ra, dec, *memo, index);
+    }
+    return ctx.projector.ProjectInsideClient(ra, dec, *memo, index);
+}
 
 void DrawConstellationNames(const LayerContext& ctx) {
     if (!ctx.chart.m_bBoundaries) {

@@ -58,17 +58,17 @@ void DrawStars(const LayerContext& ctx) {
     int colourClass = 0; // the class of the star drawn before, for unknown spectral letters
     for (std::size_t i = 0; i < kStarCount; ++i) {
         const StarRecord& star = ctx.catalog.m_stars[i];
-        const auto projected = ctx.projector.Project(star.ra, star.dec);
+        // A star too faint, on the far side or (on screen) outside the client area is skipped;
+        // the cheapest test first.
+        if (!(star.magnitude <= chart.m_dStarLimit)) {
+            continue;
+        }
+        const auto projected =
+            ProjectSymbolPoint(ctx, star.ra, star.dec, ctx.memo ? &ctx.memo->stars : nullptr, i);
         if (!projected) {
             continue;
         }
         const PixelPoint p = *projected;
-        if (!printed && !ctx.projector.InsideClient(p.x, p.y)) {
-            continue;
-        }
-        if (!(star.magnitude <= chart.m_dStarLimit)) {
-            continue;
-        }
         const int truncated = TruncatedMagnitude(star.magnitude);
         chart.m_ptStar[i] = StarPick{p.x, p.y, truncated};
         if (printed) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "chart/ChartState.h"
+#include "chart/ProjectionMemo.h"
 
 #include <array>
 #include <optional>
@@ -65,7 +66,30 @@ public:
     void SetGeometry(const ChartGeometry& geometry);
     ChartGeometry Geometry() const;
 
+    // Point i of a table with its memo: the same pixel as Project(ra, dec), the sines and cosines
+    // taken from the memo when their angles are the ones it holds.
+    std::optional<PixelPoint> Project(float ra, float dec, PointMemo& memo, std::size_t i) const;
+    // True when the point's pixel lies surely outside the client area (by a margin far wider
+    // than any rounding), visible or not; decided from its direction alone, without the
+    // trigonometry of the projection. A point not ruled out may still fall outside.
+    bool SurelyOffClient(const PointMemo::Direction& direction) const;
+    // Point i's pixel when it is visible and strictly inside the client area (the screen's test
+    // for symbols and labels); the same answer as Project and InsideClient.
+    std::optional<PixelPoint> ProjectInsideClient(float ra, float dec, PointMemo& memo,
+                                                  std::size_t i) const;
+
 private:
+    // The declination and turned right ascension a visible point is drawn from (after the
+    // horizon conversion and the flips), or nothing when it lies on the far side.
+    struct Turned {
+        float dec;
+        float turned;
+    };
+    std::optional<Turned> Visible(float ra, float dec) const;
+    PointOnChart Place(const PointMemo::Trig& trig) const;
+    // The linear map from a direction to the unprojected pixel, for SurelyOffClient.
+    void SetClientTest();
+
     bool m_horizonView = false;
     bool m_southernFlip = false;
     double m_lst = 0.0;
@@ -81,6 +105,13 @@ private:
     int m_centerY = 0;
     int m_clientW = 0;
     int m_clientH = 0;
+    // SurelyOffClient: pixel x = m_pixelX[0] + m_pixelX[1..3] . direction (likewise y), and
+    // the bounds the client area widened by the margin.
+    std::array<double, 4> m_pixelX{};
+    std::array<double, 4> m_pixelY{};
+    double m_offLow = 0.0;
+    double m_offHighX = 0.0;
+    double m_offHighY = 0.0;
 };
 
 // True when (x, y) is strictly inside the client area: the on-screen half of the segment rule.

@@ -1,0 +1,59 @@
+#include "chart/ProjectionMemo.h"
+
+#include "astro/Angles.h"
+
+#include <bit>
+#include <cmath>
+
+const PointMemo::Direction& PointMemo::DirectionOf(std::size_t i, float ra, float dec) {
+    if (i >= m_directions.size()) {
+        Grow(i + 1);
+    }
+    Direction& d = m_directions[i];
+    const auto raBits = std::bit_cast<std::uint32_t>(ra);
+    const auto decBits = std::bit_cast<std::uint32_t>(dec);
+    if (d.raBits != raBits || d.decBits != decBits) {
+        // The projection's own degree (kDegToRad), so the direction matches its angles.
+        constexpr auto kDeg = static_cast<float>(kDegToRad);
+        const float a = 15.0f * ra * kDeg;
+        const float delta = dec * kDeg;
+        const float cosDelta = std::cos(delta);
+        d = Direction{raBits, decBits, cosDelta * std::cos(a), cosDelta * std::sin(a),
+                      std::sin(delta)};
+    }
+    return d;
+}
+
+PointMemo::Trig& PointMemo::TrigOf(std::size_t i) {
+    if (i >= m_trig.size()) {
+        Grow(i + 1);
+    }
+    return m_trig[i];
+}
+
+PointMemo::Trig PointMemo::MakeTrig(float dec, float turned) {
+    Trig trig{};
+    TakeDec(trig, dec);
+    TakeTurned(trig, turned);
+    return trig;
+}
+
+void PointMemo::TakeDec(Trig& trig, float dec) {
+    const double d = dec * kDegToRad;
+    trig.decBits = std::bit_cast<std::uint32_t>(dec);
+    trig.sinDec = std::sin(d);
+    trig.cosDec = std::cos(d);
+}
+
+void PointMemo::TakeTurned(Trig& trig, float turned) {
+    const double lambda = -15.0 * turned * kDegToRad;
+    trig.turnedBits = std::bit_cast<std::uint32_t>(turned);
+    trig.sinLon = std::sin(lambda);
+    trig.cosLon = std::cos(lambda);
+}
+
+void PointMemo::Grow(std::size_t count) {
+    // New entries belong to (0, 0), whose values they hold, so they need no "empty" mark.
+    m_directions.resize(count);
+    m_trig.resize(count, MakeTrig(0.0f, 0.0f));
+}
