@@ -123,20 +123,27 @@ void CairoSurface::SetSource(Rgb c) {
     cairo_set_source_rgb(m_cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
-void CairoSurface::PutPixel(int x, int y, std::uint32_t value) {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
-        return;
-    }
-    if (m_scale == 1) {
-        auto* row =
-            reinterpret_cast<std::uint32_t*>(m_pixels + static_cast<std::ptrdiff_t>(y) * m_stride);
-        row[x] = value;
-        return;
-    }
+void CairoSurface::PutScaledPixel(int x, int y, std::uint32_t value) {
     for (int dy = 0; dy < m_scale; ++dy) {
         auto* row = reinterpret_cast<std::uint32_t*>(
             m_pixels + static_cast<std::ptrdiff_t>(y * m_scale + dy) * m_stride);
         std::fill_n(row + static_cast<std::ptrdiff_t>(x) * m_scale, m_scale, value);
+    }
+}
+
+void CairoSurface::FillPixels(int left, int top, int right, int bottom, std::uint32_t value) {
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, m_width);
+    bottom = std::min(bottom, m_height);
+    if (right <= left || bottom <= top) {
+        return;
+    }
+    const auto count = static_cast<std::ptrdiff_t>(right - left) * m_scale;
+    for (int y = top * m_scale; y < bottom * m_scale; ++y) {
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(m_pixels + static_cast<std::ptrdiff_t>(y) * m_stride);
+        std::fill_n(row + static_cast<std::ptrdiff_t>(left) * m_scale, count, value);
     }
 }
 
@@ -450,8 +457,30 @@ void CairoSurface::Rectangle(int left, int top, int right, int bottom) {
     if (right == left || bottom == top) {
         return;
     }
-    BeginCairo();
     const Pen& pen = m_state.pen;
+    const bool brush = m_state.brush.style != BrushStyle::Null;
+    if (m_pixels &&
+        (pen.style == PenStyle::Null || (pen.style == PenStyle::Solid && pen.width <= 1))) {
+        // The whole-pixel boxes cairo fills below, written straight into the image.
+        BeginDirect();
+        const std::uint32_t fill = PackRgb(m_state.brush.colour);
+        if (pen.style == PenStyle::Null) {
+            if (brush && right - left > 1 && bottom - top > 1) {
+                FillPixels(left, top, right - 1, bottom - 1, fill);
+            }
+            return;
+        }
+        if (brush) {
+            FillPixels(left, top, right, bottom, fill);
+        }
+        const std::uint32_t ink = PackRgb(pen.colour);
+        FillPixels(left, top, right, top + 1, ink);
+        FillPixels(left, bottom - 1, right, bottom, ink);
+        FillPixels(left, top, left + 1, bottom, ink);
+        FillPixels(right - 1, top, right, bottom, ink);
+        return;
+    }
+    BeginCairo();
     if (pen.style == PenStyle::Null) {
         // Without a pen the filled area is one pixel smaller on the right and bottom.
         if (m_state.brush.style != BrushStyle::Null && right - left > 1 && bottom - top > 1) {

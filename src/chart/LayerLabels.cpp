@@ -98,21 +98,6 @@ void DrawCloudLabels(const LayerContext& ctx) {
 
 } // namespace
 
-std::optional<PixelPoint> ProjectSymbolPoint(const LayerContext& ctx, float ra, float dec,
-                                             PointMemo* memo, std::size_t index) {
-    if (memo == nullptr) {
-        const auto p = ctx.projector.Project(ra, dec);
-        if (!p || ctx.Printing() || ctx.projector.InsideClient(p->x, p->y)) {
-            return p;
-        }
-        return std::nullopt;
-    }
-    if (ctx.Printing()) {
-        return ctx.projector.Project(ra, dec, *memo, index);
-    }
-    return ctx.projector.ProjectInsideClient(ra, dec, *memo, index);
-}
-
 void DrawConstellationNames(const LayerContext& ctx) {
     if (!ctx.chart.m_bBoundaries) {
         return;

@@ -79,7 +79,10 @@ void DrawStars(const LayerContext& ctx) {
         colourClass = chart.m_bColoredStars ? StarColourClass(star.spectralClass, colourClass)
                                             : kStarColourOff;
         const Rgb colour = kStarColours[static_cast<std::size_t>(colourClass)];
-        surface.SelectBrush(Brush{BrushStyle::Solid, colour});
+        const Brush brush{BrushStyle::Solid, colour};
+        if (!(surface.State().brush == brush)) {
+            surface.SelectBrush(brush);
+        }
         DrawScreenStar(surface, p.x, p.y, StarMarkForMagnitude(star.magnitude), colour);
     }
 }

@@ -21,11 +21,6 @@ void DrawStarNames(const LayerContext& ctx);          // m_bStarNames and level 
 void DrawMessierLabels(const LayerContext& ctx);      // called by DrawDeepSky; with LMC and SMC
 void DrawOtherDeepSkyLabels(const LayerContext& ctx); // called by DrawDeepSky
 
-// A symbol's or label's point: its pixel when it is visible and, on screen, strictly inside the
-// client area. `memo` (may be none) holds the point as entry `index`.
-std::optional<PixelPoint> ProjectSymbolPoint(const LayerContext& ctx, float ra, float dec,
-                                             PointMemo* memo, std::size_t index);
-
 // Symbols.
 void DrawStars(const LayerContext& ctx);             // always; fills m_ptStar
 void DrawDeepSky(const LayerContext& ctx);           // m_bDeepSky; fills m_ptDeepSky, then labels

@@ -100,15 +100,6 @@ void Projector::SetClientTest() {
     m_offHighY = m_clientH + margin;
 }
 
-bool Projector::SurelyOffClient(const PointMemo::Direction& d) const {
-    const double x = m_pixelX[0] + m_pixelX[1] * d.x + m_pixelX[2] * d.y + m_pixelX[3] * d.z;
-    if (x < m_offLow || x > m_offHighX) {
-        return true;
-    }
-    const double y = m_pixelY[0] + m_pixelY[1] * d.x + m_pixelY[2] * d.y + m_pixelY[3] * d.z;
-    return y < m_offLow || y > m_offHighY;
-}
-
 std::optional<PixelPoint> Projector::Project(float ra, float dec) const {
     if (const auto p = Locate(ra, dec)) {
         return p->pixel;
@@ -137,18 +128,6 @@ std::optional<PixelPoint> Projector::Project(float ra, float dec, PointMemo& mem
         PointMemo::TakeTurned(trig, t->turned);
     }
     return Place(trig).pixel;
-}
-
-std::optional<PixelPoint> Projector::ProjectInsideClient(float ra, float dec, PointMemo& memo,
-                                                         std::size_t i) const {
-    if (SurelyOffClient(memo.DirectionOf(i, ra, dec))) {
-        return std::nullopt;
-    }
-    const auto p = Project(ra, dec, memo, i);
-    if (p && InsideClient(p->x, p->y)) {
-        return p;
-    }
-    return std::nullopt;
 }
 
 std::optional<Projector::Turned> Projector::Visible(float ra, float dec) const {

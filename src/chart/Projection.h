@@ -72,11 +72,24 @@ public:
     // True when the point's pixel lies surely outside the client area (by a margin far wider
     // than any rounding), visible or not; decided from its direction alone, without the
     // trigonometry of the projection. A point not ruled out may still fall outside.
-    bool SurelyOffClient(const PointMemo::Direction& direction) const;
+    bool SurelyOffClient(const PointMemo::Direction& d) const {
+        const double x = m_pixelX[0] + m_pixelX[1] * d.x + m_pixelX[2] * d.y + m_pixelX[3] * d.z;
+        const double y = m_pixelY[0] + m_pixelY[1] * d.x + m_pixelY[2] * d.y + m_pixelY[3] * d.z;
+        return x < m_offLow || x > m_offHighX || y < m_offLow || y > m_offHighY;
+    }
     // Point i's pixel when it is visible and strictly inside the client area (the screen's test
     // for symbols and labels); the same answer as Project and InsideClient.
     std::optional<PixelPoint> ProjectInsideClient(float ra, float dec, PointMemo& memo,
-                                                  std::size_t i) const;
+                                                  std::size_t i) const {
+        if (SurelyOffClient(memo.DirectionOf(i, ra, dec))) {
+            return std::nullopt;
+        }
+        const auto p = Project(ra, dec, memo, i);
+        if (p && InsideClient(p->x, p->y)) {
+            return p;
+        }
+        return std::nullopt;
+    }
 
 private:
     // The declination and turned right ascension a visible point is drawn from (after the

@@ -2,25 +2,22 @@
 
 #include "astro/Angles.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
-const PointMemo::Direction& PointMemo::DirectionOf(std::size_t i, float ra, float dec) {
+const PointMemo::Direction& PointMemo::Refresh(std::size_t i, float ra, float dec) {
     if (i >= m_directions.size()) {
         Grow(i + 1);
     }
+    // The projection's own degree (kDegToRad), so the direction matches its angles.
+    constexpr auto kDeg = static_cast<float>(kDegToRad);
+    const float a = 15.0f * ra * kDeg;
+    const float delta = dec * kDeg;
+    const float cosDelta = std::cos(delta);
     Direction& d = m_directions[i];
-    const auto raBits = std::bit_cast<std::uint32_t>(ra);
-    const auto decBits = std::bit_cast<std::uint32_t>(dec);
-    if (d.raBits != raBits || d.decBits != decBits) {
-        // The projection's own degree (kDegToRad), so the direction matches its angles.
-        constexpr auto kDeg = static_cast<float>(kDegToRad);
-        const float a = 15.0f * ra * kDeg;
-        const float delta = dec * kDeg;
-        const float cosDelta = std::cos(delta);
-        d = Direction{raBits, decBits, cosDelta * std::cos(a), cosDelta * std::sin(a),
-                      std::sin(delta)};
-    }
+    d = Direction{std::bit_cast<std::uint32_t>(ra), std::bit_cast<std::uint32_t>(dec),
+                  cosDelta * std::cos(a), cosDelta * std::sin(a), std::sin(delta)};
     return d;
 }
 
@@ -53,7 +50,9 @@ void PointMemo::TakeTurned(Trig& trig, float turned) {
 }
 
 void PointMemo::Grow(std::size_t count) {
-    // New entries belong to (0, 0), whose values they hold, so they need no "empty" mark.
+    // New entries belong to (0, 0), whose values they hold, so they need no "empty" mark. The
+    // tables are walked upwards: grow in large steps.
+    count = std::max(count, 2 * m_directions.size() + 256);
     m_directions.resize(count);
     m_trig.resize(count, MakeTrig(0.0f, 0.0f));
 }

@@ -11,6 +11,7 @@
 //   the ones the projection computes without the memo.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -34,7 +35,16 @@ public:
     };
 
     // The direction of point i, recomputed when (ra, dec) is not the one it belongs to.
-    const Direction& DirectionOf(std::size_t i, float ra, float dec);
+    const Direction& DirectionOf(std::size_t i, float ra, float dec) {
+        if (i < m_directions.size()) {
+            const Direction& d = m_directions[i];
+            if (d.raBits == std::bit_cast<std::uint32_t>(ra) &&
+                d.decBits == std::bit_cast<std::uint32_t>(dec)) {
+                return d;
+            }
+        }
+        return Refresh(i, ra, dec);
+    }
     // The trigonometry entry of point i (the projector checks and refills it).
     Trig& TrigOf(std::size_t i);
 
@@ -45,6 +55,7 @@ public:
     static void TakeTurned(Trig& trig, float turned);
 
 private:
+    const Direction& Refresh(std::size_t i, float ra, float dec);
     void Grow(std::size_t count);
     std::vector<Direction> m_directions;
     std::vector<Trig> m_trig;
