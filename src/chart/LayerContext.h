@@ -39,19 +39,20 @@ struct LayerContext {
     bool Printing() const { return target == FrameTarget::Printer; }
 };
 
-// A symbol's or label's point: its pixel when it is visible and, on screen, strictly inside the
-// client area. `memo` (may be none) holds the point as entry `index`.
-inline std::optional<PixelPoint> ProjectSymbolPoint(const LayerContext& ctx, float ra, float dec,
-                                                    PointMemo* memo, std::size_t index) {
+// A symbol's or label's point: true with its pixel when it is visible and, on screen, strictly
+// inside the client area. `memo` (may be none) holds the point as entry `index`.
+inline bool ProjectSymbolPoint(const LayerContext& ctx, float ra, float dec, PointMemo* memo,
+                               std::size_t index, PixelPoint& pixel) {
     if (memo == nullptr) {
         const auto p = ctx.projector.Project(ra, dec);
-        if (!p || ctx.Printing() || ctx.projector.InsideClient(p->x, p->y)) {
-            return p;
+        if (p && (ctx.Printing() || ctx.projector.InsideClient(p->x, p->y))) {
+            pixel = *p;
+            return true;
         }
-        return std::nullopt;
+        return false;
     }
     if (ctx.Printing()) {
-        return ctx.projector.Project(ra, dec, *memo, index);
+        return ctx.projector.Project(ra, dec, *memo, index, pixel);
     }
-    return ctx.projector.ProjectInsideClient(ra, dec, *memo, index);
+    return ctx.projector.ProjectInsideClient(ra, dec, *memo, index, pixel);
 }

@@ -21,12 +21,11 @@ void DrawDeepSkyObject(const LayerContext& ctx, std::size_t index, int& icon) {
     if (!(object.magnitude <= chart.m_dDeepSkyLimit)) {
         return;
     }
-    const auto projected = ProjectSymbolPoint(ctx, object.ra, object.dec,
-                                              ctx.memo ? &ctx.memo->deepSky : nullptr, index);
-    if (!projected) {
+    PixelPoint p;
+    if (!ProjectSymbolPoint(ctx, object.ra, object.dec, ctx.memo ? &ctx.memo->deepSky : nullptr,
+                            index, p)) {
         return;
     }
-    const PixelPoint p = *projected;
     chart.m_ptDeepSky[index] = p;
     icon = DeepSkyIconIndex(object.type, icon);
     const auto which = static_cast<std::size_t>(icon);

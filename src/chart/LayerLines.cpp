@@ -69,9 +69,10 @@ void DrawChain(const LayerContext& ctx, std::size_t count, PointFn point, Starts
         }
         const auto [ra, dec] = point(i);
         if (memo != nullptr) {
-            const auto p = ctx.projector.Project(static_cast<float>(ra), static_cast<float>(dec),
-                                                 *memo, memoFirst + i);
-            return p ? ProjectedPoint{true, *p} : ProjectedPoint{};
+            ProjectedPoint p;
+            p.visible = ctx.projector.Project(static_cast<float>(ra), static_cast<float>(dec),
+                                              *memo, memoFirst + i, p.pt);
+            return p;
         }
         return ProjectPoint(ctx.projector, static_cast<float>(ra), static_cast<float>(dec));
     };
@@ -102,7 +103,11 @@ struct RaDec {
 std::optional<PixelPoint> ProjectOutlinePoint(const LayerContext& ctx, std::size_t index) {
     const OutlinePoint& p = ctx.catalog.m_outlinePoints[index];
     if (ctx.memo) {
-        return ctx.projector.Project(p.ra, p.dec, ctx.memo->outlinePoints, index);
+        PixelPoint pixel;
+        if (ctx.projector.Project(p.ra, p.dec, ctx.memo->outlinePoints, index, pixel)) {
+            return pixel;
+        }
+        return std::nullopt;
     }
     return ctx.projector.Project(p.ra, p.dec);
 }

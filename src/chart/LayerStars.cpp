@@ -63,12 +63,11 @@ void DrawStars(const LayerContext& ctx) {
         if (!(star.magnitude <= chart.m_dStarLimit)) {
             continue;
         }
-        const auto projected =
-            ProjectSymbolPoint(ctx, star.ra, star.dec, ctx.memo ? &ctx.memo->stars : nullptr, i);
-        if (!projected) {
+        PixelPoint p;
+        if (!ProjectSymbolPoint(ctx, star.ra, star.dec, ctx.memo ? &ctx.memo->stars : nullptr, i,
+                                p)) {
             continue;
         }
-        const PixelPoint p = *projected;
         const int truncated = TruncatedMagnitude(star.magnitude);
         chart.m_ptStar[i] = StarPick{p.x, p.y, truncated};
         if (printed) {

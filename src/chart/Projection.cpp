@@ -114,11 +114,11 @@ std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
     return std::nullopt;
 }
 
-std::optional<PixelPoint> Projector::Project(float ra, float dec, PointMemo& memo,
-                                             std::size_t i) const {
+bool Projector::Project(float ra, float dec, PointMemo& memo, std::size_t i,
+                        PixelPoint& pixel) const {
     const auto t = Visible(ra, dec);
     if (!t) {
-        return std::nullopt;
+        return false;
     }
     PointMemo::Trig& trig = memo.TrigOf(i);
     if (trig.decBits != std::bit_cast<std::uint32_t>(t->dec)) {
@@ -127,7 +127,8 @@ std::optional<PixelPoint> Projector::Project(float ra, float dec, PointMemo& mem
     if (trig.turnedBits != std::bit_cast<std::uint32_t>(t->turned)) {
         PointMemo::TakeTurned(trig, t->turned);
     }
-    return Place(trig).pixel;
+    pixel = Place(trig).pixel;
+    return true;
 }
 
 std::optional<Projector::Turned> Projector::Visible(float ra, float dec) const {

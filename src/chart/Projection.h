@@ -66,9 +66,10 @@ public:
     void SetGeometry(const ChartGeometry& geometry);
     ChartGeometry Geometry() const;
 
-    // Point i of a table with its memo: the same pixel as Project(ra, dec), the sines and cosines
-    // taken from the memo when their angles are the ones it holds.
-    std::optional<PixelPoint> Project(float ra, float dec, PointMemo& memo, std::size_t i) const;
+    // Point i of a table with its memo: true with the same pixel as Project(ra, dec) when the
+    // point is visible; the sines and cosines come from the memo when their angles are the ones
+    // it holds. (An out-parameter rather than an optional: this runs for every catalogue point.)
+    bool Project(float ra, float dec, PointMemo& memo, std::size_t i, PixelPoint& pixel) const;
     // True when the point's pixel lies surely outside the client area (by a margin far wider
     // than any rounding), visible or not; decided from its direction alone, without the
     // trigonometry of the projection. A point not ruled out may still fall outside.
@@ -77,18 +78,12 @@ public:
         const double y = m_pixelY[0] + m_pixelY[1] * d.x + m_pixelY[2] * d.y + m_pixelY[3] * d.z;
         return x < m_offLow || x > m_offHighX || y < m_offLow || y > m_offHighY;
     }
-    // Point i's pixel when it is visible and strictly inside the client area (the screen's test
-    // for symbols and labels); the same answer as Project and InsideClient.
-    std::optional<PixelPoint> ProjectInsideClient(float ra, float dec, PointMemo& memo,
-                                                  std::size_t i) const {
-        if (SurelyOffClient(memo.DirectionOf(i, ra, dec))) {
-            return std::nullopt;
-        }
-        const auto p = Project(ra, dec, memo, i);
-        if (p && InsideClient(p->x, p->y)) {
-            return p;
-        }
-        return std::nullopt;
+    // True with point i's pixel when it is visible and strictly inside the client area (the
+    // screen's test for symbols and labels); the same answer as Project and InsideClient.
+    bool ProjectInsideClient(float ra, float dec, PointMemo& memo, std::size_t i,
+                             PixelPoint& pixel) const {
+        return !SurelyOffClient(memo.DirectionOf(i, ra, dec)) && Project(ra, dec, memo, i, pixel) &&
+               InsideClient(pixel.x, pixel.y);
     }
 
 private:
