@@ -100,38 +100,8 @@ void Projector::SetClientTest() {
     m_offHighY = m_clientH + margin;
 }
 
-std::optional<PixelPoint> Projector::Project(float ra, float dec) const {
-    if (const auto p = Locate(ra, dec)) {
-        return p->pixel;
-    }
-    return std::nullopt;
-}
-
-std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
-    if (const auto t = Visible(ra, dec)) {
-        return Place(PointMemo::MakeTrig(t->dec, t->turned));
-    }
-    return std::nullopt;
-}
-
-bool Projector::Project(float ra, float dec, PointMemo& memo, std::size_t i,
-                        PixelPoint& pixel) const {
-    const auto t = Visible(ra, dec);
-    if (!t) {
-        return false;
-    }
-    PointMemo::Trig& trig = memo.TrigOf(i);
-    if (trig.decBits != std::bit_cast<std::uint32_t>(t->dec)) {
-        PointMemo::TakeDec(trig, t->dec);
-    }
-    if (trig.turnedBits != std::bit_cast<std::uint32_t>(t->turned)) {
-        PointMemo::TakeTurned(trig, t->turned);
-    }
-    pixel = Place(trig).pixel;
-    return true;
-}
-
-std::optional<Projector::Turned> Projector::Visible(float ra, float dec) const {
+// Inlined into both callers: its two floats handed through memory would stall the caller's read.
+[[gnu::always_inline]] inline bool Projector::Visible(float ra, float dec, Turned& t) const {
     if (m_horizonView) {
         const double h = (m_lst - 15.0 * ra) * kDegToRad;
         // The declination in radians is held in single precision; the trigonometry is double.
@@ -157,7 +127,7 @@ std::optional<Projector::Turned> Projector::Visible(float ra, float dec) const {
     const int lon = static_cast<int>(360.0f - 15.0f * turned);
 
     if (decInt <= m_turnY - 90 || decInt >= m_turnY + 90) {
-        return std::nullopt;
+        return false;
     }
 
     int limit = 90;
@@ -172,13 +142,50 @@ std::optional<Projector::Turned> Projector::Visible(float ra, float dec) const {
         limit = HemisphereLimit(std::abs(band + 12 * k));
     }
     if (lon < 360 - limit && lon > limit) {
-        return std::nullopt;
+        return false;
     }
 
     if (m_turnY < 0) {
         dec = -dec;
     }
-    return Turned{dec, turned};
+    t = Turned{dec, turned};
+    return true;
+}
+
+std::optional<PixelPoint> Projector::Project(float ra, float dec) const {
+    if (const auto p = Locate(ra, dec)) {
+        return p->pixel;
+    }
+    return std::nullopt;
+}
+
+std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
+    Turned t;
+    if (Visible(ra, dec, t)) {
+        return Place(PointMemo::MakeTrig(t.dec, t.turned));
+    }
+    return std::nullopt;
+}
+
+bool Projector::Project(float ra, float dec, PointMemo& memo, std::size_t i,
+                        PixelPoint& pixel) const {
+    Turned t;
+    if (!Visible(ra, dec, t)) {
+        return false;
+    }
+    PointMemo::Trig& trig = memo.TrigOf(i);
+    if (trig.decBits != std::bit_cast<std::uint32_t>(t.dec)) {
+        PointMemo::TakeDec(trig, t.dec);
+    }
+    if (trig.turnedBits != std::bit_cast<std::uint32_t>(t.turned)) {
+        PointMemo::TakeTurned(trig, t.turned);
+    }
+    // Place(trig).pixel, without the vectors.
+    const double v1 = m_turnY < 0 ? trig.sinDec : -trig.sinDec;
+    const double v2 = m_turnY < 0 ? trig.cosLon * trig.cosDec : -trig.cosLon * trig.cosDec;
+    pixel.x = m_centerX + static_cast<int>(m_radius * (trig.sinLon * trig.cosDec));
+    pixel.y = m_centerY + static_cast<int>(m_radius * (m_cosTilt * v1 - m_sinTilt * v2));
+    return true;
 }
 
 PointOnChart Projector::Place(const PointMemo::Trig& trig) const {

@@ -87,13 +87,13 @@ public:
     }
 
 private:
-    // The declination and turned right ascension a visible point is drawn from (after the
-    // horizon conversion and the flips), or nothing when it lies on the far side.
+    // True with the declination and turned right ascension a visible point is drawn from (after
+    // the horizon conversion and the flips); false when it lies on the far side.
     struct Turned {
         float dec;
         float turned;
     };
-    std::optional<Turned> Visible(float ra, float dec) const;
+    bool Visible(float ra, float dec, Turned& t) const;
     PointOnChart Place(const PointMemo::Trig& trig) const;
     // The linear map from a direction to the unprojected pixel, for SurelyOffClient.
     void SetClientTest();

@@ -21,13 +21,6 @@ const PointMemo::Direction& PointMemo::Refresh(std::size_t i, float ra, float de
     return d;
 }
 
-PointMemo::Trig& PointMemo::TrigOf(std::size_t i) {
-    if (i >= m_trig.size()) {
-        Grow(i + 1);
-    }
-    return m_trig[i];
-}
-
 PointMemo::Trig PointMemo::MakeTrig(float dec, float turned) {
     Trig trig{};
     TakeDec(trig, dec);

@@ -46,7 +46,12 @@ public:
         return Refresh(i, ra, dec);
     }
     // The trigonometry entry of point i (the projector checks and refills it).
-    Trig& TrigOf(std::size_t i);
+    Trig& TrigOf(std::size_t i) {
+        if (i >= m_trig.size()) {
+            Grow(i + 1);
+        }
+        return m_trig[i];
+    }
 
     // The entry for a declination and turned right ascension, as the projection computes it,
     // and its two halves.
