@@ -41,6 +41,11 @@ void DrawScreenStar(DrawSurface& surface, int x, int y, StarMark mark, Rgb class
     }
 }
 
+bool IsDisc(StarMark mark) {
+    return mark == StarMark::Disc5 || mark == StarMark::Disc4 || mark == StarMark::Disc3 ||
+           mark == StarMark::Disc2;
+}
+
 } // namespace
 
 void DrawStars(const LayerContext& ctx) {
@@ -78,10 +83,12 @@ void DrawStars(const LayerContext& ctx) {
         colourClass = chart.m_bColoredStars ? StarColourClass(star.spectralClass, colourClass)
                                             : kStarColourOff;
         const Rgb colour = kStarColours[static_cast<std::size_t>(colourClass)];
+        const StarMark mark = StarMarkForMagnitude(star.magnitude);
+        // Only the discs fill with the brush; the pixel marks take the colour itself.
         const Brush brush{BrushStyle::Solid, colour};
-        if (!(surface.State().brush == brush)) {
+        if (IsDisc(mark) && !(surface.State().brush == brush)) {
             surface.SelectBrush(brush);
         }
-        DrawScreenStar(surface, p.x, p.y, StarMarkForMagnitude(star.magnitude), colour);
+        DrawScreenStar(surface, p.x, p.y, mark, colour);
     }
 }
