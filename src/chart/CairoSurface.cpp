@@ -179,6 +179,28 @@ void CairoSurface::RasterLine(int x0, int y0, int x1, int y1) {
     int err = dx + dy;
     int x = x0;
     int y = y0;
+    if (!dashed && m_scale == 1) {
+        // The same steps with the image's fields held in locals (a pixel store could alias them).
+        std::uint8_t* const pixels = m_pixels;
+        const std::ptrdiff_t stride = m_stride;
+        const int width = m_width;
+        const int height = m_height;
+        for (int steps = std::max(dx, -dy); steps > 0; --steps) {
+            if (x >= 0 && y >= 0 && x < width && y < height) {
+                reinterpret_cast<std::uint32_t*>(pixels + y * stride)[x] = value;
+            }
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y += sy;
+            }
+        }
+        return;
+    }
     // Safety valve: a line has at most max(|dx|, |dy|) pixels before its end point.
     for (int steps = std::max(dx, -dy); steps > 0; --steps) {
         if (!dashed || m_dashPhase < kDashOn) {
