@@ -36,13 +36,53 @@ std::string FontFamily(const std::string& face) {
 
 } // namespace
 
+namespace {
+
+// The coverage cairo gives a layout's glyphs on an image: an A8 image and the offset of its
+// corner from the text's origin.
+struct TextMask {
+    cairo_surface_t* image = nullptr;
+    int left = 0;
+    int top = 0;
+};
+
+TextMask RenderTextMask(PangoLayout* layout) {
+    PangoRectangle ink{};
+    pango_layout_get_pixel_extents(layout, &ink, nullptr);
+    // A margin around the ink for the rounding of glyph positions.
+    constexpr int kMargin = 2;
+    TextMask mask;
+    if (ink.width <= 0 || ink.height <= 0) {
+        return mask;
+    }
+    mask.left = ink.x - kMargin;
+    mask.top = ink.y - kMargin;
+    mask.image = cairo_image_surface_create(CAIRO_FORMAT_A8, ink.width + 2 * kMargin,
+                                            ink.height + 2 * kMargin);
+    cairo_t* cr = cairo_create(mask.image);
+    cairo_set_source_rgb(cr, 0.0, 0.0, 0.0);
+    cairo_move_to(cr, -mask.left, -mask.top);
+    pango_cairo_show_layout(cr, layout);
+    cairo_destroy(cr);
+    cairo_surface_flush(mask.image);
+    return mask;
+}
+
+} // namespace
+
 struct CairoSurface::LayoutCache {
     std::unordered_map<std::string, PangoLayout*> layouts;
     // Cell height (ascent + descent) per pixel of font size, per family.
     std::unordered_map<std::string, double> cellRatio;
+    // The coverage of each layout drawn on an image (TextMask).
+    std::unordered_map<PangoLayout*, TextMask> masks;
 
     ~LayoutCache() { Clear(); }
     void Clear() {
+        for (auto& entry : masks) {
+            cairo_surface_destroy(entry.second.image);
+        }
+        masks.clear();
         for (auto& entry : layouts) {
             g_object_unref(entry.second);
         }
@@ -626,6 +666,21 @@ void CairoSurface::Text(int x, int y, std::string_view text) {
         cairo_fill(m_cr);
     }
     SetSource(m_state.textColour);
+    if (m_pixels && m_scale == 1) {
+        // On an image at whole pixels the glyphs land at whole-pixel offsets from the origin,
+        // so their coverage is the same wherever the text goes: cairo renders it once into a
+        // mask, and each drawing composites the text colour through that mask, which is what
+        // cairo does with the glyphs themselves.
+        auto found = m_layouts->masks.find(layout);
+        if (found == m_layouts->masks.end()) {
+            found = m_layouts->masks.emplace(layout, RenderTextMask(layout)).first;
+        }
+        const TextMask& mask = found->second;
+        if (mask.image) {
+            cairo_mask_surface(m_cr, mask.image, x + mask.left, y + mask.top);
+        }
+        return;
+    }
     cairo_move_to(m_cr, x, y);
     pango_cairo_show_layout(m_cr, layout);
     cairo_new_path(m_cr);
