@@ -92,6 +92,8 @@ void Projector::SetClientTest() {
                 m_radius * ex[2]};
     m_pixelY = {static_cast<double>(m_centerY), m_radius * ey[0], m_radius * ey[1],
                 m_radius * ey[2]};
+    m_spanX = std::hypot(m_pixelX[1], m_pixelX[2], m_pixelX[3]);
+    m_spanY = std::hypot(m_pixelY[1], m_pixelY[2], m_pixelY[3]);
     // The single-precision direction and angles (turn, horizon conversion) move a pixel by far
     // less than a hundred-thousandth of the radius; the truncation by one pixel.
     const double margin = 4.0 + 1e-5 * m_radius;

@@ -78,6 +78,16 @@ public:
         const double y = m_pixelY[0] + m_pixelY[1] * d.x + m_pixelY[2] * d.y + m_pixelY[3] * d.z;
         return x < m_offLow || x > m_offHighX || y < m_offLow || y > m_offHighY;
     }
+    // False when every point of the cell lies surely outside the client area (as
+    // SurelyOffClient, for a whole patch of the sphere).
+    bool CellMayMeetClient(const PointMemo::Cell& c) const {
+        const double x = m_pixelX[0] + m_pixelX[1] * c.x + m_pixelX[2] * c.y + m_pixelX[3] * c.z;
+        const double y = m_pixelY[0] + m_pixelY[1] * c.x + m_pixelY[2] * c.y + m_pixelY[3] * c.z;
+        const double bx = m_spanX * c.chord;
+        const double by = m_spanY * c.chord;
+        return !(x + bx < m_offLow || x - bx > m_offHighX || y + by < m_offLow ||
+                 y - by > m_offHighY);
+    }
     // True with point i's pixel when it is visible and strictly inside the client area (the
     // screen's test for symbols and labels); the same answer as Project and InsideClient.
     bool ProjectInsideClient(float ra, float dec, PointMemo& memo, std::size_t i,
@@ -117,6 +127,8 @@ private:
     // the bounds the client area widened by the margin.
     std::array<double, 4> m_pixelX{};
     std::array<double, 4> m_pixelY{};
+    double m_spanX = 0.0; // pixels per unit of distance between directions, at most
+    double m_spanY = 0.0;
     double m_offLow = 0.0;
     double m_offHighX = 0.0;
     double m_offHighY = 0.0;

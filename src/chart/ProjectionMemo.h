@@ -59,11 +59,58 @@ public:
     static void TakeDec(Trig& trig, float dec);
     static void TakeTurned(Trig& trig, float turned);
 
+    // A patch of the sphere holding some of the points: every member's direction lies within
+    // `chord` (straight-line distance) of the centre direction (x, y, z).
+    struct Cell {
+        float x = 0.0f;
+        float y = 0.0f;
+        float z = 0.0f;
+        float chord = 0.0f;
+        std::uint32_t first = 0; // members: m_cellPoints[first .. first + count)
+        std::uint32_t count = 0;
+    };
+
+    // Marks in `bits` (bit i of word i / 64) the points 0 .. count - 1 of a cell that
+    // `mayMeet(cell)` does not rule out; `position(i)` gives point i's (ra, dec). Directions are
+    // checked against the positions first and the cells rebuilt when one has moved, so a point
+    // left unmarked lies in a cell that was ruled out as a whole.
+    template <typename PositionFn, typename CellTest>
+    void MarkPointsInCells(std::size_t count, PositionFn position, CellTest mayMeet,
+                           std::vector<std::uint64_t>& bits) {
+        bool moved = m_cellPointCount != count;
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto [ra, dec] = position(i);
+            if (i >= m_directions.size() ||
+                m_directions[i].raBits != std::bit_cast<std::uint32_t>(ra) ||
+                m_directions[i].decBits != std::bit_cast<std::uint32_t>(dec)) {
+                Refresh(i, ra, dec);
+                moved = true;
+            }
+        }
+        if (moved) {
+            BuildCells(count);
+        }
+        bits.assign((count + 63) / 64, 0);
+        for (const Cell& cell : m_cells) {
+            if (cell.count == 0 || !mayMeet(cell)) {
+                continue;
+            }
+            for (std::uint32_t k = cell.first; k < cell.first + cell.count; ++k) {
+                const std::uint32_t i = m_cellPoints[k];
+                bits[i / 64] |= std::uint64_t{1} << (i % 64);
+            }
+        }
+    }
+
 private:
     const Direction& Refresh(std::size_t i, float ra, float dec);
     void Grow(std::size_t count);
+    void BuildCells(std::size_t count);
     std::vector<Direction> m_directions;
     std::vector<Trig> m_trig;
+    std::vector<Cell> m_cells;
+    std::vector<std::uint32_t> m_cellPoints;
+    std::size_t m_cellPointCount = 0;
 };
 
 // The memos of the tables a frame projects, kept by the chart from frame to frame.
