@@ -67,4 +67,22 @@ void BM_FrameInModel(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameInModel)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// One animation step: a new instant, then the frame. In the precise model every catalogue point
+// moves, so the frame recomputes what it keeps of the points' positions.
+void BM_AnimationStepInModel(benchmark::State& state) {
+    ModelBench bench(state.range(0) != 0);
+    CairoImageSurface surface{kWidth, kHeight};
+    for (auto _ : state) {
+        bench.settings.SkyDate.minute = (bench.settings.SkyDate.minute + 1) % 60;
+        RecomputeSky(RecomputeForm::AnimationStep, bench.settings.SkyDate, bench.settings.Observer,
+                     *bench.chart, *bench.catalog);
+        const FrameResult result = Draw(*bench.chart, *bench.catalog, bench.settings, surface);
+        if (!result.ok) {
+            state.SkipWithError(result.error.c_str());
+        }
+        surface.Flush();
+    }
+}
+BENCHMARK(BM_AnimationStepInModel)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 } // namespace
