@@ -1,8 +1,9 @@
-// One chart frame on a 1920 x 1080 off-screen image: the default chart, every layer switched on at
-// the widest and a closer zoom level, and a date change (recompute plus frame) as the animation
-// does it. Each frame benchmark also times one bare cairo fill of the same image in the same run
-// and reports the frame's cost in such fills (counter "fills"), a measure that holds across
-// machines. Night vision is timed on a finished default frame.
+// One chart frame on a 1920 x 1080 off-screen image: the default chart, the default chart
+// panned before every frame, every layer switched on at the widest and a closer zoom level, and a
+// date change (recompute plus frame) as the animation does it. Each frame benchmark also times
+// one bare cairo fill of the same image in the same run and reports the frame's cost in such
+// fills (counter "fills"), a measure that holds across machines. Night vision is timed on a
+// finished default frame.
 #include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/Loaders.h"
@@ -11,6 +12,7 @@
 #include "chart/ChartState.h"
 #include "chart/Frame.h"
 #include "chart/NightVisionPalette.h"
+#include "chart/ProjectionMemo.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
 
@@ -18,6 +20,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <ctime>
 #include <memory>
@@ -103,8 +106,19 @@ struct FrameBench {
         state.counters["fills"] = Median(frames) / Median(fills);
     }
 
+    // When set, each frame first turns the chart by one pan step (a third of an hour), as
+    // dragging it does.
+    bool pan = false;
+    // Kept from frame to frame, as the view keeps it.
+    ProjectionMemo memo;
+
     void Frame(benchmark::State& state) {
-        const FrameResult result = Draw(*chart, *catalog, settings, surface);
+        if (pan) {
+            chart->m_dTurnX = std::fmod(chart->m_dTurnX + 1.0 / 3.0, 24.0);
+        }
+        FrameOptions options;
+        options.memo = &memo;
+        const FrameResult result = Draw(*chart, *catalog, settings, surface, options);
         if (!result.ok) {
             state.SkipWithError(result.error.c_str());
         }
@@ -117,6 +131,15 @@ void BM_FrameDefault(benchmark::State& state) {
     bench.Run(state);
 }
 BENCHMARK(BM_FrameDefault)->Unit(benchmark::kMillisecond);
+
+// The default chart panned before every frame: the projection's memo of the turned longitudes
+// misses on every frame (only the declinations' sines and cosines are reused).
+void BM_FramePanned(benchmark::State& state) {
+    FrameBench bench(false, 2);
+    bench.pan = true;
+    bench.Run(state);
+}
+BENCHMARK(BM_FramePanned)->Unit(benchmark::kMillisecond);
 
 void BM_FrameEveryLayer(benchmark::State& state) {
     FrameBench bench(true, static_cast<int>(state.range(0)));

@@ -8,6 +8,7 @@
 #include "chart/ChartSetup.h"
 #include "chart/ChartState.h"
 #include "chart/Frame.h"
+#include "chart/ProjectionMemo.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
 
@@ -39,6 +40,14 @@ struct ModelBench {
         SetClientSize(*chart, kWidth, kHeight);
         InitialUpdate(*chart, *catalog, settings, kWidth, kHeight);
     }
+
+    // A screen frame with the memo kept from frame to frame, as the view keeps it.
+    ProjectionMemo memo;
+    FrameOptions Options() {
+        FrameOptions options;
+        options.memo = &memo;
+        return options;
+    }
 };
 
 void BM_RecomputeOnDateChange(benchmark::State& state) {
@@ -58,7 +67,8 @@ void BM_FrameInModel(benchmark::State& state) {
     ModelBench bench(state.range(0) != 0);
     CairoImageSurface surface{kWidth, kHeight};
     for (auto _ : state) {
-        const FrameResult result = Draw(*bench.chart, *bench.catalog, bench.settings, surface);
+        const FrameResult result =
+            Draw(*bench.chart, *bench.catalog, bench.settings, surface, bench.Options());
         if (!result.ok) {
             state.SkipWithError(result.error.c_str());
         }
@@ -66,5 +76,24 @@ void BM_FrameInModel(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FrameInModel)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One animation step: a new instant, then the frame. In the precise model every catalogue point
+// moves, so the frame recomputes what it keeps of the points' positions.
+void BM_AnimationStepInModel(benchmark::State& state) {
+    ModelBench bench(state.range(0) != 0);
+    CairoImageSurface surface{kWidth, kHeight};
+    for (auto _ : state) {
+        bench.settings.SkyDate.minute = (bench.settings.SkyDate.minute + 1) % 60;
+        RecomputeSky(RecomputeForm::AnimationStep, bench.settings.SkyDate, bench.settings.Observer,
+                     *bench.chart, *bench.catalog);
+        const FrameResult result =
+            Draw(*bench.chart, *bench.catalog, bench.settings, surface, bench.Options());
+        if (!result.ok) {
+            state.SkipWithError(result.error.c_str());
+        }
+        surface.Flush();
+    }
+}
+BENCHMARK(BM_AnimationStepInModel)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -36,13 +36,53 @@ std::string FontFamily(const std::string& face) {
 
 } // namespace
 
+namespace {
+
+// The coverage cairo gives a layout's glyphs on an image: an A8 image and the offset of its
+// corner from the text's origin.
+struct TextMask {
+    cairo_surface_t* image = nullptr;
+    int left = 0;
+    int top = 0;
+};
+
+TextMask RenderTextMask(PangoLayout* layout) {
+    PangoRectangle ink{};
+    pango_layout_get_pixel_extents(layout, &ink, nullptr);
+    // A margin around the ink for the rounding of glyph positions.
+    constexpr int kMargin = 2;
+    TextMask mask;
+    if (ink.width <= 0 || ink.height <= 0) {
+        return mask;
+    }
+    mask.left = ink.x - kMargin;
+    mask.top = ink.y - kMargin;
+    mask.image = cairo_image_surface_create(CAIRO_FORMAT_A8, ink.width + 2 * kMargin,
+                                            ink.height + 2 * kMargin);
+    cairo_t* cr = cairo_create(mask.image);
+    cairo_set_source_rgb(cr, 0.0, 0.0, 0.0);
+    cairo_move_to(cr, -mask.left, -mask.top);
+    pango_cairo_show_layout(cr, layout);
+    cairo_destroy(cr);
+    cairo_surface_flush(mask.image);
+    return mask;
+}
+
+} // namespace
+
 struct CairoSurface::LayoutCache {
     std::unordered_map<std::string, PangoLayout*> layouts;
     // Cell height (ascent + descent) per pixel of font size, per family.
     std::unordered_map<std::string, double> cellRatio;
+    // The coverage of each layout drawn on an image (TextMask).
+    std::unordered_map<PangoLayout*, TextMask> masks;
 
     ~LayoutCache() { Clear(); }
     void Clear() {
+        for (auto& entry : masks) {
+            cairo_surface_destroy(entry.second.image);
+        }
+        masks.clear();
         for (auto& entry : layouts) {
             g_object_unref(entry.second);
         }
@@ -123,20 +163,27 @@ void CairoSurface::SetSource(Rgb c) {
     cairo_set_source_rgb(m_cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
-void CairoSurface::PutPixel(int x, int y, std::uint32_t value) {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
-        return;
-    }
-    if (m_scale == 1) {
-        auto* row =
-            reinterpret_cast<std::uint32_t*>(m_pixels + static_cast<std::ptrdiff_t>(y) * m_stride);
-        row[x] = value;
-        return;
-    }
+void CairoSurface::PutScaledPixel(int x, int y, std::uint32_t value) {
     for (int dy = 0; dy < m_scale; ++dy) {
         auto* row = reinterpret_cast<std::uint32_t*>(
             m_pixels + static_cast<std::ptrdiff_t>(y * m_scale + dy) * m_stride);
         std::fill_n(row + static_cast<std::ptrdiff_t>(x) * m_scale, m_scale, value);
+    }
+}
+
+void CairoSurface::FillPixels(int left, int top, int right, int bottom, std::uint32_t value) {
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, m_width);
+    bottom = std::min(bottom, m_height);
+    if (right <= left || bottom <= top) {
+        return;
+    }
+    const auto count = static_cast<std::ptrdiff_t>(right - left) * m_scale;
+    for (int y = top * m_scale; y < bottom * m_scale; ++y) {
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(m_pixels + static_cast<std::ptrdiff_t>(y) * m_stride);
+        std::fill_n(row + static_cast<std::ptrdiff_t>(left) * m_scale, count, value);
     }
 }
 
@@ -172,6 +219,28 @@ void CairoSurface::RasterLine(int x0, int y0, int x1, int y1) {
     int err = dx + dy;
     int x = x0;
     int y = y0;
+    if (!dashed && m_scale == 1) {
+        // The same steps with the image's fields held in locals (a pixel store could alias them).
+        std::uint8_t* const pixels = m_pixels;
+        const std::ptrdiff_t stride = m_stride;
+        const int width = m_width;
+        const int height = m_height;
+        for (int steps = std::max(dx, -dy); steps > 0; --steps) {
+            if (x >= 0 && y >= 0 && x < width && y < height) {
+                reinterpret_cast<std::uint32_t*>(pixels + y * stride)[x] = value;
+            }
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y += sy;
+            }
+        }
+        return;
+    }
     // Safety valve: a line has at most max(|dx|, |dy|) pixels before its end point.
     for (int steps = std::max(dx, -dy); steps > 0; --steps) {
         if (!dashed || m_dashPhase < kDashOn) {
@@ -450,8 +519,30 @@ void CairoSurface::Rectangle(int left, int top, int right, int bottom) {
     if (right == left || bottom == top) {
         return;
     }
-    BeginCairo();
     const Pen& pen = m_state.pen;
+    const bool brush = m_state.brush.style != BrushStyle::Null;
+    if (m_pixels &&
+        (pen.style == PenStyle::Null || (pen.style == PenStyle::Solid && pen.width <= 1))) {
+        // The whole-pixel boxes cairo fills below, written straight into the image.
+        BeginDirect();
+        const std::uint32_t fill = PackRgb(m_state.brush.colour);
+        if (pen.style == PenStyle::Null) {
+            if (brush && right - left > 1 && bottom - top > 1) {
+                FillPixels(left, top, right - 1, bottom - 1, fill);
+            }
+            return;
+        }
+        if (brush) {
+            FillPixels(left, top, right, bottom, fill);
+        }
+        const std::uint32_t ink = PackRgb(pen.colour);
+        FillPixels(left, top, right, top + 1, ink);
+        FillPixels(left, bottom - 1, right, bottom, ink);
+        FillPixels(left, top, left + 1, bottom, ink);
+        FillPixels(right - 1, top, right, bottom, ink);
+        return;
+    }
+    BeginCairo();
     if (pen.style == PenStyle::Null) {
         // Without a pen the filled area is one pixel smaller on the right and bottom.
         if (m_state.brush.style != BrushStyle::Null && right - left > 1 && bottom - top > 1) {
@@ -575,6 +666,21 @@ void CairoSurface::Text(int x, int y, std::string_view text) {
         cairo_fill(m_cr);
     }
     SetSource(m_state.textColour);
+    if (m_pixels && m_scale == 1) {
+        // On an image at whole pixels the glyphs land at whole-pixel offsets from the origin,
+        // so their coverage is the same wherever the text goes: cairo renders it once into a
+        // mask, and each drawing composites the text colour through that mask, which is what
+        // cairo does with the glyphs themselves.
+        auto found = m_layouts->masks.find(layout);
+        if (found == m_layouts->masks.end()) {
+            found = m_layouts->masks.emplace(layout, RenderTextMask(layout)).first;
+        }
+        const TextMask& mask = found->second;
+        if (mask.image) {
+            cairo_mask_surface(m_cr, mask.image, x + mask.left, y + mask.top);
+        }
+        return;
+    }
     cairo_move_to(m_cr, x, y);
     pango_cairo_show_layout(m_cr, layout);
     cairo_new_path(m_cr);

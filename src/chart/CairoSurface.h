@@ -14,6 +14,7 @@
 
 #include "chart/DrawSurface.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -61,7 +62,21 @@ protected:
 private:
     void BeginDirect();
     void BeginCairo();
-    void PutPixel(int x, int y, std::uint32_t value);
+    void PutPixel(int x, int y, std::uint32_t value) {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
+            return;
+        }
+        if (m_scale == 1) {
+            auto* row = reinterpret_cast<std::uint32_t*>(m_pixels +
+                                                         static_cast<std::ptrdiff_t>(y) * m_stride);
+            row[x] = value;
+            return;
+        }
+        PutScaledPixel(x, y, value);
+    }
+    void PutScaledPixel(int x, int y, std::uint32_t value);
+    // Fills the pixels [left, right) x [top, bottom), clipped to the image.
+    void FillPixels(int left, int top, int right, int bottom, std::uint32_t value);
     void RasterLine(int x0, int y0, int x1, int y1);
     void StrokePath();
     void SetSource(Rgb colour);

@@ -102,6 +102,7 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
     try {
         LayerContext ctx{chart,   result.picks,   catalog,           settings,
                          surface, options.target, options.deepColour};
+        ctx.memo = options.memo;
         if (options.target == FrameTarget::Printer) {
             // The page's own geometry; the chart keeps the screen's.
             const PrintedGeometry page =

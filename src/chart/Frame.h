@@ -19,6 +19,10 @@ struct FrameOptions {
     // Printer only: the page's printable size in device pixels.
     int pageWidth = 0;
     int pageHeight = 0;
+    // What the projection keeps from frame to frame for the catalogue points (ProjectionMemo.h),
+    // owned by the caller that draws frame after frame (the view); none: every point is
+    // computed afresh, with the same pixels.
+    ProjectionMemo* memo = nullptr;
 };
 
 struct FrameResult {

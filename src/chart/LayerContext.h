@@ -35,6 +35,26 @@ struct LayerContext {
 
     // Where each point falls: the chart's geometry, or the page's while printing.
     Projector projector = Projector(chart);
+    // The caller's projection memo for the catalogue tables (none: every point computed afresh).
+    ProjectionMemo* memo = nullptr;
 
     bool Printing() const { return target == FrameTarget::Printer; }
 };
+
+// A symbol's or label's point: true with its pixel when it is visible and, on screen, strictly
+// inside the client area. `memo` (may be none) holds the point as entry `index`.
+inline bool ProjectSymbolPoint(const LayerContext& ctx, float ra, float dec, PointMemo* memo,
+                               std::size_t index, PixelPoint& pixel) {
+    if (memo == nullptr) {
+        const auto p = ctx.projector.Project(ra, dec);
+        if (p && (ctx.Printing() || ctx.projector.InsideClient(p->x, p->y))) {
+            pixel = *p;
+            return true;
+        }
+        return false;
+    }
+    if (ctx.Printing()) {
+        return ctx.projector.Project(ra, dec, *memo, index, pixel);
+    }
+    return ctx.projector.ProjectInsideClient(ra, dec, *memo, index, pixel);
+}

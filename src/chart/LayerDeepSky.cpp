@@ -18,15 +18,12 @@ constexpr int kPrintedIconHalf = kPrintedIconSize / 2;
 void DrawDeepSkyObject(const LayerContext& ctx, std::size_t index, int& icon) {
     ChartState& chart = ctx.chart;
     const DeepSkyRecord& object = ctx.catalog.m_deepSky[index];
-    const auto projected = ctx.projector.Project(object.ra, object.dec);
-    if (!projected) {
-        return;
-    }
-    const PixelPoint p = *projected;
-    if (!ctx.Printing() && !ctx.projector.InsideClient(p.x, p.y)) {
-        return;
-    }
     if (!(object.magnitude <= chart.m_dDeepSkyLimit)) {
+        return;
+    }
+    PixelPoint p;
+    if (!ProjectSymbolPoint(ctx, object.ra, object.dec, ctx.memo ? &ctx.memo->deepSky : nullptr,
+                            index, p)) {
         return;
     }
     ctx.picks.deepSky[index] = p;

@@ -42,8 +42,8 @@ void PrepareLabels(const LayerContext& ctx, const Font& font, Rgb screenColour) 
 
 // Projects a label's point; on screen it must also lie inside the client area.
 std::optional<PixelPoint> ProjectLabelPoint(const LayerContext& ctx, float ra, float dec) {
-    const auto p = ctx.projector.Project(ra, dec);
-    if (!p || ctx.Printing() || ctx.projector.InsideClient(p->x, p->y)) {
+    PixelPoint p;
+    if (ProjectSymbolPoint(ctx, ra, dec, nullptr, 0, p)) {
         return p;
     }
     return std::nullopt;
@@ -64,9 +64,10 @@ void DrawDeepSkyLabelRun(const LayerContext& ctx, int first, int last, const cha
     const int step = first <= last ? 1 : -1;
     for (int i = first;; i += step) {
         const DeepSkyRecord& object = ctx.catalog.m_deepSky[static_cast<std::size_t>(i)];
-        const auto projected = ProjectLabelPoint(ctx, object.ra, object.dec);
-        if (projected && object.magnitude <= ctx.chart.m_dDeepSkyLimit) {
-            const PixelPoint p = *projected;
+        PixelPoint p;
+        if (object.magnitude <= ctx.chart.m_dDeepSkyLimit &&
+            ProjectSymbolPoint(ctx, object.ra, object.dec, ctx.memo ? &ctx.memo->deepSky : nullptr,
+                               static_cast<std::size_t>(i), p)) {
             const PixelPoint origin =
                 DeepSkyLabelOrigin(p.x, p.y, object.labelDx, object.labelDy, southern, printed);
             DrawLabel(ctx.surface, origin, prefix + std::to_string(object.number), printed);

@@ -49,9 +49,18 @@ bool SegmentShown(const LayerContext& ctx, const ProjectedPoint& a, const Projec
 }
 
 // Draws the segments i -> i + 1 for i = 0 .. count - 2 whose `starts(i)` holds, by the segment
-// rule. `point(i)` gives (ra, dec) of point i. Each point is projected at most once.
+// rule. `point(i)` gives (ra, dec) of point i, which is entry `memoFirst + i` of `memo` (none: no
+// memo). Each point is projected at most once; on screen a segment whose ends both lie surely
+// outside the client area is skipped before either is projected.
 template <typename PointFn, typename StartsFn>
-void DrawChain(const LayerContext& ctx, std::size_t count, PointFn point, StartsFn starts) {
+void DrawChain(const LayerContext& ctx, std::size_t count, PointFn point, StartsFn starts,
+               PointMemo* memo, std::size_t memoFirst) {
+    const bool screenMemo = memo != nullptr && !ctx.Printing();
+    auto offClient = [&](std::size_t i) {
+        const auto [ra, dec] = point(i);
+        return ctx.projector.SurelyOffClient(
+            memo->DirectionOf(memoFirst + i, static_cast<float>(ra), static_cast<float>(dec)));
+    };
     ProjectedPoint previous;
     std::size_t previousIndex = count; // none yet
     auto projected = [&](std::size_t i) {
@@ -59,10 +68,19 @@ void DrawChain(const LayerContext& ctx, std::size_t count, PointFn point, Starts
             return previous;
         }
         const auto [ra, dec] = point(i);
+        if (memo != nullptr) {
+            ProjectedPoint p;
+            p.visible = ctx.projector.Project(static_cast<float>(ra), static_cast<float>(dec),
+                                              *memo, memoFirst + i, p.pt);
+            return p;
+        }
         return ProjectPoint(ctx.projector, static_cast<float>(ra), static_cast<float>(dec));
     };
     for (std::size_t i = 0; i + 1 < count; ++i) {
         if (!starts(i)) {
+            continue;
+        }
+        if (screenMemo && offClient(i) && offClient(i + 1)) {
             continue;
         }
         const ProjectedPoint a = projected(i);
@@ -81,6 +99,19 @@ struct RaDec {
     double dec;
 };
 
+// Outline point `index` (ecliptic, horizon ring, Milky Way, Magellanic Clouds) on the chart.
+std::optional<PixelPoint> ProjectOutlinePoint(const LayerContext& ctx, std::size_t index) {
+    const OutlinePoint& p = ctx.catalog.m_outlinePoints[index];
+    if (ctx.memo) {
+        PixelPoint pixel;
+        if (ctx.projector.Project(p.ra, p.dec, ctx.memo->outlinePoints, index, pixel)) {
+            return pixel;
+        }
+        return std::nullopt;
+    }
+    return ctx.projector.Project(p.ra, p.dec);
+}
+
 // A run of consecutive outline points, drawn as an open chain.
 void DrawOutlineChain(const LayerContext& ctx, std::size_t first, std::size_t count) {
     const auto& points = ctx.catalog.m_outlinePoints;
@@ -90,7 +121,7 @@ void DrawOutlineChain(const LayerContext& ctx, std::size_t first, std::size_t co
             const OutlinePoint& p = points[first + i];
             return RaDec{p.ra, p.dec};
         },
-        [](std::size_t) { return true; });
+        [](std::size_t) { return true; }, ctx.memo ? &ctx.memo->outlinePoints : nullptr, first);
 }
 
 // Figure or boundary points first..first+count-1; a segment leaves a point whose flag says so.
@@ -103,7 +134,8 @@ void DrawFigureChain(const LayerContext& ctx, std::size_t first, std::size_t cou
             const FigurePoint& p = points[first + i];
             return RaDec{p.ra, p.dec};
         },
-        [&](std::size_t i) { return (points[first + i].flag != 0) == segmentWhenFlagSet; });
+        [&](std::size_t i) { return (points[first + i].flag != 0) == segmentWhenFlagSet; },
+        ctx.memo ? &ctx.memo->figurePoints : nullptr, first);
 }
 
 // Selects `pen` on screen; on paper the layer draws with the surface's current pen.
@@ -123,7 +155,6 @@ constexpr std::array<std::size_t, 9> kBandA = {0, 25, 50, 83, 100, 130, 157, 188
 constexpr int kBandMinimumPoints = 8;
 
 void DrawMilkyWayBands(const LayerContext& ctx) {
-    const auto& points = ctx.catalog.m_outlinePoints;
     ctx.surface.SelectPen(Pen{PenStyle::Solid, 1, ctx.skyFillColour});
     ctx.surface.SelectBrush(Brush{BrushStyle::Solid, ctx.skyFillColour});
     std::vector<PixelPoint> polygon;
@@ -132,15 +163,13 @@ void DrawMilkyWayBands(const LayerContext& ctx) {
         int fromA = 0;
         int fromB = 0;
         for (std::size_t i = kBandA[n + 1] + 1; i-- > kBandA[n];) {
-            const OutlinePoint& p = points[kMilkyWayFirstFirst + i];
-            if (const auto pixel = ctx.projector.Project(p.ra, p.dec)) {
+            if (const auto pixel = ProjectOutlinePoint(ctx, kMilkyWayFirstFirst + i)) {
                 polygon.push_back(*pixel);
                 ++fromA;
             }
         }
         for (std::size_t i = kBandB[n]; i <= kBandB[n + 1]; ++i) {
-            const OutlinePoint& p = points[kMilkyWaySecondFirst + i];
-            if (const auto pixel = ctx.projector.Project(p.ra, p.dec)) {
+            if (const auto pixel = ProjectOutlinePoint(ctx, kMilkyWaySecondFirst + i)) {
                 polygon.push_back(*pixel);
                 ++fromB;
             }
@@ -162,8 +191,7 @@ void DrawCloud(const LayerContext& ctx, std::size_t first, std::size_t count) {
     std::vector<PixelPoint> polygon;
     polygon.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        const OutlinePoint& p = ctx.catalog.m_outlinePoints[first + i];
-        const auto pixel = ctx.projector.Project(p.ra, p.dec);
+        const auto pixel = ProjectOutlinePoint(ctx, first + i);
         if (!pixel) {
             return;
         }
@@ -310,7 +338,8 @@ void DrawGrid(const LayerContext& ctx) {
         },
         [&](std::size_t i) {
             return grid[i].dec != kHourCircleTop && grid[i].ra < kParallelLastStep;
-        });
+        },
+        ctx.memo ? &ctx.memo->gridPoints : nullptr, 0);
 }
 
 void DrawHorizon(const LayerContext& ctx) {

@@ -6,6 +6,11 @@
 #include "chart/Projection.h"
 #include "chart/SymbolTables.h"
 
+#include <bit>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
 namespace {
 
 void DrawScreenStar(DrawSurface& surface, int x, int y, StarMark mark, Rgb classColour) {
@@ -41,6 +46,11 @@ void DrawScreenStar(DrawSurface& surface, int x, int y, StarMark mark, Rgb class
     }
 }
 
+bool IsDisc(StarMark mark) {
+    return mark == StarMark::Disc5 || mark == StarMark::Disc4 || mark == StarMark::Disc3 ||
+           mark == StarMark::Disc2;
+}
+
 } // namespace
 
 void DrawStars(const LayerContext& ctx) {
@@ -56,30 +66,55 @@ void DrawStars(const LayerContext& ctx) {
         surface.SelectPen(Pen{});
     }
     int colourClass = 0; // the class of the star drawn before, for unknown spectral letters
-    for (std::size_t i = 0; i < kStarCount; ++i) {
+    auto drawStar = [&](std::size_t i) {
         const StarRecord& star = ctx.catalog.m_stars[i];
-        const auto projected = ctx.projector.Project(star.ra, star.dec);
-        if (!projected) {
-            continue;
-        }
-        const PixelPoint p = *projected;
-        if (!printed && !ctx.projector.InsideClient(p.x, p.y)) {
-            continue;
-        }
+        // A star too faint, on the far side or (on screen) outside the client area is skipped;
+        // the cheapest test first.
         if (!(star.magnitude <= chart.m_dStarLimit)) {
-            continue;
+            return;
+        }
+        PixelPoint p;
+        if (!ProjectSymbolPoint(ctx, star.ra, star.dec, ctx.memo ? &ctx.memo->stars : nullptr, i,
+                                p)) {
+            return;
         }
         const int truncated = TruncatedMagnitude(star.magnitude);
         ctx.picks.stars[i] = StarPick{p.x, p.y, truncated};
         if (printed) {
             const int s = PrintedStarHalfSize(truncated);
             surface.Ellipse(p.x - s, p.y - s, p.x + s, p.y + s);
-            continue;
+            return;
         }
         colourClass = chart.m_bColoredStars ? StarColourClass(star.spectralClass, colourClass)
                                             : kStarColourOff;
         const Rgb colour = kStarColours[static_cast<std::size_t>(colourClass)];
-        surface.SelectBrush(Brush{BrushStyle::Solid, colour});
-        DrawScreenStar(surface, p.x, p.y, StarMarkForMagnitude(star.magnitude), colour);
+        const StarMark mark = StarMarkForMagnitude(star.magnitude);
+        // Only the discs fill with the brush; the pixel marks take the colour itself.
+        const Brush brush{BrushStyle::Solid, colour};
+        if (IsDisc(mark) && !(surface.State().brush == brush)) {
+            surface.SelectBrush(brush);
+        }
+        DrawScreenStar(surface, p.x, p.y, mark, colour);
+    };
+    if (printed || ctx.memo == nullptr) {
+        for (std::size_t i = 0; i < kStarCount; ++i) {
+            drawStar(i);
+        }
+        return;
+    }
+    // On screen only the stars of the sky's patches that may meet the client area, in
+    // catalogue order: the others fall surely outside it.
+    std::vector<std::uint64_t> near;
+    ctx.memo->stars.MarkPointsInCells(
+        kStarCount,
+        [&](std::size_t i) {
+            const StarRecord& star = ctx.catalog.m_stars[i];
+            return std::pair{star.ra, star.dec};
+        },
+        [&](const PointMemo::Cell& cell) { return ctx.projector.CellMayMeetClient(cell); }, near);
+    for (std::size_t w = 0; w < near.size(); ++w) {
+        for (std::uint64_t bits = near[w]; bits != 0; bits &= bits - 1) {
+            drawStar(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
+        }
     }
 }

@@ -3,6 +3,7 @@
 #include "astro/Angles.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace {
@@ -37,26 +38,72 @@ Projector::Projector(const ChartState& chart)
       m_cosTilt(std::cos(chart.m_nTilt * kDegToRad)),
       m_sinTilt(std::sin(chart.m_nTilt * kDegToRad)), m_radius(chart.m_nRadius),
       m_centerX(chart.m_nCenterX), m_centerY(chart.m_nCenterY), m_clientW(chart.m_rcClient.Width()),
-      m_clientH(chart.m_rcClient.Height()) {}
+      m_clientH(chart.m_rcClient.Height()) {
+    SetClientTest();
+}
 
 void Projector::SetGeometry(const ChartGeometry& geometry) {
     m_centerX = geometry.centerX;
     m_centerY = geometry.centerY;
     m_radius = geometry.radius;
+    SetClientTest();
 }
 
 ChartGeometry Projector::Geometry() const {
     return ChartGeometry{static_cast<unsigned>(m_radius), m_centerX, m_centerY};
 }
 
-std::optional<PixelPoint> Projector::Project(float ra, float dec) const {
-    if (const auto p = Locate(ra, dec)) {
-        return p->pixel;
+void Projector::SetClientTest() {
+    // The projection in closed form on the unit vector u of (ra, dec): with tau the turn,
+    // f = -1 under the southern flip, rho = -1 south of the equator and T the tilt,
+    //   x = -(sin tau u0 + f cos tau u1)
+    //   y = rho sin T (cos tau u0 - f sin tau u1) - f cos T u2,
+    // on the local-horizon chart applied to u turned into azimuth and altitude (azimuth
+    // counted the chart's way) by the sidereal time L and latitude phi.
+    const double tau = 15.0 * m_turnX * kDegToRad;
+    const double sinTau = std::sin(tau);
+    const double cosTau = std::cos(tau);
+    const double f = m_southernFlip ? -1.0 : 1.0;
+    const double rho = m_turnY < 0 ? -1.0 : 1.0;
+    std::array<double, 3> ex = {-sinTau, -f * cosTau, 0.0};
+    std::array<double, 3> ey = {rho * m_sinTilt * cosTau, -rho * f * m_sinTilt * sinTau,
+                                -f * m_cosTilt};
+    if (m_horizonView) {
+        const double l = m_lst * kDegToRad;
+        const double sinL = std::sin(l);
+        const double cosL = std::cos(l);
+        const std::array<std::array<double, 3>, 3> toHorizon = {{
+            {m_sinLat * cosL, m_sinLat * sinL, -m_cosLat},
+            {-sinL, cosL, 0.0},
+            {m_cosLat * cosL, m_cosLat * sinL, m_sinLat},
+        }};
+        auto turn = [&](const std::array<double, 3>& row) {
+            std::array<double, 3> out{};
+            for (std::size_t j = 0; j < 3; ++j) {
+                out[j] =
+                    row[0] * toHorizon[0][j] + row[1] * toHorizon[1][j] + row[2] * toHorizon[2][j];
+            }
+            return out;
+        };
+        ex = turn(ex);
+        ey = turn(ey);
     }
-    return std::nullopt;
+    m_pixelX = {static_cast<double>(m_centerX), m_radius * ex[0], m_radius * ex[1],
+                m_radius * ex[2]};
+    m_pixelY = {static_cast<double>(m_centerY), m_radius * ey[0], m_radius * ey[1],
+                m_radius * ey[2]};
+    m_spanX = std::hypot(m_pixelX[1], m_pixelX[2], m_pixelX[3]);
+    m_spanY = std::hypot(m_pixelY[1], m_pixelY[2], m_pixelY[3]);
+    // The single-precision direction and angles (turn, horizon conversion) move a pixel by far
+    // less than a hundred-thousandth of the radius; the truncation by one pixel.
+    const double margin = 4.0 + 1e-5 * m_radius;
+    m_offLow = -margin;
+    m_offHighX = m_clientW + margin;
+    m_offHighY = m_clientH + margin;
 }
 
-std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
+// Inlined into both callers: its two floats handed through memory would stall the caller's read.
+[[gnu::always_inline]] inline bool Projector::Visible(float ra, float dec, Turned& t) const {
     if (m_horizonView) {
         const double h = (m_lst - 15.0 * ra) * kDegToRad;
         // The declination in radians is held in single precision; the trigonometry is double.
@@ -82,7 +129,7 @@ std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
     const int lon = static_cast<int>(360.0f - 15.0f * turned);
 
     if (decInt <= m_turnY - 90 || decInt >= m_turnY + 90) {
-        return std::nullopt;
+        return false;
     }
 
     int limit = 90;
@@ -97,17 +144,55 @@ std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
         limit = HemisphereLimit(std::abs(band + 12 * k));
     }
     if (lon < 360 - limit && lon > limit) {
-        return std::nullopt;
+        return false;
     }
 
     if (m_turnY < 0) {
         dec = -dec;
     }
-    const double lambda = -15.0 * turned * kDegToRad;
-    const double d = dec * kDegToRad;
-    const double cosD = std::cos(d);
+    t = Turned{dec, turned};
+    return true;
+}
+
+std::optional<PixelPoint> Projector::Project(float ra, float dec) const {
+    if (const auto p = Locate(ra, dec)) {
+        return p->pixel;
+    }
+    return std::nullopt;
+}
+
+std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
+    Turned t;
+    if (Visible(ra, dec, t)) {
+        return Place(PointMemo::MakeTrig(t.dec, t.turned));
+    }
+    return std::nullopt;
+}
+
+bool Projector::Project(float ra, float dec, PointMemo& memo, std::size_t i,
+                        PixelPoint& pixel) const {
+    Turned t;
+    if (!Visible(ra, dec, t)) {
+        return false;
+    }
+    PointMemo::Trig& trig = memo.TrigOf(i);
+    if (trig.decBits != std::bit_cast<std::uint32_t>(t.dec)) {
+        PointMemo::TakeDec(trig, t.dec);
+    }
+    if (trig.turnedBits != std::bit_cast<std::uint32_t>(t.turned)) {
+        PointMemo::TakeTurned(trig, t.turned);
+    }
+    // Place(trig).pixel, without the vectors.
+    const double v1 = m_turnY < 0 ? trig.sinDec : -trig.sinDec;
+    const double v2 = m_turnY < 0 ? trig.cosLon * trig.cosDec : -trig.cosLon * trig.cosDec;
+    pixel.x = m_centerX + static_cast<int>(m_radius * (trig.sinLon * trig.cosDec));
+    pixel.y = m_centerY + static_cast<int>(m_radius * (m_cosTilt * v1 - m_sinTilt * v2));
+    return true;
+}
+
+PointOnChart Projector::Place(const PointMemo::Trig& trig) const {
     PointOnChart p;
-    p.sphere = {std::sin(lambda) * cosD, -std::sin(d), -std::cos(lambda) * cosD};
+    p.sphere = {trig.sinLon * trig.cosDec, -trig.sinDec, -trig.cosLon * trig.cosDec};
     std::array<double, 3> v = p.sphere;
     if (m_turnY < 0) {
         v[1] = -v[1];

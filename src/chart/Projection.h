@@ -9,6 +9,7 @@
 #pragma once
 
 #include "chart/ChartState.h"
+#include "chart/ProjectionMemo.h"
 
 #include <array>
 #include <cstddef>
@@ -66,7 +67,48 @@ public:
     void SetGeometry(const ChartGeometry& geometry);
     ChartGeometry Geometry() const;
 
+    // Point i of a table with its memo: true with the same pixel as Project(ra, dec) when the
+    // point is visible; the sines and cosines come from the memo when their angles are the ones
+    // it holds. (An out-parameter rather than an optional: this runs for every catalogue point.)
+    bool Project(float ra, float dec, PointMemo& memo, std::size_t i, PixelPoint& pixel) const;
+    // True when the point's pixel lies surely outside the client area (by a margin far wider
+    // than any rounding), visible or not; decided from its direction alone, without the
+    // trigonometry of the projection. A point not ruled out may still fall outside.
+    bool SurelyOffClient(const PointMemo::Direction& d) const {
+        const double x = m_pixelX[0] + m_pixelX[1] * d.x + m_pixelX[2] * d.y + m_pixelX[3] * d.z;
+        const double y = m_pixelY[0] + m_pixelY[1] * d.x + m_pixelY[2] * d.y + m_pixelY[3] * d.z;
+        return x < m_offLow || x > m_offHighX || y < m_offLow || y > m_offHighY;
+    }
+    // False when every point of the cell lies surely outside the client area (as
+    // SurelyOffClient, for a whole patch of the sphere).
+    bool CellMayMeetClient(const PointMemo::Cell& c) const {
+        const double x = m_pixelX[0] + m_pixelX[1] * c.x + m_pixelX[2] * c.y + m_pixelX[3] * c.z;
+        const double y = m_pixelY[0] + m_pixelY[1] * c.x + m_pixelY[2] * c.y + m_pixelY[3] * c.z;
+        const double bx = m_spanX * c.chord;
+        const double by = m_spanY * c.chord;
+        return !(x + bx < m_offLow || x - bx > m_offHighX || y + by < m_offLow ||
+                 y - by > m_offHighY);
+    }
+    // True with point i's pixel when it is visible and strictly inside the client area (the
+    // screen's test for symbols and labels); the same answer as Project and InsideClient.
+    bool ProjectInsideClient(float ra, float dec, PointMemo& memo, std::size_t i,
+                             PixelPoint& pixel) const {
+        return !SurelyOffClient(memo.DirectionOf(i, ra, dec)) && Project(ra, dec, memo, i, pixel) &&
+               InsideClient(pixel.x, pixel.y);
+    }
+
 private:
+    // True with the declination and turned right ascension a visible point is drawn from (after
+    // the horizon conversion and the flips); false when it lies on the far side.
+    struct Turned {
+        float dec;
+        float turned;
+    };
+    bool Visible(float ra, float dec, Turned& t) const;
+    PointOnChart Place(const PointMemo::Trig& trig) const;
+    // The linear map from a direction to the unprojected pixel, for SurelyOffClient.
+    void SetClientTest();
+
     bool m_horizonView = false;
     bool m_southernFlip = false;
     double m_lst = 0.0;
@@ -82,6 +124,15 @@ private:
     int m_centerY = 0;
     int m_clientW = 0;
     int m_clientH = 0;
+    // SurelyOffClient: pixel x = m_pixelX[0] + m_pixelX[1..3] . direction (likewise y), and
+    // the bounds the client area widened by the margin.
+    std::array<double, 4> m_pixelX{};
+    std::array<double, 4> m_pixelY{};
+    double m_spanX = 0.0; // pixels per unit of distance between directions, at most
+    double m_spanY = 0.0;
+    double m_offLow = 0.0;
+    double m_offHighX = 0.0;
+    double m_offHighY = 0.0;
 };
 
 // True when (x, y) is strictly inside the client area: the on-screen half of the segment rule.

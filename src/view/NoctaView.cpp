@@ -5,6 +5,7 @@
 #include "chart/CairoSurface.h"
 #include "chart/ChartSetup.h"
 #include "chart/Frame.h"
+#include "chart/ProjectionMemo.h"
 #include "commandstate/CommandState.h"
 #include "guibase/CommandIds.h"
 #include "guibase/Messages.h"
@@ -47,7 +48,8 @@ CNoctaView::CNoctaView(wxWindow* parent, AppSettings& settings)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxBORDER_NONE),
       m_settings(settings), m_store(std::make_unique<CatalogStore>()), m_chart(settings),
-      m_timer(this, kAnimationTimerId), m_markTimer(this, kMarkTimerId) {
+      m_memo(std::make_unique<ProjectionMemo>()), m_timer(this, kAnimationTimerId),
+      m_markTimer(this, kMarkTimerId) {
     SetBackgroundColour(*wxBLACK);
     MakeOffscreen();
     m_deepColour = wxDisplayDepth() > 8;
@@ -105,6 +107,7 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
     FrameOptions options;
     options.target = FrameTarget::Screen;
     options.deepColour = m_deepColour;
+    options.memo = m_memo.get();
     FrameResult result = Draw(m_chart, *m_store, m_settings, *m_offscreen, options);
     if (!result.ok) {
         // The frame ended early: nothing is copied, the window keeps its last picture (and its

@@ -11,6 +11,8 @@
 #include "navigation/MouseNavigation.h"
 #include "navigation/Picking.h"
 
+struct ProjectionMemo;
+
 #include <wx/timer.h>
 #include <wx/window.h>
 
@@ -117,6 +119,8 @@ private:
     std::unique_ptr<CatalogStore> m_store;
     ChartState m_chart;
     PickingTables m_picks; // of the last screen frame
+    // What the projection keeps from frame to frame (ProjectionMemo.h).
+    std::unique_ptr<ProjectionMemo> m_memo;
     std::unique_ptr<CairoImageSurface> m_offscreen;
     int m_offscreenScale = 1;
     bool m_deepColour = true;

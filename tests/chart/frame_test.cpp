@@ -1,13 +1,22 @@
-// The frame: picking tables, the sky background rule, the printer path and failures.
+// The frame: picking tables, the sky background rule, the printer path, failures and the memo.
 #include "chart/Frame.h"
 
 #include "catalog/CatalogStore.h"
+#include "catalog/Loaders.h"
 #include "chart/CairoSurface.h"
+#include "chart/ChartSetup.h"
+#include "chart/LayerSwitches.h"
+#include "chart/ProjectionMemo.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -152,4 +161,53 @@ TEST(Frame, PageBorderRunsAlongTheUsableArea) {
     EXPECT_EQ(page.PixelAt(28, 10), kWhite);
     EXPECT_EQ(page.PixelAt(10, 18), kWhite);
     EXPECT_EQ(page.PixelAt(10, 10), kWhite);
+}
+
+// A frame drawn with the memo kept from the frames before it has the pixels and picking tables
+// of a frame drawn afresh: the real catalogue, every layer, frame after frame of a chart that
+// pans, zooms, turns to the horizon view and moves to the southern sky.
+TEST(Frame, MemoKeptFromFrameToFrameChangesNothing) {
+    const std::filesystem::path dataDir = VN_SOURCE_DATA_DIR;
+    if (!std::filesystem::exists(dataDir / "bsc5.big")) {
+        GTEST_SKIP() << "the catalogue files are not built yet";
+    }
+    AppSettings settings = DefaultSettings();
+    auto catalog = std::make_unique<CatalogStore>();
+    ASSERT_TRUE(LoadCatalogs(*catalog, CatalogLocator({dataDir})).ok());
+    settings.SkyDate = SkyDate{2026, 12, 8, 21, 0, 0};
+    ChartState chart(settings);
+    InitialUpdate(chart, *catalog, settings, 640, 400);
+    for (LayerSwitch row : kLayerSwitches) {
+        chart.*row.chart = 1;
+    }
+    ProjectionMemo memo;
+    FrameOptions withMemo;
+    withMemo.memo = &memo;
+    CairoImageSurface fresh(640, 400);
+    CairoImageSurface kept(640, 400);
+    const std::function<void()> steps[] = {
+        [] {},
+        [&] { chart.m_dTurnX += 1.0 / 3.0; },
+        [&] { chart.m_nLevel = 0, ApplyZoomRadius(chart); },
+        [&] { chart.m_nLevel = 6, ApplyZoomRadius(chart); },
+        [&] { chart.m_bHorizonView = kChartLocalHorizon; },
+        [&] { chart.m_bHorizonView = kChartEquatorial, chart.m_nTurnY = chart.m_nTilt = 60; },
+        [&] { chart.m_nTurnY = -60; },
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i]();
+        const FrameResult a = Draw(chart, *catalog, settings, fresh);
+        const FrameResult b = Draw(chart, *catalog, settings, kept, withMemo);
+        ASSERT_TRUE(a.ok && b.ok);
+        fresh.Flush();
+        kept.Flush();
+        cairo_surface_t* x = fresh.Image();
+        cairo_surface_t* y = kept.Image();
+        const std::size_t bytes = static_cast<std::size_t>(cairo_image_surface_get_stride(x)) *
+                                  static_cast<std::size_t>(cairo_image_surface_get_height(x));
+        EXPECT_EQ(
+            std::memcmp(cairo_image_surface_get_data(x), cairo_image_surface_get_data(y), bytes), 0)
+            << "step " << i;
+        EXPECT_EQ(b.picks, a.picks) << "step " << i;
+    }
 }

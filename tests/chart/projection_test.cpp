@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -285,4 +288,99 @@ TEST(Projection, ScaleFollowsTheScreenHeightAndThePrinterPage) {
     const PrintedGeometry early = PrintingGeometry(*f.chart, 4800, 6600);
     EXPECT_EQ(early.scale, 1.0f);
     EXPECT_EQ(early.geometry.radius, 310u);
+}
+
+// The memo, the client-area pre-test and the cells of the sphere change no pixel: over charts of
+// both modes, both hemispheres, every tilt band, a small and a huge radius and a turn that changes
+// between passes (so that memo entries both hit and miss), the memo's pixel equals Project's, the
+// screen test equals Project plus InsideClient, and a point ruled out as off the client (alone
+// or with its cell) is never visible inside it. Points: a fixed pseudo-random spread over the
+// sphere, the poles and the rim of the turned longitude; the second half of the passes moves every
+// point.
+TEST(Projection, MemoAndClientPreTestGiveTheProjectionsOwnAnswers) {
+    constexpr std::size_t kPoints = 1500;
+    std::vector<std::pair<float, float>> points;
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<double>(seed >> 8) / static_cast<double>(1u << 24);
+    };
+    for (std::size_t i = 0; i < kPoints; ++i) {
+        points.emplace_back(static_cast<float>(24.0 * next()),
+                            static_cast<float>(RadToDeg(std::asin(2.0 * next() - 1.0))));
+    }
+    points[0] = {0.0f, 90.0f};
+    points[1] = {12.0f, -90.0f};
+    points[2] = {0.0f, 0.0f};
+
+    PointMemo memo;
+    std::size_t ruledOut = 0;
+    std::size_t unmarked = 0;
+    std::size_t inside = 0;
+    for (const char* ns : {"N", "S"}) {
+        for (const int mode : {kChartEquatorial, kChartLocalHorizon}) {
+            for (const int turnY : {0, 10, 37, -52, 75, -90}) {
+                for (const unsigned radius : {500u, 30000u}) {
+                    for (const double turn : {18.0, 3.4, 3.4, 11.9}) {
+                        Fixture f(ns);
+                        ChartState& c = *f.chart;
+                        SetClientSize(c, 1920, 1080);
+                        c.m_nRadius = radius;
+                        c.m_bHorizonView = mode;
+                        // One row keeps the southern flip on the horizon chart too.
+                        f.settings.HorizonView = turnY == 10 ? 0 : mode;
+                        c.m_dSinLat = std::sin(-33.9 * kDegToRad);
+                        c.m_dCosLat = std::cos(-33.9 * kDegToRad);
+                        c.m_dLST = 47.3;
+                        f.Centre(turn, turnY);
+                        const Projector projector(c);
+                        std::vector<std::uint64_t> near;
+                        memo.MarkPointsInCells(
+                            kPoints, [&](std::size_t i) { return points[i]; },
+                            [&](const PointMemo::Cell& cell) {
+                                return projector.CellMayMeetClient(cell);
+                            },
+                            near);
+                        for (std::size_t i = 0; i < kPoints; ++i) {
+                            const auto [ra, dec] = points[i];
+                            const auto plain = projector.Project(ra, dec);
+                            const bool plainInside =
+                                plain && projector.InsideClient(plain->x, plain->y);
+                            inside += plainInside ? 1 : 0;
+                            const bool off =
+                                projector.SurelyOffClient(memo.DirectionOf(i, ra, dec));
+                            ruledOut += off ? 1 : 0;
+                            ASSERT_FALSE(off && plainInside) << ns << mode << turnY << " " << i;
+                            const bool marked = ((near[i / 64] >> (i % 64)) & 1) != 0;
+                            ASSERT_FALSE(!marked && plainInside) << ns << mode << turnY << " " << i;
+                            unmarked += marked ? 0 : 1;
+                            PixelPoint memoised;
+                            ASSERT_EQ(projector.Project(ra, dec, memo, i, memoised),
+                                      plain.has_value())
+                                << i;
+                            if (plain) {
+                                ASSERT_EQ(memoised, *plain) << ns << mode << turnY << " " << i;
+                            }
+                            PixelPoint onClient;
+                            ASSERT_EQ(projector.ProjectInsideClient(ra, dec, memo, i, onClient),
+                                      plainInside)
+                                << i;
+                            if (plainInside) {
+                                ASSERT_EQ(onClient, *plain) << i;
+                            }
+                        }
+                    }
+                }
+            }
+        }
+        // Every point moves for the southern passes.
+        for (auto& [ra, dec] : points) {
+            ra = std::fmod(ra + 0.37f, 24.0f);
+            dec = -dec;
+        }
+    }
+    // Both answers occur often: the test is not empty on either side.
+    EXPECT_GT(ruledOut, kPoints * 20);
+    EXPECT_GT(unmarked, kPoints * 10);
+    EXPECT_GT(inside, kPoints * 20);
 }
