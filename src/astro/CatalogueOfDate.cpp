@@ -29,6 +29,12 @@ template <typename Store, typename F> void ForEachPosition(Store& catalog, F&& f
         }
         f(catalog.m_outlinePoints[i].ra, catalog.m_outlinePoints[i].dec);
     }
+    for (auto& label : catalog.m_constellationLabelPoints) {
+        f(label.ra, label.dec);
+    }
+    for (auto& label : catalog.m_cloudLabelPoints) {
+        f(label.ra, label.dec);
+    }
 }
 
 constexpr double kRadiansPerMilliarcsec = 3.14159265358979323846 / (180.0 * 3600.0 * 1000.0);

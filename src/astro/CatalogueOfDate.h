@@ -1,5 +1,6 @@
 // Catalogue positions of date for the precise sky model: every star, figure and boundary point,
-// deep-sky object, star-name anchor, ecliptic, Milky Way and Magellanic Cloud point carried from
+// deep-sky object, star-name anchor, label point, ecliptic, Milky Way and Magellanic Cloud point
+// carried from
 // the catalogue's epoch (J2000) to its apparent place of the chart's date (annual aberration,
 // precession, nutation), in place in the catalogue tables, so that the layers, the information
 // panels, picking and the searches all read positions of date without knowing it. Done once per
@@ -30,8 +31,8 @@ void CarryCatalogueToDate(CatalogStore& catalog, const PreciseInstant& instant,
                           const ApparentPlaceFrame& frame);
 
 // A fixed position of the catalogue's epoch that is not in the tables (a constellation's
-// centre) carried the same way to the date the tables hold; left as it is while they hold the
-// loaded positions.
+// search centre) carried the same way to the date the tables hold; left as it is while they hold
+// the loaded positions.
 void CarryToCatalogueDate(const CatalogStore& catalog, double& raHours, double& decDegrees);
 
 // Writes the loaded positions back when the tables hold positions of date; otherwise nothing.

@@ -1,12 +1,13 @@
 // The catalogue tables of the chart: fixed-size arrays filled once at start-up by the loaders
 // (Loaders.h) and read only afterwards, except the horizon ring inside m_outlinePoints, which
-// the astronomy engine rewrites on every recompute. Every entry starts all zero, so a record
-// that a short file does not supply stays zero.
+// the astronomy engine rewrites on every recompute. Every loaded entry starts all zero, so a
+// record that a short file does not supply stays zero; the label points are built in.
 //
 // The store is about 300 KB; hold it on the heap (std::make_unique<CatalogStore>()).
 #pragma once
 
 #include "catalog/CatalogEpoch.h"
+#include "catalog/Constellations.h"
 #include "catalog/PlaceZoneTable.h"
 #include "catalog/Records.h"
 
@@ -66,6 +67,11 @@ struct CatalogStore {
     std::array<LocationRecord, kLocationCount> m_locations{};
     // The time zone of each place, from the optional side file placezones.tab (PlaceZones.h).
     PlaceZoneTable m_placeZones;
+    // Where the constellation abbreviations and the Magellanic Clouds' names ("LMC", then
+    // "SMC") are written; carried to the date with the tables above.
+    std::array<LabelPoint, kConstellationLabelCount> m_constellationLabelPoints =
+        ConstellationLabelPoints();
+    std::array<LabelPoint, 2> m_cloudLabelPoints{{{4.75f, -68.5f}, {1.25f, -74.3f}}};
     // The loaded positions while the tables above hold positions of date (precise model).
     CatalogEpochCopy m_epoch;
 };

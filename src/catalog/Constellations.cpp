@@ -1,7 +1,7 @@
 #include "catalog/Constellations.h"
 
 // Abbreviation labels, drawn centred on their positions together with the boundaries.
-const std::array<ConstellationLabel, 89> ConstellationLabelTable = {{
+const std::array<ConstellationLabel, kConstellationLabelCount> ConstellationLabelTable = {{
     {23.83, 40, "And"},  {10.30, -35, "Ant"}, {16.40, -74, "Aps"}, {23.05, -11, "Aqr"},
     {19.75, -5, "Aql"},  {17.27, -51, "Ara"}, {2.30, 18, "Ari"},   {5.80, 48, "Aur"},
     {14.75, 34, "Boo"},  {4.85, -32, "Cae"},  {5.85, 72, "Cam"},   {9.00, 20, "Cnc"},
@@ -126,4 +126,13 @@ const ConstellationName* FindConstellation(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+std::array<LabelPoint, kConstellationLabelCount> ConstellationLabelPoints() {
+    std::array<LabelPoint, kConstellationLabelCount> points{};
+    for (std::size_t i = 0; i < kConstellationLabelCount; ++i) {
+        points[i] = LabelPoint{static_cast<float>(ConstellationLabelTable[i].ra),
+                               static_cast<float>(ConstellationLabelTable[i].dec)};
+    }
+    return points;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -19,9 +20,19 @@ struct ConstellationName {
 };
 
 // 89 labels: Serpens has one for each of its two parts.
-extern const std::array<ConstellationLabel, 89> ConstellationLabelTable;
+inline constexpr std::size_t kConstellationLabelCount = 89;
+extern const std::array<ConstellationLabel, kConstellationLabelCount> ConstellationLabelTable;
 // 88 names in the search list's order.
 extern const std::array<ConstellationName, 88> ConstellationNameTable;
+
+// Where a label is written on the sky: right ascension hours, declination degrees.
+struct LabelPoint {
+    float ra = 0.0f;
+    float dec = 0.0f;
+};
+
+// The points of the constellation abbreviations, in the order of ConstellationLabelTable.
+std::array<LabelPoint, kConstellationLabelCount> ConstellationLabelPoints();
 
 // The row whose name equals the text exactly, or nullptr.
 const ConstellationName* FindConstellation(std::string_view name);

@@ -8,6 +8,7 @@
 #include "chart/Layers.h"
 #include "chart/Projection.h"
 
+#include <iterator>
 #include <string>
 
 namespace {
@@ -16,14 +17,9 @@ constexpr Rgb kConstellationNameColour{255, 217, 62};
 constexpr Rgb kStarNameColour{255, 0, 255};
 constexpr Rgb kDeepSkyLabelColour{0, 255, 255};
 
-// The Magellanic Clouds' labels sit on fixed points, whatever the outlines do.
-struct CloudLabel {
-    const char* text;
-    float ra;  // hours
-    float dec; // degrees
-};
-constexpr CloudLabel kLargeCloudLabel{"LMC", 4.75f, -68.5f};
-constexpr CloudLabel kSmallCloudLabel{"SMC", 1.25f, -74.3f};
+// The Magellanic Clouds' labels sit on fixed points (CatalogStore::m_cloudLabelPoints),
+// whatever the outlines do.
+constexpr const char* kCloudLabels[] = {"LMC", "SMC"};
 
 // Screen: text colour, transparent mode, box pen and brush in the sky colour. Paper: a white
 // text background, the text colour left as it is.
@@ -81,18 +77,19 @@ void DrawDeepSkyLabelRun(const LayerContext& ctx, int first, int last, const cha
 // "LMC" and "SMC", centred on their points with the extent of "LMC" for both; no client or
 // magnitude test.
 void DrawCloudLabels(const LayerContext& ctx) {
-    const TextExtent extent = ctx.surface.MeasureText(kLargeCloudLabel.text);
-    for (const CloudLabel& label : {kLargeCloudLabel, kSmallCloudLabel}) {
-        const auto projected = ctx.projector.Project(label.ra, label.dec);
+    const TextExtent extent = ctx.surface.MeasureText(kCloudLabels[0]);
+    for (std::size_t i = 0; i < std::size(kCloudLabels); ++i) {
+        const LabelPoint& point = ctx.catalog.m_cloudLabelPoints[i];
+        const auto projected = ctx.projector.Project(point.ra, point.dec);
         if (!projected) {
             continue;
         }
         const PixelPoint p = *projected;
         const PixelPoint origin = CentredLabelOrigin(p.x, p.y, extent);
         if (ctx.Printing()) {
-            ctx.surface.Text(origin.x, origin.y, label.text);
+            ctx.surface.Text(origin.x, origin.y, kCloudLabels[i]);
         } else {
-            DrawBoxedLabel(ctx.surface, origin, label.text);
+            DrawBoxedLabel(ctx.surface, origin, kCloudLabels[i]);
         }
     }
 }
@@ -108,9 +105,10 @@ void DrawConstellationNames(const LayerContext& ctx) {
     ScopedSurfaceState keep(ctx.surface);
     const Font font = printed ? LabelFont(zoomed ? 72 : 66, 500) : LabelFont(zoomed ? 20 : 16, 600);
     PrepareLabels(ctx, font, kConstellationNameColour);
-    for (const ConstellationLabel& label : ConstellationLabelTable) {
-        const auto projected =
-            ProjectLabelPoint(ctx, static_cast<float>(label.ra), static_cast<float>(label.dec));
+    for (std::size_t i = 0; i < kConstellationLabelCount; ++i) {
+        const ConstellationLabel& label = ConstellationLabelTable[i];
+        const LabelPoint& point = ctx.catalog.m_constellationLabelPoints[i];
+        const auto projected = ProjectLabelPoint(ctx, point.ra, point.dec);
         if (!projected) {
             continue;
         }

@@ -131,10 +131,14 @@ TEST(PreciseModel, CatalogueStarMatchesMeeusExample23a) {
 }
 
 TEST(PreciseModel, FixedPointsAreCarriedLikeTheCatalogue) {
-    // A constellation centre must land where a catalogue star at the same place is drawn (a star
-    // without proper motion: HR 1 moves less than 0.1" a year), and stays put in the classic model.
+    // A constellation's search centre must land where a catalogue star at the same place is drawn
+    // (a star without proper motion: HR 1 moves less than 0.1" a year), and stays put in the
+    // classic model.
     auto catalog = std::make_unique<CatalogStore>();
     catalog->m_stars[0] = StarRecord{'B', "", 1, 6.0f, 20.0f, 4.0f};
+    // The label points are carried with the tables and come back with them.
+    catalog->m_constellationLabelPoints[3] = LabelPoint{6.0f, 20.0f};
+    catalog->m_cloudLabelPoints[1] = LabelPoint{6.0f, 20.0f};
     double ra = 6.0;
     double dec = 20.0;
     CarryToCatalogueDate(*catalog, ra, dec);
@@ -148,6 +152,16 @@ TEST(PreciseModel, FixedPointsAreCarriedLikeTheCatalogue) {
     EXPECT_GT(std::fabs(ra - 6.0), 0.01); // about 0.7 degrees of precession in fifty years
     EXPECT_NEAR(ra, catalog->m_stars[0].ra, 1e-5);
     EXPECT_NEAR(dec, catalog->m_stars[0].dec, 1e-5);
+    for (const LabelPoint& label :
+         {catalog->m_constellationLabelPoints[3], catalog->m_cloudLabelPoints[1]}) {
+        EXPECT_EQ(label.ra, catalog->m_stars[0].ra);
+        EXPECT_EQ(label.dec, catalog->m_stars[0].dec);
+    }
+    sky.m_bPrecise = 0;
+    RecomputeSky(RecomputeForm::DateTimeChanged, SkyDate{2050, 1, 1, 0, 0, 0}, GreenwichObserver(),
+                 sky, *catalog);
+    EXPECT_EQ(catalog->m_cloudLabelPoints[1].ra, 6.0f);
+    EXPECT_EQ(catalog->m_constellationLabelPoints[3].dec, 20.0f);
 }
 
 TEST(PreciseModel, ApparentSiderealTimeMatchesMeeusExample12a) {
