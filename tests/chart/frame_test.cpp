@@ -2,19 +2,18 @@
 #include "chart/Frame.h"
 
 #include "catalog/CatalogStore.h"
-#include "catalog/Loaders.h"
 #include "chart/CairoSurface.h"
 #include "chart/ChartSetup.h"
 #include "chart/LayerSwitches.h"
 #include "chart/ProjectionMemo.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
+#include "source_catalogue.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <functional>
 #include <iterator>
 #include <memory>
@@ -167,13 +166,11 @@ TEST(Frame, PageBorderRunsAlongTheUsableArea) {
 // of a frame drawn afresh: the real catalogue, every layer, frame after frame of a chart that
 // pans, zooms, turns to the horizon view and moves to the southern sky.
 TEST(Frame, MemoKeptFromFrameToFrameChangesNothing) {
-    const std::filesystem::path dataDir = VN_SOURCE_DATA_DIR;
-    if (!std::filesystem::exists(dataDir / "bsc5.big")) {
+    const auto catalog = SourceCatalogue();
+    if (!catalog) {
         GTEST_SKIP() << "the catalogue files are not built yet";
     }
     AppSettings settings = DefaultSettings();
-    auto catalog = std::make_unique<CatalogStore>();
-    ASSERT_TRUE(LoadCatalogs(*catalog, CatalogLocator({dataDir})).ok());
     settings.SkyDate = SkyDate{2026, 12, 8, 21, 0, 0};
     ChartState chart(settings);
     InitialUpdate(chart, *catalog, settings, 640, 400);

@@ -1,18 +1,17 @@
 // Drawing on an image of a scaled screen (200 %): every shape keeps its logical size and place,
 // text is drawn at the full resolution, and a frame fills the picking tables exactly as at 100 %.
 #include "catalog/CatalogStore.h"
-#include "catalog/Loaders.h"
 #include "chart/CairoSurface.h"
 #include "chart/ChartSetup.h"
 #include "chart/Frame.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
+#include "source_catalogue.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -171,13 +170,11 @@ TEST(HiDpiSurface, PathsAndTextKeepTheirLogicalSizeAndUseTheFinerPixels) {
 // The picking tables (what a right click finds) come out of a frame at 200 % exactly as at
 // 100 %: pointer positions are logical pixels on both.
 TEST(HiDpiSurface, FramePickingTablesDoNotDependOnTheScale) {
-    const std::filesystem::path dataDir = VN_SOURCE_DATA_DIR;
-    if (!std::filesystem::exists(dataDir / "bsc5.big")) {
+    const auto store = SourceCatalogue();
+    if (!store) {
         GTEST_SKIP() << "the catalogue files are not built yet";
     }
     AppSettings settings = DefaultSettings();
-    auto store = std::make_unique<CatalogStore>();
-    ASSERT_TRUE(LoadCatalogs(*store, CatalogLocator({dataDir})).ok());
     settings.SkyDate = SkyDate{2026, 12, 8, 20, 0, 0};
     ChartState one(settings);
     InitialUpdate(one, *store, settings, 800, 500);
