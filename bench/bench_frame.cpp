@@ -4,17 +4,11 @@
 // one bare cairo fill of the same image in the same run and reports the frame's cost in such
 // fills (counter "fills"), a measure that holds across machines. Night vision is timed on a
 // finished default frame.
+#include "BenchChart.h"
 #include "astro/Recompute.h"
-#include "catalog/CatalogStore.h"
-#include "catalog/Loaders.h"
 #include "chart/CairoSurface.h"
-#include "chart/ChartSetup.h"
-#include "chart/ChartState.h"
-#include "chart/Frame.h"
+#include "chart/LayerSwitches.h"
 #include "chart/NightVisionPalette.h"
-#include "chart/ProjectionMemo.h"
-#include "settings/AppSettings.h"
-#include "settings/Profile.h"
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>
@@ -23,14 +17,9 @@
 #include <cmath>
 #include <cstdint>
 #include <ctime>
-#include <memory>
-#include <stdexcept>
 #include <vector>
 
 namespace {
-
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
 
 double ThreadSeconds() {
     timespec now{};
@@ -46,33 +35,18 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-struct FrameBench {
-    AppSettings settings = DefaultSettings();
-    std::unique_ptr<CatalogStore> catalog = std::make_unique<CatalogStore>();
-    std::unique_ptr<ChartState> chart;
+struct FrameBench : BenchChart {
     CairoImageSurface surface{kWidth, kHeight};
 
     explicit FrameBench(bool everyLayer, int level) {
         settings.SkyDate = SkyDate{2024, 3, 10, 22, 0, 0};
         settings.Level = level;
         if (everyLayer) {
-            for (std::int32_t* s :
-                 {&settings.Coordinations, &settings.Boundaries, &settings.Constelations,
-                  &settings.DeepSky, &settings.StarNames, &settings.DeepSkyNames,
-                  &settings.Ecliptic, &settings.Horizon, &settings.MilkyWay, &settings.SolarSystem,
-                  &settings.SolSysLabels}) {
-                *s = 1;
+            for (const LayerSwitch& row : kLayerSwitches) {
+                settings.*row.setting = 1;
             }
         }
-        const CatalogLoadResult loaded =
-            LoadCatalogs(*catalog, CatalogLocator(std::vector<std::filesystem::path>{
-                                       std::filesystem::path(VN_SOURCE_DATA_DIR)}));
-        if (!loaded.ok()) {
-            throw std::runtime_error(loaded.message);
-        }
-        chart = std::make_unique<ChartState>(settings);
-        SetClientSize(*chart, kWidth, kHeight);
-        InitialUpdate(*chart, *catalog, settings, kWidth, kHeight);
+        Start();
     }
 
     // One fill of the whole image with one colour, as the frame's own background fill but
@@ -109,16 +83,12 @@ struct FrameBench {
     // When set, each frame first turns the chart by one pan step (a third of an hour), as
     // dragging it does.
     bool pan = false;
-    // Kept from frame to frame, as the view keeps it.
-    ProjectionMemo memo;
 
     void Frame(benchmark::State& state) {
         if (pan) {
             chart->m_dTurnX = std::fmod(chart->m_dTurnX + 1.0 / 3.0, 24.0);
         }
-        FrameOptions options;
-        options.memo = &memo;
-        const FrameResult result = Draw(*chart, *catalog, settings, surface, options);
+        const FrameResult result = Draw(*chart, *catalog, settings, surface, Options());
         if (!result.ok) {
             state.SkipWithError(result.error.c_str());
         }

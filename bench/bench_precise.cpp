@@ -1,52 +1,19 @@
 // The precise sky model: one recompute on a date change (bodies, apparent sidereal time, horizon
 // ring and every catalogue point carried to the date) against the classic one, and a frame drawn
 // in each model (the precise one must not be slower: the layers read the same tables).
+#include "BenchChart.h"
 #include "astro/Recompute.h"
-#include "catalog/CatalogStore.h"
-#include "catalog/Loaders.h"
 #include "chart/CairoSurface.h"
-#include "chart/ChartSetup.h"
-#include "chart/ChartState.h"
-#include "chart/Frame.h"
-#include "chart/ProjectionMemo.h"
-#include "settings/AppSettings.h"
-#include "settings/Profile.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-#include <stdexcept>
-
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
-
-struct ModelBench {
-    AppSettings settings = DefaultSettings();
-    std::unique_ptr<CatalogStore> catalog = std::make_unique<CatalogStore>();
-    std::unique_ptr<ChartState> chart;
-
+struct ModelBench : BenchChart {
     explicit ModelBench(bool precise) {
         settings.SkyDate = SkyDate{2026, 12, 8, 21, 0, 0};
         settings.PrecisePositions = precise ? 1 : 0;
-        const CatalogLoadResult loaded =
-            LoadCatalogs(*catalog, CatalogLocator(std::vector<std::filesystem::path>{
-                                       std::filesystem::path(VN_SOURCE_DATA_DIR)}));
-        if (!loaded.ok()) {
-            throw std::runtime_error(loaded.message);
-        }
-        chart = std::make_unique<ChartState>(settings);
-        SetClientSize(*chart, kWidth, kHeight);
-        InitialUpdate(*chart, *catalog, settings, kWidth, kHeight);
-    }
-
-    // A screen frame with the memo kept from frame to frame, as the view keeps it.
-    ProjectionMemo memo;
-    FrameOptions Options() {
-        FrameOptions options;
-        options.memo = &memo;
-        return options;
+        Start();
     }
 };
 

@@ -1,0 +1,47 @@
+// The chart the benchmarks draw: 1920 x 1080 pixels over the catalogue built from the source data,
+// with the projection memo kept from frame to frame as the view keeps it.
+#pragma once
+
+#include "catalog/CatalogStore.h"
+#include "catalog/Loaders.h"
+#include "chart/ChartSetup.h"
+#include "chart/ChartState.h"
+#include "chart/Frame.h"
+#include "chart/ProjectionMemo.h"
+#include "settings/AppSettings.h"
+#include "settings/Profile.h"
+
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+inline constexpr int kWidth = 1920;
+inline constexpr int kHeight = 1080;
+
+struct BenchChart {
+    AppSettings settings = DefaultSettings();
+    std::unique_ptr<CatalogStore> catalog = std::make_unique<CatalogStore>();
+    std::unique_ptr<ChartState> chart;
+    ProjectionMemo memo;
+
+    // Loads the catalogue and makes the chart from the settings as they are now.
+    void Start() {
+        const CatalogLoadResult loaded =
+            LoadCatalogs(*catalog, CatalogLocator(std::vector<std::filesystem::path>{
+                                       std::filesystem::path(VN_SOURCE_DATA_DIR)}));
+        if (!loaded.ok()) {
+            throw std::runtime_error(loaded.message);
+        }
+        chart = std::make_unique<ChartState>(settings);
+        SetClientSize(*chart, kWidth, kHeight);
+        InitialUpdate(*chart, *catalog, settings, kWidth, kHeight);
+    }
+
+    // A screen frame's options, with the memo.
+    FrameOptions Options() {
+        FrameOptions options;
+        options.memo = &memo;
+        return options;
+    }
+};
