@@ -169,13 +169,22 @@ FileResult ResolveWriteTarget(const fs::path& path, bool followLink, fs::path& t
     return Failure(path, Reason(ELOOP));
 }
 
-FileResult CheckWritable(const fs::path& path, const WriteOptions& options) {
+namespace {
+
+// What both writers check first: a file name, and the end of the chain of links.
+FileResult NamedWriteTarget(const fs::path& path, const WriteOptions& options, fs::path& target) {
     if (path.empty() || !path.has_filename()) {
         return Failure(path, "no file name");
     }
+    return ResolveWriteTarget(path, options.followLink, target);
+}
+
+} // namespace
+
+FileResult CheckWritable(const fs::path& path, const WriteOptions& options) {
     fs::path target;
-    if (FileResult resolved = ResolveWriteTarget(path, options.followLink, target); !resolved) {
-        return resolved;
+    if (FileResult named = NamedWriteTarget(path, options, target); !named) {
+        return named;
     }
     const fs::path folder = FolderOf(target);
     if (options.createFolder && !fs::exists(folder)) {
@@ -193,12 +202,9 @@ FileResult CheckWritable(const fs::path& path, const WriteOptions& options) {
 
 FileResult WriteFileReplacing(const fs::path& path, std::string_view bytes,
                               const WriteOptions& options) {
-    if (path.empty() || !path.has_filename()) {
-        return Failure(path, "no file name");
-    }
     fs::path target;
-    if (FileResult resolved = ResolveWriteTarget(path, options.followLink, target); !resolved) {
-        return resolved;
+    if (FileResult named = NamedWriteTarget(path, options, target); !named) {
+        return named;
     }
     const fs::path folder = FolderOf(target);
     if (options.createFolder) {
