@@ -57,6 +57,38 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
+Utf8CodePoint DecodeUtf8(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = Utf8SequenceLength(text);
+    if (length <= 1) {
+        return {lead, 1};
+    }
+    // The lead byte keeps 7 - length bits of the value, each continuation byte six.
+    char32_t value = lead & (0x7Fu >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        value = (value << 6) | (static_cast<unsigned char>(text[i]) & 0x3Fu);
+    }
+    return {value, length};
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
 std::string SanitizedUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());

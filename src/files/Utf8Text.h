@@ -13,6 +13,18 @@ std::size_t Utf8SequenceLength(std::string_view text);
 // True when the whole text is valid UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// The code point at the start of a non-empty `text` and the bytes it takes: a valid sequence
+// (Utf8SequenceLength) decoded, otherwise the first byte alone with its own value, so that a
+// stray byte of a Latin-1 text reads as the Latin-1 letter.
+struct Utf8CodePoint {
+    char32_t value = 0;
+    std::size_t length = 1;
+};
+Utf8CodePoint DecodeUtf8(std::string_view text);
+
+// Appends the UTF-8 form of `codePoint` (at most U+10FFFF) to `out`.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // True for the C0 control characters and DEL.
 inline bool IsControlByte(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == '\x7f';

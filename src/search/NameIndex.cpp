@@ -8,6 +8,7 @@
 #include "catalog/DeepSkyObjects.h"
 #include "catalog/StarDesignations.h"
 #include "catalog/StarProperNames.h"
+#include "files/Utf8Text.h"
 
 #include <algorithm>
 #include <array>
@@ -59,55 +60,6 @@ constexpr std::array<GreekForm, 6> kGreekShortForms = {{
 }};
 // "ome" last: it is a prefix of "omega", "omicron" and "omikron", handled above.
 constexpr GreekForm kOmegaShort = {"ome", "omega"};
-
-// Decodes one UTF-8 sequence at text[i]; a broken sequence is taken as its first byte alone.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t extra = 0;
-    char32_t cp = lead;
-    if (lead >= 0xF0 && lead < 0xF8) {
-        extra = 3;
-        cp = lead & 0x07u;
-    } else if (lead >= 0xE0 && lead < 0xF0) {
-        extra = 2;
-        cp = lead & 0x0Fu;
-    } else if (lead >= 0xC0 && lead < 0xE0) {
-        extra = 1;
-        cp = lead & 0x1Fu;
-    }
-    if (extra == 0 || i + extra >= text.size()) {
-        ++i;
-        return lead;
-    }
-    for (std::size_t k = 1; k <= extra; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0u) != 0x80u) {
-            ++i;
-            return lead;
-        }
-        cp = (cp << 6) | (next & 0x3Fu);
-    }
-    i += extra + 1;
-    return cp;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 void AppendFolded(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -225,7 +177,9 @@ std::string FoldName(std::string_view text) {
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        const char32_t cp = NextCodePoint(text, i);
+        const Utf8CodePoint decoded = DecodeUtf8(text.substr(i));
+        const char32_t cp = decoded.value;
+        i += decoded.length;
         // A sign before a digit is part of a number ("HR-5" is no star), other dashes are not.
         if ((cp == '-' || cp == '+') && i < text.size() && text[i] >= '0' && text[i] <= '9') {
             out += static_cast<char>(cp);

@@ -159,4 +159,35 @@ TEST(Utf8Text, BadBytesAndControlCharactersAreReplaced) {
     EXPECT_STREQ(field, "a?z?\xc3\xa9");
 }
 
+TEST(Utf8Text, CodePointsDecodeAndEncodeBothWaysAndStrayBytesReadAsLatin1) {
+    // Byte forms from the Unicode code charts (U+00E9, U+03B1, U+20AC, U+1F31F).
+    struct Case {
+        const char* bytes;
+        char32_t value;
+    };
+    const Case wellFormed[] = {
+        {"A", U'A'},
+        {"\xc3\xa9", 0xE9},
+        {"\xce\xb1", 0x3B1},
+        {"\xe2\x82\xac", 0x20AC},
+        {"\xf0\x9f\x8c\x9f", 0x1F31F},
+    };
+    for (const Case& c : wellFormed) {
+        const Utf8CodePoint decoded = DecodeUtf8(c.bytes);
+        EXPECT_EQ(decoded.value, c.value) << c.bytes;
+        EXPECT_EQ(decoded.length, std::string_view(c.bytes).size()) << c.bytes;
+        std::string encoded;
+        AppendUtf8(encoded, c.value);
+        EXPECT_EQ(encoded, c.bytes);
+    }
+    // A byte that starts no valid sequence is one character of its own value.
+    const Case stray[] = {
+        {"\xe9t", 0xE9}, {"\xc0\xaf", 0xC0}, {"\xed\xa0\x80", 0xED}, {"\xc3", 0xC3}};
+    for (const Case& c : stray) {
+        const Utf8CodePoint decoded = DecodeUtf8(c.bytes);
+        EXPECT_EQ(decoded.value, c.value) << c.bytes;
+        EXPECT_EQ(decoded.length, 1u) << c.bytes;
+    }
+}
+
 } // namespace
