@@ -1,5 +1,8 @@
 #include "chart/CairoSurface.h"
 
+#include "chart/PixelRaster.h"
+#include "chart/TextLayoutCache.h"
+
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
@@ -7,92 +10,14 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
-#include <string>
+#include <cstdint>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
-namespace {
-
-// One-pixel dashed pens: this many pixels drawn, then this many skipped.
-constexpr int kDashOn = 18;
-constexpr int kDashOff = 6;
-constexpr int kDashPeriod = kDashOn + kDashOff;
-
-// The layout cache is dropped when it grows past this many texts (a frame draws a few hundred
-// distinct labels; the bound only guards against unbounded growth).
-constexpr std::size_t kMaxCachedLayouts = 4096;
-
-std::uint32_t PackRgb(Rgb c) {
-    return 0xFF000000u | (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b;
-}
-
-// "Arial" is drawn with the metric-compatible Liberation Sans.
-std::string FontFamily(const std::string& face) {
-    if (face == "Arial" || face.empty()) {
-        return "Liberation Sans";
-    }
-    return face;
-}
-
-} // namespace
-
-namespace {
-
-// The coverage cairo gives a layout's glyphs on an image: an A8 image and the offset of its
-// corner from the text's origin.
-struct TextMask {
-    cairo_surface_t* image = nullptr;
-    int left = 0;
-    int top = 0;
-};
-
-TextMask RenderTextMask(PangoLayout* layout) {
-    PangoRectangle ink{};
-    pango_layout_get_pixel_extents(layout, &ink, nullptr);
-    // A margin around the ink for the rounding of glyph positions.
-    constexpr int kMargin = 2;
-    TextMask mask;
-    if (ink.width <= 0 || ink.height <= 0) {
-        return mask;
-    }
-    mask.left = ink.x - kMargin;
-    mask.top = ink.y - kMargin;
-    mask.image = cairo_image_surface_create(CAIRO_FORMAT_A8, ink.width + 2 * kMargin,
-                                            ink.height + 2 * kMargin);
-    cairo_t* cr = cairo_create(mask.image);
-    cairo_set_source_rgb(cr, 0.0, 0.0, 0.0);
-    cairo_move_to(cr, -mask.left, -mask.top);
-    pango_cairo_show_layout(cr, layout);
-    cairo_destroy(cr);
-    cairo_surface_flush(mask.image);
-    return mask;
-}
-
-} // namespace
-
-struct CairoSurface::LayoutCache {
-    std::unordered_map<std::string, PangoLayout*> layouts;
-    // Cell height (ascent + descent) per pixel of font size, per family.
-    std::unordered_map<std::string, double> cellRatio;
-    // The coverage of each layout drawn on an image (TextMask).
-    std::unordered_map<PangoLayout*, TextMask> masks;
-
-    ~LayoutCache() { Clear(); }
-    void Clear() {
-        for (auto& entry : masks) {
-            cairo_surface_destroy(entry.second.image);
-        }
-        masks.clear();
-        for (auto& entry : layouts) {
-            g_object_unref(entry.second);
-        }
-        layouts.clear();
-    }
-};
-
 CairoSurface::CairoSurface(cairo_t* cr, int width, int height)
     : m_cr(cairo_reference(cr)), m_width(width), m_height(height),
-      m_layouts(std::make_unique<LayoutCache>()) {
+      m_layouts(std::make_unique<TextLayoutCache>()) {
     cairo_set_antialias(m_cr, CAIRO_ANTIALIAS_NONE);
     cairo_set_line_cap(m_cr, CAIRO_LINE_CAP_BUTT);
     cairo_set_line_join(m_cr, CAIRO_LINE_JOIN_MITER);
@@ -118,11 +43,11 @@ CairoSurface::CairoSurface(cairo_t* cr, int width, int height)
         if ((format == CAIRO_FORMAT_RGB24 || format == CAIRO_FORMAT_ARGB32) &&
             cairo_image_surface_get_data(target) != nullptr) {
             cairo_surface_flush(target);
-            m_pixels = cairo_image_surface_get_data(target);
-            m_stride = cairo_image_surface_get_stride(target);
-            m_scale = scale;
             m_width = std::min(m_width, cairo_image_surface_get_width(target) / scale);
             m_height = std::min(m_height, cairo_image_surface_get_height(target) / scale);
+            m_raster =
+                PixelRaster(cairo_image_surface_get_data(target),
+                            cairo_image_surface_get_stride(target), m_width, m_height, scale);
         }
     }
 }
@@ -163,34 +88,10 @@ void CairoSurface::SetSource(Rgb c) {
     cairo_set_source_rgb(m_cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
-void CairoSurface::PutScaledPixel(int x, int y, std::uint32_t value) {
-    for (int dy = 0; dy < m_scale; ++dy) {
-        auto* row = reinterpret_cast<std::uint32_t*>(
-            m_pixels + static_cast<std::ptrdiff_t>(y * m_scale + dy) * m_stride);
-        std::fill_n(row + static_cast<std::ptrdiff_t>(x) * m_scale, m_scale, value);
-    }
-}
-
-void CairoSurface::FillPixels(int left, int top, int right, int bottom, std::uint32_t value) {
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, m_width);
-    bottom = std::min(bottom, m_height);
-    if (right <= left || bottom <= top) {
-        return;
-    }
-    const auto count = static_cast<std::ptrdiff_t>(right - left) * m_scale;
-    for (int y = top * m_scale; y < bottom * m_scale; ++y) {
-        auto* row =
-            reinterpret_cast<std::uint32_t*>(m_pixels + static_cast<std::ptrdiff_t>(y) * m_stride);
-        std::fill_n(row + static_cast<std::ptrdiff_t>(left) * m_scale, count, value);
-    }
-}
-
 void CairoSurface::SetPixel(int x, int y, Rgb colour) {
-    if (m_pixels) {
+    if (m_raster.Active()) {
         BeginDirect();
-        PutPixel(x, y, PackRgb(colour));
+        m_raster.Put(x, y, PackRgb(colour));
         return;
     }
     BeginCairo();
@@ -199,66 +100,10 @@ void CairoSurface::SetPixel(int x, int y, Rgb colour) {
     cairo_fill(m_cr);
 }
 
-// Bresenham's line from (x0, y0) up to but not including (x1, y1), in the pen's colour and dash
-// pattern; the dash phase runs on from line to line while the pen stays selected.
 void CairoSurface::RasterLine(int x0, int y0, int x1, int y1) {
-    const std::uint32_t value = PackRgb(m_state.pen.colour);
-    const bool dashed = m_state.pen.style == PenStyle::Dash;
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    // A line wholly beside the image draws nothing; only the dash pattern moves on.
-    if ((x0 < 0 && x1 < 0) || (y0 < 0 && y1 < 0) || (x0 >= m_width && x1 >= m_width) ||
-        (y0 >= m_height && y1 >= m_height)) {
-        if (dashed) {
-            m_dashPhase = (m_dashPhase + std::max(dx, -dy)) % kDashPeriod;
-        }
-        return;
-    }
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    int x = x0;
-    int y = y0;
-    if (!dashed && m_scale == 1) {
-        // The same steps with the image's fields held in locals (a pixel store could alias them).
-        std::uint8_t* const pixels = m_pixels;
-        const std::ptrdiff_t stride = m_stride;
-        const int width = m_width;
-        const int height = m_height;
-        for (int steps = std::max(dx, -dy); steps > 0; --steps) {
-            if (x >= 0 && y >= 0 && x < width && y < height) {
-                reinterpret_cast<std::uint32_t*>(pixels + y * stride)[x] = value;
-            }
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y += sy;
-            }
-        }
-        return;
-    }
-    // Safety valve: a line has at most max(|dx|, |dy|) pixels before its end point.
-    for (int steps = std::max(dx, -dy); steps > 0; --steps) {
-        if (!dashed || m_dashPhase < kDashOn) {
-            PutPixel(x, y, value);
-        }
-        if (dashed) {
-            m_dashPhase = (m_dashPhase + 1) % kDashPeriod;
-        }
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    const Pen& pen = m_state.pen;
+    m_raster.Line(x0, y0, x1, y1, PackRgb(pen.colour),
+                  pen.style == PenStyle::Dash ? &m_dashPhase : nullptr);
 }
 
 void CairoSurface::StrokePath() {
@@ -303,7 +148,7 @@ void CairoSurface::Line(int x0, int y0, int x1, int y1) {
     if (pen.style == PenStyle::Null) {
         return;
     }
-    if (m_pixels && pen.width <= 1) {
+    if (m_raster.Active() && pen.width <= 1) {
         BeginDirect();
         RasterLine(x0, y0, x1, y1);
         return;
@@ -319,7 +164,7 @@ void CairoSurface::Polyline(std::span<const PixelPoint> points) {
     if (points.size() < 2 || pen.style == PenStyle::Null) {
         return;
     }
-    if (m_pixels && pen.width <= 1) {
+    if (m_raster.Active() && pen.width <= 1) {
         BeginDirect();
         for (std::size_t i = 1; i < points.size(); ++i) {
             RasterLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
@@ -417,7 +262,7 @@ bool CairoSurface::DirectEllipse(int left, int top, int right, int bottom) {
     const Pen& pen = m_state.pen;
     const bool fill = m_state.brush.style != BrushStyle::Null;
     const bool ring = pen.style == PenStyle::Solid;
-    if (m_pixels == nullptr || m_scale != 1 ||
+    if (!m_raster.Active() || m_raster.Scale() != 1 ||
         (pen.style != PenStyle::Solid && pen.style != PenStyle::Null)) {
         return false;
     }
@@ -461,16 +306,8 @@ bool CairoSurface::DirectEllipse(int left, int top, int right, int bottom) {
         cairo_surface_destroy(image);
     }
     BeginDirect();
-    const std::uint32_t brush = PackRgb(m_state.brush.colour);
-    const std::uint32_t ink = PackRgb(pen.colour);
-    for (int y = 0; y < mask.height; ++y) {
-        for (int x = 0; x < mask.width; ++x) {
-            const std::uint8_t value = mask.values[static_cast<std::size_t>(y) * mask.width + x];
-            if (value != 0) {
-                PutPixel(left - 1 + x, top - 1 + y, value == 2 ? ink : brush);
-            }
-        }
-    }
+    m_raster.Stamp(left - 1, top - 1, mask.width, mask.height, mask.values.data(),
+                   PackRgb(m_state.brush.colour), PackRgb(pen.colour));
     return true;
 }
 
@@ -521,25 +358,14 @@ void CairoSurface::Rectangle(int left, int top, int right, int bottom) {
     }
     const Pen& pen = m_state.pen;
     const bool brush = m_state.brush.style != BrushStyle::Null;
-    if (m_pixels &&
+    if (m_raster.Active() &&
         (pen.style == PenStyle::Null || (pen.style == PenStyle::Solid && pen.width <= 1))) {
         // The whole-pixel boxes cairo fills below, written straight into the image.
         BeginDirect();
         const std::uint32_t fill = PackRgb(m_state.brush.colour);
-        if (pen.style == PenStyle::Null) {
-            if (brush && right - left > 1 && bottom - top > 1) {
-                FillPixels(left, top, right - 1, bottom - 1, fill);
-            }
-            return;
-        }
-        if (brush) {
-            FillPixels(left, top, right, bottom, fill);
-        }
         const std::uint32_t ink = PackRgb(pen.colour);
-        FillPixels(left, top, right, top + 1, ink);
-        FillPixels(left, bottom - 1, right, bottom, ink);
-        FillPixels(left, top, left + 1, bottom, ink);
-        FillPixels(right - 1, top, right, bottom, ink);
+        m_raster.Box(left, top, right, bottom, brush ? &fill : nullptr,
+                     pen.style == PenStyle::Null ? nullptr : &ink);
         return;
     }
     BeginCairo();
@@ -584,65 +410,7 @@ void CairoSurface::FillRect(const PixelRect& rect, Rgb colour) {
 }
 
 PangoLayout* CairoSurface::LayoutFor(std::string_view text) {
-    const Font& font = m_state.font;
-    std::string key = font.face;
-    key += '\x1f';
-    key += std::to_string(font.height);
-    key += '\x1f';
-    key += std::to_string(font.weight);
-    key += font.italic ? "\x1fi\x1f" : "\x1fn\x1f";
-    key += text;
-    auto found = m_layouts->layouts.find(key);
-    if (found != m_layouts->layouts.end()) {
-        return found->second;
-    }
-    if (m_layouts->layouts.size() >= kMaxCachedLayouts) {
-        m_layouts->Clear();
-    }
-
-    const std::string family = FontFamily(font.face);
-    PangoLayout* layout = pango_cairo_create_layout(m_cr);
-    // Sizes are in the surface's pixels whatever transformation the cairo context carries (a
-    // printer or a PDF page): the layout works in user space and cairo scales what it draws.
-    pango_context_set_matrix(pango_layout_get_context(layout), nullptr);
-    pango_layout_context_changed(layout);
-    PangoFontDescription* desc = pango_font_description_new();
-    pango_font_description_set_family(desc, family.c_str());
-    pango_font_description_set_weight(desc, static_cast<PangoWeight>(font.weight));
-    pango_font_description_set_style(desc, font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
-
-    // The requested height is the cell (ascent + descent); find the size that gives it.
-    auto ratio = m_layouts->cellRatio.find(family);
-    if (ratio == m_layouts->cellRatio.end()) {
-        constexpr int kProbeSize = 1000;
-        pango_font_description_set_absolute_size(desc, kProbeSize * PANGO_SCALE);
-        PangoFontMetrics* metrics =
-            pango_context_get_metrics(pango_layout_get_context(layout), desc, nullptr);
-        double cell = 1.15;
-        if (metrics) {
-            const int ascent = pango_font_metrics_get_ascent(metrics);
-            const int descent = pango_font_metrics_get_descent(metrics);
-            if (ascent + descent > 0) {
-                cell = static_cast<double>(ascent + descent) / PANGO_SCALE / kProbeSize;
-            }
-            pango_font_metrics_unref(metrics);
-        }
-        ratio = m_layouts->cellRatio.emplace(family, cell).first;
-    }
-    const double size = std::max(1, font.height) / ratio->second;
-    pango_font_description_set_absolute_size(desc, size * PANGO_SCALE);
-    pango_layout_set_font_description(layout, desc);
-    pango_font_description_free(desc);
-    // Catalogue texts are plain ASCII, but a damaged file must not reach pango as broken UTF-8.
-    if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
-        pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
-    } else {
-        gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
-        pango_layout_set_text(layout, valid, -1);
-        g_free(valid);
-    }
-    m_layouts->layouts.emplace(std::move(key), layout);
-    return layout;
+    return m_layouts->Layout(m_cr, m_state.font, text);
 }
 
 TextExtent CairoSurface::MeasureText(std::string_view text) {
@@ -666,16 +434,10 @@ void CairoSurface::Text(int x, int y, std::string_view text) {
         cairo_fill(m_cr);
     }
     SetSource(m_state.textColour);
-    if (m_pixels && m_scale == 1) {
-        // On an image at whole pixels the glyphs land at whole-pixel offsets from the origin,
-        // so their coverage is the same wherever the text goes: cairo renders it once into a
-        // mask, and each drawing composites the text colour through that mask, which is what
-        // cairo does with the glyphs themselves.
-        auto found = m_layouts->masks.find(layout);
-        if (found == m_layouts->masks.end()) {
-            found = m_layouts->masks.emplace(layout, RenderTextMask(layout)).first;
-        }
-        const TextMask& mask = found->second;
+    if (m_raster.Active() && m_raster.Scale() == 1) {
+        // Each drawing composites the text colour through the glyphs' cached coverage, which is
+        // what cairo does with the glyphs themselves.
+        const TextMask& mask = m_layouts->Mask(layout);
         if (mask.image) {
             cairo_mask_surface(m_cr, mask.image, x + mask.left, y + mask.top);
         }
@@ -692,21 +454,9 @@ void CairoSurface::DrawIcon(const IconPicture& icon, int x, int y, int w, int h)
         return;
     }
     const bool hasMask = icon.opaque.size() >= icon.pixels.size();
-    if (m_pixels && std::abs(w) == icon.width && std::abs(h) == icon.height) {
+    if (m_raster.Active() && std::abs(w) == icon.width && std::abs(h) == icon.height) {
         BeginDirect();
-        const int left = w < 0 ? x + w : x;
-        const int top = h < 0 ? y + h : y;
-        for (int row = 0; row < icon.height; ++row) {
-            const int srcRow = h < 0 ? icon.height - 1 - row : row;
-            for (int col = 0; col < icon.width; ++col) {
-                const int srcCol = w < 0 ? icon.width - 1 - col : col;
-                const std::size_t i = static_cast<std::size_t>(srcRow * icon.width + srcCol);
-                if (hasMask && icon.opaque[i] == 0) {
-                    continue;
-                }
-                PutPixel(left + col, top + row, PackRgb(icon.pixels[i]));
-            }
-        }
+        m_raster.Icon(icon, w < 0 ? x + w : x, h < 0 ? y + h : y, w < 0, h < 0);
         return;
     }
     BeginCairo();
@@ -823,15 +573,4 @@ Rgb CairoImageSurface::PixelAt(int x, int y) {
     const std::uint32_t v = row[x];
     return Rgb{static_cast<std::uint8_t>((v >> 16) & 0xFF),
                static_cast<std::uint8_t>((v >> 8) & 0xFF), static_cast<std::uint8_t>(v & 0xFF)};
-}
-
-bool CairoImageSurface::WritePng(const std::string& path, std::string* error) {
-    const cairo_status_t status = cairo_surface_write_to_png(Image(), path.c_str());
-    if (status != CAIRO_STATUS_SUCCESS) {
-        if (error) {
-            *error = cairo_status_to_string(status);
-        }
-        return false;
-    }
-    return true;
 }

@@ -1,11 +1,13 @@
-// The drawing surface over a cairo context: the screen's off-screen image, the printer's page
-// (the cairo context of a wxDC), and PNG, SVG and PDF files.
+// The cairo path backend: the DrawSurface that draws through a cairo context, for the screen's
+// off-screen image, the printer's page (the cairo context of a wxDC), and PNG, SVG and PDF
+// files.
 //
 // Shapes are drawn without antialiasing so the pixel rules of DrawSurface.h hold exactly; text
 // is antialiased. When the target is an image surface drawn with the identity transform (the
-// off-screen image, a PNG), single pixels, one-pixel lines and unstretched icons are written
-// straight into the image, which keeps a frame of nine thousand stars fast; on other targets
-// every primitive goes through cairo paths.
+// off-screen image, a PNG), single pixels, one-pixel lines, whole-pixel boxes, small ellipses
+// and unstretched icons go to the direct-pixel rasteriser (PixelRaster.h), which keeps a frame
+// of nine thousand stars fast; on other targets every primitive goes through cairo paths. Text
+// layouts are kept between frames (TextLayoutCache.h).
 //
 // An image with a whole-number device scale (a screen at 200 %) is drawn in logical pixels: the
 // direct writes fill scale x scale device pixels for each logical one, and cairo draws paths
@@ -13,16 +15,14 @@
 #pragma once
 
 #include "chart/DrawSurface.h"
+#include "chart/PixelRaster.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <memory>
-#include <string>
-#include <unordered_map>
 
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
 typedef struct _PangoLayout PangoLayout;
+class TextLayoutCache;
 
 class CairoSurface : public DrawSurface {
 public:
@@ -52,9 +52,9 @@ public:
     void Flush();
     cairo_t* Context() const { return m_cr; }
     // True when pixels and one-pixel lines are written straight into an image.
-    bool DirectPixels() const { return m_pixels != nullptr; }
+    bool DirectPixels() const { return m_raster.Active(); }
     // Device pixels per logical pixel of an image target (1 on every other target).
-    int PixelScale() const { return m_scale; }
+    int PixelScale() const { return m_raster.Scale(); }
 
 protected:
     void OnStateChanged() override;
@@ -62,21 +62,7 @@ protected:
 private:
     void BeginDirect();
     void BeginCairo();
-    void PutPixel(int x, int y, std::uint32_t value) {
-        if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
-            return;
-        }
-        if (m_scale == 1) {
-            auto* row = reinterpret_cast<std::uint32_t*>(m_pixels +
-                                                         static_cast<std::ptrdiff_t>(y) * m_stride);
-            row[x] = value;
-            return;
-        }
-        PutScaledPixel(x, y, value);
-    }
-    void PutScaledPixel(int x, int y, std::uint32_t value);
-    // Fills the pixels [left, right) x [top, bottom), clipped to the image.
-    void FillPixels(int left, int top, int right, int bottom, std::uint32_t value);
+    // A one-pixel line in the pen's colour and dash pattern, written into the image.
     void RasterLine(int x0, int y0, int x1, int y1);
     void StrokePath();
     void SetSource(Rgb colour);
@@ -86,17 +72,14 @@ private:
     int m_width = 0;
     int m_height = 0;
 
-    // Direct access to an image target (nullptr when drawing through cairo only).
-    std::uint8_t* m_pixels = nullptr;
-    int m_stride = 0;
-    int m_scale = 1;
+    // The image target's pixels (inactive when drawing through cairo only).
+    PixelRaster m_raster;
     bool m_directActive = false;
 
     int m_dashPhase = 0; // pixels into the dash pattern of the selected pen
     Pen m_dashPen;       // the pen the phase belongs to
 
-    struct LayoutCache;
-    std::unique_ptr<LayoutCache> m_layouts;
+    std::unique_ptr<TextLayoutCache> m_layouts;
 
     // Ellipses on an image at scale 1: the pixels cairo fills for an ellipse of a given size, pen
     // and brush do not change when it moves by whole pixels, so each shape is rasterised by cairo
@@ -118,8 +101,6 @@ public:
     // The colour of logical pixel (x, y) (its top-left device pixel).
     Rgb PixelAt(int x, int y);
     cairo_surface_t* Image();
-    // Writes the image as PNG; false with a reason when it cannot.
-    bool WritePng(const std::string& path, std::string* error = nullptr);
 
 private:
     CairoImageSurface(cairo_surface_t* image, int width, int height);
