@@ -150,12 +150,6 @@ void RestoreCatalogueEpoch(CatalogStore& catalog) {
     epoch.carried = false;
 }
 
-std::size_t CarriedPositionCount(const CatalogStore& catalog) {
-    std::size_t count = 0;
-    ForEachPosition(catalog, [&](const float&, const float&) { ++count; });
-    return count;
-}
-
 void CarryToCatalogueDate(const CatalogStore& catalog, double& raHours, double& decDegrees) {
     if (!catalog.m_epoch.carried) {
         return;

@@ -37,6 +37,3 @@ void CarryToCatalogueDate(const CatalogStore& catalog, double& raHours, double& 
 
 // Writes the loaded positions back when the tables hold positions of date; otherwise nothing.
 void RestoreCatalogueEpoch(CatalogStore& catalog);
-
-// The number of positions carried (for the benchmark and the tests).
-std::size_t CarriedPositionCount(const CatalogStore& catalog);

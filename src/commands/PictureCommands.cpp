@@ -86,7 +86,6 @@ void OpenRecentPictureCommand(CMainFrame& frame, int entry) {
     if (entry < 0 || static_cast<std::size_t>(entry) >= recent.size()) {
         return;
     }
-    frame.Doc().ClearFirstUse();
     const std::string path = recent[static_cast<std::size_t>(entry)]; // the list changes below
     OpenAsDocument(frame, path);
 }

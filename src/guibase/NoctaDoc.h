@@ -1,6 +1,6 @@
 // CNoctaDoc: the document of the single-document arrangement. It holds the path of the picture
-// shown last, the first-use flag of the recent-picture list and that list itself (newest first),
-// which outlives the main window so the exit step can save it.
+// shown last and the recent-picture list (newest first), which outlives the main window so the
+// exit step can save it.
 #pragma once
 
 #include <string>
@@ -11,15 +11,10 @@ public:
     const std::string& PathName() const { return m_pathName; }
     void SetPathName(std::string path) { m_pathName = std::move(path); }
 
-    // 1 when the document is created; the first use of the first recent picture clears it.
-    bool FirstUse() const { return m_bFirstUse; }
-    void ClearFirstUse() { m_bFirstUse = false; }
-
     const std::vector<std::string>& RecentPictures() const { return m_recentPictures; }
     void SetRecentPictures(std::vector<std::string> paths) { m_recentPictures = std::move(paths); }
 
 private:
     std::string m_pathName;
     std::vector<std::string> m_recentPictures;
-    bool m_bFirstUse = true;
 };

@@ -1,25 +1,18 @@
 #include "settings/Profile.h"
 
-#include "files/SafeFile.h"
 #include "files/Utf8Text.h"
+#include "settings/IniFile.h"
 #include "settings/LayerSwitchList.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 #include <span>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 namespace {
-
-// A profile larger than this is not one we wrote (ours is under 2 KB): it is neither read
-// (defaults apply, an error is returned) nor overwritten, and the config parser never sees a text
-// large enough to make its per-line work slow.
-constexpr std::uintmax_t kMaxProfileBytes = 64u << 10;
 
 constexpr int kMaxLevel = 11;
 constexpr int kMaxLongitudeDegrees = 180; // east or west
@@ -85,223 +78,27 @@ const char* const kSettingsGroup = "Settings";
 const char* const kLocationGroup = "Location";
 const char* const kRecentGroup = "Recent File List";
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsEdgeBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text) {
-    return TrimmedText(text, " \t");
-}
-
-// The profile as sections of keys, in the order of the file; values in their written form
-// (trimmed, quotes kept; ValueOf gives the value). A section or key that appears
-// more than once is kept once, where it first appeared, with the value it was given last.
-struct ProfileSection {
-    std::string name;
-    std::vector<std::pair<std::string, std::string>> entries;
-
-    const std::string* Find(std::string_view key) const {
-        for (const auto& [k, v] : entries) {
-            if (k == key) {
-                return &v;
-            }
-        }
-        return nullptr;
-    }
-    void Set(std::string_view key, std::string value) {
-        for (auto& [k, v] : entries) {
-            if (k == key) {
-                v = std::move(value);
-                return;
-            }
-        }
-        entries.emplace_back(std::string(key), std::move(value));
-    }
-};
-
-struct ProfileSections {
-    std::vector<ProfileSection> sections; // the first is the nameless one before any header
-
-    ProfileSections() : sections(1) {}
-
-    ProfileSection& Section(std::string_view name) {
-        for (ProfileSection& section : sections) {
-            if (section.name == name) {
-                return section;
-            }
-        }
-        sections.push_back(ProfileSection{std::string(name), {}});
-        return sections.back();
-    }
-    const ProfileSection* Find(std::string_view name) const {
-        for (const ProfileSection& section : sections) {
-            if (section.name == name) {
-                return &section;
-            }
-        }
-        return nullptr;
-    }
-};
-
-// A value as the file holds it: trimmed of blanks, and a value in double quotes (how earlier
-// versions wrote a text with blanks at its ends) without them. Backslashes are plain.
-std::string ValueOf(std::string_view raw) {
-    std::string_view value = Trim(raw);
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-        value = value.substr(1, value.size() - 2);
-    }
-    return std::string(value);
-}
-
-// A text value as it is written: in double quotes when its ends would otherwise be lost or
-// misread (a blank at either end, or quotes at both ends).
-std::string QuotedIfNeeded(const std::string& value) {
-    if (!value.empty() &&
-        (IsEdgeBlank(value.front()) || IsEdgeBlank(value.back()) ||
-         (value.size() >= 2 && value.front() == '"' && value.back() == '"') || value == "\"")) {
-        return '"' + value + '"';
-    }
-    return value;
-}
-
-// A text that can stand on one line of the profile: control characters (a line break
-// included) become blanks, and bytes that are not UTF-8 become U+FFFD.
-std::string OneLineText(const std::string& text) {
-    std::string line = SanitizedUtf8(text);
-    // SanitizedUtf8 turned control characters into U+FFFD; the profile wants blanks there.
-    for (char& c : line) {
-        if (IsControlByte(c)) {
-            c = ' ';
-        }
-    }
-    return line;
-}
-
-// Reads the profile line by line. A line that is not valid UTF-8 or holds a control character
-// (other than a tab) is skipped, so a bad byte costs only its own key; a header with such a
-// byte still opens a section of its own (its keys do not fall into the section before it).
-// Lines that are neither a header nor "key=value" (comments, blank lines, damage) are dropped.
-ProfileSections ParseProfile(std::string_view text) {
-    ProfileSections profile;
-    std::size_t current = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        const bool clean = IsValidUtf8(line) && std::none_of(line.begin(), line.end(), [](char c) {
-                               return IsControlByte(c) && c != '\t';
-                           });
-        line = Trim(line);
-        if (line.empty() || line.front() == ';' || line.front() == '#') {
-            continue;
-        }
-        if (line.front() == '[') {
-            const std::size_t close = line.rfind(']');
-            std::string_view inside = Trim(line.substr(
-                1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-            std::string name =
-                clean ? std::string(inside) : std::string(Trim(OneLineText(std::string(inside))));
-            // Earlier versions could write the recent list's header with escaped blanks.
-            if (name == "Recent\\ File\\ List") {
-                name = kRecentGroup;
-            }
-            profile.Section(name);
-            current = static_cast<std::size_t>(
-                std::find_if(profile.sections.begin(), profile.sections.end(),
-                             [&](const ProfileSection& s) { return s.name == name; }) -
-                profile.sections.begin());
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (!clean || equals == std::string_view::npos) {
-            continue;
-        }
-        const std::string_view key = Trim(line.substr(0, equals));
-        if (key.empty()) {
-            continue;
-        }
-        // Kept in its written form (quotes included) so that it is written back the same.
-        profile.sections[current].Set(key, std::string(Trim(line.substr(equals + 1))));
-    }
-    return profile;
-}
-
-std::string ProfileText(const ProfileSections& profile) {
-    std::string text;
-    for (const ProfileSection& section : profile.sections) {
-        if (section.name.empty() && section.entries.empty()) {
-            continue;
-        }
-        if (!section.name.empty() || &section != &profile.sections.front()) {
-            text += "[" + section.name + "]\n";
-        }
-        for (const auto& [key, value] : section.entries) {
-            text += key + "=" + value + "\n";
-        }
-    }
-    return text;
-}
-
-// Reads the whole profile. Missing file: empty text and no error.
-ProfileResult ReadProfileText(const std::filesystem::path& path, std::string& text) {
-    const ReadResult read = ReadWholeFile(path, kMaxProfileBytes, text);
-    if (read.status == ReadStatus::Failed) {
-        return {false, "Cannot read the settings file " + path.string() +
-                           read.error.substr(read.error.rfind(':'))};
-    }
-    return {};
-}
-
-// Integer keys: leading blanks, an optional sign, digits; anything after the digits is ignored.
-// A text without digits gives the default; a number beyond 32 bits is held at the nearest end.
-std::int32_t ParseInteger(const std::string& text, std::int32_t fallback) {
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (p < end && IsBlank(*p)) {
-        ++p;
-    }
-    if (p < end && *p == '+') {
-        ++p;
-    }
-    long long value = 0;
-    const auto [next, ec] = std::from_chars(p, end, value);
-    if (ec == std::errc::result_out_of_range) {
-        return (p < end && *p == '-') ? std::numeric_limits<std::int32_t>::min()
-                                      : std::numeric_limits<std::int32_t>::max();
-    }
-    if (ec != std::errc()) {
-        return fallback;
-    }
-    return static_cast<std::int32_t>(std::clamp<long long>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
-
-std::string ReadText(const ProfileSection* section, const char* key, const char* fallback) {
+std::string ReadText(const IniSection* section, const char* key, const char* fallback) {
     const std::string* value = section != nullptr ? section->Find(key) : nullptr;
-    return value != nullptr ? ValueOf(*value) : std::string(fallback);
+    return value != nullptr ? IniValue(*value) : std::string(fallback);
 }
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 // Reads the keys of one section into the settings.
-void ReadKeys(const ProfileSection* section, std::span<const ProfileKey> keys, AppSettings& s) {
+void ReadKeys(const IniSection* section, std::span<const ProfileKey> keys, AppSettings& s) {
     for (const ProfileKey& key : keys) {
         const std::string text = ReadText(section, key.name, key.fallback);
-        const std::int32_t fallback = ParseInteger(key.fallback, 0);
+        const std::int32_t fallback = ParseProfileInteger(key.fallback, 0);
         std::visit(
             Overloaded{
-                [&](std::int32_t AppSettings::*f) { s.*f = ParseInteger(text, fallback); },
+                [&](std::int32_t AppSettings::*f) { s.*f = ParseProfileInteger(text, fallback); },
                 [&](double AppSettings::*f) { s.*f = ParseProfileNumber(text); },
                 [&](float AppSettings::*f) { s.*f = static_cast<float>(ParseProfileNumber(text)); },
-                [&](std::int32_t Observer::*f) { s.Observer.*f = ParseInteger(text, fallback); },
+                [&](std::int32_t Observer::*f) {
+                    s.Observer.*f = ParseProfileInteger(text, fallback);
+                },
                 [&](float Observer::*f) {
                     s.Observer.*f = static_cast<float>(ParseProfileNumber(text));
                 },
@@ -313,7 +110,7 @@ void ReadKeys(const ProfileSection* section, std::span<const ProfileKey> keys, A
 
 // Reads both sections into the settings; a profile without "TimeZoneName" is noted so that a
 // built-in place can be given its zone.
-void ReadSettings(const ProfileSections& profile, AppSettings& s) {
+void ReadSettings(const IniSections& profile, AppSettings& s) {
     ReadKeys(profile.Find(kSettingsGroup), kSettingsKeys, s);
     ReadKeys(profile.Find(kLocationGroup), kLocationKeys, s);
     s.TimeZoneNameMissing.value = s.Observer.TimeZoneName == kTimeZoneNameAbsent;
@@ -324,7 +121,7 @@ void ReadSettings(const ProfileSections& profile, AppSettings& s) {
 }
 
 // Writes the keys of one section from the settings, in table order.
-void WriteKeys(ProfileSection& section, std::span<const ProfileKey> keys, const AppSettings& s) {
+void WriteKeys(IniSection& section, std::span<const ProfileKey> keys, const AppSettings& s) {
     auto integer = [](std::int32_t v) { return std::to_string(v); };
     for (const ProfileKey& key : keys) {
         const std::string text = std::visit(
@@ -337,7 +134,7 @@ void WriteKeys(ProfileSection& section, std::span<const ProfileKey> keys, const 
                     return FormatProfileNumber(s.Observer.*f, key.decimals);
                 },
                 [&](std::string Observer::*f) {
-                    return QuotedIfNeeded(OneLineText(s.Observer.*f));
+                    return QuotedIniValue(OneLineText(s.Observer.*f));
                 },
             },
             key.field);
@@ -358,13 +155,13 @@ double WrapOpen(double v, double period) {
 }
 
 // The recent-file list: keys "File1" .. "File4", newest first, empty keys skipped.
-std::vector<std::string> RecentFilesOf(const ProfileSections& profile) {
+std::vector<std::string> RecentFilesOf(const IniSections& profile) {
     std::vector<std::string> files;
-    if (const ProfileSection* section = profile.Find(kRecentGroup)) {
+    if (const IniSection* section = profile.Find(kRecentGroup)) {
         for (int entry = 1; entry <= kRecentFileEntries; ++entry) {
             const std::string* value = section->Find("File" + std::to_string(entry));
-            if (value != nullptr && !ValueOf(*value).empty()) {
-                files.push_back(ValueOf(*value));
+            if (value != nullptr && !IniValue(*value).empty()) {
+                files.push_back(IniValue(*value));
             }
         }
     }
@@ -378,39 +175,6 @@ bool Storable(const std::string& path) {
 }
 
 } // namespace
-
-double ParseProfileNumber(const std::string& text) {
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (p < end && IsBlank(*p)) {
-        ++p;
-    }
-    if (p < end && *p == '+') {
-        ++p;
-    }
-    double value = 0.0;
-    const auto [next, ec] = std::from_chars(p, end, value, std::chars_format::general);
-    if (ec != std::errc() || !std::isfinite(value)) {
-        return 0.0;
-    }
-    return value;
-}
-
-std::string FormatProfileNumber(double value, int decimals) {
-    constexpr int kMinWidth = 4;   // narrower texts are padded with blanks on the left
-    constexpr int kMaxLength = 30; // longer texts are cut
-    char buffer[400];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string text = ec == std::errc() ? std::string(buffer, end) : std::string("0");
-    if (text.size() < kMinWidth) {
-        text.insert(0, kMinWidth - text.size(), ' ');
-    }
-    if (text.size() > kMaxLength) {
-        text.resize(kMaxLength);
-    }
-    return text;
-}
 
 std::filesystem::path DefaultProfilePath() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -431,24 +195,24 @@ AppSettings DefaultSettings() {
 }
 
 void LoadSettingsFromText(AppSettings& s, const std::string& text) {
-    ReadSettings(ParseProfile(text), s);
+    ReadSettings(ParseIni(text), s);
 }
 
 std::vector<std::string> RecentFilesFromText(const std::string& text) {
-    return RecentFilesOf(ParseProfile(text));
+    return RecentFilesOf(ParseIni(text));
 }
 
 std::string ProfileToText(const AppSettings& s, const std::vector<std::string>& recentFiles,
                           const std::string& oldText) {
-    const ProfileSections old = ParseProfile(oldText);
-    ProfileSections out;
+    const IniSections old = ParseIni(oldText);
+    IniSections out;
     out.sections.front() = old.sections.front(); // keys before any section stay first
     // Ours first, in table order, then any other key of the same section (such as the print
     // preview's "PreviewPages") as it was.
     const auto ownSection = [&](const char* name, std::span<const ProfileKey> keys) {
-        ProfileSection& section = out.Section(name);
+        IniSection& section = out.Section(name);
         WriteKeys(section, keys, s);
-        if (const ProfileSection* before = old.Find(name)) {
+        if (const IniSection* before = old.Find(name)) {
             for (const auto& entry : before->entries) {
                 if (std::none_of(keys.begin(), keys.end(),
                                  [&](const ProfileKey& k) { return entry.first == k.name; })) {
@@ -460,34 +224,30 @@ std::string ProfileToText(const AppSettings& s, const std::vector<std::string>& 
     ownSection(kSettingsGroup, kSettingsKeys);
     ownSection(kLocationGroup, kLocationKeys);
     // Every other section (anything a later version adds) as it was; the recent files last.
-    for (const ProfileSection& section : old.sections) {
+    for (const IniSection& section : old.sections) {
         if (!section.name.empty() && section.name != kSettingsGroup &&
             section.name != kLocationGroup && section.name != kRecentGroup) {
             out.sections.push_back(section);
         }
     }
-    ProfileSection& recent = out.Section(kRecentGroup);
+    IniSection& recent = out.Section(kRecentGroup);
     int entry = 0;
     for (const std::string& path : recentFiles) {
         if (entry < kRecentFileEntries && Storable(path)) {
-            recent.Set("File" + std::to_string(++entry), QuotedIfNeeded(path));
+            recent.Set("File" + std::to_string(++entry), QuotedIniValue(path));
         }
     }
-    return ProfileText(out);
-}
-
-std::string SettingsToText(const AppSettings& s, const std::string& oldText) {
-    return ProfileToText(s, RecentFilesFromText(oldText), oldText);
+    return IniText(out);
 }
 
 ProfileResult LoadProfile(const std::filesystem::path& profilePath, AppSettings& settings,
                           std::vector<std::string>& recentFiles) {
     std::string text;
-    const ProfileResult result = ReadProfileText(profilePath, text);
+    const ProfileResult result = ReadIniFile(profilePath, text);
     if (!result) {
         text.clear();
     }
-    const ProfileSections profile = ParseProfile(text);
+    const IniSections profile = ParseIni(text);
     ReadSettings(profile, settings);
     recentFiles = RecentFilesOf(profile);
     return result;
@@ -498,45 +258,13 @@ ProfileResult LoadSettings(AppSettings& settings, const std::filesystem::path& p
     return LoadProfile(profilePath, settings, recentFiles);
 }
 
-// Reads the old file (through a link, to its target) for the sections that are not ours.
-ProfileResult ReadOldProfile(const std::filesystem::path& profilePath, std::string& oldText) {
-    std::filesystem::path target;
-    const FileResult resolved = ResolveWriteTarget(profilePath, true, target);
-    if (!resolved) {
-        return {false, resolved.error};
-    }
-    // The old file cannot be read, so its other sections would be lost: leave it alone and
-    // say so.
-    return ReadProfileText(target, oldText);
-}
-
-ProfileResult WriteProfileText(const std::filesystem::path& profilePath, const std::string& text) {
-    WriteOptions options;
-    options.followLink = true; // a profile that is a link: its target is written, the link stays
-    options.privateNewFile = true; // a new profile is the user's alone
-    options.createFolder = true;
-    const FileResult written = WriteFileReplacing(profilePath, text, options);
-    if (!written) {
-        return {false, written.error};
-    }
-    return {};
-}
-
 ProfileResult SaveProfile(const std::filesystem::path& profilePath, const AppSettings& settings,
                           const std::vector<std::string>& recentFiles) {
     std::string oldText;
-    if (const ProfileResult read = ReadOldProfile(profilePath, oldText); !read) {
+    if (const ProfileResult read = ReadIniForRewrite(profilePath, oldText); !read) {
         return read;
     }
-    return WriteProfileText(profilePath, ProfileToText(settings, recentFiles, oldText));
-}
-
-ProfileResult SaveSettings(const AppSettings& settings, const std::filesystem::path& profilePath) {
-    std::string oldText;
-    if (const ProfileResult read = ReadOldProfile(profilePath, oldText); !read) {
-        return read;
-    }
-    return WriteProfileText(profilePath, SettingsToText(settings, oldText));
+    return WriteIniFile(profilePath, ProfileToText(settings, recentFiles, oldText));
 }
 
 void ClampSettings(AppSettings& s) {

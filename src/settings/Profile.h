@@ -1,24 +1,16 @@
-// The settings profile nocta.ini: a sections-and-keys text file with the sections "Settings",
-// "Location" and "Recent File List". Every key has a default that applies when the file, the
-// section or the key is missing. The file is read line by line as UTF-8: a line that is not
-// UTF-8 costs only its own key; a section or key given twice is read without complaint, the
-// last value winning; values are trimmed of blanks at both ends (a text in double quotes keeps
-// its blanks) and backslashes are plain characters. Sections that are not ours are kept.
+// The settings profile nocta.ini and its key schema: the sections "Settings", "Location" and
+// "Recent File List", which keys they hold, each key's default (which applies when the file, the
+// section or the key is missing), its form in the file and its range, and how the keys map to
+// AppSettings. A value in double quotes keeps its blanks; sections and keys that are not ours
+// are kept. The file's syntax and its safe writing are IniFile.h.
 #pragma once
 
 #include "settings/AppSettings.h"
+#include "settings/IniFile.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
-
-// Success, or a one-line error text for the user.
-struct ProfileResult {
-    bool ok = true;
-    std::string error;
-
-    explicit operator bool() const { return ok; }
-};
 
 // $XDG_CONFIG_HOME/vesperanova/nocta.ini, or ~/.config/vesperanova/nocta.ini when
 // XDG_CONFIG_HOME is unset or empty (relative values are ignored, as the XDG rules say).
@@ -29,10 +21,6 @@ std::filesystem::path DefaultProfilePath();
 // defaults and an error. Values outside their meaningful range are brought into it
 // (ClampSettings).
 ProfileResult LoadSettings(AppSettings& settings, const std::filesystem::path& profilePath);
-
-// Writes sections "Settings" and "Location", every key every time, in the profile's order,
-// keeping any other section of the file (the recent-file list), as SaveProfile does.
-ProfileResult SaveSettings(const AppSettings& settings, const std::filesystem::path& profilePath);
 
 // The whole profile in one step each way: the settings and the recent-file list (newest first,
 // at most kRecentFileEntries). The desktop program reads it once at start and writes it once at
@@ -53,18 +41,8 @@ std::string ProfileToText(const AppSettings& settings, const std::vector<std::st
                           const std::string& oldText);
 std::vector<std::string> RecentFilesFromText(const std::string& text);
 
-// The same two steps on the profile's text (what LoadSettings reads from the file, what
-// SaveSettings writes to it). SettingsToText keeps every section and key of oldText that is not
-// one of ours.
+// Reads the settings from the profile's text, as LoadSettings reads them from the file.
 void LoadSettingsFromText(AppSettings& settings, const std::string& text);
-std::string SettingsToText(const AppSettings& settings, const std::string& oldText);
-
-// Number texts of the profile. Reading: leading blanks skipped, the longest number at the start
-// taken, a text that is not a finite number reads as 0 ("6.5x" is 6.5, "abc" and "nan" are 0).
-// Writing: fixed-point with `decimals` decimals, blank-padded on the left to 4 characters
-// ("18.00", "0.0000", " 1.0"). Both always use a decimal point, whatever the user's locale.
-double ParseProfileNumber(const std::string& text);
-std::string FormatProfileNumber(double value, int decimals);
 
 // The defaults of a first run (what LoadSettings gives without a profile).
 AppSettings DefaultSettings();

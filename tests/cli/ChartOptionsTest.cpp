@@ -75,7 +75,7 @@ TEST(ChartOptions, ProfilePlaceIsUsedAndOverridden) {
     const auto path = FreshProfilePath("saved");
     AppSettings saved = DefaultSettings();
     saved.Observer = {"Chile:Santiago", 70, 40, "W", 33, 27, "S", -4.0f};
-    ASSERT_TRUE(SaveSettings(saved, path));
+    ASSERT_TRUE(SaveProfile(path, saved, {}));
     ChartOptionsResult r = ParseChartOptions({"--profile", path.string()}, kNow);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.options.settings.Observer, saved.Observer);
@@ -91,7 +91,7 @@ TEST(ChartOptions, PreciseModelOnlyWhenAsked) {
     const auto path = FreshProfilePath("precise");
     AppSettings saved = DefaultSettings();
     saved.PrecisePositions = 1;
-    ASSERT_TRUE(SaveSettings(saved, path));
+    ASSERT_TRUE(SaveProfile(path, saved, {}));
     AppSettings reread = DefaultSettings();
     ASSERT_TRUE(LoadSettings(reread, path));
     EXPECT_EQ(reread.PrecisePositions, 1);

@@ -136,7 +136,7 @@ TEST_F(NightVisionTest, BarsAndDialogsTurnDarkAndBack) {
 TEST_F(NightVisionTest, TheProfileWrittenAtExitKeepsIt) {
     Command(cmd::ViewNightVision);
     const std::filesystem::path path = FreshDirectory("night-profile") / "nocta.ini";
-    ASSERT_TRUE(SaveSettings(Session().settings, path));
+    ASSERT_TRUE(SaveProfile(path, Session().settings, {}));
     std::ifstream in(path);
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const size_t settings = text.find("[Settings]");

@@ -5,7 +5,6 @@
 #include "objects_support.h"
 
 #include "app/DesktopSession.h"
-#include "app/RecentPictureList.h"
 #include "frame/MainFrame.h"
 #include "guibase/CommandHooks.h"
 #include "guibase/Messages.h"
@@ -30,6 +29,14 @@ namespace fs = std::filesystem;
 using objects_test::ModalWatcher;
 
 namespace {
+
+// The recent-picture list the profile holds.
+std::vector<std::string> RecentIn(const std::filesystem::path& profile) {
+    AppSettings settings;
+    std::vector<std::string> recent;
+    LoadProfile(profile, settings, recent);
+    return recent;
+}
 
 using Bytes = std::vector<char>;
 
@@ -307,7 +314,7 @@ TEST_F(PictureViewerTest, RecentListHoldsEachPictureOnceAndSurvivesTheExit) {
     EXPECT_EQ(frame.RecentPictures(), (std::vector<std::string>{m42.string()}));
 
     ASSERT_TRUE(FinishDesktop(session));
-    EXPECT_EQ(LoadRecentPictures(options.profilePath), (std::vector<std::string>{m42.string()}));
+    EXPECT_EQ(RecentIn(options.profilePath), (std::vector<std::string>{m42.string()}));
     // and the settings sections stand beside it
     AppSettings reloaded;
     EXPECT_TRUE(LoadSettings(reloaded, options.profilePath));

@@ -3,7 +3,6 @@
 #include "GuiTestEnvironment.h"
 
 #include "app/DesktopSession.h"
-#include "app/RecentPictureList.h"
 #include "app/SplashWindow.h"
 #include "app/StartupOptions.h"
 #include "catalog/Loaders.h"
@@ -16,6 +15,14 @@
 
 namespace guitest {
 namespace {
+
+// The recent-picture list the profile holds.
+std::vector<std::string> RecentIn(const std::filesystem::path& profile) {
+    AppSettings settings;
+    std::vector<std::string> recent;
+    LoadProfile(profile, settings, recent);
+    return recent;
+}
 
 struct OptionsCase {
     const char* name;
@@ -140,7 +147,7 @@ TEST(StartupTest, ProfileIsWrittenOnceAtExitWithTheChangesOfTheRun) {
     AppSettings saved;
     ASSERT_TRUE(LoadSettings(saved, profile));
     EXPECT_EQ(saved.Coordinations, grid != 0 ? 0 : 1);
-    EXPECT_EQ(LoadRecentPictures(profile), std::vector<std::string>{"/pictures/Saturn.jpg"});
+    EXPECT_EQ(RecentIn(profile), std::vector<std::string>{"/pictures/Saturn.jpg"});
     std::ifstream in(profile);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("[Recent File List]\nFile1=/pictures/Saturn.jpg\n"), std::string::npos);
@@ -156,8 +163,11 @@ TEST(RecentPictureListTest, OddPathsComeBackUnchangedAndOtherSectionsStay) {
     std::ofstream(profile) << "[Settings]\nLevel=4\n[Recent\\ File\\ List]\nFile1=/old.jpg\n";
     const std::vector<std::string> paths = {" lead and trail ", "back\\slash \"quoted\".gif",
                                             "/plain/M31.JPG"};
-    ASSERT_TRUE(SaveRecentPictures(profile, paths));
-    EXPECT_EQ(LoadRecentPictures(profile), paths);
+    AppSettings read;
+    std::vector<std::string> old;
+    ASSERT_TRUE(LoadProfile(profile, read, old));
+    ASSERT_TRUE(SaveProfile(profile, read, paths));
+    EXPECT_EQ(RecentIn(profile), paths);
     AppSettings settings;
     ASSERT_TRUE(LoadSettings(settings, profile));
     EXPECT_EQ(settings.Level, 4);

@@ -28,6 +28,11 @@ AppSettings FromText(const std::string& text) {
     return s;
 }
 
+// The text SaveProfile writes over `oldText` when the recent list is the one read from it.
+std::string Rewritten(const AppSettings& s, const std::string& oldText) {
+    return ProfileToText(s, RecentFilesFromText(oldText), oldText);
+}
+
 TEST(Profile, FirstRunWithoutProfileGivesTheDefaults) {
     TempDir dir;
     AppSettings s;
@@ -173,7 +178,7 @@ TEST(Profile, IntegerTexts) {
 TEST(Profile, WrittenFileHasEveryKeyInOrderAndTheProfilesNumberForms) {
     TempDir dir;
     const fs::path path = dir.path() / "sub" / "dir" / "nocta.ini";
-    ASSERT_TRUE(SaveSettings(DefaultSettings(), path)); // creates the folders
+    ASSERT_TRUE(SaveProfile(path, DefaultSettings(), {})); // creates the folders
     const std::string text = ReadFile(path);
     const char* const order[] = {
         "[Settings]",
@@ -234,7 +239,7 @@ TEST(Profile, RoundTripOfChangedSettings) {
     s.DeepSkyLimit = DeepSkyLimitToCode(9.0);
     s.NightVision = 1;
     s.Observer = {"Chile: Santiago de Chile", 70, 40, "W", 33, 27, "S", -4.0f};
-    ASSERT_TRUE(SaveSettings(s, path));
+    ASSERT_TRUE(SaveProfile(path, s, {}));
     AppSettings back;
     ASSERT_TRUE(LoadSettings(back, path));
     EXPECT_EQ(back, s);
@@ -247,9 +252,11 @@ TEST(Profile, SavingKeepsTheRecentFileListAndForeignKeys) {
     const fs::path path = dir.path() / "nocta.ini";
     WriteFile(path, "[Recent File List]\nFile1=/home/me/m31 picture.jpg\nFile2=/tmp/x.png\n"
                     "[Settings]\nPreviewPages=2\nLevel=5\n");
-    AppSettings s = DefaultSettings();
+    AppSettings s;
+    std::vector<std::string> recent; // read at start, written back at exit
+    ASSERT_TRUE(LoadProfile(path, s, recent));
     s.Level = 9;
-    ASSERT_TRUE(SaveSettings(s, path));
+    ASSERT_TRUE(SaveProfile(path, s, recent));
     const std::string text = ReadFile(path);
     EXPECT_LT(text.find("[Settings]"), text.find("[Location]"));
     EXPECT_NE(text.find("Level=9\n"), std::string::npos);
@@ -275,7 +282,7 @@ TEST(Profile, FailedWriteIsReportedAndLeavesTheOldFileWhole) {
     rlimit small = saved;
     small.rlim_cur = kLimitBytes;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const ProfileResult result = SaveSettings(DefaultSettings(), path);
+    const ProfileResult result = SaveProfile(path, DefaultSettings(), {});
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -290,7 +297,7 @@ TEST(Profile, WriteBelowAFileIsReported) {
     TempDir dir;
     WriteFile(dir.path() / "plain", "not a folder");
     const ProfileResult result =
-        SaveSettings(DefaultSettings(), dir.path() / "plain" / "nocta.ini");
+        SaveProfile(dir.path() / "plain" / "nocta.ini", DefaultSettings(), {});
     EXPECT_FALSE(result);
     EXPECT_FALSE(result.error.empty());
 }
@@ -303,7 +310,7 @@ TEST(Profile, ProfileThatIsNoFileGivesDefaultsAndAnErrorAndIsLeftAlone) {
     AppSettings s;
     EXPECT_FALSE(LoadSettings(s, path));
     EXPECT_EQ(s, DefaultSettings());
-    EXPECT_FALSE(SaveSettings(DefaultSettings(), path));
+    EXPECT_FALSE(SaveProfile(path, DefaultSettings(), {}));
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_EQ(ReadFile(path / "keep"), "x");
 }
@@ -316,7 +323,7 @@ TEST(Profile, OversizedFileIsNotAProfile) {
     AppSettings s;
     EXPECT_FALSE(LoadSettings(s, path));
     EXPECT_EQ(s, DefaultSettings());
-    EXPECT_FALSE(SaveSettings(s, path));
+    EXPECT_FALSE(SaveProfile(path, s, {}));
     EXPECT_EQ(ReadFile(path), huge);
 }
 
@@ -324,7 +331,7 @@ TEST(Profile, DamagedLinesAreDroppedAndTheRestIsKept) {
     const std::string text = "[Settings]\n=broken\nLevel=4\nno equals sign\n[Location\n"
                              "[Recent File List]\nFile/=/tmp/a.jpg\nFile1=/tmp/b.jpg\n";
     const AppSettings s = FromText(text);
-    const std::string written = SettingsToText(s, text);
+    const std::string written = Rewritten(s, text);
     EXPECT_EQ(s.Level, 4);
     EXPECT_NE(written.find("File1=/tmp/b.jpg\n"), std::string::npos);
     EXPECT_EQ(FromText(written), s);
@@ -350,7 +357,7 @@ TEST(Profile, DefaultPathFollowsXdgConfigHome) {
 TEST(Profile, PlaceNamesKeepTheirText) {
     AppSettings s = DefaultSettings();
     s.Observer.Location = "  Polska: Kraków $HOME \\ \"x\"";
-    const AppSettings back = FromText(SettingsToText(s, ""));
+    const AppSettings back = FromText(Rewritten(s, ""));
     EXPECT_EQ(back.Observer.Location, s.Observer.Location);
 }
 
@@ -367,7 +374,7 @@ TEST(ProfileFacade, TextFormsAreReadLineByLineWithoutEscapesOrQuotes) {
     EXPECT_EQ(s.Observer.Location, "C:\\new \xc3\xbc");
     EXPECT_EQ(s.Observer.TimeZone, -3.5f);
 
-    const std::string written = SettingsToText(s, text);
+    const std::string written = Rewritten(s, text);
     EXPECT_NE(written.find("Location=C:\\new \xc3\xbc\n"), std::string::npos) << written;
     EXPECT_NE(written.find("TimeZone=-3.5\n"), std::string::npos) << written;
     EXPECT_NE(written.find("TimeZone=5\n"), std::string::npos) << "a foreign key of [Settings]";
@@ -447,9 +454,9 @@ TEST(ProfileFacade, OtherSectionsAreKeptAsTheyAreExceptTheOldRecentListHeader) {
     // Keys of other sections are written as they were read, quotes included.
     const std::string text =
         "[a\\\\\\ b]\nx=1\ny= \" q \" \n[Recent\\ File\\ List]\nFile1=/m31.jpg\n";
-    const std::string once = SettingsToText(DefaultSettings(), text);
+    const std::string once = Rewritten(DefaultSettings(), text);
     EXPECT_NE(once.find("[a\\\\\\ b]\nx=1\ny=\" q \"\n"), std::string::npos) << once;
-    EXPECT_EQ(SettingsToText(DefaultSettings(), once), once);
+    EXPECT_EQ(Rewritten(DefaultSettings(), once), once);
     EXPECT_EQ(RecentFilesFromText(text), std::vector<std::string>{"/m31.jpg"});
 }
 
