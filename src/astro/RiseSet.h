@@ -1,5 +1,5 @@
 // Rise, culmination and set of an object, searched numerically on a function that gives the
-// object's place in the sky at any instant. The search knows nothing of the sky model: today's
+// object's place in the sky at any instant. The search knows nothing of the sky model: the
 // series and fixed catalogue positions are wrapped by BodySkyPosition / FixedSkyPosition below,
 // and any other model can be wrapped the same way.
 //

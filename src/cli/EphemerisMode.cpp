@@ -126,7 +126,7 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
                   d.month, d.day, d.hour, d.minute, d.second, zone.c_str());
     text += line;
     text += o.Location + "  " + PlaceText(o) + "\n";
-    if (report.sky.m_bPrecise != 0) { // the classic table stays as it always was
+    if (report.sky.m_bPrecise != 0) { // the classic table carries no model line
         text += std::string("Sky model: ") + SkyModelName(report.sky) + "\n";
     }
     text += "Julian day " + FormatFixed(report.jd, 6) + "   Greenwich sidereal " +

@@ -84,9 +84,10 @@ struct PictureCheckResult {
     PictureHeader header;
 };
 
-// Checks a file's contents before decoding. The extension names the decoder, as it always has:
-// when it is one of the picture types the contents must be of that type (a JPEG named .gif is
-// refused); a file whose extension is none of them (or which has none) is taken by its contents.
+// Checks a file's contents before decoding. The extension names the decoder, so a file is read
+// as its name says: when it is one of the picture types the contents must be of that type (a
+// JPEG named .gif is refused); a file whose extension is none of them (or which has none) is
+// taken by its contents.
 PictureCheckResult CheckPictureBytes(std::span<const std::byte> bytes,
                                      const std::filesystem::path& path);
 

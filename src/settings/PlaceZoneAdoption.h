@@ -10,5 +10,5 @@
 // When settings.TimeZoneNameMissing is set: the observer's place name is looked up in the place
 // table (without regard to case and blanks); when a row has that name, its standard offset
 // equals Observer::TimeZone and the side file gives it a zone, that zone becomes
-// Observer::TimeZoneName. Clears the note. Returns true when a zone was adopted.
+// Observer::TimeZoneName. Clears TimeZoneNameMissing. Returns true when a zone was adopted.
 bool AdoptPlaceZone(AppSettings& settings, const CatalogStore& store, const PlaceZoneTable& zones);
