@@ -8,6 +8,7 @@
 #include "astro/ClockTime.h"
 #include "catalog/Loaders.h"
 #include "catalog/PlaceZones.h"
+#include "cli/OptionTable.h"
 #include "dialogrules/SettingsDialogRules.h"
 #include "settings/PlaceZoneAdoption.h"
 #include "settings/Profile.h"
@@ -86,27 +87,6 @@ std::optional<DegreesMinutes> ParseDegreesMinutes(std::string_view text, char po
     }
     return DegreesMinutes{*degrees, *minutes, letter};
 }
-
-// The option names this parser owns, each taking one value.
-enum class OptionKind { Date, Longitude, Latitude, Zone, Profile, Place, ZoneName };
-
-struct OptionName {
-    std::string_view name;
-    OptionKind kind;
-    const char* valueForm;
-};
-
-constexpr OptionName kOptions[] = {
-    {"--date", OptionKind::Date, "YYYY-MM-DDTHH:MM[:SS]"},
-    {"--lon", OptionKind::Longitude, "DD:MM{E|W}"},
-    {"--lat", OptionKind::Latitude, "DD:MM{N|S}"},
-    {"--zone", OptionKind::Zone, "HOURS"},
-    {"--profile", OptionKind::Profile, "FILE"},
-    {"--place", OptionKind::Place, "NAME"},
-    {"--tz", OptionKind::ZoneName, "ZONE"},
-};
-
-constexpr std::string_view kPreciseOption = "--precise";
 
 std::string TwoDigits(int value) {
     std::string text = std::to_string(value);
@@ -286,52 +266,35 @@ std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error
 ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, ClockInstant now) {
     ChartOptionsResult result;
     struct Given {
-        OptionKind kind;
+        OptionId id;
         std::string name;
         std::string value;
     };
     std::vector<Given> given;
     bool precise = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == kPreciseOption) {
-            precise = true;
+        const OptionMatch match = MatchOption(args, i, kConsoleModes, {OptionKind::Chart});
+        if (!match.row) {
+            result.rest.push_back(args[i]);
             continue;
         }
-        const OptionName* match = nullptr;
-        std::optional<std::string> inlineValue;
-        for (const OptionName& option : kOptions) {
-            if (arg == option.name) {
-                match = &option;
-            } else if (arg.size() > option.name.size() && arg.starts_with(option.name) &&
-                       arg[option.name.size()] == '=') {
-                match = &option;
-                inlineValue = arg.substr(option.name.size() + 1);
-            }
-            if (match) {
-                break;
-            }
-        }
-        if (!match) {
-            result.rest.push_back(arg);
+        if (match.row->argument.empty()) {
+            precise = precise || match.row->id == OptionId::Precise;
             continue;
         }
-        if (!inlineValue) {
-            if (i + 1 >= args.size()) {
-                result.error =
-                    std::string(match->name) + " needs a value (" + match->valueForm + ")";
-                return result;
-            }
-            inlineValue = args[++i];
+        if (!match.value) {
+            result.error = std::string(match.row->name) + " needs a value (" +
+                           std::string(match.row->argument) + ")";
+            return result;
         }
-        given.push_back({match->kind, std::string(match->name), *inlineValue});
+        given.push_back({match.row->id, std::string(match.row->name), *match.value});
     }
 
     // The profile first, wherever --profile stood; the other options override it.
     std::filesystem::path profilePath = DefaultProfilePath();
     bool explicitProfile = false;
     for (const Given& g : given) {
-        if (g.kind == OptionKind::Profile) {
+        if (g.id == OptionId::Profile) {
             if (g.value.empty()) {
                 result.error = "--profile needs a file name";
                 return result;
@@ -364,41 +327,41 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, Clock
     bool dateGiven = false;
     for (const Given& g : given) {
         std::string error;
-        switch (g.kind) {
-        case OptionKind::Date:
+        switch (g.id) {
+        case OptionId::Date:
             if (const auto date = ParseDateTimeText(g.value, error)) {
                 options.settings.SkyDate = *date;
                 dateGiven = true;
             }
             break;
-        case OptionKind::Longitude:
+        case OptionId::Longitude:
             if (const auto observer =
                     ParseLongitudeText(g.value, options.settings.Observer, error)) {
                 options.settings.Observer = *observer;
                 placeGiven = true;
             }
             break;
-        case OptionKind::Latitude:
+        case OptionId::Latitude:
             if (const auto observer =
                     ParseLatitudeText(g.value, options.settings.Observer, error)) {
                 options.settings.Observer = *observer;
                 placeGiven = true;
             }
             break;
-        case OptionKind::Zone:
+        case OptionId::Zone:
             if (const auto zone = ParseTimeZoneText(g.value, error)) {
                 options.settings.Observer.TimeZone = *zone;
                 options.settings.Observer.TimeZoneName.clear(); // a fixed offset
             }
             break;
-        case OptionKind::Place:
+        case OptionId::Place:
             if (const auto observer =
                     PlaceObserver(g.value, options.settings.Observer, placeTables, error)) {
                 options.settings.Observer = *observer;
                 placeGiven = false; // named after the place, not its coordinates
             }
             break;
-        case OptionKind::ZoneName:
+        case OptionId::ZoneName:
             if (IsKnownTimeZone(g.value)) {
                 options.settings.Observer.TimeZoneName = g.value;
             } else {
@@ -406,7 +369,7 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, Clock
                         "(names are written Region/City, e.g. Europe/Warsaw)";
             }
             break;
-        case OptionKind::Profile:
+        default: // --profile, read above
             break;
         }
         if (!error.empty()) {
