@@ -9,6 +9,7 @@
 #include "catalog/Loaders.h"
 #include "catalog/PlaceZones.h"
 #include "cli/OptionTable.h"
+#include "dialogrules/ClockFields.h"
 #include "dialogrules/SettingsDialogRules.h"
 #include "settings/PlaceZoneAdoption.h"
 #include "settings/Profile.h"
@@ -18,12 +19,12 @@
 
 namespace {
 
-constexpr int kMaxLongitudeDeg = 180;
-constexpr int kMaxLatitudeDeg = 90;
-constexpr int kMaxMinutes = 59;
+// Every offset in use, Baker Island's to Kiribati's (the Location dialog differs: see
+// DialogValidation.h).
 constexpr float kMinZoneHours = -12.0f;
 constexpr float kMaxZoneHours = 14.0f;
-constexpr int kFirstGregorianYear = 1583;
+// Four digits; the dialog's year differs (DialogValidation.h).
+constexpr FieldRange kYearRange{1, 9999};
 
 // Reads minDigits..maxDigits decimal digits at `pos` and moves past them.
 std::optional<int> ReadDigits(std::string_view text, std::size_t& pos, std::size_t minDigits,
@@ -76,7 +77,7 @@ std::optional<DegreesMinutes> ParseDegreesMinutes(std::string_view text, char po
         error = "'" + std::string(text) + "' must end in " + positive + " or " + negative;
         return std::nullopt;
     }
-    if (*minutes > kMaxMinutes) {
+    if (!kMinuteRange.Holds(*minutes)) {
         error = "minutes must be 0..59 in '" + std::string(text) + "'";
         return std::nullopt;
     }
@@ -149,20 +150,6 @@ std::optional<Observer> PlaceObserver(std::string_view name, const Observer& bas
 
 } // namespace
 
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) {
-        return 0;
-    }
-    if (month == 2) {
-        const bool leap = year >= kFirstGregorianYear
-                              ? (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0))
-                              : year % 4 == 0;
-        return leap ? 29 : 28;
-    }
-    return kDays[month - 1];
-}
-
 std::optional<SkyDate> ParseDateTimeText(std::string_view text, std::string& error) {
     std::size_t pos = 0;
     SkyDate date;
@@ -187,25 +174,30 @@ std::optional<SkyDate> ParseDateTimeText(std::string_view text, std::string& err
         error = "'" + std::string(text) + "' is not a date of the form YYYY-MM-DDTHH:MM[:SS]";
         return std::nullopt;
     }
-    if (*year < 1) {
+    // The fields are checked against the ranges the Date/Time dialog uses (ClockFields.h), the
+    // year and the day against the command line's own (a date written out whole).
+    if (!kYearRange.Holds(*year)) {
         error = "year must be 0001..9999";
         return std::nullopt;
     }
-    if (*month < 1 || *month > 12) {
-        error = "month must be 01..12 in '" + std::string(text) + "'";
+    const auto range = [](FieldRange r) { return TwoDigits(r.min) + ".." + TwoDigits(r.max); };
+    if (!kMonthRange.Holds(*month)) {
+        error = "month must be " + range(kMonthRange) + " in '" + std::string(text) + "'";
         return std::nullopt;
     }
-    if (*day < 1 || *day > DaysInMonth(*year, *month)) {
-        error = "day must be 01.." + std::to_string(DaysInMonth(*year, *month)) + " for " +
-                std::to_string(*year) + "-" + TwoDigits(*month) + " in '" + std::string(text) + "'";
+    const FieldRange days = DayRange(*year, *month);
+    if (!days.Holds(*day)) {
+        error = "day must be " + range(days) + " for " + std::to_string(*year) + "-" +
+                TwoDigits(*month) + " in '" + std::string(text) + "'";
         return std::nullopt;
     }
-    if (*hour > 23) {
-        error = "hour must be 00..23 in '" + std::string(text) + "'";
+    if (!kHourRange.Holds(*hour)) {
+        error = "hour must be " + range(kHourRange) + " in '" + std::string(text) + "'";
         return std::nullopt;
     }
-    if (*minute > kMaxMinutes || *second > kMaxMinutes) {
-        error = "minute and second must be 00..59 in '" + std::string(text) + "'";
+    if (!kMinuteRange.Holds(*minute) || !kMinuteRange.Holds(*second)) {
+        error =
+            "minute and second must be " + range(kMinuteRange) + " in '" + std::string(text) + "'";
         return std::nullopt;
     }
     date.year = *year;
@@ -219,7 +211,8 @@ std::optional<SkyDate> ParseDateTimeText(std::string_view text, std::string& err
 
 std::optional<Observer> ParseLongitudeText(std::string_view text, const Observer& base,
                                            std::string& error) {
-    const auto parsed = ParseDegreesMinutes(text, 'E', 'W', kMaxLongitudeDeg, "longitude", error);
+    const auto parsed =
+        ParseDegreesMinutes(text, 'E', 'W', kLongitudeDegreesMax, "longitude", error);
     if (!parsed) {
         return std::nullopt;
     }
@@ -232,7 +225,7 @@ std::optional<Observer> ParseLongitudeText(std::string_view text, const Observer
 
 std::optional<Observer> ParseLatitudeText(std::string_view text, const Observer& base,
                                           std::string& error) {
-    const auto parsed = ParseDegreesMinutes(text, 'N', 'S', kMaxLatitudeDeg, "latitude", error);
+    const auto parsed = ParseDegreesMinutes(text, 'N', 'S', kLatitudeDegreesMax, "latitude", error);
     if (!parsed) {
         return std::nullopt;
     }

@@ -60,5 +60,3 @@ std::optional<Observer> ParseLatitudeText(std::string_view text, const Observer&
                                           std::string& error);
 std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error);
 
-// Days in a month of the calendar JulianDay uses: Gregorian from 1583, Julian before.
-int DaysInMonth(int year, int month);

@@ -154,14 +154,6 @@ TEST(ChartOptions, RangeEndsAreAccepted) {
     EXPECT_TRUE(Parse({"--zone", "-12", "--lon", "0:00E", "--lat", "0:0N"}).ok);
 }
 
-TEST(ChartOptions, DaysInMonthFollowsTheCalendarOfTheJulianDay) {
-    EXPECT_EQ(DaysInMonth(1900, 2), 28); // Gregorian century
-    EXPECT_EQ(DaysInMonth(2000, 2), 29);
-    EXPECT_EQ(DaysInMonth(1500, 2), 29); // Julian calendar
-    EXPECT_EQ(DaysInMonth(2023, 11), 30);
-    EXPECT_EQ(DaysInMonth(2023, 13), 0);
-}
-
 } // namespace
 
 TEST(ChartOptions, PlaceAndNamedZone) {
