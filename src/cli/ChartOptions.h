@@ -59,4 +59,3 @@ std::optional<Observer> ParseLongitudeText(std::string_view text, const Observer
 std::optional<Observer> ParseLatitudeText(std::string_view text, const Observer& base,
                                           std::string& error);
 std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error);
-

@@ -64,9 +64,9 @@ std::vector<std::string> Words(std::string_view text) {
 
 // The option that chooses a console mode.
 const OptionRow& ModeOption(Mode mode) {
-    return OptionOf(mode == Mode::Ephemeris ? OptionId::Ephemeris
-                    : mode == Mode::Render  ? OptionId::Render
-                                            : OptionId::Info);
+    return *std::find_if(kOptionTable.begin(), kOptionTable.end(), [mode](const OptionRow& row) {
+        return row.kind == OptionKind::ModeChoice && row.modes == Only(mode);
+    });
 }
 
 // The options `mode` takes besides its own name, as the usage line spells them.

@@ -4,8 +4,8 @@
 //
 // Its options are the rows of kOptionTable (OptionTable.h) that Mode::Render takes.
 //
-// Exit status: 0 drawn, 1 the file could not be drawn or written, 2 bad options, 3 a catalogue
-// file is missing.
+// Returns the ExitStatus: kExitFailed when the file could not be drawn or written, kExitBadOption
+// for bad options, kExitMissingCatalogue when a catalogue file is missing.
 #pragma once
 
 #include <filesystem>
