@@ -201,14 +201,3 @@ std::string GeneralUsage() {
     text += "With --ephemeris, --render or --info, --help describes that mode.\n";
     return text;
 }
-
-std::vector<std::string> OptionNames() {
-    std::vector<std::string> names;
-    for (const OptionRow& row : kOptionTable) {
-        names.emplace_back(row.name);
-        if (!row.alias.empty()) {
-            names.emplace_back(row.alias);
-        }
-    }
-    return names;
-}

@@ -193,7 +193,3 @@ std::string ModeUsage(Mode mode, std::string_view about);
 // The general usage: the usage line of every mode, then every option with its help, grouped by
 // how it applies.
 std::string GeneralUsage();
-
-// The options of the table, one a line ("--date"), aliases included: what the documentation
-// must know.
-std::vector<std::string> OptionNames();
