@@ -1,6 +1,5 @@
 #include "cli/Console.h"
 
-#include "cli/ChartOptions.h"
 #include "cli/EphemerisMode.h"
 #include "cli/ExitStatus.h"
 #include "cli/InfoMode.h"
@@ -8,8 +7,8 @@
 #include "cli/RenderMode.h"
 
 #include <cstdio>
-#include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
