@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/StartupOptions.h"
+#include "cli/ExitStatus.h"
 #include "guibase/NoctaDoc.h"
 #include "settings/AppSettings.h"
 
@@ -14,11 +15,6 @@
 #include <filesystem>
 
 class CMainFrame;
-
-// Exit statuses of the desktop program.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitWindowFailed = 1;
-inline constexpr int kExitMissingCatalogue = 3;
 
 struct DesktopSession {
     AppSettings settings;

@@ -25,7 +25,7 @@ bool CNoctaApp::OnInit() {
 
 int CNoctaApp::OnExit() {
     if (!FinishDesktop(m_session) && m_exitStatus == kExitOk) {
-        m_exitStatus = kExitWindowFailed;
+        m_exitStatus = kExitFailed;
     }
     g_lastExitStatus = m_exitStatus;
     return wxApp::OnExit();

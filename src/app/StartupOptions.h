@@ -1,5 +1,6 @@
-// The desktop program's command line: a picture to open, --no-splash, --profile FILE. Parsed
-// before any display connection is opened, so a wrong option is reported on the terminal.
+// The desktop program's command line: a picture to open and the options of kOptionTable that
+// Mode::Desktop takes (--no-splash, --profile FILE, the window system's). Parsed before any
+// display connection is opened, so a wrong option is reported on the terminal.
 #pragma once
 
 #include <filesystem>

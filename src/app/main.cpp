@@ -2,6 +2,7 @@
 #include "app/DisplayCheck.h"
 #include "app/NoctaApp.h"
 #include "cli/Console.h"
+#include "cli/ExitStatus.h"
 
 #include <wx/init.h>
 
@@ -16,11 +17,11 @@ int main(int argc, char** argv) {
     const ParsedStartupOptions parsed = ParseStartupOptions(argc, argv);
     if (!parsed.options) {
         std::fprintf(stderr, "vesperanova: %s\nTry 'vesperanova --help'.\n", parsed.error.c_str());
-        return 2;
+        return kExitBadOption;
     }
     if (!GraphicalDisplayAvailable()) {
         std::fputs(kNoDisplayMessage, stderr);
-        return 1;
+        return kExitFailed;
     }
     // The application object is made here so it receives the parsed options; wxEntry uses it.
     auto* app = new CNoctaApp(*parsed.options);

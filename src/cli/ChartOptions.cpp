@@ -8,6 +8,8 @@
 #include "astro/ClockTime.h"
 #include "catalog/Loaders.h"
 #include "catalog/PlaceZones.h"
+#include "cli/OptionTable.h"
+#include "dialogrules/ClockFields.h"
 #include "dialogrules/SettingsDialogRules.h"
 #include "settings/PlaceZoneAdoption.h"
 #include "settings/Profile.h"
@@ -17,12 +19,12 @@
 
 namespace {
 
-constexpr int kMaxLongitudeDeg = 180;
-constexpr int kMaxLatitudeDeg = 90;
-constexpr int kMaxMinutes = 59;
+// Every offset in use, Baker Island's to Kiribati's (the Location dialog differs: see
+// DialogValidation.h).
 constexpr float kMinZoneHours = -12.0f;
 constexpr float kMaxZoneHours = 14.0f;
-constexpr int kFirstGregorianYear = 1583;
+// Four digits; the dialog's year differs (DialogValidation.h).
+constexpr FieldRange kYearRange{1, 9999};
 
 // Reads minDigits..maxDigits decimal digits at `pos` and moves past them.
 std::optional<int> ReadDigits(std::string_view text, std::size_t& pos, std::size_t minDigits,
@@ -75,7 +77,7 @@ std::optional<DegreesMinutes> ParseDegreesMinutes(std::string_view text, char po
         error = "'" + std::string(text) + "' must end in " + positive + " or " + negative;
         return std::nullopt;
     }
-    if (*minutes > kMaxMinutes) {
+    if (!kMinuteRange.Holds(*minutes)) {
         error = "minutes must be 0..59 in '" + std::string(text) + "'";
         return std::nullopt;
     }
@@ -86,27 +88,6 @@ std::optional<DegreesMinutes> ParseDegreesMinutes(std::string_view text, char po
     }
     return DegreesMinutes{*degrees, *minutes, letter};
 }
-
-// The option names this parser owns, each taking one value.
-enum class OptionKind { Date, Longitude, Latitude, Zone, Profile, Place, ZoneName };
-
-struct OptionName {
-    std::string_view name;
-    OptionKind kind;
-    const char* valueForm;
-};
-
-constexpr OptionName kOptions[] = {
-    {"--date", OptionKind::Date, "YYYY-MM-DDTHH:MM[:SS]"},
-    {"--lon", OptionKind::Longitude, "DD:MM{E|W}"},
-    {"--lat", OptionKind::Latitude, "DD:MM{N|S}"},
-    {"--zone", OptionKind::Zone, "HOURS"},
-    {"--profile", OptionKind::Profile, "FILE"},
-    {"--place", OptionKind::Place, "NAME"},
-    {"--tz", OptionKind::ZoneName, "ZONE"},
-};
-
-constexpr std::string_view kPreciseOption = "--precise";
 
 std::string TwoDigits(int value) {
     std::string text = std::to_string(value);
@@ -169,20 +150,6 @@ std::optional<Observer> PlaceObserver(std::string_view name, const Observer& bas
 
 } // namespace
 
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) {
-        return 0;
-    }
-    if (month == 2) {
-        const bool leap = year >= kFirstGregorianYear
-                              ? (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0))
-                              : year % 4 == 0;
-        return leap ? 29 : 28;
-    }
-    return kDays[month - 1];
-}
-
 std::optional<SkyDate> ParseDateTimeText(std::string_view text, std::string& error) {
     std::size_t pos = 0;
     SkyDate date;
@@ -207,25 +174,30 @@ std::optional<SkyDate> ParseDateTimeText(std::string_view text, std::string& err
         error = "'" + std::string(text) + "' is not a date of the form YYYY-MM-DDTHH:MM[:SS]";
         return std::nullopt;
     }
-    if (*year < 1) {
+    // The fields are checked against the ranges the Date/Time dialog uses (ClockFields.h), the
+    // year and the day against the command line's own (a date written out whole).
+    if (!kYearRange.Holds(*year)) {
         error = "year must be 0001..9999";
         return std::nullopt;
     }
-    if (*month < 1 || *month > 12) {
-        error = "month must be 01..12 in '" + std::string(text) + "'";
+    const auto range = [](FieldRange r) { return TwoDigits(r.min) + ".." + TwoDigits(r.max); };
+    if (!kMonthRange.Holds(*month)) {
+        error = "month must be " + range(kMonthRange) + " in '" + std::string(text) + "'";
         return std::nullopt;
     }
-    if (*day < 1 || *day > DaysInMonth(*year, *month)) {
-        error = "day must be 01.." + std::to_string(DaysInMonth(*year, *month)) + " for " +
-                std::to_string(*year) + "-" + TwoDigits(*month) + " in '" + std::string(text) + "'";
+    const FieldRange days = DayRange(*year, *month);
+    if (!days.Holds(*day)) {
+        error = "day must be " + range(days) + " for " + std::to_string(*year) + "-" +
+                TwoDigits(*month) + " in '" + std::string(text) + "'";
         return std::nullopt;
     }
-    if (*hour > 23) {
-        error = "hour must be 00..23 in '" + std::string(text) + "'";
+    if (!kHourRange.Holds(*hour)) {
+        error = "hour must be " + range(kHourRange) + " in '" + std::string(text) + "'";
         return std::nullopt;
     }
-    if (*minute > kMaxMinutes || *second > kMaxMinutes) {
-        error = "minute and second must be 00..59 in '" + std::string(text) + "'";
+    if (!kMinuteRange.Holds(*minute) || !kMinuteRange.Holds(*second)) {
+        error =
+            "minute and second must be " + range(kMinuteRange) + " in '" + std::string(text) + "'";
         return std::nullopt;
     }
     date.year = *year;
@@ -239,7 +211,8 @@ std::optional<SkyDate> ParseDateTimeText(std::string_view text, std::string& err
 
 std::optional<Observer> ParseLongitudeText(std::string_view text, const Observer& base,
                                            std::string& error) {
-    const auto parsed = ParseDegreesMinutes(text, 'E', 'W', kMaxLongitudeDeg, "longitude", error);
+    const auto parsed =
+        ParseDegreesMinutes(text, 'E', 'W', kLongitudeDegreesMax, "longitude", error);
     if (!parsed) {
         return std::nullopt;
     }
@@ -252,7 +225,7 @@ std::optional<Observer> ParseLongitudeText(std::string_view text, const Observer
 
 std::optional<Observer> ParseLatitudeText(std::string_view text, const Observer& base,
                                           std::string& error) {
-    const auto parsed = ParseDegreesMinutes(text, 'N', 'S', kMaxLatitudeDeg, "latitude", error);
+    const auto parsed = ParseDegreesMinutes(text, 'N', 'S', kLatitudeDegreesMax, "latitude", error);
     if (!parsed) {
         return std::nullopt;
     }
@@ -286,52 +259,35 @@ std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error
 ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, ClockInstant now) {
     ChartOptionsResult result;
     struct Given {
-        OptionKind kind;
+        OptionId id;
         std::string name;
         std::string value;
     };
     std::vector<Given> given;
     bool precise = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == kPreciseOption) {
-            precise = true;
+        const OptionMatch match = MatchOption(args, i, kConsoleModes, {OptionKind::Chart});
+        if (!match.row) {
+            result.rest.push_back(args[i]);
             continue;
         }
-        const OptionName* match = nullptr;
-        std::optional<std::string> inlineValue;
-        for (const OptionName& option : kOptions) {
-            if (arg == option.name) {
-                match = &option;
-            } else if (arg.size() > option.name.size() && arg.starts_with(option.name) &&
-                       arg[option.name.size()] == '=') {
-                match = &option;
-                inlineValue = arg.substr(option.name.size() + 1);
-            }
-            if (match) {
-                break;
-            }
-        }
-        if (!match) {
-            result.rest.push_back(arg);
+        if (match.row->argument.empty()) {
+            precise = precise || match.row->id == OptionId::Precise;
             continue;
         }
-        if (!inlineValue) {
-            if (i + 1 >= args.size()) {
-                result.error =
-                    std::string(match->name) + " needs a value (" + match->valueForm + ")";
-                return result;
-            }
-            inlineValue = args[++i];
+        if (!match.value) {
+            result.error = std::string(match.row->name) + " needs a value (" +
+                           std::string(match.row->argument) + ")";
+            return result;
         }
-        given.push_back({match->kind, std::string(match->name), *inlineValue});
+        given.push_back({match.row->id, std::string(match.row->name), *match.value});
     }
 
     // The profile first, wherever --profile stood; the other options override it.
     std::filesystem::path profilePath = DefaultProfilePath();
     bool explicitProfile = false;
     for (const Given& g : given) {
-        if (g.kind == OptionKind::Profile) {
+        if (g.id == OptionId::Profile) {
             if (g.value.empty()) {
                 result.error = "--profile needs a file name";
                 return result;
@@ -364,41 +320,41 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, Clock
     bool dateGiven = false;
     for (const Given& g : given) {
         std::string error;
-        switch (g.kind) {
-        case OptionKind::Date:
+        switch (g.id) {
+        case OptionId::Date:
             if (const auto date = ParseDateTimeText(g.value, error)) {
                 options.settings.SkyDate = *date;
                 dateGiven = true;
             }
             break;
-        case OptionKind::Longitude:
+        case OptionId::Longitude:
             if (const auto observer =
                     ParseLongitudeText(g.value, options.settings.Observer, error)) {
                 options.settings.Observer = *observer;
                 placeGiven = true;
             }
             break;
-        case OptionKind::Latitude:
+        case OptionId::Latitude:
             if (const auto observer =
                     ParseLatitudeText(g.value, options.settings.Observer, error)) {
                 options.settings.Observer = *observer;
                 placeGiven = true;
             }
             break;
-        case OptionKind::Zone:
+        case OptionId::Zone:
             if (const auto zone = ParseTimeZoneText(g.value, error)) {
                 options.settings.Observer.TimeZone = *zone;
                 options.settings.Observer.TimeZoneName.clear(); // a fixed offset
             }
             break;
-        case OptionKind::Place:
+        case OptionId::Place:
             if (const auto observer =
                     PlaceObserver(g.value, options.settings.Observer, placeTables, error)) {
                 options.settings.Observer = *observer;
                 placeGiven = false; // named after the place, not its coordinates
             }
             break;
-        case OptionKind::ZoneName:
+        case OptionId::ZoneName:
             if (IsKnownTimeZone(g.value)) {
                 options.settings.Observer.TimeZoneName = g.value;
             } else {
@@ -406,7 +362,7 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, Clock
                         "(names are written Region/City, e.g. Europe/Warsaw)";
             }
             break;
-        case OptionKind::Profile:
+        default: // --profile, read above
             break;
         }
         if (!error.empty()) {

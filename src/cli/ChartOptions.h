@@ -1,24 +1,13 @@
 // The chart options shared by the console modes (--ephemeris, --render, --info): the instant,
 // the place and the profile the chart is computed for.
 //
-//   --date YYYY-MM-DDTHH:MM[:SS]  the observer's clock time (default: now as the observer's
-//                                 clock shows it, second 0)
-//   --lon DD:MM{E|W}              longitude, degrees 0..180 and minutes 0..59
-//   --lat DD:MM{N|S}              latitude, degrees 0..90 and minutes 0..59
-//   --zone HOURS                  fixed time zone, -12..14 hours (universal time = clock time -
-//                                 zone); drops a named zone
-//   --place NAME                  a built-in place by name (any case): its coordinates, standard
-//                                 offset and named zone
-//   --tz ZONE                     a zone of the system's time-zone database (Europe/Warsaw): the
-//                                 clock time follows its daylight saving time
-//   --profile FILE                the settings profile to read (default: DefaultProfilePath())
-//   --precise                     the precise sky model (settings.PrecisePositions = 1); without
-//                                 it the console modes use the classic model whatever the profile
-//
-// Each option also takes the form --option=VALUE, and they apply in the order given. The place
-// and zone default to the profile's, and the profile's to the built-in place (Poland:Krakow
-// 19°55'E 50°02'N, zone Europe/Warsaw). A missing profile file means the defaults, as on a first
-// run; the profile is never written.
+// The options are the rows of kind Chart in kOptionTable (OptionTable.h). Each option with a
+// value also takes the form --option=VALUE; the profile is read first, wherever --profile
+// stands, and the others apply in the order given. --zone drops a named zone; --place brings the
+// place's coordinates, standard offset and named zone; without --precise the console modes use
+// the classic model whatever the profile says. The place and zone default to the profile's, and
+// the profile's to the built-in place (Poland:Krakow 19°55'E 50°02'N, zone Europe/Warsaw). A
+// missing profile file means the defaults, as on a first run; the profile is never written.
 #pragma once
 
 #include <filesystem>
@@ -70,6 +59,3 @@ std::optional<Observer> ParseLongitudeText(std::string_view text, const Observer
 std::optional<Observer> ParseLatitudeText(std::string_view text, const Observer& base,
                                           std::string& error);
 std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error);
-
-// Days in a month of the calendar JulianDay uses: Gregorian from 1583, Julian before.
-int DaysInMonth(int year, int month);

@@ -1,94 +1,98 @@
 #include "cli/Console.h"
 
-#include "cli/ChartOptions.h"
 #include "cli/EphemerisMode.h"
+#include "cli/ExitStatus.h"
 #include "cli/InfoMode.h"
+#include "cli/OptionTable.h"
 #include "cli/RenderMode.h"
 
 #include <cstdio>
-#include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: vesperanova [PICTURE] [--no-splash] [--profile FILE]\n"
-    "       vesperanova --ephemeris [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
-    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--place NAME] [--tz ZONE]\n"
-    "                   [--profile FILE] [--json]\n"
-    "       vesperanova --render FILE.png|FILE.svg|FILE.pdf [chart options] [--size WxH]\n"
-    "                   [--mode equatorial|horizon] [--level 0..11] [--center RA,DEC]\n"
-    "                   [--layers +NAME,-NAME,...] [--colored-sky] [--print [--page WxH]]\n"
-    "                   [--objects FILE.json]   (--render --help for more)\n"
-    "       vesperanova --info OBJECT [chart options]   (OBJECT: HR<n>, M<n>, NGC<n>, Moon, Sun,\n"
-    "                   Mercury .. Pluto; --info --help for more)\n"
-    "       vesperanova --help | --version\n";
+// Whether `arg` names the mode of `row`: exactly, or with "=VALUE" (then `value` is set) when
+// the mode takes an argument.
+bool NamesMode(std::string_view arg, const OptionRow& row, std::optional<std::string>& value) {
+    if (arg == row.name) {
+        return true;
+    }
+    if (!row.argument.empty() && arg.size() > row.name.size() && arg.starts_with(row.name) &&
+        arg[row.name.size()] == '=') {
+        value = std::string(arg.substr(row.name.size() + 1));
+        return true;
+    }
+    return false;
+}
+
+// Runs the mode chosen by args[i], with every other argument.
+int RunMode(const OptionRow& row, const std::vector<std::string>& args, std::size_t i,
+            const std::optional<std::string>& value) {
+    std::vector<std::string> rest;
+    switch (row.id) {
+    case OptionId::Render: {
+        // The output file is the option's value; every other argument goes to the mode.
+        std::string output = value.value_or("");
+        std::size_t skip = i;
+        if (!value && i + 1 < args.size() && !args[i + 1].starts_with("-")) {
+            output = args[i + 1];
+            skip = i + 1;
+        }
+        for (std::size_t j = 0; j < args.size(); ++j) {
+            if (j < i || j > skip) {
+                rest.push_back(args[j]);
+            }
+        }
+        return RunRenderMode(output, rest, std::cout, std::cerr, CurrentInstant());
+    }
+    case OptionId::Info:
+        // The object follows the option (or is its value); the mode reads it among the rest.
+        if (value) {
+            rest.push_back(*value);
+        }
+        break;
+    default:
+        break;
+    }
+    for (std::size_t j = 0; j < args.size(); ++j) {
+        if (j != i) {
+            rest.push_back(args[j]);
+        }
+    }
+    return row.id == OptionId::Info
+               ? RunInfoMode(rest, std::cout, std::cerr, CurrentInstant())
+               : RunEphemerisMode(rest, std::cout, std::cerr, CurrentInstant());
+}
 
 } // namespace
 
 std::optional<int> RunConsoleMode(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--ephemeris") {
-            std::vector<std::string> args;
-            for (int j = 1; j < argc; ++j) {
-                if (j != i) {
-                    args.emplace_back(argv[j]);
-                }
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    // The first mode of the table that the command line names, wherever it stands, is run.
+    for (const OptionRow& row : kOptionTable) {
+        if (row.kind != OptionKind::ModeChoice) {
+            continue;
+        }
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            std::optional<std::string> value;
+            if (NamesMode(args[i], row, value)) {
+                return RunMode(row, args, i, value);
             }
-            return RunEphemerisMode(args, std::cout, std::cerr, CurrentInstant());
         }
     }
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--render" || arg.starts_with("--render=")) {
-            // The output file is the option's value; every other argument goes to the mode.
-            std::string output;
-            int skip = i;
-            if (arg == "--render") {
-                if (i + 1 < argc && argv[i + 1][0] != '-') {
-                    output = argv[i + 1];
-                    skip = i + 1;
-                }
-            } else {
-                output = std::string(arg.substr(std::string_view("--render=").size()));
-            }
-            std::vector<std::string> args;
-            for (int j = 1; j < argc; ++j) {
-                if (j < i || j > skip) {
-                    args.emplace_back(argv[j]);
-                }
-            }
-            return RunRenderMode(output, args, std::cout, std::cerr, CurrentInstant());
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const OptionMatch match = MatchOption(args, i, kEveryMode, {OptionKind::General});
+        if (match.row && match.row->id == OptionId::Help) {
+            std::fputs(GeneralUsage().c_str(), stdout);
+            return kExitOk;
         }
-    }
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--info" || arg.starts_with("--info=")) {
-            // The object follows the option (or is its value); the mode reads it among the rest.
-            std::vector<std::string> args;
-            if (arg != "--info") {
-                args.emplace_back(arg.substr(std::string_view("--info=").size()));
-            }
-            for (int j = 1; j < argc; ++j) {
-                if (j != i) {
-                    args.emplace_back(argv[j]);
-                }
-            }
-            return RunInfoMode(args, std::cout, std::cerr, CurrentInstant());
-        }
-    }
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (arg == "--version") {
+        if (match.row && match.row->id == OptionId::Version) {
             std::puts("Vesperanova " VN_VERSION);
-            return 0;
+            return kExitOk;
         }
     }
     return std::nullopt;

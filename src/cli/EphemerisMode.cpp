@@ -10,19 +10,17 @@
 #include "astro/Transforms.h"
 #include "catalog/CatalogStore.h"
 #include "cli/ChartOptions.h"
+#include "cli/ExitStatus.h"
 #include "cli/JsonText.h"
+#include "cli/OptionTable.h"
 
 namespace {
 
-constexpr const char* kEphemerisUsage =
-    "Usage: vesperanova --ephemeris [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
-    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--place NAME] [--tz ZONE]\n"
-    "                   [--profile FILE] [--json] [--precise]\n"
-    "Prints the Sun, the Moon and the planets for the observer's clock time and place\n"
-    "(default: now, at the place of the profile). --place takes a built-in place by name\n"
-    "(Poland:Krakow) with its time zone; --tz a zone of the system's database\n"
-    "(Europe/Warsaw), whose daylight saving time the clock time follows; --zone a fixed\n"
-    "offset in hours.\n";
+constexpr const char* kEphemerisAbout =
+    "Prints the Sun, the Moon and the planets for the observer's clock time and place (default: "
+    "now, at the place of the profile). --place takes a built-in place by name (Poland:Krakow) "
+    "with its time zone; --tz a zone of the system's database (Europe/Warsaw), whose daylight "
+    "saving time the clock time follows; --zone a fixed offset in hours.";
 
 std::string PadRight(const std::string& text, std::size_t width) {
     // Width in characters on screen: count UTF-8 lead bytes only (the degree sign is two bytes).
@@ -159,21 +157,24 @@ int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, st
     const ChartOptionsResult parsed = ParseChartOptions(args, now);
     if (!parsed.ok) {
         err << "vesperanova: " << parsed.error << "\n";
-        return 2;
+        return kExitBadOption;
     }
     bool json = false;
-    for (const std::string& arg : parsed.rest) {
-        if (arg == "--json") {
+    for (std::size_t i = 0; i < parsed.rest.size(); ++i) {
+        const std::string& arg = parsed.rest[i];
+        const OptionMatch match = MatchOption(parsed.rest, i, Only(Mode::Ephemeris),
+                                              {OptionKind::General, OptionKind::Own});
+        if (match.row && match.row->id == OptionId::Json) {
             json = true;
-        } else if (arg == "--help" || arg == "-h") {
-            out << kEphemerisUsage;
-            return 0;
+        } else if (match.row && match.row->id == OptionId::Help) {
+            out << ModeUsage(Mode::Ephemeris, kEphemerisAbout);
+            return kExitOk;
         } else if (arg.starts_with("-")) {
             err << "vesperanova: unknown option " << arg << " for --ephemeris\n";
-            return 2;
+            return kExitBadOption;
         } else {
             err << "vesperanova: unexpected argument '" << arg << "' for --ephemeris\n";
-            return 2;
+            return kExitBadOption;
         }
     }
     if (!parsed.options.profileWarning.empty()) {
@@ -188,5 +189,5 @@ int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, st
         ComputeEphemerisReport(settings.SkyDate, settings.Observer, settings.PrecisePositions != 0);
     out << (json ? FormatEphemerisJson(report) : FormatEphemerisTable(report));
     out.flush();
-    return out ? 0 : 1;
+    return out ? kExitOk : kExitFailed;
 }

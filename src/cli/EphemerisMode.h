@@ -45,7 +45,8 @@ std::string FormatEphemerisJson(const EphemerisReport& report);
 // model, the model.
 std::string FormatEphemerisTable(const EphemerisReport& report);
 
-// Runs the mode on the arguments after the program name (without --ephemeris). Returns the exit
-// status: 0, or 2 for a bad option or value (one line on `err`).
+// Runs the mode on the arguments after the program name (without --ephemeris). Returns the
+// ExitStatus: kExitBadOption for a bad option or value (one line on `err`), kExitFailed when the
+// output cannot be written.
 int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                      ClockInstant now);

@@ -5,6 +5,8 @@
 #include "astro/SkyState.h"
 #include "catalog/Loaders.h"
 #include "cli/ChartOptions.h"
+#include "cli/ExitStatus.h"
+#include "cli/OptionTable.h"
 #include "files/Utf8Text.h"
 #include "search/NameIndex.h"
 #include "settings/ProgramDir.h"
@@ -17,18 +19,12 @@
 
 namespace {
 
-constexpr int kExitBadInput = 2;
-constexpr int kExitNoCatalogue = 3;
-
-constexpr const char* kInfoUsage =
-    "Usage: vesperanova --info OBJECT [--date YYYY-MM-DDTHH:MM[:SS]] [--lon DD:MM{E|W}]\n"
-    "                   [--lat DD:MM{N|S}] [--zone HOURS] [--place NAME] [--tz ZONE]\n"
-    "                   [--profile FILE] [--precise]\n"
-    "Prints the rows of the object's information panel for the observer's clock time and\n"
-    "place (default: now, at the place of the profile). OBJECT is any name the find box\n"
-    "takes: HR<number>, M<number>, NGC<number>, a star's name or designation (Betelgeuse,\n"
-    "\"alpha Ori\", \"58 Ori\"), a deep-sky name (\"Orion Nebula\"), a constellation (Orion,\n"
-    "Ori) or one of Moon, Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.\n";
+constexpr const char* kInfoAbout =
+    "Prints the rows of the object's information panel for the observer's clock time and place "
+    "(default: now, at the place of the profile). OBJECT is any name the find box takes: "
+    "HR<number>, M<number>, NGC<number>, a star's name or designation (Betelgeuse, \"alpha Ori\", "
+    "\"58 Ori\"), a deep-sky name (\"Orion Nebula\"), a constellation (Orion, Ori) or one of "
+    "Moon, Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.";
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
@@ -144,29 +140,32 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
     const ChartOptionsResult parsed = ParseChartOptions(args, now);
     if (!parsed.ok) {
         err << "vesperanova: " << parsed.error << "\n";
-        return kExitBadInput;
+        return kExitBadOption;
     }
     std::optional<std::string> objectText;
-    for (const std::string& arg : parsed.rest) {
-        if (arg == "--help" || arg == "-h") {
-            out << kInfoUsage;
-            return 0;
+    for (std::size_t i = 0; i < parsed.rest.size(); ++i) {
+        const std::string& arg = parsed.rest[i];
+        const OptionMatch match =
+            MatchOption(parsed.rest, i, Only(Mode::Info), {OptionKind::General, OptionKind::Own});
+        if (match.row && match.row->id == OptionId::Help) {
+            out << ModeUsage(Mode::Info, kInfoAbout);
+            return kExitOk;
         }
         if (arg.starts_with("-")) {
             err << "vesperanova: unknown option " << arg << " for --info\n";
-            return kExitBadInput;
+            return kExitBadOption;
         }
         if (objectText) {
             err << "vesperanova: --info takes one object, not '" << *objectText << "' and '" << arg
                 << "'\n";
-            return kExitBadInput;
+            return kExitBadOption;
         }
         objectText = arg;
     }
     if (!objectText) {
         err << "vesperanova: --info needs an object: HR<number>, M<number>, NGC<number> or a "
                "Solar System body (Moon, Sun, Mercury .. Pluto)\n";
-        return kExitBadInput;
+        return kExitBadOption;
     }
     std::optional<InfoObjectName> name = ParseInfoObject(*objectText);
     if (!parsed.options.profileWarning.empty()) {
@@ -187,7 +186,7 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         if (!loaded.ok()) {
             err << "vesperanova: " << loaded.message << "\n";
-            return kExitNoCatalogue;
+            return kExitMissingCatalogue;
         }
     }
     std::optional<std::size_t> index;
@@ -198,18 +197,18 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         const std::optional<NamedObject> named = NameIndex(*catalog).Find(*objectText);
         if (!named && name) {
             err << "vesperanova: " << ObjectText(*name) << " is not in the catalogue\n";
-            return kExitBadInput;
+            return kExitBadOption;
         }
         if (!named) {
             err << "vesperanova: unknown object '" << *objectText
                 << "': give a name or designation the find box knows, HR<number>, M<number>, "
                    "NGC<number> or a Solar System body (Moon, Sun, Mercury .. Pluto)\n";
-            return kExitBadInput;
+            return kExitBadOption;
         }
         if (named->kind == NamedKind::Constellation) {
             PrintConstellation(out, *named, *catalog);
             out.flush();
-            return out ? 0 : 1;
+            return out ? kExitOk : kExitFailed;
         }
         name = InfoObjectName{};
         index = named->index;
@@ -249,5 +248,5 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     out << "Sky model: " << (precise ? "precise" : "classic") << "\n";
     out.flush();
-    return out ? 0 : 1;
+    return out ? kExitOk : kExitFailed;
 }

@@ -34,7 +34,8 @@ std::optional<InfoObjectName> ParseInfoObject(std::string_view text);
 std::optional<std::size_t> FindInfoObject(const InfoObjectName& name, const CatalogStore& catalog);
 
 // Runs the mode on the arguments after the program name, without "--info" itself (its OBJECT
-// argument stays among them). Exit status 0; 2 for a bad option or an unknown object; 3 when a
-// catalogue file the object needs cannot be opened.
+// argument stays among them). Returns the ExitStatus: kExitBadOption for a bad option or an
+// unknown object, kExitMissingCatalogue when a catalogue file the object needs cannot be opened,
+// kExitFailed when the output cannot be written.
 int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 ClockInstant now);

@@ -10,7 +10,9 @@
 #include "chart/ChartState.h"
 #include "chart/LayerSwitches.h"
 #include "cli/ChartOptions.h"
+#include "cli/ExitStatus.h"
 #include "cli/JsonText.h"
+#include "cli/OptionTable.h"
 #include "files/SafeFile.h"
 #include "settings/ProgramDir.h"
 
@@ -24,22 +26,11 @@
 
 namespace {
 
-constexpr const char* kRenderUsage =
-    "Usage: vesperanova --render FILE.png|FILE.svg|FILE.pdf [--date YYYY-MM-DDTHH:MM[:SS]]\n"
-    "                   [--lon DD:MM{E|W}] [--lat DD:MM{N|S}] [--zone HOURS] [--place NAME]\n"
-    "                   [--tz ZONE] [--profile FILE] [--size WxH] [--mode equatorial|horizon] "
-    "[--level 0..11]\n"
-    "                   [--center RA_HOURS,DEC_DEG] [--layers +NAME,-NAME,...] [--colored-sky]\n"
-    "                   [--print [--page WxH]] [--objects FILE.json] [--precise]\n"
-    "Draws one chart frame into the file without opening a display. Layer names: grid,\n"
-    "boundaries, figures, deepsky, starnames, deepskynames, ecliptic, horizon, milkyway,\n"
-    "solarsystem, solsyslabels, coloredstars. --size is the screen (default 1600x1000; the\n"
-    "sphere's radius follows its height); --print draws the printed chart on a page of\n"
-    "--page device pixels (default 2480x3508, A4 at 300 per inch).\n";
-
-constexpr int kExitDrawFailed = 1;
-constexpr int kExitBadOption = 2;
-constexpr int kExitMissingCatalog = 3;
+// What --render --help says besides the usage line and the options.
+std::string RenderAbout() {
+    return "Draws one chart frame into the file without opening a display. Layer names: " +
+           LayerSwitchNames() + ".";
+}
 
 // Limits of --size and --page: small enough for one image in memory (400 MB at most).
 constexpr int kMinSide = 16;
@@ -101,83 +92,69 @@ std::optional<PixelSize> ParseSize(std::string_view text) {
     return PixelSize{*w, *h};
 }
 
-// Splits "--name=value" or takes the next argument; empty optional when the value is missing.
-struct OptionValue {
-    bool matched = false;
-    std::optional<std::string> value;
-};
-
-OptionValue TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string_view name) {
-    const std::string& arg = args[i];
-    if (arg == name) {
-        if (i + 1 < args.size()) {
-            return OptionValue{true, args[++i]};
-        }
-        return OptionValue{true, std::nullopt};
-    }
-    if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
-        arg[name.size()] == '=') {
-        return OptionValue{true, arg.substr(name.size() + 1)};
-    }
-    return OptionValue{};
-}
-
-// Parses the render options; returns the error line or an empty text.
+// Parses the render options; returns the error line or an empty text. A missing value is a
+// wrong value, named by the option's own message.
 std::string ParseRenderOptions(const std::vector<std::string>& args, RenderRequest& request,
                                bool& help) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
+        const OptionMatch match =
+            MatchOption(args, i, Only(Mode::Render), {OptionKind::General, OptionKind::Own});
+        if (!match.row) {
+            if (arg.starts_with("-")) {
+                return "unknown option " + arg + " for --render";
+            }
+            return "unexpected argument '" + arg + "' for --render";
+        }
+        const std::optional<std::string>& value = match.value;
+        switch (match.row->id) {
+        case OptionId::Help:
             help = true;
             return {};
-        }
-        if (arg == "--colored-sky") {
+        case OptionId::ColoredSky:
             request.coloredSky = true;
-            continue;
-        }
-        if (arg == "--print") {
+            break;
+        case OptionId::Print:
             request.print = true;
-            continue;
-        }
-        if (auto v = TakeValue(args, i, "--size"); v.matched) {
-            const auto size = v.value ? ParseSize(*v.value) : std::nullopt;
+            break;
+        case OptionId::Size: {
+            const auto size = value ? ParseSize(*value) : std::nullopt;
             if (!size) {
                 return "--size needs WIDTHxHEIGHT, each 16..20000 pixels, 100 million pixels at "
                        "most";
             }
             request.screen = *size;
-            continue;
+            break;
         }
-        if (auto v = TakeValue(args, i, "--page"); v.matched) {
-            const auto size = v.value ? ParseSize(*v.value) : std::nullopt;
+        case OptionId::Page: {
+            const auto size = value ? ParseSize(*value) : std::nullopt;
             if (!size) {
                 return "--page needs WIDTHxHEIGHT, each 16..20000 pixels, 100 million pixels at "
                        "most";
             }
             request.page = *size;
             request.pageGiven = true;
-            continue;
+            break;
         }
-        if (auto v = TakeValue(args, i, "--mode"); v.matched) {
-            if (v.value == "equatorial") {
+        case OptionId::ChartMode:
+            if (value == "equatorial") {
                 request.mode = 0;
-            } else if (v.value == "horizon") {
+            } else if (value == "horizon") {
                 request.mode = 1;
             } else {
                 return "--mode needs equatorial or horizon";
             }
-            continue;
-        }
-        if (auto v = TakeValue(args, i, "--level"); v.matched) {
-            const auto level = v.value ? ParseInt(*v.value) : std::nullopt;
+            break;
+        case OptionId::Level: {
+            const auto level = value ? ParseInt(*value) : std::nullopt;
             if (!level || *level < 0 || *level > kMaxLevel) {
                 return "--level needs a zoom level 0..11";
             }
             request.level = *level;
-            continue;
+            break;
         }
-        if (auto v = TakeValue(args, i, "--center"); v.matched) {
-            const std::string text = v.value.value_or("");
+        case OptionId::Center: {
+            const std::string text = value.value_or("");
             const std::size_t comma = text.find(',');
             const auto ra = comma == std::string::npos
                                 ? std::nullopt
@@ -189,13 +166,13 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
                 return "--center needs RA_HOURS,DEC_DEG with 0 <= RA < 24 and -90 <= DEC <= 90";
             }
             request.centre = std::pair{*ra, *dec};
-            continue;
+            break;
         }
-        if (auto v = TakeValue(args, i, "--layers"); v.matched) {
-            if (!v.value || v.value->empty()) {
+        case OptionId::Layers: {
+            if (!value || value->empty()) {
                 return "--layers needs a list such as +grid,-milkyway";
             }
-            std::string_view list = *v.value;
+            std::string_view list = *value;
             while (!list.empty()) {
                 const std::size_t comma = list.find(',');
                 std::string_view item = list.substr(0, comma);
@@ -212,19 +189,17 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
                 }
                 request.layers.emplace_back(std::string(item), on);
             }
-            continue;
+            break;
         }
-        if (auto v = TakeValue(args, i, "--objects"); v.matched) {
-            if (!v.value || v.value->empty()) {
+        case OptionId::Objects:
+            if (!value || value->empty()) {
                 return "--objects needs a file name";
             }
-            request.objectsPath = *v.value;
-            continue;
+            request.objectsPath = *value;
+            break;
+        default: // the table gives --render no other option of these kinds
+            break;
         }
-        if (arg.starts_with("-")) {
-            return "unknown option " + arg + " for --render";
-        }
-        return "unexpected argument '" + arg + "' for --render";
     }
     if (request.pageGiven && !request.print) {
         return "--page applies only with --print";
@@ -323,8 +298,8 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         return kExitBadOption;
     }
     if (help) {
-        out << kRenderUsage;
-        return 0;
+        out << ModeUsage(Mode::Render, RenderAbout());
+        return kExitOk;
     }
     if (outputPath.empty() || outputPath.starts_with("-")) {
         err << "vesperanova: --render needs an output file (.png, .svg or .pdf)\n";
@@ -348,7 +323,7 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         }
         if (const FileResult writable = CheckWritable(path); !writable) {
             err << "vesperanova: " << writable.error << "\n";
-            return kExitDrawFailed;
+            return kExitFailed;
         }
     }
     if (!parsed.options.profileWarning.empty()) {
@@ -382,7 +357,7 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
     }
     if (!loaded.ok()) {
         err << loaded.message << "\n";
-        return kExitMissingCatalog;
+        return kExitMissingCatalogue;
     }
 
     auto chart = std::make_unique<ChartState>(settings);
@@ -402,7 +377,7 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         ExportChart(outputPath, *format, *chart, *catalog, settings, options);
     if (!result.ok) {
         err << "vesperanova: " << result.error << "\n";
-        return kExitDrawFailed;
+        return kExitFailed;
     }
     if (!request.objectsPath.empty()) {
         const FileResult written = WriteFileReplacing(
@@ -410,8 +385,8 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
                                                    result.centerX, result.centerY));
         if (!written) {
             err << "vesperanova: " << written.error << "\n";
-            return kExitDrawFailed;
+            return kExitFailed;
         }
     }
-    return 0;
+    return kExitOk;
 }

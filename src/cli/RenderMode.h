@@ -2,12 +2,10 @@
 // display, for the instant and place of the chart options and the user's profile (never
 // written).
 //
-//   vesperanova --render FILE.png|FILE.svg|FILE.pdf [chart options] [--size WxH]
-//       [--mode equatorial|horizon] [--level 0..11] [--center RA_HOURS,DEC_DEG]
-//       [--layers +NAME,-NAME,...] [--colored-sky] [--print [--page WxH]] [--objects FILE.json]
+// Its options are the rows of kOptionTable (OptionTable.h) that Mode::Render takes.
 //
-// Exit status: 0 drawn, 1 the file could not be drawn or written, 2 bad options, 3 a catalogue
-// file is missing.
+// Returns the ExitStatus: kExitFailed when the file could not be drawn or written, kExitBadOption
+// for bad options, kExitMissingCatalogue when a catalogue file is missing.
 #pragma once
 
 #include <filesystem>

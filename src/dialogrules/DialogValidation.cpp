@@ -119,25 +119,29 @@ DateTimeCheck CheckDateTime(const DateTimeFields& fields) {
     const auto fail = [](DateTimeField field, std::string message) {
         return DateTimeCheck{std::nullopt, field, std::move(message)};
     };
-    const FieldValue<int> day = ReadNonNegativeInteger(fields.day, kDayMin, kDayMax);
+    const FieldValue<int> day =
+        ReadNonNegativeInteger(fields.day, kDialogDayRange.min, kDialogDayRange.max);
     if (!day.value) {
         return fail(DateTimeField::Day, day.message);
     }
-    const FieldValue<int> hour = ReadNonNegativeInteger(fields.hour, 0, kHourMax);
+    const FieldValue<int> hour =
+        ReadNonNegativeInteger(fields.hour, kHourRange.min, kHourRange.max);
     if (!hour.value) {
         return fail(DateTimeField::Hour, hour.message);
     }
-    const FieldValue<int> minute = ReadNonNegativeInteger(fields.minute, 0, kMinuteMax);
+    const FieldValue<int> minute =
+        ReadNonNegativeInteger(fields.minute, kMinuteRange.min, kMinuteRange.max);
     if (!minute.value) {
         return fail(DateTimeField::Minute, minute.message);
     }
-    const FieldValue<int> year = ReadInteger(fields.year, kDialogYearMin, kDialogYearMax);
+    const FieldValue<int> year =
+        ReadInteger(fields.year, kDialogYearRange.min, kDialogYearRange.max);
     if (!year.value) {
         return fail(DateTimeField::Year, year.message);
     }
     DateTimeValues values;
     values.year = *year.value;
-    values.month = std::clamp(fields.monthIndex, 0, 11) + 1;
+    values.month = std::clamp(fields.monthIndex + 1, kMonthRange.min, kMonthRange.max);
     values.day = *day.value;
     values.hour = *hour.value;
     values.minute = *minute.value;
@@ -164,7 +168,8 @@ LocationCheck CheckLocation(const LocationFields& fields) {
     const auto fail = [](LocationField field, std::string message) {
         return LocationCheck{std::nullopt, field, std::move(message)};
     };
-    const FieldValue<int> longMin = ReadNonNegativeInteger(fields.longitudeMinutes, 0, kMinuteMax);
+    const FieldValue<int> longMin =
+        ReadNonNegativeInteger(fields.longitudeMinutes, kMinuteRange.min, kMinuteRange.max);
     if (!longMin.value) {
         return fail(LocationField::LongitudeMinutes, longMin.message);
     }
@@ -173,7 +178,8 @@ LocationCheck CheckLocation(const LocationFields& fields) {
     if (!longDeg.value) {
         return fail(LocationField::LongitudeDegrees, longDeg.message);
     }
-    const FieldValue<int> latMin = ReadNonNegativeInteger(fields.latitudeMinutes, 0, kMinuteMax);
+    const FieldValue<int> latMin =
+        ReadNonNegativeInteger(fields.latitudeMinutes, kMinuteRange.min, kMinuteRange.max);
     if (!latMin.value) {
         return fail(LocationField::LatitudeMinutes, latMin.message);
     }

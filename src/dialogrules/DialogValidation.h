@@ -8,6 +8,7 @@
 #pragma once
 
 #include "astro/Observer.h"
+#include "dialogrules/ClockFields.h"
 
 #include <optional>
 #include <string>
@@ -21,15 +22,18 @@ inline constexpr const char* kIntegerRangeMessage = "Please enter an integer bet
 inline constexpr const char* kNumberMessage = "Please enter a number.";
 inline constexpr const char* kNumberRangeMessage = "Please enter a number between %1 and %2.";
 
-// Bounds of the fields.
-inline constexpr int kDialogYearMin = 1901;
-inline constexpr int kDialogYearMax = 2099;
-inline constexpr int kDayMin = 1;
-inline constexpr int kDayMax = 31; // whatever the month: 30 February carries into March
-inline constexpr int kHourMax = 23;
-inline constexpr int kMinuteMax = 59;
-inline constexpr int kLongitudeDegreesMax = 180;
-inline constexpr int kLatitudeDegreesMax = 90;
+// Bounds of the fields. The hour, the minute, and the degrees and minutes of a place are those of
+// ClockFields.h, which the command line's --date, --lon and --lat use too. Where the dialogs'
+// rules differ from the command line's, both are kept:
+// - The year: the dialog keeps to 1901..2099, the years where the day count is exact and an
+//   animation may run (RecomputeStart.h); --date takes any year 0001..9999 for a single chart.
+inline constexpr FieldRange kDialogYearRange{1901, 2099};
+// - The day: the dialog takes 1..31 whatever the month, the day counted on from the month's
+//   first (30 February is 2 March), so that a day can be typed before its month is chosen;
+//   --date is a date written out whole, and takes only the days of its month (DayRange).
+inline constexpr FieldRange kDialogDayRange{1, 31};
+// - The time zone: the dialog's field holds -12..12 hours, the offsets of its place list;
+//   --zone takes every offset in use, -12..14.
 inline constexpr double kTimeZoneMax = 12.0; // hours, either side of Greenwich
 // The place name keeps at most this many characters.
 inline constexpr std::size_t kPlaceNameMaxLength = 28;

@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "cli/ChartOptions.h"
+#include "cli/OptionTable.h"
 #include "settings/Profile.h"
 
 namespace {
@@ -63,6 +65,42 @@ TEST(ChartOptions, ValuesAreAppliedInBothForms) {
     EXPECT_EQ(o.NS, "S"); // stored in the letter case the engine tests for
     EXPECT_EQ(o.TimeZone, -5.5f);
     EXPECT_EQ(o.Location, "75:30W 33:07S");
+}
+
+// Every chart option of the option table changes the chart it is given for: a row without its
+// case where the values are applied fails here.
+TEST(ChartOptions, EveryChartOptionOfTheTableIsApplied) {
+    const auto saved = FreshProfilePath("applied");
+    AppSettings elsewhere = DefaultSettings();
+    elsewhere.Observer = {"Chile:Santiago", 70, 40, "W", 33, 27, "S", -4.0f};
+    ASSERT_TRUE(SaveSettings(elsewhere, saved));
+    const std::map<std::string_view, std::vector<std::string>> samples = {
+        {"--date", {"2001-02-03T04:05"}},
+        {"--lon", {"10:00W"}},
+        {"--lat", {"10:00S"}},
+        {"--zone", {"5"}},
+        {"--place", {"USA:New York"}},
+        {"--tz", {"Asia/Kolkata"}},
+        {"--profile", {saved.string()}},
+        {"--precise", {}},
+    };
+    const std::vector<std::string> base = {"--profile", FreshProfilePath("none").string()};
+    const ChartOptionsResult plain = ParseChartOptions(base, kNow);
+    ASSERT_TRUE(plain.ok) << plain.error;
+    for (const OptionRow& row : kOptionTable) {
+        if (row.kind != OptionKind::Chart) {
+            continue;
+        }
+        const auto sample = samples.find(row.name);
+        ASSERT_NE(sample, samples.end()) << "no sample value for " << row.name;
+        std::vector<std::string> args = base; // a later --profile wins
+        args.emplace_back(row.name);
+        args.insert(args.end(), sample->second.begin(), sample->second.end());
+        const ChartOptionsResult r = ParseChartOptions(args, kNow);
+        ASSERT_TRUE(r.ok) << row.name << ": " << r.error;
+        EXPECT_TRUE(r.rest.empty()) << row.name;
+        EXPECT_NE(r.options.settings, plain.options.settings) << row.name << " changed nothing";
+    }
 }
 
 TEST(ChartOptions, OtherArgumentsAreLeftInOrder) {
@@ -152,14 +190,6 @@ TEST(ChartOptions, RangeEndsAreAccepted) {
     EXPECT_EQ(r.options.settings.Observer.LongDeg, 180);
     EXPECT_EQ(r.options.settings.Observer.TimeZone, 14.0f);
     EXPECT_TRUE(Parse({"--zone", "-12", "--lon", "0:00E", "--lat", "0:0N"}).ok);
-}
-
-TEST(ChartOptions, DaysInMonthFollowsTheCalendarOfTheJulianDay) {
-    EXPECT_EQ(DaysInMonth(1900, 2), 28); // Gregorian century
-    EXPECT_EQ(DaysInMonth(2000, 2), 29);
-    EXPECT_EQ(DaysInMonth(1500, 2), 29); // Julian calendar
-    EXPECT_EQ(DaysInMonth(2023, 11), 30);
-    EXPECT_EQ(DaysInMonth(2023, 13), 0);
 }
 
 } // namespace

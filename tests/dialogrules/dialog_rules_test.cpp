@@ -1,5 +1,6 @@
 // Settings dialogs: field checks with their messages and order, place rows into fields, the
 // magnitude-limit sliders and Auto mode.
+#include "dialogrules/ClockFields.h"
 #include "dialogrules/DialogValidation.h"
 #include "dialogrules/SettingsDialogRules.h"
 
@@ -94,6 +95,14 @@ TEST(DateTimeCheck, AcceptsAndWritesMonthFromListPosition) {
     EXPECT_EQ(check.values->day, 7);
     EXPECT_EQ(check.values->hour, 21);
     EXPECT_EQ(check.values->minute, 35);
+}
+
+TEST(ClockFields, DaysInMonthFollowsTheCalendarOfTheJulianDay) {
+    EXPECT_EQ(DaysInMonth(1900, 2), 28); // Gregorian century
+    EXPECT_EQ(DaysInMonth(2000, 2), 29);
+    EXPECT_EQ(DaysInMonth(1500, 2), 29); // Julian calendar
+    EXPECT_EQ(DaysInMonth(2023, 11), 30);
+    EXPECT_EQ(DaysInMonth(2023, 13), 0);
 }
 
 TEST(DateTimeCheck, ThirtiethOfFebruaryIsAccepted) {

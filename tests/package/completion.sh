@@ -60,6 +60,15 @@ expect "vesperanova --info Ju" "Jupiter"
 expect "vesperanova --ephemeris --place Poland:Kr" "Krakow"
 expect "vesperanova --ephemeris --place usa:new\\ y" "New\\ York"
 expect "vesperanova --info M31 --place pol" "Poland:Krakow Poland:Warsaw"
+# After a console mode, the options offered are those its --help lists (the option table's).
+exe="$1"
+for mode in "--ephemeris" "--render a.png" "--info M31"; do
+    offered="$(complete_line "vesperanova $mode --" | sort | tr '\n' ' ')"
+    listed="$(env -u DISPLAY -u WAYLAND_DISPLAY "$exe" ${mode%% *} --help |
+        sed -n '/^Options:/,$p' | grep -oE -- '--[a-z][a-z-]*' | sort -u | tr '\n' ' ')"
+    [ "$offered" = "$listed" ] ||
+        fail "after $mode the completion offers '$offered', --help lists '$listed'"
+done
 # Every built-in place is offered (409 of them).
 [ "$(complete_line "vesperanova --render a.png --place " | wc -l)" -eq 409 ] ||
     fail "not every place is offered"
