@@ -73,7 +73,7 @@ TEST(ChartOptions, EveryChartOptionOfTheTableIsApplied) {
     const auto saved = FreshProfilePath("applied");
     AppSettings elsewhere = DefaultSettings();
     elsewhere.Observer = {"Chile:Santiago", 70, 40, "W", 33, 27, "S", -4.0f};
-    ASSERT_TRUE(SaveSettings(elsewhere, saved));
+    ASSERT_TRUE(SaveProfile(saved, elsewhere, {}));
     const std::map<std::string_view, std::vector<std::string>> samples = {
         {"--date", {"2001-02-03T04:05"}},
         {"--lon", {"10:00W"}},
