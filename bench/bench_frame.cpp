@@ -121,8 +121,8 @@ void BM_RecomputeAndFrame(benchmark::State& state) {
     FrameBench bench(false, 2);
     for (auto _ : state) {
         bench.settings.SkyDate.minute = (bench.settings.SkyDate.minute + 1) % 60;
-        RecomputeSky(RecomputeForm::DateTimeChanged, bench.settings.SkyDate,
-                     bench.settings.Observer, *bench.chart, *bench.catalog);
+        RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(bench.chart->m_skyModel),
+                     bench.settings.SkyDate, bench.settings.Observer, *bench.chart, *bench.catalog);
         bench.Frame(state);
     }
 }

@@ -22,8 +22,8 @@ void BM_RecomputeOnDateChange(benchmark::State& state) {
     for (auto _ : state) {
         // A new instant each time, as the animation and the date dialog do.
         bench.settings.SkyDate.minute = (bench.settings.SkyDate.minute + 1) % 60;
-        RecomputeSky(RecomputeForm::AnimationStep, bench.settings.SkyDate, bench.settings.Observer,
-                     *bench.chart, *bench.catalog);
+        RecomputeSky(RecomputeForm::AnimationStep, SkyModelFor(bench.chart->m_skyModel),
+                     bench.settings.SkyDate, bench.settings.Observer, *bench.chart, *bench.catalog);
         benchmark::ClobberMemory();
     }
 }
@@ -51,8 +51,8 @@ void BM_AnimationStepInModel(benchmark::State& state) {
     CairoImageSurface surface{kWidth, kHeight};
     for (auto _ : state) {
         bench.settings.SkyDate.minute = (bench.settings.SkyDate.minute + 1) % 60;
-        RecomputeSky(RecomputeForm::AnimationStep, bench.settings.SkyDate, bench.settings.Observer,
-                     *bench.chart, *bench.catalog);
+        RecomputeSky(RecomputeForm::AnimationStep, SkyModelFor(bench.chart->m_skyModel),
+                     bench.settings.SkyDate, bench.settings.Observer, *bench.chart, *bench.catalog);
         const FrameResult result =
             Draw(*bench.chart, *bench.catalog, bench.settings, surface, bench.Options());
         if (!result.ok) {

@@ -16,7 +16,8 @@ void BM_RecomputeSkyFull(benchmark::State& state) {
     const auto catalog = std::make_unique<CatalogStore>();
     for (auto _ : state) {
         date.minute = (date.minute + 1) % 60; // a new instant each time, as the animation does
-        RecomputeSky(RecomputeForm::DateTimeChanged, date, krakow, sky, *catalog);
+        RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(SkyModelKind::Classic), date,
+                     krakow, sky, *catalog);
         benchmark::DoNotOptimize(sky);
         benchmark::ClobberMemory();
     }
@@ -29,7 +30,8 @@ void BM_RecomputeSkyLocationOnly(benchmark::State& state) {
     SkyState sky;
     const auto catalog = std::make_unique<CatalogStore>();
     for (auto _ : state) {
-        RecomputeSky(RecomputeForm::LocationChanged, date, krakow, sky, *catalog);
+        RecomputeSky(RecomputeForm::LocationChanged, SkyModelFor(SkyModelKind::Classic), date,
+                     krakow, sky, *catalog);
         benchmark::DoNotOptimize(sky);
         benchmark::ClobberMemory();
     }

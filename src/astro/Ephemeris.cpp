@@ -1,11 +1,8 @@
 #include "astro/Ephemeris.h"
 
-#include "astro/ClockTime.h"
-
 #include <cmath>
 
 #include "astro/Angles.h"
-#include "astro/ObserverAngles.h"
 
 namespace {
 
@@ -23,9 +20,6 @@ double TanDeg(double degrees) {
 constexpr double kJ2000 = 2451545.0;
 constexpr double kJ1900 = 2415020.0;
 constexpr double kDaysPerCentury = 36525.0;
-
-// Decimal year after which the Gregorian calendar applies (1582 October 15).
-constexpr double kGregorianStart = 1582.79;
 
 // Equatorial radius of the Earth, km.
 constexpr double kEarthRadiusKm = 6378.14;
@@ -191,88 +185,69 @@ const std::array<PlanetElementSet, 9> kPlanetElements = {{
     {17.12137, 110.3833, 224.8025, 39.5804, 0.003958072, 0.2501272, 235.7656}, // Pluto
 }};
 
-Ephemeris::Ephemeris(const SkyDate& skyDate, const Observer& observer)
-    : date(skyDate), calendarDate(skyDate), longitude(SignedLongitude(observer)),
-      latitude(SignedLatitude(observer)), timeZone(UtcOffsetHours(skyDate, observer)) {}
-
-double Ephemeris::JulianDay() {
-    // Day with its fraction in universal time; it may fall below 1 or past the month's end when
-    // the zone moves the time across midnight, which the formula below carries correctly.
-    const double day = date.day + ((date.hour - static_cast<double>(timeZone)) +
-                                   date.minute / 60.0 + date.second / 3600.0) /
-                                      24.0;
-    const double decimalYear = date.year + (date.month - 1 + day / 31.0) / 12.0;
-    if (date.month < 3) {
-        date.month += 12;
-        // Through 64 bits so that even the lowest 32-bit year wraps instead of overflowing.
-        date.year = static_cast<std::int32_t>(static_cast<std::int64_t>(date.year) - 1);
-    }
-    std::int64_t gregorianCorrection = 0;
-    if (decimalYear > kGregorianStart) {
-        const std::int64_t century = date.year / 100;
-        gregorianCorrection = 2 - century + century / 4;
-    }
-    const std::int64_t yearTerm = static_cast<std::int64_t>(date.year) + 4716;
-    const std::int64_t monthTerm = static_cast<std::int64_t>(date.month) + 1;
-    jd = std::floor(365.25 * static_cast<double>(yearTerm)) +
-         std::floor(30.6001 * static_cast<double>(monthTerm)) + day +
-         static_cast<double>(gregorianCorrection) - 1524.5;
-    t1900 = (jd - kJ1900) / kDaysPerCentury;
-    t2000 = (jd - kJ2000) / kDaysPerCentury;
-    return jd;
+JulianCenturies CenturiesOf(double jd) {
+    return {(jd - kJ1900) / kDaysPerCentury, (jd - kJ2000) / kDaysPerCentury};
 }
 
-void Ephemeris::SunMeanElements() {
+SunElements SunMeanElements(double t2000) {
     const double t = t2000;
+    SunElements sun;
     double meanLongitude = 280.46645 + 36000.76983 * t + 0.0003032 * t * t;
     double meanAnomaly = 357.5291 + 35999.0503 * t - 0.0001559 * t * t - 0.00000048 * t * t * t;
     // The equation of centre takes the mean anomaly before it is wrapped.
-    equationOfCentre = (1.9146 - 0.004817 * t - 0.000014 * t * t) * SinDeg(meanAnomaly) +
-                       (0.019993 - 0.000101 * t) * SinDeg(2.0 * meanAnomaly) +
-                       0.00029 * SinDeg(3.0 * meanAnomaly);
+    sun.equationOfCentre = (1.9146 - 0.004817 * t - 0.000014 * t * t) * SinDeg(meanAnomaly) +
+                           (0.019993 - 0.000101 * t) * SinDeg(2.0 * meanAnomaly) +
+                           0.00029 * SinDeg(3.0 * meanAnomaly);
     double moonLongitude = 218.3165 + 481267.8813 * t;
     meanAnomaly = Normalize360(meanAnomaly);
     meanLongitude = Normalize360(meanLongitude);
     moonLongitude = Normalize360(moonLongitude);
-    sunMeanAnomaly = meanAnomaly;
-    sunMeanLongitude = meanLongitude;
-    moonMeanLongitude = moonLongitude;
-    sunTrueLongitude = meanLongitude + equationOfCentre;
-    sunTrueAnomaly = meanAnomaly + equationOfCentre;
+    sun.meanAnomaly = meanAnomaly;
+    sun.meanLongitude = meanLongitude;
+    sun.moonMeanLongitude = moonLongitude;
+    sun.trueLongitude = meanLongitude + sun.equationOfCentre;
+    sun.trueAnomaly = meanAnomaly + sun.equationOfCentre;
 
     double node = 125.04452 - 1934.136261 * t + 0.0020708 * t * t + t * t * t / 450000.0;
     // Mean obliquity: 46.815", 0.00059" and 0.001813" per century powers, in degrees.
-    meanObliquity = 23.439291 - 0.013004166666666666 * t - 1.638888888888889e-7 * t * t +
-                    5.036111111111111e-7 * t * t * t;
+    sun.meanObliquity = 23.439291 - 0.013004166666666666 * t - 1.638888888888889e-7 * t * t +
+                        5.036111111111111e-7 * t * t * t;
     // Nutation in obliquity: 9.20", 0.57", 0.10" and 0.09", in degrees.
-    obliquity = meanObliquity + 0.0025555555555555553 * CosDeg(node) +
-                0.00015833333333333332 * CosDeg(2.0 * meanLongitude) +
-                2.777777777777778e-5 * CosDeg(2.0 * moonLongitude) -
-                2.4999999999999998e-5 * CosDeg(2.0 * node);
+    sun.obliquity = sun.meanObliquity + 0.0025555555555555553 * CosDeg(node) +
+                    0.00015833333333333332 * CosDeg(2.0 * meanLongitude) +
+                    2.777777777777778e-5 * CosDeg(2.0 * moonLongitude) -
+                    2.4999999999999998e-5 * CosDeg(2.0 * node);
     // Only a node past 360 is reduced; a negative one is used only through sine and cosine.
     if (node > 360.0) {
         node = node - 360.0 * std::floor(node / 360.0);
     }
-    moonNode = node;
-    eccentricity = 0.016708617 - 0.000042037 * t - 0.0000001236 * t * t;
+    sun.moonNode = node;
+    sun.eccentricity = 0.016708617 - 0.000042037 * t - 0.0000001236 * t * t;
+    return sun;
 }
 
-void Ephemeris::SunPosition(BodyTable& bodies) {
-    const double e = eccentricity;
-    sunDistance = 1.000001018 * (1.0 - e * e) / (1.0 + e * CosDeg(sunTrueAnomaly));
+SolarSystemBody SunPosition(const SunElements& sun) {
+    const double e = sun.eccentricity;
+    const double distance = 1.000001018 * (1.0 - e * e) / (1.0 + e * CosDeg(sun.trueAnomaly));
     double alpha = RadToDeg(
-        std::atan2(CosDeg(obliquity) * SinDeg(sunTrueLongitude), CosDeg(sunTrueLongitude)));
+        std::atan2(CosDeg(sun.obliquity) * SinDeg(sun.trueLongitude), CosDeg(sun.trueLongitude)));
     if (alpha < 0.0) {
         alpha += 360.0;
     }
-    const double delta = RadToDeg(std::asin(SinDeg(obliquity) * SinDeg(sunTrueLongitude)));
-    bodies[kBodySun] = {alpha / 15.0, delta, 0.0, sunDistance};
+    const double delta = RadToDeg(std::asin(SinDeg(sun.obliquity) * SinDeg(sun.trueLongitude)));
+    SolarSystemBody body;
+    body.ra = alpha / 15.0;
+    body.dec = delta;
+    body.earthDistanceAu = distance;
+    return body;
 }
 
-void Ephemeris::MoonPosition(BodyTable& bodies, HorizonRing horizon) {
+MoonPlace MoonPosition(double jd, double t1900, const SunElements& sun, double longitude,
+                       double latitude) {
     const double t = t1900;
-    const double sunAnomaly = sunMeanAnomaly;
-    const double node = moonNode;
+    const double sunAnomaly = sun.meanAnomaly;
+    const double node = sun.moonNode;
+    MoonPlace moon;
 
     double moonLongitude = 270.43416 + 481267.8831 * t - 0.001133 * t * t;
     double moonAnomaly = 296.10461 + 477198.8491 * t + 0.009192 * t * t;
@@ -296,16 +271,18 @@ void Ephemeris::MoonPosition(BodyTable& bodies, HorizonRing horizon) {
                               eccentricityFactor};
     double lambda = moonLongitude + SumSines(kLongitudeTerms, args);
     const double latitudeSum = SumSines(kLatitudeTerms, args);
-    moonParallax = kParallaxConstant + SumCosines(kParallaxTerms, args);
+    moon.parallax = kParallaxConstant + SumCosines(kParallaxTerms, args);
     double phaseAngle = 180.0 - elongation - 6.289 * SinDeg(moonAnomaly) +
                         2.1 * SinDeg(sunAnomaly) - 1.274 * SinDeg(2.0 * elongation - moonAnomaly) -
                         0.658 * SinDeg(2.0 * elongation) - 0.214 * SinDeg(2.0 * moonAnomaly) -
                         0.11 * SinDeg(elongation);
     const double beta = latitudeSum * (1.0 - 0.000466 * CosDeg(node) - 0.000075 * CosDeg(w1));
 
-    // The Moon uses its own obliquity (from 1900), replacing the Sun's.
-    meanObliquity = 23.452294 - 0.0000418 * t - 0.00000013 * t * t;
-    obliquity = meanObliquity + 0.002558 * CosDeg(node) + 0.000153 * CosDeg(2.0 * sunMeanLongitude);
+    // The Moon uses its own obliquity (from 1900), not the Sun's.
+    moon.meanObliquity = 23.452294 - 0.0000418 * t - 0.00000013 * t * t;
+    const double obliquity =
+        moon.meanObliquity + 0.002558 * CosDeg(node) + 0.000153 * CosDeg(2.0 * sun.meanLongitude);
+    moon.obliquity = obliquity;
 
     lambda = Normalize360(lambda);
     phaseAngle = Normalize360(phaseAngle);
@@ -313,10 +290,10 @@ void Ephemeris::MoonPosition(BodyTable& bodies, HorizonRing horizon) {
     const double phi = latitude;
     const double lon = longitude;
 
-    const double parallax = moonParallax;
-    moonDistance = kEarthRadiusKm / SinDeg(parallax);
+    const double parallax = moon.parallax;
+    moon.distanceKm = kEarthRadiusKm / SinDeg(parallax);
     const double cosPhase = CosDeg(phaseAngle);
-    moonIllumination = (1.0 + cosPhase) / 2.0;
+    moon.illumination = (1.0 + cosPhase) / 2.0;
 
     // The observer's geocentric latitude and distance from the Earth's centre (Earth radii, at sea
     // level), radians.
@@ -332,12 +309,12 @@ void Ephemeris::MoonPosition(BodyTable& bodies, HorizonRing horizon) {
     const double delta = RadToDeg(std::asin(SinDeg(beta) * CosDeg(obliquity) +
                                             CosDeg(beta) * SinDeg(obliquity) * SinDeg(lambda)));
 
-    moonGeocentricRa = alpha;
-    moonGeocentricDec = delta;
+    moon.geocentricRa = alpha;
+    moon.geocentricDec = delta;
 
     const double theta0 = GreenwichSiderealAngle(jd);
+    moon.siderealAngle = theta0;
     const double hourAngle = Normalize360(theta0 - lon - alpha);
-    FillHorizonPoints(theta0, phi, lon, horizon);
 
     const double rhoCosSinPi = rho * std::cos(geocentricLatitude) * SinDeg(parallax);
     const double deltaAlpha = RadToDeg(std::atan2(-rhoCosSinPi * SinDeg(hourAngle),
@@ -347,21 +324,21 @@ void Ephemeris::MoonPosition(BodyTable& bodies, HorizonRing horizon) {
                        CosDeg(deltaAlpha),
                    CosDeg(delta) - rhoCosSinPi * CosDeg(hourAngle)));
 
-    bodies[kBodyMoon] = {(alpha + deltaAlpha) / 15.0, topocentricDelta, cosPhase, moonDistance};
+    moon.topocentric.ra = (alpha + deltaAlpha) / 15.0;
+    moon.topocentric.dec = topocentricDelta;
+    moon.topocentric.earthDistanceKm = moon.distanceKm;
+    moon.topocentric.cosPhaseAngle = cosPhase;
+    return moon;
 }
 
-void Ephemeris::PlanetPosition(int planet, BodyTable& bodies) const {
-    if (planet < 1 || planet > kPlanetCount) {
-        return;
-    }
-    bodies[static_cast<std::size_t>(planet) + 1] =
-        PlanetPositionForDayNumber(planet, PlanetDayNumber());
+double PlanetDayNumber(const SkyDate& clock) {
+    // The calendar fields as the user set them (not the January/February shift of the Julian
+    // day, which would put every February date one day early), and the whole hour.
+    return DayNumber(clock.year, clock.month, clock.day, clock.hour);
 }
 
-double Ephemeris::PlanetDayNumber() const {
-    // The calendar fields as the user set them (not the January/February shift of JulianDay,
-    // which would put every February date one day early), and the whole hour of the clock time.
-    return DayNumber(calendarDate.year, calendarDate.month, calendarDate.day, calendarDate.hour);
+SolarSystemBody PlanetPosition(int planet, const SkyDate& clock) {
+    return PlanetPositionForDayNumber(planet, PlanetDayNumber(clock));
 }
 
 SolarSystemBody PlanetPositionForDayNumber(int planet, double dayNumber) {
@@ -400,7 +377,12 @@ SolarSystemBody PlanetPositionForDayNumber(int planet, double dayNumber) {
         RadToDeg(std::atan2(equatorialZ, std::sqrt(geoX * geoX + equatorialY * equatorialY)));
     const double distance =
         std::sqrt(geoX * geoX + equatorialY * equatorialY + equatorialZ * equatorialZ);
-    return {ra, dec, r, distance};
+    SolarSystemBody result;
+    result.ra = ra;
+    result.dec = dec;
+    result.earthDistanceAu = distance;
+    result.sunDistanceAu = r;
+    return result;
 }
 
 double DayNumber(std::int32_t year, std::int32_t month, std::int32_t day, double hours) {
@@ -422,10 +404,8 @@ double GreenwichSiderealAngle(double jd) {
     return Normalize360(theta0);
 }
 
-double HourAngle(const SkyDate& skyDate, const Observer& observer, double raHours) {
-    Ephemeris ephemeris(skyDate, observer);
-    const double theta0 = GreenwichSiderealAngle(ephemeris.JulianDay());
-    return Normalize360(theta0 - ephemeris.longitude - 15.0 * raHours);
+double HourAngle(double siderealDegrees, double longitude, double raHours) {
+    return Normalize360(siderealDegrees - longitude - 15.0 * raHours);
 }
 
 void FillHorizonPoints(double theta0, double latitude, double longitude, HorizonRing horizon) {

@@ -1,11 +1,7 @@
-// The astronomy engine's working record for one instant and place: Julian day and centuries, the
-// Sun from the low-precision solar theory, the Moon from a shortened lunar series (topocentric,
-// with the horizon ring), and the planets from fixed osculating elements.
-//
-// An Ephemeris is built fresh for each recompute from the chart's SkyDate (the observer's clock
-// time) and Observer, and lives only for that recompute. Call JulianDay first, then
-// SunMeanElements, SunPosition and MoonPosition in this order (MoonPosition reads the Sun's mean
-// elements and overwrites the obliquity the Sun has used); PlanetPosition depends on none of them.
+// The classic sky model's astronomy: the Sun from the low-precision solar theory, the Moon from a
+// shortened lunar series (topocentric), and the planets from fixed osculating elements. Each step
+// is a function of what it needs and returns what it computes; the Sun and the Moon each use
+// their own obliquity.
 //
 // Angles are degrees unless a name says otherwise; sines and cosines of degrees go through
 // kDegToRad (Angles.h).
@@ -27,69 +23,55 @@ inline constexpr std::size_t kHorizonPointCount = 73;
 inline constexpr double kHorizonPointStep = 5.0; // degrees of southern azimuth between points
 using HorizonRing = std::span<OutlinePoint, kHorizonPointCount>;
 
-struct Ephemeris {
-    // Copies the clock time and takes the observer's signed longitude, latitude and the offset
-    // in force at that clock time (the fixed TimeZone, or the named zone's offset, ClockTime.h).
-    Ephemeris(const SkyDate& skyDate, const Observer& observer);
+// Julian centuries of a Julian day (universal time) from the series' two epochs.
+struct JulianCenturies {
+    double t1900 = 0.0; // from 1900 January 0.5
+    double t2000 = 0.0; // from 2000 January 1.5
+};
+JulianCenturies CenturiesOf(double jd);
 
-    // Julian day in universal time of the clock time (universal time = clock time - zone); also
-    // sets t1900 and t2000. The Gregorian calendar applies after 1582.79 (decimal year), the
-    // Julian before. Shifts January and February of `date` to months 13 and 14 of the year before.
-    double JulianDay();
-
-    // Mean elements of the Sun and the lunar node, obliquity (with a four-term nutation) and the
-    // Earth's orbital eccentricity, from t2000.
-    void SunMeanElements();
-
-    // The Sun's distance, right ascension and declination into bodies[kBodySun].
-    void SunPosition(BodyTable& bodies);
-
-    // The Moon's ecliptic position from the lunar series (t1900), parallax, distance and phase,
-    // then its topocentric right ascension and declination for the observer into bodies[kBodyMoon].
-    // Refills the horizon ring for the sidereal angle of jd.
-    void MoonPosition(BodyTable& bodies, HorizonRing horizon);
-
-    // Geocentric position of planet p (1 Mercury .. 8 Pluto) into bodies[p + 1]: ra (hours), dec,
-    // aux = distance from the Sun (AU), distance from the Earth (AU). Uses only the calendar
-    // year, month, day and whole hour of the clock time: minutes, seconds and the zone do not
-    // enter.
-    void PlanetPosition(int planet, BodyTable& bodies) const;
-
-    // The day count the planets are computed for: DayNumber of the calendar year, month, day and
-    // whole hour of the clock time.
-    double PlanetDayNumber() const;
-
-    // The clock time as constructed. JulianDay turns January and February of `date` into months 13
-    // and 14 of the year before; `calendarDate` keeps the user's calendar fields untouched and is
-    // what the planets read.
-    SkyDate date;
-    SkyDate calendarDate;
-
-    double longitude = 0.0; // observer, degrees, positive west
-    double latitude = 0.0;  // observer, degrees, positive north
-    float timeZone = 0.0f;  // hours, universal time = clock time - timeZone
-
-    double jd = 0.0;    // Julian day, universal time
-    double t1900 = 0.0; // Julian centuries from 1900 January 0.5
-    double t2000 = 0.0; // Julian centuries from 2000 January 1.5
-
-    double sunMeanLongitude = 0.0;  // L0, [0, 360)
-    double sunMeanAnomaly = 0.0;    // M, [0, 360)
+// Mean elements of the Sun and the lunar node, the Sun's obliquity (with a four-term nutation)
+// and the Earth's orbital eccentricity.
+struct SunElements {
+    double meanLongitude = 0.0;     // L0, [0, 360)
+    double meanAnomaly = 0.0;       // M, [0, 360)
     double equationOfCentre = 0.0;  // Q
-    double sunTrueLongitude = 0.0;  // L0 + Q
-    double sunTrueAnomaly = 0.0;    // M + Q
+    double trueLongitude = 0.0;     // L0 + Q
+    double trueAnomaly = 0.0;       // M + Q
     double moonMeanLongitude = 0.0; // L' from 2000, [0, 360); only for the nutation term
     double moonNode = 0.0;          // longitude of the Moon's ascending node (may be negative)
-    double meanObliquity = 0.0;     // the Sun's, then the Moon's after MoonPosition
-    double obliquity = 0.0;         // mean obliquity plus nutation; likewise
-    double eccentricity = 0.0;      // of the Earth's orbit
-    double sunDistance = 0.0;       // AU
-    double moonParallax = 0.0;      // equatorial horizontal parallax, degrees
-    double moonDistance = 0.0;      // km, from the Earth's centre
-    double moonGeocentricRa = 0.0;  // degrees [0, 360), before the observer's parallax
-    double moonGeocentricDec = 0.0; // degrees, before the observer's parallax
-    double moonIllumination = 0.0;  // illuminated fraction 0..1
+    double meanObliquity = 0.0;
+    double obliquity = 0.0; // mean obliquity plus nutation
+    double eccentricity = 0.0;
 };
+SunElements SunMeanElements(double t2000);
+
+// The Sun's right ascension, declination and distance (earthDistanceAu).
+SolarSystemBody SunPosition(const SunElements& sun);
+
+// The Moon from the lunar series (t1900) with the Sun's mean anomaly, mean longitude and the
+// lunar node of `sun`, and the observer's signed longitude (positive west) and latitude.
+struct MoonPlace {
+    SolarSystemBody topocentric; // ra, dec for the observer, distance and phase cosine
+    double geocentricRa = 0.0;   // degrees [0, 360), before the observer's parallax
+    double geocentricDec = 0.0;  // degrees, before the observer's parallax
+    double parallax = 0.0;       // equatorial horizontal parallax, degrees
+    double distanceKm = 0.0;     // from the Earth's centre
+    double illumination = 0.0;   // illuminated fraction 0..1
+    double meanObliquity = 0.0;  // the Moon's own, from 1900
+    double obliquity = 0.0;      // the Moon's own mean obliquity plus nutation
+    double siderealAngle = 0.0;  // Greenwich sidereal angle of jd, what the horizon ring needs
+};
+MoonPlace MoonPosition(double jd, double t1900, const SunElements& sun, double longitude,
+                       double latitude);
+
+// The day count the planets are computed for: DayNumber of the calendar year, month, day and
+// whole hour of the clock time. Minutes, seconds and the zone do not enter.
+double PlanetDayNumber(const SkyDate& clock);
+
+// Geocentric position of planet p (1 Mercury .. 8 Pluto) for the clock time `clock`
+// (PlanetDayNumber); zero for an index outside 1..8.
+SolarSystemBody PlanetPosition(int planet, const SkyDate& clock);
 
 // Day count for the planets: in 32-bit integer arithmetic with truncating division,
 // 367y - 7(y + (m + 9)/12)/4 + 275m/9 + day, then in double minus 730531.5 plus hours/24.
@@ -100,9 +82,9 @@ double DayNumber(std::int32_t year, std::int32_t month, std::int32_t day, double
 // Greenwich sidereal angle of a Julian day (universal time), degrees [0, 360).
 double GreenwichSiderealAngle(double jd);
 
-// Local hour angle of a right ascension (hours) at the clock time and place given, degrees
-// [0, 360). Computes the Julian day afresh from `skyDate` and `observer`.
-double HourAngle(const SkyDate& skyDate, const Observer& observer, double raHours);
+// Local hour angle of a right ascension (hours) for a Greenwich sidereal angle (degrees) and the
+// observer's signed longitude (degrees, positive west), degrees [0, 360).
+double HourAngle(double siderealDegrees, double longitude, double raHours);
 
 // Writes the horizon ring for the sidereal angle theta0 (degrees) and the observer's signed
 // latitude and longitude: point k gets the right ascension (hours) and declination of the horizon
@@ -114,8 +96,8 @@ void FillHorizonPoints(double theta0, double latitude, double longitude, Horizon
 double SolveKepler(double meanAnomaly, double eccentricity, int digits);
 
 // Geocentric position of planet p (1 Mercury .. 8 Pluto) for a day count of DayNumber: ra
-// (hours [0, 24)), dec, aux = distance from the Sun, distance from the Earth (AU). Zero for an
-// index outside 1..8.
+// (hours [0, 24)), dec, distances from the Earth and from the Sun (AU). Zero for an index
+// outside 1..8.
 SolarSystemBody PlanetPositionForDayNumber(int planet, double dayNumber);
 
 // Osculating elements, all at the epoch Julian day 2450680.5.

@@ -69,11 +69,11 @@ Vector3 ApparentOfGeocentric(const ApparentPlaceFrame& frame, const Vector3& d) 
     return ApparentDirection(frame, Scaled(d, 1.0 / Norm(d)));
 }
 
-SolarSystemBody BodyOf(const Vector3& apparent, double aux, double distance) {
+SolarSystemBody BodyOf(const Vector3& apparent, double sunDistanceAu, double earthDistanceAu) {
     SolarSystemBody body;
     RaDecOf(apparent, body.ra, body.dec);
-    body.aux = aux;
-    body.distance = distance;
+    body.sunDistanceAu = sunDistanceAu;
+    body.earthDistanceAu = earthDistanceAu;
     return body;
 }
 
@@ -185,7 +185,11 @@ SolarSystemBody MoonOfGeocentric(const ApparentPlaceFrame& frame, const Vector3&
     const double cosPhase = (moonToSun[0] * moonToEarth[0] + moonToSun[1] * moonToEarth[1] +
                              moonToSun[2] * moonToEarth[2]) /
                             (Norm(moonToSun) * Norm(moonToEarth));
-    return BodyOf(Rotated(frame.rbpn, geo), cosPhase, Norm(geo) * kKmPerAu);
+    SolarSystemBody moon;
+    RaDecOf(Rotated(frame.rbpn, geo), moon.ra, moon.dec);
+    moon.earthDistanceKm = Norm(geo) * kKmPerAu;
+    moon.cosPhaseAngle = cosPhase;
+    return moon;
 }
 
 } // namespace

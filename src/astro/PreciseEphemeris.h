@@ -51,19 +51,19 @@ double ApparentSiderealDegrees(const PreciseInstant& instant);
 double ApparentSiderealDegrees(const PreciseInstant& instant, const ApparentPlaceFrame& frame);
 
 // Apparent geocentric place of body `index` (kBodySun .. kBodyPluto, not the Moon) filled as the
-// sky state holds it: ra, dec, aux = distance from the Sun (AU, 0 for the Sun), distance from the
-// Earth (AU, light-time corrected).
+// sky state holds it: ra, dec, distance from the Sun (planets) and from the Earth (light-time
+// corrected), AU.
 SolarSystemBody PreciseGeocentricBody(std::size_t index, const PreciseInstant& instant,
                                       const ApparentPlaceFrame& frame);
 
-// The Moon's apparent geocentric place (ra, dec; aux = cosine of the phase angle, distance from
-// the Earth's centre in km).
+// The Moon's apparent geocentric place (ra, dec, cosine of the phase angle, distance from the
+// Earth's centre in km).
 SolarSystemBody PreciseGeocentricMoon(const PreciseInstant& instant,
                                       const ApparentPlaceFrame& frame);
 
 // The Moon seen from the observer (longitude degrees positive west, latitude degrees north, on
 // the WGS84 ellipsoid at sea level), for the apparent sidereal angle gastDegrees; distance and
-// aux stay geocentric.
+// phase stay geocentric.
 SolarSystemBody PreciseTopocentricMoon(const PreciseInstant& instant,
                                        const ApparentPlaceFrame& frame, double gastDegrees,
                                        double longitudeWest, double latitude);

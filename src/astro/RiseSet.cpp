@@ -3,6 +3,7 @@
 #include "astro/Angles.h"
 #include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
+#include "astro/Instant.h"
 #include "astro/ObserverAngles.h"
 #include "astro/PreciseEphemeris.h"
 #include "astro/SkyState.h"
@@ -170,28 +171,24 @@ SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Ob
 SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer) {
     const double longitude = SignedLongitude(observer);
     const double latitude = SignedLatitude(observer);
-    Observer universal = observer;
-    universal.TimeZone = 0.0f; // the engine is given universal time directly
-    universal.TimeZoneName.clear();
     return [=](double jd) {
         if (body >= kBodyMercury && body < kBodyCount) {
             const SolarSystemBody p =
                 PlanetPositionForDayNumber(static_cast<int>(body) - 1, jd - kJ2000);
             return PlaceFor(p.ra, p.dec, jd, longitude, latitude, kStarStandardAltitude);
         }
-        Ephemeris ephemeris(UniversalDate(jd), universal);
-        const double engineJd = ephemeris.JulianDay();
-        ephemeris.SunMeanElements();
-        BodyTable bodies{};
-        ephemeris.SunPosition(bodies);
+        // The engine is given universal time directly (zone 0).
+        const double engineJd = JulianDayOfClockTime(UniversalDate(jd), 0.0f);
+        const JulianCenturies centuries = CenturiesOf(engineJd);
+        const SunElements sun = SunMeanElements(centuries.t2000);
         if (body == kBodySun) {
-            return PlaceFor(bodies[kBodySun].ra, bodies[kBodySun].dec, engineJd, longitude,
-                            latitude, kSunStandardAltitude);
+            const SolarSystemBody place = SunPosition(sun);
+            return PlaceFor(place.ra, place.dec, engineJd, longitude, latitude,
+                            kSunStandardAltitude);
         }
-        std::array<OutlinePoint, kHorizonPointCount> ring{};
-        ephemeris.MoonPosition(bodies, HorizonRing(ring));
-        return PlaceFor(ephemeris.moonGeocentricRa / 15.0, ephemeris.moonGeocentricDec, engineJd,
-                        longitude, latitude, MoonStandardAltitude(ephemeris.moonParallax));
+        const MoonPlace moon = MoonPosition(engineJd, centuries.t1900, sun, longitude, latitude);
+        return PlaceFor(moon.geocentricRa / 15.0, moon.geocentricDec, engineJd, longitude, latitude,
+                        MoonStandardAltitude(moon.parallax));
     };
 }
 
@@ -218,7 +215,7 @@ SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Observer& obs
             constexpr double kEarthRadiusKm = 6378.14;
             const SolarSystemBody moon = PreciseGeocentricMoon(instant, frame);
             const double parallax =
-                RadToDeg(std::asin(std::clamp(kEarthRadiusKm / moon.distance, 0.0, 1.0)));
+                RadToDeg(std::asin(std::clamp(kEarthRadiusKm / moon.earthDistanceKm, 0.0, 1.0)));
             return PlaceForSidereal(moon.ra, moon.dec, sidereal, longitude, latitude,
                                     MoonStandardAltitude(parallax));
         }

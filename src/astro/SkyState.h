@@ -1,6 +1,6 @@
 // The computed sky that the chart draws: the Sun, the Moon and the planets, and the observer and
-// sidereal angles of the chart's instant. Filled by RecomputeSky (Recompute.h); zero until the
-// first recompute. The chart state derives from it.
+// sidereal angles of the chart's instant. Filled by RecomputeSky (Recompute.h) through the sky
+// model chosen (SkyModel.h); zero until the first recompute. The chart state derives from it.
 #pragma once
 
 #include <array>
@@ -25,15 +25,17 @@ inline constexpr std::size_t kBodyCount = 10;
 inline constexpr std::array<const char*, kBodyCount> kBodyNames = {
     "Moon", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
 
-// One computed body. Moon: topocentric ra (hours, may lie slightly outside [0, 24)) and dec,
-// aux = cosine of the phase angle, distance from the Earth's centre in km. Sun: ra [0, 24), dec,
-// aux = 0.0, distance from the Earth in AU. Planets: geocentric ra [0, 24) and dec, aux = distance
-// from the Sun in AU, distance from the Earth in AU.
+// One computed body. The Moon: topocentric ra (may lie slightly outside [0, 24)) and dec; the Sun
+// and the planets: ra [0, 24) and dec. A field that does not apply to the body stays 0. Each
+// distance is kept in the unit its model computes it in, so that every text made from it is
+// exact: the Moon's in km, the others' in AU.
 struct SolarSystemBody {
-    double ra = 0.0;       // hours
-    double dec = 0.0;      // degrees
-    double aux = 0.0;      // see above
-    double distance = 0.0; // km for the Moon, AU otherwise
+    double ra = 0.0;              // hours
+    double dec = 0.0;             // degrees
+    double earthDistanceAu = 0.0; // the Sun and the planets: distance from the Earth
+    double earthDistanceKm = 0.0; // the Moon: distance from the Earth's centre
+    double sunDistanceAu = 0.0;   // the planets: distance from the Sun
+    double cosPhaseAngle = 0.0;   // the Moon: cosine of its phase angle (Sun - Moon - Earth)
 };
 
 using BodyTable = std::array<SolarSystemBody, kBodyCount>;
@@ -46,7 +48,4 @@ struct SkyState {
     double m_dLatitude = 0.0;  // observer latitude, degrees, positive north
     double m_dSinLat = 0.0;    // sine of m_dLatitude (through kDegToRad)
     double m_dCosLat = 0.0;    // cosine of m_dLatitude
-    // The sky model RecomputeSky uses: 0 classic (the built-in series), 1 precise (apparent
-    // places of date from ERFA, the catalogue carried to the date, apparent sidereal time).
-    int m_bPrecise = 0;
 };

@@ -7,7 +7,8 @@
 
 void InitialUpdate(ChartState& chart, CatalogStore& catalog, const AppSettings& settings,
                    int fullScreenWidth, int fullScreenHeight) {
-    RecomputeSky(RecomputeForm::FirstUpdate, settings.SkyDate, settings.Observer, chart, catalog);
+    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(chart.m_skyModel), settings.SkyDate,
+                 settings.Observer, chart, catalog);
     chart.m_nFullScreenWidth = fullScreenWidth;
     chart.m_nFullScreenHeight = fullScreenHeight;
     chart.m_nBaseRadius = BaseRadiusForScreenHeight(fullScreenHeight);

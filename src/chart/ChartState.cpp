@@ -32,7 +32,7 @@ void ChartState::CopyFromSettings(const AppSettings& settings) {
     m_dDeepSkyLimit = DeepSkyLimitFromCode(settings.DeepSkyLimit);
     m_bColoredSky = settings.ColoredSky;
     m_bAnimate = 0;
-    m_bPrecise = settings.PrecisePositions != 0 ? 1 : 0;
+    m_skyModel = SkyModelOfSettings(settings);
 }
 
 void ChartState::CopyToSettings(AppSettings& settings) const {
@@ -49,7 +49,7 @@ void ChartState::CopyToSettings(AppSettings& settings) const {
     settings.DeepSkyLimit = DeepSkyLimitToCode(m_dDeepSkyLimit);
     settings.ColoredSky = m_bColoredSky;
     settings.b = m_fTurnXDeg;
-    settings.PrecisePositions = m_bPrecise;
+    settings.PrecisePositions = PrecisePositionsOf(m_skyModel);
 }
 
 bool ChartState::SouthernObserver() const {

@@ -7,6 +7,7 @@
 // projection reads from the settings record itself (the chart-mode commands set both).
 #pragma once
 
+#include "astro/SkyModel.h"
 #include "astro/SkyState.h"
 #include "settings/LayerSwitchList.h"
 
@@ -94,6 +95,9 @@ struct ChartState : SkyState {
 #undef VN_CHART_SWITCH_FIELD
     int m_bColoredSky = 0;
     int m_bAnimate = 0;
+
+    // The sky model the chart is computed in ("PrecisePositions" of the settings).
+    SkyModelKind m_skyModel = SkyModelKind::Classic;
 
 private:
     const AppSettings* m_pSettings = nullptr;

@@ -23,7 +23,7 @@ void DrawScreenBody(const LayerContext& ctx, std::size_t b, int x, int y) {
     const ChartState& chart = ctx.chart;
     switch (b) {
     case kBodyMoon: {
-        const std::size_t k = MoonPictureIndex(chart.m_bodies[kBodyMoon].aux);
+        const std::size_t k = MoonPictureIndex(chart.m_bodies[kBodyMoon].cosPhaseAngle);
         const MoonPlacement box =
             PlaceMoonPicture(x, y, chart.m_bodies[kBodySun].ra, chart.m_bodies[kBodyMoon].ra,
                              ctx.settings.Observer.NS == "N");

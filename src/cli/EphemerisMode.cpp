@@ -54,25 +54,31 @@ std::string PlaceText(const Observer& o) {
            std::to_string(o.LatDeg) + kDegreeSign + TwoDigits(o.LatMin) + "'" + o.NS;
 }
 
-} // namespace
-
-const char* SkyModelName(const SkyState& sky) {
-    return sky.m_bPrecise != 0 ? "precise" : "classic";
+// The JSON's "aux" and "distance" of a body: the Moon's phase cosine and its distance in km, the
+// Sun's 0 and distance in AU, a planet's distances from the Sun and from the Earth in AU.
+double Aux(std::size_t index, const SolarSystemBody& body) {
+    return index == kBodyMoon ? body.cosPhaseAngle : body.sunDistanceAu;
+}
+double Distance(std::size_t index, const SolarSystemBody& body) {
+    return index == kBodyMoon ? body.earthDistanceKm : body.earthDistanceAu;
 }
 
+} // namespace
+
 EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer,
-                                       bool precise) {
+                                       SkyModelKind model) {
     EphemerisReport report;
     report.date = date;
     report.observer = observer;
     report.offset = ObserverUtcOffset(date, observer);
-    Ephemeris ephemeris(date, observer);
-    report.jd = ephemeris.JulianDay();
-    report.t1900 = ephemeris.t1900;
-    report.t2000 = ephemeris.t2000;
+    report.model = model;
+    report.jd = InstantOf(date, observer).ut;
+    const JulianCenturies centuries = CenturiesOf(report.jd);
+    report.t1900 = centuries.t1900;
+    report.t2000 = centuries.t2000;
     const auto catalog = std::make_unique<CatalogStore>(); // only its horizon ring is used
-    report.sky.m_bPrecise = precise ? 1 : 0;
-    RecomputeSky(RecomputeForm::FirstUpdate, date, observer, report.sky, *catalog);
+    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(model), date, observer, report.sky,
+                 *catalog);
     for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
         report.horizon[k] = catalog->m_outlinePoints[kHorizonRingFirstEntry + k];
     }
@@ -81,7 +87,7 @@ EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& obse
 
 std::string FormatEphemerisJson(const EphemerisReport& report) {
     std::string json = "{";
-    json += "\"model\": " + JsonString(SkyModelName(report.sky));
+    json += "\"model\": " + JsonString(SkyModelFor(report.model).Name());
     json += ", \"jd\": " + JsonNumber(report.jd);
     json += ", \"t1900\": " + JsonNumber(report.t1900);
     json += ", \"t2000\": " + JsonNumber(report.t2000);
@@ -94,8 +100,8 @@ std::string FormatEphemerisJson(const EphemerisReport& report) {
         const SolarSystemBody& body = report.sky.m_bodies[i];
         json += i == 0 ? "\n  " : ",\n  ";
         json += "{\"name\": " + JsonString(kBodyNames[i]) + ", \"ra\": " + JsonNumber(body.ra) +
-                ", \"dec\": " + JsonNumber(body.dec) + ", \"aux\": " + JsonNumber(body.aux) +
-                ", \"distance\": " + JsonNumber(body.distance) + "}";
+                ", \"dec\": " + JsonNumber(body.dec) + ", \"aux\": " + JsonNumber(Aux(i, body)) +
+                ", \"distance\": " + JsonNumber(Distance(i, body)) + "}";
     }
     json += "],\n \"horizon\": [";
     for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
@@ -124,8 +130,8 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
                   d.month, d.day, d.hour, d.minute, d.second, zone.c_str());
     text += line;
     text += o.Location + "  " + PlaceText(o) + "\n";
-    if (report.sky.m_bPrecise != 0) { // the classic table carries no model line
-        text += std::string("Sky model: ") + SkyModelName(report.sky) + "\n";
+    if (report.model != SkyModelKind::Classic) { // the default model's table has no model line
+        text += std::string("Sky model: ") + SkyModelFor(report.model).Name() + "\n";
     }
     text += "Julian day " + FormatFixed(report.jd, 6) + "   Greenwich sidereal " +
             FormatFixed(report.sky.m_dGST / 15.0, 6) + " h   local sidereal " +
@@ -138,8 +144,8 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
         const AngleTexts dec = DeclinationTexts(body.dec);
         const HorizontalPosition h = EquatorialToHorizontal(
             body.ra, body.dec, report.sky.m_dGST, report.sky.m_dLongitude, report.sky.m_dLatitude);
-        const std::string distance = i == kBodyMoon ? FormatFixed(body.distance, 1) + " km"
-                                                    : FormatFixed(body.distance, 6) + " AU";
+        const std::string distance = i == kBodyMoon ? FormatFixed(body.earthDistanceKm, 1) + " km"
+                                                    : FormatFixed(body.earthDistanceAu, 6) + " AU";
         text +=
             PadRight(kBodyNames[i], 9) +
             PadRight(PadLeft(ra.whole, 3) + " " + PadLeft(ra.minutes, 3) + " " + ra.seconds, 17) +
@@ -186,7 +192,7 @@ int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, st
     }
     const AppSettings& settings = parsed.options.settings;
     const EphemerisReport report =
-        ComputeEphemerisReport(settings.SkyDate, settings.Observer, settings.PrecisePositions != 0);
+        ComputeEphemerisReport(settings.SkyDate, settings.Observer, SkyModelOfSettings(settings));
     out << (json ? FormatEphemerisJson(report) : FormatEphemerisTable(report));
     out.flush();
     return out ? kExitOk : kExitFailed;

@@ -10,6 +10,7 @@
 
 #include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
+#include "astro/SkyModel.h"
 #include "astro/SkyState.h"
 #include "settings/AppSettings.h"
 
@@ -18,6 +19,7 @@ struct EphemerisReport {
     SkyDate date;
     Observer observer;
     UtcOffset offset; // the offset the clock time was read with
+    SkyModelKind model = SkyModelKind::Classic;
     double jd = 0.0;
     double t1900 = 0.0;
     double t2000 = 0.0;
@@ -25,15 +27,13 @@ struct EphemerisReport {
     std::array<OutlinePoint, kHorizonPointCount> horizon{};
 };
 
-// `precise` chooses the precise sky model (apparent places of date, apparent sidereal time).
 EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer,
-                                       bool precise = false);
-
-// The name of the report's sky model: "classic" or "precise".
-const char* SkyModelName(const SkyState& sky);
+                                       SkyModelKind model = SkyModelKind::Classic);
 
 // One JSON object: model ("classic" or "precise"), jd, t1900, t2000, gst, lst, longitude,
-// latitude, bodies (ten objects name, ra, dec, aux, distance, in body order), horizon (73 pairs
+// latitude, bodies (ten objects name, ra, dec, aux, distance, in body order; aux is the Moon's
+// phase cosine, 0 for the Sun, a planet's distance from the Sun in AU; distance is the Moon's in
+// km, the others' from the Earth in AU), horizon (73 pairs
 // [ra, dec]), utc_offset (the offset used, hours east of Greenwich) and zone_name (the zone used,
 // empty for a fixed offset). Every number is written with 17 significant digits so that it reads
 // back to the same double. In the precise model ra and dec are apparent of date, gst and lst
@@ -41,8 +41,8 @@ const char* SkyModelName(const SkyState& sky);
 std::string FormatEphemerisJson(const EphemerisReport& report);
 
 // A readable table of the ten bodies: right ascension, declination, altitude, compass azimuth,
-// distance, with a heading naming the instant, the offset used, the place and, for the precise
-// model, the model.
+// distance, with a heading naming the instant, the offset used, the place and, for any model but
+// the default classic one, the model.
 std::string FormatEphemerisTable(const EphemerisReport& report);
 
 // Runs the mode on the arguments after the program name (without --ephemeris). Returns the

@@ -218,27 +218,27 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         name->body = named->index;
     }
 
-    // The sky of the instant: the bodies, and in the precise model the catalogue carried to the
-    // date as the chart holds it.
-    const bool precise = settings.PrecisePositions != 0;
+    // The sky of the instant: the bodies, and the catalogue as the chart's model holds it at
+    // that instant.
+    const SkyModel& model = SkyModelFor(SkyModelOfSettings(settings));
+    const Instant instant = InstantOf(settings.SkyDate, settings.Observer);
     SkyState sky;
-    sky.m_bPrecise = precise ? 1 : 0;
-    if (name->kind == InfoObjectKind::Body || precise) {
-        RecomputeSky(RecomputeForm::FirstUpdate, settings.SkyDate, settings.Observer, sky,
+    if (name->kind == InfoObjectKind::Body) {
+        RecomputeSky(RecomputeForm::FirstUpdate, model, settings.SkyDate, settings.Observer, sky,
                      *catalog);
+    } else {
+        model.CatalogueOfDate(instant, *catalog);
     }
     InfoPanelContent content;
     switch (name->kind) {
     case InfoObjectKind::Star:
-        content = StarInfoContent(*catalog, *index, settings.SkyDate, settings.Observer, precise);
+        content = StarInfoContent(*catalog, *index, instant, settings.Observer, model);
         break;
     case InfoObjectKind::DeepSky:
-        content =
-            DeepSkyInfoContent(*catalog, *index, settings.SkyDate, settings.Observer, precise);
+        content = DeepSkyInfoContent(*catalog, *index, instant, settings.Observer, model);
         break;
     case InfoObjectKind::Body:
-        content =
-            BodyInfoContent(sky.m_bodies, *index, settings.SkyDate, settings.Observer, precise);
+        content = BodyInfoContent(sky.m_bodies, *index, instant, settings.Observer, model);
         break;
     }
     // Catalogue text reaches the terminal as valid UTF-8 without control characters.
@@ -246,7 +246,7 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
     for (const InfoPanelRow& row : content.rows) {
         out << SanitizedUtf8(row.label) << " " << SanitizedUtf8(row.JoinedValues()) << "\n";
     }
-    out << "Sky model: " << (precise ? "precise" : "classic") << "\n";
+    out << "Sky model: " << model.Name() << "\n";
     out.flush();
     return out ? kExitOk : kExitFailed;
 }

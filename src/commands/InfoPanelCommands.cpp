@@ -11,23 +11,23 @@
 void ShowInfoPanel(CMainFrame& frame, const PickedObject& object) {
     const AppSettings& settings = frame.Settings();
     CNoctaView& view = frame.View();
-    const bool precise = view.Chart().m_bPrecise != 0;
+    const SkyModel& model = SkyModelFor(view.Chart().m_skyModel);
+    const Instant instant = InstantOf(settings.SkyDate, settings.Observer);
     switch (object.kind) {
     case PickedKind::Star: {
-        StarInfoDialog panel(&frame, view.Store(), object.index, settings.SkyDate,
-                             settings.Observer, precise);
+        StarInfoDialog panel(&frame, view.Store(), object.index, instant, settings.Observer, model);
         panel.ShowModal();
         break;
     }
     case PickedKind::Body: {
-        BodyInfoDialog panel(&frame, view.Chart().m_bodies, object.index, settings.SkyDate,
-                             settings.Observer, settings.ProgramDir, precise);
+        BodyInfoDialog panel(&frame, view.Chart().m_bodies, object.index, instant,
+                             settings.Observer, settings.ProgramDir, model);
         panel.ShowModal();
         break;
     }
     case PickedKind::DeepSky: {
-        DeepSkyInfoDialog panel(&frame, view.Store(), object.index, settings.SkyDate,
-                                settings.Observer, settings.ProgramDir, precise);
+        DeepSkyInfoDialog panel(&frame, view.Store(), object.index, instant, settings.Observer,
+                                settings.ProgramDir, model);
         panel.ShowModal();
         break;
     }

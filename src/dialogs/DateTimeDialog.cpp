@@ -159,7 +159,8 @@ bool CDateTimeDialog::Apply() {
     sky.minute = check.values->minute; // the second stays as it is
     // A clock time that the place's zone skips (spring gap) is shown as the clocks show it.
     sky = NormalizeClockTime(sky, m_settings.Observer);
-    RecomputeSky(RecomputeForm::DateTimeChanged, sky, m_settings.Observer, m_chart, m_store);
+    RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(m_chart.m_skyModel), sky,
+                 m_settings.Observer, m_chart, m_store);
     return true;
 }
 

@@ -87,19 +87,20 @@ void CInfoPanelDialog::OnImage(wxCommandEvent&) {
 }
 
 StarInfoDialog::StarInfoDialog(wxWindow* parent, const CatalogStore& catalog, std::size_t starIndex,
-                               const SkyDate& date, const Observer& observer, bool precise)
-    : CInfoPanelDialog(parent, StarInfoContent(catalog, starIndex, date, observer, precise), false,
+                               const Instant& instant, const Observer& observer,
+                               const SkyModel& model)
+    : CInfoPanelDialog(parent, StarInfoContent(catalog, starIndex, instant, observer, model), false,
                        {}) {}
 
 BodyInfoDialog::BodyInfoDialog(wxWindow* parent, const BodyTable& bodies, std::size_t bodyIndex,
-                               const SkyDate& date, const Observer& observer,
-                               const std::string& programDir, bool precise)
-    : CInfoPanelDialog(parent, BodyInfoContent(bodies, bodyIndex, date, observer, precise), true,
+                               const Instant& instant, const Observer& observer,
+                               const std::string& programDir, const SkyModel& model)
+    : CInfoPanelDialog(parent, BodyInfoContent(bodies, bodyIndex, instant, observer, model), true,
                        programDir) {}
 
 DeepSkyInfoDialog::DeepSkyInfoDialog(wxWindow* parent, const CatalogStore& catalog,
-                                     std::size_t deepSkyIndex, const SkyDate& date,
+                                     std::size_t deepSkyIndex, const Instant& instant,
                                      const Observer& observer, const std::string& programDir,
-                                     bool precise)
-    : CInfoPanelDialog(parent, DeepSkyInfoContent(catalog, deepSkyIndex, date, observer, precise),
+                                     const SkyModel& model)
+    : CInfoPanelDialog(parent, DeepSkyInfoContent(catalog, deepSkyIndex, instant, observer, model),
                        true, programDir) {}

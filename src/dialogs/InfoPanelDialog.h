@@ -42,27 +42,30 @@ private:
     std::optional<std::filesystem::path> m_picturePath;
 };
 
-// `precise`: the chart uses the precise sky model (positions of date, apparent sidereal time).
+// Each panel is made for the instant of the chart's clock time and the sky model the chart uses
+// (InfoPanelText.h).
 //
 // "Star": one of the 9095 catalogue stars.
 class StarInfoDialog : public CInfoPanelDialog {
 public:
     StarInfoDialog(wxWindow* parent, const CatalogStore& catalog, std::size_t starIndex,
-                   const SkyDate& date, const Observer& observer, bool precise = false);
+                   const Instant& instant, const Observer& observer,
+                   const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 };
 
 // "Solar System", titled with the body's name: the Moon, the Sun or a planet.
 class BodyInfoDialog : public CInfoPanelDialog {
 public:
     BodyInfoDialog(wxWindow* parent, const BodyTable& bodies, std::size_t bodyIndex,
-                   const SkyDate& date, const Observer& observer, const std::string& programDir,
-                   bool precise = false);
+                   const Instant& instant, const Observer& observer, const std::string& programDir,
+                   const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 };
 
 // "Deep sky object": a Messier or NGC object.
 class DeepSkyInfoDialog : public CInfoPanelDialog {
 public:
     DeepSkyInfoDialog(wxWindow* parent, const CatalogStore& catalog, std::size_t deepSkyIndex,
-                      const SkyDate& date, const Observer& observer, const std::string& programDir,
-                      bool precise = false);
+                      const Instant& instant, const Observer& observer,
+                      const std::string& programDir,
+                      const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 };

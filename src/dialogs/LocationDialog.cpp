@@ -238,8 +238,8 @@ bool CLocationDialog::Apply() {
     const bool named = m_daylightSaving->GetValue();
     m_settings.Observer = *check.values;
     m_settings.Observer.TimeZoneName = named ? m_zoneName : std::string();
-    RecomputeSky(RecomputeForm::LocationChanged, m_settings.SkyDate, m_settings.Observer, m_chart,
-                 m_store);
+    RecomputeSky(RecomputeForm::LocationChanged, SkyModelFor(m_chart.m_skyModel),
+                 m_settings.SkyDate, m_settings.Observer, m_chart, m_store);
     return true;
 }
 

@@ -183,9 +183,9 @@ void CMainFrame::OnPrecisePositions(wxCommandEvent&) {
     // the chart's date in the model chosen.
     m_settings.PrecisePositions = m_settings.PrecisePositions != 0 ? 0 : 1;
     ChartState& chart = m_view->Chart();
-    chart.m_bPrecise = m_settings.PrecisePositions;
-    RecomputeSky(RecomputeForm::DateTimeChanged, m_settings.SkyDate, m_settings.Observer, chart,
-                 m_view->Store());
+    chart.m_skyModel = SkyModelOfSettings(m_settings);
+    RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(chart.m_skyModel), m_settings.SkyDate,
+                 m_settings.Observer, chart, m_view->Store());
     m_view->Redraw();
     RefreshStatusPanes();
 }

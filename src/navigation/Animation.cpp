@@ -72,8 +72,8 @@ AnimationStepResult TakeStep(ChartState& chart, int animForward, int stepIndex, 
                              const Observer& observer, CatalogStore& store) {
     AnimationStepResult result;
     StepClockTime(date, stepIndex, animForward != 0, observer);
-    const RecomputeOutcome outcome =
-        RecomputeSky(RecomputeForm::AnimationStep, date, observer, chart, store);
+    const RecomputeOutcome outcome = RecomputeSky(
+        RecomputeForm::AnimationStep, SkyModelFor(chart.m_skyModel), date, observer, chart, store);
     result.stepped = true;
     if (outcome.stopAnimation || !YearInsideAnimationRange(date.year)) {
         result.stopped = StopAnimation(chart);

@@ -6,6 +6,7 @@
 
 #include "astro/Observer.h"
 #include "astro/SkyDate.h"
+#include "astro/SkyModel.h"
 #include "settings/LayerSwitchList.h"
 
 #include <cstdint>
@@ -37,7 +38,7 @@ struct AppSettings {
 
     std::int32_t NightVision = 0; // 1: the chart is drawn in red for dark-adapted eyes
 
-    // 1: the precise sky model (SkyState::m_bPrecise); 0 the classic one.
+    // 1: the precise sky model; 0 the classic one (SkyModelOfSettings).
     std::int32_t PrecisePositions = 0;
 
     // Not a setting but where one came from: true when the profile had no "TimeZoneName" (one
@@ -51,3 +52,11 @@ struct AppSettings {
 
     bool operator==(const AppSettings&) const = default;
 };
+
+// The sky model the profile value "PrecisePositions" chooses, and the value that stores a model.
+inline SkyModelKind SkyModelOfSettings(const AppSettings& settings) {
+    return settings.PrecisePositions != 0 ? SkyModelKind::Precise : SkyModelKind::Classic;
+}
+inline std::int32_t PrecisePositionsOf(SkyModelKind model) {
+    return model == SkyModelKind::Precise ? 1 : 0;
+}

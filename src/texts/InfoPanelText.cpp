@@ -4,7 +4,6 @@
 #include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
 #include "astro/ObserverAngles.h"
-#include "astro/PreciseRecompute.h"
 #include "astro/RiseSet.h"
 #include "catalog/DeepSkyObjects.h"
 #include "catalog/StarDesignations.h"
@@ -47,8 +46,9 @@ std::vector<std::string> Values(const AngleTexts& t) {
 }
 
 void AddHorizontalRows(std::vector<InfoPanelRow>& rows, double raHours, double decDegrees,
-                       const SkyDate& date, const Observer& observer, bool precise) {
-    const PanelHorizontal h = PanelHorizontalPosition(raHours, decDegrees, date, observer, precise);
+                       const Instant& instant, const Observer& observer, const SkyModel& model) {
+    const PanelHorizontal h =
+        PanelHorizontalPosition(raHours, decDegrees, instant, observer, model);
     const auto text = [](double degrees) {
         return std::isfinite(degrees) ? HorizontalAngleText(degrees) : std::string();
     };
@@ -57,8 +57,8 @@ void AddHorizontalRows(std::vector<InfoPanelRow>& rows, double raHours, double d
 }
 
 void AddRiseSetRows(std::vector<InfoPanelRow>& rows, const SkyPositionFunction& positionAt,
-                    const SkyDate& date, const Observer& observer) {
-    for (InfoPanelRow& row : RiseSetRows(positionAt, date, observer)) {
+                    const Instant& instant, const Observer& observer) {
+    for (InfoPanelRow& row : RiseSetRows(positionAt, instant, observer)) {
         rows.push_back(std::move(row));
     }
 }
@@ -77,10 +77,9 @@ std::string ClockTimeText(double jdUt, const Observer& observer) {
     return text;
 }
 
-std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, const SkyDate& date,
+std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, const Instant& instant,
                                       const Observer& observer) {
-    const double start = Ephemeris(date, observer).JulianDay();
-    const RiseSetEvents events = FindRiseSet(positionAt, start);
+    const RiseSetEvents events = FindRiseSet(positionAt, instant.ut);
     const auto time = [&](const std::optional<double>& jd) {
         return jd ? ClockTimeText(*jd, observer) : std::string(kNoEventText);
     };
@@ -114,12 +113,10 @@ const InfoPanelRow* InfoPanelContent::Row(std::string_view label) const {
     return it == rows.end() ? nullptr : &*it;
 }
 
-PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const SkyDate& date,
-                                        const Observer& observer, bool precise) {
+PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const Instant& instant,
+                                        const Observer& observer, const SkyModel& model) {
     const double hourAngle =
-        DegToRad(precise ? Normalize360(PreciseSiderealAngle(date, observer) -
-                                        SignedLongitude(observer) - 15.0 * raHours)
-                         : HourAngle(date, observer, raHours));
+        DegToRad(HourAngle(model.SiderealAngle(instant), SignedLongitude(observer), raHours));
     const double latitude = DegToRad(SignedLatitude(observer));
     const double dec = DegToRad(decDegrees);
     const double southernAzimuth =
@@ -147,7 +144,8 @@ double MoonMagnitude(double k) {
 }
 
 InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIndex,
-                                 const SkyDate& date, const Observer& observer, bool precise) {
+                                 const Instant& instant, const Observer& observer,
+                                 const SkyModel& model) {
     const StarRecord& star = catalog.m_stars.at(starIndex);
     const StarDesignations names = DesignationsOf(star);
     InfoPanelContent content;
@@ -159,41 +157,41 @@ InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIn
     rows.push_back({"Proper name:", {std::string(StarNameOf(catalog, star.hr))}});
     rows.push_back({"Right ascension:", Values(RightAscensionTexts(star.ra))});
     rows.push_back({"Declination:", Values(DeclinationTexts(star.dec))});
-    AddHorizontalRows(rows, star.ra, star.dec, date, observer, precise);
+    AddHorizontalRows(rows, star.ra, star.dec, instant, observer, model);
     rows.push_back({"Magnitude:", {Fixed(star.magnitude, 2)}});
     const std::string spectral =
         star.spectralClass != '\0' ? std::string(1, star.spectralClass) : std::string();
     rows.push_back({"Spectral type:", {spectral}});
-    AddRiseSetRows(rows,
-                   precise ? PreciseFixedSkyPosition(star.ra, star.dec, observer)
-                           : FixedSkyPosition(star.ra, star.dec, observer),
-                   date, observer);
+    AddRiseSetRows(rows, model.FixedPosition(star.ra, star.dec, observer), instant, observer);
     return content;
 }
 
 InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
-                                 const SkyDate& date, const Observer& observer, bool precise) {
+                                 const Instant& instant, const Observer& observer,
+                                 const SkyModel& model) {
     const SolarSystemBody& body = bodies.at(bodyIndex);
-    const double sunDistance = bodies[kBodySun].distance; // R, AU
+    const double sunDistance = bodies[kBodySun].earthDistanceAu; // R
 
     // The planets' texts; the Moon and the Sun replace some of them below.
-    std::string fromEarth = WithUnit(body.distance * kKmPerAu / kKmPerMillionKm, 1, kMillionKm);
-    std::string fromSun = WithUnit(body.aux * kKmPerAu / kKmPerMillionKm, 1, kMillionKm);
-    const double r = body.aux;
-    const double delta = body.distance;
+    std::string fromEarth =
+        WithUnit(body.earthDistanceAu * kKmPerAu / kKmPerMillionKm, 1, kMillionKm);
+    std::string fromSun = WithUnit(body.sunDistanceAu * kKmPerAu / kKmPerMillionKm, 1, kMillionKm);
+    const double r = body.sunDistanceAu;
+    const double delta = body.earthDistanceAu;
     const double cosPhase = (r * r + delta * delta - sunDistance * sunDistance) / (2.0 * r * delta);
     std::string illuminated = Fixed((1.0 + cosPhase) / 2.0, 2);
     std::string magnitude;
     std::string angularSize;
 
     if (bodyIndex == kBodyMoon) {
-        // aux is the cosine of the Moon's phase angle, the distance is in km.
-        const double k = (1.0 + body.aux) / 2.0;
-        fromSun = WithUnit((sunDistance * kKmPerAu + body.aux * body.distance) / kKmPerMillionKm, 1,
-                           kMillionKm);
-        fromEarth = WithUnit(body.distance, 1, " km");
-        angularSize = WithUnit(kMoonDiameterArcsecKm / body.distance / kArcsecondsPerArcminute, 2,
-                               kArcminuteSign);
+        const double k = (1.0 + body.cosPhaseAngle) / 2.0;
+        fromSun = WithUnit((sunDistance * kKmPerAu + body.cosPhaseAngle * body.earthDistanceKm) /
+                               kKmPerMillionKm,
+                           1, kMillionKm);
+        fromEarth = WithUnit(body.earthDistanceKm, 1, " km");
+        angularSize =
+            WithUnit(kMoonDiameterArcsecKm / body.earthDistanceKm / kArcsecondsPerArcminute, 2,
+                     kArcminuteSign);
         magnitude = Fixed(MoonMagnitude(k), 2);
         illuminated = Fixed(k, 2);
     } else if (bodyIndex == kBodySun) {
@@ -215,21 +213,19 @@ InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
     auto& rows = content.rows;
     rows.push_back({"Right ascension:", Values(RightAscensionTexts(body.ra))});
     rows.push_back({"Declination:", Values(DeclinationTexts(body.dec))});
-    AddHorizontalRows(rows, body.ra, body.dec, date, observer, precise);
+    AddHorizontalRows(rows, body.ra, body.dec, instant, observer, model);
     rows.push_back({"Distance from Earth:", {fromEarth}});
     rows.push_back({"Distance from Sun:", {fromSun}});
     rows.push_back({"Magnitude:", {magnitude}});
     rows.push_back({"Angular size:", {angularSize}});
     rows.push_back({"Illuminated fraction:", {illuminated}});
-    AddRiseSetRows(rows,
-                   precise ? PreciseBodySkyPosition(bodyIndex, observer)
-                           : BodySkyPosition(bodyIndex, observer),
-                   date, observer);
+    AddRiseSetRows(rows, model.BodyPosition(bodyIndex, observer), instant, observer);
     return content;
 }
 
 InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t deepSkyIndex,
-                                    const SkyDate& date, const Observer& observer, bool precise) {
+                                    const Instant& instant, const Observer& observer,
+                                    const SkyModel& model) {
     const DeepSkyRecord& object = catalog.m_deepSky.at(deepSkyIndex);
     const AngleTexts ra = RightAscensionTextsNoSeconds(object.ra);
     const AngleTexts dec = DeclinationTextsNoSeconds(object.dec);
@@ -241,12 +237,9 @@ InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t dee
     rows.push_back({"Common name:", {DeepSkyCommonName(object)}});
     rows.push_back({"Right ascension:", {ra.whole, ra.minutes}});
     rows.push_back({"Declination:", {dec.whole, dec.minutes}});
-    AddHorizontalRows(rows, object.ra, object.dec, date, observer, precise);
+    AddHorizontalRows(rows, object.ra, object.dec, instant, observer, model);
     rows.push_back({"Magnitude:", {Fixed(object.magnitude, 1)}});
     rows.push_back({"Type:", {std::string(DeepSkyTypeName(object.type))}});
-    AddRiseSetRows(rows,
-                   precise ? PreciseFixedSkyPosition(object.ra, object.dec, observer)
-                           : FixedSkyPosition(object.ra, object.dec, observer),
-                   date, observer);
+    AddRiseSetRows(rows, model.FixedPosition(object.ra, object.dec, observer), instant, observer);
     return content;
 }

@@ -4,9 +4,10 @@
 // catalogue tables, the computed bodies and the chart's clock time and place.
 #pragma once
 
+#include "astro/Instant.h"
 #include "astro/Observer.h"
 #include "astro/RiseSet.h"
-#include "astro/SkyDate.h"
+#include "astro/SkyModels.h"
 #include "astro/SkyState.h"
 #include "catalog/CatalogStore.h"
 
@@ -36,24 +37,24 @@ struct InfoPanelContent {
 };
 
 // Altitude and compass azimuth as the panels compute them: the hour angle of the right
-// ascension for the clock time and place (HourAngle), then the horizontal position for the
-// observer's latitude. Degrees. With `precise` the hour angle comes from the apparent sidereal
-// time of the precise sky model (the right ascension being of date).
+// ascension for the instant's sidereal angle in `model` and the observer's longitude
+// (HourAngle), then the horizontal position for the observer's latitude. Degrees.
 struct PanelHorizontal {
     double altitude = 0.0;
     double azimuth = 0.0;
 };
-PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const SkyDate& date,
-                                        const Observer& observer, bool precise = false);
+PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const Instant& instant,
+                                        const Observer& observer,
+                                        const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 
 // The rows "Rise:", "Culmination:" (time and altitude) and "Set:" that end every panel: the
-// object's next rise after the clock time `date`, then the culmination and the set that follow
+// object's next rise after the instant, then the culmination and the set that follow
 // that rise, as clock times "HH:MM" of the observer's zone. The rise row says "circumpolar" or
 // "never rises" where that holds; an event the search does not reach shows "-".
 inline constexpr const char* kCircumpolarText = "circumpolar";
 inline constexpr const char* kNeverRisesText = "never rises";
 inline constexpr const char* kNoEventText = "-";
-std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, const SkyDate& date,
+std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, const Instant& instant,
                                       const Observer& observer);
 
 // "HH:MM", the clock time of the observer's zone at a Julian day in universal time, rounded to
@@ -64,25 +65,26 @@ std::string ClockTimeText(double jdUt, const Observer& observer);
 // interpolated; k outside 0..1 is taken at the nearer end of the table.
 double MoonMagnitude(double illuminatedFraction);
 
-// Each panel takes `precise` for the precise sky model: the catalogue then holds positions of
-// date and the altitude and azimuth use the apparent sidereal time.
+// Each panel takes the instant of the chart's clock time (InstantOf) and the sky model the chart
+// uses: the catalogue and the bodies hold that model's positions, and the altitude, azimuth and
+// the rise and set come from the same model.
 //
 // Star panel "Star": HR number, Bayer, Flamsteed, proper name, right ascension, declination,
 // altitude, azimuth, magnitude, spectral type. starIndex must be below kStarCount.
 InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIndex,
-                                 const SkyDate& date, const Observer& observer,
-                                 bool precise = false);
+                                 const Instant& instant, const Observer& observer,
+                                 const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 
 // Solar System panel, titled with the body's name: right ascension, declination, altitude,
 // azimuth, distances from the Earth and the Sun, magnitude, angular size, illuminated fraction.
 // bodyIndex must be below kBodyCount.
 InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
-                                 const SkyDate& date, const Observer& observer,
-                                 bool precise = false);
+                                 const Instant& instant, const Observer& observer,
+                                 const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 
 // Deep-sky panel "Deep sky object": catalogue number ("M 31", "NGC 7329"), common name, right
 // ascension and declination without seconds, altitude, azimuth, magnitude, type.
 // deepSkyIndex must be below kDeepSkyCount.
 InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t deepSkyIndex,
-                                    const SkyDate& date, const Observer& observer,
-                                    bool precise = false);
+                                    const Instant& instant, const Observer& observer,
+                                    const SkyModel& model = SkyModelFor(SkyModelKind::Classic));

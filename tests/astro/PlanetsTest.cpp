@@ -7,17 +7,18 @@
 #include "AstroTestSupport.h"
 #include "astro/Angles.h"
 #include "astro/Ephemeris.h"
+#include "astro/SkyModels.h"
 
 namespace {
 
+// The planets of the classic model for the clock time at the observer.
 BodyTable PlanetsAt(const SkyDate& date, const Observer& observer = GreenwichObserver()) {
-    Ephemeris ephemeris(date, observer);
-    ephemeris.JulianDay(); // must not disturb the planets (it shifts January and February)
-    BodyTable bodies{};
-    for (int p = 1; p <= kPlanetCount; ++p) {
-        ephemeris.PlanetPosition(p, bodies);
-    }
-    return bodies;
+    SkyState sky;
+    std::array<OutlinePoint, kHorizonPointCount> ring{};
+    SkyModelFor(SkyModelKind::Classic)
+        .ComputeSky(RecomputeForm::FirstUpdate, SkyRequestOf(date, observer), sky,
+                    HorizonRing(ring));
+    return sky.m_bodies;
 }
 
 // Kepler's equation holds for the returned true anomaly: from nu back to the eccentric anomaly
@@ -71,7 +72,7 @@ TEST(PlanetPosition, PublishedVenus) {
     EXPECT_NEAR(largest(AngleDifference(b[kBodyVenus].ra * 15.0, 316.17273)), 0.0,
                 kPlanetToleranceDeg);
     EXPECT_NEAR(largest(b[kBodyVenus].dec + 18.88801), 0.0, kPlanetToleranceDeg);
-    EXPECT_NEAR(b[kBodyVenus].distance, 0.910947, 0.005); // the example's distance, AU
+    EXPECT_NEAR(b[kBodyVenus].earthDistanceAu, 0.910947, 0.005); // the example's distance, AU
 }
 
 TEST(PlanetPosition, OnlyTheWholeClockHourMatters) {
@@ -85,7 +86,7 @@ TEST(PlanetPosition, OnlyTheWholeClockHourMatters) {
         EXPECT_EQ(minutes[i].ra, base[i].ra) << p;
         EXPECT_EQ(minutes[i].dec, base[i].dec) << p;
         EXPECT_EQ(zone[i].ra, base[i].ra) << p;
-        EXPECT_EQ(zone[i].distance, base[i].distance) << p;
+        EXPECT_EQ(zone[i].earthDistanceAu, base[i].earthDistanceAu) << p;
         EXPECT_NE(hour[i].ra, base[i].ra) << p;
     }
 }
@@ -100,15 +101,13 @@ void ExpectSamePlanets(const BodyTable& got, double dayNumber, const char* what)
         const SolarSystemBody& have = got[static_cast<std::size_t>(p) + 1];
         EXPECT_EQ(have.ra, want.ra) << what << " planet " << p;
         EXPECT_EQ(have.dec, want.dec) << what << " planet " << p;
-        EXPECT_EQ(have.aux, want.aux) << what << " planet " << p;
-        EXPECT_EQ(have.distance, want.distance) << what << " planet " << p;
+        EXPECT_EQ(have.sunDistanceAu, want.sunDistanceAu) << what << " planet " << p;
+        EXPECT_EQ(have.earthDistanceAu, want.earthDistanceAu) << what << " planet " << p;
     }
 }
 
 double PlanetDayNumberOf(const SkyDate& date) {
-    Ephemeris ephemeris(date, GreenwichObserver());
-    ephemeris.JulianDay();
-    return ephemeris.PlanetDayNumber();
+    return PlanetDayNumber(date);
 }
 
 TEST(PlanetsInFebruaryUseTheCalendarMonth, FirstOfFebruaryIsNotThirtyFirstOfJanuary) {

@@ -6,6 +6,7 @@
 #include "AstroTestSupport.h"
 #include "astro/Angles.h"
 #include "astro/Ephemeris.h"
+#include "astro/Instant.h"
 #include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
 
@@ -19,7 +20,7 @@ struct Fixture {
 
     Fixture() {
         for (auto& body : sky.m_bodies) {
-            body = {kSentinel, kSentinel, kSentinel, kSentinel};
+            body = {kSentinel, kSentinel, kSentinel, kSentinel, kSentinel, kSentinel};
         }
         sky.m_dLongitude = sky.m_dLatitude = sky.m_dSinLat = sky.m_dCosLat = kSentinel;
         for (auto& point : catalog->m_outlinePoints) {
@@ -34,7 +35,8 @@ TEST(RecomputeSky, FirstUpdateFillsEverything) {
     Fixture f;
     const SkyDate date{2003, 8, 27, 22, 30, 0};
     const RecomputeOutcome outcome =
-        RecomputeSky(RecomputeForm::FirstUpdate, date, kKrakow, f.sky, *f.catalog);
+        RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic), date, kKrakow,
+                     f.sky, *f.catalog);
     EXPECT_FALSE(outcome.stopAnimation);
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         EXPECT_NE(f.sky.m_bodies[i].ra, kSentinel) << i;
@@ -44,8 +46,7 @@ TEST(RecomputeSky, FirstUpdateFillsEverything) {
     EXPECT_DOUBLE_EQ(f.sky.m_dLatitude, 50.0 + 2.0 / 60.0);
     EXPECT_DOUBLE_EQ(f.sky.m_dSinLat, std::sin(f.sky.m_dLatitude * 0.017453293));
     EXPECT_DOUBLE_EQ(f.sky.m_dCosLat, std::cos(f.sky.m_dLatitude * 0.017453293));
-    Ephemeris e(date, kKrakow);
-    EXPECT_DOUBLE_EQ(f.sky.m_dGST, GreenwichSiderealAngle(e.JulianDay()));
+    EXPECT_DOUBLE_EQ(f.sky.m_dGST, GreenwichSiderealAngle(InstantOf(date, kKrakow).ut));
     EXPECT_DOUBLE_EQ(f.sky.m_dLST, f.sky.m_dGST - f.sky.m_dLongitude);
     // Only entries 73..145 of the outline table are the horizon ring.
     EXPECT_EQ(f.catalog->m_outlinePoints[72].ra, -7.0f);
@@ -62,7 +63,8 @@ TEST(RecomputeSky, LocalSiderealAngleIsNotWrapped) {
     const Observer east = MakeObserver(179, 30, "E", 10, 0, "N", 0.0f);
     bool seen = false;
     for (int hour = 0; hour < 24 && !seen; ++hour) {
-        RecomputeSky(RecomputeForm::FirstUpdate, {2001, 5, 5, hour, 0, 0}, east, f.sky, *f.catalog);
+        RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic),
+                     {2001, 5, 5, hour, 0, 0}, east, f.sky, *f.catalog);
         if (f.sky.m_dGST > 181.0) {
             EXPECT_GT(f.sky.m_dLST, 360.0);
             EXPECT_DOUBLE_EQ(f.sky.m_dLST, f.sky.m_dGST + 179.5);
@@ -74,8 +76,9 @@ TEST(RecomputeSky, LocalSiderealAngleIsNotWrapped) {
 
 TEST(RecomputeSky, LocationChangeKeepsThePlanets) {
     Fixture f;
-    const RecomputeOutcome outcome = RecomputeSky(
-        RecomputeForm::LocationChanged, {2003, 8, 27, 22, 30, 0}, kKrakow, f.sky, *f.catalog);
+    const RecomputeOutcome outcome =
+        RecomputeSky(RecomputeForm::LocationChanged, SkyModelFor(SkyModelKind::Classic),
+                     {2003, 8, 27, 22, 30, 0}, kKrakow, f.sky, *f.catalog);
     EXPECT_FALSE(outcome.stopAnimation);
     EXPECT_NE(f.sky.m_bodies[kBodyMoon].ra, kSentinel);
     EXPECT_NE(f.sky.m_bodies[kBodySun].ra, kSentinel);
@@ -89,7 +92,8 @@ TEST(RecomputeSky, LocationChangeKeepsThePlanets) {
 TEST(RecomputeSky, DateChangeKeepsThePlaceFields) {
     for (RecomputeForm form : {RecomputeForm::DateTimeChanged, RecomputeForm::AnimationStep}) {
         Fixture f;
-        RecomputeSky(form, {2003, 8, 27, 22, 30, 0}, kKrakow, f.sky, *f.catalog);
+        RecomputeSky(form, SkyModelFor(SkyModelKind::Classic), {2003, 8, 27, 22, 30, 0}, kKrakow,
+                     f.sky, *f.catalog);
         EXPECT_EQ(f.sky.m_dLongitude, kSentinel);
         EXPECT_EQ(f.sky.m_dLatitude, kSentinel);
         EXPECT_EQ(f.sky.m_dSinLat, kSentinel);
@@ -109,14 +113,17 @@ TEST(RecomputeSky, AnimationStopsOutsideItsYears) {
     for (const auto& c : cases) {
         Fixture f;
         const SkyDate date{c.year, 1, 15, 0, 0, 0};
-        EXPECT_EQ(RecomputeSky(RecomputeForm::AnimationStep, date, kKrakow, f.sky, *f.catalog)
+        EXPECT_EQ(RecomputeSky(RecomputeForm::AnimationStep, SkyModelFor(SkyModelKind::Classic),
+                               date, kKrakow, f.sky, *f.catalog)
                       .stopAnimation,
                   c.stop)
             << c.year;
         // The sky is still computed for the date reached.
         EXPECT_NE(f.sky.m_bodies[kBodyPluto].ra, kSentinel);
         // Only the animation form reports it.
-        EXPECT_FALSE(RecomputeSky(RecomputeForm::DateTimeChanged, date, kKrakow, f.sky, *f.catalog)
+        EXPECT_FALSE(RecomputeSky(RecomputeForm::DateTimeChanged,
+                                  SkyModelFor(SkyModelKind::Classic), date, kKrakow, f.sky,
+                                  *f.catalog)
                          .stopAnimation);
     }
 }
@@ -125,10 +132,12 @@ TEST(RecomputeSky, SameInstantSameSkyWhateverTheZone) {
     // 12:00 at zone +1 and 11:00 at zone 0 are the same instant for the Sun and the Moon; the
     // planets follow the clock hour and therefore differ.
     Fixture a, b;
-    RecomputeSky(RecomputeForm::FirstUpdate, {2010, 3, 1, 12, 0, 0},
-                 MakeObserver(19, 55, "E", 50, 2, "N", 1.0f), a.sky, *a.catalog);
-    RecomputeSky(RecomputeForm::FirstUpdate, {2010, 3, 1, 11, 0, 0},
-                 MakeObserver(19, 55, "E", 50, 2, "N", 0.0f), b.sky, *b.catalog);
+    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic),
+                 {2010, 3, 1, 12, 0, 0}, MakeObserver(19, 55, "E", 50, 2, "N", 1.0f), a.sky,
+                 *a.catalog);
+    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic),
+                 {2010, 3, 1, 11, 0, 0}, MakeObserver(19, 55, "E", 50, 2, "N", 0.0f), b.sky,
+                 *b.catalog);
     EXPECT_NEAR(a.sky.m_bodies[kBodySun].ra, b.sky.m_bodies[kBodySun].ra, 1e-12);
     EXPECT_NEAR(a.sky.m_bodies[kBodyMoon].dec, b.sky.m_bodies[kBodyMoon].dec, 1e-10);
     EXPECT_NEAR(a.sky.m_dGST, b.sky.m_dGST, 1e-9);

@@ -8,6 +8,7 @@
 
 #include "AstroTestSupport.h"
 #include "astro/Ephemeris.h"
+#include "astro/Instant.h"
 #include "astro/SkyState.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ namespace {
 
 // Julian day of a universal time, through the engine's own calendar (zone 0).
 double JdUt(int y, int mo, int d, int h, int mi, int s = 0) {
-    return Ephemeris(SkyDate{y, mo, d, h, mi, s}, GreenwichObserver()).JulianDay();
+    return InstantOf(SkyDate{y, mo, d, h, mi, s}, GreenwichObserver()).ut;
 }
 
 constexpr double kMinute = 1.0 / 1440.0; // days

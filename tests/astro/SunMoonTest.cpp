@@ -6,6 +6,8 @@
 #include "AstroTestSupport.h"
 #include "astro/Angles.h"
 #include "astro/Ephemeris.h"
+#include "astro/Instant.h"
+#include "astro/ObserverAngles.h"
 #include "astro/Transforms.h"
 
 namespace {
@@ -14,34 +16,40 @@ namespace {
 constexpr double kSeriesTolerance = 1e-9;
 
 struct SunMoon {
-    Ephemeris ephemeris;
+    double jd = 0.0;
+    SunElements sun;
+    MoonPlace moon;
     BodyTable bodies{};
     std::array<OutlinePoint, kHorizonPointCount> ring{};
 };
 
 SunMoon Compute(const SkyDate& date, const Observer& observer) {
-    SunMoon result{Ephemeris(date, observer)};
-    result.ephemeris.JulianDay();
-    result.ephemeris.SunMeanElements();
-    result.ephemeris.SunPosition(result.bodies);
-    result.ephemeris.MoonPosition(result.bodies, result.ring);
+    SunMoon result;
+    result.jd = InstantOf(date, observer).ut;
+    const JulianCenturies centuries = CenturiesOf(result.jd);
+    result.sun = SunMeanElements(centuries.t2000);
+    result.bodies[kBodySun] = SunPosition(result.sun);
+    const double longitude = SignedLongitude(observer);
+    const double latitude = SignedLatitude(observer);
+    result.moon = MoonPosition(result.jd, centuries.t1900, result.sun, longitude, latitude);
+    result.bodies[kBodyMoon] = result.moon.topocentric;
+    FillHorizonPoints(result.moon.siderealAngle, latitude, longitude, HorizonRing(result.ring));
     return result;
 }
 
 TEST(SunMeanElements, AtJ2000) {
-    Ephemeris e({2000, 1, 1, 12, 0, 0}, GreenwichObserver());
-    e.JulianDay();
-    e.SunMeanElements();
-    EXPECT_NEAR(e.sunMeanLongitude, 280.46645, kSeriesTolerance);
-    EXPECT_NEAR(e.sunMeanAnomaly, 357.5291, kSeriesTolerance);
+    const SunElements e = SunMeanElements(0.0);
+    EXPECT_NEAR(e.meanLongitude, 280.46645, kSeriesTolerance);
+    EXPECT_NEAR(e.meanAnomaly, 357.5291, kSeriesTolerance);
     EXPECT_NEAR(e.moonNode, 125.04452, kSeriesTolerance);
     EXPECT_NEAR(e.meanObliquity, 23.439291, kSeriesTolerance);
     EXPECT_NEAR(e.eccentricity, 0.016708617, kSeriesTolerance);
 }
 
-TEST(MoonPosition, ReplacesTheObliquityWithItsOwn) {
+TEST(MoonPosition, UsesItsOwnObliquity) {
     SunMoon s = Compute({2000, 1, 1, 12, 0, 0}, GreenwichObserver());
-    EXPECT_NEAR(s.ephemeris.meanObliquity, 23.45225207, kSeriesTolerance);
+    EXPECT_NEAR(s.moon.meanObliquity, 23.45225207, kSeriesTolerance);
+    EXPECT_NEAR(s.sun.meanObliquity, 23.439291, kSeriesTolerance);
 }
 
 // The Sun of Meeus, Astronomical Algorithms, 2nd ed. (1998), example 25.a, 1992 October 13 0h
@@ -58,9 +66,9 @@ TEST(SunPosition, PublishedExample) {
     LargestError largest("degrees");
     EXPECT_NEAR(largest(AngleDifference(s.bodies[kBodySun].ra * 15.0, ra)), 0.0, kSunToleranceDeg);
     EXPECT_NEAR(largest(s.bodies[kBodySun].dec - dec), 0.0, kSunToleranceDeg);
-    EXPECT_EQ(s.bodies[kBodySun].aux, 0.0);
+    EXPECT_EQ(s.bodies[kBodySun].sunDistanceAu, 0.0);
     // The example's radius vector, 0.99766 AU.
-    EXPECT_NEAR(s.bodies[kBodySun].distance, 0.99766, 1e-4);
+    EXPECT_NEAR(s.bodies[kBodySun].earthDistanceAu, 0.99766, 1e-4);
 }
 
 // The Moon of Meeus, Astronomical Algorithms, 2nd ed. (1998), example 47.a, 1992 April 12 0h
@@ -74,10 +82,9 @@ constexpr double kMoonDistanceToleranceKm = 100.0;
 TEST(MoonPosition, PublishedExampleGeocentric) {
     const SunMoon s = Compute({1992, 4, 12, 0, 0, 0}, GreenwichObserver());
     LargestError largest("degrees");
-    EXPECT_NEAR(largest(AngleDifference(s.ephemeris.moonGeocentricRa, 134.688470)), 0.0,
-                kMoonToleranceDeg);
-    EXPECT_NEAR(largest(s.ephemeris.moonGeocentricDec - 13.768368), 0.0, kMoonToleranceDeg);
-    EXPECT_NEAR(s.ephemeris.moonDistance, 368409.7, kMoonDistanceToleranceKm);
+    EXPECT_NEAR(largest(AngleDifference(s.moon.geocentricRa, 134.688470)), 0.0, kMoonToleranceDeg);
+    EXPECT_NEAR(largest(s.moon.geocentricDec - 13.768368), 0.0, kMoonToleranceDeg);
+    EXPECT_NEAR(s.moon.distanceKm, 368409.7, kMoonDistanceToleranceKm);
 }
 
 TEST(MoonPosition, TopocentricShiftIsTheParallax) {
@@ -89,12 +96,12 @@ TEST(MoonPosition, TopocentricShiftIsTheParallax) {
             const SunMoon s = Compute({2010, 6, 3, hour, 0, 0}, o);
             const double ra = s.bodies[kBodyMoon].ra * 15.0;
             const double dec = s.bodies[kBodyMoon].dec;
-            const double geoRa = s.ephemeris.moonGeocentricRa;
-            const double geoDec = s.ephemeris.moonGeocentricDec;
+            const double geoRa = s.moon.geocentricRa;
+            const double geoDec = s.moon.geocentricDec;
             const double separation =
                 std::hypot(AngleDifference(ra, geoRa) * std::cos(DegToRad(dec)), dec - geoDec);
-            EXPECT_LE(separation, s.ephemeris.moonParallax * 1.001) << lat << " " << hour;
-            const double gst = GreenwichSiderealAngle(s.ephemeris.jd);
+            EXPECT_LE(separation, s.moon.parallax * 1.001) << lat << " " << hour;
+            const double gst = GreenwichSiderealAngle(s.jd);
             const double topoAlt = EquatorialToHorizontal(ra / 15.0, dec, gst, -15.0, lat).altitude;
             const double geoAlt =
                 EquatorialToHorizontal(geoRa / 15.0, geoDec, gst, -15.0, lat).altitude;
@@ -128,11 +135,11 @@ TEST(MoonPosition, RightAscensionIsNotWrappedAfterTheParallax) {
 TEST(MoonPosition, PhaseCosineAtFullAndNewMoon) {
     // Full Moon 2000 January 21 04:40 UT (total eclipse), new Moon 2000 January 6 18:14 UT.
     const SunMoon full = Compute({2000, 1, 21, 4, 40, 0}, GreenwichObserver());
-    EXPECT_GT(full.bodies[kBodyMoon].aux, 0.995);
-    EXPECT_GT(full.ephemeris.moonIllumination, 0.997);
+    EXPECT_GT(full.bodies[kBodyMoon].cosPhaseAngle, 0.995);
+    EXPECT_GT(full.moon.illumination, 0.997);
     const SunMoon fresh = Compute({2000, 1, 6, 18, 14, 0}, GreenwichObserver());
-    EXPECT_LT(fresh.bodies[kBodyMoon].aux, -0.99);
-    EXPECT_LT(fresh.ephemeris.moonIllumination, 0.005);
+    EXPECT_LT(fresh.bodies[kBodyMoon].cosPhaseAngle, -0.99);
+    EXPECT_LT(fresh.moon.illumination, 0.005);
 }
 
 TEST(HorizonPoints, SouthNorthEastWestForLatitude50) {
@@ -153,7 +160,7 @@ TEST(HorizonPoints, EveryPointIsOnTheHorizonAtItsAzimuth) {
     for (int lat : {-65, -20, 0, 30, 52, 80}) {
         const Observer o = MakeObserver(75, 30, "W", std::abs(lat), 0, lat < 0 ? "S" : "N", -5.0f);
         const SunMoon s = Compute({2015, 3, 20, 22, 10, 0}, o);
-        const double gst = GreenwichSiderealAngle(s.ephemeris.jd);
+        const double gst = GreenwichSiderealAngle(s.jd);
         for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
             const HorizontalPosition h =
                 EquatorialToHorizontal(s.ring[k].ra, s.ring[k].dec, gst, 75.5, lat);

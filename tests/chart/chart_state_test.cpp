@@ -115,7 +115,7 @@ TEST(ChartState, InitialUpdateSetsScaleAndSky) {
     EXPECT_NEAR(chart->m_dLongitude, -(19.0 + 55.0 / 60.0), kAngleTolDeg);
     EXPECT_NEAR(chart->m_dLST, 280.46061837 + 19.0 + 55.0 / 60.0, kAngleTolDeg);
     EXPECT_NEAR(chart->m_dSinLat, std::sin((50.0 + 2.0 / 60.0) * kDegToRad), 1e-12);
-    EXPECT_GT(chart->m_bodies[kBodySun].distance, 0.9); // the sky has been computed
+    EXPECT_GT(chart->m_bodies[kBodySun].earthDistanceAu, 0.9); // the sky has been computed
 }
 
 TEST(Centering, SnapCentreRoundsToTheCoarseGridAtLevelZeroOnly) {

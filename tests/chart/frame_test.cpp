@@ -99,7 +99,7 @@ TEST(Frame, ColouredSkyFollowsTheSunAndTheScreenDepth) {
     ChartState& chart = *sky.chart;
     chart.m_bColoredSky = 1;
     // The Sun on the meridian of an equatorial observer at its equinox: altitude 90.
-    chart.m_bodies[kBodySun] = SolarSystemBody{0.0, 0.0, 0.0, 1.0};
+    chart.m_bodies[kBodySun] = SolarSystemBody{.ra = 0.0, .dec = 0.0, .earthDistanceAu = 1.0};
     chart.m_dGST = 0.0;
     chart.m_dLongitude = 0.0;
     chart.m_dLatitude = 0.0;

@@ -18,9 +18,12 @@ std::string MoonRow(const char* hemisphere, double elongation) {
     f.settings.HorizonView = 1; // keep the picture's place unturned for the southern observer
     f.chart->m_bSolarSystem = 1;
     for (auto& b : f.chart->m_bodies) {
-        b = SolarSystemBody{0.0, 89.5, 0.0, 1.0};
+        b = SolarSystemBody{.ra = 0.0, .dec = 89.5, .earthDistanceAu = 1.0};
     }
-    f.chart->m_bodies[kBodyMoon] = SolarSystemBody{kCentreRa, 0.0, -0.2, 384000.0}; // picture 4
+    f.chart->m_bodies[kBodyMoon] = SolarSystemBody{.ra = kCentreRa,
+                                                   .dec = 0.0,
+                                                   .earthDistanceKm = 384000.0,
+                                                   .cosPhaseAngle = -0.2}; // picture 4
     f.chart->m_bodies[kBodySun].ra = kCentreRa + elongation;
     CairoImageSurface image(kClientWidth, kClientHeight);
     image.FillRect(PixelRect{0, 0, kClientWidth, kClientHeight}, kBlack);

@@ -13,7 +13,8 @@ namespace {
 // Bodies along the equator near the centre, 0.1 h apart, body 0 at the centre.
 void PlaceBodies(ChartState& chart) {
     for (std::size_t b = 0; b < kBodyCount; ++b) {
-        chart.m_bodies[b] = SolarSystemBody{kCentreRa + 0.1 * b, 0.0, 0.0, 1.0};
+        chart.m_bodies[b] =
+            SolarSystemBody{.ra = kCentreRa + 0.1 * b, .dec = 0.0, .earthDistanceAu = 1.0};
     }
 }
 
@@ -156,9 +157,11 @@ TEST(LayerSolarSystem, MoonPictureByPhaseMirroredInTheSouth) {
         f.settings.HorizonView = 1; // no southern flip of the picture's place
         f.chart->m_bSolarSystem = 1;
         for (auto& b : f.chart->m_bodies) {
-            b = SolarSystemBody{0.0, 89.5, 0.0, 1.0}; // near the pole: invisible
+            b = SolarSystemBody{
+                .ra = 0.0, .dec = 89.5, .earthDistanceAu = 1.0}; // near the pole: invisible
         }
-        f.chart->m_bodies[kBodyMoon] = SolarSystemBody{kCentreRa, 0.0, c.p, 384000.0};
+        f.chart->m_bodies[kBodyMoon] = SolarSystemBody{
+            .ra = kCentreRa, .dec = 0.0, .earthDistanceKm = 384000.0, .cosPhaseAngle = c.p};
         f.chart->m_bodies[kBodySun].ra = kCentreRa + c.elongation;
         f.chart->m_bHorizonView = 0;
         DrawSolarSystem(f.Context());

@@ -60,7 +60,8 @@ TEST(EphemerisMode, JsonNumbersReadBackExactly) {
     ASSERT_LT(sun, pluto);
     ASSERT_NE(pluto, std::string::npos);
     EXPECT_EQ(NumberAfter(run.out, "ra", moon), report.sky.m_bodies[kBodyMoon].ra);
-    EXPECT_EQ(NumberAfter(run.out, "distance", pluto), report.sky.m_bodies[kBodyPluto].distance);
+    EXPECT_EQ(NumberAfter(run.out, "distance", pluto),
+              report.sky.m_bodies[kBodyPluto].earthDistanceAu);
     EXPECT_EQ(NumberAfter(run.out, "aux", sun), 0.0);
 }
 

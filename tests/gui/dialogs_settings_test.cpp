@@ -31,8 +31,8 @@ protected:
         DesktopFixture::SetUp();
         Settings().SkyDate = SkyDate{1998, 12, 7, 21, 35, 17};
         Settings().Observer = Observer{"Poland:Krakow", 19, 55, "E", 50, 2, "N", 1.0f};
-        RecomputeSky(RecomputeForm::LocationChanged, Settings().SkyDate, Settings().Observer,
-                     Chart(), View().Store());
+        RecomputeSky(RecomputeForm::LocationChanged, SkyModelFor(Chart().m_skyModel),
+                     Settings().SkyDate, Settings().Observer, Chart(), View().Store());
     }
 
     static int PlaceRow(const char* name) {

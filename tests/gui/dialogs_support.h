@@ -34,8 +34,8 @@ protected:
         m_recorder.reset();
         Settings().Observer = m_observer;
         Settings().SkyDate = m_date;
-        RecomputeSky(RecomputeForm::FirstUpdate, Settings().SkyDate, Settings().Observer, Chart(),
-                     View().Store());
+        RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(Chart().m_skyModel),
+                     Settings().SkyDate, Settings().Observer, Chart(), View().Store());
     }
 
     const std::vector<guitest::ShownMessage>& Messages() const { return m_recorder->Messages(); }

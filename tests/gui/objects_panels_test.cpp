@@ -77,8 +77,8 @@ protected:
         AppSettings& settings = s_session->settings;
         settings.SkyDate = SkyDate{2024, 12, 7, 22, 0, 0};
         ChartState& chart = View().Chart();
-        RecomputeSky(RecomputeForm::DateTimeChanged, settings.SkyDate, settings.Observer, chart,
-                     View().Store());
+        RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(chart.m_skyModel),
+                     settings.SkyDate, settings.Observer, chart, View().Store());
         CenterOn(chart, chart.m_bodies[kBodyJupiter].ra, chart.m_bodies[kBodyJupiter].dec);
         const long before = View().FramesDrawn();
         View().Redraw();
@@ -137,7 +137,8 @@ TEST_F(ObjectPanelsTest, RightClickOnPlanetOpensItsSolarSystemPanel) {
     EXPECT_EQ(seen->title, "Jupiter");
     const AppSettings& settings = s_session->settings;
     const InfoPanelContent expected =
-        BodyInfoContent(chart.m_bodies, kBodyJupiter, settings.SkyDate, settings.Observer);
+        BodyInfoContent(chart.m_bodies, kBodyJupiter,
+                        InstantOf(settings.SkyDate, settings.Observer), settings.Observer);
     EXPECT_EQ(seen->content.rows, expected.rows);
     EXPECT_EQ(seen->shownValues, FirstValues(expected));
     // Near opposition Jupiter is about magnitude -2.8 and 47 arcseconds across.
@@ -168,8 +169,8 @@ TEST_F(ObjectPanelsTest, RightClickOnStarOpensTheStarPanel) {
     const StarRecord& record = View().Store().m_stars[*star];
     EXPECT_EQ(seen->content.Row("HR number:")->values[0], std::to_string(record.hr));
     const AppSettings& settings = s_session->settings;
-    const InfoPanelContent expected =
-        StarInfoContent(View().Store(), *star, settings.SkyDate, settings.Observer);
+    const InfoPanelContent expected = StarInfoContent(
+        View().Store(), *star, InstantOf(settings.SkyDate, settings.Observer), settings.Observer);
     EXPECT_EQ(seen->shownValues, FirstValues(expected));
     EXPECT_FALSE(seen->imageEnabled); // the star panel has no Image button
 }
@@ -195,7 +196,8 @@ TEST_F(ObjectPanelsTest, RightClickOnMessierObjectOpensTheDeepSkyPanel) {
     EXPECT_EQ(seen->content.Row("Right ascension:")->values.size(), 2u); // no seconds
     const AppSettings& settings = s_session->settings;
     const InfoPanelContent expected =
-        DeepSkyInfoContent(View().Store(), *messier, settings.SkyDate, settings.Observer);
+        DeepSkyInfoContent(View().Store(), *messier, InstantOf(settings.SkyDate, settings.Observer),
+                           settings.Observer);
     EXPECT_EQ(seen->shownValues, FirstValues(expected));
 }
 
@@ -249,8 +251,9 @@ TEST_F(ObjectPanelsTest, PointerOverPlanetShowsItsPlaceInTheStatusBar) {
 
 TEST_F(ObjectPanelsTest, ImageButtonOpensThePictureOfTheObject) {
     const AppSettings& settings = s_session->settings;
-    BodyInfoDialog panel(&Frame(), View().Chart().m_bodies, kBodyMoon, settings.SkyDate,
-                         settings.Observer, settings.ProgramDir);
+    BodyInfoDialog panel(&Frame(), View().Chart().m_bodies, kBodyMoon,
+                         InstantOf(settings.SkyDate, settings.Observer), settings.Observer,
+                         settings.ProgramDir);
     ASSERT_NE(panel.ImageButton(), nullptr);
     ASSERT_TRUE(panel.ImageButton()->IsEnabled()) << settings.ProgramDir;
     EXPECT_EQ(panel.PicturePath()->filename(), "Moon.jpg");
@@ -272,12 +275,14 @@ TEST_F(ObjectPanelsTest, WithoutImagesFolderEveryImageButtonIsDisabled) {
     const AppSettings& settings = s_session->settings;
     const std::string nowhere = (s_dir / "no-program-dir").string();
     for (std::size_t b = 0; b < kBodyCount; ++b) {
-        BodyInfoDialog panel(&Frame(), View().Chart().m_bodies, b, settings.SkyDate,
-                             settings.Observer, nowhere);
+        BodyInfoDialog panel(&Frame(), View().Chart().m_bodies, b,
+                             InstantOf(settings.SkyDate, settings.Observer), settings.Observer,
+                             nowhere);
         EXPECT_FALSE(panel.ImageButton()->IsEnabled()) << kBodyNames[b];
     }
     // the first NGC entry looks under the NGC label; there is no such picture anywhere
-    DeepSkyInfoDialog ngc(&Frame(), View().Store(), kNgcFirst, settings.SkyDate, settings.Observer,
+    DeepSkyInfoDialog ngc(&Frame(), View().Store(), kNgcFirst,
+                          InstantOf(settings.SkyDate, settings.Observer), settings.Observer,
                           settings.ProgramDir);
     EXPECT_EQ(ngc.Content().pictureName.rfind("NGC", 0), 0u);
     EXPECT_FALSE(ngc.ImageButton()->IsEnabled());

@@ -130,7 +130,8 @@ TEST_F(NameIndexTest, PositionsAreTheCatalogueAndComputedPlaces) {
     const SearchTarget target = NamedObjectPosition(*m42, *store, SkyState{});
     EXPECT_FLOAT_EQ(static_cast<float>(target.ra), store->m_deepSky[m42->index].ra);
     SkyState sky;
-    sky.m_bodies[kBodyMars] = {7.5, 22.0, 1.5, 0.7};
+    sky.m_bodies[kBodyMars] = {
+        .ra = 7.5, .dec = 22.0, .earthDistanceAu = 0.7, .sunDistanceAu = 1.5};
     const SearchTarget mars = NamedObjectPosition(*index->Find("Mars"), *store, sky);
     EXPECT_EQ(mars.ra, 7.5);
     EXPECT_EQ(mars.dec, 22.0);

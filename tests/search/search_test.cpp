@@ -119,8 +119,8 @@ TEST(ConstellationSearch, ListIsAlphabeticalNotTableOrder) {
 
 TEST(SolarSystemSearch, TakesTheBodysComputedPosition) {
     SkyState sky{};
-    sky.m_bodies[kBodySun] = SolarSystemBody{6.5, 23.2, 0.0, 1.0};
-    sky.m_bodies[kBodyPluto] = SolarSystemBody{16.0, -7.0, 0.0, 30.0};
+    sky.m_bodies[kBodySun] = SolarSystemBody{.ra = 6.5, .dec = 23.2, .earthDistanceAu = 1.0};
+    sky.m_bodies[kBodyPluto] = SolarSystemBody{.ra = 16.0, .dec = -7.0, .earthDistanceAu = 30.0};
     EXPECT_DOUBLE_EQ(SolarSystemTarget(sky, kBodySun).ra, 6.5);
     EXPECT_DOUBLE_EQ(SolarSystemTarget(sky, kBodySun).dec, 23.2);
     EXPECT_DOUBLE_EQ(SolarSystemTarget(sky, kBodyPluto).dec, -7.0);

@@ -1,0 +1,40 @@
+#include "astro/PreciseSkyModel.h"
+
+#include "astro/CatalogueOfDate.h"
+#include "astro/PreciseEphemeris.h"
+#include "astro/PreciseTime.h"
+#include "catalog/CatalogStore.h"
+
+void PreciseSkyModel::ComputeSky(RecomputeForm, const SkyRequest& request, SkyState& sky,
+                                 HorizonRing horizon) const {
+    // The Moon and the horizon are computed for the place the form has stored in `sky`.
+    const PreciseInstant instant = PreciseInstantOf(request.instant.ut);
+    const ApparentPlaceFrame frame = ApparentPlaceFrameOf(instant);
+    sky.m_dGST = ApparentSiderealDegrees(instant, frame);
+    sky.m_dLST = sky.m_dGST - sky.m_dLongitude;
+    PreciseBodies(instant, frame, sky.m_dGST, sky.m_dLongitude, sky.m_dLatitude, sky.m_bodies);
+    FillHorizonPoints(sky.m_dGST, sky.m_dLatitude, sky.m_dLongitude, horizon);
+}
+
+void PreciseSkyModel::CatalogueOfDate(const Instant& instant, CatalogStore& catalog) const {
+    const PreciseInstant precise = PreciseInstantOf(instant.ut);
+    const CatalogEpochCopy& epoch = catalog.m_epoch;
+    if (epoch.carried && epoch.carriedTt1 == precise.tt1 && epoch.carriedTt2 == precise.tt2) {
+        return; // the tables already hold this date
+    }
+    CarryCatalogueToDate(catalog, precise, ApparentPlaceFrameOf(precise));
+}
+
+double PreciseSkyModel::SiderealAngle(const Instant& instant) const {
+    return ApparentSiderealDegrees(PreciseInstantOf(instant.ut));
+}
+
+SkyPositionFunction PreciseSkyModel::BodyPosition(std::size_t body,
+                                                  const Observer& observer) const {
+    return PreciseBodySkyPosition(body, observer);
+}
+
+SkyPositionFunction PreciseSkyModel::FixedPosition(double raHours, double decDegrees,
+                                                   const Observer& observer) const {
+    return PreciseFixedSkyPosition(raHours, decDegrees, observer);
+}
