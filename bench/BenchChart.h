@@ -2,6 +2,7 @@
 // with the projection memo kept from frame to frame as the view keeps it.
 #pragma once
 
+#include "astro/SkySession.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/Loaders.h"
 #include "chart/ChartSetup.h"
@@ -21,21 +22,25 @@ inline constexpr int kHeight = 1080;
 
 struct BenchChart {
     AppSettings settings = DefaultSettings();
-    std::unique_ptr<CatalogStore> catalog = std::make_unique<CatalogStore>();
+    std::unique_ptr<SkySession> session;
     std::unique_ptr<ChartState> chart;
     ProjectionMemo memo;
 
-    // Loads the catalogue and makes the chart from the settings as they are now.
+    // Loads the catalogue and makes the sky session and the chart from the settings as they are
+    // now.
     void Start() {
+        auto catalog = std::make_unique<CatalogStore>();
         const CatalogLoadResult loaded =
             LoadCatalogs(*catalog, CatalogLocator(std::vector<std::filesystem::path>{
                                        std::filesystem::path(VN_SOURCE_DATA_DIR)}));
         if (!loaded.ok()) {
             throw std::runtime_error(loaded.message);
         }
+        session = std::make_unique<SkySession>(std::move(catalog), settings.SkyDate,
+                                               settings.Observer, SkyModelOfSettings(settings));
         chart = std::make_unique<ChartState>(settings);
         SetClientSize(*chart, kWidth, kHeight);
-        InitialUpdate(*chart, *catalog, settings, kWidth, kHeight);
+        InitialUpdate(*chart, kWidth, kHeight);
     }
 
     // A screen frame's options, with the memo.

@@ -5,7 +5,6 @@
 // fills (counter "fills"), a measure that holds across machines. Night vision is timed on a
 // finished default frame.
 #include "BenchChart.h"
-#include "astro/Recompute.h"
 #include "chart/CairoSurface.h"
 #include "chart/LayerSwitches.h"
 #include "chart/NightVisionPalette.h"
@@ -88,7 +87,8 @@ struct FrameBench : BenchChart {
         if (pan) {
             chart->m_dTurnX = std::fmod(chart->m_dTurnX + 1.0 / 3.0, 24.0);
         }
-        const FrameResult result = Draw(*chart, *catalog, settings, surface, Options());
+        const FrameResult result =
+            Draw(*chart, session->Sky(), session->Catalog(), settings, surface, Options());
         if (!result.ok) {
             state.SkipWithError(result.error.c_str());
         }
@@ -121,8 +121,7 @@ void BM_RecomputeAndFrame(benchmark::State& state) {
     FrameBench bench(false, 2);
     for (auto _ : state) {
         bench.settings.SkyDate.minute = (bench.settings.SkyDate.minute + 1) % 60;
-        RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(bench.chart->m_skyModel),
-                     bench.settings.SkyDate, bench.settings.Observer, *bench.chart, *bench.catalog);
+        bench.session->SetClockTime(bench.settings.SkyDate);
         bench.Frame(state);
     }
 }

@@ -2,7 +2,6 @@
 // ring and every catalogue point carried to the date) against the classic one, and a frame drawn
 // in each model (the precise one must not be slower: the layers read the same tables).
 #include "BenchChart.h"
-#include "astro/Recompute.h"
 #include "chart/CairoSurface.h"
 
 #include <benchmark/benchmark.h>
@@ -22,8 +21,7 @@ void BM_RecomputeOnDateChange(benchmark::State& state) {
     for (auto _ : state) {
         // A new instant each time, as the animation and the date dialog do.
         bench.settings.SkyDate.minute = (bench.settings.SkyDate.minute + 1) % 60;
-        RecomputeSky(RecomputeForm::AnimationStep, SkyModelFor(bench.chart->m_skyModel),
-                     bench.settings.SkyDate, bench.settings.Observer, *bench.chart, *bench.catalog);
+        bench.session->Step(bench.settings.SkyDate);
         benchmark::ClobberMemory();
     }
 }
@@ -35,7 +33,8 @@ void BM_FrameInModel(benchmark::State& state) {
     CairoImageSurface surface{kWidth, kHeight};
     for (auto _ : state) {
         const FrameResult result =
-            Draw(*bench.chart, *bench.catalog, bench.settings, surface, bench.Options());
+            Draw(*bench.chart, bench.session->Sky(), bench.session->Catalog(), bench.settings,
+                 surface, bench.Options());
         if (!result.ok) {
             state.SkipWithError(result.error.c_str());
         }
@@ -51,10 +50,10 @@ void BM_AnimationStepInModel(benchmark::State& state) {
     CairoImageSurface surface{kWidth, kHeight};
     for (auto _ : state) {
         bench.settings.SkyDate.minute = (bench.settings.SkyDate.minute + 1) % 60;
-        RecomputeSky(RecomputeForm::AnimationStep, SkyModelFor(bench.chart->m_skyModel),
-                     bench.settings.SkyDate, bench.settings.Observer, *bench.chart, *bench.catalog);
+        bench.session->Step(bench.settings.SkyDate);
         const FrameResult result =
-            Draw(*bench.chart, *bench.catalog, bench.settings, surface, bench.Options());
+            Draw(*bench.chart, bench.session->Sky(), bench.session->Catalog(), bench.settings,
+                 surface, bench.Options());
         if (!result.ok) {
             state.SkipWithError(result.error.c_str());
         }

@@ -1,6 +1,7 @@
 #include "app/DesktopSession.h"
 
 #include "app/SplashWindow.h"
+#include "astro/ClockTime.h"
 #include "catalog/Loaders.h"
 #include "frame/MainFrame.h"
 #include "guibase/CommandHooks.h"
@@ -60,8 +61,9 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     frame->SetProfilePath(session.profilePath);
     frame->SetRecentPictures(recentPictures);
 
+    auto catalog = std::make_unique<CatalogStore>();
     const CatalogLoadResult catalogs =
-        LoadCatalogs(frame->View().Store(), CatalogLocator(session.settings.ProgramDir));
+        LoadCatalogs(*catalog, CatalogLocator(session.settings.ProgramDir));
     if (!catalogs.warnings.empty()) {
         // One message for every damaged file; the program goes on with the records they hold.
         std::string text;
@@ -78,8 +80,14 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
         DestroyMainWindow(session);
         return kExitMissingCatalogue;
     }
-    AdoptPlaceZone(session.settings, frame->View().Store(), frame->View().Store().m_placeZones);
+    AdoptPlaceZone(session.settings, *catalog, catalog->m_placeZones);
 
+    // The chart starts at the computer's clock, read at the observer's place.
+    session.settings.SkyDate = NowAtObserver(session.settings.Observer);
+    session.sky = std::make_unique<SkySession>(std::move(catalog), session.settings.SkyDate,
+                                               session.settings.Observer,
+                                               SkyModelOfSettings(session.settings));
+    frame->View().AttachSession(*session.sky);
     frame->View().InitialUpdate();
     if (wxTheApp != nullptr) {
         wxTheApp->SetTopWindow(frame);

@@ -1,11 +1,12 @@
-// Start-up and exit of the desktop program, in the order the program has always followed:
-// splash window, profile, program directory, main frame with its document and chart view,
-// catalogues, first update, main window shown; at exit the chart view's fields copied back and
+// Start-up and exit of the desktop program: splash window, profile, program directory, main frame
+// with its document and chart view, catalogues, the sky session for the computer's clock time
+// (the first update), main window shown; at exit the chart view's fields copied back and
 // the profile written once. CNoctaApp runs these; the GUI tests run the same steps inside their
 // own application object.
 #pragma once
 
 #include "app/StartupOptions.h"
+#include "astro/SkySession.h"
 #include "cli/ExitStatus.h"
 #include "guibase/NoctaDoc.h"
 #include "settings/AppSettings.h"
@@ -13,12 +14,15 @@
 #include <wx/weakref.h>
 
 #include <filesystem>
+#include <memory>
 
 class CMainFrame;
 
 struct DesktopSession {
     AppSettings settings;
     CNoctaDoc doc;
+    // The sky the chart view draws: made once the catalogues are loaded; outlives the frame.
+    std::unique_ptr<SkySession> sky;
     std::filesystem::path profilePath;
     wxWeakRef<CMainFrame> frame; // null once the main window is gone
     bool started = false;        // start-up completed: the exit step writes the profile

@@ -25,7 +25,7 @@ template <typename Store, typename F> void ForEachPosition(Store& catalog, F&& f
     }
     for (std::size_t i = 0; i < kOutlinePointCount; ++i) {
         if (i >= kHorizonFirst && i < kHorizonFirst + kHorizonCount) {
-            continue; // the horizon ring is computed for the date by the engine itself
+            continue; // the horizon ring's slot holds no catalogue position
         }
         f(catalog.m_outlinePoints[i].ra, catalog.m_outlinePoints[i].dec);
     }

@@ -3,8 +3,8 @@
 #include "astro/CatalogueOfDate.h"
 #include "astro/Ephemeris.h"
 
-void ClassicSkyModel::ComputeSky(RecomputeForm form, const SkyRequest& request, SkyState& sky,
-                                 HorizonRing horizon) const {
+void ClassicSkyModel::ComputeSky(RecomputeForm form, const SkyRequest& request,
+                                 SkyState& sky) const {
     const double jd = request.instant.ut;
     const JulianCenturies centuries = CenturiesOf(jd);
     const SunElements sun = SunMeanElements(centuries.t2000);
@@ -12,7 +12,8 @@ void ClassicSkyModel::ComputeSky(RecomputeForm form, const SkyRequest& request, 
     const MoonPlace moon =
         MoonPosition(jd, centuries.t1900, sun, request.longitude, request.latitude);
     sky.m_bodies[kBodyMoon] = moon.topocentric;
-    FillHorizonPoints(moon.siderealAngle, request.latitude, request.longitude, horizon);
+    FillHorizonPoints(moon.siderealAngle, request.latitude, request.longitude,
+                      HorizonRing(sky.m_horizon));
     // The planets depend on neither place nor zone: a new place leaves them where they are.
     if (form != RecomputeForm::LocationChanged) {
         for (int planet = 1; planet <= kPlanetCount; ++planet) {

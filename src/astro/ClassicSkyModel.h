@@ -10,8 +10,7 @@ class ClassicSkyModel final : public SkyModel {
 public:
     SkyModelKind Kind() const override { return SkyModelKind::Classic; }
     const char* Name() const override { return "classic"; }
-    void ComputeSky(RecomputeForm form, const SkyRequest& request, SkyState& sky,
-                    HorizonRing horizon) const override;
+    void ComputeSky(RecomputeForm form, const SkyRequest& request, SkyState& sky) const override;
     void CatalogueOfDate(const Instant& instant, CatalogStore& catalog) const override;
     double SiderealAngle(const Instant& instant) const override;
     SkyPositionFunction BodyPosition(std::size_t body, const Observer& observer) const override;

@@ -17,12 +17,6 @@
 #include "astro/SkyState.h"
 #include "catalog/Records.h"
 
-// The horizon ring: point k is the horizon at southern azimuth 5k degrees (k = 0..72; 0 and 72
-// are both the south point, 18 west, 36 north, 54 east).
-inline constexpr std::size_t kHorizonPointCount = 73;
-inline constexpr double kHorizonPointStep = 5.0; // degrees of southern azimuth between points
-using HorizonRing = std::span<OutlinePoint, kHorizonPointCount>;
-
 // Julian centuries of a Julian day (universal time) from the series' two epochs.
 struct JulianCenturies {
     double t1900 = 0.0; // from 1900 January 0.5

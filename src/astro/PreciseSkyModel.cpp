@@ -5,15 +5,14 @@
 #include "astro/PreciseTime.h"
 #include "catalog/CatalogStore.h"
 
-void PreciseSkyModel::ComputeSky(RecomputeForm, const SkyRequest& request, SkyState& sky,
-                                 HorizonRing horizon) const {
+void PreciseSkyModel::ComputeSky(RecomputeForm, const SkyRequest& request, SkyState& sky) const {
     // The Moon and the horizon are computed for the place the form has stored in `sky`.
     const PreciseInstant instant = PreciseInstantOf(request.instant.ut);
     const ApparentPlaceFrame frame = ApparentPlaceFrameOf(instant);
     sky.m_dGST = ApparentSiderealDegrees(instant, frame);
     sky.m_dLST = sky.m_dGST - sky.m_dLongitude;
     PreciseBodies(instant, frame, sky.m_dGST, sky.m_dLongitude, sky.m_dLatitude, sky.m_bodies);
-    FillHorizonPoints(sky.m_dGST, sky.m_dLatitude, sky.m_dLongitude, horizon);
+    FillHorizonPoints(sky.m_dGST, sky.m_dLatitude, sky.m_dLongitude, HorizonRing(sky.m_horizon));
 }
 
 void PreciseSkyModel::CatalogueOfDate(const Instant& instant, CatalogStore& catalog) const {

@@ -3,16 +3,11 @@
 #include "astro/Ephemeris.h"
 #include "catalog/CatalogStore.h"
 
-static_assert(kHorizonRingFirstEntry == kHorizonFirst && kHorizonCount == kHorizonPointCount,
-              "the horizon ring must match its place in the outline table");
-
 RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyModel& model, const SkyDate& skyDate,
                               const Observer& observer, SkyState& sky, CatalogStore& catalog) {
     const RecomputeOutcome outcome = RecomputePlaceAndRange(form, skyDate, observer, sky);
     const SkyRequest request = SkyRequestOf(skyDate, observer);
     model.CatalogueOfDate(request.instant, catalog);
-    model.ComputeSky(
-        form, request, sky,
-        HorizonRing(catalog.m_outlinePoints.data() + kHorizonRingFirstEntry, kHorizonPointCount));
+    model.ComputeSky(form, request, sky);
     return outcome;
 }

@@ -12,9 +12,9 @@
 
 struct CatalogStore;
 
-// Recomputes `sky` and the horizon ring (entries 73..145 of outline points) of `catalog` for the
-// clock time `skyDate` at `observer` in `model`, and makes the catalogue hold the model's
-// positions for that instant. The date/time and animation forms derive the local sidereal angle
-// from the place already in `sky`; the first-update and location forms store the place first.
+// Recomputes `sky` (bodies, sidereal angles, horizon ring) for the clock time `skyDate` at
+// `observer` in `model`, and makes the catalogue hold the model's positions for that instant. The
+// date/time and animation forms derive the local sidereal angle from the place already in `sky`;
+// the first-update and location forms store the place first.
 RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyModel& model, const SkyDate& skyDate,
                               const Observer& observer, SkyState& sky, CatalogStore& catalog);

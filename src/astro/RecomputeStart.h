@@ -1,5 +1,5 @@
-// What both sky models' recompute share: its forms, its outcome, where the horizon ring lies in
-// the outline table, and the first step every form takes with the observer and the date.
+// What both sky models' recompute share: its forms, its outcome, and the first step every form
+// takes with the observer and the date.
 #pragma once
 
 #include "astro/Observer.h"
@@ -21,9 +21,6 @@ struct RecomputeOutcome {
     // is still computed for the date reached.
     bool stopAnimation = false;
 };
-
-// First entry of the horizon ring in the outline-point table.
-inline constexpr std::size_t kHorizonRingFirstEntry = 73;
 
 // What every form of both sky models does first with the observer and the date: reports a year
 // outside the animation's range (1901..2099, where the day count is exact) on an animation step,

@@ -39,9 +39,8 @@ public:
     virtual const char* Name() const = 0;
 
     // The bodies, the sidereal angles (the local one from the place already in `sky`) and the
-    // horizon ring for the request. The form says what a place change leaves alone.
-    virtual void ComputeSky(RecomputeForm form, const SkyRequest& request, SkyState& sky,
-                            HorizonRing horizon) const = 0;
+    // horizon ring (m_horizon) for the request. The form says what a place change leaves alone.
+    virtual void ComputeSky(RecomputeForm form, const SkyRequest& request, SkyState& sky) const = 0;
 
     // Makes the catalogue tables hold the positions this model draws at the instant: the
     // loaded ones (classic), or the loaded ones carried to the date (precise). Cheap when the

@@ -1,10 +1,14 @@
-// The computed sky that the chart draws: the Sun, the Moon and the planets, and the observer and
-// sidereal angles of the chart's instant. Filled by RecomputeSky (Recompute.h) through the sky
-// model chosen (SkyModel.h); zero until the first recompute. The chart state derives from it.
+// The computed sky that the chart draws: the Sun, the Moon and the planets, the observer and
+// sidereal angles of the chart's instant, and the horizon ring. Filled by RecomputeSky
+// (Recompute.h) through the sky model chosen (SkyModel.h); zero until the first recompute. The
+// sky session (SkySession.h) owns it; the chart's frames read it.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <span>
+
+#include "catalog/Records.h"
 
 // Indices of m_bodies (and of every table indexed like it), in this fixed order.
 enum BodyIndex : std::size_t {
@@ -40,6 +44,13 @@ struct SolarSystemBody {
 
 using BodyTable = std::array<SolarSystemBody, kBodyCount>;
 
+// The horizon ring: point k is the horizon at southern azimuth 5k degrees (k = 0..72; 0 and 72
+// are both the south point, 18 west, 36 north, 54 east).
+inline constexpr std::size_t kHorizonPointCount = 73;
+inline constexpr double kHorizonPointStep = 5.0; // degrees of southern azimuth between points
+using HorizonPoints = std::array<OutlinePoint, kHorizonPointCount>;
+using HorizonRing = std::span<OutlinePoint, kHorizonPointCount>;
+
 struct SkyState {
     BodyTable m_bodies{};
     double m_dGST = 0.0;       // Greenwich sidereal angle, degrees [0, 360)
@@ -48,4 +59,8 @@ struct SkyState {
     double m_dLatitude = 0.0;  // observer latitude, degrees, positive north
     double m_dSinLat = 0.0;    // sine of m_dLatitude (through kDegToRad)
     double m_dCosLat = 0.0;    // cosine of m_dLatitude
+    // Right ascension (hours) and declination of the horizon ring's points, single precision.
+    // At the pole views of level 0 the screen frame replaces it by the circle of altitude +-2
+    // (ShowPoleHorizon, Frame.h) until the next recompute.
+    HorizonPoints m_horizon{};
 };

@@ -1,6 +1,6 @@
 // The catalogue tables of the chart: fixed-size arrays filled once at start-up by the loaders
-// (Loaders.h) and read only afterwards, except the horizon ring inside m_outlinePoints, which
-// the astronomy engine rewrites on every recompute. Every loaded entry starts all zero, so a
+// (Loaders.h) and read only afterwards; only the sky session (SkySession.h), which owns them,
+// carries them to a date for the precise sky model. Every loaded entry starts all zero, so a
 // record that a short file does not supply stays zero; the label points are built in.
 //
 // The store is about 300 KB; hold it on the heap (std::make_unique<CatalogStore>()).
@@ -36,13 +36,15 @@ inline constexpr std::size_t kDeepSkyCount = 210;
 // Proper star names: record i of names.bin is entry i.
 inline constexpr std::size_t kStarNameCount = 77;
 
-// Outline table (ecliptic, horizon ring, Milky Way in two parts, Magellanic Clouds).
+// Outline table (ecliptic, the horizon ring's slot, Milky Way in two parts, Magellanic Clouds).
+// The horizon ring itself is computed with the sky (SkyState::m_horizon); its slot keeps the
+// table's layout and holds no catalogue position.
 inline constexpr std::size_t kEclipticFirst = 0;
 inline constexpr std::size_t kEclipticCount = 73;     // entries 0..72, one open polyline
 inline constexpr std::size_t kEclipticLineCount = 74; // eclip.dat lines read; the 74th lands in
-                                                      // entry 73 until the horizon overwrites it
-inline constexpr std::size_t kHorizonFirst = 73;      // entry 73 + k: azimuth 5k degrees
-inline constexpr std::size_t kHorizonCount = 73;      // entries 73..145
+                                                      // entry 73, which nothing draws
+inline constexpr std::size_t kHorizonFirst = 73;      // entries 73..145: the ring's slot
+inline constexpr std::size_t kHorizonCount = 73;
 inline constexpr std::size_t kMilkyWaySecondFirst = 146;
 inline constexpr std::size_t kMilkyWaySecondCount = 388; // entries 146..533, milky.bin 224..611
 inline constexpr std::size_t kMilkyWaySpare1 = 534;      // stays zero

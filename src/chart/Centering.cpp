@@ -14,7 +14,7 @@ void SnapCentre(ChartState& chart) {
     chart.m_dTurnX = RoundHalfTowardZero(chart.m_dTurnX);
 }
 
-void CenterOn(ChartState& chart, double ra, double dec) {
+void CenterOn(ChartState& chart, const SkyState& sky, double ra, double dec) {
     if (chart.m_bHorizonView == kChartEquatorial) {
         const int decWhole = static_cast<int>(dec); // truncated toward zero
         if (chart.SouthernObserver()) {
@@ -26,7 +26,7 @@ void CenterOn(ChartState& chart, double ra, double dec) {
         }
     } else {
         const HorizontalPosition h =
-            EquatorialToHorizontal(ra, dec, chart.m_dGST, chart.m_dLongitude, chart.m_dLatitude);
+            EquatorialToHorizontal(ra, dec, sky.m_dGST, sky.m_dLongitude, sky.m_dLatitude);
         chart.m_dTurnX = (h.compassAzimuth - 180.0) / 15.0;
         chart.m_nTurnY = static_cast<int>(h.altitude);
     }

@@ -16,7 +16,7 @@ namespace {
 
 // Draws the frame on a surface whose drawing area is width x height pixels.
 FrameResult DrawInto(DrawSurface& surface, int width, int height, ChartState& chart,
-                     CatalogStore& catalog, const AppSettings& settings,
+                     SkySession& session, const AppSettings& settings,
                      const ExportOptions& options) {
     FrameOptions frame;
     frame.target = options.target;
@@ -25,13 +25,15 @@ FrameResult DrawInto(DrawSurface& surface, int width, int height, ChartState& ch
     frame.pageHeight = height;
     if (options.target == FrameTarget::Printer) {
         surface.FillRect(PixelRect{0, 0, width, height}, kWhite); // the paper
-        const FrameResult result = Draw(chart, catalog, settings, surface, frame);
+        const FrameResult result =
+            Draw(chart, session.Sky(), session.Catalog(), settings, surface, frame);
         if (result.ok) {
             DrawPageBorder(surface, PixelRect{0, 0, width, height});
         }
         return result;
     }
-    return Draw(chart, catalog, settings, surface, frame);
+    PrepareScreenFrame(chart, session);
+    return Draw(chart, session.Sky(), session.Catalog(), settings, surface, frame);
 }
 
 ExportResult Failed(std::string error) {
@@ -70,7 +72,7 @@ std::optional<ExportFormat> ExportFormatForPath(const std::string& path) {
 }
 
 ExportResult ExportChart(const std::string& path, ExportFormat format, ChartState& chart,
-                         CatalogStore& catalog, const AppSettings& settings,
+                         SkySession& session, const AppSettings& settings,
                          const ExportOptions& options) {
     const bool printing = options.target == FrameTarget::Printer;
     const int width = printing ? options.pageWidth : chart.m_rcClient.Width();
@@ -90,7 +92,7 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
     };
     if (format == ExportFormat::Png) {
         CairoImageSurface image(width, height);
-        frame = DrawInto(image, width, height, chart, catalog, settings, options);
+        frame = DrawInto(image, width, height, chart, session, settings, options);
         noteGeometry();
         const cairo_status_t drawn = cairo_status(image.Context());
         if (frame.ok && drawn != CAIRO_STATUS_SUCCESS) {
@@ -114,7 +116,7 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
         cairo_scale(cr, scale, scale);
         {
             CairoSurface surface(cr, width, height);
-            frame = DrawInto(surface, width, height, chart, catalog, settings, options);
+            frame = DrawInto(surface, width, height, chart, session, settings, options);
             noteGeometry();
         }
         const cairo_status_t drawn = cairo_status(cr);

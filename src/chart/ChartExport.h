@@ -45,5 +45,5 @@ struct ExportResult {
 // existing file as it was; a folder, device or pipe at the path is refused). A printed page is
 // drawn with its own projector: the chart keeps the screen's radius and centre.
 ExportResult ExportChart(const std::string& path, ExportFormat format, ChartState& chart,
-                         CatalogStore& catalog, const AppSettings& settings,
+                         SkySession& session, const AppSettings& settings,
                          const ExportOptions& options = {});

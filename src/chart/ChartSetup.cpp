@@ -1,14 +1,8 @@
 #include "chart/ChartSetup.h"
 
-#include "astro/Recompute.h"
-#include "catalog/CatalogStore.h"
 #include "chart/Projection.h"
-#include "settings/AppSettings.h"
 
-void InitialUpdate(ChartState& chart, CatalogStore& catalog, const AppSettings& settings,
-                   int fullScreenWidth, int fullScreenHeight) {
-    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(chart.m_skyModel), settings.SkyDate,
-                 settings.Observer, chart, catalog);
+void InitialUpdate(ChartState& chart, int fullScreenWidth, int fullScreenHeight) {
     chart.m_nFullScreenWidth = fullScreenWidth;
     chart.m_nFullScreenHeight = fullScreenHeight;
     chart.m_nBaseRadius = BaseRadiusForScreenHeight(fullScreenHeight);

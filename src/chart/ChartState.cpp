@@ -1,6 +1,5 @@
 #include "chart/ChartState.h"
 
-#include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
 #include "settings/AppSettings.h"
 #include "settings/LayerSwitchList.h"
@@ -32,7 +31,6 @@ void ChartState::CopyFromSettings(const AppSettings& settings) {
     m_dDeepSkyLimit = DeepSkyLimitFromCode(settings.DeepSkyLimit);
     m_bColoredSky = settings.ColoredSky;
     m_bAnimate = 0;
-    m_skyModel = SkyModelOfSettings(settings);
 }
 
 void ChartState::CopyToSettings(AppSettings& settings) const {
@@ -49,7 +47,6 @@ void ChartState::CopyToSettings(AppSettings& settings) const {
     settings.DeepSkyLimit = DeepSkyLimitToCode(m_dDeepSkyLimit);
     settings.ColoredSky = m_bColoredSky;
     settings.b = m_fTurnXDeg;
-    settings.PrecisePositions = PrecisePositionsOf(m_skyModel);
 }
 
 bool ChartState::SouthernObserver() const {

@@ -1,5 +1,5 @@
-// The chart state of the sky view: mode, zoom, centre, scale, layer switches, magnitude limits,
-// and the computed sky it draws (SkyState).
+// The chart state of the sky view: mode, zoom, centre, scale, layer switches and magnitude
+// limits. The sky it draws (SkyState) is the sky session's (SkySession.h) and kept apart.
 //
 // The view copies its chart fields from AppSettings when it is made (ChartState(settings)) and
 // back when it is torn down (CopyToSettings). Between those moments the chart state is the live
@@ -7,8 +7,6 @@
 // projection reads from the settings record itself (the chart-mode commands set both).
 #pragma once
 
-#include "astro/SkyModel.h"
-#include "astro/SkyState.h"
 #include "settings/LayerSwitchList.h"
 
 struct AppSettings;
@@ -40,7 +38,7 @@ enum ChartMode : int {
     kChartLocalHorizon = 1,
 };
 
-struct ChartState : SkyState {
+struct ChartState {
     // Takes every chart field from the settings (with the magnitude-limit decoding) and keeps a
     // pointer to them for the hemisphere letter and the "HorizonView" setting. The settings
     // record must outlive the chart state.
@@ -95,9 +93,6 @@ struct ChartState : SkyState {
 #undef VN_CHART_SWITCH_FIELD
     int m_bColoredSky = 0;
     int m_bAnimate = 0;
-
-    // The sky model the chart is computed in ("PrecisePositions" of the settings).
-    SkyModelKind m_skyModel = SkyModelKind::Classic;
 
 private:
     const AppSettings* m_pSettings = nullptr;

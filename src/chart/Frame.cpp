@@ -70,6 +70,16 @@ void DrawLayers(const LayerContext& ctx, bool printed) {
 
 } // namespace
 
+void PrepareScreenFrame(const ChartState& chart, SkySession& session) {
+    constexpr int kPoleTilt = 90;
+    constexpr double kPoleAltitude = 2.0;
+    if (!chart.m_bHorizon || chart.m_nLevel != 0 ||
+        (chart.m_nTurnY != kPoleTilt && chart.m_nTurnY != -kPoleTilt)) {
+        return;
+    }
+    session.ShowHorizonAtAltitude(chart.m_nTurnY > 0 ? kPoleAltitude : -kPoleAltitude);
+}
+
 SkyColours BackgroundColours(bool coloredSky, double sunAltitude, bool deepColour) {
     const Rgb astronomical = deepColour ? kAstronomicalDeep : kAstronomicalPure;
     if (!coloredSky || sunAltitude <= -18.0) {
@@ -88,20 +98,19 @@ SkyColours BackgroundColours(bool coloredSky, double sunAltitude, bool deepColou
     return SkyColours{sky, sky};
 }
 
-double SunAltitude(const ChartState& chart) {
-    const SolarSystemBody& sun = chart.m_bodies[kBodySun];
-    return EquatorialToHorizontal(sun.ra, sun.dec, chart.m_dGST, chart.m_dLongitude,
-                                  chart.m_dLatitude)
+double SunAltitude(const SkyState& sky) {
+    const SolarSystemBody& sun = sky.m_bodies[kBodySun];
+    return EquatorialToHorizontal(sun.ra, sun.dec, sky.m_dGST, sky.m_dLongitude, sky.m_dLatitude)
         .altitude;
 }
 
-FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& settings,
-                 DrawSurface& surface, const FrameOptions& options) {
+FrameResult Draw(ChartState& chart, const SkyState& sky, const CatalogStore& catalog,
+                 const AppSettings& settings, DrawSurface& surface, const FrameOptions& options) {
     ScopedSurfaceState keep(surface);
     FrameResult result;
     try {
-        LayerContext ctx{chart,   result.picks,   catalog,           settings,
-                         surface, options.target, options.deepColour};
+        LayerContext ctx{chart,    sky,     result.picks,   catalog,
+                         settings, surface, options.target, options.deepColour};
         ctx.memo = options.memo;
         if (options.target == FrameTarget::Printer) {
             // The page's own geometry; the chart keeps the screen's.
@@ -121,7 +130,7 @@ FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& se
             return result;
         }
         const SkyColours colours =
-            BackgroundColours(chart.m_bColoredSky != 0, SunAltitude(chart), options.deepColour);
+            BackgroundColours(chart.m_bColoredSky != 0, SunAltitude(sky), options.deepColour);
         ctx.skyColour = colours.sky;
         ctx.skyFillColour = colours.fill;
         surface.FillRect(PixelRect{0, 0, 2 * chart.m_nCenterX, 2 * chart.m_nCenterY}, colours.sky);

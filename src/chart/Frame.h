@@ -4,6 +4,7 @@
 // comes back in its result.
 #pragma once
 
+#include "astro/SkySession.h"
 #include "chart/ChartState.h"
 #include "chart/DrawSurface.h"
 #include "chart/LayerContext.h"
@@ -46,16 +47,23 @@ struct SkyColours {
 };
 SkyColours BackgroundColours(bool coloredSky, double sunAltitude, bool deepColour);
 
-// The Sun's altitude in degrees for the chart's instant and place.
-double SunAltitude(const ChartState& chart);
+// The Sun's altitude in degrees for the sky's instant and place.
+double SunAltitude(const SkyState& sky);
 
 // Draws one frame on `surface`. Screen: background then the screen layers; the caller copies the
 // rectangle (0, 0, 2 * m_nCenterX, 2 * m_nCenterY) to the window when the result is ok. Printer:
 // sets the printing scale (the caller saves and restores the screen geometry) and draws the
 // printed layers. An exception inside the frame ends it: the animation flag is cleared and the
-// result says what happened (the caller stops its timer and copies nothing).
-FrameResult Draw(ChartState& chart, CatalogStore& catalog, const AppSettings& settings,
-                 DrawSurface& surface, const FrameOptions& options = {});
+// result says what happened (the caller stops its timer and copies nothing). The layers read the
+// computed sky and the catalogue.
+FrameResult Draw(ChartState& chart, const SkyState& sky, const CatalogStore& catalog,
+                 const AppSettings& settings, DrawSurface& surface,
+                 const FrameOptions& options = {});
+
+// What a screen frame of a sky session does first: at the pole views of level 0, with the
+// horizon switched on, the session's horizon ring gives way to the circle of altitude +2 (north
+// pole) or -2 (south pole), which stays until the next recompute.
+void PrepareScreenFrame(const ChartState& chart, SkySession& session);
 
 // The printed page's border along its usable area, with the surface's current pen: (left, top)
 // to (right - 1, top) to (right - 1, bottom - 1) to (left, bottom - 1) and back.

@@ -1,9 +1,11 @@
-// What every chart layer receives: the chart state, the frame's picking tables (which the star,
-// deep-sky and solar-system layers fill), the projector made from the chart's geometry, the
-// catalogue tables, the settings (observer hemisphere letter), the surface it draws on, whether the
-// frame goes to the screen or to the printer, and the colours the frame's background step chose.
+// What every chart layer receives: the chart state, the computed sky, the frame's picking tables
+// (which the star, deep-sky and solar-system layers fill), the projector made from the chart's
+// geometry and the sky's sidereal angle and latitude, the catalogue tables, the settings (observer
+// hemisphere letter), the surface it draws on, whether the frame goes to the screen or to the
+// printer, and the colours the frame's background step chose.
 #pragma once
 
+#include "astro/SkyState.h"
 #include "chart/ChartState.h"
 #include "chart/DrawSurface.h"
 #include "chart/PickingTables.h"
@@ -19,10 +21,9 @@ enum class FrameTarget {
 
 struct LayerContext {
     ChartState& chart;
+    const SkyState& sky;
     PickingTables& picks;
-    // Read only, except the horizon ring (entries 73..145 of m_outlinePoints), which the screen
-    // horizon layer refills at the pole views of level 0.
-    CatalogStore& catalog;
+    const CatalogStore& catalog;
     const AppSettings& settings;
     DrawSurface& surface;
     FrameTarget target = FrameTarget::Screen;
@@ -34,7 +35,7 @@ struct LayerContext {
     float printingScale = 1.0f;     // printer pixels per screen pixel (1 on screen)
 
     // Where each point falls: the chart's geometry, or the page's while printing.
-    Projector projector = Projector(chart);
+    Projector projector = Projector(chart, sky);
     // The caller's projection memo for the catalogue tables (none: every point computed afresh).
     ProjectionMemo* memo = nullptr;
 

@@ -206,25 +206,17 @@ Rgb HorizonColour(const LayerContext& ctx) {
     return ctx.deepColour ? kHorizonDeepColour : kHorizonPureColour;
 }
 
-// At the pole views of level 0 the horizon ring is replaced by the circle of altitude +2 (north
-// pole) or -2 (south pole), which stays until the next recompute.
-void RefillHorizonAtPole(const LayerContext& ctx) {
-    const ChartState& chart = ctx.chart;
-    constexpr int kPoleTilt = 90;
-    constexpr double kPoleAltitude = 2.0;
-    if (chart.m_nLevel != 0 || (chart.m_nTurnY != kPoleTilt && chart.m_nTurnY != -kPoleTilt)) {
-        return;
-    }
-    const double altitude = chart.m_nTurnY > 0 ? kPoleAltitude : -kPoleAltitude;
-    for (std::size_t k = 0; k < kHorizonCount; ++k) {
-        // Point k lies at southern azimuth 5k; the conversion takes the chart azimuth.
-        const double southern = 5.0 * static_cast<double>(k);
-        const EquatorialPosition eq =
-            HorizontalToEquatorial(ChartAzimuthFromSouthern(southern), altitude, chart.m_dGST,
-                                   chart.m_dLongitude, chart.m_dLatitude);
-        ctx.catalog.m_outlinePoints[kHorizonFirst + k] =
-            OutlinePoint{static_cast<float>(eq.ra), static_cast<float>(eq.dec)};
-    }
+// The horizon ring of the computed sky, drawn as an open chain; its projection memo entries are
+// the ring's slot of the outline table.
+void DrawHorizonRing(const LayerContext& ctx) {
+    const HorizonPoints& ring = ctx.sky.m_horizon;
+    DrawChain(
+        ctx, ring.size(),
+        [&](std::size_t i) {
+            return RaDec{ring[i].ra, ring[i].dec};
+        },
+        [](std::size_t) { return true; }, ctx.memo ? &ctx.memo->outlinePoints : nullptr,
+        kHorizonFirst);
 }
 
 struct CompassLetter {
@@ -244,7 +236,7 @@ void DrawCompassLetters(const LayerContext& ctx) {
     DrawSurface& surface = ctx.surface;
     const bool printed = ctx.Printing();
     for (const CompassLetter& letter : kCompassLetters) {
-        const OutlinePoint& p = ctx.catalog.m_outlinePoints[kHorizonFirst + letter.point];
+        const OutlinePoint& p = ctx.sky.m_horizon[letter.point];
         const auto pixel = ctx.projector.Project(p.ra, p.dec);
         if (!pixel) {
             continue;
@@ -350,15 +342,14 @@ void DrawHorizon(const LayerContext& ctx) {
     if (!ctx.Printing()) {
         const Rgb colour = HorizonColour(ctx);
         ctx.surface.SelectPen(Pen{PenStyle::Solid, 1, colour});
-        RefillHorizonAtPole(ctx);
-        DrawOutlineChain(ctx, kHorizonFirst, kHorizonCount);
+        DrawHorizonRing(ctx);
         // The letters keep the surface's current font.
         ctx.surface.SetBackgroundMode(BackgroundMode::Opaque);
         ctx.surface.SetBackgroundColour(ctx.skyColour);
         ctx.surface.SetTextColour(colour);
         ctx.surface.SelectBrush(Brush{BrushStyle::Solid, ctx.skyColour});
     } else {
-        DrawOutlineChain(ctx, kHorizonFirst, kHorizonCount);
+        DrawHorizonRing(ctx);
     }
     DrawCompassLetters(ctx);
 }

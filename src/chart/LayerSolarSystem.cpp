@@ -20,13 +20,12 @@ template <typename Fn> void ForEachBodyPlutoFirst(Fn fn) {
 
 void DrawScreenBody(const LayerContext& ctx, std::size_t b, int x, int y) {
     DrawSurface& surface = ctx.surface;
-    const ChartState& chart = ctx.chart;
     switch (b) {
     case kBodyMoon: {
-        const std::size_t k = MoonPictureIndex(chart.m_bodies[kBodyMoon].cosPhaseAngle);
-        const MoonPlacement box =
-            PlaceMoonPicture(x, y, chart.m_bodies[kBodySun].ra, chart.m_bodies[kBodyMoon].ra,
-                             ctx.settings.Observer.NS == "N");
+        const BodyTable& bodies = ctx.sky.m_bodies;
+        const std::size_t k = MoonPictureIndex(bodies[kBodyMoon].cosPhaseAngle);
+        const MoonPlacement box = PlaceMoonPicture(x, y, bodies[kBodySun].ra, bodies[kBodyMoon].ra,
+                                                   ctx.settings.Observer.NS == "N");
         surface.DrawIcon(MoonPictures()[k], box.left, box.top, box.width, box.height);
         return;
     }
@@ -107,7 +106,7 @@ void DrawSolarSystemLabels(const LayerContext& ctx) {
         surface.SelectBrush(Brush{BrushStyle::Solid, ctx.skyColour});
     }
     ForEachBodyPlutoFirst([&](std::size_t b) {
-        const SolarSystemBody& body = chart.m_bodies[b];
+        const SolarSystemBody& body = ctx.sky.m_bodies[b];
         const auto projected =
             ctx.projector.Project(static_cast<float>(body.ra), static_cast<float>(body.dec));
         if (!projected) {
@@ -129,7 +128,7 @@ void DrawSolarSystem(const LayerContext& ctx) {
     DrawSolarSystemLabels(ctx);
     ScopedSurfaceState keep(ctx.surface);
     ForEachBodyPlutoFirst([&](std::size_t b) {
-        const SolarSystemBody& body = chart.m_bodies[b];
+        const SolarSystemBody& body = ctx.sky.m_bodies[b];
         const auto projected =
             ctx.projector.Project(static_cast<float>(body.ra), static_cast<float>(body.dec));
         if (!projected) {

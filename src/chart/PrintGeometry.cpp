@@ -10,13 +10,14 @@ void ChartPrintJob::Begin() {
     m_chart.m_bAnimate = 0;
 }
 
-FrameResult ChartPrintJob::PrintPage(CatalogStore& catalog, const AppSettings& settings,
-                                     DrawSurface& surface, const PixelRect& usableArea) {
+FrameResult ChartPrintJob::PrintPage(const SkyState& sky, const CatalogStore& catalog,
+                                     const AppSettings& settings, DrawSurface& surface,
+                                     const PixelRect& usableArea) {
     FrameOptions options;
     options.target = FrameTarget::Printer;
     options.pageWidth = usableArea.Width();
     options.pageHeight = usableArea.Height();
-    const FrameResult result = Draw(m_chart, catalog, settings, surface, options);
+    const FrameResult result = Draw(m_chart, sky, catalog, settings, surface, options);
     if (result.ok) {
         DrawPageBorder(surface, usableArea);
     }

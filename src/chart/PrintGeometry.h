@@ -23,7 +23,8 @@ public:
     // it stays white. The printed geometry comes from the area's width H and height V: centre
     // (H / 2, V / 2), radius (level + 1) * base radius * min(H, V) / full-screen height; the
     // result tells it, and its picking tables are in printer pixels.
-    FrameResult PrintPage(CatalogStore& catalog, const AppSettings& settings, DrawSurface& surface,
+    FrameResult PrintPage(const SkyState& sky, const CatalogStore& catalog,
+                          const AppSettings& settings, DrawSurface& surface,
                           const PixelRect& usableArea);
 
 private:

@@ -31,10 +31,10 @@ int HemisphereLimit(int index) {
     return HemisphereLimitTable[static_cast<std::size_t>(index)];
 }
 
-Projector::Projector(const ChartState& chart)
+Projector::Projector(const ChartState& chart, const SkyState& sky)
     : m_horizonView(chart.m_bHorizonView != 0), m_southernFlip(chart.SouthernFlip()),
-      m_lst(chart.m_dLST), m_sinLat(chart.m_dSinLat), m_cosLat(chart.m_dCosLat),
-      m_turnX(chart.m_dTurnX), m_turnY(chart.m_nTurnY), m_tilt(chart.m_nTilt),
+      m_lst(sky.m_dLST), m_sinLat(sky.m_dSinLat), m_cosLat(sky.m_dCosLat), m_turnX(chart.m_dTurnX),
+      m_turnY(chart.m_nTurnY), m_tilt(chart.m_nTilt),
       m_cosTilt(std::cos(chart.m_nTilt * kDegToRad)),
       m_sinTilt(std::sin(chart.m_nTilt * kDegToRad)), m_radius(chart.m_nRadius),
       m_centerX(chart.m_nCenterX), m_centerY(chart.m_nCenterY), m_clientW(chart.m_rcClient.Width()),

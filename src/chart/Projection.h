@@ -8,6 +8,7 @@
 // which take the place of right ascension and declination.
 #pragma once
 
+#include "astro/SkyState.h"
 #include "chart/ChartState.h"
 #include "chart/ProjectionMemo.h"
 
@@ -51,7 +52,7 @@ struct PointOnChart {
 // page's centre and radius.
 class Projector {
 public:
-    explicit Projector(const ChartState& chart);
+    Projector(const ChartState& chart, const SkyState& sky);
 
     // The pixel of (ra hours, dec degrees), or nothing when the point lies on the far side.
     std::optional<PixelPoint> Project(float ra, float dec) const;

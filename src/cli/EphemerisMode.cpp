@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "astro/Angles.h"
-#include "astro/Recompute.h"
+#include "astro/SkySession.h"
 #include "astro/Transforms.h"
 #include "catalog/CatalogStore.h"
 #include "cli/ChartOptions.h"
@@ -76,12 +76,8 @@ EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& obse
     const JulianCenturies centuries = CenturiesOf(report.jd);
     report.t1900 = centuries.t1900;
     report.t2000 = centuries.t2000;
-    const auto catalog = std::make_unique<CatalogStore>(); // only its horizon ring is used
-    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(model), date, observer, report.sky,
-                 *catalog);
-    for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
-        report.horizon[k] = catalog->m_outlinePoints[kHorizonRingFirstEntry + k];
-    }
+    // The bodies and the horizon need no catalogue.
+    report.sky = SkySession(nullptr, date, observer, model).Sky();
     return report;
 }
 
@@ -106,8 +102,8 @@ std::string FormatEphemerisJson(const EphemerisReport& report) {
     json += "],\n \"horizon\": [";
     for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
         json += k == 0 ? "" : ", ";
-        json +=
-            "[" + JsonNumber(report.horizon[k].ra) + ", " + JsonNumber(report.horizon[k].dec) + "]";
+        json += "[" + JsonNumber(report.sky.m_horizon[k].ra) + ", " +
+                JsonNumber(report.sky.m_horizon[k].dec) + "]";
     }
     json += "],\n \"utc_offset\": " + JsonNumber(static_cast<double>(report.offset.hours));
     json += ", \"zone_name\": " + JsonString(report.offset.zoneName);

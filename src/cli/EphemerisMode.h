@@ -14,7 +14,7 @@
 #include "astro/SkyState.h"
 #include "settings/AppSettings.h"
 
-// Everything the mode prints, computed by RecomputeSky's first-update form.
+// Everything the mode prints, from a sky session of the instant and place.
 struct EphemerisReport {
     SkyDate date;
     Observer observer;
@@ -23,8 +23,7 @@ struct EphemerisReport {
     double jd = 0.0;
     double t1900 = 0.0;
     double t2000 = 0.0;
-    SkyState sky;
-    std::array<OutlinePoint, kHorizonPointCount> horizon{};
+    SkyState sky; // bodies, sidereal angles, place and horizon ring
 };
 
 EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer,

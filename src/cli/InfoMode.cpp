@@ -1,7 +1,7 @@
 #include "cli/InfoMode.h"
 
 #include "astro/Angles.h"
-#include "astro/Recompute.h"
+#include "astro/SkySession.h"
 #include "astro/SkyState.h"
 #include "catalog/Loaders.h"
 #include "cli/ChartOptions.h"
@@ -177,7 +177,7 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
     }
 
     const AppSettings& settings = parsed.options.settings;
-    const auto catalog = std::make_unique<CatalogStore>();
+    auto catalog = std::make_unique<CatalogStore>();
     if (!name || name->kind != InfoObjectKind::Body) {
         const CatalogLoadResult loaded =
             LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(FindProgramDir())));
@@ -220,25 +220,21 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
 
     // The sky of the instant: the bodies, and the catalogue as the chart's model holds it at
     // that instant.
-    const SkyModel& model = SkyModelFor(SkyModelOfSettings(settings));
-    const Instant instant = InstantOf(settings.SkyDate, settings.Observer);
-    SkyState sky;
-    if (name->kind == InfoObjectKind::Body) {
-        RecomputeSky(RecomputeForm::FirstUpdate, model, settings.SkyDate, settings.Observer, sky,
-                     *catalog);
-    } else {
-        model.CatalogueOfDate(instant, *catalog);
-    }
+    const SkySession session(std::move(catalog), settings.SkyDate, settings.Observer,
+                             SkyModelOfSettings(settings));
+    const SkyModel& model = session.Model();
     InfoPanelContent content;
     switch (name->kind) {
     case InfoObjectKind::Star:
-        content = StarInfoContent(*catalog, *index, instant, settings.Observer, model);
+        content = StarInfoContent(session.Catalog(), *index, session.Now(), session.Place(), model);
         break;
     case InfoObjectKind::DeepSky:
-        content = DeepSkyInfoContent(*catalog, *index, instant, settings.Observer, model);
+        content =
+            DeepSkyInfoContent(session.Catalog(), *index, session.Now(), session.Place(), model);
         break;
     case InfoObjectKind::Body:
-        content = BodyInfoContent(sky.m_bodies, *index, instant, settings.Observer, model);
+        content =
+            BodyInfoContent(session.Sky().m_bodies, *index, session.Now(), session.Place(), model);
         break;
     }
     // Catalogue text reaches the terminal as valid UTF-8 without control characters.

@@ -1,5 +1,6 @@
 #include "cli/RenderMode.h"
 
+#include "astro/SkySession.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/DeepSkyObjects.h"
 #include "catalog/Loaders.h"
@@ -360,11 +361,13 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         return kExitMissingCatalogue;
     }
 
+    SkySession session(std::move(catalog), settings.SkyDate, settings.Observer,
+                       SkyModelOfSettings(settings));
     auto chart = std::make_unique<ChartState>(settings);
     SetClientSize(*chart, request.screen.width, request.screen.height);
-    InitialUpdate(*chart, *catalog, settings, request.screen.width, request.screen.height);
+    InitialUpdate(*chart, request.screen.width, request.screen.height);
     if (request.centre) {
-        CenterOn(*chart, request.centre->first, request.centre->second);
+        CenterOn(*chart, session.Sky(), request.centre->first, request.centre->second);
     }
 
     ExportOptions options;
@@ -374,14 +377,14 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         options.pageHeight = request.page.height;
     }
     const ExportResult result =
-        ExportChart(outputPath, *format, *chart, *catalog, settings, options);
+        ExportChart(outputPath, *format, *chart, session, settings, options);
     if (!result.ok) {
         err << "vesperanova: " << result.error << "\n";
         return kExitFailed;
     }
     if (!request.objectsPath.empty()) {
         const FileResult written = WriteFileReplacing(
-            request.objectsPath, PickingTablesJson(result.picks, *catalog, result.radius,
+            request.objectsPath, PickingTablesJson(result.picks, session.Catalog(), result.radius,
                                                    result.centerX, result.centerY));
         if (!written) {
             err << "vesperanova: " << written.error << "\n";

@@ -61,7 +61,7 @@ bool ExportChartToFile(CMainFrame& frame, const std::string& path) {
     ExportResult result;
     {
         wxBusyCursor wait;
-        result = ExportChart(path, *format, view.Chart(), view.Store(), view.Settings(), options);
+        result = ExportChart(path, *format, view.Chart(), view.Session(), view.Settings(), options);
     }
     if (!result.ok) {
         // The export's own texts name the file when writing failed; a drawing failure does not.

@@ -11,22 +11,24 @@
 void ShowInfoPanel(CMainFrame& frame, const PickedObject& object) {
     const AppSettings& settings = frame.Settings();
     CNoctaView& view = frame.View();
-    const SkyModel& model = SkyModelFor(view.Chart().m_skyModel);
-    const Instant instant = InstantOf(settings.SkyDate, settings.Observer);
+    const SkySession& sky = view.Session();
+    const SkyModel& model = sky.Model();
+    const Instant& instant = sky.Now();
     switch (object.kind) {
     case PickedKind::Star: {
-        StarInfoDialog panel(&frame, view.Store(), object.index, instant, settings.Observer, model);
+        StarInfoDialog panel(&frame, sky.Catalog(), object.index, instant, settings.Observer,
+                             model);
         panel.ShowModal();
         break;
     }
     case PickedKind::Body: {
-        BodyInfoDialog panel(&frame, view.Chart().m_bodies, object.index, instant,
-                             settings.Observer, settings.ProgramDir, model);
+        BodyInfoDialog panel(&frame, sky.Sky().m_bodies, object.index, instant, settings.Observer,
+                             settings.ProgramDir, model);
         panel.ShowModal();
         break;
     }
     case PickedKind::DeepSky: {
-        DeepSkyInfoDialog panel(&frame, view.Store(), object.index, instant, settings.Observer,
+        DeepSkyInfoDialog panel(&frame, sky.Catalog(), object.index, instant, settings.Observer,
                                 settings.ProgramDir, model);
         panel.ShowModal();
         break;

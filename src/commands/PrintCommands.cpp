@@ -50,7 +50,7 @@ void PrintCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
     PrintSettings& settings = SettingsOf(frame);
     wxPrinter printer(&settings.printDialog);
-    CChartPrintout printout(view.Chart(), view.Store(), view.Settings(),
+    CChartPrintout printout(view.Chart(), view.Session(), view.Settings(),
                             &printer.GetPrintDialogData().GetPrintData());
     bool printed = false;
     {
@@ -73,9 +73,9 @@ void PrintPreviewCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
     PrintSettings& settings = SettingsOf(frame);
     auto* preview =
-        new wxPrintPreview(new CChartPrintout(view.Chart(), view.Store(), view.Settings(),
+        new wxPrintPreview(new CChartPrintout(view.Chart(), view.Session(), view.Settings(),
                                               &settings.printDialog.GetPrintData()),
-                           new CChartPrintout(view.Chart(), view.Store(), view.Settings(),
+                           new CChartPrintout(view.Chart(), view.Session(), view.Settings(),
                                               &settings.printDialog.GetPrintData()),
                            &settings.printDialog);
     if (!preview->IsOk()) {

@@ -10,7 +10,7 @@ namespace {
 
 void RunSearchList(CMainFrame& frame, CSearchListDialog::Kind kind) {
     CNoctaView& view = frame.View();
-    CSearchListDialog dialog(&frame, kind, view.Chart(), view.Store());
+    CSearchListDialog dialog(&frame, kind, view.Chart(), view.Session());
     if (dialog.ShowModal() == wxID_OK) {
         view.Redraw();
     }
@@ -32,7 +32,7 @@ void SearchConstellationCommand(CMainFrame& frame) {
 
 void SearchMessierCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
-    CSearchMessierDialog dialog(&frame, view.Chart(), view.Store());
+    CSearchMessierDialog dialog(&frame, view.Chart(), view.Session());
     if (dialog.ShowModal() == wxID_OK) {
         view.Redraw();
     }
@@ -40,7 +40,7 @@ void SearchMessierCommand(CMainFrame& frame) {
 
 void SearchSolarSystemCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
-    CSearchSolarSystemDialog dialog(&frame, view.Chart());
+    CSearchSolarSystemDialog dialog(&frame, view.Chart(), view.Session().Sky());
     if (dialog.ShowModal() == wxID_OK) {
         view.Redraw();
     }
@@ -48,7 +48,7 @@ void SearchSolarSystemCommand(CMainFrame& frame) {
 
 void FindObjectCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
-    CFindObjectDialog dialog(&frame, view.Chart(), view.Store());
+    CFindObjectDialog dialog(&frame, view.Chart(), view.Session());
     if (dialog.ShowModal() == wxID_OK && dialog.Found()) {
         view.MarkFound(dialog.Found()->ra, dialog.Found()->dec);
     }

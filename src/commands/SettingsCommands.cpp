@@ -5,12 +5,14 @@
 #include "dialogs/MagnitudeLimitsDialog.h"
 #include "frame/MainFrame.h"
 #include "guibase/CommandHooks.h"
+#include "settings/AppSettings.h"
 #include "view/NoctaView.h"
 
 void DateTimeCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
-    CDateTimeDialog dialog(&frame, view.Settings(), view.Chart(), view.Store());
+    CDateTimeDialog dialog(&frame, view.Settings());
     if (dialog.ShowModal() == wxID_OK) {
+        view.Session().SetClockTime(view.Settings().SkyDate);
         frame.RefreshStatusPanes();
         view.Redraw();
     }
@@ -18,8 +20,9 @@ void DateTimeCommand(CMainFrame& frame) {
 
 void LocationCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
-    CLocationDialog dialog(&frame, view.Settings(), view.Chart(), view.Store());
+    CLocationDialog dialog(&frame, view.Settings(), view.Session().Catalog());
     if (dialog.ShowModal() == wxID_OK) {
+        view.Session().SetPlace(view.Settings().Observer);
         frame.RefreshStatusPanes();
         view.Redraw();
     }

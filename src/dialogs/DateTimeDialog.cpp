@@ -1,8 +1,6 @@
 #include "dialogs/DateTimeDialog.h"
 
 #include "astro/ClockTime.h"
-#include "astro/Recompute.h"
-#include "chart/ChartState.h"
 #include "dialogs/FieldError.h"
 #include "guibase/Messages.h"
 #include "settings/AppSettings.h"
@@ -51,10 +49,8 @@ void AddLabelled(wxFlexGridSizer* grid, wxWindow* parent, const char* label, wxW
 
 } // namespace
 
-CDateTimeDialog::CDateTimeDialog(wxWindow* parent, AppSettings& settings, ChartState& chart,
-                                 CatalogStore& store)
-    : wxDialog(parent, wxID_ANY, "Date/Time"), m_settings(settings), m_chart(chart),
-      m_store(store) {
+CDateTimeDialog::CDateTimeDialog(wxWindow* parent, AppSettings& settings)
+    : wxDialog(parent, wxID_ANY, "Date/Time"), m_settings(settings) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* groups = new wxBoxSizer(wxHORIZONTAL);
 
@@ -159,8 +155,6 @@ bool CDateTimeDialog::Apply() {
     sky.minute = check.values->minute; // the second stays as it is
     // A clock time that the place's zone skips (spring gap) is shown as the clocks show it.
     sky = NormalizeClockTime(sky, m_settings.Observer);
-    RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(m_chart.m_skyModel), sky,
-                 m_settings.Observer, m_chart, m_store);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The Date/Time dialog of the Settings menu: year (with a spin button), month, day, hour and
 // minute of the chart's instant, and "Now..." for the computer's clock. OK checks the fields,
-// writes the date (the second stays), recomputes the sky and closes; the caller redraws.
+// writes the date into the settings (the second stays) and closes; the caller hands the new date
+// to the sky session and redraws.
 #pragma once
 
 #include "dialogrules/DialogValidation.h"
@@ -8,8 +9,6 @@
 #include <wx/dialog.h>
 
 struct AppSettings;
-struct CatalogStore;
-struct ChartState;
 class wxChoice;
 class wxSpinEvent;
 class wxTextCtrl;
@@ -26,15 +25,14 @@ inline constexpr int Year = 1017;
 
 class CDateTimeDialog : public wxDialog {
 public:
-    CDateTimeDialog(wxWindow* parent, AppSettings& settings, ChartState& chart,
-                    CatalogStore& store);
+    CDateTimeDialog(wxWindow* parent, AppSettings& settings);
 
     // The fields as typed.
     DateTimeFields Fields() const;
     void SetFields(const DateTimeFields& fields);
 
     // OK without closing: false (message shown, focus on the field, nothing changed) when a
-    // field is wrong; otherwise the date is written and the sky recomputed.
+    // field is wrong; otherwise the date is written.
     bool Apply();
 
     // The spin button's step: the year one up or down, no range test.
@@ -51,8 +49,6 @@ private:
     void OnNow(wxCommandEvent& event);
 
     AppSettings& m_settings;
-    ChartState& m_chart;
-    CatalogStore& m_store;
     int m_year = 0; // the dialog's year, which the spin button steps
     wxTextCtrl* m_yearBox = nullptr;
     wxChoice* m_month = nullptr;

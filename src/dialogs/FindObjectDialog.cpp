@@ -1,5 +1,6 @@
 #include "dialogs/FindObjectDialog.h"
 
+#include "astro/SkySession.h"
 #include "chart/Centering.h"
 #include "chart/ChartState.h"
 #include "guibase/Messages.h"
@@ -22,8 +23,9 @@ constexpr const char* kPrompt =
 
 } // namespace
 
-CFindObjectDialog::CFindObjectDialog(wxWindow* parent, ChartState& chart, const CatalogStore& store)
-    : wxDialog(parent, wxID_ANY, kTitle), m_chart(chart), m_store(store), m_index(store) {
+CFindObjectDialog::CFindObjectDialog(wxWindow* parent, ChartState& chart, const SkySession& session)
+    : wxDialog(parent, wxID_ANY, kTitle), m_chart(chart), m_store(session.Catalog()),
+      m_sky(session.Sky()), m_index(session.Catalog()) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(new wxStaticText(this, wxID_ANY, kPrompt), 0, wxALL, kGap);
     m_name = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(kBoxWidth, -1),
@@ -61,8 +63,8 @@ bool CFindObjectDialog::CentreOnName() {
         ShowProgramMessage(kUnknownNameMessage, wxOK | wxICON_EXCLAMATION, this);
         return false;
     }
-    const SearchTarget target = NamedObjectPosition(*object, m_store, m_chart);
-    CenterOn(m_chart, target.ra, target.dec);
+    const SearchTarget target = NamedObjectPosition(*object, m_store, m_sky);
+    CenterOn(m_chart, m_sky, target.ra, target.dec);
     m_found = target;
     return true;
 }

@@ -14,12 +14,14 @@
 
 struct CatalogStore;
 struct ChartState;
+class SkySession;
+struct SkyState;
 class wxListBox;
 class wxTextCtrl;
 
 class CFindObjectDialog : public wxDialog {
 public:
-    CFindObjectDialog(wxWindow* parent, ChartState& chart, const CatalogStore& store);
+    CFindObjectDialog(wxWindow* parent, ChartState& chart, const SkySession& session);
 
     wxTextCtrl& NameBox() { return *m_name; }
     wxListBox& Completions() { return *m_completions; }
@@ -36,6 +38,7 @@ private:
 
     ChartState& m_chart;
     const CatalogStore& m_store;
+    const SkyState& m_sky;
     NameIndex m_index;
     wxTextCtrl* m_name = nullptr;
     wxListBox* m_completions = nullptr;

@@ -1,9 +1,7 @@
 #include "dialogs/LocationDialog.h"
 
 #include "astro/ClockTime.h"
-#include "astro/Recompute.h"
 #include "catalog/CatalogStore.h"
-#include "chart/ChartState.h"
 #include "dialogs/FieldError.h"
 #include "guibase/Messages.h"
 #include "settings/AppSettings.h"
@@ -60,14 +58,14 @@ wxStaticBoxSizer* AngleGroup(wxWindow* parent, const char* title, wxTextCtrl*& d
 
 } // namespace
 
-CLocationDialog::CLocationDialog(wxWindow* parent, AppSettings& settings, ChartState& chart,
-                                 CatalogStore& store)
-    : wxDialog(parent, wxID_ANY, "Location"), m_settings(settings), m_chart(chart), m_store(store) {
+CLocationDialog::CLocationDialog(wxWindow* parent, AppSettings& settings,
+                                 const CatalogStore& catalog)
+    : wxDialog(parent, wxID_ANY, "Location"), m_settings(settings), m_store(catalog) {
     auto* top = new wxBoxSizer(wxVERTICAL);
 
     auto* placeGroup = new wxStaticBoxSizer(wxVERTICAL, this, "Location");
     wxArrayString places;
-    for (const std::string& name : PlaceListEntries(store, settings.Observer.Location)) {
+    for (const std::string& name : PlaceListEntries(catalog, settings.Observer.Location)) {
         places.Add(wxString::FromUTF8(name));
     }
     m_place = new wxComboBox(placeGroup->GetStaticBox(), location_id::Place, places[0],
@@ -238,8 +236,6 @@ bool CLocationDialog::Apply() {
     const bool named = m_daylightSaving->GetValue();
     m_settings.Observer = *check.values;
     m_settings.Observer.TimeZoneName = named ? m_zoneName : std::string();
-    RecomputeSky(RecomputeForm::LocationChanged, SkyModelFor(m_chart.m_skyModel),
-                 m_settings.SkyDate, m_settings.Observer, m_chart, m_store);
     return true;
 }
 

@@ -5,8 +5,9 @@
 // while a named zone is used, turns it off (the fixed standard offset) and on again, and typing
 // in the zone field means a fixed offset. With a named zone the field shows the offset in force
 // on the chart's date.
-// OK checks the fields, writes the observer, recomputes the Sun, Moon, horizon and sidereal
-// angles (not the planets) and closes; the caller redraws.
+// OK checks the fields, writes the observer into the settings and closes; the caller hands the
+// new place to the sky session (which recomputes the Sun, Moon, horizon and sidereal angles, not
+// the planets) and redraws.
 #pragma once
 
 #include "dialogrules/DialogValidation.h"
@@ -16,7 +17,6 @@
 
 struct AppSettings;
 struct CatalogStore;
-struct ChartState;
 class wxCheckBox;
 class wxComboBox;
 class wxStaticText;
@@ -39,8 +39,7 @@ inline constexpr int DaylightSaving = 1028;
 
 class CLocationDialog : public wxDialog {
 public:
-    CLocationDialog(wxWindow* parent, AppSettings& settings, ChartState& chart,
-                    CatalogStore& store);
+    CLocationDialog(wxWindow* parent, AppSettings& settings, const CatalogStore& catalog);
 
     LocationFields Fields() const;
     void ShowPlaceFields(const PlaceFields& fields);
@@ -77,8 +76,7 @@ private:
     Observer ZoneObserver() const;
 
     AppSettings& m_settings;
-    ChartState& m_chart;
-    CatalogStore& m_store;
+    const CatalogStore& m_store;
     wxComboBox* m_place = nullptr;
     wxTextCtrl* m_longDeg = nullptr;
     wxTextCtrl* m_longMin = nullptr;

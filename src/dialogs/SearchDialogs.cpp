@@ -1,6 +1,7 @@
 #include "dialogs/SearchDialogs.h"
 
 #include "astro/CatalogueOfDate.h"
+#include "astro/SkySession.h"
 #include "astro/SkyState.h"
 #include "chart/Centering.h"
 #include "chart/ChartState.h"
@@ -78,13 +79,14 @@ wxSizer* OkCancel(wxDialog* dialog) {
 // ---------------------------------------------------------------------------------------------
 
 CSearchListDialog::CSearchListDialog(wxWindow* parent, Kind kind, ChartState& chart,
-                                     const CatalogStore& store)
-    : wxDialog(parent, wxID_ANY, Title(kind)), m_kind(kind), m_chart(chart), m_store(store) {
+                                     const SkySession& session)
+    : wxDialog(parent, wxID_ANY, Title(kind)), m_kind(kind), m_chart(chart),
+      m_store(session.Catalog()), m_sky(session.Sky()) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     // The entries come sorted from the core, so the list needs no sorting of its own (which
     // would follow the toolkit's collation instead of the order the core defines).
     wxArrayString items;
-    for (const std::string& entry : Entries(kind, store)) {
+    for (const std::string& entry : Entries(kind, m_store)) {
         items.Add(wxString::FromUTF8(entry));
     }
     m_list = new wxListBox(this, search_id::List, wxDefaultPosition,
@@ -124,7 +126,7 @@ bool CSearchListDialog::CentreOnSelection() {
     if (!target) {
         return false; // every entry comes from the table, so this cannot happen
     }
-    CenterOn(m_chart, target->ra, target->dec);
+    CenterOn(m_chart, m_sky, target->ra, target->dec);
     return true;
 }
 
@@ -137,8 +139,9 @@ void CSearchListDialog::OnOk(wxCommandEvent&) {
 // ---------------------------------------------------------------------------------------------
 
 CSearchMessierDialog::CSearchMessierDialog(wxWindow* parent, ChartState& chart,
-                                           const CatalogStore& store)
-    : wxDialog(parent, wxID_ANY, "Search for Messier..."), m_chart(chart), m_store(store) {
+                                           const SkySession& session)
+    : wxDialog(parent, wxID_ANY, "Search for Messier..."), m_chart(chart),
+      m_store(session.Catalog()), m_sky(session.Sky()) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* group = new wxStaticBoxSizer(wxVERTICAL, this, "Enter catalog number");
     m_number = new wxTextCtrl(group->GetStaticBox(), search_id::MessierNumber, wxEmptyString,
@@ -167,7 +170,7 @@ bool CSearchMessierDialog::CentreOnNumber() {
         m_number->SetFocus();
         return false;
     case MessierSearch::Found:
-        CenterOn(m_chart, found.target.ra, found.target.dec);
+        CenterOn(m_chart, m_sky, found.target.ra, found.target.dec);
         return true;
     }
     return false;
@@ -216,8 +219,9 @@ int BodyForButton(int id) {
 
 } // namespace
 
-CSearchSolarSystemDialog::CSearchSolarSystemDialog(wxWindow* parent, ChartState& chart)
-    : wxDialog(parent, wxID_ANY, "Search for Solar System object..."), m_chart(chart) {
+CSearchSolarSystemDialog::CSearchSolarSystemDialog(wxWindow* parent, ChartState& chart,
+                                                   const SkyState& sky)
+    : wxDialog(parent, wxID_ANY, "Search for Solar System object..."), m_chart(chart), m_sky(sky) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     std::size_t next = 0;
     for (std::size_t length : kRowLengths) {
@@ -242,8 +246,8 @@ CSearchSolarSystemDialog::CSearchSolarSystemDialog(wxWindow* parent, ChartState&
 }
 
 void CSearchSolarSystemDialog::CentreOnBody(int body) {
-    const SearchTarget target = SolarSystemTarget(m_chart, body);
-    CenterOn(m_chart, target.ra, target.dec);
+    const SearchTarget target = SolarSystemTarget(m_sky, body);
+    CenterOn(m_chart, m_sky, target.ra, target.dec);
 }
 
 void CSearchSolarSystemDialog::OnBody(wxCommandEvent& event) {

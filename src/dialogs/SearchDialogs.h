@@ -14,6 +14,8 @@
 
 struct CatalogStore;
 struct ChartState;
+class SkySession;
+struct SkyState;
 class wxListBox;
 class wxTextCtrl;
 
@@ -38,7 +40,7 @@ class CSearchListDialog : public wxDialog {
 public:
     enum class Kind { Star, Ngc, Constellation };
 
-    CSearchListDialog(wxWindow* parent, Kind kind, ChartState& chart, const CatalogStore& store);
+    CSearchListDialog(wxWindow* parent, Kind kind, ChartState& chart, const SkySession& session);
 
     wxListBox& List() { return *m_list; }
 
@@ -52,13 +54,14 @@ private:
     Kind m_kind;
     ChartState& m_chart;
     const CatalogStore& m_store;
+    const SkyState& m_sky;
     wxListBox* m_list = nullptr;
 };
 
 // Messier: a catalogue number of at most three digits.
 class CSearchMessierDialog : public wxDialog {
 public:
-    CSearchMessierDialog(wxWindow* parent, ChartState& chart, const CatalogStore& store);
+    CSearchMessierDialog(wxWindow* parent, ChartState& chart, const SkySession& session);
 
     wxTextCtrl& NumberBox() { return *m_number; }
 
@@ -71,13 +74,14 @@ private:
 
     ChartState& m_chart;
     const CatalogStore& m_store;
+    const SkyState& m_sky;
     wxTextCtrl* m_number = nullptr;
 };
 
 // Solar System: one button per body (no OK button); a button centres at once.
 class CSearchSolarSystemDialog : public wxDialog {
 public:
-    CSearchSolarSystemDialog(wxWindow* parent, ChartState& chart);
+    CSearchSolarSystemDialog(wxWindow* parent, ChartState& chart, const SkyState& sky);
 
     // Centres on the body (0 Moon, 1 Sun, 2 Mercury .. 9 Pluto).
     void CentreOnBody(int body);
@@ -86,4 +90,5 @@ private:
     void OnBody(wxCommandEvent& event);
 
     ChartState& m_chart;
+    const SkyState& m_sky;
 };

@@ -182,10 +182,7 @@ void CMainFrame::OnPrecisePositions(wxCommandEvent&) {
     // The model changes at once, animation or not: the sky and the catalogue are recomputed for
     // the chart's date in the model chosen.
     m_settings.PrecisePositions = m_settings.PrecisePositions != 0 ? 0 : 1;
-    ChartState& chart = m_view->Chart();
-    chart.m_skyModel = SkyModelOfSettings(m_settings);
-    RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(chart.m_skyModel), m_settings.SkyDate,
-                 m_settings.Observer, chart, m_view->Store());
+    m_view->Session().SetModel(SkyModelOfSettings(m_settings));
     m_view->Redraw();
     RefreshStatusPanes();
 }
@@ -223,19 +220,19 @@ void CMainFrame::OnHorizonPoint(wxCommandEvent& event) {
     default:
         break;
     }
-    if (CentreOnHorizonPoint(m_view->Chart(), m_view->Store(), point)) {
+    if (CentreOnHorizonPoint(m_view->Chart(), m_view->Session().Sky(), point)) {
         m_view->Redraw();
     }
 }
 
 void CMainFrame::OnZenith(wxCommandEvent&) {
-    if (CentreOnZenith(m_view->Chart())) {
+    if (CentreOnZenith(m_view->Chart(), m_view->Session().Sky())) {
         m_view->Redraw();
     }
 }
 
 void CMainFrame::OnNadir(wxCommandEvent&) {
-    if (CentreOnNadir(m_view->Chart())) {
+    if (CentreOnNadir(m_view->Chart(), m_view->Session().Sky())) {
         m_view->Redraw();
     }
 }

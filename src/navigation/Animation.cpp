@@ -1,8 +1,6 @@
 #include "navigation/Animation.h"
 
 #include "astro/ClockTime.h"
-#include "astro/Recompute.h"
-#include "catalog/CatalogStore.h"
 #include "chart/ChartState.h"
 #include "texts/StatusTexts.h"
 
@@ -69,11 +67,10 @@ bool YearInsideAnimationRange(int year) {
 
 // One step of the running animation; m_bAnimate must be 1.
 AnimationStepResult TakeStep(ChartState& chart, int animForward, int stepIndex, SkyDate& date,
-                             const Observer& observer, CatalogStore& store) {
+                             SkySession& session) {
     AnimationStepResult result;
-    StepClockTime(date, stepIndex, animForward != 0, observer);
-    const RecomputeOutcome outcome = RecomputeSky(
-        RecomputeForm::AnimationStep, SkyModelFor(chart.m_skyModel), date, observer, chart, store);
+    StepClockTime(date, stepIndex, animForward != 0, session.Place());
+    const RecomputeOutcome outcome = session.Step(date);
     result.stepped = true;
     if (outcome.stopAnimation || !YearInsideAnimationRange(date.year)) {
         result.stopped = StopAnimation(chart);
@@ -198,15 +195,15 @@ bool StopAnimation(ChartState& chart) {
 }
 
 AnimationStepResult AnimationTick(ChartState& chart, int animForward, int stepIndex, SkyDate& date,
-                                  const Observer& observer, CatalogStore& store) {
+                                  SkySession& session) {
     if (chart.m_bAnimate != 1) {
         return {};
     }
-    return TakeStep(chart, animForward, stepIndex, date, observer, store);
+    return TakeStep(chart, animForward, stepIndex, date, session);
 }
 
 AnimationStepResult SingleStep(ChartState& chart, int& animForward, bool forward, int stepIndex,
-                               SkyDate& date, const Observer& observer, CatalogStore& store) {
+                               SkyDate& date, SkySession& session) {
     // A single step while the animation runs would leave the timer alive with the animation
     // flag cleared; the command is disabled then, and refused here too.
     if (chart.m_bAnimate != 0) {
@@ -217,7 +214,7 @@ AnimationStepResult SingleStep(ChartState& chart, int& animForward, bool forward
     }
     chart.m_bAnimate = 1;
     animForward = forward ? 1 : 0;
-    AnimationStepResult result = TakeStep(chart, animForward, stepIndex, date, observer, store);
+    AnimationStepResult result = TakeStep(chart, animForward, stepIndex, date, session);
     chart.m_bAnimate = 0;
     result.stopped = false; // no timer runs for a single step
     return result;

@@ -16,6 +16,7 @@
 
 #include "astro/Observer.h"
 #include "astro/SkyDate.h"
+#include "astro/SkySession.h"
 
 #include <array>
 #include <string>
@@ -105,11 +106,11 @@ struct AnimationStepResult {
 // Moon, planets, horizon points and sidereal angles for it, and stops the animation when the
 // year leaves 1901..2099. The caller redraws after every tick, stepped or not.
 AnimationStepResult AnimationTick(ChartState& chart, int animForward, int stepIndex, SkyDate& date,
-                                  const Observer& observer, CatalogStore& store);
+                                  SkySession& session);
 
 // One step forward (32818) / backward (32819) while stopped: refused (nothing happens) beyond
 // 2099 forward or before 1901 backward, and while the animation runs. Passes through running
 // for the length of the step (animForward takes the direction) and ends stopped. The caller
 // redraws when stepped.
 AnimationStepResult SingleStep(ChartState& chart, int& animForward, bool forward, int stepIndex,
-                               SkyDate& date, const Observer& observer, CatalogStore& store);
+                               SkyDate& date, SkySession& session);

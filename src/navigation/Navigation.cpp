@@ -73,11 +73,11 @@ bool FinishCentring(ChartState& chart) {
     return turnX != chart.m_dTurnX || turnY != chart.m_nTurnY;
 }
 
-bool CentreOnHorizonPole(ChartState& chart, double altitudeDegrees, int chartAltitude) {
+bool CentreOnHorizonPole(ChartState& chart, const SkyState& sky, double altitudeDegrees,
+                         int chartAltitude) {
     if (chart.m_bHorizonView == kChartEquatorial) {
-        const EquatorialPosition pos =
-            HorizontalToEquatorial(kNorthChartAzimuth, altitudeDegrees, chart.m_dGST,
-                                   chart.m_dLongitude, chart.m_dLatitude);
+        const EquatorialPosition pos = HorizontalToEquatorial(
+            kNorthChartAzimuth, altitudeDegrees, sky.m_dGST, sky.m_dLongitude, sky.m_dLatitude);
         SetCentre(chart, pos.ra, pos.dec);
     } else {
         chart.m_nTurnY = chartAltitude;
@@ -232,10 +232,10 @@ int HorizonPointIndex(HorizonPoint point) {
     return 72;
 }
 
-bool CentreOnHorizonPoint(ChartState& chart, const CatalogStore& store, HorizonPoint point) {
+bool CentreOnHorizonPoint(ChartState& chart, const SkyState& sky, HorizonPoint point) {
     const int index = HorizonPointIndex(point);
     if (chart.m_bHorizonView == kChartEquatorial) {
-        const OutlinePoint& entry = store.m_outlinePoints[kHorizonFirst + index];
+        const OutlinePoint& entry = sky.m_horizon[static_cast<std::size_t>(index)];
         SetCentre(chart, entry.ra, entry.dec);
     } else {
         // The horizon runs through the centre; the turn in whole hours puts the point there
@@ -247,12 +247,12 @@ bool CentreOnHorizonPoint(ChartState& chart, const CatalogStore& store, HorizonP
     return true;
 }
 
-bool CentreOnZenith(ChartState& chart) {
-    return CentreOnHorizonPole(chart, kZenithAltitude, 90);
+bool CentreOnZenith(ChartState& chart, const SkyState& sky) {
+    return CentreOnHorizonPole(chart, sky, kZenithAltitude, 90);
 }
 
-bool CentreOnNadir(ChartState& chart) {
-    return CentreOnHorizonPole(chart, kNadirAltitude, -90);
+bool CentreOnNadir(ChartState& chart, const SkyState& sky) {
+    return CentreOnHorizonPole(chart, sky, kNadirAltitude, -90);
 }
 
 void ToggleSwitch(int& layerSwitch) {

@@ -17,6 +17,8 @@
 // the widest zoom level is SnapCentre of the same header. Both are used here.
 #pragma once
 
+#include "astro/SkyState.h"
+
 #include <optional>
 
 struct ChartState;
@@ -82,8 +84,8 @@ bool PanLeft(ChartState& chart);
 bool ClickToCentre(ChartState& chart, int x, int y);
 
 // The four horizon points of the search menu (commands 32806 East, 32807 West, 32808 North,
-// 32809 South). Each reads its entry of the horizon ring that the engine keeps in the outline
-// table (azimuth 5 * index degrees from the south through the west): East 54, West 18, North 36,
+// 32809 South). Each reads its entry of the computed sky's horizon ring (azimuth 5 * index
+// degrees from the south through the west): East 54, West 18, North 36,
 // South 72.
 enum class HorizonPoint { East, West, North, South };
 int HorizonPointIndex(HorizonPoint point); // 54, 18, 36, 72
@@ -91,14 +93,14 @@ int HorizonPointIndex(HorizonPoint point); // 54, 18, 36, 72
 // Centres on a horizon point. Equatorial chart: on that point's right ascension and
 // declination. Local-horizon chart: turn -6 (East), -18 (West), -12 (North), 0 (South) hours
 // and altitude 0. Then SnapCentre. Always returns true (redraw).
-bool CentreOnHorizonPoint(ChartState& chart, const CatalogStore& store, HorizonPoint point);
+bool CentreOnHorizonPoint(ChartState& chart, const SkyState& sky, HorizonPoint point);
 
 // Zenith (32825) and nadir (32826). Equatorial chart: centres on the sky 0.05 degrees short of
-// the zenith (nadir) towards the north (south) point, computed from the chart's sidereal angle
+// the zenith (nadir) towards the north (south) point, computed from the sky's sidereal angle
 // and place. Local-horizon chart: altitude +90 (-90), turn unchanged. Then SnapCentre. Always
 // returns true (redraw).
-bool CentreOnZenith(ChartState& chart);
-bool CentreOnNadir(ChartState& chart);
+bool CentreOnZenith(ChartState& chart, const SkyState& sky);
+bool CentreOnNadir(ChartState& chart, const SkyState& sky);
 
 // ---------------------------------------------------------------------------------------------
 // Layer switches and chart mode

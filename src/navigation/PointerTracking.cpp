@@ -47,7 +47,8 @@ std::string DeclinationPaneText(double decDegrees) {
            TwoDigits(p.seconds) + "\"";
 }
 
-std::optional<EquatorialPosition> PointerSkyPosition(const ChartState& chart, double x, double y) {
+std::optional<EquatorialPosition> PointerSkyPosition(const ChartState& chart, const SkyState& sky,
+                                                     double x, double y) {
     const std::optional<ChartPosition> onChart = Unproject(chart, x, y);
     if (!onChart || !std::isfinite(onChart->ra) || !std::isfinite(onChart->dec)) {
         return std::nullopt;
@@ -55,13 +56,12 @@ std::optional<EquatorialPosition> PointerSkyPosition(const ChartState& chart, do
     if (chart.m_bHorizonView == kChartEquatorial) {
         return EquatorialPosition{onChart->ra, onChart->dec};
     }
-    const EquatorialPosition sky =
-        HorizontalToEquatorial(onChart->ra * kDegreesPerHour, onChart->dec, chart.m_dGST,
-                               chart.m_dLongitude, chart.m_dLatitude);
-    if (!std::isfinite(sky.ra) || !std::isfinite(sky.dec)) {
+    const EquatorialPosition position = HorizontalToEquatorial(
+        onChart->ra * kDegreesPerHour, onChart->dec, sky.m_dGST, sky.m_dLongitude, sky.m_dLatitude);
+    if (!std::isfinite(position.ra) || !std::isfinite(position.dec)) {
         return std::nullopt;
     }
-    return sky;
+    return position;
 }
 
 PointerPaneTexts PointerTexts(const std::optional<EquatorialPosition>& position) {

@@ -2,6 +2,7 @@
 // show it.
 #pragma once
 
+#include "astro/SkyState.h"
 #include "astro/Transforms.h"
 #include "chart/ChartState.h"
 
@@ -12,7 +13,8 @@
 // point (x, y). On the local-horizon chart the inverse projection gives the chart azimuth / 15 and
 // the altitude, which are turned into right ascension and declination for the chart's sidereal
 // angle and observer. nullopt when the point lies off the drawn sphere.
-std::optional<EquatorialPosition> PointerSkyPosition(const ChartState& chart, double x, double y);
+std::optional<EquatorialPosition> PointerSkyPosition(const ChartState& chart, const SkyState& sky,
+                                                     double x, double y);
 
 // The right-ascension pane for a position in hours: "RA " then hours, minutes and seconds, each
 // truncated toward zero and shown with two digits: 5.5 gives "RA 05h 30' 00\"".

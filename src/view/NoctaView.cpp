@@ -1,7 +1,7 @@
 #include "view/NoctaView.h"
 
 #include "astro/ClockTime.h"
-#include "catalog/CatalogStore.h"
+#include "astro/SkySession.h"
 #include "chart/CairoSurface.h"
 #include "chart/ChartSetup.h"
 #include "chart/Frame.h"
@@ -47,9 +47,8 @@ constexpr double kMarkLineWidth = 2.5;
 CNoctaView::CNoctaView(wxWindow* parent, AppSettings& settings)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                wxWANTS_CHARS | wxFULL_REPAINT_ON_RESIZE | wxBORDER_NONE),
-      m_settings(settings), m_store(std::make_unique<CatalogStore>()), m_chart(settings),
-      m_memo(std::make_unique<ProjectionMemo>()), m_timer(this, kAnimationTimerId),
-      m_markTimer(this, kMarkTimerId) {
+      m_settings(settings), m_chart(settings), m_memo(std::make_unique<ProjectionMemo>()),
+      m_timer(this, kAnimationTimerId), m_markTimer(this, kMarkTimerId) {
     SetBackgroundColour(*wxBLACK);
     MakeOffscreen();
     m_deepColour = wxDisplayDepth() > 8;
@@ -77,11 +76,10 @@ CNoctaView::~CNoctaView() {
 }
 
 void CNoctaView::InitialUpdate() {
-    m_settings.SkyDate = NowAtObserver(m_settings.Observer);
     const int index = wxDisplay::GetFromWindow(this);
     const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
     const wxRect usable = display.GetClientArea();
-    ::InitialUpdate(m_chart, *m_store, m_settings, usable.width, usable.height);
+    ::InitialUpdate(m_chart, usable.width, usable.height);
     const wxSize client = GetClientSize();
     ::SetClientSize(m_chart, client.x, client.y);
     Redraw();
@@ -104,11 +102,16 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
     if (DeviceScale() != m_offscreenScale) {
         MakeOffscreen();
     }
+    if (m_session == nullptr) {
+        return; // nothing to draw before the catalogues are loaded
+    }
     FrameOptions options;
     options.target = FrameTarget::Screen;
     options.deepColour = m_deepColour;
     options.memo = m_memo.get();
-    FrameResult result = Draw(m_chart, *m_store, m_settings, *m_offscreen, options);
+    PrepareScreenFrame(m_chart, *m_session);
+    FrameResult result =
+        Draw(m_chart, m_session->Sky(), m_session->Catalog(), m_settings, *m_offscreen, options);
     if (!result.ok) {
         // The frame ended early: nothing is copied, the window keeps its last picture (and its
         // picking tables), and a running animation stops.
@@ -153,8 +156,8 @@ void CNoctaView::DrawMark(wxDC& dc) {
     if (!m_mark || cr == nullptr) {
         return;
     }
-    const auto p =
-        Projector(m_chart).Project(static_cast<float>(m_mark->ra), static_cast<float>(m_mark->dec));
+    const auto p = Projector(m_chart, m_session->Sky())
+                       .Project(static_cast<float>(m_mark->ra), static_cast<float>(m_mark->dec));
     if (!p) {
         return;
     }
@@ -251,14 +254,14 @@ void CNoctaView::OnMotion(wxMouseEvent& event) {
     if (m_drag && event.LeftIsDown() && m_drag->MoveTo(m_chart, point.x, point.y)) {
         Redraw();
     }
-    m_pointer = PointerSkyPosition(m_chart, point.x, point.y);
+    m_pointer =
+        m_session ? PointerSkyPosition(m_chart, m_session->Sky(), point.x, point.y) : std::nullopt;
     event.Skip();
 }
 
 void CNoctaView::OnTimer(wxTimerEvent&) {
     const AnimationStepResult step =
-        AnimationTick(m_chart, m_bAnimForward, TimeStepIndex(), m_settings.SkyDate,
-                      m_settings.Observer, *m_store);
+        AnimationTick(m_chart, m_bAnimForward, TimeStepIndex(), m_settings.SkyDate, *m_session);
     if (step.stopped) {
         m_timer.Stop();
     }
@@ -290,9 +293,8 @@ void CNoctaView::StopAnimation() {
 }
 
 void CNoctaView::SingleStep(bool forward) {
-    const AnimationStepResult step =
-        ::SingleStep(m_chart, m_bAnimForward, forward, TimeStepIndex(), m_settings.SkyDate,
-                     m_settings.Observer, *m_store);
+    const AnimationStepResult step = ::SingleStep(m_chart, m_bAnimForward, forward, TimeStepIndex(),
+                                                  m_settings.SkyDate, *m_session);
     if (step.stepped) {
         if (m_dateChanged) {
             m_dateChanged();

@@ -1,11 +1,12 @@
 // Folder view/: the chart window, night vision over its frames and the printout of the chart.
 //
-// CNoctaView: the chart window. It owns the chart state, the catalogue tables and the off-screen
-// surface the frames are drawn into, and turns paint, size, mouse, timer and its own commands
-// (layer switches of the toolbar, zoom, pan, animation) into calls of the chart and navigation
-// core. The frame, the dialogs and the panels reach the chart through it.
+// CNoctaView: the chart window. It owns the chart state and the off-screen surface the frames are
+// drawn into, draws the application's sky session (SkySession.h), and turns paint, size, mouse,
+// timer and its own commands (layer switches of the toolbar, zoom, pan, animation) into calls of
+// the chart and navigation core. The frame, the dialogs and the panels reach the chart through it.
 #pragma once
 
+#include "astro/SkySession.h"
 #include "astro/Transforms.h"
 #include "chart/ChartState.h"
 #include "navigation/MouseNavigation.h"
@@ -22,7 +23,7 @@ struct ProjectionMemo;
 #include <string>
 
 struct AppSettings;
-struct CatalogStore;
+
 class CairoImageSurface;
 
 class CNoctaView : public wxWindow {
@@ -32,8 +33,13 @@ public:
     CNoctaView(wxWindow* parent, AppSettings& settings);
     ~CNoctaView() override;
 
-    // The first update, once the catalogues are loaded: the sky for the settings' date and place,
-    // the scale from the screen height, the grid. Takes the local clock into the date first.
+    // The sky session the view draws, owned by the application; frames are drawn once it is
+    // attached.
+    void AttachSession(SkySession& session) { m_session = &session; }
+    bool HasSession() const { return m_session != nullptr; }
+    SkySession& Session() { return *m_session; }
+
+    // The first update, once the sky session is attached: the scale from the screen height.
     void InitialUpdate();
 
     // Asks for a new frame (the window is repainted without erasing it first).
@@ -43,7 +49,6 @@ public:
     const ChartState& Chart() const { return m_chart; }
     // Where the last screen frame drew each pickable object (window pixels).
     const PickingTables& Picks() const { return m_picks; }
-    CatalogStore& Store() { return *m_store; }
     AppSettings& Settings() { return m_settings; }
 
     // Where the view reads the time-step selector's entry (0..7) from; the main frame owns it.
@@ -116,7 +121,7 @@ private:
     void OnStepBackward(wxCommandEvent& event);
 
     AppSettings& m_settings;
-    std::unique_ptr<CatalogStore> m_store;
+    SkySession* m_session = nullptr;
     ChartState m_chart;
     PickingTables m_picks; // of the last screen frame
     // What the projection keeps from frame to frame (ProjectionMemo.h).

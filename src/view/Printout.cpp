@@ -59,9 +59,9 @@ cairo_surface_t* ShrinkKeepingDark(cairo_surface_t* source, int width, int heigh
 
 } // namespace
 
-CChartPrintout::CChartPrintout(ChartState& chart, CatalogStore& store, const AppSettings& settings,
+CChartPrintout::CChartPrintout(ChartState& chart, SkySession& session, const AppSettings& settings,
                                const wxPrintData* printData)
-    : wxPrintout("Vesperanova"), m_chart(chart), m_store(store), m_settings(settings),
+    : wxPrintout("Vesperanova"), m_chart(chart), m_session(session), m_settings(settings),
       m_printData(printData), m_job(chart) {}
 
 // The printer's margins from the running job's page setup (`printing`: asked only while the job
@@ -105,7 +105,7 @@ FrameResult CChartPrintout::DrawOnArea(cairo_t* cr, const PixelRect& area) {
     FrameResult result;
     {
         CairoSurface surface(cr, area.Width(), area.Height());
-        result = m_job.PrintPage(m_store, m_settings, surface,
+        result = m_job.PrintPage(m_session.Sky(), m_session.Catalog(), m_settings, surface,
                                  PixelRect{0, 0, area.Width(), area.Height()});
         surface.Flush();
     }

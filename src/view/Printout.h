@@ -12,7 +12,7 @@
 #include <string>
 
 struct AppSettings;
-struct CatalogStore;
+class SkySession;
 struct ChartState;
 typedef struct _cairo cairo_t;
 
@@ -20,7 +20,7 @@ class CChartPrintout : public wxPrintout {
 public:
     // `printData`, when given, is the print job's data: the printable area is then taken from
     // the printer's page setup; otherwise from the default margins of the paper.
-    CChartPrintout(ChartState& chart, CatalogStore& store, const AppSettings& settings,
+    CChartPrintout(ChartState& chart, SkySession& session, const AppSettings& settings,
                    const wxPrintData* printData = nullptr);
 
     void OnPreparePrinting() override;
@@ -44,7 +44,7 @@ private:
     PaperMargins Margins(bool printing) const;
 
     ChartState& m_chart;
-    CatalogStore& m_store;
+    SkySession& m_session;
     const AppSettings& m_settings;
     const wxPrintData* m_printData = nullptr;
     ChartPrintJob m_job;

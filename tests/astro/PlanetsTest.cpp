@@ -14,10 +14,8 @@ namespace {
 // The planets of the classic model for the clock time at the observer.
 BodyTable PlanetsAt(const SkyDate& date, const Observer& observer = GreenwichObserver()) {
     SkyState sky;
-    std::array<OutlinePoint, kHorizonPointCount> ring{};
     SkyModelFor(SkyModelKind::Classic)
-        .ComputeSky(RecomputeForm::FirstUpdate, SkyRequestOf(date, observer), sky,
-                    HorizonRing(ring));
+        .ComputeSky(RecomputeForm::FirstUpdate, SkyRequestOf(date, observer), sky);
     return sky.m_bodies;
 }
 

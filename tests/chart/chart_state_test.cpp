@@ -5,6 +5,7 @@
 #include "chart/Projection.h"
 
 #include "astro/Angles.h"
+#include "astro/SkySession.h"
 #include "catalog/CatalogStore.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
@@ -98,12 +99,13 @@ TEST(ChartState, TearDownCopiesEveryChartFieldButLeavesPlaceTimeAndAutoMode) {
     EXPECT_EQ(again->m_nLevel, 7);
 }
 
-TEST(ChartState, InitialUpdateSetsScaleAndSky) {
+TEST(ChartState, InitialUpdateSetsScaleBesideTheSessionsSky) {
     AppSettings settings = DefaultSettings();
     settings.SkyDate = SkyDate{2000, 1, 1, 13, 0, 0}; // 12:00 universal time in zone +1
-    auto catalog = std::make_unique<CatalogStore>();
+    const SkySession session(nullptr, settings.SkyDate, settings.Observer, SkyModelKind::Classic);
+    const SkyState& sky = session.Sky();
     auto chart = std::make_unique<ChartState>(settings);
-    InitialUpdate(*chart, *catalog, settings, 1600, 1000);
+    InitialUpdate(*chart, 1600, 1000);
     EXPECT_EQ(chart->m_nBaseRadius, 460);
     EXPECT_EQ(chart->m_nRadius, 3u * 460u);
     EXPECT_EQ(chart->m_nCenterX, 800);
@@ -111,11 +113,11 @@ TEST(ChartState, InitialUpdateSetsScaleAndSky) {
     // Sidereal angle of JD 2451545.0 (280.46061837 by the series itself), Krakow 19 55' E,
     // 50 02' N.
     constexpr double kAngleTolDeg = 1e-6; // degrees: double rounding only
-    EXPECT_NEAR(chart->m_dGST, 280.46061837, kAngleTolDeg);
-    EXPECT_NEAR(chart->m_dLongitude, -(19.0 + 55.0 / 60.0), kAngleTolDeg);
-    EXPECT_NEAR(chart->m_dLST, 280.46061837 + 19.0 + 55.0 / 60.0, kAngleTolDeg);
-    EXPECT_NEAR(chart->m_dSinLat, std::sin((50.0 + 2.0 / 60.0) * kDegToRad), 1e-12);
-    EXPECT_GT(chart->m_bodies[kBodySun].earthDistanceAu, 0.9); // the sky has been computed
+    EXPECT_NEAR(sky.m_dGST, 280.46061837, kAngleTolDeg);
+    EXPECT_NEAR(sky.m_dLongitude, -(19.0 + 55.0 / 60.0), kAngleTolDeg);
+    EXPECT_NEAR(sky.m_dLST, 280.46061837 + 19.0 + 55.0 / 60.0, kAngleTolDeg);
+    EXPECT_NEAR(sky.m_dSinLat, std::sin((50.0 + 2.0 / 60.0) * kDegToRad), 1e-12);
+    EXPECT_GT(sky.m_bodies[kBodySun].earthDistanceAu, 0.9); // the sky has been computed
 }
 
 TEST(Centering, SnapCentreRoundsToTheCoarseGridAtLevelZeroOnly) {
@@ -165,7 +167,7 @@ TEST(Centering, CenterOnFollowsTheHemisphereAndTheZoomLevel) {
         settings.Observer.NS = c.ns;
         auto chart = std::make_unique<ChartState>(settings);
         chart->m_nLevel = c.level;
-        CenterOn(*chart, c.ra, c.dec);
+        CenterOn(*chart, SkyState{}, c.ra, c.dec); // the equatorial chart needs no sky
         EXPECT_DOUBLE_EQ(chart->m_dTurnX, c.turnX) << c.ns << c.level << " ra " << c.ra;
         EXPECT_FALSE(std::signbit(chart->m_dTurnX) && chart->m_dTurnX == 0.0);
         EXPECT_EQ(chart->m_nTurnY, c.turnY) << c.ns << c.level;
@@ -183,14 +185,15 @@ TEST(Centering, CentredPositionsLandAtTheChartCentreInEveryMode) {
             settings.HorizonView = horizon;
             settings.HorizonView = horizon;
             settings.SkyDate = SkyDate{2024, 3, 10, 22, 0, 0};
-            auto catalog = std::make_unique<CatalogStore>();
+            const SkySession session(nullptr, settings.SkyDate, settings.Observer,
+                                     SkyModelKind::Classic);
             auto chart = std::make_unique<ChartState>(settings);
-            InitialUpdate(*chart, *catalog, settings, 1600, 1000);
+            InitialUpdate(*chart, 1600, 1000);
             for (const auto& [ra, dec] : {std::pair{5.92, 7.4}, std::pair{14.26, 19.2},
                                           std::pair{18.6, 38.8}, std::pair{6.75, -16.7}}) {
-                CenterOn(*chart, ra, dec);
-                const auto p =
-                    Projector(*chart).Project(static_cast<float>(ra), static_cast<float>(dec));
+                CenterOn(*chart, session.Sky(), ra, dec);
+                const auto p = Projector(*chart, session.Sky())
+                                   .Project(static_cast<float>(ra), static_cast<float>(dec));
                 if (!p) {
                     // Only a horizon-chart target far below the horizon may fail.
                     EXPECT_EQ(horizon, 1);

@@ -3,6 +3,7 @@
 #include "chart/ChartExport.h"
 #include "chart/ChartSetup.h"
 
+#include "astro/SkySession.h"
 #include "catalog/CatalogStore.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
@@ -28,13 +29,13 @@ std::string Head(const fs::path& path, std::size_t n) {
 
 struct ExportFixture : ::testing::Test {
     AppSettings settings = DefaultSettings();
-    std::unique_ptr<CatalogStore> catalog = std::make_unique<CatalogStore>();
+    SkySession session{nullptr, settings.SkyDate, settings.Observer, SkyModelKind::Classic};
     std::unique_ptr<ChartState> chart;
     fs::path dir;
 
     void SetUp() override {
         chart = std::make_unique<ChartState>(settings);
-        InitialUpdate(*chart, *catalog, settings, 320, 240);
+        InitialUpdate(*chart, 320, 240);
         dir = fs::temp_directory_path() /
               ("vn_export_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -74,7 +75,7 @@ TEST_F(ExportFixture, WritesEachFormatAndKeepsTheScreenGeometry) {
         options.pageWidth = 400;
         options.pageHeight = 600;
         const ExportResult result =
-            ExportChart((dir / c.name).string(), c.format, *chart, *catalog, settings, options);
+            ExportChart((dir / c.name).string(), c.format, *chart, session, settings, options);
         ASSERT_TRUE(result.ok) << result.error;
         EXPECT_EQ(Head(dir / c.name, 5).substr(0, std::string(c.magic).size()), c.magic);
         EXPECT_FALSE(fs::exists(dir / (std::string(c.name) + ".part")));
@@ -92,7 +93,7 @@ TEST_F(ExportFixture, WritesEachFormatAndKeepsTheScreenGeometry) {
 
 TEST_F(ExportFixture, AFailedWriteLeavesNoFileAndTheOldOneWhole) {
     const ExportResult missingDir = ExportChart((dir / "no" / "sky.png").string(),
-                                                ExportFormat::Png, *chart, *catalog, settings);
+                                                ExportFormat::Png, *chart, session, settings);
     EXPECT_FALSE(missingDir.ok);
     EXPECT_NE(missingDir.error.find("sky.png"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "no"));
@@ -100,7 +101,7 @@ TEST_F(ExportFixture, AFailedWriteLeavesNoFileAndTheOldOneWhole) {
     // The target name is taken by a directory: the picture cannot replace it.
     fs::create_directories(dir / "taken.pdf" / "inside");
     const ExportResult taken =
-        ExportChart((dir / "taken.pdf").string(), ExportFormat::Pdf, *chart, *catalog, settings);
+        ExportChart((dir / "taken.pdf").string(), ExportFormat::Pdf, *chart, session, settings);
     EXPECT_FALSE(taken.ok);
     EXPECT_TRUE(fs::is_directory(dir / "taken.pdf" / "inside"));
     EXPECT_FALSE(fs::exists(dir / "taken.pdf.part"));

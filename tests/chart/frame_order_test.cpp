@@ -34,8 +34,8 @@ void FillSky(LayerFixture& f) {
     for (std::size_t i = 0; i < kEclipticCount; ++i) {
         store.m_outlinePoints[kEclipticFirst + i] = OutlinePoint{5.5f + 0.01f * i, -1.0f};
     }
-    for (std::size_t k = 0; k < kHorizonCount; ++k) {
-        store.m_outlinePoints[kHorizonFirst + k] = OutlinePoint{5.6f + 0.01f * k, 1.5f};
+    for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
+        f.computed.m_horizon[k] = OutlinePoint{5.6f + 0.01f * k, 1.5f};
     }
     store.m_figurePoints[0] = FigurePoint{5.9f, 2.0f, 0};
     store.m_figurePoints[1] = FigurePoint{6.1f, 2.5f, 1};
@@ -62,7 +62,7 @@ void FillSky(LayerFixture& f) {
 TEST(FrameOrder, ScreenDrawsTheHorizonLastAndTheBackgroundFirst) {
     LayerFixture f;
     FillSky(f);
-    ASSERT_TRUE(Draw(*f.chart, *f.catalog, f.settings, f.surface).ok);
+    ASSERT_TRUE(Draw(*f.chart, f.computed, *f.catalog, f.settings, f.surface).ok);
     const auto& calls = f.surface.calls;
     const int background = First(calls, [](const Call& c) { return c.op == Op::Fill; });
     const int ecliptic = First(calls, LineIn({0, 0, 255}));
@@ -91,7 +91,7 @@ TEST(FrameOrder, PrinterDrawsTheHorizonBeforeTheDeepSkyAndNoBackground) {
     printer.target = FrameTarget::Printer;
     printer.pageWidth = layertest::kClientWidth;
     printer.pageHeight = layertest::kClientHeight;
-    ASSERT_TRUE(Draw(*f.chart, *f.catalog, f.settings, f.surface, printer).ok);
+    ASSERT_TRUE(Draw(*f.chart, f.computed, *f.catalog, f.settings, f.surface, printer).ok);
     const auto& calls = f.surface.calls;
     EXPECT_EQ(First(calls, [](const Call& c) { return c.op == Op::Fill; }), -1);
     const int compass = First(calls, [](const Call& c) {

@@ -1,6 +1,7 @@
 // The frame: picking tables, the sky background rule, the printer path, failures and the memo.
 #include "chart/Frame.h"
 
+#include "astro/SkySession.h"
 #include "catalog/CatalogStore.h"
 #include "chart/CairoSurface.h"
 #include "chart/ChartSetup.h"
@@ -28,6 +29,7 @@ constexpr Rgb kRed{255, 0, 0};
 struct EmptySky {
     AppSettings settings = DefaultSettings();
     std::unique_ptr<CatalogStore> catalog = std::make_unique<CatalogStore>();
+    SkyState computed; // all zero
     std::unique_ptr<ChartState> chart;
 
     EmptySky(int width, int height) {
@@ -85,7 +87,7 @@ TEST(Frame, EmptySkyPicksNothingAndFillsOnlyTheCopiedArea) {
     CairoImageSurface surface(101, 51);
     surface.FillRect(PixelRect{0, 0, 101, 51}, kRed);
 
-    const FrameResult result = Draw(chart, *sky.catalog, sky.settings, surface);
+    const FrameResult result = Draw(chart, sky.computed, *sky.catalog, sky.settings, surface);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.picks, PickingTables{});
     EXPECT_EQ(surface.PixelAt(0, 0), kBlack);
@@ -99,17 +101,18 @@ TEST(Frame, ColouredSkyFollowsTheSunAndTheScreenDepth) {
     ChartState& chart = *sky.chart;
     chart.m_bColoredSky = 1;
     // The Sun on the meridian of an equatorial observer at its equinox: altitude 90.
-    chart.m_bodies[kBodySun] = SolarSystemBody{.ra = 0.0, .dec = 0.0, .earthDistanceAu = 1.0};
-    chart.m_dGST = 0.0;
-    chart.m_dLongitude = 0.0;
-    chart.m_dLatitude = 0.0;
-    EXPECT_NEAR(SunAltitude(chart), 90.0, 1e-3);
+    sky.computed.m_bodies[kBodySun] =
+        SolarSystemBody{.ra = 0.0, .dec = 0.0, .earthDistanceAu = 1.0};
+    sky.computed.m_dGST = 0.0;
+    sky.computed.m_dLongitude = 0.0;
+    sky.computed.m_dLatitude = 0.0;
+    EXPECT_NEAR(SunAltitude(sky.computed), 90.0, 1e-3);
     CairoImageSurface surface(40, 40);
-    ASSERT_TRUE(Draw(chart, *sky.catalog, sky.settings, surface).ok);
+    ASSERT_TRUE(Draw(chart, sky.computed, *sky.catalog, sky.settings, surface).ok);
     EXPECT_EQ(surface.PixelAt(5, 5), (Rgb{0, 191, 255}));
     FrameOptions eightBit;
     eightBit.deepColour = false;
-    ASSERT_TRUE(Draw(chart, *sky.catalog, sky.settings, surface, eightBit).ok);
+    ASSERT_TRUE(Draw(chart, sky.computed, *sky.catalog, sky.settings, surface, eightBit).ok);
     EXPECT_EQ(surface.PixelAt(5, 5), (Rgb{0, 255, 255}));
 }
 
@@ -125,7 +128,8 @@ TEST(Frame, PrinterPathSetsThePrintingScaleAndKeepsThePaperWhite) {
     printer.target = FrameTarget::Printer;
     printer.pageWidth = 4800;
     printer.pageHeight = 6600;
-    const FrameResult result = Draw(chart, *sky.catalog, sky.settings, paper, printer);
+    const FrameResult result =
+        Draw(chart, sky.computed, *sky.catalog, sky.settings, paper, printer);
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.geometry, (ChartGeometry{2125, 2400, 3300}));
     // The page's projector carries the printed geometry; the chart keeps the screen's.
@@ -141,7 +145,7 @@ TEST(Frame, AnExceptionEndsTheFrameAndStopsTheAnimation) {
     sky.chart->m_bAnimate = 1;
     ThrowingSurface surface(50, 50);
     const SurfaceState before = surface.State();
-    const FrameResult result = Draw(*sky.chart, *sky.catalog, sky.settings, surface);
+    const FrameResult result = Draw(*sky.chart, sky.computed, *sky.catalog, sky.settings, surface);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, "out of memory");
     EXPECT_EQ(sky.chart->m_bAnimate, 0);
@@ -166,14 +170,16 @@ TEST(Frame, PageBorderRunsAlongTheUsableArea) {
 // of a frame drawn afresh: the real catalogue, every layer, frame after frame of a chart that
 // pans, zooms, turns to the horizon view and moves to the southern sky.
 TEST(Frame, MemoKeptFromFrameToFrameChangesNothing) {
-    const auto catalog = SourceCatalogue();
+    auto catalog = SourceCatalogue();
     if (!catalog) {
         GTEST_SKIP() << "the catalogue files are not built yet";
     }
     AppSettings settings = DefaultSettings();
     settings.SkyDate = SkyDate{2026, 12, 8, 21, 0, 0};
+    const SkySession session(std::move(catalog), settings.SkyDate, settings.Observer,
+                             SkyModelKind::Classic);
     ChartState chart(settings);
-    InitialUpdate(chart, *catalog, settings, 640, 400);
+    InitialUpdate(chart, 640, 400);
     for (LayerSwitch row : kLayerSwitches) {
         chart.*row.chart = 1;
     }
@@ -193,8 +199,9 @@ TEST(Frame, MemoKeptFromFrameToFrameChangesNothing) {
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i]();
-        const FrameResult a = Draw(chart, *catalog, settings, fresh);
-        const FrameResult b = Draw(chart, *catalog, settings, kept, withMemo);
+        const FrameResult a = Draw(chart, session.Sky(), session.Catalog(), settings, fresh);
+        const FrameResult b =
+            Draw(chart, session.Sky(), session.Catalog(), settings, kept, withMemo);
         ASSERT_TRUE(a.ok && b.ok);
         fresh.Flush();
         kept.Flush();

@@ -1,5 +1,6 @@
 // Drawing on an image of a scaled screen (200 %): every shape keeps its logical size and place,
 // text is drawn at the full resolution, and a frame fills the picking tables exactly as at 100 %.
+#include "astro/SkySession.h"
 #include "catalog/CatalogStore.h"
 #include "chart/CairoSurface.h"
 #include "chart/ChartSetup.h"
@@ -170,20 +171,24 @@ TEST(HiDpiSurface, PathsAndTextKeepTheirLogicalSizeAndUseTheFinerPixels) {
 // The picking tables (what a right click finds) come out of a frame at 200 % exactly as at
 // 100 %: pointer positions are logical pixels on both.
 TEST(HiDpiSurface, FramePickingTablesDoNotDependOnTheScale) {
-    const auto store = SourceCatalogue();
+    auto store = SourceCatalogue();
     if (!store) {
         GTEST_SKIP() << "the catalogue files are not built yet";
     }
     AppSettings settings = DefaultSettings();
     settings.SkyDate = SkyDate{2026, 12, 8, 20, 0, 0};
+    const SkySession session(std::move(store), settings.SkyDate, settings.Observer,
+                             SkyModelKind::Classic);
     ChartState one(settings);
-    InitialUpdate(one, *store, settings, 800, 500);
+    InitialUpdate(one, 800, 500);
     SetClientSize(one, 800, 500);
     ChartState two = one;
     CairoImageSurface surfaceOne(800, 500);
     CairoImageSurface surfaceTwo(800, 500, kScale);
-    const FrameResult atOne = Draw(one, *store, settings, surfaceOne, FrameOptions{});
-    const FrameResult atTwo = Draw(two, *store, settings, surfaceTwo, FrameOptions{});
+    const FrameResult atOne =
+        Draw(one, session.Sky(), session.Catalog(), settings, surfaceOne, FrameOptions{});
+    const FrameResult atTwo =
+        Draw(two, session.Sky(), session.Catalog(), settings, surfaceTwo, FrameOptions{});
     ASSERT_TRUE(atOne.ok && atTwo.ok);
 
     const auto drawn = std::count_if(atOne.picks.stars.begin(), atOne.picks.stars.end(),

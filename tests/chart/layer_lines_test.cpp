@@ -1,6 +1,8 @@
 // The line and outline layers: the segment rule, the flags of figures and boundaries, the Milky
 // Way and Magellanic Cloud visibility rules, the grid's breaks and the horizon with its letters.
+#include "astro/SkySession.h"
 #include "astro/Transforms.h"
+#include "chart/Frame.h"
 #include "chart/Layers.h"
 #include "layer_support.h"
 
@@ -122,7 +124,7 @@ TEST(LayerLines, EclipticStopsAtItsSeventyThirdPoint) {
     LayerFixture f;
     ParkEverything(*f.catalog);
     f.chart->m_bEcliptic = 1;
-    for (std::size_t i = 0; i <= kHorizonFirst; ++i) { // entry 73 is the first horizon point
+    for (std::size_t i = 0; i <= kHorizonFirst; ++i) { // entry 73 opens the horizon ring's slot
         f.catalog->m_outlinePoints[i] = {RaNearCentre(i), 0.5f};
     }
     DrawEcliptic(f.Context());
@@ -229,11 +231,12 @@ TEST(LayerGrid, NoSegmentJoinsTwoCirclesOrClosesPastTwentyFourHours) {
 TEST(LayerHorizon, CompassLettersOrderOffsetsAndColours) {
     LayerFixture f;
     ParkEverything(*f.catalog);
+    f.computed.m_horizon.fill(OutlinePoint{0.0f, 90.0f});
     f.chart->m_bHorizon = 1;
     // Letters at E (point 54), W (18), N (36), S (72), all near the centre.
     const std::size_t points[] = {54, 18, 36, 72};
     for (std::size_t i = 0; i < 4; ++i) {
-        f.catalog->m_outlinePoints[kHorizonFirst + points[i]] = {kCentreRa + 0.3f * i, 0.0f};
+        f.computed.m_horizon[points[i]] = {kCentreRa + 0.3f * i, 0.0f};
     }
     for (const bool deep : {true, false}) {
         f.surface.calls.clear();
@@ -272,37 +275,38 @@ TEST(LayerHorizon, CompassLettersOrderOffsetsAndColours) {
     EXPECT_EQ(f.surface.Of(Op::Ellipse)[1].y1, west.y + 10);
 }
 
-TEST(LayerHorizon, PoleViewAtLevelZeroRefillsTheRingAtTwoDegrees) {
+TEST(ScreenFrame, PoleViewAtLevelZeroShowsTheCircleAtTwoDegreesUntilTheNextRecompute) {
     struct Case {
         int turnY;
         int level;
-        bool printed;
+        int horizon;     // the layer switch
         double altitude; // expected altitude of the ring, NaN: ring untouched
     };
     const Case cases[] = {
-        {90, 0, false, 2.0}, {-90, 0, false, -2.0}, {90, 1, false, NAN},
-        {45, 0, false, NAN}, {90, 0, true, NAN},
+        {90, 0, 1, 2.0}, {-90, 0, 1, -2.0}, {90, 1, 1, NAN}, {45, 0, 1, NAN}, {90, 0, 0, NAN},
     };
+    const Observer krakow{"Krakow", 19, 55, "E", 50, 2, "N", 1.0f};
+    const SkyDate evening{2024, 3, 20, 20, 0, 0};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.turnY << " level " << c.level << " " << c.printed);
+        SCOPED_TRACE(testing::Message() << c.turnY << " level " << c.level << " " << c.horizon);
         LayerFixture f;
-        ParkEverything(*f.catalog);
-        f.chart->m_bHorizon = 1;
+        f.chart->m_bHorizon = c.horizon;
         f.chart->m_nLevel = c.level;
         f.chart->m_nTurnY = c.turnY;
         f.chart->m_nTilt = std::abs(c.turnY);
-        f.chart->m_dGST = 100.0;
-        f.chart->m_dLongitude = -20.0;
-        f.chart->m_dLatitude = 50.0;
-        f.chart->m_dLST = 120.0;
-        DrawHorizon(f.Context(c.printed ? FrameTarget::Printer : FrameTarget::Screen));
-        for (std::size_t k = 0; k < kHorizonCount; k += 9) {
-            const OutlinePoint& p = f.catalog->m_outlinePoints[kHorizonFirst + k];
+        SkySession session(nullptr, evening, krakow, SkyModelKind::Classic);
+        const HorizonPoints horizon = session.Sky().m_horizon;
+        PrepareScreenFrame(*f.chart, session);
+        const SkyState& sky = session.Sky();
+        for (std::size_t k = 0; k < kHorizonPointCount; k += 9) {
+            const OutlinePoint& p = sky.m_horizon[k];
             if (std::isnan(c.altitude)) {
-                EXPECT_EQ(p.dec, 90.0f);
+                EXPECT_EQ(p.ra, horizon[k].ra);
+                EXPECT_EQ(p.dec, horizon[k].dec);
                 continue;
             }
-            const HorizontalPosition h = EquatorialToHorizontal(p.ra, p.dec, 100.0, -20.0, 50.0);
+            const HorizontalPosition h =
+                EquatorialToHorizontal(p.ra, p.dec, sky.m_dGST, sky.m_dLongitude, sky.m_dLatitude);
             constexpr double kFloatStorage = 1e-3; // degrees: the ring is kept in floats
             EXPECT_NEAR(h.altitude, c.altitude, kFloatStorage);
             // Point k stays at southern azimuth 5k (compass azimuth 5k + 180).
@@ -310,5 +314,8 @@ TEST(LayerHorizon, PoleViewAtLevelZeroRefillsTheRingAtTwoDegrees) {
             const double diff = std::remainder(h.compassAzimuth - compass, 360.0);
             EXPECT_NEAR(diff, 0.0, kFloatStorage * 10);
         }
+        // The next recompute brings the horizon back.
+        session.SetClockTime(evening);
+        EXPECT_EQ(session.Sky().m_horizon[36].dec, horizon[36].dec);
     }
 }

@@ -17,17 +17,17 @@ std::string MoonRow(const char* hemisphere, double elongation) {
     LayerFixture f(hemisphere);
     f.settings.HorizonView = 1; // keep the picture's place unturned for the southern observer
     f.chart->m_bSolarSystem = 1;
-    for (auto& b : f.chart->m_bodies) {
+    for (auto& b : f.computed.m_bodies) {
         b = SolarSystemBody{.ra = 0.0, .dec = 89.5, .earthDistanceAu = 1.0};
     }
-    f.chart->m_bodies[kBodyMoon] = SolarSystemBody{.ra = kCentreRa,
-                                                   .dec = 0.0,
-                                                   .earthDistanceKm = 384000.0,
-                                                   .cosPhaseAngle = -0.2}; // picture 4
-    f.chart->m_bodies[kBodySun].ra = kCentreRa + elongation;
+    f.computed.m_bodies[kBodyMoon] = SolarSystemBody{.ra = kCentreRa,
+                                                     .dec = 0.0,
+                                                     .earthDistanceKm = 384000.0,
+                                                     .cosPhaseAngle = -0.2}; // picture 4
+    f.computed.m_bodies[kBodySun].ra = kCentreRa + elongation;
     CairoImageSurface image(kClientWidth, kClientHeight);
     image.FillRect(PixelRect{0, 0, kClientWidth, kClientHeight}, kBlack);
-    LayerContext ctx{*f.chart, f.picks, *f.catalog, f.settings, image};
+    LayerContext ctx{*f.chart, f.computed, f.picks, *f.catalog, f.settings, image};
     DrawSolarSystem(ctx);
     image.Flush();
     std::string row;
@@ -58,7 +58,7 @@ TEST(LayerPixels, CrossStarAgainstDiscStar) {
     f.catalog->m_stars[1] = StarRecord{'K', {}, 0, kCentreRa - 0.2f, 0.0f, 3.5f}; // disc +-2
     CairoImageSurface image(kClientWidth, kClientHeight);
     image.FillRect(PixelRect{0, 0, kClientWidth, kClientHeight}, kBlack);
-    LayerContext ctx{*f.chart, f.picks, *f.catalog, f.settings, image};
+    LayerContext ctx{*f.chart, f.computed, f.picks, *f.catalog, f.settings, image};
     DrawStars(ctx);
     image.Flush();
     const Rgb k{255, 172, 0};

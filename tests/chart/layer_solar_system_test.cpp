@@ -11,9 +11,9 @@ using namespace layertest;
 namespace {
 
 // Bodies along the equator near the centre, 0.1 h apart, body 0 at the centre.
-void PlaceBodies(ChartState& chart) {
+void PlaceBodies(SkyState& sky) {
     for (std::size_t b = 0; b < kBodyCount; ++b) {
-        chart.m_bodies[b] =
+        sky.m_bodies[b] =
             SolarSystemBody{.ra = kCentreRa + 0.1 * b, .dec = 0.0, .earthDistanceAu = 1.0};
     }
 }
@@ -25,8 +25,8 @@ TEST(LayerSolarSystem, LabelsFirstThenBodiesPlutoFirstAndPickingTable) {
     f.chart->m_bSolarSystem = 1;
     f.chart->m_bSolSysLabels = 1;
     f.chart->m_nLevel = 1;
-    PlaceBodies(*f.chart);
-    f.chart->m_bodies[kBodyUranus].ra = kCentreRa + 12.0; // far side: not drawn
+    PlaceBodies(f.computed);
+    f.computed.m_bodies[kBodyUranus].ra = kCentreRa + 12.0; // far side: not drawn
     DrawSolarSystem(f.Context());
 
     EXPECT_EQ(f.surface.Texts(),
@@ -65,7 +65,7 @@ TEST(LayerSolarSystem, NoLabelsAtLevelZeroOrWhenOff) {
         f.chart->m_bSolarSystem = 1;
         f.chart->m_bSolSysLabels = labels;
         f.chart->m_nLevel = level;
-        PlaceBodies(*f.chart);
+        PlaceBodies(f.computed);
         DrawSolarSystem(f.Context());
         DrawSolarSystem(f.Context(FrameTarget::Printer));
         EXPECT_TRUE(f.surface.Texts().empty());
@@ -76,7 +76,7 @@ TEST(LayerSolarSystem, NoLabelsAtLevelZeroOrWhenOff) {
 TEST(LayerSolarSystem, PlanetDiscsAndExtras) {
     LayerFixture f;
     f.chart->m_bSolarSystem = 1;
-    PlaceBodies(*f.chart);
+    PlaceBodies(f.computed);
     DrawSolarSystem(f.Context());
     struct Extra {
         std::size_t body;
@@ -156,13 +156,13 @@ TEST(LayerSolarSystem, MoonPictureByPhaseMirroredInTheSouth) {
         LayerFixture f(c.hemisphere);
         f.settings.HorizonView = 1; // no southern flip of the picture's place
         f.chart->m_bSolarSystem = 1;
-        for (auto& b : f.chart->m_bodies) {
+        for (auto& b : f.computed.m_bodies) {
             b = SolarSystemBody{
                 .ra = 0.0, .dec = 89.5, .earthDistanceAu = 1.0}; // near the pole: invisible
         }
-        f.chart->m_bodies[kBodyMoon] = SolarSystemBody{
+        f.computed.m_bodies[kBodyMoon] = SolarSystemBody{
             .ra = kCentreRa, .dec = 0.0, .earthDistanceKm = 384000.0, .cosPhaseAngle = c.p};
-        f.chart->m_bodies[kBodySun].ra = kCentreRa + c.elongation;
+        f.computed.m_bodies[kBodySun].ra = kCentreRa + c.elongation;
         f.chart->m_bHorizonView = 0;
         DrawSolarSystem(f.Context());
         const auto icons = f.surface.Of(Op::Icon);
@@ -180,7 +180,7 @@ TEST(LayerSolarSystem, PrintedBodies) {
     f.chart->m_bSolarSystem = 1;
     f.chart->m_bSolSysLabels = 1;
     f.chart->m_nLevel = 1;
-    PlaceBodies(*f.chart);
+    PlaceBodies(f.computed);
     DrawSolarSystem(f.Context(FrameTarget::Printer));
     const auto texts = f.surface.Of(Op::Text);
     ASSERT_EQ(texts.size(), kBodyCount);

@@ -127,6 +127,7 @@ struct LayerFixture {
     AppSettings settings;
     std::unique_ptr<CatalogStore> catalog = std::make_unique<CatalogStore>();
     std::unique_ptr<ChartState> chart;
+    SkyState computed; // the computed sky: zero until a test sets what it draws
     PickingTables picks;
     RecordingSurface surface;
     Rgb sky{1, 2, 3};
@@ -151,7 +152,7 @@ struct LayerFixture {
     }
 
     LayerContext Context(FrameTarget target = FrameTarget::Screen, bool deep = true) {
-        LayerContext ctx{*chart, picks, *catalog, settings, surface, target, deep};
+        LayerContext ctx{*chart, computed, picks, *catalog, settings, surface, target, deep};
         ctx.skyColour = sky;
         ctx.skyFillColour = skyFill;
         return ctx;
@@ -159,7 +160,7 @@ struct LayerFixture {
 
     // Where (ra, dec) lands, by the chart's own projection; {-1, -1} when not visible.
     PixelPoint At(float ra, float dec) {
-        return Projector(*chart).Project(ra, dec).value_or(PixelPoint{-1, -1});
+        return Projector(*chart, computed).Project(ra, dec).value_or(PixelPoint{-1, -1});
     }
 };
 

@@ -40,7 +40,7 @@ TEST_F(PrintJobTest, PrintedGeometryComesFromTheUsableArea) {
     job.Begin();
     CairoImageSurface page(8, 8);
     const FrameResult result =
-        job.PrintPage(*m_store, m_settings, page, PixelRect{0, 0, 4800, 6600});
+        job.PrintPage(SkyState{}, *m_store, m_settings, page, PixelRect{0, 0, 4800, 6600});
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.geometry, (ChartGeometry{2125, 2400, 3300}));
     // The page has its own projector: the chart keeps the screen's geometry throughout.
@@ -60,7 +60,7 @@ TEST_F(PrintJobTest, PageBorderRunsAlongTheUsableAreaOnWhitePaper) {
     CairoImageSurface page(kW, kH);
     page.FillRect(PixelRect{0, 0, kW, kH}, kWhite);
     ChartPrintJob job(*m_chart);
-    ASSERT_TRUE(job.PrintPage(*m_store, m_settings, page, PixelRect{0, 0, kW, kH}).ok);
+    ASSERT_TRUE(job.PrintPage(SkyState{}, *m_store, m_settings, page, PixelRect{0, 0, kW, kH}).ok);
     page.Flush();
     for (int x : {0, kW / 2, kW - 1}) {
         EXPECT_EQ(page.PixelAt(x, 0), kBlack) << x;

@@ -23,6 +23,7 @@ constexpr unsigned kBigRadius = 4000;
 struct Fixture {
     AppSettings settings = DefaultSettings();
     std::unique_ptr<ChartState> chart;
+    SkyState sky; // sidereal angle and latitude 0 unless a test sets them
 
     explicit Fixture(const char* ns = "N") {
         settings.Observer.NS = ns;
@@ -56,7 +57,7 @@ TEST(Projection, CentreOfTheChartLiesAt24MinusTurnAndTheTilt) {
             double ra = std::fmod(24.0 - turn, 24.0);
             // At the poles every right ascension sits at the centre; stay off them.
             const float dec = tilt == 90 ? 89.5f : tilt == -90 ? -89.5f : static_cast<float>(tilt);
-            const auto p = Projector(*f.chart).Project(static_cast<float>(ra), dec);
+            const auto p = Projector(*f.chart, f.sky).Project(static_cast<float>(ra), dec);
             ASSERT_TRUE(p) << turn << " " << tilt;
             EXPECT_NEAR(p->x, 5000, 1) << turn << " " << tilt;
             EXPECT_NEAR(p->y, 5000, std::abs(tilt) == 90 ? 36 : 1);
@@ -67,7 +68,7 @@ TEST(Projection, CentreOfTheChartLiesAt24MinusTurnAndTheTilt) {
 TEST(Projection, EastIsLeftAndNorthIsUp) {
     Fixture f;
     f.Centre(18.0, 20); // centre at 6 h, +20
-    const Projector projector(*f.chart);
+    const Projector projector(*f.chart, f.sky);
     const auto east = projector.Project(6.5f, 20.0f);
     ASSERT_TRUE(east);
     EXPECT_LT(east->x, 5000);
@@ -110,7 +111,7 @@ TEST(Projection, DeclinationBandsAndHemisphereLimits) {
         f.Centre(18.0, c.turnY); // centre at 6 h
         float ra = 6.0f + c.raFromCentre;
         ra = ra < 0 ? ra + 24 : ra >= 24 ? ra - 24 : ra;
-        EXPECT_EQ(Projector(*f.chart).Project(ra, c.dec).has_value(), c.visible);
+        EXPECT_EQ(Projector(*f.chart, f.sky).Project(ra, c.dec).has_value(), c.visible);
     }
     EXPECT_EQ(HemisphereLimit(0), 180);
     EXPECT_EQ(HemisphereLimit(25), 0);
@@ -122,7 +123,7 @@ TEST(Projection, DeclinationBandsAndHemisphereLimits) {
 TEST(Projection, TurnedRightAscensionOf24WrapsToZero) {
     Fixture f;
     f.Centre(0.0, 0); // centre at 0 h
-    EXPECT_EQ(Projector(*f.chart).Project(24.0f, 0.0f), (PixelPoint{5000, 5000}));
+    EXPECT_EQ(Projector(*f.chart, f.sky).Project(24.0f, 0.0f), (PixelPoint{5000, 5000}));
 }
 
 TEST(Projection, UnprojectUndoesProjectOverTheFrontHemisphere) {
@@ -144,8 +145,9 @@ TEST(Projection, UnprojectUndoesProjectOverTheFrontHemisphere) {
                         if (Separation(cra, cdec, 24.0 - turn, tilt) > 80.0) {
                             continue;
                         }
-                        const auto p = Projector(*f.chart).Project(static_cast<float>(ra),
-                                                                   static_cast<float>(dec));
+                        const auto p =
+                            Projector(*f.chart, f.sky)
+                                .Project(static_cast<float>(ra), static_cast<float>(dec));
                         if (!p) {
                             continue;
                         }
@@ -173,8 +175,8 @@ TEST(Projection, SouthernObserverSeesTheEquatorialChartTurned) {
     south.Centre(3.0, -20);
     for (const auto& [ra, dec] :
          {std::pair{21.0f, -20.0f}, std::pair{22.5f, 5.0f}, std::pair{19.2f, -41.0f}}) {
-        EXPECT_EQ(Projector(*south.chart).Project(ra, dec),
-                  Projector(*north.chart).Project(24.0f - ra, -dec));
+        EXPECT_EQ(Projector(*south.chart, south.sky).Project(ra, dec),
+                  Projector(*north.chart, north.sky).Project(24.0f - ra, -dec));
     }
     // The local-horizon setting switches the flip off.
     south.settings.HorizonView = 1;
@@ -207,26 +209,26 @@ TEST(Projection, LocalHorizonChartProjectsAzimuthAndAltitude) {
     ChartState& c = *f.chart;
     c.m_bHorizonView = kChartLocalHorizon;
     f.settings.HorizonView = 1;
-    c.m_dLatitude = 50.0;
-    c.m_dSinLat = std::sin(50.0 * kDegToRad);
-    c.m_dCosLat = std::cos(50.0 * kDegToRad);
-    c.m_dLST = 100.0;
+    f.sky.m_dLatitude = 50.0;
+    f.sky.m_dSinLat = std::sin(50.0 * kDegToRad);
+    f.sky.m_dCosLat = std::cos(50.0 * kDegToRad);
+    f.sky.m_dLST = 100.0;
     // The south point of the horizon (hour angle 0, declination -40) has chart azimuth 360,
     // which turns to 0 hours: the centre of a chart with turn 0 and altitude 0.
     f.Centre(0.0, 0);
-    auto p = Projector(c).Project(static_cast<float>(100.0 / 15.0), -40.0f);
+    auto p = Projector(c, f.sky).Project(static_cast<float>(100.0 / 15.0), -40.0f);
     ASSERT_TRUE(p);
     EXPECT_NEAR(p->x, 5000, 1);
     EXPECT_NEAR(p->y, 5000, 1);
     // The zenith is the centre of the chart tilted to altitude 90.
     f.Centre(0.0, 90);
-    p = Projector(c).Project(static_cast<float>(100.0 / 15.0), 49.5f);
+    p = Projector(c, f.sky).Project(static_cast<float>(100.0 / 15.0), 49.5f);
     ASSERT_TRUE(p);
     EXPECT_NEAR(p->y, 5000, 4000 * std::sin(0.6 * M_PI / 180.0));
     // A star that never rises at latitude 50 stays below the horizon of an altitude-0 chart:
     // its row is below the centre.
     f.Centre(0.0, 0);
-    p = Projector(c).Project(static_cast<float>(100.0 / 15.0), -60.0f);
+    p = Projector(c, f.sky).Project(static_cast<float>(100.0 / 15.0), -60.0f);
     ASSERT_TRUE(p);
     EXPECT_GT(p->y, 5000);
 }
@@ -243,7 +245,7 @@ TEST(Projection, ClientAreaTestExcludesTheFirstRowAndColumn) {
     for (const Case c : {Case{0, 10, false}, Case{1, 10, true}, Case{100, 10, true},
                          Case{101, 10, false}, Case{10, 0, false}, Case{10, 1, true},
                          Case{10, 50, true}, Case{10, 51, false}, Case{-5, -5, false}}) {
-        EXPECT_EQ(Projector(*f.chart).InsideClient(c.x, c.y), c.inside) << c.x << "," << c.y;
+        EXPECT_EQ(Projector(*f.chart, f.sky).InsideClient(c.x, c.y), c.inside) << c.x << "," << c.y;
         EXPECT_EQ(InsideClient(*f.chart, c.x, c.y), c.inside) << c.x << "," << c.y;
     }
 }
@@ -329,11 +331,11 @@ TEST(Projection, MemoAndClientPreTestGiveTheProjectionsOwnAnswers) {
                         c.m_bHorizonView = mode;
                         // One row keeps the southern flip on the horizon chart too.
                         f.settings.HorizonView = turnY == 10 ? 0 : mode;
-                        c.m_dSinLat = std::sin(-33.9 * kDegToRad);
-                        c.m_dCosLat = std::cos(-33.9 * kDegToRad);
-                        c.m_dLST = 47.3;
+                        f.sky.m_dSinLat = std::sin(-33.9 * kDegToRad);
+                        f.sky.m_dCosLat = std::cos(-33.9 * kDegToRad);
+                        f.sky.m_dLST = 47.3;
                         f.Centre(turn, turnY);
-                        const Projector projector(c);
+                        const Projector projector(c, f.sky);
                         std::vector<std::uint64_t> near;
                         memo.MarkPointsInCells(
                             kPoints, [&](std::size_t i) { return points[i]; },

@@ -38,8 +38,8 @@ protected:
     // The Messier record with this number.
     static const DeepSkyRecord& Messier(int number) {
         for (std::size_t i = 0; i < kMessierCount; ++i) {
-            if (View().Store().m_deepSky[i].number == number) {
-                return View().Store().m_deepSky[i];
+            if (ChartSky().Catalog().m_deepSky[i].number == number) {
+                return ChartSky().Catalog().m_deepSky[i];
             }
         }
         throw std::runtime_error("no such Messier record");
@@ -53,7 +53,7 @@ protected:
 };
 
 TEST_F(SearchDialogsTest, MessierFindsTextNotNumber) {
-    CSearchMessierDialog dialog(&Frame(), Chart(), View().Store());
+    CSearchMessierDialog dialog(&Frame(), Chart(), ChartSky());
     EXPECT_EQ(dialog.GetTitle(), "Search for Messier...");
     EXPECT_TRUE(dialog.NumberBox().IsEmpty());
 
@@ -79,7 +79,7 @@ TEST_F(SearchDialogsTest, MessierFindsTextNotNumber) {
 }
 
 TEST_F(SearchDialogsTest, MessierBoxTakesThreeDigitsOnly) {
-    CSearchMessierDialog dialog(&Frame(), Chart(), View().Store());
+    CSearchMessierDialog dialog(&Frame(), Chart(), ChartSky());
     dialog.Show();
     dialog.NumberBox().SetFocus();
     dialog.NumberBox().WriteText("12345"); // typed text beyond three characters is refused
@@ -103,7 +103,7 @@ TEST_F(SearchDialogsTest, ListsWithoutSelectionShowTheirMessages) {
     };
     for (const Case& c : cases) {
         ClearMessages();
-        CSearchListDialog dialog(&Frame(), c.kind, Chart(), View().Store());
+        CSearchListDialog dialog(&Frame(), c.kind, Chart(), ChartSky());
         EXPECT_EQ(dialog.GetTitle(), c.title);
         EXPECT_EQ(dialog.List().GetCount(), c.entries);
         EXPECT_EQ(dialog.List().GetSelection(), wxNOT_FOUND);
@@ -119,14 +119,14 @@ TEST_F(SearchDialogsTest, SouthernObserverAndWidestZoomSnap) {
     // A star at 6.75 h, -16.7 degrees for a southern observer: turn -17.25 and centre 16 at
     // level 2; at level 0 the snap gives -17 and 15.
     Settings().Observer.NS = "S";
-    CenterOn(Chart(), 6.75, -16.7);
+    CenterOn(Chart(), Sky(), 6.75, -16.7);
     EXPECT_NEAR(Chart().m_dTurnX, -17.25, kTurnTolerance);
     EXPECT_EQ(Chart().m_nTurnY, 16);
     Chart().m_nLevel = 0;
-    CSearchListDialog dialog(&Frame(), CSearchListDialog::Kind::Star, Chart(), View().Store());
+    CSearchListDialog dialog(&Frame(), CSearchListDialog::Kind::Star, Chart(), ChartSky());
     Select(dialog.List(), "Sirius");
     ASSERT_TRUE(dialog.CentreOnSelection());
-    const auto sirius = FindNamedStar(View().Store(), "Sirius");
+    const auto sirius = FindNamedStar(ChartSky().Catalog(), "Sirius");
     ASSERT_TRUE(sirius);
     EXPECT_EQ(Chart().m_nTurnY % 15, 0);
     EXPECT_EQ(Chart().m_dTurnX, std::round(Chart().m_dTurnX));
@@ -136,12 +136,12 @@ TEST_F(SearchDialogsTest, SouthernObserverAndWidestZoomSnap) {
 TEST_F(SearchDialogsTest, HorizonChartCentresOnAltitudeEvenBelowTheHorizon) {
     Settings().HorizonView = 1;
     Chart().m_bHorizonView = 1;
-    CSearchSolarSystemDialog dialog(&Frame(), Chart());
+    CSearchSolarSystemDialog dialog(&Frame(), Chart(), Sky());
     for (int body = 0; body < 10; ++body) {
         dialog.CentreOnBody(body);
-        const SolarSystemBody& b = Chart().m_bodies[static_cast<std::size_t>(body)];
-        const HorizontalPosition h = EquatorialToHorizontal(
-            b.ra, b.dec, Chart().m_dGST, Chart().m_dLongitude, Chart().m_dLatitude);
+        const SolarSystemBody& b = Sky().m_bodies[static_cast<std::size_t>(body)];
+        const HorizontalPosition h = EquatorialToHorizontal(b.ra, b.dec, Sky().m_dGST,
+                                                            Sky().m_dLongitude, Sky().m_dLatitude);
         EXPECT_EQ(Chart().m_nTurnY, static_cast<int>(std::trunc(h.altitude))) << body;
     }
 }
@@ -155,7 +155,7 @@ TEST_F(SearchDialogsTest, CommandsCentreAndRedrawOrChangeNothingOnCancel) {
         SearchSolarSystemCommand(Frame());
         EXPECT_EQ(driver.Seen(), 1);
     }
-    const SolarSystemBody& sun = Chart().m_bodies[kBodySun];
+    const SolarSystemBody& sun = Sky().m_bodies[kBodySun];
     EXPECT_NEAR(Chart().m_dTurnX, -sun.ra, kTurnTolerance);
     EXPECT_TRUE(RedrawnAfter(before));
 

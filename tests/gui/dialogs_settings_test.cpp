@@ -31,13 +31,13 @@ protected:
         DesktopFixture::SetUp();
         Settings().SkyDate = SkyDate{1998, 12, 7, 21, 35, 17};
         Settings().Observer = Observer{"Poland:Krakow", 19, 55, "E", 50, 2, "N", 1.0f};
-        RecomputeSky(RecomputeForm::LocationChanged, SkyModelFor(Chart().m_skyModel),
-                     Settings().SkyDate, Settings().Observer, Chart(), View().Store());
+        ChartSky().SetClockTime(Settings().SkyDate);
+        ChartSky().SetPlace(Settings().Observer);
     }
 
     static int PlaceRow(const char* name) {
         for (std::size_t i = 0; i < kLocationCount; ++i) {
-            if (std::strstr(View().Store().m_locations[i].name, name) != nullptr) {
+            if (std::strstr(ChartSky().Catalog().m_locations[i].name, name) != nullptr) {
                 return static_cast<int>(i);
             }
         }
@@ -49,7 +49,7 @@ protected:
 // Date/Time
 
 TEST_F(SettingsDialogsTest, DateTimeShowsTheDateAndStepsTheYear) {
-    CDateTimeDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    CDateTimeDialog dialog(&Frame(), Settings());
     EXPECT_EQ(dialog.GetTitle(), "Date/Time");
     const DateTimeFields shown = dialog.Fields();
     EXPECT_EQ(shown.year, "1998");
@@ -91,8 +91,8 @@ TEST_F(SettingsDialogsTest, DateTimeChecksInOrderAndChangesNothingOnFailure) {
          "Please enter a positive integer."},
     };
     const SkyDate before = Settings().SkyDate;
-    const double sunRa = Chart().m_bodies[kBodySun].ra;
-    CDateTimeDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    const double sunRa = Sky().m_bodies[kBodySun].ra;
+    CDateTimeDialog dialog(&Frame(), Settings());
     dialog.Show();
     for (const Case& c : cases) {
         ClearMessages();
@@ -104,26 +104,27 @@ TEST_F(SettingsDialogsTest, DateTimeChecksInOrderAndChangesNothingOnFailure) {
         guitest::Pump(30);
         EXPECT_EQ(wxWindow::FindFocus(), &dialog.Control(c.field)) << c.name;
         EXPECT_EQ(Settings().SkyDate, before) << c.name;
-        EXPECT_EQ(Chart().m_bodies[kBodySun].ra, sunRa) << c.name;
+        EXPECT_EQ(Sky().m_bodies[kBodySun].ra, sunRa) << c.name;
     }
     dialog.Hide();
 }
 
 TEST_F(SettingsDialogsTest, DateTimeOkRecomputesEverythingButKeepsTheSecond) {
-    CDateTimeDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    CDateTimeDialog dialog(&Frame(), Settings());
     dialog.SetFields(DateTimeFields{"2010", 1, "30", "3", "4"}); // 30 February is accepted
-    const double jupiterRa = Chart().m_bodies[kBodyJupiter].ra;
-    const double lst = Chart().m_dLST;
+    const double jupiterRa = Sky().m_bodies[kBodyJupiter].ra;
+    const double lst = Sky().m_dLST;
     ASSERT_TRUE(dialog.Apply());
+    ChartSky().SetClockTime(Settings().SkyDate); // what the Date/Time command does on OK
     EXPECT_EQ(Settings().SkyDate, (SkyDate{2010, 2, 30, 3, 4, 17}));
-    EXPECT_NE(Chart().m_bodies[kBodyJupiter].ra, jupiterRa); // twelve years on: planets moved
-    EXPECT_NE(Chart().m_dLST, lst);
-    EXPECT_NEAR(std::remainder(Chart().m_dLST - (Chart().m_dGST - Chart().m_dLongitude), 360.0),
-                0.0, 1e-9);
+    EXPECT_NE(Sky().m_bodies[kBodyJupiter].ra, jupiterRa); // twelve years on: planets moved
+    EXPECT_NE(Sky().m_dLST, lst);
+    EXPECT_NEAR(std::remainder(Sky().m_dLST - (Sky().m_dGST - Sky().m_dLongitude), 360.0), 0.0,
+                1e-9);
 }
 
 TEST_F(SettingsDialogsTest, DateTimeNowTakesTheLocalClock) {
-    CDateTimeDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    CDateTimeDialog dialog(&Frame(), Settings());
     const wxDateTime now = wxDateTime::Now();
     dialog.TakeNow();
     const DateTimeFields f = dialog.Fields();
@@ -159,7 +160,7 @@ TEST_F(SettingsDialogsTest, DateTimeCommandRedrawsAndCancelChangesNothing) {
 // Location
 
 TEST_F(SettingsDialogsTest, LocationListsPlacesWithTheCurrentOneFirst) {
-    CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
     EXPECT_EQ(dialog.GetTitle(), "Location");
     wxComboBox& places = dialog.PlaceBox();
     ASSERT_EQ(places.GetCount(), kLocationCount + 1);
@@ -180,10 +181,10 @@ TEST_F(SettingsDialogsTest, LocationListsPlacesWithTheCurrentOneFirst) {
 }
 
 TEST_F(SettingsDialogsTest, ChoosingAPlaceFillsTheFields) {
-    CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
     const int row = PlaceRow("Santiago");
     ASSERT_GE(row, 0);
-    const LocationRecord& place = View().Store().m_locations[static_cast<std::size_t>(row)];
+    const LocationRecord& place = ChartSky().Catalog().m_locations[static_cast<std::size_t>(row)];
     dialog.PlaceBox().SetSelection(row + 1);
     wxCommandEvent chosen(wxEVT_COMBOBOX, location_id::Place);
     chosen.SetInt(row + 1);
@@ -222,8 +223,8 @@ TEST_F(SettingsDialogsTest, LocationChecksInOrderAndChangesNothingOnFailure) {
          "Please enter an integer between 0 and 59."},
     };
     const Observer before = Settings().Observer;
-    const double lst = Chart().m_dLST;
-    CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    const double lst = Sky().m_dLST;
+    CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
     dialog.Show();
     for (const Case& c : cases) {
         ClearMessages();
@@ -238,13 +239,13 @@ TEST_F(SettingsDialogsTest, LocationChecksInOrderAndChangesNothingOnFailure) {
         guitest::Pump(30);
         EXPECT_EQ(wxWindow::FindFocus(), &dialog.Control(c.field)) << c.name;
         EXPECT_EQ(Settings().Observer, before) << c.name;
-        EXPECT_EQ(Chart().m_dLST, lst) << c.name;
+        EXPECT_EQ(Sky().m_dLST, lst) << c.name;
     }
     dialog.Hide();
 }
 
 TEST_F(SettingsDialogsTest, LocationOkMovesTheObserverButNotThePlanets) {
-    CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
     dialog.PlaceBox().ChangeValue("A place whose name is longer than twenty-eight");
     dialog.WestButton().SetValue(true);
     dialog.Control(LocationField::LongitudeDegrees).ChangeValue("70");
@@ -253,19 +254,20 @@ TEST_F(SettingsDialogsTest, LocationOkMovesTheObserverButNotThePlanets) {
     dialog.Control(LocationField::LatitudeDegrees).ChangeValue("33");
     dialog.Control(LocationField::LatitudeMinutes).ChangeValue("27");
     dialog.Control(LocationField::TimeZone).ChangeValue("-4");
-    const double marsRa = Chart().m_bodies[kBodyMars].ra;
-    const double moonRa = Chart().m_bodies[kBodyMoon].ra;
+    const double marsRa = Sky().m_bodies[kBodyMars].ra;
+    const double moonRa = Sky().m_bodies[kBodyMoon].ra;
     ASSERT_TRUE(dialog.Apply());
+    ChartSky().SetPlace(Settings().Observer); // what the Location command does on OK
     const Observer& o = Settings().Observer;
     EXPECT_EQ(o.Location, "A place whose name is longer");
     EXPECT_EQ(o.EW, "W");
     EXPECT_EQ(o.NS, "S");
     EXPECT_FLOAT_EQ(o.TimeZone, -4.0f);
-    EXPECT_DOUBLE_EQ(Chart().m_dLongitude, 70.5);
-    EXPECT_DOUBLE_EQ(Chart().m_dLatitude, -(33 + 27 / 60.0));
-    EXPECT_DOUBLE_EQ(Chart().m_dSinLat, std::sin(Chart().m_dLatitude * 0.017453293));
-    EXPECT_EQ(Chart().m_bodies[kBodyMars].ra, marsRa); // planets keep their last positions
-    EXPECT_NE(Chart().m_bodies[kBodyMoon].ra, moonRa); // the zone moved the instant: 5 hours
+    EXPECT_DOUBLE_EQ(Sky().m_dLongitude, 70.5);
+    EXPECT_DOUBLE_EQ(Sky().m_dLatitude, -(33 + 27 / 60.0));
+    EXPECT_DOUBLE_EQ(Sky().m_dSinLat, std::sin(Sky().m_dLatitude * 0.017453293));
+    EXPECT_EQ(Sky().m_bodies[kBodyMars].ra, marsRa); // planets keep their last positions
+    EXPECT_NE(Sky().m_bodies[kBodyMoon].ra, moonRa); // the zone moved the instant: 5 hours
 }
 
 TEST_F(SettingsDialogsTest, LocationDaylightSavingBoxAndNamedZone) {
@@ -274,8 +276,9 @@ TEST_F(SettingsDialogsTest, LocationDaylightSavingBoxAndNamedZone) {
     // fixed offset; a built-in place brings its own zone.
     Settings().SkyDate = SkyDate{2026, 7, 14, 22, 0, 0};
     Settings().Observer.TimeZoneName = "Europe/Warsaw";
+    ChartSky().SetClockTime(Settings().SkyDate);
     {
-        CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+        CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
         EXPECT_TRUE(dialog.DaylightSavingBox().IsChecked());
         EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "2");
         EXPECT_TRUE(dialog.ZoneNote().Contains("Europe/Warsaw")) << dialog.ZoneNote();
@@ -290,19 +293,21 @@ TEST_F(SettingsDialogsTest, LocationDaylightSavingBoxAndNamedZone) {
         EXPECT_EQ(Settings().Observer.TimeZone, 3.0f);
     }
     {
-        CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+        CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
         EXPECT_FALSE(dialog.DaylightSavingBox().IsChecked());
         dialog.ChoosePlace(PlaceRow("New York") + 1);
         EXPECT_TRUE(dialog.DaylightSavingBox().IsChecked());
         EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "-4"); // US summer time
-        const double lstFixed = Chart().m_dLST;
+        ChartSky().SetPlace(Settings().Observer);
+        const double lstFixed = Sky().m_dLST;
         ASSERT_TRUE(dialog.Apply());
+        ChartSky().SetPlace(Settings().Observer);
         EXPECT_EQ(Settings().Observer.TimeZoneName, "America/New_York");
         EXPECT_EQ(Settings().Observer.TimeZone, -5.0f);
-        EXPECT_NE(Chart().m_dLST, lstFixed);
+        EXPECT_NE(Sky().m_dLST, lstFixed);
     }
     Settings().Observer.TimeZoneName = "Mars/Olympus";
-    CLocationDialog dialog(&Frame(), Settings(), Chart(), View().Store());
+    CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
     EXPECT_FALSE(dialog.DaylightSavingBox().IsEnabled());
     EXPECT_TRUE(dialog.ZoneNote().Contains("unknown")) << dialog.ZoneNote();
     EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "-5");
@@ -368,7 +373,7 @@ TEST_F(SettingsDialogsTest, MagnitudeCommandRedrawsWithTheNewLimit) {
     for (std::size_t i = 0; i < kStarCount; ++i) {
         const StarPick& pick = View().Picks().stars[i];
         if (pick.x != 0 || pick.y != 0) {
-            EXPECT_LE(View().Store().m_stars[i].magnitude, 1.0f) << i;
+            EXPECT_LE(ChartSky().Catalog().m_stars[i].magnitude, 1.0f) << i;
         }
     }
     Settings().StarLimit = 11;

@@ -34,8 +34,8 @@ protected:
         m_recorder.reset();
         Settings().Observer = m_observer;
         Settings().SkyDate = m_date;
-        RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(Chart().m_skyModel),
-                     Settings().SkyDate, Settings().Observer, Chart(), View().Store());
+        ChartSky().SetClockTime(Settings().SkyDate);
+        ChartSky().SetPlace(Settings().Observer);
     }
 
     const std::vector<guitest::ShownMessage>& Messages() const { return m_recorder->Messages(); }
@@ -46,6 +46,8 @@ protected:
     }
 
     static ChartState& Chart() { return View().Chart(); }
+    static SkySession& ChartSky() { return View().Session(); }
+    static const SkyState& Sky() { return View().Session().Sky(); }
     static AppSettings& Settings() { return View().Settings(); }
 
     // Waits until the view has drawn a frame after `before` frames.

@@ -65,14 +65,14 @@ TEST_F(FindAndMouseTest, FindCentresLikeTheOtherSearchesInEveryModeAndMarks) {
         SetMode(c.horizon, c.hemisphere);
         // Where the star search puts Betelgeuse (HR 2061) is where Find Object must put it.
         const StarRecord* star = nullptr;
-        for (const StarRecord& s : View().Store().m_stars) {
+        for (const StarRecord& s : View().Session().Catalog().m_stars) {
             if (s.hr == 2061) {
                 star = &s;
             }
         }
         ASSERT_NE(star, nullptr);
         ChartState expected = Chart();
-        CenterOn(expected, star->ra, star->dec);
+        CenterOn(expected, View().Session().Sky(), star->ra, star->dec);
 
         const long frames = View().FramesDrawn();
         ModalDriver<CFindObjectDialog> driver([](CFindObjectDialog& d) {

@@ -77,7 +77,7 @@ TEST_F(HiDpiTest, PointerAndRightClickAtALogicalPointFindTheStarThere) {
     ASSERT_TRUE(PointerTo(View(), at.x, at.y)) << "xdotool failed";
     ASSERT_TRUE(PumpUntil([&] { return View().PointerPosition().has_value(); }));
     Pump(50);
-    const auto want = PointerSkyPosition(chart, at.x, at.y);
+    const auto want = PointerSkyPosition(chart, View().Session().Sky(), at.x, at.y);
     ASSERT_TRUE(want.has_value());
     EXPECT_EQ(View().PointerPosition()->ra, want->ra);
     EXPECT_EQ(View().PointerPosition()->dec, want->dec);
@@ -90,7 +90,7 @@ TEST_F(HiDpiTest, PointerAndRightClickAtALogicalPointFindTheStarThere) {
     });
     ASSERT_TRUE(PointerTo(View(), at.x, at.y, 3)) << "xdotool failed";
     ASSERT_TRUE(PumpUntil([&] { return watcher.Seen() > 0; })) << "no star panel opened";
-    EXPECT_EQ(hr, std::to_string(View().Store().m_stars[*star].hr));
+    EXPECT_EQ(hr, std::to_string(View().Session().Catalog().m_stars[*star].hr));
 }
 
 // A picture is shown pixel for pixel on the screen's device pixels: at 200 % its window is half

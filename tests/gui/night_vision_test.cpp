@@ -159,7 +159,7 @@ TEST_F(NightVisionTest, PrintedPageStaysBlackOnWhite) {
     wxMemoryDC dc(bitmap);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
-    CChartPrintout printout(View().Chart(), View().Store(), Session().settings);
+    CChartPrintout printout(View().Chart(), View().Session(), Session().settings);
     printout.SetDC(&dc);
     printout.SetPageSizePixels(kPageWidth, kPageHeight);
     printout.SetPPIPrinter(96, 96);

@@ -77,9 +77,9 @@ protected:
         AppSettings& settings = s_session->settings;
         settings.SkyDate = SkyDate{2024, 12, 7, 22, 0, 0};
         ChartState& chart = View().Chart();
-        RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(chart.m_skyModel),
-                     settings.SkyDate, settings.Observer, chart, View().Store());
-        CenterOn(chart, chart.m_bodies[kBodyJupiter].ra, chart.m_bodies[kBodyJupiter].dec);
+        View().Session().SetClockTime(settings.SkyDate);
+        const SkyState& sky = View().Session().Sky();
+        CenterOn(chart, sky, sky.m_bodies[kBodyJupiter].ra, sky.m_bodies[kBodyJupiter].dec);
         const long before = View().FramesDrawn();
         View().Redraw();
         View().Update();
@@ -128,7 +128,6 @@ protected:
 
 TEST_F(ObjectPanelsTest, RightClickOnPlanetOpensItsSolarSystemPanel) {
     ShowJupiterEvening();
-    const ChartState& chart = View().Chart();
     const PixelPoint jupiter = View().Picks().bodies[kBodyJupiter];
     ASSERT_NE(jupiter, PixelPoint{}) << "Jupiter was not drawn";
     // a click two pixels off still hits (the box is 3 pixels each way)
@@ -137,7 +136,7 @@ TEST_F(ObjectPanelsTest, RightClickOnPlanetOpensItsSolarSystemPanel) {
     EXPECT_EQ(seen->title, "Jupiter");
     const AppSettings& settings = s_session->settings;
     const InfoPanelContent expected =
-        BodyInfoContent(chart.m_bodies, kBodyJupiter,
+        BodyInfoContent(View().Session().Sky().m_bodies, kBodyJupiter,
                         InstantOf(settings.SkyDate, settings.Observer), settings.Observer);
     EXPECT_EQ(seen->content.rows, expected.rows);
     EXPECT_EQ(seen->shownValues, FirstValues(expected));
@@ -166,11 +165,12 @@ TEST_F(ObjectPanelsTest, RightClickOnStarOpensTheStarPanel) {
     const auto seen = PanelAfterRightClick<StarInfoDialog>({at.x, at.y});
     ASSERT_TRUE(seen.has_value()) << "no star panel opened";
     EXPECT_EQ(seen->title, "Star");
-    const StarRecord& record = View().Store().m_stars[*star];
+    const StarRecord& record = View().Session().Catalog().m_stars[*star];
     EXPECT_EQ(seen->content.Row("HR number:")->values[0], std::to_string(record.hr));
     const AppSettings& settings = s_session->settings;
-    const InfoPanelContent expected = StarInfoContent(
-        View().Store(), *star, InstantOf(settings.SkyDate, settings.Observer), settings.Observer);
+    const InfoPanelContent expected =
+        StarInfoContent(View().Session().Catalog(), *star,
+                        InstantOf(settings.SkyDate, settings.Observer), settings.Observer);
     EXPECT_EQ(seen->shownValues, FirstValues(expected));
     EXPECT_FALSE(seen->imageEnabled); // the star panel has no Image button
 }
@@ -191,13 +191,13 @@ TEST_F(ObjectPanelsTest, RightClickOnMessierObjectOpensTheDeepSkyPanel) {
     const auto seen = PanelAfterRightClick<DeepSkyInfoDialog>(at);
     ASSERT_TRUE(seen.has_value()) << "no deep-sky panel opened";
     EXPECT_EQ(seen->title, "Deep sky object");
-    const DeepSkyRecord& record = View().Store().m_deepSky[*messier];
+    const DeepSkyRecord& record = View().Session().Catalog().m_deepSky[*messier];
     EXPECT_EQ(seen->content.Row("Catalog number")->values[0], "M " + std::to_string(record.number));
     EXPECT_EQ(seen->content.Row("Right ascension:")->values.size(), 2u); // no seconds
     const AppSettings& settings = s_session->settings;
     const InfoPanelContent expected =
-        DeepSkyInfoContent(View().Store(), *messier, InstantOf(settings.SkyDate, settings.Observer),
-                           settings.Observer);
+        DeepSkyInfoContent(View().Session().Catalog(), *messier,
+                           InstantOf(settings.SkyDate, settings.Observer), settings.Observer);
     EXPECT_EQ(seen->shownValues, FirstValues(expected));
 }
 
@@ -212,8 +212,7 @@ TEST_F(ObjectPanelsTest, RightClickOnEmptySkyOpensNothing) {
 
 TEST_F(ObjectPanelsTest, PointerOverPlanetShowsItsPlaceInTheStatusBar) {
     ShowJupiterEvening();
-    const ChartState& chart = View().Chart();
-    const SolarSystemBody jupiter = chart.m_bodies[kBodyJupiter];
+    const SolarSystemBody jupiter = View().Session().Sky().m_bodies[kBodyJupiter];
     const PixelPoint at = View().Picks().bodies[kBodyJupiter];
     ASSERT_NE(at, PixelPoint{});
     const auto moveTo = [&](int x, int y) {
@@ -251,7 +250,7 @@ TEST_F(ObjectPanelsTest, PointerOverPlanetShowsItsPlaceInTheStatusBar) {
 
 TEST_F(ObjectPanelsTest, ImageButtonOpensThePictureOfTheObject) {
     const AppSettings& settings = s_session->settings;
-    BodyInfoDialog panel(&Frame(), View().Chart().m_bodies, kBodyMoon,
+    BodyInfoDialog panel(&Frame(), View().Session().Sky().m_bodies, kBodyMoon,
                          InstantOf(settings.SkyDate, settings.Observer), settings.Observer,
                          settings.ProgramDir);
     ASSERT_NE(panel.ImageButton(), nullptr);
@@ -275,13 +274,13 @@ TEST_F(ObjectPanelsTest, WithoutImagesFolderEveryImageButtonIsDisabled) {
     const AppSettings& settings = s_session->settings;
     const std::string nowhere = (s_dir / "no-program-dir").string();
     for (std::size_t b = 0; b < kBodyCount; ++b) {
-        BodyInfoDialog panel(&Frame(), View().Chart().m_bodies, b,
+        BodyInfoDialog panel(&Frame(), View().Session().Sky().m_bodies, b,
                              InstantOf(settings.SkyDate, settings.Observer), settings.Observer,
                              nowhere);
         EXPECT_FALSE(panel.ImageButton()->IsEnabled()) << kBodyNames[b];
     }
     // the first NGC entry looks under the NGC label; there is no such picture anywhere
-    DeepSkyInfoDialog ngc(&Frame(), View().Store(), kNgcFirst,
+    DeepSkyInfoDialog ngc(&Frame(), View().Session().Catalog(), kNgcFirst,
                           InstantOf(settings.SkyDate, settings.Observer), settings.Observer,
                           settings.ProgramDir);
     EXPECT_EQ(ngc.Content().pictureName.rfind("NGC", 0), 0u);

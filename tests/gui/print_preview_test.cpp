@@ -50,7 +50,7 @@ TEST_F(PrintPreviewTest, PreviewPageShowsTheChartOnWhitePaperInsideItsBorder) {
     const Geometry before = Screen();
     wxPrintDialogData data;
     data.GetPrintData().SetQuality(300);
-    auto* printout = new CChartPrintout(Chart(), View().Store(), Settings());
+    auto* printout = new CChartPrintout(Chart(), View().Session(), Settings());
     PagePreview preview(printout, nullptr, &data);
     ASSERT_TRUE(preview.IsOk());
     constexpr int kWidth = 400;

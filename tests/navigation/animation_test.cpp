@@ -2,6 +2,7 @@
 #include "navigation/Animation.h"
 
 #include "astro/ClockTime.h"
+#include "astro/SkySession.h"
 #include "catalog/CatalogStore.h"
 #include "chart/ChartState.h"
 #include "settings/AppSettings.h"
@@ -200,20 +201,19 @@ protected:
         m_settings.SkyDate = Date(1998, 12, 7, 21, 5, 0);
         m_chart = std::make_unique<ChartState>(m_settings);
         m_chart->m_bSolarSystem = 1; // something on the chart moves
-        m_store = std::make_unique<CatalogStore>();
+        m_session = std::make_unique<SkySession>(nullptr, m_settings.SkyDate, m_settings.Observer,
+                                                 SkyModelKind::Classic);
     }
     AnimationStepResult Tick(int step) {
-        return AnimationTick(*m_chart, m_animForward, step, m_settings.SkyDate, m_settings.Observer,
-                             *m_store);
+        return AnimationTick(*m_chart, m_animForward, step, m_settings.SkyDate, *m_session);
     }
     AnimationStepResult Single(bool forward, int step) {
-        return SingleStep(*m_chart, m_animForward, forward, step, m_settings.SkyDate,
-                          m_settings.Observer, *m_store);
+        return SingleStep(*m_chart, m_animForward, forward, step, m_settings.SkyDate, *m_session);
     }
 
     AppSettings m_settings;
     std::unique_ptr<ChartState> m_chart;
-    std::unique_ptr<CatalogStore> m_store;
+    std::unique_ptr<SkySession> m_session;
     int m_animForward = 1;
 };
 
@@ -269,15 +269,15 @@ TEST_F(AnimationTest, TickWhileStoppedTakesNoStep) {
 TEST_F(AnimationTest, TickStepsRecomputesAndWritesThePanes) {
     ASSERT_TRUE(StartAnimation(*m_chart, m_animForward, false, 1).started);
     m_settings.SkyDate = Date(1998, 12, 8, 0, 5);
-    const double gstBefore = m_chart->m_dGST;
+    const double gstBefore = m_session->Sky().m_dGST;
     const AnimationStepResult r = Tick(1);
     EXPECT_TRUE(r.stepped);
     EXPECT_FALSE(r.stopped);
     EXPECT_EQ(m_settings.SkyDate, Date(1998, 12, 7, 23, 55));
     EXPECT_EQ(r.timeText, "23:55");
     EXPECT_EQ(r.dateText, "07  Dec 1998");
-    EXPECT_NE(m_chart->m_dGST, gstBefore);
-    EXPECT_NE(m_chart->m_bodies[1].ra, 0.0); // the Sun was computed
+    EXPECT_NE(m_session->Sky().m_dGST, gstBefore);
+    EXPECT_EQ(m_session->ClockTime(), m_settings.SkyDate); // the session was given the step
     EXPECT_EQ(m_chart->m_bAnimate, 1);
 }
 

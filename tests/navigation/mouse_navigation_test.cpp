@@ -46,10 +46,6 @@ protected:
         settings.HorizonView = s.horizon ? 1 : 0;
         chart = std::make_unique<ChartState>(settings);
         chart->m_bHorizonView = s.horizon ? kChartLocalHorizon : kChartEquatorial;
-        const double latitude = s.hemisphere[0] == 'S' ? -34.0 : 50.0;
-        chart->m_dLatitude = latitude;
-        chart->m_dSinLat = std::sin(DegToRad(latitude));
-        chart->m_dCosLat = std::cos(DegToRad(latitude));
         chart->m_nBaseRadius = kBase;
         SetClientSize(*chart, 800, 800);
         chart->m_nLevel = s.level;

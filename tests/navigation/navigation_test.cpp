@@ -52,6 +52,7 @@ protected:
 
     AppSettings m_settings;
     std::unique_ptr<ChartState> m_chart;
+    SkyState m_sky; // the computed sky: zero unless a test sets it
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -316,7 +317,8 @@ TEST_P(ClickTest, CentresOnTheClickedSkyPoint) {
     m_settings.Observer.NS = c.hemisphere;
     SetLevel(c.level);
     SetCentre(c.wantTurnX + 0.5, c.wantTurnY > 0 ? c.wantTurnY - 8 : c.wantTurnY + 8);
-    const auto p = Projector(*m_chart).Project(static_cast<float>(c.ra), static_cast<float>(c.dec));
+    const auto p =
+        Projector(*m_chart, m_sky).Project(static_cast<float>(c.ra), static_cast<float>(c.dec));
     ASSERT_TRUE(p);
     ASSERT_TRUE(ClickToCentre(*m_chart, p->x, p->y));
     EXPECT_NEAR(m_chart->m_dTurnX, c.wantTurnX, kClickTurnToleranceHours);
@@ -336,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(NavigationTest, ClickAtLevelZeroSnapsToTheGrid) {
     SetLevel(0);
     SetCentre(-6.0, 15);
-    const auto p = Projector(*m_chart).Project(6.6f, 22.0f);
+    const auto p = Projector(*m_chart, m_sky).Project(6.6f, 22.0f);
     ASSERT_TRUE(p);
     ASSERT_TRUE(ClickToCentre(*m_chart, p->x, p->y));
     EXPECT_EQ(m_chart->m_dTurnX, -7.0);
@@ -362,22 +364,23 @@ TEST_F(NavigationTest, ClickOnTheHorizonChartCentresOnAzimuthAndAltitude) {
         const double latitude = hemisphere[0] == 'N' ? 50.0 : -33.0;
         m_chart->m_bHorizonView = kChartLocalHorizon;
         m_settings.HorizonView = kChartLocalHorizon; // the mode commands set both
-        m_chart->m_dGST = 100.0;
-        m_chart->m_dLongitude = -20.0;
-        m_chart->m_dLST = 120.0;
-        m_chart->m_dLatitude = latitude;
-        m_chart->m_dSinLat = std::sin(DegToRad(latitude));
-        m_chart->m_dCosLat = std::cos(DegToRad(latitude));
+        m_sky.m_dGST = 100.0;
+        m_sky.m_dLongitude = -20.0;
+        m_sky.m_dLST = 120.0;
+        m_sky.m_dLatitude = latitude;
+        m_sky.m_dSinLat = std::sin(DegToRad(latitude));
+        m_sky.m_dCosLat = std::cos(DegToRad(latitude));
         const double ra = 6.0;
         const double dec = 5.0;
         const HorizontalPosition h =
-            EquatorialToHorizontal(ra, dec, m_chart->m_dGST, m_chart->m_dLongitude, latitude);
+            EquatorialToHorizontal(ra, dec, m_sky.m_dGST, m_sky.m_dLongitude, latitude);
         ASSERT_GT(h.altitude, 10.0) << hemisphere;
         const double chartAzimuth = Normalize360(360.0 - (h.compassAzimuth - 180.0));
         const double wantTurnX = -chartAzimuth / 15.0;
         const int wantTurnY = static_cast<int>(h.altitude);
         SetCentre(wantTurnX + 0.3, wantTurnY - 6);
-        const auto p = Projector(*m_chart).Project(static_cast<float>(ra), static_cast<float>(dec));
+        const auto p =
+            Projector(*m_chart, m_sky).Project(static_cast<float>(ra), static_cast<float>(dec));
         ASSERT_TRUE(p) << hemisphere;
         ASSERT_TRUE(ClickToCentre(*m_chart, p->x, p->y));
         EXPECT_NEAR(HourDifference(m_chart->m_dTurnX, wantTurnX), 0.0, kClickTurnToleranceHours)
@@ -393,7 +396,6 @@ class HorizonPointTest : public NavigationTest {
 protected:
     void SetUp() override {
         NavigationTest::SetUp();
-        m_store = std::make_unique<CatalogStore>();
         // Distinct made-up positions for the four points, so a wrong index shows.
         Put(54, 6.4f, 22.7f);   // East
         Put(18, 18.3f, -9.2f);  // West
@@ -401,9 +403,8 @@ protected:
         Put(72, 0.25f, -39.9f); // South
     }
     void Put(int index, float ra, float dec) {
-        m_store->m_outlinePoints[kHorizonFirst + index] = OutlinePoint{ra, dec};
+        m_sky.m_horizon[static_cast<std::size_t>(index)] = OutlinePoint{ra, dec};
     }
-    std::unique_ptr<CatalogStore> m_store;
 };
 
 TEST_F(HorizonPointTest, IndicesOfTheFourPoints) {
@@ -431,7 +432,7 @@ TEST_P(HorizonPointCaseTest, CentresOnThePoint) {
     m_chart->m_bHorizonView = c.mode;
     SetLevel(c.level);
     SetCentre(3.3, 45);
-    EXPECT_TRUE(CentreOnHorizonPoint(*m_chart, *m_store, c.point));
+    EXPECT_TRUE(CentreOnHorizonPoint(*m_chart, m_sky, c.point));
     EXPECT_NEAR(m_chart->m_dTurnX, c.wantTurnX, 1e-6); // the points are single precision
     EXPECT_EQ(m_chart->m_nTurnY, c.wantTurnY);
     EXPECT_EQ(m_chart->m_nTilt, std::abs(c.wantTurnY));
@@ -472,12 +473,12 @@ TEST_P(PoleTest, CentresOnTheZenithOrNadir) {
     const PoleCase& c = GetParam();
     m_settings.Observer.NS = c.hemisphere;
     m_chart->m_bHorizonView = c.mode;
-    m_chart->m_dGST = kGst;
-    m_chart->m_dLongitude = kLongitude;
-    m_chart->m_dLatitude = c.latitude;
+    m_sky.m_dGST = kGst;
+    m_sky.m_dLongitude = kLongitude;
+    m_sky.m_dLatitude = c.latitude;
     SetLevel(c.level);
     SetCentre(-3.3, 20);
-    EXPECT_TRUE(c.zenith ? CentreOnZenith(*m_chart) : CentreOnNadir(*m_chart));
+    EXPECT_TRUE(c.zenith ? CentreOnZenith(*m_chart, m_sky) : CentreOnNadir(*m_chart, m_sky));
     EXPECT_EQ(m_chart->m_nTurnY, c.wantTurnY);
     EXPECT_EQ(m_chart->m_nTilt, std::abs(c.wantTurnY));
     if (c.mode == kChartLocalHorizon) {

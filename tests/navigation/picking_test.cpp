@@ -109,28 +109,29 @@ protected:
         SetClientSize(chart, 800, 600);
         chart.m_nBaseRadius = 260;
         ApplyZoomRadius(chart);
-        chart.m_dGST = 100.0;
-        chart.m_dLongitude = -19.916666;
-        chart.m_dLatitude = 50.033333;
-        chart.m_dSinLat = std::sin(50.033333 * 0.017453293);
-        chart.m_dCosLat = std::cos(50.033333 * 0.017453293);
-        chart.m_dLST = chart.m_dGST - chart.m_dLongitude;
+        sky.m_dGST = 100.0;
+        sky.m_dLongitude = -19.916666;
+        sky.m_dLatitude = 50.033333;
+        sky.m_dSinLat = std::sin(50.033333 * 0.017453293);
+        sky.m_dCosLat = std::cos(50.033333 * 0.017453293);
+        sky.m_dLST = sky.m_dGST - sky.m_dLongitude;
     }
     AppSettings settings = DefaultSettings();
     ChartState chart{settings};
+    SkyState sky;
 };
 
 // Projection works in whole pixels: a pixel spans about 1/(R deg) of a degree near the centre.
 constexpr double kPixelToleranceDeg = 0.5;
 
 TEST_F(PointerTest, EquatorialPointerFindsTheProjectedStar) {
-    const auto p = Projector(chart).Project(5.5f, 10.0f);
+    const auto p = Projector(chart, sky).Project(5.5f, 10.0f);
     ASSERT_TRUE(p);
-    const auto sky = PointerSkyPosition(chart, p->x, p->y);
-    ASSERT_TRUE(sky.has_value());
-    ASSERT_TRUE(std::isfinite(sky->ra) && std::isfinite(sky->dec));
-    EXPECT_NEAR(sky->ra * 15.0, 5.5 * 15.0, kPixelToleranceDeg);
-    EXPECT_NEAR(sky->dec, 10.0, kPixelToleranceDeg);
+    const auto position = PointerSkyPosition(chart, sky, p->x, p->y);
+    ASSERT_TRUE(position.has_value());
+    ASSERT_TRUE(std::isfinite(position->ra) && std::isfinite(position->dec));
+    EXPECT_NEAR(position->ra * 15.0, 5.5 * 15.0, kPixelToleranceDeg);
+    EXPECT_NEAR(position->dec, 10.0, kPixelToleranceDeg);
 }
 
 TEST_F(PointerTest, HorizonPointerFindsTheProjectedStar) {
@@ -139,21 +140,21 @@ TEST_F(PointerTest, HorizonPointerFindsTheProjectedStar) {
     chart.m_nTurnY = 20;
     chart.m_nTilt = 20;
     // A star high in the south-east for this sidereal angle.
-    const float ra = static_cast<float>((chart.m_dLST + 30.0) / 15.0);
-    const auto p = Projector(chart).Project(ra, 20.0f);
+    const float ra = static_cast<float>((sky.m_dLST + 30.0) / 15.0);
+    const auto p = Projector(chart, sky).Project(ra, 20.0f);
     ASSERT_TRUE(p);
-    const auto sky = PointerSkyPosition(chart, p->x, p->y);
-    ASSERT_TRUE(sky.has_value());
-    EXPECT_NEAR(sky->ra * 15.0, ra * 15.0, kPixelToleranceDeg);
-    EXPECT_NEAR(sky->dec, 20.0, kPixelToleranceDeg);
+    const auto position = PointerSkyPosition(chart, sky, p->x, p->y);
+    ASSERT_TRUE(position.has_value());
+    EXPECT_NEAR(position->ra * 15.0, ra * 15.0, kPixelToleranceDeg);
+    EXPECT_NEAR(position->dec, 20.0, kPixelToleranceDeg);
 }
 
 TEST_F(PointerTest, OffTheSphereGivesNoPositionAndBlankPanes) {
     chart.m_nLevel = 0; // radius 260 pixels: the corners of the 800 x 600 view lie off the disc
     ApplyZoomRadius(chart);
-    const auto sky = PointerSkyPosition(chart, 1, 1);
-    EXPECT_FALSE(sky.has_value());
-    const PointerPaneTexts texts = PointerTexts(sky);
+    const auto position = PointerSkyPosition(chart, sky, 1, 1);
+    EXPECT_FALSE(position.has_value());
+    const PointerPaneTexts texts = PointerTexts(position);
     EXPECT_EQ(texts.rightAscension, "");
     EXPECT_EQ(texts.declination, "");
 }

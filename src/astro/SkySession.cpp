@@ -1,0 +1,49 @@
+#include "astro/SkySession.h"
+
+#include "astro/Recompute.h"
+#include "astro/Transforms.h"
+
+SkySession::SkySession(std::unique_ptr<CatalogStore> catalog, const SkyDate& clock,
+                       const Observer& observer, SkyModelKind model)
+    : m_catalog(std::move(catalog)), m_clock(clock), m_observer(observer), m_modelKind(model) {
+    if (!m_catalog) {
+        m_catalog = std::make_unique<CatalogStore>();
+    }
+    Recompute(RecomputeForm::FirstUpdate);
+}
+
+RecomputeOutcome SkySession::Recompute(RecomputeForm form) {
+    m_instant = InstantOf(m_clock, m_observer);
+    return RecomputeSky(form, Model(), m_clock, m_observer, m_sky, *m_catalog);
+}
+
+void SkySession::SetClockTime(const SkyDate& clock) {
+    m_clock = clock;
+    Recompute(RecomputeForm::DateTimeChanged);
+}
+
+void SkySession::SetPlace(const Observer& observer) {
+    m_observer = observer;
+    Recompute(RecomputeForm::LocationChanged);
+}
+
+void SkySession::SetModel(SkyModelKind model) {
+    m_modelKind = model;
+    Recompute(RecomputeForm::DateTimeChanged);
+}
+
+RecomputeOutcome SkySession::Step(const SkyDate& clock) {
+    m_clock = clock;
+    return Recompute(RecomputeForm::AnimationStep);
+}
+
+void SkySession::ShowHorizonAtAltitude(double altitude) {
+    for (std::size_t k = 0; k < kHorizonPointCount; ++k) {
+        // Point k lies at southern azimuth 5k; the conversion takes the chart azimuth.
+        const double southern = kHorizonPointStep * static_cast<double>(k);
+        const EquatorialPosition eq =
+            HorizontalToEquatorial(ChartAzimuthFromSouthern(southern), altitude, m_sky.m_dGST,
+                                   m_sky.m_dLongitude, m_sky.m_dLatitude);
+        m_sky.m_horizon[k] = OutlinePoint{static_cast<float>(eq.ra), static_cast<float>(eq.dec)};
+    }
+}
