@@ -4,7 +4,7 @@
 // the catalogue's epoch (J2000) to its apparent place of the chart's date (annual aberration,
 // precession, nutation), in place in the catalogue tables, so that the layers, the information
 // panels, picking and the searches all read positions of date without knowing it. Done once per
-// date change; the horizon ring is the engine's own and is left alone.
+// date change; the horizon ring's slot holds no catalogue position and is left alone.
 #pragma once
 
 #include "astro/PreciseEphemeris.h"
