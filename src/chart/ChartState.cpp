@@ -8,13 +8,14 @@
 #include <algorithm>
 #include <cstdlib>
 
-ChartState::ChartState(const AppSettings& settings) : m_pSettings(&settings) {
+ChartState::ChartState(const AppSettings& settings) {
     CopyFromSettings(settings);
 }
 
 void ChartState::CopyFromSettings(const AppSettings& settings) {
-    m_pSettings = &settings;
     m_bHorizonView = settings.HorizonView;
+    m_nHorizonViewSetting = settings.HorizonView;
+    SetHemisphere(settings.Observer.NS);
     // The profile loader keeps these in range; a record made by hand may not, and a level or
     // tilt outside them would break the scale and the hemisphere table.
     m_nLevel = std::clamp(settings.Level, 0, kMaxLevel);
@@ -47,14 +48,6 @@ void ChartState::CopyToSettings(AppSettings& settings) const {
     settings.DeepSkyLimit = DeepSkyLimitToCode(m_dDeepSkyLimit);
     settings.ColoredSky = m_bColoredSky;
     settings.b = m_fTurnXDeg;
-}
-
-bool ChartState::SouthernObserver() const {
-    return m_pSettings->Observer.NS == "S";
-}
-
-bool ChartState::SouthernFlip() const {
-    return m_pSettings->HorizonView == 0 && SouthernObserver();
 }
 
 void SetClientSize(ChartState& chart, int width, int height) {

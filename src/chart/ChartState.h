@@ -3,11 +3,14 @@
 //
 // The view copies its chart fields from AppSettings when it is made (ChartState(settings)) and
 // back when it is torn down (CopyToSettings). Between those moments the chart state is the live
-// copy, except the hemisphere letter of the observer and the "HorizonView" setting, which the
-// projection reads from the settings record itself (the chart-mode commands set both).
+// copy. It also keeps what the projection reads from the settings rather than from the chart's
+// own mode: the observer's hemisphere and the "HorizonView" setting; the commands that change
+// the place or the chart mode set them beside the settings.
 #pragma once
 
 #include "settings/LayerSwitchList.h"
+
+#include <string>
 
 struct AppSettings;
 struct CatalogStore;
@@ -39,9 +42,8 @@ enum ChartMode : int {
 };
 
 struct ChartState {
-    // Takes every chart field from the settings (with the magnitude-limit decoding) and keeps a
-    // pointer to them for the hemisphere letter and the "HorizonView" setting. The settings
-    // record must outlive the chart state.
+    // Takes every chart field from the settings (with the magnitude-limit decoding), the
+    // observer's hemisphere and the "HorizonView" setting included.
     explicit ChartState(const AppSettings& settings);
 
     // Copies the chart fields into the settings as the view's tear-down does: mode, level,
@@ -52,15 +54,20 @@ struct ChartState {
     // Re-reads the chart fields from the settings (what construction does).
     void CopyFromSettings(const AppSettings& settings);
 
-    // The settings record the projection reads the hemisphere and "HorizonView" from.
-    const AppSettings& Settings() const { return *m_pSettings; }
-    void AttachSettings(const AppSettings& settings) { m_pSettings = &settings; }
+    // The observer's hemisphere letter, after a new place: southern when it is exactly "S".
+    void SetHemisphere(const std::string& letter) { m_bSouthernObserver = letter == "S"; }
 
     // True when the observer's hemisphere letter is exactly "S".
-    bool SouthernObserver() const;
+    bool SouthernObserver() const { return m_bSouthernObserver; }
     // True when the equatorial chart is turned for a southern observer: hemisphere "S" and the
     // "HorizonView" setting 0.
-    bool SouthernFlip() const;
+    bool SouthernFlip() const { return m_nHorizonViewSetting == 0 && m_bSouthernObserver; }
+
+    // --- what the settings say beside the chart's own fields
+    bool m_bSouthernObserver = false;
+    // The "HorizonView" setting, which the southern flip reads; the chart-mode commands set it
+    // together with m_bHorizonView.
+    int m_nHorizonViewSetting = kChartEquatorial;
 
     // --- mode, zoom and centre
     int m_bHorizonView = kChartEquatorial;
@@ -93,9 +100,6 @@ struct ChartState {
 #undef VN_CHART_SWITCH_FIELD
     int m_bColoredSky = 0;
     int m_bAnimate = 0;
-
-private:
-    const AppSettings* m_pSettings = nullptr;
 };
 
 // Window resize: the client rectangle and the projection origin (integer halves).

@@ -23,6 +23,7 @@ void LocationCommand(CMainFrame& frame) {
     CLocationDialog dialog(&frame, view.Settings(), view.Session().Catalog());
     if (dialog.ShowModal() == wxID_OK) {
         view.Session().SetPlace(view.Settings().Observer);
+        view.Chart().SetHemisphere(view.Settings().Observer.NS);
         frame.RefreshStatusPanes();
         view.Redraw();
     }

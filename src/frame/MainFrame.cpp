@@ -188,10 +188,12 @@ void CMainFrame::OnPrecisePositions(wxCommandEvent&) {
 }
 
 void CMainFrame::OnChartMode(wxCommandEvent& event) {
-    // The projection reads the setting and the chart reads its own copy: both change together.
+    // The projection reads the setting (kept in the chart beside its own mode): all change
+    // together.
     const int mode =
         event.GetId() == cmd::ChartLocalHorizon ? kChartLocalHorizon : kChartEquatorial;
     m_view->Chart().m_bHorizonView = mode;
+    m_view->Chart().m_nHorizonViewSetting = mode;
     m_settings.HorizonView = mode;
     m_view->Redraw();
 }

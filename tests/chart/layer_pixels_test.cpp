@@ -16,6 +16,7 @@ namespace {
 std::string MoonRow(const char* hemisphere, double elongation) {
     LayerFixture f(hemisphere);
     f.settings.HorizonView = 1; // keep the picture's place unturned for the southern observer
+    f.chart->m_nHorizonViewSetting = 1;
     f.chart->m_bSolarSystem = 1;
     for (auto& b : f.computed.m_bodies) {
         b = SolarSystemBody{.ra = 0.0, .dec = 89.5, .earthDistanceAu = 1.0};

@@ -155,6 +155,7 @@ TEST(LayerSolarSystem, MoonPictureByPhaseMirroredInTheSouth) {
         SCOPED_TRACE(testing::Message() << c.hemisphere << " " << c.elongation);
         LayerFixture f(c.hemisphere);
         f.settings.HorizonView = 1; // no southern flip of the picture's place
+        f.chart->m_nHorizonViewSetting = 1;
         f.chart->m_bSolarSystem = 1;
         for (auto& b : f.computed.m_bodies) {
             b = SolarSystemBody{

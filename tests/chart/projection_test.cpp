@@ -180,6 +180,7 @@ TEST(Projection, SouthernObserverSeesTheEquatorialChartTurned) {
     }
     // The local-horizon setting switches the flip off.
     south.settings.HorizonView = 1;
+    south.chart->m_nHorizonViewSetting = 1;
     EXPECT_FALSE(south.chart->SouthernFlip());
     EXPECT_TRUE(south.chart->SouthernObserver());
 }
@@ -209,6 +210,7 @@ TEST(Projection, LocalHorizonChartProjectsAzimuthAndAltitude) {
     ChartState& c = *f.chart;
     c.m_bHorizonView = kChartLocalHorizon;
     f.settings.HorizonView = 1;
+    c.m_nHorizonViewSetting = 1;
     f.sky.m_dLatitude = 50.0;
     f.sky.m_dSinLat = std::sin(50.0 * kDegToRad);
     f.sky.m_dCosLat = std::cos(50.0 * kDegToRad);
@@ -331,6 +333,7 @@ TEST(Projection, MemoAndClientPreTestGiveTheProjectionsOwnAnswers) {
                         c.m_bHorizonView = mode;
                         // One row keeps the southern flip on the horizon chart too.
                         f.settings.HorizonView = turnY == 10 ? 0 : mode;
+                        c.m_nHorizonViewSetting = f.settings.HorizonView;
                         f.sky.m_dSinLat = std::sin(-33.9 * kDegToRad);
                         f.sky.m_dCosLat = std::cos(-33.9 * kDegToRad);
                         f.sky.m_dLST = 47.3;

@@ -27,7 +27,9 @@ protected:
     void SetUp() override {
         DesktopFixture::SetUp();
         Settings().Observer.NS = "N";
+        Chart().SetHemisphere("N");
         Settings().HorizonView = 0;
+        Chart().m_nHorizonViewSetting = 0;
         Chart().m_bHorizonView = 0;
         Chart().m_nLevel = 2;
         Chart().m_dTurnX = 3.0;
@@ -119,6 +121,7 @@ TEST_F(SearchDialogsTest, SouthernObserverAndWidestZoomSnap) {
     // A star at 6.75 h, -16.7 degrees for a southern observer: turn -17.25 and centre 16 at
     // level 2; at level 0 the snap gives -17 and 15.
     Settings().Observer.NS = "S";
+    Chart().SetHemisphere("S");
     CenterOn(Chart(), Sky(), 6.75, -16.7);
     EXPECT_NEAR(Chart().m_dTurnX, -17.25, kTurnTolerance);
     EXPECT_EQ(Chart().m_nTurnY, 16);
@@ -135,6 +138,7 @@ TEST_F(SearchDialogsTest, SouthernObserverAndWidestZoomSnap) {
 
 TEST_F(SearchDialogsTest, HorizonChartCentresOnAltitudeEvenBelowTheHorizon) {
     Settings().HorizonView = 1;
+    Chart().m_nHorizonViewSetting = 1;
     Chart().m_bHorizonView = 1;
     CSearchSolarSystemDialog dialog(&Frame(), Chart(), Sky());
     for (int body = 0; body < 10; ++body) {

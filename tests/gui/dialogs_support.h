@@ -36,6 +36,7 @@ protected:
         Settings().SkyDate = m_date;
         ChartSky().SetClockTime(Settings().SkyDate);
         ChartSky().SetPlace(Settings().Observer);
+        Chart().SetHemisphere(Settings().Observer.NS);
     }
 
     const std::vector<guitest::ShownMessage>& Messages() const { return m_recorder->Messages(); }

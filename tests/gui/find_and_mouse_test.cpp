@@ -35,7 +35,9 @@ protected:
     }
     static void SetMode(bool horizon, const char* hemisphere) {
         Settings().Observer.NS = hemisphere;
+        Chart().SetHemisphere(hemisphere);
         Settings().HorizonView = horizon ? 1 : 0;
+        Chart().m_nHorizonViewSetting = horizon ? 1 : 0;
         Chart().m_bHorizonView = horizon ? 1 : 0;
     }
     static void Send(wxEventType type, int x, int y, bool leftDown, int wheel = 0) {

@@ -48,7 +48,10 @@ protected:
         m_chart->m_nTurnY = turnY;
         m_chart->m_nTilt = std::abs(turnY);
     }
-    void MakeSouthern() { m_settings.Observer.NS = "S"; }
+    void MakeSouthern() {
+        m_settings.Observer.NS = "S";
+        m_chart->SetHemisphere("S");
+    }
 
     AppSettings m_settings;
     std::unique_ptr<ChartState> m_chart;
@@ -315,6 +318,7 @@ class ClickTest : public NavigationTest, public ::testing::WithParamInterface<Cl
 TEST_P(ClickTest, CentresOnTheClickedSkyPoint) {
     const ClickCase& c = GetParam();
     m_settings.Observer.NS = c.hemisphere;
+    m_chart->SetHemisphere(c.hemisphere);
     SetLevel(c.level);
     SetCentre(c.wantTurnX + 0.5, c.wantTurnY > 0 ? c.wantTurnY - 8 : c.wantTurnY + 8);
     const auto p =
@@ -361,9 +365,11 @@ double HourDifference(double a, double b) {
 TEST_F(NavigationTest, ClickOnTheHorizonChartCentresOnAzimuthAndAltitude) {
     for (const char* hemisphere : {"N", "S"}) {
         m_settings.Observer.NS = hemisphere;
+        m_chart->SetHemisphere(hemisphere);
         const double latitude = hemisphere[0] == 'N' ? 50.0 : -33.0;
         m_chart->m_bHorizonView = kChartLocalHorizon;
         m_settings.HorizonView = kChartLocalHorizon; // the mode commands set both
+        m_chart->m_nHorizonViewSetting = kChartLocalHorizon;
         m_sky.m_dGST = 100.0;
         m_sky.m_dLongitude = -20.0;
         m_sky.m_dLST = 120.0;
@@ -429,6 +435,7 @@ class HorizonPointCaseTest : public HorizonPointTest,
 TEST_P(HorizonPointCaseTest, CentresOnThePoint) {
     const HorizonPointCase& c = GetParam();
     m_settings.Observer.NS = c.hemisphere;
+    m_chart->SetHemisphere(c.hemisphere);
     m_chart->m_bHorizonView = c.mode;
     SetLevel(c.level);
     SetCentre(3.3, 45);
@@ -472,6 +479,7 @@ constexpr double kLongitude = -20.0; // degrees, east of Greenwich
 TEST_P(PoleTest, CentresOnTheZenithOrNadir) {
     const PoleCase& c = GetParam();
     m_settings.Observer.NS = c.hemisphere;
+    m_chart->SetHemisphere(c.hemisphere);
     m_chart->m_bHorizonView = c.mode;
     m_sky.m_dGST = kGst;
     m_sky.m_dLongitude = kLongitude;

@@ -137,6 +137,7 @@ TEST_F(PointerTest, EquatorialPointerFindsTheProjectedStar) {
 TEST_F(PointerTest, HorizonPointerFindsTheProjectedStar) {
     chart.m_bHorizonView = kChartLocalHorizon;
     settings.HorizonView = 1;
+    chart.m_nHorizonViewSetting = 1;
     chart.m_nTurnY = 20;
     chart.m_nTilt = 20;
     // A star high in the south-east for this sidereal angle.
