@@ -10,9 +10,10 @@
 
 void DateTimeCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
-    CDateTimeDialog dialog(&frame, view.Settings());
+    CDateTimeDialog dialog(&frame, view.Session().ClockTime(), view.Session().Place());
     if (dialog.ShowModal() == wxID_OK) {
-        view.Session().SetClockTime(view.Settings().SkyDate);
+        view.Settings().SkyDate = dialog.ClockTime();
+        view.Session().SetClockTime(dialog.ClockTime());
         frame.RefreshStatusPanes();
         view.Redraw();
     }
@@ -20,10 +21,12 @@ void DateTimeCommand(CMainFrame& frame) {
 
 void LocationCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
-    CLocationDialog dialog(&frame, view.Settings(), view.Session().Catalog());
+    CLocationDialog dialog(&frame, view.Session().Place(), view.Session().ClockTime(),
+                           view.Session().Catalog());
     if (dialog.ShowModal() == wxID_OK) {
-        view.Session().SetPlace(view.Settings().Observer);
-        view.Chart().SetHemisphere(view.Settings().Observer.NS);
+        view.Settings().Observer = dialog.Place();
+        view.Session().SetPlace(dialog.Place());
+        view.Chart().SetHemisphere(dialog.Place().NS);
         frame.RefreshStatusPanes();
         view.Redraw();
     }

@@ -3,7 +3,6 @@
 #include "astro/ClockTime.h"
 #include "dialogs/FieldError.h"
 #include "guibase/Messages.h"
-#include "settings/AppSettings.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -49,8 +48,8 @@ void AddLabelled(wxFlexGridSizer* grid, wxWindow* parent, const char* label, wxW
 
 } // namespace
 
-CDateTimeDialog::CDateTimeDialog(wxWindow* parent, AppSettings& settings)
-    : wxDialog(parent, wxID_ANY, "Date/Time"), m_settings(settings) {
+CDateTimeDialog::CDateTimeDialog(wxWindow* parent, const SkyDate& clock, const Observer& observer)
+    : wxDialog(parent, wxID_ANY, "Date/Time"), m_clock(clock), m_observer(observer) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* groups = new wxBoxSizer(wxHORIZONTAL);
 
@@ -97,7 +96,7 @@ CDateTimeDialog::CDateTimeDialog(wxWindow* parent, AppSettings& settings)
     SetSizerAndFit(top);
     SetEscapeId(wxID_CANCEL);
 
-    const SkyDate& sky = m_settings.SkyDate;
+    const SkyDate& sky = m_clock;
     m_year = sky.year;
     SetFields(DateTimeFields{std::to_string(sky.year), sky.month - 1, std::to_string(sky.day),
                              std::to_string(sky.hour), std::to_string(sky.minute)});
@@ -147,14 +146,14 @@ bool CDateTimeDialog::Apply() {
         ReportFieldError(this, check.message, Control(check.field));
         return false;
     }
-    SkyDate& sky = m_settings.SkyDate;
+    SkyDate sky = m_clock;
     sky.year = check.values->year;
     sky.month = check.values->month;
     sky.day = check.values->day;
     sky.hour = check.values->hour;
     sky.minute = check.values->minute; // the second stays as it is
     // A clock time that the place's zone skips (spring gap) is shown as the clocks show it.
-    sky = NormalizeClockTime(sky, m_settings.Observer);
+    m_clock = NormalizeClockTime(sky, m_observer);
     return true;
 }
 
@@ -167,7 +166,7 @@ void CDateTimeDialog::StepYear(int delta) {
 }
 
 void CDateTimeDialog::TakeNow() {
-    const SkyDate now = NowAtObserver(m_settings.Observer);
+    const SkyDate now = NowAtObserver(m_observer);
     m_year = now.year;
     SetFields(DateTimeFields{std::to_string(now.year), now.month - 1, std::to_string(now.day),
                              std::to_string(now.hour), std::to_string(now.minute)});

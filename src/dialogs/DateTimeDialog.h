@@ -1,14 +1,16 @@
 // The Date/Time dialog of the Settings menu: year (with a spin button), month, day, hour and
 // minute of the chart's instant, and "Now..." for the computer's clock. OK checks the fields,
-// writes the date into the settings (the second stays) and closes; the caller hands the new date
-// to the sky session and redraws.
+// takes the new clock time (the second stays) and closes; the caller hands it to the sky session
+// and redraws.
 #pragma once
 
 #include "dialogrules/DialogValidation.h"
 
 #include <wx/dialog.h>
 
-struct AppSettings;
+#include "astro/Observer.h"
+#include "astro/SkyDate.h"
+
 class wxChoice;
 class wxSpinEvent;
 class wxTextCtrl;
@@ -25,14 +27,18 @@ inline constexpr int Year = 1017;
 
 class CDateTimeDialog : public wxDialog {
 public:
-    CDateTimeDialog(wxWindow* parent, AppSettings& settings);
+    // Shows `clock`, the clock time at `observer`'s place.
+    CDateTimeDialog(wxWindow* parent, const SkyDate& clock, const Observer& observer);
+
+    // The clock time shown when the dialog was made, or the one OK took.
+    const SkyDate& ClockTime() const { return m_clock; }
 
     // The fields as typed.
     DateTimeFields Fields() const;
     void SetFields(const DateTimeFields& fields);
 
     // OK without closing: false (message shown, focus on the field, nothing changed) when a
-    // field is wrong; otherwise the date is written.
+    // field is wrong; otherwise the clock time is taken.
     bool Apply();
 
     // The spin button's step: the year one up or down, no range test.
@@ -48,7 +54,8 @@ private:
     void OnSpinDown(wxSpinEvent& event);
     void OnNow(wxCommandEvent& event);
 
-    AppSettings& m_settings;
+    SkyDate m_clock;
+    Observer m_observer;
     int m_year = 0; // the dialog's year, which the spin button steps
     wxTextCtrl* m_yearBox = nullptr;
     wxChoice* m_month = nullptr;

@@ -4,7 +4,6 @@
 #include "catalog/CatalogStore.h"
 #include "dialogs/FieldError.h"
 #include "guibase/Messages.h"
-#include "settings/AppSettings.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -58,14 +57,15 @@ wxStaticBoxSizer* AngleGroup(wxWindow* parent, const char* title, wxTextCtrl*& d
 
 } // namespace
 
-CLocationDialog::CLocationDialog(wxWindow* parent, AppSettings& settings,
+CLocationDialog::CLocationDialog(wxWindow* parent, const Observer& observer, const SkyDate& clock,
                                  const CatalogStore& catalog)
-    : wxDialog(parent, wxID_ANY, "Location"), m_settings(settings), m_store(catalog) {
+    : wxDialog(parent, wxID_ANY, "Location"), m_observer(observer), m_clock(clock),
+      m_store(catalog) {
     auto* top = new wxBoxSizer(wxVERTICAL);
 
     auto* placeGroup = new wxStaticBoxSizer(wxVERTICAL, this, "Location");
     wxArrayString places;
-    for (const std::string& name : PlaceListEntries(catalog, settings.Observer.Location)) {
+    for (const std::string& name : PlaceListEntries(catalog, observer.Location)) {
         places.Add(wxString::FromUTF8(name));
     }
     m_place = new wxComboBox(placeGroup->GetStaticBox(), location_id::Place, places[0],
@@ -108,9 +108,9 @@ CLocationDialog::CLocationDialog(wxWindow* parent, AppSettings& settings,
     SetSizerAndFit(top);
     SetEscapeId(wxID_CANCEL);
 
-    ShowPlaceFields(ObserverFields(settings.Observer));
-    m_zoneName = settings.Observer.TimeZoneName;
-    m_standardZone = settings.Observer.TimeZone;
+    ShowPlaceFields(ObserverFields(observer));
+    m_zoneName = observer.TimeZoneName;
+    m_standardZone = observer.TimeZone;
     ShowZone(!m_zoneName.empty());
 
     Bind(wxEVT_BUTTON, &CLocationDialog::OnOk, this, wxID_OK);
@@ -171,7 +171,7 @@ void CLocationDialog::ShowZone(bool useNamedZone) {
     const bool known = IsKnownTimeZone(m_zoneName);
     m_daylightSaving->Enable(known);
     m_daylightSaving->SetValue(useNamedZone && known);
-    const UtcOffset offset = ObserverUtcOffset(m_settings.SkyDate, ZoneObserver());
+    const UtcOffset offset = ObserverUtcOffset(m_clock, ZoneObserver());
     if (m_daylightSaving->GetValue()) {
         m_zone->ChangeValue(wxString::FromUTF8(TimeZoneText(offset.hours)));
         m_zoneNote->SetLabel(wxString::FromUTF8(
@@ -234,8 +234,8 @@ bool CLocationDialog::Apply() {
         return false;
     }
     const bool named = m_daylightSaving->GetValue();
-    m_settings.Observer = *check.values;
-    m_settings.Observer.TimeZoneName = named ? m_zoneName : std::string();
+    m_observer = *check.values;
+    m_observer.TimeZoneName = named ? m_zoneName : std::string();
     return true;
 }
 

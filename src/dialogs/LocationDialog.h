@@ -5,8 +5,8 @@
 // while a named zone is used, turns it off (the fixed standard offset) and on again, and typing
 // in the zone field means a fixed offset. With a named zone the field shows the offset in force
 // on the chart's date.
-// OK checks the fields, writes the observer into the settings and closes; the caller hands the
-// new place to the sky session (which recomputes the Sun, Moon, horizon and sidereal angles, not
+// OK checks the fields, takes the new observer and closes; the caller hands the new place to the
+// sky session (which recomputes the Sun, Moon, horizon and sidereal angles, not
 // the planets) and redraws.
 #pragma once
 
@@ -15,7 +15,9 @@
 
 #include <wx/dialog.h>
 
-struct AppSettings;
+#include "astro/Observer.h"
+#include "astro/SkyDate.h"
+
 struct CatalogStore;
 class wxCheckBox;
 class wxComboBox;
@@ -39,7 +41,12 @@ inline constexpr int DaylightSaving = 1028;
 
 class CLocationDialog : public wxDialog {
 public:
-    CLocationDialog(wxWindow* parent, AppSettings& settings, const CatalogStore& catalog);
+    // Shows `observer`; the zone's offset is the one in force at the clock time `clock`.
+    CLocationDialog(wxWindow* parent, const Observer& observer, const SkyDate& clock,
+                    const CatalogStore& catalog);
+
+    // The observer shown when the dialog was made, or the one OK took.
+    const Observer& Place() const { return m_observer; }
 
     LocationFields Fields() const;
     void ShowPlaceFields(const PlaceFields& fields);
@@ -75,7 +82,8 @@ private:
     // The observer the zone field stands for: the named zone when the box is ticked.
     Observer ZoneObserver() const;
 
-    AppSettings& m_settings;
+    Observer m_observer;
+    SkyDate m_clock;
     const CatalogStore& m_store;
     wxComboBox* m_place = nullptr;
     wxTextCtrl* m_longDeg = nullptr;

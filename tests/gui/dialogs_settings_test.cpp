@@ -49,7 +49,7 @@ protected:
 // Date/Time
 
 TEST_F(SettingsDialogsTest, DateTimeShowsTheDateAndStepsTheYear) {
-    CDateTimeDialog dialog(&Frame(), Settings());
+    CDateTimeDialog dialog(&Frame(), Settings().SkyDate, Settings().Observer);
     EXPECT_EQ(dialog.GetTitle(), "Date/Time");
     const DateTimeFields shown = dialog.Fields();
     EXPECT_EQ(shown.year, "1998");
@@ -92,7 +92,7 @@ TEST_F(SettingsDialogsTest, DateTimeChecksInOrderAndChangesNothingOnFailure) {
     };
     const SkyDate before = Settings().SkyDate;
     const double sunRa = Sky().m_bodies[kBodySun].ra;
-    CDateTimeDialog dialog(&Frame(), Settings());
+    CDateTimeDialog dialog(&Frame(), Settings().SkyDate, Settings().Observer);
     dialog.Show();
     for (const Case& c : cases) {
         ClearMessages();
@@ -103,20 +103,20 @@ TEST_F(SettingsDialogsTest, DateTimeChecksInOrderAndChangesNothingOnFailure) {
         EXPECT_EQ(Messages()[0].style, wxOK | wxICON_EXCLAMATION);
         guitest::Pump(30);
         EXPECT_EQ(wxWindow::FindFocus(), &dialog.Control(c.field)) << c.name;
-        EXPECT_EQ(Settings().SkyDate, before) << c.name;
+        EXPECT_EQ(dialog.ClockTime(), before) << c.name;
         EXPECT_EQ(Sky().m_bodies[kBodySun].ra, sunRa) << c.name;
     }
     dialog.Hide();
 }
 
 TEST_F(SettingsDialogsTest, DateTimeOkRecomputesEverythingButKeepsTheSecond) {
-    CDateTimeDialog dialog(&Frame(), Settings());
+    CDateTimeDialog dialog(&Frame(), Settings().SkyDate, Settings().Observer);
     dialog.SetFields(DateTimeFields{"2010", 1, "30", "3", "4"}); // 30 February is accepted
     const double jupiterRa = Sky().m_bodies[kBodyJupiter].ra;
     const double lst = Sky().m_dLST;
     ASSERT_TRUE(dialog.Apply());
-    ChartSky().SetClockTime(Settings().SkyDate); // what the Date/Time command does on OK
-    EXPECT_EQ(Settings().SkyDate, (SkyDate{2010, 2, 30, 3, 4, 17}));
+    ChartSky().SetClockTime(dialog.ClockTime()); // what the Date/Time command does on OK
+    EXPECT_EQ(dialog.ClockTime(), (SkyDate{2010, 2, 30, 3, 4, 17}));
     EXPECT_NE(Sky().m_bodies[kBodyJupiter].ra, jupiterRa); // twelve years on: planets moved
     EXPECT_NE(Sky().m_dLST, lst);
     EXPECT_NEAR(std::remainder(Sky().m_dLST - (Sky().m_dGST - Sky().m_dLongitude), 360.0), 0.0,
@@ -124,14 +124,14 @@ TEST_F(SettingsDialogsTest, DateTimeOkRecomputesEverythingButKeepsTheSecond) {
 }
 
 TEST_F(SettingsDialogsTest, DateTimeNowTakesTheLocalClock) {
-    CDateTimeDialog dialog(&Frame(), Settings());
+    CDateTimeDialog dialog(&Frame(), Settings().SkyDate, Settings().Observer);
     const wxDateTime now = wxDateTime::Now();
     dialog.TakeNow();
     const DateTimeFields f = dialog.Fields();
     EXPECT_EQ(f.year, std::to_string(now.GetYear()));
     EXPECT_EQ(f.monthIndex, static_cast<int>(now.GetMonth()));
     ASSERT_TRUE(dialog.Apply());
-    EXPECT_EQ(Settings().SkyDate.second, 17);
+    EXPECT_EQ(dialog.ClockTime().second, 17);
 }
 
 TEST_F(SettingsDialogsTest, DateTimeCommandRedrawsAndCancelChangesNothing) {
@@ -160,7 +160,7 @@ TEST_F(SettingsDialogsTest, DateTimeCommandRedrawsAndCancelChangesNothing) {
 // Location
 
 TEST_F(SettingsDialogsTest, LocationListsPlacesWithTheCurrentOneFirst) {
-    CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
+    CLocationDialog dialog(&Frame(), Settings().Observer, Settings().SkyDate, ChartSky().Catalog());
     EXPECT_EQ(dialog.GetTitle(), "Location");
     wxComboBox& places = dialog.PlaceBox();
     ASSERT_EQ(places.GetCount(), kLocationCount + 1);
@@ -181,7 +181,7 @@ TEST_F(SettingsDialogsTest, LocationListsPlacesWithTheCurrentOneFirst) {
 }
 
 TEST_F(SettingsDialogsTest, ChoosingAPlaceFillsTheFields) {
-    CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
+    CLocationDialog dialog(&Frame(), Settings().Observer, Settings().SkyDate, ChartSky().Catalog());
     const int row = PlaceRow("Santiago");
     ASSERT_GE(row, 0);
     const LocationRecord& place = ChartSky().Catalog().m_locations[static_cast<std::size_t>(row)];
@@ -224,7 +224,7 @@ TEST_F(SettingsDialogsTest, LocationChecksInOrderAndChangesNothingOnFailure) {
     };
     const Observer before = Settings().Observer;
     const double lst = Sky().m_dLST;
-    CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
+    CLocationDialog dialog(&Frame(), Settings().Observer, Settings().SkyDate, ChartSky().Catalog());
     dialog.Show();
     for (const Case& c : cases) {
         ClearMessages();
@@ -238,14 +238,14 @@ TEST_F(SettingsDialogsTest, LocationChecksInOrderAndChangesNothingOnFailure) {
         EXPECT_EQ(Messages()[0].text, c.message) << c.name;
         guitest::Pump(30);
         EXPECT_EQ(wxWindow::FindFocus(), &dialog.Control(c.field)) << c.name;
-        EXPECT_EQ(Settings().Observer, before) << c.name;
+        EXPECT_EQ(dialog.Place(), before) << c.name;
         EXPECT_EQ(Sky().m_dLST, lst) << c.name;
     }
     dialog.Hide();
 }
 
 TEST_F(SettingsDialogsTest, LocationOkMovesTheObserverButNotThePlanets) {
-    CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
+    CLocationDialog dialog(&Frame(), Settings().Observer, Settings().SkyDate, ChartSky().Catalog());
     dialog.PlaceBox().ChangeValue("A place whose name is longer than twenty-eight");
     dialog.WestButton().SetValue(true);
     dialog.Control(LocationField::LongitudeDegrees).ChangeValue("70");
@@ -257,8 +257,8 @@ TEST_F(SettingsDialogsTest, LocationOkMovesTheObserverButNotThePlanets) {
     const double marsRa = Sky().m_bodies[kBodyMars].ra;
     const double moonRa = Sky().m_bodies[kBodyMoon].ra;
     ASSERT_TRUE(dialog.Apply());
-    ChartSky().SetPlace(Settings().Observer); // what the Location command does on OK
-    const Observer& o = Settings().Observer;
+    ChartSky().SetPlace(dialog.Place()); // what the Location command does on OK
+    const Observer& o = dialog.Place();
     EXPECT_EQ(o.Location, "A place whose name is longer");
     EXPECT_EQ(o.EW, "W");
     EXPECT_EQ(o.NS, "S");
@@ -278,7 +278,8 @@ TEST_F(SettingsDialogsTest, LocationDaylightSavingBoxAndNamedZone) {
     Settings().Observer.TimeZoneName = "Europe/Warsaw";
     ChartSky().SetClockTime(Settings().SkyDate);
     {
-        CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
+        CLocationDialog dialog(&Frame(), Settings().Observer, Settings().SkyDate,
+                               ChartSky().Catalog());
         EXPECT_TRUE(dialog.DaylightSavingBox().IsChecked());
         EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "2");
         EXPECT_TRUE(dialog.ZoneNote().Contains("Europe/Warsaw")) << dialog.ZoneNote();
@@ -289,11 +290,13 @@ TEST_F(SettingsDialogsTest, LocationDaylightSavingBoxAndNamedZone) {
         dialog.Control(LocationField::TimeZone).SetValue("3"); // typed: a fixed offset
         EXPECT_FALSE(dialog.DaylightSavingBox().IsChecked());
         ASSERT_TRUE(dialog.Apply());
+        Settings().Observer = dialog.Place(); // what the Location command does on OK
         EXPECT_EQ(Settings().Observer.TimeZoneName, "");
         EXPECT_EQ(Settings().Observer.TimeZone, 3.0f);
     }
     {
-        CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
+        CLocationDialog dialog(&Frame(), Settings().Observer, Settings().SkyDate,
+                               ChartSky().Catalog());
         EXPECT_FALSE(dialog.DaylightSavingBox().IsChecked());
         dialog.ChoosePlace(PlaceRow("New York") + 1);
         EXPECT_TRUE(dialog.DaylightSavingBox().IsChecked());
@@ -301,13 +304,14 @@ TEST_F(SettingsDialogsTest, LocationDaylightSavingBoxAndNamedZone) {
         ChartSky().SetPlace(Settings().Observer);
         const double lstFixed = Sky().m_dLST;
         ASSERT_TRUE(dialog.Apply());
-        ChartSky().SetPlace(Settings().Observer);
+        Settings().Observer = dialog.Place();
+        ChartSky().SetPlace(dialog.Place());
         EXPECT_EQ(Settings().Observer.TimeZoneName, "America/New_York");
         EXPECT_EQ(Settings().Observer.TimeZone, -5.0f);
         EXPECT_NE(Sky().m_dLST, lstFixed);
     }
     Settings().Observer.TimeZoneName = "Mars/Olympus";
-    CLocationDialog dialog(&Frame(), Settings(), ChartSky().Catalog());
+    CLocationDialog dialog(&Frame(), Settings().Observer, Settings().SkyDate, ChartSky().Catalog());
     EXPECT_FALSE(dialog.DaylightSavingBox().IsEnabled());
     EXPECT_TRUE(dialog.ZoneNote().Contains("unknown")) << dialog.ZoneNote();
     EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "-5");
