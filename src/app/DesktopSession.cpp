@@ -82,7 +82,9 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     }
     AdoptPlaceZone(session.settings, *catalog, catalog->m_placeZones);
 
-    // The chart starts at the computer's clock, read at the observer's place.
+    // The chart starts at the computer's clock, read at the observer's place; from here on the
+    // sky session holds the clock time, the place and the model, which go back into the settings
+    // at exit.
     session.settings.SkyDate = NowAtObserver(session.settings.Observer);
     session.sky = std::make_unique<SkySession>(std::move(catalog), session.settings.SkyDate,
                                                session.settings.Observer,
@@ -118,6 +120,11 @@ bool FinishDesktop(DesktopSession& session) {
     }
     DestroyMainWindow(session);
     session.started = false;
+    if (session.sky) {
+        session.settings.Observer = session.sky->Place();
+        session.settings.SkyDate = session.sky->ClockTime();
+        session.settings.PrecisePositions = PrecisePositionsOf(session.sky->ModelKind());
+    }
 
     // The settings and the recent-picture list are written together, in one file write.
     const ProfileResult saved =

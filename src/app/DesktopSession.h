@@ -34,7 +34,8 @@ struct DesktopSession {
 int StartDesktop(DesktopSession& session, const StartupOptions& options);
 
 // The exit step: destroys the main window if it still exists (its chart view copies the chart
-// fields back into the settings), then writes the profile and the recent-picture list. A failed
+// fields back into the settings), takes the sky session's place, clock time and model into the
+// settings, then writes the profile and the recent-picture list. A failed
 // write is reported in a message box. Does nothing when start-up did not complete. Returns true
 // when everything was written.
 bool FinishDesktop(DesktopSession& session);

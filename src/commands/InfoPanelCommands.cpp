@@ -9,26 +9,25 @@
 #include "view/NoctaView.h"
 
 void ShowInfoPanel(CMainFrame& frame, const PickedObject& object) {
-    const AppSettings& settings = frame.Settings();
+    const AppSettings& settings = frame.Settings(); // the program directory
     CNoctaView& view = frame.View();
     const SkySession& sky = view.Session();
     const SkyModel& model = sky.Model();
     const Instant& instant = sky.Now();
     switch (object.kind) {
     case PickedKind::Star: {
-        StarInfoDialog panel(&frame, sky.Catalog(), object.index, instant, settings.Observer,
-                             model);
+        StarInfoDialog panel(&frame, sky.Catalog(), object.index, instant, sky.Place(), model);
         panel.ShowModal();
         break;
     }
     case PickedKind::Body: {
-        BodyInfoDialog panel(&frame, sky.Sky().m_bodies, object.index, instant, settings.Observer,
+        BodyInfoDialog panel(&frame, sky.Sky().m_bodies, object.index, instant, sky.Place(),
                              settings.ProgramDir, model);
         panel.ShowModal();
         break;
     }
     case PickedKind::DeepSky: {
-        DeepSkyInfoDialog panel(&frame, sky.Catalog(), object.index, instant, settings.Observer,
+        DeepSkyInfoDialog panel(&frame, sky.Catalog(), object.index, instant, sky.Place(),
                                 settings.ProgramDir, model);
         panel.ShowModal();
         break;

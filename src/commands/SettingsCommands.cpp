@@ -12,7 +12,6 @@ void DateTimeCommand(CMainFrame& frame) {
     CNoctaView& view = frame.View();
     CDateTimeDialog dialog(&frame, view.Session().ClockTime(), view.Session().Place());
     if (dialog.ShowModal() == wxID_OK) {
-        view.Settings().SkyDate = dialog.ClockTime();
         view.Session().SetClockTime(dialog.ClockTime());
         frame.RefreshStatusPanes();
         view.Redraw();
@@ -24,7 +23,6 @@ void LocationCommand(CMainFrame& frame) {
     CLocationDialog dialog(&frame, view.Session().Place(), view.Session().ClockTime(),
                            view.Session().Catalog());
     if (dialog.ShowModal() == wxID_OK) {
-        view.Settings().Observer = dialog.Place();
         view.Session().SetPlace(dialog.Place());
         view.Chart().SetHemisphere(dialog.Place().NS);
         frame.RefreshStatusPanes();

@@ -107,7 +107,8 @@ CommandUiState CMainFrame::StateOf(int id) const {
     case cmd::ViewNightVision:
         return {true, m_settings.NightVision != 0};
     case cmd::ViewPrecisePositions:
-        return {true, m_settings.PrecisePositions != 0};
+        return {true, m_view != nullptr && m_view->HasSession() &&
+                          m_view->Session().ModelKind() == SkyModelKind::Precise};
     case cmd::FileExportChart:
     case cmd::SearchFindObject:
         return {!animating, std::nullopt};
@@ -181,8 +182,9 @@ void CMainFrame::OnNightVision(wxCommandEvent&) {
 void CMainFrame::OnPrecisePositions(wxCommandEvent&) {
     // The model changes at once, animation or not: the sky and the catalogue are recomputed for
     // the chart's date in the model chosen.
-    m_settings.PrecisePositions = m_settings.PrecisePositions != 0 ? 0 : 1;
-    m_view->Session().SetModel(SkyModelOfSettings(m_settings));
+    SkySession& sky = m_view->Session();
+    sky.SetModel(sky.ModelKind() == SkyModelKind::Precise ? SkyModelKind::Classic
+                                                          : SkyModelKind::Precise);
     m_view->Redraw();
     RefreshStatusPanes();
 }

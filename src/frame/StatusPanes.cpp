@@ -47,9 +47,13 @@ void CMainFrame::RefreshStatusPanes() {
         return;
     }
     const PointerPaneTexts pointer = PointerTexts(m_view->PointerPosition());
+    // The sky session's place and clock time; the profile's until the session is made.
+    const bool sky = m_view->HasSession();
+    const Observer& place = sky ? m_view->Session().Place() : m_settings.Observer;
+    const SkyDate& clock = sky ? m_view->Session().ClockTime() : m_settings.SkyDate;
     const std::array<std::string, cmd::kPaneCount - 1> texts = {
-        pointer.rightAscension, pointer.declination, PlacePaneText(m_settings.Observer),
-        TimePaneText(m_settings.SkyDate), DatePaneText(m_settings.SkyDate)};
+        pointer.rightAscension, pointer.declination, PlacePaneText(place), TimePaneText(clock),
+        DatePaneText(clock)};
     for (size_t i = 0; i < texts.size(); ++i) {
         const wxString text = wxString::FromUTF8(texts[i]);
         // Setting an unchanged text would repaint the bar at every idle moment.

@@ -66,9 +66,10 @@ bool YearInsideAnimationRange(int year) {
 }
 
 // One step of the running animation; m_bAnimate must be 1.
-AnimationStepResult TakeStep(ChartState& chart, int animForward, int stepIndex, SkyDate& date,
+AnimationStepResult TakeStep(ChartState& chart, int animForward, int stepIndex,
                              SkySession& session) {
     AnimationStepResult result;
+    SkyDate date = session.ClockTime();
     StepClockTime(date, stepIndex, animForward != 0, session.Place());
     const RecomputeOutcome outcome = session.Step(date);
     result.stepped = true;
@@ -194,27 +195,28 @@ bool StopAnimation(ChartState& chart) {
     return true;
 }
 
-AnimationStepResult AnimationTick(ChartState& chart, int animForward, int stepIndex, SkyDate& date,
+AnimationStepResult AnimationTick(ChartState& chart, int animForward, int stepIndex,
                                   SkySession& session) {
     if (chart.m_bAnimate != 1) {
         return {};
     }
-    return TakeStep(chart, animForward, stepIndex, date, session);
+    return TakeStep(chart, animForward, stepIndex, session);
 }
 
 AnimationStepResult SingleStep(ChartState& chart, int& animForward, bool forward, int stepIndex,
-                               SkyDate& date, SkySession& session) {
+                               SkySession& session) {
     // A single step while the animation runs would leave the timer alive with the animation
     // flag cleared; the command is disabled then, and refused here too.
     if (chart.m_bAnimate != 0) {
         return {};
     }
-    if (forward ? date.year > kLastAnimationYear : date.year < kFirstAnimationYear) {
+    const int year = session.ClockTime().year;
+    if (forward ? year > kLastAnimationYear : year < kFirstAnimationYear) {
         return {};
     }
     chart.m_bAnimate = 1;
     animForward = forward ? 1 : 0;
-    AnimationStepResult result = TakeStep(chart, animForward, stepIndex, date, session);
+    AnimationStepResult result = TakeStep(chart, animForward, stepIndex, session);
     chart.m_bAnimate = 0;
     result.stopped = false; // no timer runs for a single step
     return result;

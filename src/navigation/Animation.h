@@ -102,10 +102,11 @@ struct AnimationStepResult {
 };
 
 // One step of the running animation (timer tick): does nothing unless m_bAnimate is 1. Steps
-// the date in the direction animForward with the selector entry stepIndex, recomputes the Sun,
-// Moon, planets, horizon points and sidereal angles for it, and stops the animation when the
-// year leaves 1901..2099. The caller redraws after every tick, stepped or not.
-AnimationStepResult AnimationTick(ChartState& chart, int animForward, int stepIndex, SkyDate& date,
+// the session's clock time in the direction animForward with the selector entry stepIndex (the
+// session recomputes the Sun, Moon, planets, horizon points and sidereal angles for it), and
+// stops the animation when the year leaves 1901..2099. The caller redraws after every tick,
+// stepped or not.
+AnimationStepResult AnimationTick(ChartState& chart, int animForward, int stepIndex,
                                   SkySession& session);
 
 // One step forward (32818) / backward (32819) while stopped: refused (nothing happens) beyond
@@ -113,4 +114,4 @@ AnimationStepResult AnimationTick(ChartState& chart, int animForward, int stepIn
 // for the length of the step (animForward takes the direction) and ends stopped. The caller
 // redraws when stepped.
 AnimationStepResult SingleStep(ChartState& chart, int& animForward, bool forward, int stepIndex,
-                               SkyDate& date, SkySession& session);
+                               SkySession& session);

@@ -261,7 +261,7 @@ void CNoctaView::OnMotion(wxMouseEvent& event) {
 
 void CNoctaView::OnTimer(wxTimerEvent&) {
     const AnimationStepResult step =
-        AnimationTick(m_chart, m_bAnimForward, TimeStepIndex(), m_settings.SkyDate, *m_session);
+        AnimationTick(m_chart, m_bAnimForward, TimeStepIndex(), *m_session);
     if (step.stopped) {
         m_timer.Stop();
     }
@@ -293,8 +293,8 @@ void CNoctaView::StopAnimation() {
 }
 
 void CNoctaView::SingleStep(bool forward) {
-    const AnimationStepResult step = ::SingleStep(m_chart, m_bAnimForward, forward, TimeStepIndex(),
-                                                  m_settings.SkyDate, *m_session);
+    const AnimationStepResult step =
+        ::SingleStep(m_chart, m_bAnimForward, forward, TimeStepIndex(), *m_session);
     if (step.stepped) {
         if (m_dateChanged) {
             m_dateChanged();

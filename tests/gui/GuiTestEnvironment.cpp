@@ -173,6 +173,14 @@ void DesktopTest::SetUp() {
     settings.SkyDate = date;
     View().Chart().CopyFromSettings(settings);
     ApplyZoomRadius(View().Chart());
+    // The sky session's place and model as start-up left them; the clock time runs on.
+    SkySession& sky = View().Session();
+    if (sky.Place() != settings.Observer) {
+        sky.SetPlace(settings.Observer);
+    }
+    if (sky.ModelKind() != SkyModelOfSettings(settings)) {
+        sky.SetModel(SkyModelOfSettings(settings));
+    }
     Frame().TimeStepBox().SetSelection(kDefaultTimeStepIndex);
     Pump();
 }

@@ -144,7 +144,7 @@ TEST_F(SettingsDialogsTest, DateTimeCommandRedrawsAndCancelChangesNothing) {
         DateTimeCommand(Frame());
         EXPECT_EQ(driver.Seen(), 1);
     }
-    EXPECT_EQ(Settings().SkyDate, (SkyDate{2001, 1, 1, 0, 0, 17}));
+    EXPECT_EQ(ChartSky().ClockTime(), (SkyDate{2001, 1, 1, 0, 0, 17}));
     EXPECT_TRUE(RedrawnAfter(before));
     {
         ModalDriver<CDateTimeDialog> driver([](CDateTimeDialog& d) {
@@ -153,7 +153,7 @@ TEST_F(SettingsDialogsTest, DateTimeCommandRedrawsAndCancelChangesNothing) {
         });
         DateTimeCommand(Frame());
     }
-    EXPECT_EQ(Settings().SkyDate, (SkyDate{2001, 1, 1, 0, 0, 17}));
+    EXPECT_EQ(ChartSky().ClockTime(), (SkyDate{2001, 1, 1, 0, 0, 17}));
 }
 
 // ---------------------------------------------------------------------------------------------

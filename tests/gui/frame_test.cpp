@@ -207,17 +207,20 @@ TEST_F(DesktopTest, StatusPanesShowPlaceTimeAndDate) {
     for (int pane = 1; pane < cmd::kPaneCount; ++pane) {
         EXPECT_GT(bar->GetStatusWidth(pane), 0) << "pane " << pane;
     }
-    AppSettings& settings = Session().settings;
-    settings.Observer.Location = "Chile:La Serena";
-    settings.SkyDate = SkyDate{1998, 12, 7, 21, 5, 0};
+    SkySession& sky = View().Session();
+    const Observer before = sky.Place();
+    Observer serena = before;
+    serena.Location = "Chile:La Serena";
+    sky.SetPlace(serena);
+    sky.SetClockTime(SkyDate{1998, 12, 7, 21, 5, 0});
     Frame().RefreshStatusPanes();
     EXPECT_EQ(PaneText(cmd::kPanePlaceName), "Chile:La Serena");
     EXPECT_EQ(PaneText(cmd::kPaneClockTime), "21:05");
     EXPECT_EQ(PaneText(cmd::kPaneCalendarDate), "07  Dec 1998");
-    settings.SkyDate.hour = 0;
-    settings.SkyDate.minute = 0;
+    sky.SetClockTime(SkyDate{1998, 12, 7, 0, 0, 0});
     Frame().RefreshStatusPanes();
     EXPECT_EQ(PaneText(cmd::kPaneClockTime), "0:00");
+    sky.SetPlace(before);
 }
 
 TEST_F(DesktopTest, PointerOverTheSkyShowsItsPositionInTheCoordinatePanes) {
@@ -319,7 +322,7 @@ TEST_F(DesktopTest, HorizonPointsCentreTheLocalHorizonChart) {
 }
 
 TEST_F(DesktopTest, AnimationRunsTheDateForwardAndDisablesDialogsUntilStopped) {
-    const SkyDate start = Session().settings.SkyDate;
+    const SkyDate start = View().Session().ClockTime();
     Command(cmd::AnimForward);
     ASSERT_TRUE(View().Animating());
     EXPECT_TRUE(Frame().StateOf(cmd::AnimStop).enabled);
@@ -338,24 +341,25 @@ TEST_F(DesktopTest, AnimationRunsTheDateForwardAndDisablesDialogsUntilStopped) {
     EXPECT_EQ(View().Chart().m_bHorizonView, 0);
 
     const long frames = View().FramesDrawn();
-    EXPECT_TRUE(PumpUntil([&] { return Session().settings.SkyDate.day != start.day; }));
+    EXPECT_TRUE(PumpUntil([&] { return View().Session().ClockTime().day != start.day; }));
     EXPECT_TRUE(PumpUntil([&] { return View().FramesDrawn() > frames; }));
     Command(cmd::AnimStop);
     EXPECT_FALSE(View().Animating());
     EXPECT_TRUE(Frame().StateOf(cmd::SettingsDateTime).enabled);
     EXPECT_FALSE(Frame().StateOf(cmd::AnimStop).enabled);
     EXPECT_EQ(PaneText(cmd::kPaneCalendarDate),
-              wxString::FromUTF8(DatePaneText(Session().settings.SkyDate)));
+              wxString::FromUTF8(DatePaneText(View().Session().ClockTime())));
 }
 
 TEST_F(DesktopTest, SingleStepsMoveOneStepOfTheChosenSize) {
-    Session().settings.SkyDate = SkyDate{1999, 2, 25, 12, 0, 0};
+    SkySession& sky = View().Session();
+    sky.SetClockTime(SkyDate{1999, 2, 25, 12, 0, 0});
     Frame().TimeStepBox().SetSelection(5); // " 7 days"
     Command(cmd::StepForward);
-    EXPECT_EQ(Session().settings.SkyDate, (SkyDate{1999, 3, 4, 12, 0, 0}));
+    EXPECT_EQ(sky.ClockTime(), (SkyDate{1999, 3, 4, 12, 0, 0}));
     EXPECT_FALSE(View().Animating());
     Command(cmd::StepBackward);
-    EXPECT_EQ(Session().settings.SkyDate, (SkyDate{1999, 2, 25, 12, 0, 0}));
+    EXPECT_EQ(sky.ClockTime(), (SkyDate{1999, 2, 25, 12, 0, 0}));
     EXPECT_EQ(PaneText(cmd::kPaneCalendarDate), "25  Feb 1999");
 }
 

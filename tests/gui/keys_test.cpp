@@ -65,11 +65,12 @@ TEST_F(DesktopTest, ControlKeysChooseChartModeAndSky) {
 }
 
 TEST_F(DesktopTest, BracketsStepAndEscapeStopsTheAnimation) {
-    Session().settings.SkyDate = SkyDate{2000, 3, 1, 12, 0, 0};
+    SkySession& sky = View().Session();
+    sky.SetClockTime(SkyDate{2000, 3, 1, 12, 0, 0});
     PressKey('[');
-    EXPECT_EQ(Session().settings.SkyDate, (SkyDate{2000, 2, 29, 12, 0, 0}));
+    EXPECT_EQ(sky.ClockTime(), (SkyDate{2000, 2, 29, 12, 0, 0}));
     PressKey(']');
-    EXPECT_EQ(Session().settings.SkyDate, (SkyDate{2000, 3, 1, 12, 0, 0}));
+    EXPECT_EQ(sky.ClockTime(), (SkyDate{2000, 3, 1, 12, 0, 0}));
 
     PressKey('F', wxMOD_CONTROL);
     ASSERT_TRUE(View().Animating());

@@ -205,10 +205,10 @@ protected:
                                                  SkyModelKind::Classic);
     }
     AnimationStepResult Tick(int step) {
-        return AnimationTick(*m_chart, m_animForward, step, m_settings.SkyDate, *m_session);
+        return AnimationTick(*m_chart, m_animForward, step, *m_session);
     }
     AnimationStepResult Single(bool forward, int step) {
-        return SingleStep(*m_chart, m_animForward, forward, step, m_settings.SkyDate, *m_session);
+        return SingleStep(*m_chart, m_animForward, forward, step, *m_session);
     }
 
     AppSettings m_settings;
@@ -259,66 +259,65 @@ TEST_F(AnimationTest, StopOnlyActsWhileRunning) {
 }
 
 TEST_F(AnimationTest, TickWhileStoppedTakesNoStep) {
-    const SkyDate before = m_settings.SkyDate;
+    const SkyDate before = m_session->ClockTime();
     const AnimationStepResult r = Tick(4);
     EXPECT_FALSE(r.stepped);
     EXPECT_FALSE(r.stopped);
-    EXPECT_EQ(m_settings.SkyDate, before);
+    EXPECT_EQ(m_session->ClockTime(), before);
 }
 
 TEST_F(AnimationTest, TickStepsRecomputesAndWritesThePanes) {
     ASSERT_TRUE(StartAnimation(*m_chart, m_animForward, false, 1).started);
-    m_settings.SkyDate = Date(1998, 12, 8, 0, 5);
+    m_session->SetClockTime(Date(1998, 12, 8, 0, 5));
     const double gstBefore = m_session->Sky().m_dGST;
     const AnimationStepResult r = Tick(1);
     EXPECT_TRUE(r.stepped);
     EXPECT_FALSE(r.stopped);
-    EXPECT_EQ(m_settings.SkyDate, Date(1998, 12, 7, 23, 55));
+    EXPECT_EQ(m_session->ClockTime(), Date(1998, 12, 7, 23, 55));
     EXPECT_EQ(r.timeText, "23:55");
     EXPECT_EQ(r.dateText, "07  Dec 1998");
     EXPECT_NE(m_session->Sky().m_dGST, gstBefore);
-    EXPECT_EQ(m_session->ClockTime(), m_settings.SkyDate); // the session was given the step
     EXPECT_EQ(m_chart->m_bAnimate, 1);
 }
 
 TEST_F(AnimationTest, MonthStepPast2099StopsAndSingleStepThenRefuses) {
-    m_settings.SkyDate = Date(2099, 12, 15);
+    m_session->SetClockTime(Date(2099, 12, 15));
     ASSERT_TRUE(StartAnimation(*m_chart, m_animForward, true, 6).started);
     const AnimationStepResult r = Tick(6);
     EXPECT_TRUE(r.stepped);
     EXPECT_TRUE(r.stopped);
     EXPECT_EQ(m_chart->m_bAnimate, 0);
-    EXPECT_EQ(m_settings.SkyDate, Date(2100, 1, 15));
+    EXPECT_EQ(m_session->ClockTime(), Date(2100, 1, 15));
     EXPECT_EQ(r.dateText, "15  Jan 2100");
 
     EXPECT_FALSE(Single(true, 6).stepped);
-    EXPECT_EQ(m_settings.SkyDate, Date(2100, 1, 15));
+    EXPECT_EQ(m_session->ClockTime(), Date(2100, 1, 15));
     // Backward is allowed from there.
     EXPECT_TRUE(Single(false, 6).stepped);
-    EXPECT_EQ(m_settings.SkyDate, Date(2099, 12, 15));
+    EXPECT_EQ(m_session->ClockTime(), Date(2099, 12, 15));
 }
 
 TEST_F(AnimationTest, YearStepBelow1901StopsAndSingleStepBackRefuses) {
-    m_settings.SkyDate = Date(1901, 3, 1);
+    m_session->SetClockTime(Date(1901, 3, 1));
     ASSERT_TRUE(StartAnimation(*m_chart, m_animForward, false, 7).started);
     EXPECT_TRUE(Tick(7).stopped);
-    EXPECT_EQ(m_settings.SkyDate.year, 1900);
+    EXPECT_EQ(m_session->ClockTime().year, 1900);
     EXPECT_FALSE(Single(false, 7).stepped);
-    EXPECT_EQ(m_settings.SkyDate.year, 1900);
+    EXPECT_EQ(m_session->ClockTime().year, 1900);
     // A new start beyond the bound takes exactly one more step before stopping again.
     ASSERT_TRUE(StartAnimation(*m_chart, m_animForward, false, 7).started);
     EXPECT_TRUE(Tick(7).stopped);
-    EXPECT_EQ(m_settings.SkyDate.year, 1899);
+    EXPECT_EQ(m_session->ClockTime().year, 1899);
     EXPECT_FALSE(Tick(7).stepped);
 }
 
 TEST_F(AnimationTest, SingleStepPassesThroughRunningAndEndsStopped) {
-    m_settings.SkyDate = Date(1999, 12, 31, 23, 59, 59);
+    m_session->SetClockTime(Date(1999, 12, 31, 23, 59, 59));
     m_animForward = 0;
     const AnimationStepResult r = Single(true, 0);
     EXPECT_TRUE(r.stepped);
     EXPECT_FALSE(r.stopped);
-    EXPECT_EQ(m_settings.SkyDate, Date(2000, 1, 1, 0, 0, 0));
+    EXPECT_EQ(m_session->ClockTime(), Date(2000, 1, 1, 0, 0, 0));
     EXPECT_EQ(r.timeText, "0:00");
     EXPECT_EQ(r.dateText, "01  Jan 2000");
     EXPECT_EQ(m_chart->m_bAnimate, 0);
@@ -327,9 +326,9 @@ TEST_F(AnimationTest, SingleStepPassesThroughRunningAndEndsStopped) {
 
 TEST_F(AnimationTest, SingleStepWhileRunningIsRefused) {
     ASSERT_TRUE(StartAnimation(*m_chart, m_animForward, true, 4).started);
-    const SkyDate before = m_settings.SkyDate;
+    const SkyDate before = m_session->ClockTime();
     EXPECT_FALSE(Single(false, 4).stepped);
-    EXPECT_EQ(m_settings.SkyDate, before);
+    EXPECT_EQ(m_session->ClockTime(), before);
     EXPECT_EQ(m_chart->m_bAnimate, 1);
     EXPECT_EQ(m_animForward, 1);
 }
