@@ -72,12 +72,13 @@ EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& obse
     report.observer = observer;
     report.offset = ObserverUtcOffset(date, observer);
     report.model = model;
-    report.jd = InstantOf(date, observer).ut;
+    // The bodies and the horizon need no catalogue.
+    const SkySession session(nullptr, date, observer, model);
+    report.sky = session.Sky();
+    report.jd = session.Now().ut;
     const JulianCenturies centuries = CenturiesOf(report.jd);
     report.t1900 = centuries.t1900;
     report.t2000 = centuries.t2000;
-    // The bodies and the horizon need no catalogue.
-    report.sky = SkySession(nullptr, date, observer, model).Sky();
     return report;
 }
 

@@ -41,6 +41,13 @@ TEST(JulianDay, ReferenceInstants) {
     }
 }
 
+TEST(Instant, TerrestrialTimeRunsAheadByDeltaT) {
+    // In 2000 TAI - UTC was 32 s (IERS Bulletin C), so TT - UT = 32 s + 32.184 s.
+    const Instant instant = InstantOf({2000, 1, 1, 12, 0, 0}, GreenwichObserver());
+    EXPECT_NEAR((instant.tt - instant.ut) * 86400.0, 64.184, 1e-4);
+    EXPECT_EQ(instant.ut, JulianDayOf({2000, 1, 1, 12, 0, 0}));
+}
+
 TEST(JulianDay, CenturiesFromBothEpochs) {
     const JulianCenturies centuries = CenturiesOf(JulianDayOf({2000, 1, 1, 12, 0, 0}));
     EXPECT_DOUBLE_EQ(centuries.t2000, 0.0);
