@@ -1,6 +1,7 @@
 #include "astro/PreciseSkyModel.h"
 
 #include "astro/CatalogueOfDate.h"
+#include "astro/Ephemeris.h"
 #include "astro/PreciseEphemeris.h"
 #include "astro/PreciseTime.h"
 #include "catalog/CatalogStore.h"

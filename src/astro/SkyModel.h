@@ -8,7 +8,6 @@
 
 #include <cstddef>
 
-#include "astro/Ephemeris.h"
 #include "astro/Instant.h"
 #include "astro/Observer.h"
 #include "astro/RecomputeStart.h"
