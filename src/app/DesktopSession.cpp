@@ -2,8 +2,8 @@
 
 #include "app/SplashWindow.h"
 #include "catalog/Loaders.h"
+#include "commands/CommandHandlers.h"
 #include "frame/MainFrame.h"
-#include "guibase/CommandHooks.h"
 #include "guibase/Messages.h"
 #include "settings/PlaceZoneAdoption.h"
 #include "settings/Profile.h"
@@ -99,7 +99,7 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     session.started = true;
 
     if (!options.picture.empty()) {
-        OpenPictureFile(*frame, options.picture);
+        OpenPictureFile(frame->Context(), options.picture);
     }
     return kExitOk;
 }

@@ -1,32 +1,34 @@
 // The information panel of an object picked with the right mouse button: the panel of its kind,
 // shown modally over the main window with the chart's clock time and place.
-#include "guibase/CommandHooks.h"
+#include "commands/CommandHandlers.h"
 
 #include "dialogs/InfoPanelDialog.h"
-#include "frame/MainFrame.h"
+#include "guibase/CommandContext.h"
 #include "navigation/Picking.h"
 #include "settings/AppSettings.h"
 #include "view/NoctaView.h"
 
-void ShowInfoPanel(CMainFrame& frame, const PickedObject& object) {
-    const AppSettings& settings = frame.Settings();
-    CNoctaView& view = frame.View();
+#include <wx/frame.h>
+
+void ShowInfoPanel(CommandContext& context, const PickedObject& object) {
+    const AppSettings& settings = context.settings;
+    CNoctaView& view = context.view;
     const bool precise = view.Chart().m_bPrecise != 0;
     switch (object.kind) {
     case PickedKind::Star: {
-        StarInfoDialog panel(&frame, view.Store(), object.index, settings.SkyDate,
+        StarInfoDialog panel(&context.frame, view.Store(), object.index, settings.SkyDate,
                              settings.Observer, precise);
         panel.ShowModal();
         break;
     }
     case PickedKind::Body: {
-        BodyInfoDialog panel(&frame, view.Chart().m_bodies, object.index, settings.SkyDate,
+        BodyInfoDialog panel(&context.frame, view.Chart().m_bodies, object.index, settings.SkyDate,
                              settings.Observer, settings.ProgramDir, precise);
         panel.ShowModal();
         break;
     }
     case PickedKind::DeepSky: {
-        DeepSkyInfoDialog panel(&frame, view.Store(), object.index, settings.SkyDate,
+        DeepSkyInfoDialog panel(&context.frame, view.Store(), object.index, settings.SkyDate,
                                 settings.Observer, settings.ProgramDir, precise);
         panel.ShowModal();
         break;

@@ -1,33 +1,36 @@
 // The Date/Time, Location and Magnitude limits commands of the Settings menu: each runs its
 // dialog modally and redraws the chart when the dialog changed it.
+#include "commands/CommandHandlers.h"
+
 #include "dialogs/DateTimeDialog.h"
 #include "dialogs/LocationDialog.h"
 #include "dialogs/MagnitudeLimitsDialog.h"
-#include "frame/MainFrame.h"
-#include "guibase/CommandHooks.h"
+#include "guibase/CommandContext.h"
 #include "view/NoctaView.h"
 
-void DateTimeCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
-    CDateTimeDialog dialog(&frame, view.Settings(), view.Chart(), view.Store());
+#include <wx/frame.h>
+
+void DateTimeCommand(CommandContext& context, CommandId) {
+    CNoctaView& view = context.view;
+    CDateTimeDialog dialog(&context.frame, view.Settings(), view.Chart(), view.Store());
     if (dialog.ShowModal() == wxID_OK) {
-        frame.RefreshStatusPanes();
+        context.refreshStatusPanes();
         view.Redraw();
     }
 }
 
-void LocationCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
-    CLocationDialog dialog(&frame, view.Settings(), view.Chart(), view.Store());
+void LocationCommand(CommandContext& context, CommandId) {
+    CNoctaView& view = context.view;
+    CLocationDialog dialog(&context.frame, view.Settings(), view.Chart(), view.Store());
     if (dialog.ShowModal() == wxID_OK) {
-        frame.RefreshStatusPanes();
+        context.refreshStatusPanes();
         view.Redraw();
     }
 }
 
-void MagnitudeLimitsCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
-    CMagnitudeLimitsDialog dialog(&frame, view.Settings(), view.Chart());
+void MagnitudeLimitsCommand(CommandContext& context, CommandId) {
+    CNoctaView& view = context.view;
+    CMagnitudeLimitsDialog dialog(&context.frame, view.Settings(), view.Chart());
     if (dialog.ShowModal() == wxID_OK) {
         view.Redraw();
     }

@@ -4,10 +4,10 @@
 
 #include "astro/ObserverAngles.h"
 #include "catalog/CatalogStore.h"
+#include "commands/CommandHandlers.h"
 #include "dialogs/DateTimeDialog.h"
 #include "dialogs/LocationDialog.h"
 #include "dialogs/MagnitudeLimitsDialog.h"
-#include "guibase/CommandHooks.h"
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -140,7 +140,7 @@ TEST_F(SettingsDialogsTest, DateTimeCommandRedrawsAndCancelChangesNothing) {
             d.SetFields(DateTimeFields{"2001", 0, "1", "0", "0"});
             Press(d, wxID_OK);
         });
-        DateTimeCommand(Frame());
+        DateTimeCommand(Frame().Context(), CommandId::SettingsDateTime);
         EXPECT_EQ(driver.Seen(), 1);
     }
     EXPECT_EQ(Settings().SkyDate, (SkyDate{2001, 1, 1, 0, 0, 17}));
@@ -150,7 +150,7 @@ TEST_F(SettingsDialogsTest, DateTimeCommandRedrawsAndCancelChangesNothing) {
             d.SetFields(DateTimeFields{"2002", 5, "5", "5", "5"});
             Press(d, wxID_CANCEL);
         });
-        DateTimeCommand(Frame());
+        DateTimeCommand(Frame().Context(), CommandId::SettingsDateTime);
     }
     EXPECT_EQ(Settings().SkyDate, (SkyDate{2001, 1, 1, 0, 0, 17}));
 }
@@ -358,7 +358,7 @@ TEST_F(SettingsDialogsTest, MagnitudeCommandRedrawsWithTheNewLimit) {
             d.DeepSkySlider().SetValue(0);
             Press(d, wxID_OK);
         });
-        MagnitudeLimitsCommand(Frame());
+        MagnitudeLimitsCommand(Frame().Context(), CommandId::SettingsMagnitudeLimits);
     }
     EXPECT_DOUBLE_EQ(Chart().m_dStarLimit, 1.0);
     EXPECT_DOUBLE_EQ(Chart().m_dDeepSkyLimit, 6.0);

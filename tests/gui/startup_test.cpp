@@ -6,7 +6,7 @@
 #include "app/SplashWindow.h"
 #include "app/StartupOptions.h"
 #include "catalog/Loaders.h"
-#include "guibase/CommandIds.h"
+#include "commandstate/CommandTable.h"
 #include "settings/Profile.h"
 
 #include <wx/icon.h>
