@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <set>
+#include <string_view>
 
 namespace {
 
@@ -47,6 +49,32 @@ TEST_F(CommandStateTest, EveryCommandHasItsOwnIdInTheRangeWxLeavesToPrograms) {
         EXPECT_EQ(CommandOfId(id), c);
     }
     EXPECT_EQ(CommandOfId(0), std::nullopt);
+}
+
+// The menus list each command that has a menu label once, and only those; the toolbars list
+// commands of the table.
+TEST_F(CommandStateTest, MenusListEveryLabelledCommandOnce) {
+    std::map<CommandId, std::string_view> labels;
+#define VN_LABEL_OF_ROW(name, id, rule, label, ...) labels[CommandId::name] = label;
+    VN_COMMAND_TABLE(VN_LABEL_OF_ROW)
+#undef VN_LABEL_OF_ROW
+    std::map<CommandId, int> listed;
+#define VN_NOTHING(...)
+#define VN_LISTED(name) ++listed[CommandId::name];
+    VN_MENU_BAR(VN_NOTHING, VN_NOTHING, VN_LISTED, VN_NOTHING, VN_NOTHING, VN_NOTHING)
+    for (const CommandId c : AllCommands()) {
+        EXPECT_EQ(listed[c], labels[c].empty() ? 0 : 1) << static_cast<int>(c);
+    }
+    listed.clear();
+    VN_MAIN_TOOLBAR(VN_LISTED, VN_NOTHING, VN_NOTHING)
+#define VN_LISTED_PAIR(first, second) VN_LISTED(first) VN_LISTED(second)
+    VN_NAVIGATION_TOOLBAR(VN_LISTED_PAIR)
+#undef VN_LISTED_PAIR
+#undef VN_LISTED
+#undef VN_NOTHING
+    for (const auto& [command, count] : listed) {
+        EXPECT_EQ(count, 1) << static_cast<int>(command);
+    }
 }
 
 TEST_F(CommandStateTest, WhileStoppedOnlyStopIsDisabled) {
