@@ -18,8 +18,6 @@
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 
-#include <algorithm>
-
 namespace {
 
 // The lowest and highest command identifier of the program; update-UI requests outside the
