@@ -142,7 +142,16 @@ std::optional<std::string> ZoneFileProblem(std::string_view bytes) {
     if (second != version) {
         return "the zone file's two headers differ in version";
     }
-    return CheckBlock(bytes, end, counts, 8, end);
+    if (auto problem = CheckBlock(bytes, end, counts, 8, end)) {
+        return problem;
+    }
+    // The footer, a rule between two line ends, closes the file: without it the file was cut.
+    const std::string_view footer = bytes.substr(end);
+    if (footer.size() < 2 || footer.front() != '\n' || footer.back() != '\n' ||
+        footer.find('\n', 1) != footer.size() - 1) {
+        return "the zone file is cut short (its footer is missing)";
+    }
+    return std::nullopt;
 }
 
 void SetZoneDatabaseRoot(const std::filesystem::path& root) {

@@ -15,7 +15,8 @@ inline constexpr std::size_t kMaxZoneFileBytes = 256u << 10;
 
 // Why the bytes are not a zone file the date library reads safely (RFC 8536, versions 1 to 3:
 // the header, its counts against the file's size, the indices of the transitions and local
-// time types, ascending transition times, offsets within a day), or nothing when they are.
+// time types, ascending transition times, offsets within a day, the footer's two line ends), or
+// nothing when they are.
 std::optional<std::string> ZoneFileProblem(std::string_view bytes);
 
 // The folder of the zone files, /usr/share/zoneinfo unless set. Setting it (tests point it at a
