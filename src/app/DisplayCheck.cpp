@@ -24,6 +24,13 @@ bool WaylandAvailable(const char* name) {
             return false;
         }
     }
+    // A socket name that is not a path lies in XDG_RUNTIME_DIR; without it the library could
+    // only complain on the terminal.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const char* socket = name != nullptr ? name : std::getenv("WAYLAND_DISPLAY");
+    if (socket[0] != '/' && (runtime == nullptr || runtime[0] == '\0')) {
+        return false;
+    }
     if (wl_display* display = wl_display_connect(name)) {
         wl_display_disconnect(display);
         return true;
