@@ -14,7 +14,7 @@ flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer,address,undef
 "$cxx" "${flags[@]}" -o "$out/fuzz_catalog" "$src/fuzz/fuzz_catalog.cpp" "$src"/src/catalog/*.cpp \
     "$src"/src/files/*.cpp
 "$cxx" "${flags[@]}" -o "$out/fuzz_profile" "$src/fuzz/fuzz_profile.cpp" \
-    "$src/src/settings/Profile.cpp" "$src"/src/files/*.cpp
+    "$src/src/settings/Profile.cpp" "$src/src/settings/IniFile.cpp" "$src"/src/files/*.cpp
 "$cxx" "${flags[@]}" -o "$out/fuzz_zones" "$src/fuzz/fuzz_zones.cpp" "$src"/src/catalog/*.cpp \
     "$src/src/astro/ZoneFiles.cpp" "$src"/src/files/*.cpp
 "$cxx" "${flags[@]}" -o "$out/fuzz_picture" "$src/fuzz/fuzz_picture.cpp" \

@@ -46,7 +46,7 @@ auto Guarded(std::string_view zone, Conversion conversion)
     try {
         return conversion();
     } catch (const std::exception& e) {
-        RecordZoneProblem(zone, e.what());
+        RecordZoneProblem(zone, "the zone's file failed to load (" + std::string(e.what()) + ")");
     } catch (...) {
         RecordZoneProblem(zone, "the zone's file cannot be read");
     }

@@ -184,8 +184,10 @@ std::string IniText(const IniSections& profile) {
 ProfileResult ReadIniFile(const std::filesystem::path& path, std::string& text) {
     const ReadResult read = ReadWholeFile(path, kMaxProfileBytes, text);
     if (read.status == ReadStatus::Failed) {
-        return {false, "Cannot read the settings file " + path.string() +
-                           read.error.substr(read.error.rfind(':')), {}};
+        return {false,
+                "Cannot read the settings file " + path.string() +
+                    read.error.substr(read.error.rfind(':')),
+                {}};
     }
     return {};
 }

@@ -163,7 +163,8 @@ TEST(PlaceZones, DamagedLinesAreSkippedAndReported) {
         std::string text;
         const char* problem; // the start of the reported damage; empty: none
     };
-    const std::string good = "# comment\nA:B\tEurope/Oslo\nA:B\tAsia/Tokyo\n E:F \t Africa/Cairo \r\n";
+    const std::string good =
+        "# comment\nA:B\tEurope/Oslo\nA:B\tAsia/Tokyo\n E:F \t Africa/Cairo \r\n";
     const Case cases[] = {
         {"sound", good, ""},
         {"no tab", good + "no tab here\n", "line 5 is not a place name"},
