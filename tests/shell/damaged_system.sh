@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The console modes on a damaged system: damaged, huge or failing place tables in the working
-# folder, an empty location.bin, damaged and unreadable zone files, a full disk under
-# --render --objects, hostile text on the terminal and display variants. Each ends with a clear
+# folder, an empty location.bin, damaged and unreadable zone files, a full disk and a file that
+# cannot be replaced under --render --objects, hostile text on the terminal and display
+# variants. Each ends with a clear
 # message naming the file and the status the manual gives, never an abort. The parts that need
 # a private mount namespace (root with unshare) or an X server (xvfb-run) are skipped without.
 # $1 = the vesperanova executable, $2 = the source directory.
@@ -103,6 +104,20 @@ used" ] || bad "zone file $copy: '$err'"
     [ "$(cat "$tmp/kept")" = old ] || bad "full disk: the old chart was replaced"
     [ "$(cat "$tmp/left")" = c.png ] || bad "full disk: left behind: $(cat "$tmp/left")"
     grep -q "c.json: No space left on device" "$tmp/err" || bad "full disk: $(cat "$tmp/err")"
+
+    # The tables' file cannot be replaced after the chart was (a mount point refuses the
+    # rename): the old chart is put back and nothing of ours is left.
+    mkdir "$tmp/busy"
+    echo other >"$tmp/other.json"
+    unshare -m sh -c "mount --make-rprivate / && echo old >'$tmp/busy/c.png' &&
+        echo old >'$tmp/busy/c.json' && mount --bind '$tmp/other.json' '$tmp/busy/c.json' &&
+        '$exe' --render '$tmp/busy/c.png' --objects '$tmp/busy/c.json' \
+            --date 2026-12-09T21:30 --zone 1 2>'$tmp/err'
+        echo \$? >'$tmp/status'; cat '$tmp/busy/c.png' >'$tmp/kept'; ls -A '$tmp/busy' >'$tmp/left'"
+    [ "$(cat "$tmp/status")" = 1 ] || bad "busy tables file: status $(cat "$tmp/status")"
+    [ "$(cat "$tmp/kept")" = old ] || bad "busy tables file: the old chart was not put back"
+    [ "$(cat "$tmp/left" | tr '\n' ' ')" = "c.json c.png " ] ||
+        bad "busy tables file: left behind: $(cat "$tmp/left")"
 else
     echo "skipped: zone files and full disk (needs root and unshare)"
 fi
