@@ -2,9 +2,9 @@
 # The console modes on a damaged system: damaged, huge or failing place tables in the working
 # folder, an empty location.bin, damaged and unreadable zone files, a full disk and a file that
 # cannot be replaced under --render --objects, hostile text on the terminal and display
-# variants. Each ends with a clear
-# message naming the file and the status the manual gives, never an abort. The parts that need
-# a private mount namespace (root with unshare) or an X server (xvfb-run) are skipped without.
+# variants. Each ends with a clear message naming the file and the status the manual gives,
+# never an abort. The parts that need a private mount namespace (root with unshare) or an X
+# server (xvfb-run) are skipped without.
 # $1 = the vesperanova executable, $2 = the source directory.
 set -u
 exe="$1"
