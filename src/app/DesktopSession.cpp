@@ -1,6 +1,7 @@
 #include "app/DesktopSession.h"
 
 #include "app/SplashWindow.h"
+#include "astro/ClockTime.h"
 #include "catalog/Loaders.h"
 #include "commands/CommandHandlers.h"
 #include "frame/MainFrame.h"
@@ -52,6 +53,14 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
         !loaded) {
         // The defaults apply; the user learns why the saved settings are missing.
         ShowProgramMessage(loaded.error + "    ", wxOK | wxICON_EXCLAMATION);
+    } else if (!loaded.warnings.empty()) {
+        std::string text;
+        for (const std::string& warning : loaded.warnings) {
+            text += warning + "\n";
+        }
+        text.pop_back();
+        CloseSplash();
+        ShowProgramMessage(text + "    ", wxOK | wxICON_EXCLAMATION);
     }
     session.settings.ProgramDir = dataDir;
 
@@ -79,6 +88,14 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
         return kExitMissingCatalogue;
     }
     AdoptPlaceZone(session.settings, frame->View().Store(), frame->View().Store().m_placeZones);
+    if (const UtcOffset offset =
+            ObserverUtcOffset(session.settings.SkyDate, session.settings.Observer);
+        !offset.zoneProblem.empty()) {
+        // The program goes on with the place's standard offset and says so once.
+        CloseSplash();
+        ShowProgramMessage(ZoneFallbackWarning(offset, session.settings.Observer) + "    ",
+                           wxOK | wxICON_EXCLAMATION);
+    }
 
     frame->View().InitialUpdate();
     if (wxTheApp != nullptr) {
