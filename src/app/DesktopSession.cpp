@@ -3,8 +3,8 @@
 #include "app/SplashWindow.h"
 #include "astro/ClockTime.h"
 #include "catalog/Loaders.h"
+#include "commands/CommandHandlers.h"
 #include "frame/MainFrame.h"
-#include "guibase/CommandHooks.h"
 #include "guibase/Messages.h"
 #include "settings/PlaceZoneAdoption.h"
 #include "settings/Profile.h"
@@ -53,6 +53,14 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
         !loaded) {
         // The defaults apply; the user learns why the saved settings are missing.
         ShowProgramMessage(loaded.error + "    ", wxOK | wxICON_EXCLAMATION);
+    } else if (!loaded.warnings.empty()) {
+        std::string text;
+        for (const std::string& warning : loaded.warnings) {
+            text += warning + "\n";
+        }
+        text.pop_back();
+        CloseSplash();
+        ShowProgramMessage(text + "    ", wxOK | wxICON_EXCLAMATION);
     }
     session.settings.ProgramDir = dataDir;
 
@@ -81,6 +89,14 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
         return kExitMissingCatalogue;
     }
     AdoptPlaceZone(session.settings, *catalog, catalog->m_placeZones);
+    if (const UtcOffset offset =
+            ObserverUtcOffset(session.settings.SkyDate, session.settings.Observer);
+        !offset.zoneProblem.empty()) {
+        // The program goes on with the place's standard offset and says so once.
+        CloseSplash();
+        ShowProgramMessage(ZoneFallbackWarning(offset, session.settings.Observer) + "    ",
+                           wxOK | wxICON_EXCLAMATION);
+    }
 
     // The chart starts at the computer's clock, read at the observer's place; from here on the
     // sky session holds the clock time, the place and the model, which go back into the settings
@@ -89,7 +105,7 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     session.sky = std::make_unique<SkySession>(std::move(catalog), session.settings.SkyDate,
                                                session.settings.Observer,
                                                SkyModelOfSettings(session.settings));
-    frame->View().AttachSession(*session.sky);
+    frame->AttachSession(*session.sky);
     frame->View().InitialUpdate();
     if (wxTheApp != nullptr) {
         wxTheApp->SetTopWindow(frame);
@@ -109,7 +125,7 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     session.started = true;
 
     if (!options.picture.empty()) {
-        OpenPictureFile(*frame, options.picture);
+        OpenPictureFile(frame->Context(), options.picture);
     }
     return kExitOk;
 }

@@ -41,6 +41,9 @@ ParsedStartupOptions ParseStartupOptions(int argc, const char* const* argv) {
             options.profilePath = std::filesystem::path(*match.value);
             break;
         default: // the window system's own options (and their values) are left for it
+            if (match.row->name == "--display" && match.value) {
+                options.display = *match.value; // the display check opens the same one
+            }
             break;
         }
     }

@@ -8,9 +8,10 @@
 #include <string>
 
 struct StartupOptions {
-    std::string picture;               // a picture file to open at start-up, or empty
-    bool showSplash = true;            // false with --no-splash
-    std::filesystem::path profilePath; // --profile FILE; empty: the user's own profile
+    std::string picture;                // a picture file to open at start-up, or empty
+    bool showSplash = true;             // false with --no-splash
+    std::filesystem::path profilePath;  // --profile FILE; empty: the user's own profile
+    std::optional<std::string> display; // --display NAME (also passed on to the toolkit)
     // Not on the command line: where the program's data lies when it is not to be searched for
     // (tests); empty: FindProgramDir().
     std::string programDir;

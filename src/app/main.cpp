@@ -3,6 +3,7 @@
 #include "app/NoctaApp.h"
 #include "cli/Console.h"
 #include "cli/ExitStatus.h"
+#include "cli/TerminalText.h"
 
 #include <wx/init.h>
 
@@ -16,10 +17,11 @@ int main(int argc, char** argv) {
     }
     const ParsedStartupOptions parsed = ParseStartupOptions(argc, argv);
     if (!parsed.options) {
-        std::fprintf(stderr, "vesperanova: %s\nTry 'vesperanova --help'.\n", parsed.error.c_str());
+        std::fprintf(stderr, "vesperanova: %s\nTry 'vesperanova --help'.\n",
+                     TerminalSafeText(parsed.error).c_str());
         return kExitBadOption;
     }
-    if (!GraphicalDisplayAvailable()) {
+    if (!GraphicalDisplayAvailable(parsed.options->display)) {
         std::fputs(kNoDisplayMessage, stderr);
         return kExitFailed;
     }

@@ -1,5 +1,7 @@
 #include "astro/ClockTime.h"
 
+#include "astro/ZoneFiles.h"
+
 #include <date/tz.h>
 
 #include <cmath>
@@ -16,16 +18,39 @@ using std::chrono::seconds;
 constexpr double kSecondsPerHour = 3600.0;
 constexpr double kMinutesPerHour = 60.0;
 
-// The zone of that name, or null when the database does not know it (or cannot be read).
-const date::time_zone* FindZone(std::string_view zone) {
+// The zone of that name as the database lists it, or null when it does not (or the list cannot
+// be read).
+const date::time_zone* ListedZone(std::string_view zone) {
     if (zone.empty()) {
         return nullptr;
     }
     try {
         return date::locate_zone(zone);
-    } catch (const std::exception&) {
+    } catch (...) {
         return nullptr;
     }
+}
+
+// The zone of that name when its file can be used too, else null.
+const date::time_zone* FindZone(std::string_view zone) {
+    const date::time_zone* tz = ListedZone(zone);
+    return tz != nullptr && !ZoneReadProblem(zone) ? tz : nullptr;
+}
+
+// Runs a conversion of the date library, which loads the zone's file at its first use: a
+// failure there (the file changed since it was checked, a read error) marks the zone as
+// unusable instead of ending the program.
+template <class Conversion>
+auto Guarded(std::string_view zone, Conversion conversion)
+    -> std::optional<decltype(conversion())> {
+    try {
+        return conversion();
+    } catch (const std::exception& e) {
+        RecordZoneProblem(zone, "the zone's file failed to load (" + std::string(e.what()) + ")");
+    } catch (...) {
+        RecordZoneProblem(zone, "the zone's file cannot be read");
+    }
+    return std::nullopt;
 }
 
 // The clock time's fields as seconds of local time, the day counted linearly within its month
@@ -72,6 +97,10 @@ seconds FixedOffset(const Observer& observer) {
 } // namespace
 
 bool IsKnownTimeZone(std::string_view zone) {
+    return ListedZone(zone) != nullptr;
+}
+
+bool IsUsableTimeZone(std::string_view zone) {
     return FindZone(zone) != nullptr;
 }
 
@@ -81,7 +110,11 @@ std::optional<ZoneOffset> ZoneOffsetAtClockTime(std::string_view zone, const Sky
         return std::nullopt;
     }
     // For a skipped or repeated clock time, `first` is the period before the change.
-    const date::local_info info = tz->get_info(LocalSeconds(clock));
+    const auto got = Guarded(zone, [&] { return tz->get_info(LocalSeconds(clock)); });
+    if (!got) {
+        return std::nullopt;
+    }
+    const date::local_info& info = *got;
     const bool second = info.result == date::local_info::ambiguous && clock.fold == 1;
     return OffsetOf(second ? info.second : info.first);
 }
@@ -91,8 +124,16 @@ std::optional<SkyDate> ZoneClockTime(std::string_view zone, ClockInstant instant
     if (tz == nullptr) {
         return std::nullopt;
     }
-    SkyDate clock = Fields(tz->to_local(instant));
-    const date::local_info info = tz->get_info(LocalSeconds(clock));
+    const auto local = Guarded(zone, [&] { return tz->to_local(instant); });
+    if (!local) {
+        return std::nullopt;
+    }
+    SkyDate clock = Fields(*local);
+    const auto got = Guarded(zone, [&] { return tz->get_info(LocalSeconds(clock)); });
+    if (!got) {
+        return std::nullopt;
+    }
+    const date::local_info& info = *got;
     if (info.result == date::local_info::ambiguous && instant >= info.second.begin) {
         clock.fold = 1;
     }
@@ -107,7 +148,12 @@ UtcOffset ObserverUtcOffset(const SkyDate& clock, const Observer& observer) {
     }
     const std::optional<ZoneOffset> zone = ZoneOffsetAtClockTime(observer.TimeZoneName, clock);
     if (!zone) {
-        result.unknownZone = true;
+        if (!IsKnownTimeZone(observer.TimeZoneName)) {
+            result.unknownZone = true;
+        } else {
+            result.zoneProblem =
+                ZoneReadProblem(observer.TimeZoneName).value_or("the zone's file cannot be read");
+        }
         return result;
     }
     result.hours = static_cast<float>(zone->minutes / kMinutesPerHour);
@@ -149,7 +195,12 @@ SkyDate NormalizeClockTime(const SkyDate& clock, const Observer& observer) {
     if (tz == nullptr) {
         return clock;
     }
-    const date::local_info info = tz->get_info(LocalSeconds(clock));
+    const auto got =
+        Guarded(observer.TimeZoneName, [&] { return tz->get_info(LocalSeconds(clock)); });
+    if (!got) {
+        return clock;
+    }
+    const date::local_info& info = *got;
     if (info.result == date::local_info::nonexistent) {
         return ObserverClockTime(ObserverInstant(clock, observer), observer);
     }
@@ -183,4 +234,18 @@ std::string UtcOffsetText(const UtcOffset& offset) {
         text += ", " + offset.zoneName + (offset.summerTime ? ", summer time" : ", standard time");
     }
     return text;
+}
+
+std::string ZoneFallbackWarning(const UtcOffset& offset, const Observer& observer) {
+    if (offset.unknownZone) {
+        return "the time zone '" + observer.TimeZoneName +
+               "' is unknown to the system's time-zone database; the fixed offset " +
+               UtcOffsetText(offset) + " is used";
+    }
+    if (!offset.zoneProblem.empty()) {
+        return "time zone " + observer.TimeZoneName +
+               " cannot be read from the system's database: " + offset.zoneProblem +
+               "; the standard offset " + UtcOffsetText(offset) + " is used";
+    }
+    return {};
 }

@@ -38,18 +38,21 @@ struct ZoneOffset {
     std::string abbreviation; // the zone's abbreviation then, e.g. "CEST"
 };
 
-// True when the system's time-zone database knows the zone (an IANA name such as
-// "America/New_York").
+// True when the system's time-zone database lists the zone (an IANA name such as
+// "America/New_York"), whether or not its file can be read (ZoneFiles.h).
 bool IsKnownTimeZone(std::string_view zone);
+
+// True when the zone is listed and its file can be used.
+bool IsUsableTimeZone(std::string_view zone);
 
 // The offset in force at the clock time `clock` in `zone`, with the rule above for skipped and
 // repeated clock times (SkyDate::fold chooses between the two repeated ones); nothing when the
-// zone is unknown. The date is counted linearly within
+// zone is unknown or its file cannot be used. The date is counted linearly within
 // its month, as the engine counts it (30 February is 2 March).
 std::optional<ZoneOffset> ZoneOffsetAtClockTime(std::string_view zone, const SkyDate& clock);
 
 // The clock time in `zone` at `instant` (second included, fold 1 for the second of two repeated
-// clock times); nothing when the zone is unknown.
+// clock times); nothing when the zone is unknown or its file cannot be used.
 std::optional<SkyDate> ZoneClockTime(std::string_view zone, ClockInstant instant);
 
 // The offset the observer's clock time is read with.
@@ -60,10 +63,12 @@ struct UtcOffset {
     std::string abbreviation; // the zone's abbreviation, empty for a fixed offset
     bool unknownZone = false; // the observer names a zone the database does not know: the fixed
                               // offset TimeZone is used instead
+    std::string zoneProblem;  // the zone is listed but its file cannot be used (why, naming the
+                              // file): the fixed offset TimeZone is used instead
 };
 
 // The offset for the clock time `clock` at `observer`: Observer::TimeZone unchanged when no zone
-// is named (or the named one is unknown), else the zone's offset in force.
+// is named (or the named one is unknown or unusable), else the zone's offset in force.
 UtcOffset ObserverUtcOffset(const SkyDate& clock, const Observer& observer);
 
 // Only the hours of ObserverUtcOffset: what the engine subtracts from the clock time to reach
@@ -96,3 +101,8 @@ SkyDate NowAtObserver(const Observer& observer, ClockInstant instant = CurrentIn
 // "+2.0 h, Europe/Warsaw, summer time", "-5.0 h, America/New_York, standard time", or "+1.0 h"
 // for a fixed offset.
 std::string UtcOffsetText(const UtcOffset& offset);
+
+// The line telling the user that the observer's zone was not used and which fixed offset was
+// ("time zone Europe/Warsaw cannot be read from the system's database: ...; the standard offset
+// +1.0 h is used", or the unknown zone's line); empty when the zone was used or none is named.
+std::string ZoneFallbackWarning(const UtcOffset& offset, const Observer& observer);

@@ -10,6 +10,7 @@
 #include <span>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -199,31 +200,21 @@ std::size_t CatalogFileBytes(CatalogFile file) {
     return 0;
 }
 
+// The warning for a file of the wrong size; `instead` names the whole file used in its place.
 std::string ShortFileWarning(const std::filesystem::path& path, std::size_t bytes,
-                             std::size_t expected) {
+                             std::size_t expected, const std::filesystem::path& instead = {}) {
     return "warning: the catalogue file " + path.string() + " holds " + std::to_string(bytes) +
-           " bytes where " + std::to_string(expected) +
-           " were expected; the records it holds are used";
+           " bytes where " + std::to_string(expected) + " were expected; " +
+           (instead.empty() ? "the records it holds are used"
+                            : instead.string() + " is used instead");
 }
 
 CatalogFileResult LoadCatalogFile(CatalogFile file, const CatalogLocator& locator,
                                   CatalogStore& store) {
     const std::string_view name = CatalogFileName(file);
-    for (const std::filesystem::path& dir : locator.Directories()) {
-        const std::filesystem::path path = dir / std::filesystem::path(name);
-        std::error_code ec;
-        // Something of that name that is not a file (a folder) is passed over.
-        if (!std::filesystem::is_regular_file(path, ec)) {
-            continue;
-        }
-        std::string bytes;
-        const ReadResult read = ReadWholeFile(path, kMaxCatalogFileBytes, bytes);
-        if (read.status == ReadStatus::Missing) {
-            continue;
-        }
-        if (!read.ok()) {
-            return {CatalogFileStatus::Unreadable, read.error + "    ", {}};
-        }
+    // A place table of the wrong size waits here while a later directory may hold a whole one.
+    std::optional<std::pair<std::filesystem::path, std::string>> shortPlaces;
+    const auto load = [&](const std::filesystem::path& path, const std::string& bytes) {
         std::istringstream in(bytes);
         CatalogFileResult result;
         if (file == CatalogFile::Ecliptic) {
@@ -241,6 +232,39 @@ CatalogFileResult LoadCatalogFile(CatalogFile file, const CatalogLocator& locato
         }
         LoadCatalogStream(file, in, store);
         return result;
+    };
+    for (const std::filesystem::path& dir : locator.Directories()) {
+        const std::filesystem::path path = dir / std::filesystem::path(name);
+        std::error_code ec;
+        // Something of that name that is not a file (a folder) is passed over.
+        if (!std::filesystem::is_regular_file(path, ec)) {
+            continue;
+        }
+        std::string bytes;
+        const ReadResult read = ReadWholeFile(path, kMaxCatalogFileBytes, bytes);
+        if (read.status == ReadStatus::Missing) {
+            continue;
+        }
+        if (!read.ok()) {
+            return {CatalogFileStatus::Unreadable, read.error + "    ", {}};
+        }
+        // A damaged copy of the places (in the working folder) does not hide the whole table
+        // installed with the program.
+        if (file == CatalogFile::Locations && bytes.size() != CatalogFileBytes(file)) {
+            if (!shortPlaces) {
+                shortPlaces.emplace(path, std::move(bytes));
+            }
+            continue;
+        }
+        CatalogFileResult result = load(path, bytes);
+        if (shortPlaces) {
+            result.warning = ShortFileWarning(shortPlaces->first, shortPlaces->second.size(),
+                                              CatalogFileBytes(file), path);
+        }
+        return result;
+    }
+    if (shortPlaces) {
+        return load(shortPlaces->first, shortPlaces->second);
     }
     return {CatalogFileStatus::Missing, CannotOpenMessage(name), {}};
 }
@@ -259,6 +283,10 @@ CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locato
         }
     }
     // Not a catalogue: without it the places have only their fixed offsets.
-    store.m_placeZones = LoadPlaceZones(locator);
+    PlaceZonesResult zones = LoadPlaceZones(locator);
+    store.m_placeZones = std::move(zones.table);
+    for (std::string& warning : zones.warnings) {
+        result.warnings.push_back(std::move(warning));
+    }
     return result;
 }

@@ -68,7 +68,10 @@ struct CatalogFileResult {
 // Loads one file from the first directory of the locator that holds a regular file of that
 // name (a folder of that name is passed over). A file that is there but cannot be opened or
 // read is an error naming it, and the store is then unchanged. A file of another size than its
-// complete records is used as the records it holds, with a warning naming it.
+// complete records is used as the records it holds, with a warning naming it; for the place
+// table (location.bin) a later directory's complete file is used instead when there is one (a
+// short copy in the working folder does not hide the installed places), with the warning
+// naming both.
 CatalogFileResult LoadCatalogFile(CatalogFile file, const CatalogLocator& locator,
                                   CatalogStore& store);
 
@@ -84,5 +87,5 @@ struct CatalogLoadResult {
 
 // The ten loaders in start-up order. Stops at the first file that cannot be opened or read: the
 // files before it are loaded, none after it. When all ten load, the places' time zones
-// (placezones.tab, optional) are read too.
+// (placezones.tab, optional; LoadPlaceZones) are read too, their warnings added to the others.
 CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locator);

@@ -9,9 +9,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-// The side file from the first directory of the locator that has it; an empty table when none.
-PlaceZoneTable LoadPlaceZones(const CatalogLocator& locator);
+struct PlaceZonesResult {
+    PlaceZoneTable table;
+    // One line per file that could not be read or is damaged ("warning: ..."), naming it.
+    std::vector<std::string> warnings;
+};
+
+// The side file from the first directory of the locator that has a sound one: a copy that
+// cannot be read or is damaged is named in a warning and passed over for the next directory's
+// (the working folder's copy does not replace the installed table). When no directory has a
+// sound copy, the lines of the first damaged one that could be read are used; an empty table
+// when there is no file at all.
+PlaceZonesResult LoadPlaceZones(const CatalogLocator& locator);
 
 // A place name of location.bin with the blanks on both sides removed.
 std::string_view TrimmedPlaceName(const LocationRecord& row);

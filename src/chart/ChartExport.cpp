@@ -136,6 +136,10 @@ ExportResult ExportChart(const std::string& path, ExportFormat format, ChartStat
     if (!writeError.empty()) {
         return Failed(writeError);
     }
+    if (!options.writeFile) {
+        done.bytes = std::move(bytes);
+        return done;
+    }
     if (const FileResult written = WriteFileReplacing(path, bytes); !written) {
         return Failed(written.error);
     }

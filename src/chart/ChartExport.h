@@ -28,6 +28,9 @@ struct ExportOptions {
     // pixels at 300 per inch).
     double screenPointsPerPixel = 72.0 / 96.0;
     double printerPointsPerPixel = 72.0 / 300.0;
+    // False: the file's bytes are returned in ExportResult::bytes and nothing is written (the
+    // caller writes them together with other files).
+    bool writeFile = true;
 };
 
 struct ExportResult {
@@ -39,11 +42,13 @@ struct ExportResult {
     int centerX = 0;
     int centerY = 0;
     PickingTables picks; // where the frame drew each pickable object
+    std::string bytes;   // the whole file, when ExportOptions::writeFile is false
 };
 
-// Draws the frame and writes it to `path` with WriteFileReplacing (a failed export leaves an
-// existing file as it was; a folder, device or pipe at the path is refused). A printed page is
-// drawn with its own projector: the chart keeps the screen's radius and centre.
+// Draws the frame and writes it to `path` with WriteFileReplacing (or only returns its bytes) (a
+// failed export leaves an existing file as it was; a folder, device or pipe at the path is
+// refused). A printed page is drawn with its own projector: the chart keeps the screen's radius and
+// centre.
 ExportResult ExportChart(const std::string& path, ExportFormat format, ChartState& chart,
                          SkySession& session, const AppSettings& settings,
                          const ExportOptions& options = {});

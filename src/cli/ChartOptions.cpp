@@ -1,5 +1,6 @@
 #include "cli/ChartOptions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -98,8 +99,9 @@ std::string TwoDigits(int value) {
 struct PlaceTables {
     std::unique_ptr<CatalogStore> store;
     PlaceZoneTable zones;
-    bool loaded = false; // location.bin could be read
-    std::string message; // why it could not
+    bool loaded = false;               // location.bin could be read
+    std::string message;               // why it could not
+    std::vector<std::string> warnings; // damaged files of the places, one line each
 };
 
 PlaceTables& LoadPlaceTables(std::optional<PlaceTables>& tables) {
@@ -110,7 +112,14 @@ PlaceTables& LoadPlaceTables(std::optional<PlaceTables>& tables) {
         CatalogFileResult result = LoadCatalogFile(CatalogFile::Locations, locator, *tables->store);
         tables->loaded = result.status == CatalogFileStatus::Loaded;
         tables->message = std::move(result.message);
-        tables->zones = LoadPlaceZones(locator);
+        if (!result.warning.empty()) {
+            tables->warnings.push_back(std::move(result.warning));
+        }
+        PlaceZonesResult zones = LoadPlaceZones(locator);
+        tables->zones = std::move(zones.table);
+        for (std::string& warning : zones.warnings) {
+            tables->warnings.push_back(std::move(warning));
+        }
     }
     return *tables;
 }
@@ -299,6 +308,9 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, Clock
     ChartOptions& options = result.options;
     options.profilePath = profilePath;
     const ProfileResult loaded = LoadSettings(options.settings, profilePath);
+    for (const std::string& warning : loaded.warnings) {
+        options.fileWarnings.push_back("warning: " + warning);
+    }
     if (!loaded) {
         if (explicitProfile) {
             result.error = "--profile: " + loaded.error;
@@ -366,6 +378,11 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, Clock
             break;
         }
         if (!error.empty()) {
+            if (placeTables) {
+                options.fileWarnings.insert(options.fileWarnings.end(),
+                                            placeTables->warnings.begin(),
+                                            placeTables->warnings.end());
+            }
             result.error = g.name + ": " + error;
             return result;
         }
@@ -381,12 +398,22 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, Clock
         options.settings.SkyDate = NowAtObserver(options.settings.Observer, now);
     }
     const Observer& o = options.settings.Observer;
-    if (!o.TimeZoneName.empty() && !IsKnownTimeZone(o.TimeZoneName)) {
-        options.zoneWarning =
-            "the time zone '" + o.TimeZoneName +
-            "' is unknown to the system's time-zone database; the fixed " + "offset " +
-            UtcOffsetText(ObserverUtcOffset(options.settings.SkyDate, o)) + " is used";
+    options.zoneWarning = ZoneFallbackWarning(ObserverUtcOffset(options.settings.SkyDate, o), o);
+    if (placeTables) {
+        options.fileWarnings.insert(options.fileWarnings.end(), placeTables->warnings.begin(),
+                                    placeTables->warnings.end());
     }
     result.ok = true;
     return result;
+}
+
+void PrintFileWarnings(const ChartOptions& options, std::ostream& err) {
+    for (const std::string& warning : options.fileWarnings) {
+        err << "vesperanova: " << warning << "\n";
+    }
+}
+
+bool WarnedAlready(const ChartOptions& options, std::string_view warning) {
+    return std::find(options.fileWarnings.begin(), options.fileWarnings.end(), warning) !=
+           options.fileWarnings.end();
 }

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,11 @@ struct ChartOptions {
     // Set when the observer names a zone the time-zone database does not know: the fixed offset
     // is used, and the caller tells the user.
     std::string zoneWarning;
+    // Refused values of the profile, and damaged or unreadable files of the built-in places
+    // (location.bin, placezones.tab) when a place was looked up: one line each starting
+    // "warning: ". Set also when the options are refused, so that the user learns why a place
+    // was not found.
+    std::vector<std::string> fileWarnings;
 };
 
 struct ChartOptionsResult {
@@ -59,3 +65,10 @@ std::optional<Observer> ParseLongitudeText(std::string_view text, const Observer
 std::optional<Observer> ParseLatitudeText(std::string_view text, const Observer& base,
                                           std::string& error);
 std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error);
+
+// Prints options.fileWarnings, each as "vesperanova: warning: ...".
+void PrintFileWarnings(const ChartOptions& options, std::ostream& err);
+
+// True when `warning` is one of options.fileWarnings (a mode that loads the catalogues too
+// prints it only once).
+bool WarnedAlready(const ChartOptions& options, std::string_view warning);

@@ -5,6 +5,7 @@
 #include "cli/InfoMode.h"
 #include "cli/OptionTable.h"
 #include "cli/RenderMode.h"
+#include "cli/TerminalText.h"
 
 #include <cstdio>
 #include <iostream>
@@ -32,6 +33,8 @@ bool NamesMode(std::string_view arg, const OptionRow& row, std::optional<std::st
 // Runs the mode chosen by args[i], with every other argument.
 int RunMode(const OptionRow& row, const std::vector<std::string>& args, std::size_t i,
             const std::optional<std::string>& value) {
+    // Messages may quote what the user typed or a file holds.
+    TerminalSafeStream err(std::cerr);
     std::vector<std::string> rest;
     switch (row.id) {
     case OptionId::Render: {
@@ -47,7 +50,7 @@ int RunMode(const OptionRow& row, const std::vector<std::string>& args, std::siz
                 rest.push_back(args[j]);
             }
         }
-        return RunRenderMode(output, rest, std::cout, std::cerr, CurrentInstant());
+        return RunRenderMode(output, rest, std::cout, err, CurrentInstant());
     }
     case OptionId::Info:
         // The object follows the option (or is its value); the mode reads it among the rest.
@@ -63,9 +66,8 @@ int RunMode(const OptionRow& row, const std::vector<std::string>& args, std::siz
             rest.push_back(args[j]);
         }
     }
-    return row.id == OptionId::Info
-               ? RunInfoMode(rest, std::cout, std::cerr, CurrentInstant())
-               : RunEphemerisMode(rest, std::cout, std::cerr, CurrentInstant());
+    return row.id == OptionId::Info ? RunInfoMode(rest, std::cout, err, CurrentInstant())
+                                    : RunEphemerisMode(rest, std::cout, err, CurrentInstant());
 }
 
 } // namespace

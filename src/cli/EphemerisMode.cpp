@@ -158,6 +158,7 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
 int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                      ClockInstant now) {
     const ChartOptionsResult parsed = ParseChartOptions(args, now);
+    PrintFileWarnings(parsed.options, err);
     if (!parsed.ok) {
         err << "vesperanova: " << parsed.error << "\n";
         return kExitBadOption;

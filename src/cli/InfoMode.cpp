@@ -138,6 +138,7 @@ std::optional<std::size_t> FindInfoObject(const InfoObjectName& name, const Cata
 int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 ClockInstant now) {
     const ChartOptionsResult parsed = ParseChartOptions(args, now);
+    PrintFileWarnings(parsed.options, err);
     if (!parsed.ok) {
         err << "vesperanova: " << parsed.error << "\n";
         return kExitBadOption;
@@ -182,7 +183,9 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         const CatalogLoadResult loaded =
             LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(FindProgramDir())));
         for (const std::string& warning : loaded.warnings) {
-            err << "vesperanova: " << warning << "\n";
+            if (!WarnedAlready(parsed.options, warning)) {
+                err << "vesperanova: " << warning << "\n";
+            }
         }
         if (!loaded.ok()) {
             err << "vesperanova: " << loaded.message << "\n";

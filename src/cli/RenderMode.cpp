@@ -288,6 +288,7 @@ std::string PickingTablesJson(const PickingTables& picks, const CatalogStore& ca
 int RunRenderMode(const std::string& outputPath, const std::vector<std::string>& args,
                   std::ostream& out, std::ostream& err, ClockInstant now) {
     const ChartOptionsResult parsed = ParseChartOptions(args, now);
+    PrintFileWarnings(parsed.options, err);
     if (!parsed.ok) {
         err << "vesperanova: " << parsed.error << "\n";
         return kExitBadOption;
@@ -354,10 +355,12 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
     const CatalogLoadResult loaded =
         LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(settings.ProgramDir)));
     for (const std::string& warning : loaded.warnings) {
-        err << "vesperanova: " << warning << "\n";
+        if (!WarnedAlready(parsed.options, warning)) {
+            err << "vesperanova: " << warning << "\n";
+        }
     }
     if (!loaded.ok()) {
-        err << loaded.message << "\n";
+        err << "vesperanova: " << loaded.message << "\n";
         return kExitMissingCatalogue;
     }
 
@@ -376,6 +379,8 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         options.pageWidth = request.page.width;
         options.pageHeight = request.page.height;
     }
+    // With --objects the chart and its picking tables are written together or not at all.
+    options.writeFile = request.objectsPath.empty();
     const ExportResult result =
         ExportChart(outputPath, *format, *chart, session, settings, options);
     if (!result.ok) {
@@ -383,9 +388,10 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         return kExitFailed;
     }
     if (!request.objectsPath.empty()) {
-        const FileResult written = WriteFileReplacing(
-            request.objectsPath, PickingTablesJson(result.picks, session.Catalog(), result.radius,
-                                                   result.centerX, result.centerY));
+        const std::string json = PickingTablesJson(result.picks, session.Catalog(), result.radius,
+                                                   result.centerX, result.centerY);
+        const FileResult written =
+            WriteFilesTogether({{outputPath, result.bytes}, {request.objectsPath, json}});
         if (!written) {
             err << "vesperanova: " << written.error << "\n";
             return kExitFailed;

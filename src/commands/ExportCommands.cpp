@@ -1,12 +1,13 @@
 #include "commands/ExportCommands.h"
 
+#include "commands/CommandHandlers.h"
 #include "files/SafeFile.h"
-#include "frame/MainFrame.h"
-#include "guibase/CommandHooks.h"
+#include "guibase/CommandContext.h"
 #include "guibase/Messages.h"
 #include "view/NoctaView.h"
 
 #include <wx/filedlg.h>
+#include <wx/frame.h>
 #include <wx/utils.h>
 
 namespace {
@@ -41,7 +42,8 @@ std::string ExportPathForChoice(const std::string& path, int filterIndex) {
     return path + kExtensions[index];
 }
 
-bool ExportChartToFile(CMainFrame& frame, const std::string& path) {
+bool ExportChartToFile(CommandContext& context, const std::string& path) {
+    wxFrame& frame = context.frame;
     const std::optional<ExportFormat> format = ExportFormatForPath(path);
     if (!format) {
         ShowProgramMessage(CannotWrite(path, "the name must end in .png, .svg or .pdf"),
@@ -54,7 +56,7 @@ bool ExportChartToFile(CMainFrame& frame, const std::string& path) {
         return false;
     }
 
-    CNoctaView& view = frame.View();
+    CNoctaView& view = context.view;
     ExportOptions options;
     options.target = FrameTarget::Screen;
     options.deepColour = view.DeepColour(); // the same sky colours as the screen's
@@ -84,8 +86,8 @@ std::unique_ptr<wxFileDialog> MakeExportDialog(wxWindow* parent) {
     return dialog;
 }
 
-void ExportChartCommand(CMainFrame& frame) {
-    const std::unique_ptr<wxFileDialog> dialog = MakeExportDialog(&frame);
+void ExportChartCommand(CommandContext& context, CommandId) {
+    const std::unique_ptr<wxFileDialog> dialog = MakeExportDialog(&context.frame);
     if (dialog->ShowModal() != wxID_OK) {
         return;
     }
@@ -99,12 +101,12 @@ void ExportChartCommand(CMainFrame& frame) {
     if (path != chosen && std::filesystem::exists(path, ignored)) {
         const int answer =
             ShowProgramMessage(path + " already exists.\nDo you want to replace it?    ",
-                               wxYES_NO | wxICON_EXCLAMATION, &frame);
+                               wxYES_NO | wxICON_EXCLAMATION, &context.frame);
         if (answer != wxYES) {
             return;
         }
     }
-    if (ExportChartToFile(frame, path)) {
+    if (ExportChartToFile(context, path)) {
         // The next export offers the format written this time.
         const auto format = ExportFormatForPath(path);
         memory.filterIndex = format == ExportFormat::Svg ? 1 : format == ExportFormat::Pdf ? 2 : 0;

@@ -1,6 +1,3 @@
-// Folder commands/: every command whose work lives outside the main frame (the hooks of
-// guibase/CommandHooks.h): pictures, search, settings, information panels, printing, export.
-//
 // File > Export Chart...: the chart exactly as it stands on screen (date, place, mode, level,
 // centre, switches, limits, sky colour), at the size of the view, written as a PNG picture, an
 // SVG drawing or a PDF document through the same drawing code as `vesperanova --render`.
@@ -12,7 +9,7 @@
 #include <memory>
 #include <string>
 
-class CMainFrame;
+struct CommandContext;
 class wxFileDialog;
 class wxWindow;
 
@@ -30,8 +27,8 @@ std::unique_ptr<wxFileDialog> MakeExportDialog(wxWindow* parent);
 // filter's extension added.
 std::string ExportPathForChoice(const std::string& path, int filterIndex);
 
-// Writes the chart of the main frame's view to `path` in the format its extension names. A
+// Writes the chart of the context's view to `path` in the format its extension names. A
 // failure is shown in a message box (caption "Vesperanova") that names the file and the reason;
 // nothing half-written is left behind and a file already there stays as it was. The chart and the
 // view's picking tables are left as the screen frame made them. Returns true when written.
-bool ExportChartToFile(CMainFrame& frame, const std::string& path);
+bool ExportChartToFile(CommandContext& context, const std::string& path);

@@ -1,9 +1,9 @@
 // Opening pictures: File > Open..., the recent pictures and a picture named on the command line.
 // Opening a picture makes it the document's path and puts it at the top of the recent list,
 // then shows it in the picture window.
-#include "guibase/CommandHooks.h"
+#include "commands/CommandHandlers.h"
 
-#include "frame/MainFrame.h"
+#include "guibase/CommandContext.h"
 #include "guibase/Messages.h"
 #include "guibase/NoctaDoc.h"
 #include "picture/PictureWindow.h"
@@ -12,6 +12,7 @@
 #include "view/NoctaView.h"
 
 #include <wx/filedlg.h>
+#include <wx/frame.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -44,32 +45,33 @@ bool Readable(const std::string& path) {
 // Opens `path` as the document: it becomes the document's path and the top of the recent list,
 // the chart is redrawn behind the window, and the picture window shows it. A file that cannot be
 // read is reported and changes nothing; a recent entry that cannot be read leaves the list.
-void OpenAsDocument(CMainFrame& frame, const std::string& path) {
+void OpenAsDocument(CommandContext& context, const std::string& path) {
     if (!Readable(path)) {
-        ShowProgramMessage("Couldn't open the file " + path + " !    ", wxOK | wxICON_STOP, &frame);
-        std::vector<std::string> recent = frame.RecentPictures();
+        ShowProgramMessage("Couldn't open the file " + path + " !    ", wxOK | wxICON_STOP,
+                           &context.frame);
+        std::vector<std::string> recent = context.doc.RecentPictures();
         const auto end = std::remove(recent.begin(), recent.end(), path);
         if (end != recent.end()) {
             recent.erase(end, recent.end());
-            frame.SetRecentPictures(std::move(recent));
+            context.setRecentPictures(std::move(recent));
         }
         return;
     }
-    frame.Doc().SetPathName(path);
-    frame.AddRecentPicture(path);
-    frame.View().Redraw();
-    ShowPictureWindow(&frame, path);
+    context.doc.SetPathName(path);
+    context.setRecentPictures(context.doc.RecentPicturesWith(path));
+    context.view.Redraw();
+    ShowPictureWindow(&context.frame, path);
 }
 
 } // namespace
 
-void OpenPictureCommand(CMainFrame& frame) {
+void OpenPictureCommand(CommandContext& context, CommandId) {
     OpenDialogMemory& memory = Memory();
     if (memory.folder.empty()) {
-        const std::filesystem::path images = ImagesFolder(frame.Settings().ProgramDir);
+        const std::filesystem::path images = ImagesFolder(context.settings.ProgramDir);
         memory.folder = wxString::FromUTF8(images.string());
     }
-    wxFileDialog dialog(&frame, "Open", memory.folder, wxString(),
+    wxFileDialog dialog(&context.frame, "Open", memory.folder, wxString(),
                         wxString::FromUTF8(PictureFileFilter()), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     dialog.SetFilterIndex(memory.filterIndex);
     if (dialog.ShowModal() != wxID_OK) {
@@ -78,18 +80,19 @@ void OpenPictureCommand(CMainFrame& frame) {
     memory.filterIndex = dialog.GetFilterIndex();
     memory.folder = dialog.GetDirectory();
     // The path is kept exactly as chosen: names are case-sensitive here.
-    OpenAsDocument(frame, dialog.GetPath().utf8_string());
+    OpenAsDocument(context, dialog.GetPath().utf8_string());
 }
 
-void OpenRecentPictureCommand(CMainFrame& frame, int entry) {
-    const std::vector<std::string>& recent = frame.RecentPictures();
+void OpenRecentPictureCommand(CommandContext& context, CommandId command) {
+    const int entry = static_cast<int>(command) - cmd::FileRecentFirst;
+    const std::vector<std::string>& recent = context.doc.RecentPictures();
     if (entry < 0 || static_cast<std::size_t>(entry) >= recent.size()) {
         return;
     }
     const std::string path = recent[static_cast<std::size_t>(entry)]; // the list changes below
-    OpenAsDocument(frame, path);
+    OpenAsDocument(context, path);
 }
 
-void OpenPictureFile(CMainFrame& frame, const std::string& path) {
-    OpenAsDocument(frame, path);
+void OpenPictureFile(CommandContext& context, const std::string& path) {
+    OpenAsDocument(context, path);
 }

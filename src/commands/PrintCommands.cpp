@@ -2,13 +2,15 @@
 // procedure: the print dialog and progress window, the preview window (modal to the program, so
 // the chart cannot change under it) and the page setup dialog. The printer choice and paper
 // settings are kept with the main frame for the rest of the run.
-#include "frame/MainFrame.h"
-#include "guibase/CommandHooks.h"
+#include "commands/CommandHandlers.h"
+
+#include "guibase/CommandContext.h"
 #include "guibase/Messages.h"
 #include "view/NoctaView.h"
 #include "view/Printout.h"
 
 #include <wx/cmndata.h>
+#include <wx/frame.h>
 #include <wx/log.h>
 #include <wx/printdlg.h>
 
@@ -31,7 +33,7 @@ struct PrintSettings : wxClientData {
     wxPageSetupDialogData pageSetup;
 };
 
-PrintSettings& SettingsOf(CMainFrame& frame) {
+PrintSettings& SettingsOf(wxFrame& frame) {
     auto* settings = dynamic_cast<PrintSettings*>(frame.GetClientObject());
     if (settings == nullptr) {
         settings = new PrintSettings;
@@ -40,14 +42,15 @@ PrintSettings& SettingsOf(CMainFrame& frame) {
     return *settings;
 }
 
-void ReportCouldNotStart(CMainFrame& frame) {
+void ReportCouldNotStart(wxFrame& frame) {
     ShowProgramMessage(kCouldNotStartPrintJob, wxOK | wxICON_EXCLAMATION, &frame);
 }
 
 } // namespace
 
-void PrintCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
+void PrintCommand(CommandContext& context, CommandId) {
+    wxFrame& frame = context.frame;
+    CNoctaView& view = context.view;
     PrintSettings& settings = SettingsOf(frame);
     wxPrinter printer(&settings.printDialog);
     CChartPrintout printout(view.Chart(), view.Session(), view.Settings(),
@@ -69,8 +72,9 @@ void PrintCommand(CMainFrame& frame) {
     view.Redraw();
 }
 
-void PrintPreviewCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
+void PrintPreviewCommand(CommandContext& context, CommandId) {
+    wxFrame& frame = context.frame;
+    CNoctaView& view = context.view;
     PrintSettings& settings = SettingsOf(frame);
     auto* preview =
         new wxPrintPreview(new CChartPrintout(view.Chart(), view.Session(), view.Settings(),
@@ -94,7 +98,8 @@ void PrintPreviewCommand(CMainFrame& frame) {
     window->Show();
 }
 
-void PrintSetupCommand(CMainFrame& frame) {
+void PrintSetupCommand(CommandContext& context, CommandId) {
+    wxFrame& frame = context.frame;
     PrintSettings& settings = SettingsOf(frame);
     settings.pageSetup.SetPrintData(settings.printDialog.GetPrintData());
     wxPageSetupDialog dialog(&frame, &settings.pageSetup);

@@ -1,16 +1,19 @@
 // The five search commands of the Search menu: each runs its dialog modally and redraws the
 // chart when the dialog centred it on an object.
+#include "commands/CommandHandlers.h"
+
 #include "dialogs/FindObjectDialog.h"
 #include "dialogs/SearchDialogs.h"
-#include "frame/MainFrame.h"
-#include "guibase/CommandHooks.h"
+#include "guibase/CommandContext.h"
 #include "view/NoctaView.h"
+
+#include <wx/frame.h>
 
 namespace {
 
-void RunSearchList(CMainFrame& frame, CSearchListDialog::Kind kind) {
-    CNoctaView& view = frame.View();
-    CSearchListDialog dialog(&frame, kind, view.Chart(), view.Session());
+void RunSearchList(CommandContext& context, CSearchListDialog::Kind kind) {
+    CNoctaView& view = context.view;
+    CSearchListDialog dialog(&context.frame, kind, view.Chart(), context.Sky());
     if (dialog.ShowModal() == wxID_OK) {
         view.Redraw();
     }
@@ -18,37 +21,37 @@ void RunSearchList(CMainFrame& frame, CSearchListDialog::Kind kind) {
 
 } // namespace
 
-void SearchStarCommand(CMainFrame& frame) {
-    RunSearchList(frame, CSearchListDialog::Kind::Star);
+void SearchStarCommand(CommandContext& context, CommandId) {
+    RunSearchList(context, CSearchListDialog::Kind::Star);
 }
 
-void SearchNgcCommand(CMainFrame& frame) {
-    RunSearchList(frame, CSearchListDialog::Kind::Ngc);
+void SearchNgcCommand(CommandContext& context, CommandId) {
+    RunSearchList(context, CSearchListDialog::Kind::Ngc);
 }
 
-void SearchConstellationCommand(CMainFrame& frame) {
-    RunSearchList(frame, CSearchListDialog::Kind::Constellation);
+void SearchConstellationCommand(CommandContext& context, CommandId) {
+    RunSearchList(context, CSearchListDialog::Kind::Constellation);
 }
 
-void SearchMessierCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
-    CSearchMessierDialog dialog(&frame, view.Chart(), view.Session());
+void SearchMessierCommand(CommandContext& context, CommandId) {
+    CNoctaView& view = context.view;
+    CSearchMessierDialog dialog(&context.frame, view.Chart(), context.Sky());
     if (dialog.ShowModal() == wxID_OK) {
         view.Redraw();
     }
 }
 
-void SearchSolarSystemCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
-    CSearchSolarSystemDialog dialog(&frame, view.Chart(), view.Session().Sky());
+void SearchSolarSystemCommand(CommandContext& context, CommandId) {
+    CNoctaView& view = context.view;
+    CSearchSolarSystemDialog dialog(&context.frame, view.Chart(), context.Sky().Sky());
     if (dialog.ShowModal() == wxID_OK) {
         view.Redraw();
     }
 }
 
-void FindObjectCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
-    CFindObjectDialog dialog(&frame, view.Chart(), view.Session());
+void FindObjectCommand(CommandContext& context, CommandId) {
+    CNoctaView& view = context.view;
+    CFindObjectDialog dialog(&context.frame, view.Chart(), context.Sky());
     if (dialog.ShowModal() == wxID_OK && dialog.Found()) {
         view.MarkFound(dialog.Found()->ra, dialog.Found()->dec);
     }

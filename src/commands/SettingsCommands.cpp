@@ -1,38 +1,41 @@
 // The Date/Time, Location and Magnitude limits commands of the Settings menu: each runs its
 // dialog modally and redraws the chart when the dialog changed it.
+#include "commands/CommandHandlers.h"
+
 #include "dialogs/DateTimeDialog.h"
 #include "dialogs/LocationDialog.h"
 #include "dialogs/MagnitudeLimitsDialog.h"
-#include "frame/MainFrame.h"
-#include "guibase/CommandHooks.h"
-#include "settings/AppSettings.h"
+#include "guibase/CommandContext.h"
 #include "view/NoctaView.h"
 
-void DateTimeCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
-    CDateTimeDialog dialog(&frame, view.Session().ClockTime(), view.Session().Place());
+#include <wx/frame.h>
+
+void DateTimeCommand(CommandContext& context, CommandId) {
+    CNoctaView& view = context.view;
+    SkySession& sky = context.Sky();
+    CDateTimeDialog dialog(&context.frame, sky.ClockTime(), sky.Place());
     if (dialog.ShowModal() == wxID_OK) {
-        view.Session().SetClockTime(dialog.ClockTime());
-        frame.RefreshStatusPanes();
+        sky.SetClockTime(dialog.ClockTime());
+        context.refreshStatusPanes();
         view.Redraw();
     }
 }
 
-void LocationCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
-    CLocationDialog dialog(&frame, view.Session().Place(), view.Session().ClockTime(),
-                           view.Session().Catalog());
+void LocationCommand(CommandContext& context, CommandId) {
+    CNoctaView& view = context.view;
+    SkySession& sky = context.Sky();
+    CLocationDialog dialog(&context.frame, sky.Place(), sky.ClockTime(), sky.Catalog());
     if (dialog.ShowModal() == wxID_OK) {
-        view.Session().SetPlace(dialog.Place());
+        sky.SetPlace(dialog.Place());
         view.Chart().SetHemisphere(dialog.Place().NS);
-        frame.RefreshStatusPanes();
+        context.refreshStatusPanes();
         view.Redraw();
     }
 }
 
-void MagnitudeLimitsCommand(CMainFrame& frame) {
-    CNoctaView& view = frame.View();
-    CMagnitudeLimitsDialog dialog(&frame, view.Settings(), view.Chart());
+void MagnitudeLimitsCommand(CommandContext& context, CommandId) {
+    CNoctaView& view = context.view;
+    CMagnitudeLimitsDialog dialog(&context.frame, view.Settings(), view.Chart());
     if (dialog.ShowModal() == wxID_OK) {
         view.Redraw();
     }

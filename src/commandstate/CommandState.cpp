@@ -2,73 +2,59 @@
 
 #include "chart/ChartState.h"
 #include "chart/LayerSwitches.h"
+#include "settings/AppSettings.h"
 
 #include <array>
 
 namespace {
 
-constexpr std::array kAllCommands = {
-    CommandId::Open,
-    CommandId::PrintPreview,
-    CommandId::Print,
-    CommandId::PrintSetup,
-    CommandId::RecentFiles,
-    CommandId::Exit,
-    CommandId::StarNames,
-    CommandId::PlanetNames,
-    CommandId::DeepSkyLabels,
-    CommandId::Ecliptic,
-    CommandId::Horizon,
-    CommandId::StarColors,
-    CommandId::Toolbar,
-    CommandId::StatusBar,
-    CommandId::ChartModeEquatorial,
-    CommandId::ChartModeLocalHorizon,
-    CommandId::DateTime,
-    CommandId::Location,
-    CommandId::MagnitudeLimits,
-    CommandId::SkyBlack,
-    CommandId::SkyColor,
-    CommandId::SearchStar,
-    CommandId::SearchSolarSystem,
-    CommandId::SearchConstellation,
-    CommandId::SearchMessier,
-    CommandId::SearchNgc,
-    CommandId::East,
-    CommandId::West,
-    CommandId::North,
-    CommandId::South,
-    CommandId::Zenith,
-    CommandId::Nadir,
-    CommandId::HelpContents,
-    CommandId::HelpUsing,
-    CommandId::About,
-    CommandId::GridLines,
-    CommandId::Boundaries,
-    CommandId::ConstellationLines,
-    CommandId::DeepSky,
-    CommandId::MilkyWay,
-    CommandId::SolarSystem,
-    CommandId::TimeStepBox,
-    CommandId::AnimationBackward,
-    CommandId::StepBackward,
-    CommandId::AnimationStop,
-    CommandId::StepForward,
-    CommandId::AnimationForward,
-    CommandId::ContextHelp,
-    CommandId::Help,
-    CommandId::ZoomIn,
-    CommandId::ZoomOut,
-    CommandId::PanDown,
-    CommandId::PanUp,
-    CommandId::PanLeft,
-    CommandId::PanRight,
+struct RuleRow {
+    CommandId command;
+    CommandRule rule;
 };
+
+#define VN_RULE_ROW(name, id, rule, ...) RuleRow{CommandId::name, CommandRule::rule},
+constexpr std::array kRules = {VN_COMMAND_TABLE(VN_RULE_ROW)};
+#undef VN_RULE_ROW
+
+#define VN_COMMAND_OF_ROW(name, ...) CommandId::name,
+constexpr std::array kAllCommands = {VN_COMMAND_TABLE(VN_COMMAND_OF_ROW)};
+#undef VN_COMMAND_OF_ROW
 
 } // namespace
 
 std::span<const CommandId> AllCommands() {
     return kAllCommands;
+}
+
+CommandRule RuleOf(CommandId command) {
+    for (const RuleRow& row : kRules) {
+        if (row.command == command) {
+            return row.rule;
+        }
+    }
+    return CommandRule::Always;
+}
+
+std::optional<CommandId> CommandOfId(int wxId) {
+    for (const CommandId command : kAllCommands) {
+        if (static_cast<int>(command) == wxId) {
+            return command;
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsCheckable(CommandId command) {
+    switch (RuleOf(command)) {
+    case CommandRule::Always:
+    case CommandRule::WhileStopped:
+    case CommandRule::WhileRunning:
+    case CommandRule::RecentEntry:
+        return false;
+    default:
+        return true;
+    }
 }
 
 const int* SwitchOfCommand(CommandId command, const ChartState& chart) {
@@ -85,55 +71,41 @@ int* SwitchOfCommand(CommandId command, ChartState& chart) {
     return const_cast<int*>(SwitchOfCommand(command, static_cast<const ChartState&>(chart)));
 }
 
-CommandUiState QueryCommandState(CommandId command, const ChartState& chart) {
+CommandUiState QueryCommandState(CommandId command, const CommandInputs& inputs) {
+    const ChartState& chart = inputs.chart;
     const bool animating = chart.m_bAnimate != 0;
-    CommandUiState state;
-    // Layer and display switches: available at every moment, checked while the switch is on.
-    if (const int* layer = SwitchOfCommand(command, chart)) {
-        state.checked = *layer != 0;
-        return state;
+    switch (RuleOf(command)) {
+    case CommandRule::Always:
+        return {};
+    case CommandRule::WhileStopped:
+        return {!animating, std::nullopt};
+    case CommandRule::WhileRunning:
+        return {animating, std::nullopt};
+    case CommandRule::Switch: {
+        const int* layer = SwitchOfCommand(command, chart);
+        return {true, layer != nullptr && *layer != 0};
     }
-    switch (command) {
-    // Available at every moment, without a check mark (or with one the platform keeps).
-    case CommandId::Exit:
-    case CommandId::RecentFiles:
-    case CommandId::Toolbar:
-    case CommandId::StatusBar:
-    case CommandId::ZoomIn:
-    case CommandId::ZoomOut:
-    case CommandId::PanDown:
-    case CommandId::PanUp:
-    case CommandId::PanLeft:
-    case CommandId::PanRight:
-        break;
-
-    // Radio pairs of the settings menu, disabled while animating.
-    case CommandId::ChartModeEquatorial:
-        state.enabled = !animating;
-        state.checked = chart.m_bHorizonView != 1;
-        break;
-    case CommandId::ChartModeLocalHorizon:
-        state.enabled = !animating;
-        state.checked = chart.m_bHorizonView != 0;
-        break;
-    case CommandId::SkyBlack:
-        state.enabled = !animating;
-        state.checked = chart.m_bColoredSky != 1;
-        break;
-    case CommandId::SkyColor:
-        state.enabled = !animating;
-        state.checked = chart.m_bColoredSky != 0;
-        break;
-
-    case CommandId::AnimationStop:
-        state.enabled = animating;
-        break;
-
-    // Everything else opens a dialog, prints, centres on a horizon point, starts an animation
-    // step or changes the step: only while the animation is stopped.
-    default:
-        state.enabled = !animating;
-        break;
+    case CommandRule::Equatorial:
+        return {!animating, chart.m_bHorizonView != 1};
+    case CommandRule::LocalHorizon:
+        return {!animating, chart.m_bHorizonView != 0};
+    case CommandRule::BlackSky:
+        return {!animating, chart.m_bColoredSky != 1};
+    case CommandRule::ColouredSky:
+        return {!animating, chart.m_bColoredSky != 0};
+    case CommandRule::NightVision:
+        return {true, inputs.settings.NightVision != 0};
+    case CommandRule::PrecisePositions:
+        return {true, inputs.model == SkyModelKind::Precise};
+    case CommandRule::ToolbarShown:
+        return {true, inputs.toolbarShown};
+    case CommandRule::StatusBarShown:
+        return {true, inputs.statusBarShown};
+    case CommandRule::RecentEntry: {
+        const auto entry =
+            static_cast<std::size_t>(static_cast<int>(command) - cmd::FileRecentFirst);
+        return {!animating && entry < inputs.recentPictures, std::nullopt};
     }
-    return state;
+    }
+    return {};
 }

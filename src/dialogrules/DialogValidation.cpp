@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -187,6 +188,14 @@ LocationCheck CheckLocation(const LocationFields& fields) {
         ReadInteger(fields.latitudeDegrees, -kLatitudeDegreesMax, kLatitudeDegreesMax);
     if (!latDeg.value) {
         return fail(LocationField::LatitudeDegrees, latDeg.message);
+    }
+    // Degrees and minutes are one angle: at 180 degrees of longitude and 90 of latitude the
+    // minutes can only be 0.
+    if (*longDeg.value == kLongitudeDegreesMax && *longMin.value != 0) {
+        return fail(LocationField::LongitudeMinutes, IntegerRangeMessage(0, 0));
+    }
+    if (std::abs(*latDeg.value) == kLatitudeDegreesMax && *latMin.value != 0) {
+        return fail(LocationField::LatitudeMinutes, IntegerRangeMessage(0, 0));
     }
     const FieldValue<double> zone = ReadNumber(fields.timeZone, -kTimeZoneMax, kTimeZoneMax);
     if (!zone.value) {

@@ -120,8 +120,10 @@ using LocationCheck = DialogCheck<Observer, LocationField>;
 
 // Longitude minutes (non-negative, 0..59), longitude degrees (non-negative, 0..180), latitude
 // minutes (non-negative, 0..59), latitude degrees (whole number, -90..90), time zone (number,
-// -12..12), in this order. On success the observer: the place text cut to 28 characters (never
-// inside a character's UTF-8 bytes), the numbers, "E"/"W", "N"/"S" and the zone.
+// -12..12), in this order; then the angles as wholes: at 180 degrees of longitude or 90 of
+// latitude the minutes must be 0 (the minutes field fails with "between 0 and 0"). On success the
+// observer: the place text cut to 28 characters (never inside a character's UTF-8 bytes), the
+// numbers, "E"/"W", "N"/"S" and the zone.
 LocationCheck CheckLocation(const LocationFields& fields);
 
 // `text` cut to at most `maxChars` characters of UTF-8, never inside a character.

@@ -1,9 +1,14 @@
 #include "files/SafeFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <system_error>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -200,63 +205,206 @@ FileResult CheckWritable(const fs::path& path, const WriteOptions& options) {
     return {};
 }
 
-FileResult WriteFileReplacing(const fs::path& path, std::string_view bytes,
-                              const WriteOptions& options) {
-    fs::path target;
-    if (FileResult named = NamedWriteTarget(path, options, target); !named) {
+namespace {
+
+// Longest file name of the file systems in use (NAME_MAX).
+constexpr std::size_t kMaxNameBytes = 255;
+// A temporary file is ".<target name, cut to fit>.vn-XXXXXX": the mark and the six characters
+// mkostemp fills in tell our files apart from the user's.
+constexpr std::string_view kTemporaryMark = ".vn-";
+constexpr std::size_t kUniqueChars = 6;
+// A temporary file this old was left by a write that never finished (the program was killed).
+constexpr auto kStaleAge = std::chrono::hours(24);
+
+// The start of every temporary name for `targetName`: a dot, the name cut at a character's
+// boundary so that the whole temporary name fits kMaxNameBytes, and the mark.
+std::string TemporaryPrefix(const std::string& targetName) {
+    const std::size_t room = kMaxNameBytes - 1 - kTemporaryMark.size() - kUniqueChars;
+    std::size_t keep = std::min(targetName.size(), room);
+    // A UTF-8 character is not cut in two (continuation bytes are 10xxxxxx).
+    while (keep > 0 && keep < targetName.size() &&
+           (static_cast<unsigned char>(targetName[keep]) & 0xC0) == 0x80) {
+        --keep;
+    }
+    return "." + targetName.substr(0, keep) + std::string(kTemporaryMark);
+}
+
+bool IsUniqueSuffix(std::string_view text) {
+    return text.size() == kUniqueChars && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+           });
+}
+
+// Removes the temporary files of earlier writes to the same target that never finished: our
+// name pattern, a regular file of this user, older than kStaleAge.
+void RemoveStaleTemporaries(const fs::path& folder, const std::string& prefix) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    const auto oldest = std::chrono::system_clock::now() - kStaleAge;
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(prefix) ||
+            !IsUniqueSuffix(std::string_view(name).substr(prefix.size()))) {
+            continue;
+        }
+        struct stat info {};
+        if (::lstat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+            info.st_uid != ::geteuid()) {
+            continue;
+        }
+        if (std::chrono::system_clock::from_time_t(info.st_mtime) < oldest) {
+            ::unlink(it->path().c_str());
+        }
+    }
+}
+
+// One file written completely under a temporary name beside its target, not yet renamed.
+struct PreparedWrite {
+    fs::path path;   // as the caller named it
+    fs::path target; // the file it replaces (the end of the links with followLink)
+    fs::path folder;
+    bool replacesFile = false; // a regular file is at the target
+    std::unique_ptr<TemporaryFile> temporary;
+};
+
+FileResult PrepareWrite(const fs::path& path, std::string_view bytes, const WriteOptions& options,
+                        PreparedWrite& prepared) {
+    prepared.path = path;
+    if (FileResult named = NamedWriteTarget(path, options, prepared.target); !named) {
         return named;
     }
-    const fs::path folder = FolderOf(target);
+    prepared.folder = FolderOf(prepared.target);
     if (options.createFolder) {
         std::error_code ec;
-        fs::create_directories(folder, ec);
+        fs::create_directories(prepared.folder, ec);
         if (ec) {
-            return Failure(path,
-                           "cannot create the folder " + folder.string() + ": " + ec.message());
+            return Failure(path, "cannot create the folder " + prepared.folder.string() + ": " +
+                                     ec.message());
         }
     }
 
     struct stat old {};
-    if (FileResult checked = CheckTarget(path, target, folder, old); !checked) {
+    if (FileResult checked = CheckTarget(path, prepared.target, prepared.folder, old); !checked) {
         return checked;
     }
-    const TargetKind kind = S_ISREG(old.st_mode) ? TargetKind::Regular : TargetKind::Missing;
-    int error = 0;
+    prepared.replacesFile = S_ISREG(old.st_mode);
 
     // A unique new name beside the target, made with O_EXCL: a link or file already at that
     // name makes mkostemp try another name, never write through it.
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const std::string prefix = TemporaryPrefix(prepared.target.filename().string());
+    RemoveStaleTemporaries(prepared.folder, prefix);
+    std::string pattern = (prepared.folder / (prefix + std::string(kUniqueChars, 'X'))).string();
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {
         return Failure(path, Reason(errno));
     }
-    TemporaryFile temporary(fd, pattern);
-    const bool existing = kind == TargetKind::Regular;
-    const mode_t mode = existing ? (old.st_mode & 07777) : NewFileMode(options.privateNewFile);
-    if (existing && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
+    prepared.temporary = std::make_unique<TemporaryFile>(fd, pattern);
+    const mode_t mode =
+        prepared.replacesFile ? (old.st_mode & 07777) : NewFileMode(options.privateNewFile);
+    if (prepared.replacesFile && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
         // Root replacing another user's file keeps its owner; anyone else cannot, which is fine.
         [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
     }
     if (!WriteAll(fd, bytes) || ::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) {
         return Failure(path, Reason(errno));
     }
-    if (!temporary.Close()) {
+    if (!prepared.temporary->Close()) {
         return Failure(path, Reason(errno));
     }
-    // The target may have changed while we wrote: look again just before the rename.
+    return {};
+}
+
+// The target may have changed while we wrote: it is looked at again just before the rename.
+FileResult CheckStillReplaceable(const PreparedWrite& prepared) {
     struct stat now {};
-    if (KindOf(target, now, error) == TargetKind::Other) {
-        return Failure(path, std::string(KindText(now.st_mode)) + " and is left as it is");
+    int error = 0;
+    if (KindOf(prepared.target, now, error) == TargetKind::Other) {
+        return Failure(prepared.path, std::string(KindText(now.st_mode)) + " and is left as it is");
     }
-    if (::rename(temporary.Name().c_str(), target.c_str()) != 0) {
-        return Failure(path, Reason(errno));
-    }
-    temporary.Keep();
-    // Make the rename itself durable.
+    return {};
+}
+
+// Makes the renames in a folder durable.
+void SyncFolder(const fs::path& folder) {
     const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
+    }
+}
+
+// How one prepared file was put in place, so that it can be taken back.
+enum class Placed { Not, Created, Exchanged, Replaced };
+
+} // namespace
+
+FileResult WriteFileReplacing(const fs::path& path, std::string_view bytes,
+                              const WriteOptions& options) {
+    PreparedWrite prepared;
+    if (FileResult ready = PrepareWrite(path, bytes, options, prepared); !ready) {
+        return ready;
+    }
+    if (FileResult still = CheckStillReplaceable(prepared); !still) {
+        return still;
+    }
+    if (::rename(prepared.temporary->Name().c_str(), prepared.target.c_str()) != 0) {
+        return Failure(path, Reason(errno));
+    }
+    prepared.temporary->Keep();
+    SyncFolder(prepared.folder);
+    return {};
+}
+
+FileResult WriteFilesTogether(const std::vector<FileToWrite>& files, const WriteOptions& options) {
+    std::vector<PreparedWrite> prepared(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (FileResult ready = PrepareWrite(files[i].path, files[i].bytes, options, prepared[i]);
+            !ready) {
+            return ready; // the temporary files written so far are removed with `prepared`
+        }
+    }
+    std::vector<Placed> placed(files.size(), Placed::Not);
+    const auto takeBack = [&] {
+        for (std::size_t j = placed.size(); j-- > 0;) {
+            const PreparedWrite& p = prepared[j];
+            if (placed[j] == Placed::Exchanged) {
+                // The old file goes back to its name; the new one is removed with the
+                // temporary name.
+                ::renameat2(AT_FDCWD, p.temporary->Name().c_str(), AT_FDCWD, p.target.c_str(),
+                            RENAME_EXCHANGE);
+            } else if (placed[j] == Placed::Created) {
+                ::unlink(p.target.c_str());
+            }
+        }
+    };
+    for (std::size_t i = 0; i < prepared.size(); ++i) {
+        PreparedWrite& p = prepared[i];
+        if (FileResult still = CheckStillReplaceable(p); !still) {
+            takeBack();
+            return still;
+        }
+        const char* from = p.temporary->Name().c_str();
+        // An existing file is swapped with the new one, so that its old bytes stay at hand
+        // under the temporary name until every file is in place.
+        if (p.replacesFile &&
+            ::renameat2(AT_FDCWD, from, AT_FDCWD, p.target.c_str(), RENAME_EXCHANGE) == 0) {
+            placed[i] = Placed::Exchanged;
+            continue;
+        }
+        // Without a file to swap (or on a file system that cannot swap, where the old file
+        // cannot be kept), a plain rename.
+        if ((!p.replacesFile || errno == ENOENT || errno == EINVAL || errno == ENOSYS) &&
+            ::rename(from, p.target.c_str()) == 0) {
+            placed[i] = p.replacesFile ? Placed::Replaced : Placed::Created;
+            p.temporary->Keep();
+            continue;
+        }
+        const int error = errno;
+        takeBack();
+        return Failure(p.path, Reason(error));
+    }
+    for (const PreparedWrite& p : prepared) {
+        SyncFolder(p.folder); // the old files are removed with their temporary names
     }
     return {};
 }

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Success, or a one-line error text for the user naming the file.
 struct FileResult {
@@ -31,7 +32,22 @@ struct WriteOptions {
     bool createFolder = false;
 };
 
+// The temporary name is "." + the target's name (cut so that the whole fits 255 bytes) +
+// ".vn-" + six letters or digits. Temporary files of that pattern for the same target, older
+// than a day and of this user, are left-overs of a killed write and are removed first.
 FileResult WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes,
+                              const WriteOptions& options = {});
+
+struct FileToWrite {
+    std::filesystem::path path;
+    std::string_view bytes;
+};
+
+// Writes every file or none (a chart and its picking tables): all are written to temporary
+// files first, then renamed over their targets one after the other. On any failure the files
+// already renamed are taken back (an existing file is swapped with its new version, and
+// swapped back), so that every target is as it was and nothing of ours is left behind.
+FileResult WriteFilesTogether(const std::vector<FileToWrite>& files,
                               const WriteOptions& options = {});
 
 // The checks of WriteFileReplacing without writing: what is at the path may be replaced and its

@@ -1,11 +1,11 @@
 // Folder frame/: the main window and what it carries: menus, toolbars, status panes, keys, help
-// and the About box. Commands whose work lives elsewhere go through guibase/CommandHooks.h.
+// and the About box, all built from the command table (commandstate/CommandTable.h).
 //
 // CMainFrame: the one main window. It carries the menu, the main toolbar with the time-step box,
 // the floating navigation toolbar and the six-pane status bar; the chart view fills the rest. It
-// routes commands to the chart view first, refuses any command that is disabled at the moment
-// (whether it came from a key, a toolbar button or anywhere else), keeps every command's enabled
-// and checked state current at idle time, and carries out its own commands.
+// refuses any command that is disabled at the moment (whether it came from a key, a toolbar
+// button or anywhere else), keeps every command's enabled and checked state current at idle
+// time, and hands every other command to its row's handler with the context of commands.
 #pragma once
 
 #include <wx/frame.h>
@@ -16,10 +16,12 @@
 #include <vector>
 
 #include "commandstate/CommandState.h"
+#include "guibase/CommandContext.h"
 
 struct AppSettings;
 class CNoctaDoc;
 class CNoctaView;
+class SkySession;
 class ProgramHelp;
 class wxAuiManager;
 class wxAuiToolBar;
@@ -32,8 +34,13 @@ public:
     ~CMainFrame() override;
 
     CNoctaView& View() { return *m_view; }
+    // Hands the sky session to the chart view and to the commands, once the catalogues are
+    // loaded.
+    void AttachSession(SkySession& session);
     AppSettings& Settings() { return m_settings; }
     CNoctaDoc& Doc() { return m_doc; }
+    // What the handlers of the command table reach.
+    CommandContext& Context() { return *m_context; }
 
     // The time-step box of the main toolbar: its entry 0..7.
     int TimeStepIndex() const;
@@ -72,41 +79,11 @@ protected:
 private:
     void CreateToolbars();
     void CreateStatusPanes();
+    void BindCommands();
     void ShowToolbarPrompt(int toolId);
 
     void OnUpdateCommand(wxUpdateUIEvent& event);
     void OnIdle(wxIdleEvent& event);
-    void OnDisplaySwitch(wxCommandEvent& event);
-    void OnChartMode(wxCommandEvent& event);
-    void OnSkyBackground(wxCommandEvent& event);
-    void OnHorizonPoint(wxCommandEvent& event);
-    void OnZenith(wxCommandEvent& event);
-    void OnNadir(wxCommandEvent& event);
-    void OnToggleToolbar(wxCommandEvent& event);
-    void OnToggleStatusBar(wxCommandEvent& event);
-    void OnExit(wxCommandEvent& event);
-    void OnAbout(wxCommandEvent& event);
-    void OnHelpContents(wxCommandEvent& event);
-    void OnHelpUsing(wxCommandEvent& event);
-    void OnHelpIndex(wxCommandEvent& event);
-    void OnHelpContext(wxCommandEvent& event);
-    void OnFileOpen(wxCommandEvent& event);
-    void OnRecentPicture(wxCommandEvent& event);
-    void OnPrint(wxCommandEvent& event);
-    void OnPrintPreview(wxCommandEvent& event);
-    void OnPrintSetup(wxCommandEvent& event);
-    void OnExportChart(wxCommandEvent& event);
-    void OnNightVision(wxCommandEvent& event);
-    void OnPrecisePositions(wxCommandEvent& event);
-    void OnDateTime(wxCommandEvent& event);
-    void OnLocation(wxCommandEvent& event);
-    void OnMagnitudeLimits(wxCommandEvent& event);
-    void OnSearchStar(wxCommandEvent& event);
-    void OnSearchSolarSystem(wxCommandEvent& event);
-    void OnSearchConstellation(wxCommandEvent& event);
-    void OnSearchMessier(wxCommandEvent& event);
-    void OnSearchNgc(wxCommandEvent& event);
-    void OnFindObject(wxCommandEvent& event);
 
     AppSettings& m_settings;
     CNoctaDoc& m_doc;
@@ -116,6 +93,7 @@ private:
     wxChoice* m_timeStep = nullptr;
     CNoctaView* m_view = nullptr;
     std::unique_ptr<ProgramHelp> m_help;
+    std::unique_ptr<CommandContext> m_context;
     std::filesystem::path m_profilePath;
     std::vector<wxString> m_paneTexts;
 

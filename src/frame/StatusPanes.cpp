@@ -1,8 +1,8 @@
 // The six panes of the main frame's status bar: command prompts, the pointer's right ascension
 // and declination, the place, the time and the date.
-#include "frame/CommandTexts.h"
+#include "guibase/StatusPanes.h"
+#include "frame/CommandRows.h"
 #include "frame/MainFrame.h"
-#include "guibase/CommandIds.h"
 #include "navigation/PointerTracking.h"
 #include "settings/AppSettings.h"
 #include "texts/StatusTexts.h"

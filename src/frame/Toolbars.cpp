@@ -1,8 +1,9 @@
 // The main toolbar (dockable at the top or the bottom, with the time-step box) and the floating
 // navigation toolbar of the main frame.
-#include "frame/CommandTexts.h"
+#include "commandstate/CommandState.h"
+#include "frame/CommandRows.h"
+#include "frame/FrameCommands.h"
 #include "frame/MainFrame.h"
-#include "guibase/CommandIds.h"
 #include "guibase/Icons.h"
 #include "navigation/Animation.h"
 
@@ -18,43 +19,17 @@ namespace {
 // Main toolbar layout: 0 stands for a separator, kTimeStepSlot for the time-step box.
 constexpr int kSeparator = 0;
 constexpr int kTimeStepSlot = -1;
-constexpr std::array kMainTools = {
-    cmd::FileOpen,
-    cmd::FilePrintPreview,
-    cmd::FilePrint,
-    kSeparator,
-    cmd::LayerGrid,
-    cmd::LayerBoundaries,
-    cmd::LayerFigures,
-    cmd::LayerDeepSky,
-    cmd::LayerMilkyWay,
-    cmd::LayerSolarSystem,
-    kSeparator,
-    cmd::SettingsDateTime,
-    cmd::SettingsLocation,
-    kSeparator,
-    kTimeStepSlot,
-    cmd::AnimBackward,
-    cmd::StepBackward,
-    cmd::AnimStop,
-    cmd::StepForward,
-    cmd::AnimForward,
-    kSeparator,
-    cmd::HelpContext,
-    cmd::HelpAbout,
-};
+#define VN_TOOL(name) cmd::name,
+#define VN_TOOL_SEPARATOR() kSeparator,
+#define VN_TIME_STEP() kTimeStepSlot,
+constexpr std::array kMainTools = {VN_MAIN_TOOLBAR(VN_TOOL, VN_TOOL_SEPARATOR, VN_TIME_STEP)};
+#undef VN_TOOL
+#undef VN_TOOL_SEPARATOR
+#undef VN_TIME_STEP
 
-// Three rows of two buttons.
-constexpr std::array<std::array<int, 2>, 3> kNavigationRows = {{
-    {cmd::ZoomIn, cmd::ZoomOut},
-    {cmd::PanDown, cmd::PanUp},
-    {cmd::PanLeft, cmd::PanRight},
-}};
-
-bool IsLayerSwitch(int id) {
-    return id == cmd::LayerGrid || id == cmd::LayerBoundaries || id == cmd::LayerFigures ||
-           id == cmd::LayerDeepSky || id == cmd::LayerMilkyWay || id == cmd::LayerSolarSystem;
-}
+#define VN_NAVIGATION_ROW(first, second) std::array<int, 2>{cmd::first, cmd::second},
+constexpr std::array kNavigationRows = {VN_NAVIGATION_TOOLBAR(VN_NAVIGATION_ROW)};
+#undef VN_NAVIGATION_ROW
 
 constexpr int kTimeStepBoxWidth = 100;  // pixels
 constexpr int kTimeStepFontHeight = 12; // pixels
@@ -62,9 +37,9 @@ constexpr int kTimeStepFontHeight = 12; // pixels
 const wxPoint kNavigationOffset(40, 150);
 
 void AddTool(wxAuiToolBar& bar, int id) {
-    const wxBitmapBundle icon = CommandIcon(id);
-    bar.AddTool(id, wxString(), icon, wxString::FromUTF8(CommandTooltip(id)),
-                IsLayerSwitch(id) ? wxITEM_CHECK : wxITEM_NORMAL);
+    const CommandRow& row = *FindCommandRow(id);
+    bar.AddTool(id, wxString(), CommandIcon(row.picture), wxString::FromUTF8(CommandTooltip(id)),
+                IsCheckable(row.command) ? wxITEM_CHECK : wxITEM_NORMAL);
     bar.SetToolLongHelp(id, wxString::FromUTF8(CommandPrompt(id)));
 }
 
@@ -105,7 +80,7 @@ void CMainFrame::CreateToolbars() {
         event.Skip();
     });
     m_aui->AddPane(m_mainToolbar, wxAuiPaneInfo()
-                                      .Name("main-toolbar")
+                                      .Name(kMainToolbarPane)
                                       .Caption("Toolbar")
                                       .ToolbarPane()
                                       .Top()

@@ -1,7 +1,5 @@
 #include "guibase/Icons.h"
 
-#include "guibase/CommandIds.h"
-
 #include <array>
 #include <string>
 #include <string_view>
@@ -37,103 +35,111 @@ constexpr std::string_view kArrowUp = "<path d='M8 2l6 7h-4v5H6V9H2z' fill='#2f6
                                       "stroke='#173b7a' stroke-linejoin='round'/>";
 
 struct IconEntry {
-    int id;
+    CommandPicture picture;
     std::string_view body;
 };
 
 const std::array kIcons = {
-    IconEntry{cmd::FileOpen, "<path d='M1 3h5l1.5 1.5H14V13H1z' fill='#f0c75e' stroke='#8a6414'/>"
-                             "<path d='M1 13l2.5-6H16l-2 6z' fill='#f7dc8c' stroke='#8a6414'/>"},
-    IconEntry{cmd::FilePrintPreview, "<path d='M2 1h7l3 3v11H2z' fill='#fff' stroke='#4a4a4a'/>"
-                                     "<circle cx='8' cy='9' r='3.2' fill='#dff1ff' "
-                                     "stroke='#1d3f73' stroke-width='1.4'/>"
-                                     "<path d='M10.3 11.3l4 4' stroke='#1d3f73' "
-                                     "stroke-width='2' stroke-linecap='round'/>"},
-    IconEntry{cmd::FilePrint, "<path d='M4 1h8v5H4z' fill='#fff' stroke='#4a4a4a'/>"
-                              "<path d='M1 6h14v6H1z' fill='#b8bec8' stroke='#4a4a4a'/>"
-                              "<path d='M4 10h8v5H4z' fill='#fff' stroke='#4a4a4a'/>"
-                              "<circle cx='12.5' cy='8' r='.8' fill='#2fa84f'/>"},
-    IconEntry{cmd::FileExportChart,
+    IconEntry{CommandPicture::Open,
+              "<path d='M1 3h5l1.5 1.5H14V13H1z' fill='#f0c75e' stroke='#8a6414'/>"
+              "<path d='M1 13l2.5-6H16l-2 6z' fill='#f7dc8c' stroke='#8a6414'/>"},
+    IconEntry{CommandPicture::PrintPreview,
+              "<path d='M2 1h7l3 3v11H2z' fill='#fff' stroke='#4a4a4a'/>"
+              "<circle cx='8' cy='9' r='3.2' fill='#dff1ff' "
+              "stroke='#1d3f73' stroke-width='1.4'/>"
+              "<path d='M10.3 11.3l4 4' stroke='#1d3f73' "
+              "stroke-width='2' stroke-linecap='round'/>"},
+    IconEntry{CommandPicture::Print, "<path d='M4 1h8v5H4z' fill='#fff' stroke='#4a4a4a'/>"
+                                     "<path d='M1 6h14v6H1z' fill='#b8bec8' stroke='#4a4a4a'/>"
+                                     "<path d='M4 10h8v5H4z' fill='#fff' stroke='#4a4a4a'/>"
+                                     "<circle cx='12.5' cy='8' r='.8' fill='#2fa84f'/>"},
+    IconEntry{CommandPicture::ExportChart,
               "<path d='M3 1h7l3 3v11H3z' fill='#fff' stroke='#4a4a4a'/>"
               "<circle cx='6' cy='6' r='1' fill='#1d3f73'/><circle cx='9' cy='9' r='.8' "
               "fill='#1d3f73'/><path d='M6 12h5M9 10l2 2-2 2' fill='none' stroke='#2fa84f' "
               "stroke-width='1.4'/>"},
-    IconEntry{cmd::ViewNightVision,
+    IconEntry{CommandPicture::NightVision,
               "<circle cx='8' cy='8' r='7' fill='#300000' stroke='#a00000'/>"
               "<path d='M10 3a5 5 0 1 0 3 7 4 4 0 1 1-3-7z' fill='#ff3030'/>"},
-    IconEntry{cmd::LayerGrid, "<circle cx='8' cy='8' r='7' fill='none' stroke='#2f6bd1'/>"
-                              "<ellipse cx='8' cy='8' rx='3.2' ry='7' fill='none' "
-                              "stroke='#2f6bd1'/><path d='M1 8h14M2.2 4.5h11.6M2.2 11.5h11.6' "
-                              "stroke='#2f6bd1'/>"},
-    IconEntry{cmd::LayerBoundaries,
+    IconEntry{CommandPicture::Grid,
+              "<circle cx='8' cy='8' r='7' fill='none' stroke='#2f6bd1'/>"
+              "<ellipse cx='8' cy='8' rx='3.2' ry='7' fill='none' "
+              "stroke='#2f6bd1'/><path d='M1 8h14M2.2 4.5h11.6M2.2 11.5h11.6' "
+              "stroke='#2f6bd1'/>"},
+    IconEntry{CommandPicture::Boundaries,
               "<path d='M1.5 3.5h6v3h7v7h-9v-4h-4z' fill='#eef3fb' "
               "stroke='#b03a2e' stroke-width='1.2' stroke-dasharray='2 1.2'/>"},
-    IconEntry{cmd::LayerFigures, "<path d='M2 12l4-4 3 2 5-7M9 10l2 4' fill='none' "
-                                 "stroke='#2f6bd1' stroke-width='1.2'/>"
-                                 "<circle cx='2' cy='12' r='1.4' fill='#1d3f73'/>"
-                                 "<circle cx='6' cy='8' r='1.4' fill='#1d3f73'/>"
-                                 "<circle cx='9' cy='10' r='1.4' fill='#1d3f73'/>"
-                                 "<circle cx='14' cy='3' r='1.4' fill='#1d3f73'/>"
-                                 "<circle cx='11' cy='14' r='1.2' fill='#1d3f73'/>"},
-    IconEntry{cmd::LayerDeepSky, "<ellipse cx='8' cy='8' rx='7' ry='3' fill='#d7c9f0' "
-                                 "stroke='#5b3f98' transform='rotate(-30 8 8)'/>"
-                                 "<circle cx='8' cy='8' r='1.8' fill='#5b3f98'/>"},
-    IconEntry{cmd::LayerMilkyWay, "<path d='M0 12C4 9 7 9 9 6s4-4 7-5v5c-3 1-4 2-6 4s-5 4-10 6z' "
-                                  "fill='#c9d6ea' stroke='#6b7fa3'/>"
-                                  "<circle cx='5' cy='11' r='.8' fill='#fff'/>"
-                                  "<circle cx='11' cy='6' r='.8' fill='#fff'/>"},
-    IconEntry{cmd::LayerSolarSystem, "<ellipse cx='8' cy='8' rx='7' ry='3.5' fill='none' "
-                                     "stroke='#777'/><circle cx='8' cy='8' r='2.8' "
-                                     "fill='#ffc928' stroke='#c77f00'/><circle cx='13.8' "
-                                     "cy='10' r='1.5' fill='#2f6bd1'/>"},
-    IconEntry{cmd::SettingsDateTime, "<circle cx='8' cy='8' r='7' fill='#fff' stroke='#1d3f73' "
-                                     "stroke-width='1.4'/><path d='M8 3.5V8l3 2' fill='none' "
-                                     "stroke='#1d3f73' stroke-width='1.4' "
-                                     "stroke-linecap='round'/>"},
-    IconEntry{cmd::SettingsLocation, "<circle cx='8' cy='8' r='7' fill='#9fd0ff' "
-                                     "stroke='#1d3f73'/><path d='M3 4c2 1 3 0 4 2s-1 3 1 5 "
-                                     "1 4 1 4M10 2c0 2 2 2 4 3' fill='none' stroke='#2f8a3a' "
-                                     "stroke-width='1.6'/>"},
-    IconEntry{cmd::SettingsMagnitudeLimits,
+    IconEntry{CommandPicture::Figures, "<path d='M2 12l4-4 3 2 5-7M9 10l2 4' fill='none' "
+                                       "stroke='#2f6bd1' stroke-width='1.2'/>"
+                                       "<circle cx='2' cy='12' r='1.4' fill='#1d3f73'/>"
+                                       "<circle cx='6' cy='8' r='1.4' fill='#1d3f73'/>"
+                                       "<circle cx='9' cy='10' r='1.4' fill='#1d3f73'/>"
+                                       "<circle cx='14' cy='3' r='1.4' fill='#1d3f73'/>"
+                                       "<circle cx='11' cy='14' r='1.2' fill='#1d3f73'/>"},
+    IconEntry{CommandPicture::DeepSky, "<ellipse cx='8' cy='8' rx='7' ry='3' fill='#d7c9f0' "
+                                       "stroke='#5b3f98' transform='rotate(-30 8 8)'/>"
+                                       "<circle cx='8' cy='8' r='1.8' fill='#5b3f98'/>"},
+    IconEntry{CommandPicture::MilkyWay,
+              "<path d='M0 12C4 9 7 9 9 6s4-4 7-5v5c-3 1-4 2-6 4s-5 4-10 6z' "
+              "fill='#c9d6ea' stroke='#6b7fa3'/>"
+              "<circle cx='5' cy='11' r='.8' fill='#fff'/>"
+              "<circle cx='11' cy='6' r='.8' fill='#fff'/>"},
+    IconEntry{CommandPicture::SolarSystem, "<ellipse cx='8' cy='8' rx='7' ry='3.5' fill='none' "
+                                           "stroke='#777'/><circle cx='8' cy='8' r='2.8' "
+                                           "fill='#ffc928' stroke='#c77f00'/><circle cx='13.8' "
+                                           "cy='10' r='1.5' fill='#2f6bd1'/>"},
+    IconEntry{CommandPicture::DateTime, "<circle cx='8' cy='8' r='7' fill='#fff' stroke='#1d3f73' "
+                                        "stroke-width='1.4'/><path d='M8 3.5V8l3 2' fill='none' "
+                                        "stroke='#1d3f73' stroke-width='1.4' "
+                                        "stroke-linecap='round'/>"},
+    IconEntry{CommandPicture::Location, "<circle cx='8' cy='8' r='7' fill='#9fd0ff' "
+                                        "stroke='#1d3f73'/><path d='M3 4c2 1 3 0 4 2s-1 3 1 5 "
+                                        "1 4 1 4M10 2c0 2 2 2 4 3' fill='none' stroke='#2f8a3a' "
+                                        "stroke-width='1.6'/>"},
+    IconEntry{CommandPicture::MagnitudeLimits,
               "<path d='M8 1l1.8 4.3 4.6.4-3.5 3 1 4.5L8 10.8 4.1 13.2l1-4.5-3.5-3 4.6-.4z' "
               "fill='#ffd84a' stroke='#a07800'/><circle cx='13.5' cy='13.5' r='1' fill='#777'/>"},
-    IconEntry{cmd::SearchFindObject, kMagnifier},
-    IconEntry{cmd::SearchStar, kMagnifier},
-    IconEntry{cmd::SearchSolarSystem, kMagnifier},
-    IconEntry{cmd::SearchConstellation, kMagnifier},
-    IconEntry{cmd::HelpContents, "<path d='M2 2h5c1 0 1 1 1 1v11s0-1-1-1H2z' fill='#ffffff' "
-                                 "stroke='#1d3f73'/><path d='M14 2H9C8 2 8 3 8 3v11s0-1 1-1h5z' "
-                                 "fill='#e3ecff' stroke='#1d3f73'/>"},
-    IconEntry{cmd::HelpAbout, "<circle cx='8' cy='8' r='7' fill='#e3ecff' stroke='#1d3f73'/>"
-                              "<path d='M8 7v5' stroke='#1d3f73' stroke-width='2'/>"
-                              "<circle cx='8' cy='4.5' r='1.2' fill='#1d3f73'/>"},
-    IconEntry{cmd::HelpContext, "<path d='M1 1v10l2.5-2.5L5.5 13l1.5-.7-2-4.3H8z' fill='#fff' "
-                                "stroke='#222'/><g transform='translate(5 1) scale(.7)'>"
-                                "<path d='M5.5 5.5a2.5 2.5 0 1 1 3.6 2.2c-.8.4-1.1.9-1.1 "
-                                "1.8v.8' fill='none' stroke='#1d3f73' stroke-width='2.2' "
-                                "stroke-linecap='round'/><circle cx='8' cy='13.3' r='1.4' "
-                                "fill='#1d3f73'/></g>"},
-    IconEntry{cmd::HelpIndex, kQuestionMark},
-    IconEntry{cmd::AnimBackward, "<path d='M8 3L2 8l6 5zM15 3L9 8l6 5z' fill='#2f6bd1' "
-                                 "stroke='#173b7a' stroke-linejoin='round'/>"},
-    IconEntry{cmd::StepBackward, "<path d='M3 3h2v10H3z' fill='#173b7a'/>"
-                                 "<path d='M13 3L6 8l7 5z' fill='#2f6bd1' stroke='#173b7a' "
-                                 "stroke-linejoin='round'/>"},
-    IconEntry{cmd::AnimStop, "<path d='M3.5 3.5h9v9h-9z' fill='#d04030' stroke='#7a1a10'/>"},
-    IconEntry{cmd::StepForward, "<path d='M11 3h2v10h-2z' fill='#173b7a'/>"
-                                "<path d='M3 3l7 5-7 5z' fill='#2f6bd1' stroke='#173b7a' "
-                                "stroke-linejoin='round'/>"},
-    IconEntry{cmd::AnimForward, "<path d='M1 3l6 5-6 5zM8 3l6 5-6 5z' fill='#2f6bd1' "
-                                "stroke='#173b7a' stroke-linejoin='round'/>"},
-    IconEntry{cmd::ZoomIn, "<circle cx='6.5' cy='6.5' r='4.8' fill='#dff1ff' stroke='#1d3f73' "
-                           "stroke-width='1.5'/><path d='M10 10l5 5' stroke='#1d3f73' "
-                           "stroke-width='2.4' stroke-linecap='round'/><path d='M4 6.5h5M6.5 "
-                           "4v5' stroke='#1d3f73' stroke-width='1.5'/>"},
-    IconEntry{cmd::ZoomOut, "<circle cx='6.5' cy='6.5' r='4.8' fill='#dff1ff' stroke='#1d3f73' "
-                            "stroke-width='1.5'/><path d='M10 10l5 5' stroke='#1d3f73' "
-                            "stroke-width='2.4' stroke-linecap='round'/><path d='M4 6.5h5' "
-                            "stroke='#1d3f73' stroke-width='1.5'/>"},
-    IconEntry{cmd::PanUp, kArrowUp},
+    IconEntry{CommandPicture::Magnifier, kMagnifier},
+    IconEntry{CommandPicture::HelpContents,
+              "<path d='M2 2h5c1 0 1 1 1 1v11s0-1-1-1H2z' fill='#ffffff' "
+              "stroke='#1d3f73'/><path d='M14 2H9C8 2 8 3 8 3v11s0-1 1-1h5z' "
+              "fill='#e3ecff' stroke='#1d3f73'/>"},
+    IconEntry{CommandPicture::About, "<circle cx='8' cy='8' r='7' fill='#e3ecff' stroke='#1d3f73'/>"
+                                     "<path d='M8 7v5' stroke='#1d3f73' stroke-width='2'/>"
+                                     "<circle cx='8' cy='4.5' r='1.2' fill='#1d3f73'/>"},
+    IconEntry{CommandPicture::ContextHelp,
+              "<path d='M1 1v10l2.5-2.5L5.5 13l1.5-.7-2-4.3H8z' fill='#fff' "
+              "stroke='#222'/><g transform='translate(5 1) scale(.7)'>"
+              "<path d='M5.5 5.5a2.5 2.5 0 1 1 3.6 2.2c-.8.4-1.1.9-1.1 "
+              "1.8v.8' fill='none' stroke='#1d3f73' stroke-width='2.2' "
+              "stroke-linecap='round'/><circle cx='8' cy='13.3' r='1.4' "
+              "fill='#1d3f73'/></g>"},
+    IconEntry{CommandPicture::QuestionMark, kQuestionMark},
+    IconEntry{CommandPicture::AnimBackward, "<path d='M8 3L2 8l6 5zM15 3L9 8l6 5z' fill='#2f6bd1' "
+                                            "stroke='#173b7a' stroke-linejoin='round'/>"},
+    IconEntry{CommandPicture::StepBackward,
+              "<path d='M3 3h2v10H3z' fill='#173b7a'/>"
+              "<path d='M13 3L6 8l7 5z' fill='#2f6bd1' stroke='#173b7a' "
+              "stroke-linejoin='round'/>"},
+    IconEntry{CommandPicture::AnimStop,
+              "<path d='M3.5 3.5h9v9h-9z' fill='#d04030' stroke='#7a1a10'/>"},
+    IconEntry{CommandPicture::StepForward,
+              "<path d='M11 3h2v10h-2z' fill='#173b7a'/>"
+              "<path d='M3 3l7 5-7 5z' fill='#2f6bd1' stroke='#173b7a' "
+              "stroke-linejoin='round'/>"},
+    IconEntry{CommandPicture::AnimForward, "<path d='M1 3l6 5-6 5zM8 3l6 5-6 5z' fill='#2f6bd1' "
+                                           "stroke='#173b7a' stroke-linejoin='round'/>"},
+    IconEntry{CommandPicture::ZoomIn,
+              "<circle cx='6.5' cy='6.5' r='4.8' fill='#dff1ff' stroke='#1d3f73' "
+              "stroke-width='1.5'/><path d='M10 10l5 5' stroke='#1d3f73' "
+              "stroke-width='2.4' stroke-linecap='round'/><path d='M4 6.5h5M6.5 "
+              "4v5' stroke='#1d3f73' stroke-width='1.5'/>"},
+    IconEntry{CommandPicture::ZoomOut,
+              "<circle cx='6.5' cy='6.5' r='4.8' fill='#dff1ff' stroke='#1d3f73' "
+              "stroke-width='1.5'/><path d='M10 10l5 5' stroke='#1d3f73' "
+              "stroke-width='2.4' stroke-linecap='round'/><path d='M4 6.5h5' "
+              "stroke='#1d3f73' stroke-width='1.5'/>"},
+    IconEntry{CommandPicture::PanUp, kArrowUp},
 };
 
 std::string Rotated(std::string_view body, int degrees) {
@@ -145,19 +151,19 @@ std::string Rotated(std::string_view body, int degrees) {
 
 } // namespace
 
-wxBitmapBundle CommandIcon(int id) {
-    switch (id) {
-    case cmd::PanDown:
+wxBitmapBundle CommandIcon(CommandPicture picture) {
+    switch (picture) {
+    case CommandPicture::PanDown:
         return FromBody(Rotated(kArrowUp, 180));
-    case cmd::PanLeft:
+    case CommandPicture::PanLeft:
         return FromBody(Rotated(kArrowUp, 270));
-    case cmd::PanRight:
+    case CommandPicture::PanRight:
         return FromBody(Rotated(kArrowUp, 90));
     default:
         break;
     }
     for (const IconEntry& entry : kIcons) {
-        if (entry.id == id) {
+        if (entry.picture == picture) {
             return FromBody(entry.body);
         }
     }

@@ -11,8 +11,44 @@ inline constexpr int kCommandIconSize = 16;
 // Pictures that stand beside menu popups rather than commands.
 enum class MenuPicture { ChartMode, SkyBackground, DeepSkyObject, HorizonPoint };
 
-// The picture of a command; an empty bundle for a command without one.
-wxBitmapBundle CommandIcon(int id);
+// The pictures of the commands (the picture column of commandstate/CommandTable.h); several
+// commands may share one.
+enum class CommandPicture {
+    NoPicture,
+    Open,
+    PrintPreview,
+    Print,
+    ExportChart,
+    NightVision,
+    Grid,
+    Boundaries,
+    Figures,
+    DeepSky,
+    MilkyWay,
+    SolarSystem,
+    DateTime,
+    Location,
+    MagnitudeLimits,
+    Magnifier,
+    HelpContents,
+    About,
+    ContextHelp,
+    QuestionMark,
+    AnimBackward,
+    StepBackward,
+    AnimStop,
+    StepForward,
+    AnimForward,
+    ZoomIn,
+    ZoomOut,
+    PanUp,
+    PanDown,
+    PanLeft,
+    PanRight,
+};
+
+// The picture drawn; an empty bundle for NoPicture.
+wxBitmapBundle CommandIcon(CommandPicture picture);
 wxBitmapBundle MenuPopupIcon(MenuPicture picture);
 
 // The program's own picture (the desktop icon, the About box), drawn at `size` pixels.

@@ -3,6 +3,7 @@
 // exit step can save it.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,13 @@ public:
 
     const std::vector<std::string>& RecentPictures() const { return m_recentPictures; }
     void SetRecentPictures(std::vector<std::string> paths) { m_recentPictures = std::move(paths); }
+    // The recent list with `path` at the top (once: an entry already there moves up).
+    std::vector<std::string> RecentPicturesWith(const std::string& path) const {
+        std::vector<std::string> paths = m_recentPictures;
+        paths.erase(std::remove(paths.begin(), paths.end(), path), paths.end());
+        paths.insert(paths.begin(), path);
+        return paths;
+    }
 
 private:
     std::string m_pathName;

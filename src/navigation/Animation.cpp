@@ -142,7 +142,7 @@ void StepSkyDate(SkyDate& date, int stepIndex, bool forward) {
 }
 
 void StepClockTime(SkyDate& date, int stepIndex, bool forward, const Observer& observer) {
-    if (observer.TimeZoneName.empty() || !IsKnownTimeZone(observer.TimeZoneName)) {
+    if (observer.TimeZoneName.empty() || !IsUsableTimeZone(observer.TimeZoneName)) {
         StepSkyDate(date, stepIndex, forward);
         return;
     }

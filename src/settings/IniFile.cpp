@@ -184,8 +184,10 @@ std::string IniText(const IniSections& profile) {
 ProfileResult ReadIniFile(const std::filesystem::path& path, std::string& text) {
     const ReadResult read = ReadWholeFile(path, kMaxProfileBytes, text);
     if (read.status == ReadStatus::Failed) {
-        return {false, "Cannot read the settings file " + path.string() +
-                           read.error.substr(read.error.rfind(':'))};
+        return {false,
+                "Cannot read the settings file " + path.string() +
+                    read.error.substr(read.error.rfind(':')),
+                {}};
     }
     return {};
 }
@@ -234,7 +236,7 @@ ProfileResult ReadIniForRewrite(const std::filesystem::path& profilePath, std::s
     std::filesystem::path target;
     const FileResult resolved = ResolveWriteTarget(profilePath, true, target);
     if (!resolved) {
-        return {false, resolved.error};
+        return {false, resolved.error, {}};
     }
     // The old file cannot be read, so its other sections would be lost: leave it alone and
     // say so.
@@ -248,7 +250,7 @@ ProfileResult WriteIniFile(const std::filesystem::path& profilePath, const std::
     options.createFolder = true;
     const FileResult written = WriteFileReplacing(profilePath, text, options);
     if (!written) {
-        return {false, written.error};
+        return {false, written.error, {}};
     }
     return {};
 }

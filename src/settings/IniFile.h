@@ -21,6 +21,8 @@
 struct ProfileResult {
     bool ok = true;
     std::string error;
+    // Values of the profile that were refused (the default is used instead), one line each.
+    std::vector<std::string> warnings;
 
     explicit operator bool() const { return ok; }
 };

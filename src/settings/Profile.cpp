@@ -5,6 +5,7 @@
 #include "settings/LayerSwitchList.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <span>
@@ -108,16 +109,37 @@ void ReadKeys(const IniSection* section, std::span<const ProfileKey> keys, AppSe
     }
 }
 
-// Reads both sections into the settings; a profile without "TimeZoneName" is noted so that a
-// built-in place can be given its zone.
-void ReadSettings(const IniSections& profile, AppSettings& s) {
+// A hemisphere letter: `positive` or `negative` in either case, made upper case; any other
+// value is refused (a warning naming it) and the default letter is used.
+void ReadHemisphere(std::string& letter, char positive, char negative, const char* key,
+                    const char* fallback, std::vector<std::string>& warnings) {
+    const std::string_view text = TrimmedText(letter);
+    const char upper = text.size() == 1
+                           ? static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])))
+                           : '\0';
+    if (upper == positive || upper == negative) {
+        letter = std::string(1, upper);
+        return;
+    }
+    warnings.push_back("the profile's " + std::string(key) + "=" + letter + " is not " + positive +
+                       " or " + negative + "; " + fallback + " is used");
+    letter = fallback;
+}
+
+// Reads both sections into the settings and returns the warnings for refused values; a profile
+// without "TimeZoneName" is noted so that a built-in place can be given its zone.
+std::vector<std::string> ReadSettings(const IniSections& profile, AppSettings& s) {
     ReadKeys(profile.Find(kSettingsGroup), kSettingsKeys, s);
     ReadKeys(profile.Find(kLocationGroup), kLocationKeys, s);
+    std::vector<std::string> warnings;
+    ReadHemisphere(s.Observer.EW, 'E', 'W', "EW", "E", warnings);
+    ReadHemisphere(s.Observer.NS, 'N', 'S', "NS", "N", warnings);
     s.TimeZoneNameMissing.value = s.Observer.TimeZoneName == kTimeZoneNameAbsent;
     if (s.TimeZoneNameMissing.value) {
         s.Observer.TimeZoneName.clear();
     }
     ClampSettings(s);
+    return warnings;
 }
 
 // Writes the keys of one section from the settings, in table order.
@@ -248,9 +270,10 @@ ProfileResult LoadProfile(const std::filesystem::path& profilePath, AppSettings&
         text.clear();
     }
     const IniSections profile = ParseIni(text);
-    ReadSettings(profile, settings);
+    ProfileResult read = result;
+    read.warnings = ReadSettings(profile, settings);
     recentFiles = RecentFilesOf(profile);
-    return result;
+    return read;
 }
 
 ProfileResult LoadSettings(AppSettings& settings, const std::filesystem::path& profilePath) {

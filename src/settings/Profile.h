@@ -19,7 +19,8 @@ std::filesystem::path DefaultProfilePath();
 // Fills every field but SkyDate and ProgramDir from the profile. A missing file, section or key
 // gives the defaults and is not an error; a file that exists but cannot be read gives the
 // defaults and an error. Values outside their meaningful range are brought into it
-// (ClampSettings).
+// (ClampSettings); hemisphere letters other than E/W and N/S (either case) are refused with a
+// warning in ProfileResult::warnings, and E or N is used.
 ProfileResult LoadSettings(AppSettings& settings, const std::filesystem::path& profilePath);
 
 // The whole profile in one step each way: the settings and the recent-file list (newest first,

@@ -6,8 +6,6 @@
 #include "chart/ChartSetup.h"
 #include "chart/Frame.h"
 #include "chart/ProjectionMemo.h"
-#include "commandstate/CommandState.h"
-#include "guibase/CommandIds.h"
 #include "guibase/Messages.h"
 #include "navigation/Animation.h"
 #include "navigation/Navigation.h"
@@ -303,66 +301,6 @@ void CNoctaView::SingleStep(bool forward) {
     }
 }
 
-void CNoctaView::OnLayerSwitch(wxCommandEvent& event) {
-    const auto command = cmd::CommandOfId(event.GetId());
-    if (int* layer = command ? SwitchOfCommand(*command, m_chart) : nullptr) {
-        ToggleSwitch(*layer);
-        Redraw();
-    }
-}
-
-void CNoctaView::OnZoomIn(wxCommandEvent&) {
-    if (ZoomIn(m_chart, m_settings.AutoMode)) {
-        Redraw();
-    }
-}
-
-void CNoctaView::OnZoomOut(wxCommandEvent&) {
-    if (ZoomOut(m_chart, m_settings.AutoMode)) {
-        Redraw();
-    }
-}
-
-void CNoctaView::OnPanUp(wxCommandEvent&) {
-    if (PanUp(m_chart)) {
-        Redraw();
-    }
-}
-
-void CNoctaView::OnPanDown(wxCommandEvent&) {
-    if (PanDown(m_chart)) {
-        Redraw();
-    }
-}
-
-void CNoctaView::OnPanLeft(wxCommandEvent&) {
-    if (PanLeft(m_chart)) {
-        Redraw();
-    }
-}
-
-void CNoctaView::OnPanRight(wxCommandEvent&) {
-    if (PanRight(m_chart)) {
-        Redraw();
-    }
-}
-
-void CNoctaView::OnAnimForward(wxCommandEvent&) {
-    StartAnimation(true);
-}
-void CNoctaView::OnAnimBackward(wxCommandEvent&) {
-    StartAnimation(false);
-}
-void CNoctaView::OnAnimStop(wxCommandEvent&) {
-    StopAnimation();
-}
-void CNoctaView::OnStepForward(wxCommandEvent&) {
-    SingleStep(true);
-}
-void CNoctaView::OnStepBackward(wxCommandEvent&) {
-    SingleStep(false);
-}
-
 // The event table stays at the end: its closing macro ends without a semicolon, which
 // the formatter would take as the start of the next declaration.
 // clang-format off
@@ -378,21 +316,4 @@ wxBEGIN_EVENT_TABLE(CNoctaView, wxWindow)
     EVT_RIGHT_DOWN(CNoctaView::OnRightDown)
     EVT_MOTION(CNoctaView::OnMotion)
     EVT_TIMER(kAnimationTimerId, CNoctaView::OnTimer)
-    EVT_MENU(cmd::LayerGrid, CNoctaView::OnLayerSwitch)
-    EVT_MENU(cmd::LayerBoundaries, CNoctaView::OnLayerSwitch)
-    EVT_MENU(cmd::LayerFigures, CNoctaView::OnLayerSwitch)
-    EVT_MENU(cmd::LayerDeepSky, CNoctaView::OnLayerSwitch)
-    EVT_MENU(cmd::LayerMilkyWay, CNoctaView::OnLayerSwitch)
-    EVT_MENU(cmd::LayerSolarSystem, CNoctaView::OnLayerSwitch)
-    EVT_MENU(cmd::ZoomIn, CNoctaView::OnZoomIn)
-    EVT_MENU(cmd::ZoomOut, CNoctaView::OnZoomOut)
-    EVT_MENU(cmd::PanUp, CNoctaView::OnPanUp)
-    EVT_MENU(cmd::PanDown, CNoctaView::OnPanDown)
-    EVT_MENU(cmd::PanLeft, CNoctaView::OnPanLeft)
-    EVT_MENU(cmd::PanRight, CNoctaView::OnPanRight)
-    EVT_MENU(cmd::AnimForward, CNoctaView::OnAnimForward)
-    EVT_MENU(cmd::AnimBackward, CNoctaView::OnAnimBackward)
-    EVT_MENU(cmd::AnimStop, CNoctaView::OnAnimStop)
-    EVT_MENU(cmd::StepForward, CNoctaView::OnStepForward)
-    EVT_MENU(cmd::StepBackward, CNoctaView::OnStepBackward)
 wxEND_EVENT_TABLE()

@@ -1,8 +1,8 @@
 // Folder view/: the chart window, night vision over its frames and the printout of the chart.
 //
 // CNoctaView: the chart window. It owns the chart state and the off-screen surface the frames are
-// drawn into, draws the application's sky session (SkySession.h), and turns paint, size, mouse,
-// timer and its own commands (layer switches of the toolbar, zoom, pan, animation) into calls of
+// drawn into, draws the application's sky session (SkySession.h), and turns paint, size, mouse and
+// timer events into calls of
 // the chart and navigation core. The frame, the dialogs and the panels reach the chart through it.
 #pragma once
 
@@ -106,19 +106,6 @@ private:
     void DrawMark(wxDC& dc);
     void OnMotion(wxMouseEvent& event);
     void OnTimer(wxTimerEvent& event);
-
-    void OnLayerSwitch(wxCommandEvent& event);
-    void OnZoomIn(wxCommandEvent& event);
-    void OnZoomOut(wxCommandEvent& event);
-    void OnPanUp(wxCommandEvent& event);
-    void OnPanDown(wxCommandEvent& event);
-    void OnPanLeft(wxCommandEvent& event);
-    void OnPanRight(wxCommandEvent& event);
-    void OnAnimForward(wxCommandEvent& event);
-    void OnAnimBackward(wxCommandEvent& event);
-    void OnAnimStop(wxCommandEvent& event);
-    void OnStepForward(wxCommandEvent& event);
-    void OnStepBackward(wxCommandEvent& event);
 
     AppSettings& m_settings;
     SkySession* m_session = nullptr;

@@ -1,6 +1,7 @@
 #include "CatalogFileWriter.h"
 
 #include "catalog/Loaders.h"
+#include "catalog/PlaceZones.h"
 
 #include <gtest/gtest.h>
 
@@ -330,6 +331,61 @@ TEST(Loaders, DamagedFilesAreNamedUnreadableOnesStopTheSequence) {
     EXPECT_NE(failed.message.find((dir.path() / "messier.bin").string()), std::string::npos)
         << failed.message;
     EXPECT_EQ(store->m_figurePoints[529].flag, 33); // the files before it are loaded
+}
+
+// The files of the built-in places in the working folder (location.bin of the wrong size, a
+// damaged placezones.tab) are named in a warning and the installed ones are used; a place
+// table that fails while it is read is named too, and the places keep their fixed offsets.
+TEST(Loaders, DamagedPlaceFilesInTheWorkingFolderDoNotHideTheInstalledOnes) {
+    TempDir work;
+    TempDir program;
+    const fs::path places = fs::path(std::string(CatalogFileName(CatalogFile::Locations)));
+    const fs::path zones = fs::path(std::string(kPlaceZonesFileName));
+    WriteFile(program.path() / places, Repeat(kLocationCount, [](std::size_t) {
+                                           return LocationBytes("Poland:Krakow", 50.0f, -19.9f,
+                                                                -1.0f);
+                                       }).str());
+    WriteFile(program.path() / zones, "Poland:Krakow\tEurope/Warsaw\n");
+    struct Case {
+        const char* name;
+        std::string placesBytes; // in the working folder; empty: none there
+        std::string zonesBytes;  // likewise; "/proc/self/mem": a link to a file that fails to read
+        const char* warning;     // what the warning says besides the file's name
+    };
+    const Case cases[] = {
+        {"empty place table", "\n", "", "holds 1 bytes where"},
+        {"short place table", LocationBytes("Poland:Krakow", 1, 1, 1).str(), "", "is used instead"},
+        {"zones cut short", "", "Poland:Krakow\tEurope/Wa", "is damaged (line 1 is cut short"},
+        {"zones of random bytes", "", std::string("\x89PNG\0\x1b\n", 8), "is damaged (line 1"},
+        {"zones failing to read", "", "/proc/self/mem", "Cannot read"},
+    };
+    for (const Case& c : cases) {
+        fs::remove(work.path() / places);
+        fs::remove(work.path() / zones);
+        if (!c.placesBytes.empty()) {
+            WriteFile(work.path() / places, c.placesBytes);
+        }
+        if (c.zonesBytes == "/proc/self/mem") {
+            fs::create_symlink(c.zonesBytes, work.path() / zones);
+        } else if (!c.zonesBytes.empty()) {
+            WriteFile(work.path() / zones, c.zonesBytes);
+        }
+        const CatalogLocator locator({work.path(), program.path()});
+        auto store = std::make_unique<CatalogStore>();
+        const CatalogFileResult loaded = LoadCatalogFile(CatalogFile::Locations, locator, *store);
+        const PlaceZonesResult zoneTable = LoadPlaceZones(locator);
+        std::vector<std::string> warnings = zoneTable.warnings;
+        if (!loaded.warning.empty()) {
+            warnings.push_back(loaded.warning);
+        }
+        ASSERT_EQ(warnings.size(), 1u) << c.name;
+        const fs::path named = work.path() / (c.placesBytes.empty() ? zones : places);
+        EXPECT_NE(warnings[0].find(named.string()), std::string::npos) << warnings[0];
+        EXPECT_NE(warnings[0].find(c.warning), std::string::npos) << warnings[0];
+        // The installed tables are whole: every row is Krakow, which has its zone.
+        EXPECT_STREQ(store->m_locations[kLocationCount - 1].name, "Poland:Krakow") << c.name;
+        EXPECT_EQ(zoneTable.table.ZoneOf("Poland:Krakow"), "Europe/Warsaw") << c.name;
+    }
 }
 
 } // namespace

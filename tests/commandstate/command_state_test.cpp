@@ -7,62 +7,88 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <set>
+#include <string_view>
 
 namespace {
 
 // Commands that stay available while the animation runs.
-const std::set<CommandId> kAlwaysEnabled = {CommandId::Exit,
-                                            CommandId::RecentFiles,
-                                            CommandId::Toolbar,
-                                            CommandId::StatusBar,
-                                            CommandId::StarNames,
-                                            CommandId::PlanetNames,
-                                            CommandId::DeepSkyLabels,
-                                            CommandId::Ecliptic,
-                                            CommandId::Horizon,
-                                            CommandId::StarColors,
-                                            CommandId::GridLines,
-                                            CommandId::Boundaries,
-                                            CommandId::ConstellationLines,
-                                            CommandId::DeepSky,
-                                            CommandId::MilkyWay,
-                                            CommandId::SolarSystem,
-                                            CommandId::ZoomIn,
-                                            CommandId::ZoomOut,
-                                            CommandId::PanDown,
-                                            CommandId::PanUp,
-                                            CommandId::PanLeft,
-                                            CommandId::PanRight};
+const std::set<CommandId> kAlwaysEnabled = {
+    CommandId::FileExit,        CommandId::ViewNightVision,   CommandId::ViewPrecisePositions,
+    CommandId::ViewToolbar,     CommandId::ViewStatusBar,     CommandId::ViewStarNames,
+    CommandId::ViewPlanetNames, CommandId::ViewDeepSkyLabels, CommandId::ViewEcliptic,
+    CommandId::ViewHorizon,     CommandId::ViewStarColors,    CommandId::LayerGrid,
+    CommandId::LayerBoundaries, CommandId::LayerFigures,      CommandId::LayerDeepSky,
+    CommandId::LayerMilkyWay,   CommandId::LayerSolarSystem,  CommandId::ZoomIn,
+    CommandId::ZoomOut,         CommandId::PanDown,           CommandId::PanUp,
+    CommandId::PanLeft,         CommandId::PanRight};
 
 class CommandStateTest : public ::testing::Test {
 protected:
     void SetUp() override { m_chart = std::make_unique<ChartState>(m_settings); }
+    // Every recent entry present, so only the animation decides.
+    CommandUiState Query(CommandId command) const {
+        CommandInputs inputs{*m_chart, m_settings};
+        inputs.recentPictures = cmd::kRecentPictureCount;
+        return QueryCommandState(command, inputs);
+    }
     AppSettings m_settings;
     std::unique_ptr<ChartState> m_chart;
 };
 
-TEST_F(CommandStateTest, EveryCommandIsListedOnce) {
+TEST_F(CommandStateTest, EveryCommandHasItsOwnIdInTheRangeWxLeavesToPrograms) {
     const auto all = AllCommands();
     const std::set<CommandId> unique(all.begin(), all.end());
     EXPECT_EQ(unique.size(), all.size());
-    EXPECT_EQ(all.size(), 55u);
+    for (const CommandId c : all) {
+        const int id = static_cast<int>(c);
+        // wx takes menu identifiers 1..32767 and keeps 4999..5999 for its own (wx/defs.h).
+        EXPECT_TRUE(id > 0 && id < 32767 && (id < 4999 || id > 5999)) << id;
+        EXPECT_EQ(CommandOfId(id), c);
+    }
+    EXPECT_EQ(CommandOfId(0), std::nullopt);
+}
+
+// The menus list each command that has a menu label once, and only those; the toolbars list
+// commands of the table.
+TEST_F(CommandStateTest, MenusListEveryLabelledCommandOnce) {
+    std::map<CommandId, std::string_view> labels;
+#define VN_LABEL_OF_ROW(name, id, rule, label, ...) labels[CommandId::name] = label;
+    VN_COMMAND_TABLE(VN_LABEL_OF_ROW)
+#undef VN_LABEL_OF_ROW
+    std::map<CommandId, int> listed;
+#define VN_NOTHING(...)
+#define VN_LISTED(name) ++listed[CommandId::name];
+    VN_MENU_BAR(VN_NOTHING, VN_NOTHING, VN_LISTED, VN_NOTHING, VN_NOTHING, VN_NOTHING)
+    for (const CommandId c : AllCommands()) {
+        EXPECT_EQ(listed[c], labels[c].empty() ? 0 : 1) << static_cast<int>(c);
+    }
+    listed.clear();
+    VN_MAIN_TOOLBAR(VN_LISTED, VN_NOTHING, VN_NOTHING)
+#define VN_LISTED_PAIR(first, second) VN_LISTED(first) VN_LISTED(second)
+    VN_NAVIGATION_TOOLBAR(VN_LISTED_PAIR)
+#undef VN_LISTED_PAIR
+#undef VN_LISTED
+#undef VN_NOTHING
+    for (const auto& [command, count] : listed) {
+        EXPECT_EQ(count, 1) << static_cast<int>(command);
+    }
 }
 
 TEST_F(CommandStateTest, WhileStoppedOnlyStopIsDisabled) {
     m_chart->m_bAnimate = 0;
     for (const CommandId c : AllCommands()) {
-        EXPECT_EQ(QueryCommandState(c, *m_chart).enabled, c != CommandId::AnimationStop)
-            << static_cast<int>(c);
+        EXPECT_EQ(Query(c).enabled, c != CommandId::AnimStop) << static_cast<int>(c);
     }
 }
 
 TEST_F(CommandStateTest, WhileRunningDialogsPrintingModesAndStartsAreDisabled) {
     m_chart->m_bAnimate = 1;
     for (const CommandId c : AllCommands()) {
-        const bool want = kAlwaysEnabled.contains(c) || c == CommandId::AnimationStop;
-        EXPECT_EQ(QueryCommandState(c, *m_chart).enabled, want) << static_cast<int>(c);
+        const bool want = kAlwaysEnabled.contains(c) || c == CommandId::AnimStop;
+        EXPECT_EQ(Query(c).enabled, want) << static_cast<int>(c);
     }
 }
 
@@ -73,9 +99,9 @@ TEST_F(CommandStateTest, LayerSwitchesAreCheckedWhileOnAndToggleTheirOwnField) {
             continue;
         }
         *field = 0;
-        EXPECT_EQ(QueryCommandState(c, *m_chart).checked, false) << static_cast<int>(c);
+        EXPECT_EQ(Query(c).checked, false) << static_cast<int>(c);
         ToggleSwitch(*field);
-        EXPECT_EQ(QueryCommandState(c, *m_chart).checked, true) << static_cast<int>(c);
+        EXPECT_EQ(Query(c).checked, true) << static_cast<int>(c);
         // No other command reads this field.
         for (const CommandId other : AllCommands()) {
             if (other != c) {
@@ -83,8 +109,8 @@ TEST_F(CommandStateTest, LayerSwitchesAreCheckedWhileOnAndToggleTheirOwnField) {
             }
         }
     }
-    EXPECT_EQ(SwitchOfCommand(CommandId::GridLines, *m_chart), &m_chart->m_bCoordinations);
-    EXPECT_EQ(SwitchOfCommand(CommandId::PlanetNames, *m_chart), &m_chart->m_bSolSysLabels);
+    EXPECT_EQ(SwitchOfCommand(CommandId::LayerGrid, *m_chart), &m_chart->m_bCoordinations);
+    EXPECT_EQ(SwitchOfCommand(CommandId::ViewPlanetNames, *m_chart), &m_chart->m_bSolSysLabels);
     EXPECT_EQ(SwitchOfCommand(CommandId::ZoomIn, *m_chart), nullptr);
 }
 
@@ -97,10 +123,38 @@ TEST_F(CommandStateTest, RadioPairsFollowModeAndSky) {
     for (const Case c : {Case{0, true, false}, Case{1, false, true}, Case{2, true, true}}) {
         m_chart->m_bHorizonView = c.value;
         m_chart->m_bColoredSky = c.value;
-        EXPECT_EQ(QueryCommandState(CommandId::ChartModeEquatorial, *m_chart).checked, c.first);
-        EXPECT_EQ(QueryCommandState(CommandId::ChartModeLocalHorizon, *m_chart).checked, c.second);
-        EXPECT_EQ(QueryCommandState(CommandId::SkyBlack, *m_chart).checked, c.first);
-        EXPECT_EQ(QueryCommandState(CommandId::SkyColor, *m_chart).checked, c.second);
+        EXPECT_EQ(Query(CommandId::ChartEquatorial).checked, c.first);
+        EXPECT_EQ(Query(CommandId::ChartLocalHorizon).checked, c.second);
+        EXPECT_EQ(Query(CommandId::SkyBlack).checked, c.first);
+        EXPECT_EQ(Query(CommandId::SkyColor).checked, c.second);
+    }
+}
+
+TEST_F(CommandStateTest, WindowAndSettingsSwitchesAreCheckedFromTheirInputs) {
+    for (const bool on : {false, true}) {
+        m_settings.NightVision = on ? 1 : 0;
+        CommandInputs inputs{*m_chart, m_settings};
+        inputs.model = on ? SkyModelKind::Precise : SkyModelKind::Classic;
+        inputs.toolbarShown = on;
+        inputs.statusBarShown = on;
+        for (const CommandId c : {CommandId::ViewNightVision, CommandId::ViewPrecisePositions,
+                                  CommandId::ViewToolbar, CommandId::ViewStatusBar}) {
+            EXPECT_EQ(QueryCommandState(c, inputs).checked, on) << static_cast<int>(c);
+            EXPECT_TRUE(IsCheckable(c));
+        }
+    }
+}
+
+TEST_F(CommandStateTest, RecentEntriesAreEnabledOnlyWhileTheirPictureIsListed) {
+    const CommandId entries[] = {CommandId::FileRecent1, CommandId::FileRecent2,
+                                 CommandId::FileRecent3, CommandId::FileRecent4};
+    for (std::size_t listed = 0; listed <= std::size(entries); ++listed) {
+        CommandInputs inputs{*m_chart, m_settings};
+        inputs.recentPictures = listed;
+        for (std::size_t i = 0; i < std::size(entries); ++i) {
+            EXPECT_EQ(QueryCommandState(entries[i], inputs).enabled, i < listed)
+                << "entry " << i << " of " << listed;
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -176,6 +177,40 @@ TEST(LocationCheck, FirstFailureInDialogOrderWins) {
         *fix[i] = "0";
     }
     EXPECT_TRUE(CheckLocation(f).values);
+}
+
+// Degrees and minutes are one angle: 180°59'E and 90°59'N lie beyond the ends (the profile
+// would drop the minutes at the next start), 180°00' and -90°00' are the ends themselves.
+TEST(LocationCheck, MinutesPastTheEndsOfTheAnglesAreRefused) {
+    struct Case {
+        const char* name;
+        const char* longDeg;
+        const char* longMin;
+        const char* latDeg;
+        const char* latMin;
+        std::optional<LocationField> failing;
+    };
+    const Case cases[] = {
+        {"180 59 E", "180", "59", "50", "2", LocationField::LongitudeMinutes},
+        {"90 59 N", "19", "55", "90", "59", LocationField::LatitudeMinutes},
+        {"-90 1 S", "19", "55", "-90", "1", LocationField::LatitudeMinutes},
+        {"180 0 E", "180", "0", "50", "2", std::nullopt},
+        {"-90 0 S", "19", "55", "-90", "0", std::nullopt},
+        {"179 59 E", "179", "59", "89", "59", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        LocationFields f = GoodPlace();
+        f.longitudeDegrees = c.longDeg;
+        f.longitudeMinutes = c.longMin;
+        f.latitudeDegrees = c.latDeg;
+        f.latitudeMinutes = c.latMin;
+        const LocationCheck check = CheckLocation(f);
+        EXPECT_EQ(check.values.has_value(), !c.failing) << c.name;
+        if (c.failing) {
+            EXPECT_EQ(check.field, *c.failing) << c.name;
+            EXPECT_EQ(check.message, "Please enter an integer between 0 and 0.") << c.name;
+        }
+    }
 }
 
 TEST(LocationCheck, PlaceNameKeepsTwentyEightCharactersWithoutSplittingOne) {

@@ -5,8 +5,8 @@
 #include "astro/Transforms.h"
 #include "catalog/CatalogStore.h"
 #include "chart/Centering.h"
+#include "commands/CommandHandlers.h"
 #include "dialogs/SearchDialogs.h"
-#include "guibase/CommandHooks.h"
 #include "search/Search.h"
 
 #include <wx/listbox.h>
@@ -156,7 +156,7 @@ TEST_F(SearchDialogsTest, CommandsCentreAndRedrawOrChangeNothingOnCancel) {
     {
         ModalDriver<CSearchSolarSystemDialog> driver(
             [](CSearchSolarSystemDialog& d) { Press(d, search_id::Sun); });
-        SearchSolarSystemCommand(Frame());
+        SearchSolarSystemCommand(Frame().Context(), CommandId::SearchSolarSystem);
         EXPECT_EQ(driver.Seen(), 1);
     }
     const SolarSystemBody& sun = Sky().m_bodies[kBodySun];
@@ -172,7 +172,7 @@ TEST_F(SearchDialogsTest, CommandsCentreAndRedrawOrChangeNothingOnCancel) {
             dclick.SetInt(d.List().GetSelection());
             d.List().GetEventHandler()->ProcessEvent(dclick);
         });
-        SearchConstellationCommand(Frame());
+        SearchConstellationCommand(Frame().Context(), CommandId::SearchConstellation);
     }
     const auto orion = FindConstellationCentre("Orion");
     ASSERT_TRUE(orion);
@@ -187,7 +187,7 @@ TEST_F(SearchDialogsTest, CommandsCentreAndRedrawOrChangeNothingOnCancel) {
             Select(d.List(), "Vega");
             Press(d, wxID_CANCEL);
         });
-        SearchStarCommand(Frame());
+        SearchStarCommand(Frame().Context(), CommandId::SearchStar);
         EXPECT_EQ(driver.Seen(), 1);
     }
     EXPECT_DOUBLE_EQ(Chart().m_dTurnX, turnX);
@@ -200,7 +200,7 @@ TEST_F(SearchDialogsTest, CommandsCentreAndRedrawOrChangeNothingOnCancel) {
             Press(d, wxID_OK);
             EXPECT_TRUE(d.IsModal());
         });
-        SearchMessierCommand(Frame());
+        SearchMessierCommand(Frame().Context(), CommandId::SearchMessier);
     }
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, "Wrong catalog number !    ");

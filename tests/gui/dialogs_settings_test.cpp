@@ -4,10 +4,10 @@
 
 #include "astro/ObserverAngles.h"
 #include "catalog/CatalogStore.h"
+#include "commands/CommandHandlers.h"
 #include "dialogs/DateTimeDialog.h"
 #include "dialogs/LocationDialog.h"
 #include "dialogs/MagnitudeLimitsDialog.h"
-#include "guibase/CommandHooks.h"
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -141,7 +141,7 @@ TEST_F(SettingsDialogsTest, DateTimeCommandRedrawsAndCancelChangesNothing) {
             d.SetFields(DateTimeFields{"2001", 0, "1", "0", "0"});
             Press(d, wxID_OK);
         });
-        DateTimeCommand(Frame());
+        DateTimeCommand(Frame().Context(), CommandId::SettingsDateTime);
         EXPECT_EQ(driver.Seen(), 1);
     }
     EXPECT_EQ(ChartSky().ClockTime(), (SkyDate{2001, 1, 1, 0, 0, 17}));
@@ -151,7 +151,7 @@ TEST_F(SettingsDialogsTest, DateTimeCommandRedrawsAndCancelChangesNothing) {
             d.SetFields(DateTimeFields{"2002", 5, "5", "5", "5"});
             Press(d, wxID_CANCEL);
         });
-        DateTimeCommand(Frame());
+        DateTimeCommand(Frame().Context(), CommandId::SettingsDateTime);
     }
     EXPECT_EQ(ChartSky().ClockTime(), (SkyDate{2001, 1, 1, 0, 0, 17}));
 }
@@ -367,7 +367,7 @@ TEST_F(SettingsDialogsTest, MagnitudeCommandRedrawsWithTheNewLimit) {
             d.DeepSkySlider().SetValue(0);
             Press(d, wxID_OK);
         });
-        MagnitudeLimitsCommand(Frame());
+        MagnitudeLimitsCommand(Frame().Context(), CommandId::SettingsMagnitudeLimits);
     }
     EXPECT_DOUBLE_EQ(Chart().m_dStarLimit, 1.0);
     EXPECT_DOUBLE_EQ(Chart().m_dDeepSkyLimit, 6.0);

@@ -3,9 +3,9 @@
 #include "GuiTestEnvironment.h"
 
 #include "chart/CairoSurface.h"
+#include "commands/CommandHandlers.h"
 #include "commands/ExportCommands.h"
-#include "guibase/CommandHooks.h"
-#include "guibase/CommandIds.h"
+#include "commandstate/CommandTable.h"
 #include "settings/AppSettings.h"
 
 #include <wx/filedlg.h>
@@ -115,7 +115,7 @@ TEST_F(ExportTest, PngHasTheViewsSizeAndTheScreensPixels) {
     const int centerY = chart.m_nCenterY;
     const PickingTables picks = View().Picks();
 
-    ASSERT_TRUE(ExportChartToFile(Frame(), path.string()));
+    ASSERT_TRUE(ExportChartToFile(Frame().Context(), path.string()));
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_FALSE(fs::exists(path.string() + ".part"));
     // The screen's geometry and picking tables are as the last screen frame left them.
@@ -159,7 +159,7 @@ TEST_P(ExportVectorTest, WritesAPageOfTheViewsSize) {
     MessageRecorder messages;
     const VectorCase& c = GetParam();
     const fs::path path = FreshDirectory(std::string("export-") + c.name) / c.file;
-    ASSERT_TRUE(ExportChartToFile(Frame(), path.string()));
+    ASSERT_TRUE(ExportChartToFile(Frame().Context(), path.string()));
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_FALSE(fs::exists(path.string() + ".part"));
     const std::string text = ReadFile(path);
@@ -185,11 +185,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ExportTest, NightVisionNeverReachesTheFile) {
     MessageRecorder messages;
     const fs::path directory = FreshDirectory("export-night");
-    ASSERT_TRUE(ExportChartToFile(Frame(), (directory / "day.png").string()));
+    ASSERT_TRUE(ExportChartToFile(Frame().Context(), (directory / "day.png").string()));
     Command(cmd::ViewNightVision);
     ASSERT_EQ(Session().settings.NightVision, 1);
     RepaintNow();
-    ASSERT_TRUE(ExportChartToFile(Frame(), (directory / "night.png").string()));
+    ASSERT_TRUE(ExportChartToFile(Frame().Context(), (directory / "night.png").string()));
     Command(cmd::ViewNightVision);
     ASSERT_EQ(Session().settings.NightVision, 0);
 
@@ -228,7 +228,7 @@ TEST_P(ExportFailureTest, ShowsTheFileAndTheReasonAndLeavesNothing) {
         MessageRecorder messages;
         const fs::path path = c.target(directory).string() + extension;
         const unsigned radius = View().Chart().m_nRadius;
-        EXPECT_FALSE(ExportChartToFile(Frame(), path.string())) << path;
+        EXPECT_FALSE(ExportChartToFile(Frame().Context(), path.string())) << path;
         ASSERT_EQ(messages.Messages().size(), 1u) << path;
         const std::string& text = messages.Messages()[0].text;
         const std::string named = "Cannot write " + path.string() + ": ";
@@ -281,7 +281,7 @@ TEST_F(ExportTest, FailedWriteKeepsTheFolderThatWasThere) {
     MessageRecorder messages;
     const fs::path directory = FreshDirectory("export-keep");
     fs::create_directories(directory / "chart.png" / "inside");
-    EXPECT_FALSE(ExportChartToFile(Frame(), (directory / "chart.png").string()));
+    EXPECT_FALSE(ExportChartToFile(Frame().Context(), (directory / "chart.png").string()));
     EXPECT_TRUE(fs::is_directory(directory / "chart.png" / "inside"));
     EXPECT_FALSE(fs::exists(directory / "chart.png.part"));
 }

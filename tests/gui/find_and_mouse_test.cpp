@@ -5,10 +5,10 @@
 
 #include "catalog/CatalogStore.h"
 #include "chart/Centering.h"
+#include "commands/CommandHandlers.h"
+#include "commandstate/CommandTable.h"
 #include "dialogs/FindObjectDialog.h"
 #include "frame/MainFrame.h"
-#include "guibase/CommandHooks.h"
-#include "guibase/CommandIds.h"
 #include "navigation/MouseNavigation.h"
 #include "navigation/Navigation.h"
 
@@ -81,7 +81,7 @@ TEST_F(FindAndMouseTest, FindCentresLikeTheOtherSearchesInEveryModeAndMarks) {
             d.NameBox().ChangeValue("alpha orionis");
             Press(d, wxID_OK);
         });
-        FindObjectCommand(Frame());
+        FindObjectCommand(Frame().Context(), CommandId::SearchFindObject);
         EXPECT_EQ(driver.Seen(), 1);
         EXPECT_DOUBLE_EQ(Chart().m_dTurnX, expected.m_dTurnX);
         EXPECT_EQ(Chart().m_nTurnY, expected.m_nTurnY);
@@ -105,7 +105,7 @@ TEST_F(FindAndMouseTest, CompletionsFollowTheTextAndADoubleClickFinds) {
         d.Completions().GetEventHandler()->ProcessEvent(dclick);
         EXPECT_FALSE(d.IsModal()); // found and closed
     });
-    FindObjectCommand(Frame());
+    FindObjectCommand(Frame().Context(), CommandId::SearchFindObject);
     EXPECT_EQ(driver.Seen(), 1);
     EXPECT_TRUE(View().MarkShown());
 }
@@ -118,7 +118,7 @@ TEST_F(FindAndMouseTest, UnknownNameIsReportedAndChangesNothing) {
             Press(d, wxID_OK);
             EXPECT_TRUE(d.IsModal());
         });
-        FindObjectCommand(Frame());
+        FindObjectCommand(Frame().Context(), CommandId::SearchFindObject);
     }
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, kUnknownNameMessage);

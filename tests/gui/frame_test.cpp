@@ -3,8 +3,8 @@
 #include "GuiTestEnvironment.h"
 
 #include "chart/CairoSurface.h"
-#include "frame/KeyboardTable.h"
-#include "guibase/CommandIds.h"
+#include "commandstate/CommandTable.h"
+#include "guibase/StatusPanes.h"
 #include "navigation/Animation.h"
 #include "settings/AppSettings.h"
 #include "texts/StatusTexts.h"

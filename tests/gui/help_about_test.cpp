@@ -1,9 +1,9 @@
 // The About box and the help book.
 #include "GuiTestEnvironment.h"
 
+#include "commandstate/CommandTable.h"
 #include "frame/AboutDialog.h"
 #include "frame/ProgramHelp.h"
-#include "guibase/CommandIds.h"
 
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpfrm.h>

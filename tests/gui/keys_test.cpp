@@ -2,7 +2,7 @@
 // combinations, the keypad, the brackets and Esc; a disabled command's key does nothing.
 #include "GuiTestEnvironment.h"
 
-#include "guibase/CommandIds.h"
+#include "commandstate/CommandTable.h"
 #include "settings/AppSettings.h"
 
 namespace guitest {

@@ -5,8 +5,8 @@
 
 #include "chart/CairoSurface.h"
 #include "chart/NightVisionPalette.h"
+#include "commandstate/CommandTable.h"
 #include "frame/DarkTheme.h"
-#include "guibase/CommandIds.h"
 #include "settings/AppSettings.h"
 #include "settings/Profile.h"
 #include "view/Printout.h"

@@ -5,8 +5,8 @@
 #include "objects_support.h"
 
 #include "app/DesktopSession.h"
+#include "commands/CommandHandlers.h"
 #include "frame/MainFrame.h"
-#include "guibase/CommandHooks.h"
 #include "guibase/Messages.h"
 #include "picture/PictureWindow.h"
 #include "settings/Profile.h"
@@ -290,9 +290,9 @@ TEST_F(PictureViewerTest, RecentListHoldsEachPictureOnceAndSurvivesTheExit) {
     const fs::path m42 = MakePicture("m42.bmp", wxBITMAP_TYPE_BMP, wxSize(30, 20));
     {
         ModalWatcher<PictureWindow> watcher([](PictureWindow&) {});
-        OpenPictureFile(frame, m31.string());
-        OpenPictureFile(frame, m42.string());
-        OpenPictureFile(frame, m31.string());
+        OpenPictureFile(frame.Context(), m31.string());
+        OpenPictureFile(frame.Context(), m42.string());
+        OpenPictureFile(frame.Context(), m31.string());
         EXPECT_EQ(watcher.Seen(), 3);
     }
     // kept exactly as given (no upper-casing), newest first, each once
@@ -303,13 +303,13 @@ TEST_F(PictureViewerTest, RecentListHoldsEachPictureOnceAndSurvivesTheExit) {
         std::string title;
         ModalWatcher<PictureWindow> watcher(
             [&](PictureWindow& window) { title = window.GetTitle().utf8_string(); });
-        OpenRecentPictureCommand(frame, 1);
+        OpenRecentPictureCommand(frame.Context(), CommandId::FileRecent2);
         EXPECT_EQ(title, "m42.bmp");
     }
     EXPECT_EQ(frame.RecentPictures(), (std::vector<std::string>{m42.string(), m31.string()}));
     // a recent picture that has gone away is reported and leaves the list
     fs::remove(m31);
-    OpenRecentPictureCommand(frame, 1);
+    OpenRecentPictureCommand(frame.Context(), CommandId::FileRecent2);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(frame.RecentPictures(), (std::vector<std::string>{m42.string()}));
 

@@ -3,7 +3,7 @@
 // geometry after both. No test starts a print job.
 #include "dialogs_support.h"
 
-#include "guibase/CommandHooks.h"
+#include "commands/CommandHandlers.h"
 #include "view/Printout.h"
 
 #include <wx/gtk/print.h>
@@ -107,7 +107,7 @@ TEST_F(PrintPreviewTest, PreviewPageShowsTheChartOnWhitePaperInsideItsBorder) {
 
 TEST_F(PrintPreviewTest, PreviewWindowShowsOnePageAndTheScreenComesBack) {
     const Geometry before = Screen();
-    PrintPreviewCommand(Frame());
+    PrintPreviewCommand(Frame().Context(), CommandId::FilePrintPreview);
     wxPreviewFrame* window = nullptr;
     ASSERT_TRUE(guitest::PumpUntil([&] {
         for (wxWindow* w : wxTopLevelWindows) {

@@ -5,8 +5,9 @@
 #include "app/DesktopSession.h"
 #include "app/SplashWindow.h"
 #include "app/StartupOptions.h"
+#include "astro/ZoneFiles.h"
 #include "catalog/Loaders.h"
-#include "guibase/CommandIds.h"
+#include "commandstate/CommandTable.h"
 #include "settings/Profile.h"
 
 #include <wx/icon.h>
@@ -124,6 +125,54 @@ TEST(StartupTest, ShortCatalogueFileIsNamedInOneMessageAndItsRecordsAreUsed) {
         << messages.Messages()[0].text;
     session.frame->Close();
     EXPECT_TRUE(FinishDesktop(session));
+}
+
+// The desktop program starts on a system whose zone file is damaged (the date library would
+// abort) and says so once; a refused hemisphere letter of the profile is said once too.
+TEST(StartupTest, DamagedZoneFileAndRefusedProfileValuesAreSaidOnce) {
+    const std::filesystem::path data = DataWithout("");
+    std::filesystem::copy_file(std::filesystem::path(VN_SOURCE_DATA_DIR) / "placezones.tab",
+                               data / "placezones.tab");
+    const std::filesystem::path zones = FreshDirectory("damaged-zones");
+    std::filesystem::create_directories(zones / "Europe");
+    std::ofstream(zones / "Europe" / "Warsaw", std::ios::binary) << "TZif2";
+    struct Case {
+        const char* name;
+        std::string profileText; // empty: a first run
+        bool damagedZone;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"damaged zone, first run", "", true,
+         "time zone Europe/Warsaw cannot be read from the system's database"},
+        {"EW=X", "[Location]\nEW=X\nTimeZoneName=\n", false,
+         "the profile's EW=X is not E or W; E is used"},
+    };
+    for (const Case& c : cases) {
+        MessageRecorder messages;
+        SetZoneDatabaseRoot(c.damagedZone ? zones : std::filesystem::path("/usr/share/zoneinfo"));
+        DesktopSession session;
+        StartupOptions options;
+        options.showSplash = false;
+        options.profilePath = FreshDirectory("zone-profile") / "nocta.ini";
+        if (!c.profileText.empty()) {
+            std::ofstream(options.profilePath) << c.profileText;
+        }
+        options.programDir = data.string();
+        int status = kExitFailed;
+        InEmptyWorkingDirectory([&] { status = StartDesktop(session, options); });
+        SetZoneDatabaseRoot("/usr/share/zoneinfo");
+        EXPECT_EQ(status, kExitOk) << c.name;
+        ASSERT_EQ(messages.Messages().size(), 1u) << c.name;
+        EXPECT_NE(messages.Messages()[0].text.find(c.message), std::string::npos)
+            << messages.Messages()[0].text;
+        EXPECT_NE(messages.Messages()[0].style & wxICON_EXCLAMATION, 0) << c.name;
+        session.frame->Close();
+        EXPECT_TRUE(FinishDesktop(session));
+    }
+    // The display the check opens is the one --display names.
+    const char* args[] = {"vesperanova", "--display", ":3"};
+    EXPECT_EQ(ParseStartupOptions(3, args).options->display, ":3");
 }
 
 TEST(StartupTest, ProfileIsWrittenOnceAtExitWithTheChangesOfTheRun) {

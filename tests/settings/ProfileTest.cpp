@@ -247,6 +247,40 @@ TEST(Profile, RoundTripOfChangedSettings) {
     EXPECT_EQ(DeepSkyLimitFromCode(back.DeepSkyLimit), 9.0);
 }
 
+// EW=X was shown as "180°00'X" and computed as west: only E/W and N/S (either case) are read;
+// any other value gives the default letter and a warning naming the key and the value.
+TEST(Profile, HemisphereLettersOtherThanTheirTwoAreRefused) {
+    struct Case {
+        const char* location; // the [Location] lines
+        const char* ew;
+        const char* ns;
+        std::vector<std::string> warnings;
+    };
+    const Case cases[] = {
+        {"EW=w\nNS=s\n", "W", "S", {}},
+        {"EW= E \nNS=N\n", "E", "N", {}},
+        {"EW=X\nNS=S\n", "E", "S", {"the profile's EW=X is not E or W; E is used"}},
+        {"EW=W\nNS=Q\n", "W", "N", {"the profile's NS=Q is not N or S; N is used"}},
+        {"EW=East\nNS=\n",
+         "E",
+         "N",
+         {"the profile's EW=East is not E or W; E is used",
+          "the profile's NS= is not N or S; N is used"}},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const fs::path path = dir.path() / "nocta.ini";
+        WriteFile(path, std::string("[Location]\n") + c.location);
+        AppSettings s;
+        std::vector<std::string> recent;
+        const ProfileResult loaded = LoadProfile(path, s, recent);
+        EXPECT_TRUE(loaded) << c.location;
+        EXPECT_EQ(s.Observer.EW, c.ew) << c.location;
+        EXPECT_EQ(s.Observer.NS, c.ns) << c.location;
+        EXPECT_EQ(loaded.warnings, c.warnings) << c.location;
+    }
+}
+
 TEST(Profile, SavingKeepsTheRecentFileListAndForeignKeys) {
     TempDir dir;
     const fs::path path = dir.path() / "nocta.ini";

@@ -7,6 +7,7 @@
 
 #include "TempFiles.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -133,6 +134,57 @@ TEST(SafeFile, TwoNamesOfOneFileAreRecognised) {
     EXPECT_TRUE(NameSameFile(dir.path() / "new.png", dir.path() / "." / "new.png"));
     EXPECT_FALSE(NameSameFile(dir.path() / "new.png", dir.path() / "new.json"));
     EXPECT_FALSE(NameSameFile(a, dir.path() / "new.json"));
+}
+
+TEST(SafeFile, PairedFilesAreWrittenBothOrNeither) {
+    TempDir dir;
+    const fs::path chart = dir.path() / "chart.png";
+    const fs::path objects = dir.path() / "objects.json";
+    std::ofstream(chart) << "old chart";
+    // The second file cannot be written (its folder is missing): the first is not replaced.
+    const FileResult refused =
+        WriteFilesTogether({{chart, "new chart"}, {dir.path() / "no" / "objects.json", "{}"}});
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(ReadFile(chart), "old chart");
+    EXPECT_EQ(dir.Entries(), 1u) << "nothing of ours is left behind";
+
+    ASSERT_TRUE(WriteFilesTogether({{chart, "new chart"}, {objects, "{}"}}));
+    EXPECT_EQ(ReadFile(chart), "new chart");
+    EXPECT_EQ(ReadFile(objects), "{}");
+    EXPECT_EQ(dir.Entries(), 2u) << "the old chart went with its temporary name";
+}
+
+TEST(SafeFile, TemporaryNamesFitLongTargetNamesAndStaleOnesAreRemoved) {
+    TempDir dir;
+    // 255 bytes is the longest name Linux file systems take (NAME_MAX); two-byte letters test
+    // the cut at a character's boundary.
+    for (const std::string& name : {std::string(255, 'n'), std::string(120, 'x') + "\xc3\xa9" +
+                                                               std::string(127, 'y') + ".png"}) {
+        const FileResult written = WriteFileReplacing(dir.path() / name, "chart");
+        EXPECT_TRUE(written) << written.error;
+        EXPECT_EQ(ReadFile(dir.path() / name), "chart");
+    }
+    EXPECT_EQ(dir.Entries(), 2u);
+
+    // Left-overs of killed writes to the same target: ours (the pattern, older than a day) go;
+    // a fresh one (a write may be under way) and names not of our pattern stay.
+    const fs::path target = dir.path() / "sky.png";
+    const auto make = [&](const std::string& name, int ageHours) {
+        std::ofstream(dir.path() / name) << "x";
+        fs::last_write_time(dir.path() / name,
+                            fs::file_time_type::clock::now() - std::chrono::hours(ageHours));
+    };
+    make(".sky.png.vn-a1B2c3", 25);
+    make(".sky.png.vn-d4E5f6", 1);
+    make(".sky.png.vn-abc", 25);
+    make(".sky.png.a1B2c3", 25);
+    make(".other.png.vn-a1B2c3", 25);
+    ASSERT_TRUE(WriteFileReplacing(target, "chart"));
+    EXPECT_FALSE(fs::exists(dir.path() / ".sky.png.vn-a1B2c3"));
+    for (const char* kept :
+         {".sky.png.vn-d4E5f6", ".sky.png.vn-abc", ".sky.png.a1B2c3", ".other.png.vn-a1B2c3"}) {
+        EXPECT_TRUE(fs::exists(dir.path() / kept)) << kept;
+    }
 }
 
 TEST(Utf8Text, BadBytesAndControlCharactersAreReplaced) {

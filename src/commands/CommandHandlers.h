@@ -1,0 +1,55 @@
+// Folder commands/: the handlers of the command table's rows whose work lives outside the main
+// window: pictures, search, settings, information panels, printing, export, and the chart
+// commands (switches, zoom, pan, animation, chart mode, sky background, horizon points, the
+// precise model). Each takes the context of commands (guibase/CommandContext.h) and the command
+// carried out, after the main window has checked that the command is enabled.
+#pragma once
+
+#include "commandstate/CommandTable.h"
+
+#include <string>
+
+struct CommandContext;
+struct PickedObject;
+
+// commands/PictureCommands.cpp
+void OpenPictureCommand(CommandContext& context, CommandId command);       // File > Open...
+void OpenRecentPictureCommand(CommandContext& context, CommandId command); // a recent entry
+void OpenPictureFile(CommandContext& context, const std::string& path);    // named at start-up
+
+// commands/SearchCommands.cpp
+void SearchStarCommand(CommandContext& context, CommandId command);
+void SearchSolarSystemCommand(CommandContext& context, CommandId command);
+void SearchConstellationCommand(CommandContext& context, CommandId command);
+void SearchMessierCommand(CommandContext& context, CommandId command);
+void SearchNgcCommand(CommandContext& context, CommandId command);
+void FindObjectCommand(CommandContext& context, CommandId command);
+
+// commands/SettingsCommands.cpp
+void DateTimeCommand(CommandContext& context, CommandId command);
+void LocationCommand(CommandContext& context, CommandId command);
+void MagnitudeLimitsCommand(CommandContext& context, CommandId command);
+
+// commands/InfoPanelCommands.cpp: the right button picked an object on the chart.
+void ShowInfoPanel(CommandContext& context, const PickedObject& object);
+
+// commands/PrintCommands.cpp
+void PrintCommand(CommandContext& context, CommandId command);
+void PrintPreviewCommand(CommandContext& context, CommandId command);
+void PrintSetupCommand(CommandContext& context, CommandId command);
+
+// commands/ExportCommands.cpp: File > Export Chart... (Ctrl+Shift+E)
+void ExportChartCommand(CommandContext& context, CommandId command);
+
+// commands/ChartCommands.cpp
+void SwitchCommand(CommandContext& context, CommandId command); // a layer or display switch
+void PrecisePositionsCommand(CommandContext& context, CommandId command);
+void ChartModeCommand(CommandContext& context, CommandId command);
+void SkyBackgroundCommand(CommandContext& context, CommandId command);
+void HorizonPointCommand(CommandContext& context, CommandId command); // East, West, North, South
+void ZenithCommand(CommandContext& context, CommandId command);
+void NadirCommand(CommandContext& context, CommandId command);
+void ZoomCommand(CommandContext& context, CommandId command);      // in or out
+void PanCommand(CommandContext& context, CommandId command);       // down, up, left, right
+void AnimationCommand(CommandContext& context, CommandId command); // forward, backward, stop
+void StepCommand(CommandContext& context, CommandId command);      // one step either way
