@@ -36,8 +36,9 @@ struct BenchChart {
         if (!loaded.ok()) {
             throw std::runtime_error(loaded.message);
         }
-        session = std::make_unique<SkySession>(std::move(catalog), settings.SkyDate,
-                                               settings.Observer, SkyModelOfSettings(settings));
+        session =
+            std::make_unique<SkySession>(std::move(catalog), settings.SkyDate,
+                                         PlaceOf(settings.Observer), SkyModelOfSettings(settings));
         chart = std::make_unique<ChartState>(settings);
         SetClientSize(*chart, kWidth, kHeight);
         InitialUpdate(*chart, kWidth, kHeight);

@@ -10,7 +10,7 @@
 namespace {
 
 void BM_RecomputeSkyFull(benchmark::State& state) {
-    const Observer krakow{"Poland:Krakow", 19, 55, "E", 50, 2, "N", 1.0f};
+    const Place krakow = PlaceOf(Observer{"Poland:Krakow", 19, 55, "E", 50, 2, "N", 1.0f});
     SkyDate date{2024, 3, 10, 20, 30, 0};
     SkyState sky;
     const auto catalog = std::make_unique<CatalogStore>();
@@ -25,7 +25,7 @@ void BM_RecomputeSkyFull(benchmark::State& state) {
 BENCHMARK(BM_RecomputeSkyFull);
 
 void BM_RecomputeSkyLocationOnly(benchmark::State& state) {
-    const Observer krakow{"Poland:Krakow", 19, 55, "E", 50, 2, "N", 1.0f};
+    const Place krakow = PlaceOf(Observer{"Poland:Krakow", 19, 55, "E", 50, 2, "N", 1.0f});
     const SkyDate date{2024, 3, 10, 20, 30, 0};
     SkyState sky;
     const auto catalog = std::make_unique<CatalogStore>();

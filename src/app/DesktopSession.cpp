@@ -90,20 +90,20 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
     }
     AdoptPlaceZone(session.settings, *catalog, catalog->m_placeZones);
     if (const UtcOffset offset =
-            ObserverUtcOffset(session.settings.SkyDate, session.settings.Observer);
+            ObserverUtcOffset(session.settings.SkyDate, ZoneOf(session.settings.Observer));
         !offset.zoneProblem.empty()) {
         // The program goes on with the place's standard offset and says so once.
         CloseSplash();
-        ShowProgramMessage(ZoneFallbackWarning(offset, session.settings.Observer) + "    ",
+        ShowProgramMessage(ZoneFallbackWarning(offset, ZoneOf(session.settings.Observer)) + "    ",
                            wxOK | wxICON_EXCLAMATION);
     }
 
     // The chart starts at the computer's clock, read at the observer's place; from here on the
-    // sky session holds the clock time, the place and the model, which go back into the settings
-    // at exit.
-    session.settings.SkyDate = NowAtObserver(session.settings.Observer);
+    // sky session holds the clock time and the model, which go back into the settings at exit.
+    // The settings keep the place as typed (the Location command writes it there).
+    session.settings.SkyDate = NowAtObserver(ZoneOf(session.settings.Observer));
     session.sky = std::make_unique<SkySession>(std::move(catalog), session.settings.SkyDate,
-                                               session.settings.Observer,
+                                               PlaceOf(session.settings.Observer),
                                                SkyModelOfSettings(session.settings));
     frame->AttachSession(*session.sky);
     frame->View().InitialUpdate();
@@ -137,7 +137,6 @@ bool FinishDesktop(DesktopSession& session) {
     DestroyMainWindow(session);
     session.started = false;
     if (session.sky) {
-        session.settings.Observer = session.sky->Place();
         session.settings.SkyDate = session.sky->ClockTime();
         session.settings.PrecisePositions = PrecisePositionsOf(session.sky->ModelKind());
     }

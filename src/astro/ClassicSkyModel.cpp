@@ -33,12 +33,11 @@ double ClassicSkyModel::SiderealAngle(const Instant& instant) const {
     return GreenwichSiderealAngle(instant.ut);
 }
 
-SkyPositionFunction ClassicSkyModel::BodyPosition(std::size_t body,
-                                                  const Observer& observer) const {
-    return BodySkyPosition(body, observer);
+SkyPositionFunction ClassicSkyModel::BodyPosition(std::size_t body, const Place& place) const {
+    return BodySkyPosition(body, place);
 }
 
 SkyPositionFunction ClassicSkyModel::FixedPosition(double raHours, double decDegrees,
-                                                   const Observer& observer) const {
-    return FixedSkyPosition(raHours, decDegrees, observer);
+                                                   const Place& place) const {
+    return FixedSkyPosition(raHours, decDegrees, place);
 }

@@ -89,9 +89,9 @@ ZoneOffset OffsetOf(const date::sys_info& info) {
 }
 
 // The fixed offset in whole seconds.
-seconds FixedOffset(const Observer& observer) {
+seconds FixedOffset(const ZoneRule& zone) {
     return seconds{static_cast<long long>(
-        std::llround(static_cast<double>(observer.TimeZone) * kSecondsPerHour))};
+        std::llround(static_cast<double>(zone.fixedHours) * kSecondsPerHour))};
 }
 
 } // namespace
@@ -140,38 +140,38 @@ std::optional<SkyDate> ZoneClockTime(std::string_view zone, ClockInstant instant
     return clock;
 }
 
-UtcOffset ObserverUtcOffset(const SkyDate& clock, const Observer& observer) {
+UtcOffset ObserverUtcOffset(const SkyDate& clock, const ZoneRule& zone) {
     UtcOffset result;
-    result.hours = observer.TimeZone;
-    if (observer.TimeZoneName.empty()) {
+    result.hours = zone.fixedHours;
+    if (zone.name.empty()) {
         return result;
     }
-    const std::optional<ZoneOffset> zone = ZoneOffsetAtClockTime(observer.TimeZoneName, clock);
-    if (!zone) {
-        if (!IsKnownTimeZone(observer.TimeZoneName)) {
+    const std::optional<ZoneOffset> inForce = ZoneOffsetAtClockTime(zone.name, clock);
+    if (!inForce) {
+        if (!IsKnownTimeZone(zone.name)) {
             result.unknownZone = true;
         } else {
             result.zoneProblem =
-                ZoneReadProblem(observer.TimeZoneName).value_or("the zone's file cannot be read");
+                ZoneReadProblem(zone.name).value_or("the zone's file cannot be read");
         }
         return result;
     }
-    result.hours = static_cast<float>(zone->minutes / kMinutesPerHour);
-    result.zoneName = observer.TimeZoneName;
-    result.summerTime = zone->summerTime;
-    result.abbreviation = zone->abbreviation;
+    result.hours = static_cast<float>(inForce->minutes / kMinutesPerHour);
+    result.zoneName = zone.name;
+    result.summerTime = inForce->summerTime;
+    result.abbreviation = inForce->abbreviation;
     return result;
 }
 
-float UtcOffsetHours(const SkyDate& clock, const Observer& observer) {
-    if (observer.TimeZoneName.empty()) {
-        return observer.TimeZone; // the fixed offset, untouched
+float UtcOffsetHours(const SkyDate& clock, const ZoneRule& zone) {
+    if (zone.name.empty()) {
+        return zone.fixedHours; // the fixed offset, untouched
     }
-    return ObserverUtcOffset(clock, observer).hours;
+    return ObserverUtcOffset(clock, zone).hours;
 }
 
-ClockInstant ObserverInstant(const SkyDate& clock, const Observer& observer) {
-    const UtcOffset offset = ObserverUtcOffset(clock, observer);
+ClockInstant ObserverInstant(const SkyDate& clock, const ZoneRule& zone) {
+    const UtcOffset offset = ObserverUtcOffset(clock, zone);
     const seconds shift{
         static_cast<long long>(std::llround(static_cast<double>(offset.hours) * kSecondsPerHour))};
     return ClockInstant{LocalSeconds(clock).time_since_epoch() - shift};
@@ -181,28 +181,27 @@ SkyDate UniversalClockTime(ClockInstant instant) {
     return Fields(instant);
 }
 
-SkyDate ObserverClockTime(ClockInstant instant, const Observer& observer) {
-    if (!observer.TimeZoneName.empty()) {
-        if (const std::optional<SkyDate> clock = ZoneClockTime(observer.TimeZoneName, instant)) {
+SkyDate ObserverClockTime(ClockInstant instant, const ZoneRule& zone) {
+    if (!zone.name.empty()) {
+        if (const std::optional<SkyDate> clock = ZoneClockTime(zone.name, instant)) {
             return *clock;
         }
     }
-    return Fields(ClockInstant{instant + FixedOffset(observer)});
+    return Fields(ClockInstant{instant + FixedOffset(zone)});
 }
 
-SkyDate NormalizeClockTime(const SkyDate& clock, const Observer& observer) {
-    const date::time_zone* tz = FindZone(observer.TimeZoneName);
+SkyDate NormalizeClockTime(const SkyDate& clock, const ZoneRule& zone) {
+    const date::time_zone* tz = FindZone(zone.name);
     if (tz == nullptr) {
         return clock;
     }
-    const auto got =
-        Guarded(observer.TimeZoneName, [&] { return tz->get_info(LocalSeconds(clock)); });
+    const auto got = Guarded(zone.name, [&] { return tz->get_info(LocalSeconds(clock)); });
     if (!got) {
         return clock;
     }
     const date::local_info& info = *got;
     if (info.result == date::local_info::nonexistent) {
-        return ObserverClockTime(ObserverInstant(clock, observer), observer);
+        return ObserverClockTime(ObserverInstant(clock, zone), zone);
     }
     SkyDate shown = clock;
     if (info.result != date::local_info::ambiguous) {
@@ -215,10 +214,10 @@ ClockInstant CurrentInstant() {
     return date::floor<seconds>(std::chrono::system_clock::now());
 }
 
-SkyDate NowAtObserver(const Observer& observer, ClockInstant instant) {
+SkyDate NowAtObserver(const ZoneRule& zone, ClockInstant instant) {
     // The seconds are dropped from the instant first, so that the minute and the fold belong
     // to the same instant.
-    return ObserverClockTime(date::floor<minutes>(instant), observer);
+    return ObserverClockTime(date::floor<minutes>(instant), zone);
 }
 
 std::string UtcOffsetText(const UtcOffset& offset) {
@@ -236,14 +235,14 @@ std::string UtcOffsetText(const UtcOffset& offset) {
     return text;
 }
 
-std::string ZoneFallbackWarning(const UtcOffset& offset, const Observer& observer) {
+std::string ZoneFallbackWarning(const UtcOffset& offset, const ZoneRule& zone) {
     if (offset.unknownZone) {
-        return "the time zone '" + observer.TimeZoneName +
+        return "the time zone '" + zone.name +
                "' is unknown to the system's time-zone database; the fixed offset " +
                UtcOffsetText(offset) + " is used";
     }
     if (!offset.zoneProblem.empty()) {
-        return "time zone " + observer.TimeZoneName +
+        return "time zone " + zone.name +
                " cannot be read from the system's database: " + offset.zoneProblem +
                "; the standard offset " + UtcOffsetText(offset) + " is used";
     }

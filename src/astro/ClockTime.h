@@ -1,6 +1,6 @@
 // The observer's clock time and universal time. The chart's SkyDate is the clock time of the
-// observer's place: either with a fixed offset (Observer::TimeZone, hours east of Greenwich) or,
-// when Observer::TimeZoneName names a zone of the system's time-zone database (IANA names such as
+// observer's place: either with a fixed offset (ZoneRule::fixedHours, hours east of Greenwich) or,
+// when ZoneRule::name names a zone of the system's time-zone database (IANA names such as
 // "Europe/Warsaw"), with the offset that zone has in force at that clock time, daylight saving
 // included. Every conversion between clock time and universal time goes through this file; the
 // computer's clock is read here and nowhere else.
@@ -20,7 +20,7 @@
 // compiled zone files of /usr/share/zoneinfo (Debian package tzdata).
 #pragma once
 
-#include "astro/Observer.h"
+#include "astro/Place.h"
 #include "astro/SkyDate.h"
 
 #include <chrono>
@@ -62,41 +62,41 @@ struct UtcOffset {
     bool summerTime = false;  // the zone has daylight saving time in force
     std::string abbreviation; // the zone's abbreviation, empty for a fixed offset
     bool unknownZone = false; // the observer names a zone the database does not know: the fixed
-                              // offset TimeZone is used instead
+                              // offset fixedHours is used instead
     std::string zoneProblem;  // the zone is listed but its file cannot be used (why, naming the
-                              // file): the fixed offset TimeZone is used instead
+                              // file): the fixed offset fixedHours is used instead
 };
 
-// The offset for the clock time `clock` at `observer`: Observer::TimeZone unchanged when no zone
+// The offset for the clock time `clock` in `zone`: ZoneRule::fixedHours unchanged when no zone
 // is named (or the named one is unknown or unusable), else the zone's offset in force.
-UtcOffset ObserverUtcOffset(const SkyDate& clock, const Observer& observer);
+UtcOffset ObserverUtcOffset(const SkyDate& clock, const ZoneRule& zone);
 
 // Only the hours of ObserverUtcOffset: what the engine subtracts from the clock time to reach
 // universal time.
-float UtcOffsetHours(const SkyDate& clock, const Observer& observer);
+float UtcOffsetHours(const SkyDate& clock, const ZoneRule& zone);
 
 // The instant of the observer's clock time `clock` (whole seconds), read with
 // ObserverUtcOffset.
-ClockInstant ObserverInstant(const SkyDate& clock, const Observer& observer);
+ClockInstant ObserverInstant(const SkyDate& clock, const ZoneRule& zone);
 
 // The calendar date and time of `instant` in universal time (second included, fold 0).
 SkyDate UniversalClockTime(ClockInstant instant);
 
 // The observer's clock time at `instant` (second included): the zone's clock time, or the
 // instant shifted by the fixed offset.
-SkyDate ObserverClockTime(ClockInstant instant, const Observer& observer);
+SkyDate ObserverClockTime(ClockInstant instant, const ZoneRule& zone);
 
 // The clock time the observer's clocks really show for `clock`: the same fields, except that a
 // clock time inside a spring gap of a named zone moves forward by the gap (02:30 becomes 03:30),
 // and fold is 0 unless the clock time is a repeated one. A fixed offset or an unknown zone
 // returns `clock` unchanged.
-SkyDate NormalizeClockTime(const SkyDate& clock, const Observer& observer);
+SkyDate NormalizeClockTime(const SkyDate& clock, const ZoneRule& zone);
 
 // The computer's current instant.
 ClockInstant CurrentInstant();
 
 // "Now" as the chart takes it: `instant` as the observer's clock time, second 0.
-SkyDate NowAtObserver(const Observer& observer, ClockInstant instant = CurrentInstant());
+SkyDate NowAtObserver(const ZoneRule& zone, ClockInstant instant = CurrentInstant());
 
 // "+2.0 h, Europe/Warsaw, summer time", "-5.0 h, America/New_York, standard time", or "+1.0 h"
 // for a fixed offset.
@@ -105,4 +105,4 @@ std::string UtcOffsetText(const UtcOffset& offset);
 // The line telling the user that the observer's zone was not used and which fixed offset was
 // ("time zone Europe/Warsaw cannot be read from the system's database: ...; the standard offset
 // +1.0 h is used", or the unknown zone's line); empty when the zone was used or none is named.
-std::string ZoneFallbackWarning(const UtcOffset& offset, const Observer& observer);
+std::string ZoneFallbackWarning(const UtcOffset& offset, const ZoneRule& zone);

@@ -42,6 +42,6 @@ Instant InstantOfUniversal(double jdUt) {
     return {jdUt, jdUt + DeltaTSeconds(jdUt) / kSecondsPerDay};
 }
 
-Instant InstantOf(const SkyDate& clock, const Observer& observer) {
-    return InstantOfUniversal(JulianDayOfClockTime(clock, UtcOffsetHours(clock, observer)));
+Instant InstantOf(const SkyDate& clock, const ZoneRule& zone) {
+    return InstantOfUniversal(JulianDayOfClockTime(clock, UtcOffsetHours(clock, zone)));
 }

@@ -3,7 +3,7 @@
 // (InstantOf) and handed to everything that needs a Julian day of the chart's clock time.
 #pragma once
 
-#include "astro/Observer.h"
+#include "astro/Place.h"
 #include "astro/SkyDate.h"
 
 struct Instant {
@@ -18,9 +18,9 @@ struct Instant {
 // which the formula carries correctly.
 double JulianDayOfClockTime(const SkyDate& clock, float zoneHours);
 
-// The instant of the observer's clock time, read with the offset in force then (the fixed
-// TimeZone, or the named zone's offset, ClockTime.h).
-Instant InstantOf(const SkyDate& clock, const Observer& observer);
+// The instant of the place's clock time, read with the offset of `zone` in force then (the fixed
+// hours, or the named zone's offset, ClockTime.h).
+Instant InstantOf(const SkyDate& clock, const ZoneRule& zone);
 
 // The instant of a Julian day in universal time.
 Instant InstantOfUniversal(double jdUt);

@@ -29,12 +29,11 @@ double PreciseSkyModel::SiderealAngle(const Instant& instant) const {
     return ApparentSiderealDegrees(PreciseInstantOf(instant.ut));
 }
 
-SkyPositionFunction PreciseSkyModel::BodyPosition(std::size_t body,
-                                                  const Observer& observer) const {
-    return PreciseBodySkyPosition(body, observer);
+SkyPositionFunction PreciseSkyModel::BodyPosition(std::size_t body, const Place& place) const {
+    return PreciseBodySkyPosition(body, place);
 }
 
 SkyPositionFunction PreciseSkyModel::FixedPosition(double raHours, double decDegrees,
-                                                   const Observer& observer) const {
-    return PreciseFixedSkyPosition(raHours, decDegrees, observer);
+                                                   const Place& place) const {
+    return PreciseFixedSkyPosition(raHours, decDegrees, place);
 }

@@ -14,7 +14,7 @@ public:
     void ComputeSky(RecomputeForm form, const SkyRequest& request, SkyState& sky) const override;
     void CatalogueOfDate(const Instant& instant, CatalogStore& catalog) const override;
     double SiderealAngle(const Instant& instant) const override;
-    SkyPositionFunction BodyPosition(std::size_t body, const Observer& observer) const override;
+    SkyPositionFunction BodyPosition(std::size_t body, const Place& place) const override;
     SkyPositionFunction FixedPosition(double raHours, double decDegrees,
-                                      const Observer& observer) const override;
+                                      const Place& place) const override;
 };

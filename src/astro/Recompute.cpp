@@ -4,9 +4,9 @@
 #include "catalog/CatalogStore.h"
 
 RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyModel& model, const SkyDate& skyDate,
-                              const Observer& observer, SkyState& sky, CatalogStore& catalog) {
-    const RecomputeOutcome outcome = RecomputePlaceAndRange(form, skyDate, observer, sky);
-    const SkyRequest request = SkyRequestOf(skyDate, observer);
+                              const Place& place, SkyState& sky, CatalogStore& catalog) {
+    const RecomputeOutcome outcome = RecomputePlaceAndRange(form, skyDate, place, sky);
+    const SkyRequest request = SkyRequestOf(skyDate, place);
     model.CatalogueOfDate(request.instant, catalog);
     model.ComputeSky(form, request, sky);
     return outcome;

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "astro/Observer.h"
+#include "astro/Place.h"
 #include "astro/RecomputeStart.h"
 #include "astro/SkyDate.h"
 #include "astro/SkyModels.h"
@@ -13,8 +13,8 @@
 struct CatalogStore;
 
 // Recomputes `sky` (bodies, sidereal angles, horizon ring) for the clock time `skyDate` at
-// `observer` in `model`, and makes the catalogue hold the model's positions for that instant. The
+// `place` in `model`, and makes the catalogue hold the model's positions for that instant. The
 // date/time and animation forms derive the local sidereal angle from the place already in `sky`;
 // the first-update and location forms store the place first.
 RecomputeOutcome RecomputeSky(RecomputeForm form, const SkyModel& model, const SkyDate& skyDate,
-                              const Observer& observer, SkyState& sky, CatalogStore& catalog);
+                              const Place& place, SkyState& sky, CatalogStore& catalog);

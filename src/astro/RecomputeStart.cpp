@@ -1,7 +1,6 @@
 #include "astro/RecomputeStart.h"
 
 #include "astro/Angles.h"
-#include "astro/ObserverAngles.h"
 
 #include <cmath>
 
@@ -14,15 +13,15 @@ constexpr int kAnimationLastYear = 2099;
 } // namespace
 
 RecomputeOutcome RecomputePlaceAndRange(RecomputeForm form, const SkyDate& skyDate,
-                                        const Observer& observer, SkyState& sky) {
+                                        const Place& place, SkyState& sky) {
     RecomputeOutcome outcome;
     if (form == RecomputeForm::AnimationStep) {
         outcome.stopAnimation =
             skyDate.year > kAnimationLastYear || skyDate.year < kAnimationFirstYear;
     }
     if (form == RecomputeForm::FirstUpdate || form == RecomputeForm::LocationChanged) {
-        sky.m_dLongitude = SignedLongitude(observer);
-        sky.m_dLatitude = SignedLatitude(observer);
+        sky.m_dLongitude = place.longitudeWest;
+        sky.m_dLatitude = place.latitudeNorth;
         sky.m_dSinLat = std::sin(DegToRad(sky.m_dLatitude));
         sky.m_dCosLat = std::cos(DegToRad(sky.m_dLatitude));
     }

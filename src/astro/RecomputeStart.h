@@ -2,7 +2,7 @@
 // takes with the observer and the date.
 #pragma once
 
-#include "astro/Observer.h"
+#include "astro/Place.h"
 #include "astro/SkyDate.h"
 #include "astro/SkyState.h"
 
@@ -22,9 +22,9 @@ struct RecomputeOutcome {
     bool stopAnimation = false;
 };
 
-// What every form of both sky models does first with the observer and the date: reports a year
+// What every form of both sky models does first with the place and the date: reports a year
 // outside the animation's range (1901..2099, where the day count is exact) on an animation step,
-// and stores the observer's signed place (and its sine and cosine) on a first update or a new
+// and stores the place's signed angles (and its sine and cosine) on a first update or a new
 // place.
 RecomputeOutcome RecomputePlaceAndRange(RecomputeForm form, const SkyDate& skyDate,
-                                        const Observer& observer, SkyState& sky);
+                                        const Place& place, SkyState& sky);

@@ -4,7 +4,6 @@
 #include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
 #include "astro/Instant.h"
-#include "astro/ObserverAngles.h"
 #include "astro/PreciseEphemeris.h"
 #include "astro/SkyState.h"
 
@@ -160,17 +159,17 @@ RiseSetEvents FindRiseSet(const SkyPositionFunction& positionAt, double startJd)
     return events;
 }
 
-SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Observer& observer) {
-    const double longitude = SignedLongitude(observer);
-    const double latitude = SignedLatitude(observer);
+SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Place& place) {
+    const double longitude = place.longitudeWest;
+    const double latitude = place.latitudeNorth;
     return [=](double jd) {
         return PlaceFor(raHours, decDegrees, jd, longitude, latitude, kStarStandardAltitude);
     };
 }
 
-SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer) {
-    const double longitude = SignedLongitude(observer);
-    const double latitude = SignedLatitude(observer);
+SkyPositionFunction BodySkyPosition(std::size_t body, const Place& place) {
+    const double longitude = place.longitudeWest;
+    const double latitude = place.latitudeNorth;
     return [=](double jd) {
         if (body >= kBodyMercury && body < kBodyCount) {
             const SolarSystemBody p =
@@ -192,19 +191,18 @@ SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer) 
     };
 }
 
-SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees,
-                                            const Observer& observer) {
-    const double longitude = SignedLongitude(observer);
-    const double latitude = SignedLatitude(observer);
+SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees, const Place& place) {
+    const double longitude = place.longitudeWest;
+    const double latitude = place.latitudeNorth;
     return [=](double jd) {
         return PlaceForSidereal(raHours, decDegrees, ApparentSiderealDegrees(PreciseInstantOf(jd)),
                                 longitude, latitude, kStarStandardAltitude);
     };
 }
 
-SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Observer& observer) {
-    const double longitude = SignedLongitude(observer);
-    const double latitude = SignedLatitude(observer);
+SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Place& place) {
+    const double longitude = place.longitudeWest;
+    const double latitude = place.latitudeNorth;
     return [=](double jd) {
         const PreciseInstant instant = PreciseInstantOf(jd);
         const ApparentPlaceFrame frame = ApparentPlaceFrameOf(instant);

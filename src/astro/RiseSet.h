@@ -9,7 +9,7 @@
 // below never rises (its next culmination, below the horizon, is still given).
 #pragma once
 
-#include "astro/Observer.h"
+#include "astro/Place.h"
 
 #include <cstddef>
 #include <functional>
@@ -50,16 +50,15 @@ double MoonStandardAltitude(double horizontalParallaxDegrees);
 
 // A fixed position (right ascension hours, declination degrees) as the chart places it: turned
 // by the Greenwich sidereal angle of the instant, for the observer's place. Standard altitude -34'.
-SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Observer& observer);
+SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Place& place);
 
 // A body (0 Moon, 1 Sun, 2 Mercury .. 9 Pluto) computed by the chart's engine for each instant:
 // the Sun from the solar theory, the Moon's geocentric place from the lunar series with its
 // parallax in the standard altitude, a planet from its elements for the exact instant.
-SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer);
+SkyPositionFunction BodySkyPosition(std::size_t body, const Place& place);
 
 // The same in the precise sky model: a position of date turned by the apparent sidereal angle;
 // a body's apparent geocentric place from the precise ephemeris (the Moon's parallax in its
 // standard altitude as above).
-SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees,
-                                            const Observer& observer);
-SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Observer& observer);
+SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees, const Place& place);
+SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Place& place);

@@ -1,7 +1,5 @@
 #include "astro/SkyModel.h"
 
-#include "astro/ObserverAngles.h"
-
-SkyRequest SkyRequestOf(const SkyDate& clock, const Observer& observer) {
-    return {InstantOf(clock, observer), clock, SignedLongitude(observer), SignedLatitude(observer)};
+SkyRequest SkyRequestOf(const SkyDate& clock, const Place& place) {
+    return {InstantOf(clock, place.zone), clock, place.longitudeWest, place.latitudeNorth};
 }

@@ -9,7 +9,7 @@
 #include <cstddef>
 
 #include "astro/Instant.h"
-#include "astro/Observer.h"
+#include "astro/Place.h"
 #include "astro/RecomputeStart.h"
 #include "astro/RiseSet.h"
 #include "astro/SkyDate.h"
@@ -52,11 +52,11 @@ public:
     // What rise and set need (RiseSet.h): a body (kBodyMoon .. kBodyPluto) and a fixed position
     // of the catalogue as this model holds it (right ascension hours, declination degrees),
     // seen by the observer at any instant.
-    virtual SkyPositionFunction BodyPosition(std::size_t body, const Observer& observer) const = 0;
+    virtual SkyPositionFunction BodyPosition(std::size_t body, const Place& place) const = 0;
     virtual SkyPositionFunction FixedPosition(double raHours, double decDegrees,
-                                              const Observer& observer) const = 0;
+                                              const Place& place) const = 0;
 };
 
-// The request for the observer's clock time: the instant read with the observer's zone, and the
-// observer's signed place.
-SkyRequest SkyRequestOf(const SkyDate& clock, const Observer& observer);
+// The request for the place's clock time: the instant read with the place's zone, and its signed
+// angles.
+SkyRequest SkyRequestOf(const SkyDate& clock, const Place& place);

@@ -4,8 +4,8 @@
 #include "astro/Transforms.h"
 
 SkySession::SkySession(std::unique_ptr<CatalogStore> catalog, const SkyDate& clock,
-                       const Observer& observer, SkyModelKind model)
-    : m_catalog(std::move(catalog)), m_clock(clock), m_observer(observer), m_modelKind(model) {
+                       const ::Place& place, SkyModelKind model)
+    : m_catalog(std::move(catalog)), m_clock(clock), m_place(place), m_modelKind(model) {
     if (!m_catalog) {
         m_catalog = std::make_unique<CatalogStore>();
     }
@@ -13,8 +13,8 @@ SkySession::SkySession(std::unique_ptr<CatalogStore> catalog, const SkyDate& clo
 }
 
 RecomputeOutcome SkySession::Recompute(RecomputeForm form) {
-    m_instant = InstantOf(m_clock, m_observer);
-    return RecomputeSky(form, Model(), m_clock, m_observer, m_sky, *m_catalog);
+    m_instant = InstantOf(m_clock, m_place.zone);
+    return RecomputeSky(form, Model(), m_clock, m_place, m_sky, *m_catalog);
 }
 
 void SkySession::SetClockTime(const SkyDate& clock) {
@@ -22,8 +22,8 @@ void SkySession::SetClockTime(const SkyDate& clock) {
     Recompute(RecomputeForm::DateTimeChanged);
 }
 
-void SkySession::SetPlace(const Observer& observer) {
-    m_observer = observer;
+void SkySession::SetPlace(const ::Place& place) {
+    m_place = place;
     Recompute(RecomputeForm::LocationChanged);
 }
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "astro/Instant.h"
-#include "astro/Observer.h"
+#include "astro/Place.h"
 #include "astro/RecomputeStart.h"
 #include "astro/SkyDate.h"
 #include "astro/SkyModels.h"
@@ -19,15 +19,15 @@ class SkySession {
 public:
     // Takes the loaded catalogue and computes the sky for the clock time at the place in the
     // model (the first update).
-    SkySession(std::unique_ptr<CatalogStore> catalog, const SkyDate& clock,
-               const Observer& observer, SkyModelKind model);
+    SkySession(std::unique_ptr<CatalogStore> catalog, const SkyDate& clock, const Place& place,
+               SkyModelKind model);
 
     // The catalogue as the model draws it: the loaded positions, or (precise model) the loaded
     // positions carried to the instant's date.
     const CatalogStore& Catalog() const { return *m_catalog; }
     const SkyState& Sky() const { return m_sky; }
     const SkyDate& ClockTime() const { return m_clock; }
-    const Observer& Place() const { return m_observer; }
+    const ::Place& Place() const { return m_place; }
     const Instant& Now() const { return m_instant; }
     SkyModelKind ModelKind() const { return m_modelKind; }
     const SkyModel& Model() const { return SkyModelFor(m_modelKind); }
@@ -35,7 +35,7 @@ public:
     // A new clock time (the date/time form).
     void SetClockTime(const SkyDate& clock);
     // A new place or zone (the location form: the classic planets keep their positions).
-    void SetPlace(const Observer& observer);
+    void SetPlace(const ::Place& place);
     // Another model for the same clock time (the date/time form).
     void SetModel(SkyModelKind model);
     // The animation's step to the clock time `clock`; says when the year has left the animation's
@@ -52,7 +52,7 @@ private:
     std::unique_ptr<CatalogStore> m_catalog;
     SkyState m_sky;
     SkyDate m_clock;
-    Observer m_observer;
+    ::Place m_place;
     Instant m_instant;
     SkyModelKind m_modelKind;
 };

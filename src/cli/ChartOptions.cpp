@@ -395,10 +395,11 @@ ChartOptionsResult ParseChartOptions(const std::vector<std::string>& args, Clock
             std::to_string(o.LatDeg) + ":" + TwoDigits(o.LatMin) + o.NS;
     }
     if (!dateGiven) {
-        options.settings.SkyDate = NowAtObserver(options.settings.Observer, now);
+        options.settings.SkyDate = NowAtObserver(ZoneOf(options.settings.Observer), now);
     }
-    const Observer& o = options.settings.Observer;
-    options.zoneWarning = ZoneFallbackWarning(ObserverUtcOffset(options.settings.SkyDate, o), o);
+    const ZoneRule zone = ZoneOf(options.settings.Observer);
+    options.zoneWarning =
+        ZoneFallbackWarning(ObserverUtcOffset(options.settings.SkyDate, zone), zone);
     if (placeTables) {
         options.fileWarnings.insert(options.fileWarnings.end(), placeTables->warnings.begin(),
                                     placeTables->warnings.end());

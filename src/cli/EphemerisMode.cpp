@@ -70,10 +70,11 @@ EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& obse
     EphemerisReport report;
     report.date = date;
     report.observer = observer;
-    report.offset = ObserverUtcOffset(date, observer);
+    const Place place = PlaceOf(observer);
+    report.offset = ObserverUtcOffset(date, place.zone);
     report.model = model;
     // The bodies and the horizon need no catalogue.
-    const SkySession session(nullptr, date, observer, model);
+    const SkySession session(nullptr, date, place, model);
     report.sky = session.Sky();
     report.jd = session.Now().ut;
     const JulianCenturies centuries = CenturiesOf(report.jd);

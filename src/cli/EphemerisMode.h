@@ -17,8 +17,8 @@
 // Everything the mode prints, from a sky session of the instant and place.
 struct EphemerisReport {
     SkyDate date;
-    Observer observer;
-    UtcOffset offset; // the offset the clock time was read with
+    Observer observer; // the place as the profile or the options give it, for the heading
+    UtcOffset offset;  // the offset the clock time was read with
     SkyModelKind model = SkyModelKind::Classic;
     double jd = 0.0;
     double t1900 = 0.0;

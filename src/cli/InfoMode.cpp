@@ -223,7 +223,7 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
 
     // The sky of the instant: the bodies, and the catalogue as the chart's model holds it at
     // that instant.
-    const SkySession session(std::move(catalog), settings.SkyDate, settings.Observer,
+    const SkySession session(std::move(catalog), settings.SkyDate, PlaceOf(settings.Observer),
                              SkyModelOfSettings(settings));
     const SkyModel& model = session.Model();
     InfoPanelContent content;

@@ -364,7 +364,7 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         return kExitMissingCatalogue;
     }
 
-    SkySession session(std::move(catalog), settings.SkyDate, settings.Observer,
+    SkySession session(std::move(catalog), settings.SkyDate, PlaceOf(settings.Observer),
                        SkyModelOfSettings(settings));
     auto chart = std::make_unique<ChartState>(settings);
     SetClientSize(*chart, request.screen.width, request.screen.height);

@@ -6,6 +6,7 @@
 #include "dialogs/LocationDialog.h"
 #include "dialogs/MagnitudeLimitsDialog.h"
 #include "guibase/CommandContext.h"
+#include "settings/AppSettings.h"
 #include "view/NoctaView.h"
 
 #include <wx/frame.h>
@@ -13,7 +14,7 @@
 void DateTimeCommand(CommandContext& context, CommandId) {
     CNoctaView& view = context.view;
     SkySession& sky = context.Sky();
-    CDateTimeDialog dialog(&context.frame, sky.ClockTime(), sky.Place());
+    CDateTimeDialog dialog(&context.frame, sky.ClockTime(), view.Settings().Observer);
     if (dialog.ShowModal() == wxID_OK) {
         sky.SetClockTime(dialog.ClockTime());
         context.refreshStatusPanes();
@@ -24,10 +25,13 @@ void DateTimeCommand(CommandContext& context, CommandId) {
 void LocationCommand(CommandContext& context, CommandId) {
     CNoctaView& view = context.view;
     SkySession& sky = context.Sky();
-    CLocationDialog dialog(&context.frame, sky.Place(), sky.ClockTime(), sky.Catalog());
+    AppSettings& settings = view.Settings();
+    CLocationDialog dialog(&context.frame, settings.Observer, sky.ClockTime(), sky.Catalog());
     if (dialog.ShowModal() == wxID_OK) {
-        sky.SetPlace(dialog.Place());
-        view.Chart().SetHemisphere(dialog.Place().NS);
+        // The settings keep the place as typed; the sky computes with its signed angles.
+        settings.Observer = dialog.Place();
+        sky.SetPlace(PlaceOf(settings.Observer));
+        view.Chart().SetHemisphere(settings.Observer.NS);
         context.refreshStatusPanes();
         view.Redraw();
     }

@@ -153,7 +153,7 @@ bool CDateTimeDialog::Apply() {
     sky.hour = check.values->hour;
     sky.minute = check.values->minute; // the second stays as it is
     // A clock time that the place's zone skips (spring gap) is shown as the clocks show it.
-    m_clock = NormalizeClockTime(sky, m_observer);
+    m_clock = NormalizeClockTime(sky, ZoneOf(m_observer));
     return true;
 }
 
@@ -166,7 +166,7 @@ void CDateTimeDialog::StepYear(int delta) {
 }
 
 void CDateTimeDialog::TakeNow() {
-    const SkyDate now = NowAtObserver(m_observer);
+    const SkyDate now = NowAtObserver(ZoneOf(m_observer));
     m_year = now.year;
     SetFields(DateTimeFields{std::to_string(now.year), now.month - 1, std::to_string(now.day),
                              std::to_string(now.hour), std::to_string(now.minute)});

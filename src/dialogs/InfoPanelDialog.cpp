@@ -87,20 +87,19 @@ void CInfoPanelDialog::OnImage(wxCommandEvent&) {
 }
 
 StarInfoDialog::StarInfoDialog(wxWindow* parent, const CatalogStore& catalog, std::size_t starIndex,
-                               const Instant& instant, const Observer& observer,
-                               const SkyModel& model)
-    : CInfoPanelDialog(parent, StarInfoContent(catalog, starIndex, instant, observer, model), false,
+                               const Instant& instant, const Place& place, const SkyModel& model)
+    : CInfoPanelDialog(parent, StarInfoContent(catalog, starIndex, instant, place, model), false,
                        {}) {}
 
 BodyInfoDialog::BodyInfoDialog(wxWindow* parent, const BodyTable& bodies, std::size_t bodyIndex,
-                               const Instant& instant, const Observer& observer,
+                               const Instant& instant, const Place& place,
                                const std::string& programDir, const SkyModel& model)
-    : CInfoPanelDialog(parent, BodyInfoContent(bodies, bodyIndex, instant, observer, model), true,
+    : CInfoPanelDialog(parent, BodyInfoContent(bodies, bodyIndex, instant, place, model), true,
                        programDir) {}
 
 DeepSkyInfoDialog::DeepSkyInfoDialog(wxWindow* parent, const CatalogStore& catalog,
                                      std::size_t deepSkyIndex, const Instant& instant,
-                                     const Observer& observer, const std::string& programDir,
+                                     const Place& place, const std::string& programDir,
                                      const SkyModel& model)
-    : CInfoPanelDialog(parent, DeepSkyInfoContent(catalog, deepSkyIndex, instant, observer, model),
+    : CInfoPanelDialog(parent, DeepSkyInfoContent(catalog, deepSkyIndex, instant, place, model),
                        true, programDir) {}

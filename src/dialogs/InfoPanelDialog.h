@@ -49,7 +49,7 @@ private:
 class StarInfoDialog : public CInfoPanelDialog {
 public:
     StarInfoDialog(wxWindow* parent, const CatalogStore& catalog, std::size_t starIndex,
-                   const Instant& instant, const Observer& observer,
+                   const Instant& instant, const Place& place,
                    const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 };
 
@@ -57,7 +57,7 @@ public:
 class BodyInfoDialog : public CInfoPanelDialog {
 public:
     BodyInfoDialog(wxWindow* parent, const BodyTable& bodies, std::size_t bodyIndex,
-                   const Instant& instant, const Observer& observer, const std::string& programDir,
+                   const Instant& instant, const Place& place, const std::string& programDir,
                    const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 };
 
@@ -65,7 +65,6 @@ public:
 class DeepSkyInfoDialog : public CInfoPanelDialog {
 public:
     DeepSkyInfoDialog(wxWindow* parent, const CatalogStore& catalog, std::size_t deepSkyIndex,
-                      const Instant& instant, const Observer& observer,
-                      const std::string& programDir,
+                      const Instant& instant, const Place& place, const std::string& programDir,
                       const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 };

@@ -171,7 +171,7 @@ void CLocationDialog::ShowZone(bool useNamedZone) {
     const bool known = IsKnownTimeZone(m_zoneName);
     m_daylightSaving->Enable(known);
     m_daylightSaving->SetValue(useNamedZone && known);
-    const UtcOffset offset = ObserverUtcOffset(m_clock, ZoneObserver());
+    const UtcOffset offset = ObserverUtcOffset(m_clock, ZoneOf(ZoneObserver()));
     if (m_daylightSaving->GetValue()) {
         m_zone->ChangeValue(wxString::FromUTF8(TimeZoneText(offset.hours)));
         m_zoneNote->SetLabel(wxString::FromUTF8(

@@ -47,9 +47,10 @@ void CMainFrame::RefreshStatusPanes() {
         return;
     }
     const PointerPaneTexts pointer = PointerTexts(m_view->PointerPosition());
-    // The sky session's place and clock time; the profile's until the session is made.
+    // The place as the user typed it (the settings hold it); the sky session's clock time, the
+    // profile's until the session is made.
     const bool sky = m_view->HasSession();
-    const Observer& place = sky ? m_view->Session().Place() : m_settings.Observer;
+    const Observer& place = m_settings.Observer;
     const SkyDate& clock = sky ? m_view->Session().ClockTime() : m_settings.SkyDate;
     const std::array<std::string, cmd::kPaneCount - 1> texts = {
         pointer.rightAscension, pointer.declination, PlacePaneText(place), TimePaneText(clock),

@@ -70,7 +70,7 @@ AnimationStepResult TakeStep(ChartState& chart, int animForward, int stepIndex,
                              SkySession& session) {
     AnimationStepResult result;
     SkyDate date = session.ClockTime();
-    StepClockTime(date, stepIndex, animForward != 0, session.Place());
+    StepClockTime(date, stepIndex, animForward != 0, session.Place().zone);
     const RecomputeOutcome outcome = session.Step(date);
     result.stepped = true;
     if (outcome.stopAnimation || !YearInsideAnimationRange(date.year)) {
@@ -141,8 +141,8 @@ void StepSkyDate(SkyDate& date, int stepIndex, bool forward) {
     }
 }
 
-void StepClockTime(SkyDate& date, int stepIndex, bool forward, const Observer& observer) {
-    if (observer.TimeZoneName.empty() || !IsUsableTimeZone(observer.TimeZoneName)) {
+void StepClockTime(SkyDate& date, int stepIndex, bool forward, const ZoneRule& zone) {
+    if (zone.name.empty() || !IsUsableTimeZone(zone.name)) {
         StepSkyDate(date, stepIndex, forward);
         return;
     }
@@ -163,11 +163,11 @@ void StepClockTime(SkyDate& date, int stepIndex, bool forward, const Observer& o
         break;
     default: // calendar steps
         StepSkyDate(date, stepIndex, forward);
-        date = NormalizeClockTime(date, observer);
+        date = NormalizeClockTime(date, zone);
         return;
     }
-    const ClockInstant now = ObserverInstant(date, observer);
-    date = ObserverClockTime(forward ? now + length : now - length, observer);
+    const ClockInstant now = ObserverInstant(date, zone);
+    date = ObserverClockTime(forward ? now + length : now - length, zone);
 }
 
 bool NothingWouldMove(const ChartState& chart) {

@@ -14,7 +14,7 @@
 //           if (s.stepped) { set the panes; redraw; }
 #pragma once
 
-#include "astro/Observer.h"
+#include "astro/Place.h"
 #include "astro/SkyDate.h"
 #include "astro/SkySession.h"
 
@@ -66,14 +66,14 @@ inline constexpr std::string_view kNothingMovesMessage =
 // the nearest entry.
 void StepSkyDate(SkyDate& date, int stepIndex, bool forward);
 
-// One step at the observer's place. With a fixed offset (or a zone the database does not know):
+// One step of the clock time in `zone`. With a fixed offset (or a zone the database does not know):
 // StepSkyDate. With a named zone, a step shorter than a day (real time, 10 minutes, 30 minutes,
 // 1 hour) moves the instant itself and shows it as the zone's clock time, so the clock passes
 // both daylight-saving changes without a stall or a loop (10 minutes on from 01:50 on Warsaw's
 // spring night is 03:00; the repeated autumn hour is shown twice); a longer step moves the
 // calendar as StepSkyDate does, and a clock time it brings into a spring gap is shown as the
 // clocks show it (02:30 becomes 03:30).
-void StepClockTime(SkyDate& date, int stepIndex, bool forward, const Observer& observer);
+void StepClockTime(SkyDate& date, int stepIndex, bool forward, const ZoneRule& zone);
 
 // True when the Solar System, the horizon line and the local-horizon chart are all off: then
 // nothing on the chart would move and the animation does not start.

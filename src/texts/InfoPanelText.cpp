@@ -3,7 +3,6 @@
 #include "astro/Angles.h"
 #include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
-#include "astro/ObserverAngles.h"
 #include "astro/RiseSet.h"
 #include "catalog/DeepSkyObjects.h"
 #include "catalog/StarDesignations.h"
@@ -46,9 +45,8 @@ std::vector<std::string> Values(const AngleTexts& t) {
 }
 
 void AddHorizontalRows(std::vector<InfoPanelRow>& rows, double raHours, double decDegrees,
-                       const Instant& instant, const Observer& observer, const SkyModel& model) {
-    const PanelHorizontal h =
-        PanelHorizontalPosition(raHours, decDegrees, instant, observer, model);
+                       const Instant& instant, const Place& place, const SkyModel& model) {
+    const PanelHorizontal h = PanelHorizontalPosition(raHours, decDegrees, instant, place, model);
     const auto text = [](double degrees) {
         return std::isfinite(degrees) ? HorizontalAngleText(degrees) : std::string();
     };
@@ -57,31 +55,30 @@ void AddHorizontalRows(std::vector<InfoPanelRow>& rows, double raHours, double d
 }
 
 void AddRiseSetRows(std::vector<InfoPanelRow>& rows, const SkyPositionFunction& positionAt,
-                    const Instant& instant, const Observer& observer) {
-    for (InfoPanelRow& row : RiseSetRows(positionAt, instant, observer)) {
+                    const Instant& instant, const ZoneRule& zone) {
+    for (InfoPanelRow& row : RiseSetRows(positionAt, instant, zone)) {
         rows.push_back(std::move(row));
     }
 }
 
 } // namespace
 
-std::string ClockTimeText(double jdUt, const Observer& observer) {
-    // The instant rounded to the nearest minute, then read on the observer's clock (its named
+std::string ClockTimeText(double jdUt, const ZoneRule& zone) {
+    // The instant rounded to the nearest minute, then read on the place's clock (its named
     // zone's offset in force then, or the fixed offset).
     constexpr double kUnixEpochJd = 2440587.5;
     const auto minutes = static_cast<long long>(std::floor((jdUt - kUnixEpochJd) * 1440.0 + 0.5));
-    const SkyDate clock =
-        ObserverClockTime(ClockInstant{std::chrono::seconds{minutes * 60}}, observer);
+    const SkyDate clock = ObserverClockTime(ClockInstant{std::chrono::seconds{minutes * 60}}, zone);
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", clock.hour, clock.minute);
     return text;
 }
 
 std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, const Instant& instant,
-                                      const Observer& observer) {
+                                      const ZoneRule& zone) {
     const RiseSetEvents events = FindRiseSet(positionAt, instant.ut);
     const auto time = [&](const std::optional<double>& jd) {
-        return jd ? ClockTimeText(*jd, observer) : std::string(kNoEventText);
+        return jd ? ClockTimeText(*jd, zone) : std::string(kNoEventText);
     };
     std::string rise = time(events.rise);
     if (events.kind == RiseSetKind::Circumpolar) {
@@ -114,10 +111,10 @@ const InfoPanelRow* InfoPanelContent::Row(std::string_view label) const {
 }
 
 PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const Instant& instant,
-                                        const Observer& observer, const SkyModel& model) {
+                                        const Place& place, const SkyModel& model) {
     const double hourAngle =
-        DegToRad(HourAngle(model.SiderealAngle(instant), SignedLongitude(observer), raHours));
-    const double latitude = DegToRad(SignedLatitude(observer));
+        DegToRad(HourAngle(model.SiderealAngle(instant), place.longitudeWest, raHours));
+    const double latitude = DegToRad(place.latitudeNorth);
     const double dec = DegToRad(decDegrees);
     const double southernAzimuth =
         RadToDeg(std::atan2(std::sin(hourAngle), std::cos(hourAngle) * std::sin(latitude) -
@@ -144,7 +141,7 @@ double MoonMagnitude(double k) {
 }
 
 InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIndex,
-                                 const Instant& instant, const Observer& observer,
+                                 const Instant& instant, const Place& place,
                                  const SkyModel& model) {
     const StarRecord& star = catalog.m_stars.at(starIndex);
     const StarDesignations names = DesignationsOf(star);
@@ -157,17 +154,17 @@ InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIn
     rows.push_back({"Proper name:", {std::string(StarNameOf(catalog, star.hr))}});
     rows.push_back({"Right ascension:", Values(RightAscensionTexts(star.ra))});
     rows.push_back({"Declination:", Values(DeclinationTexts(star.dec))});
-    AddHorizontalRows(rows, star.ra, star.dec, instant, observer, model);
+    AddHorizontalRows(rows, star.ra, star.dec, instant, place, model);
     rows.push_back({"Magnitude:", {Fixed(star.magnitude, 2)}});
     const std::string spectral =
         star.spectralClass != '\0' ? std::string(1, star.spectralClass) : std::string();
     rows.push_back({"Spectral type:", {spectral}});
-    AddRiseSetRows(rows, model.FixedPosition(star.ra, star.dec, observer), instant, observer);
+    AddRiseSetRows(rows, model.FixedPosition(star.ra, star.dec, place), instant, place.zone);
     return content;
 }
 
 InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
-                                 const Instant& instant, const Observer& observer,
+                                 const Instant& instant, const Place& place,
                                  const SkyModel& model) {
     const SolarSystemBody& body = bodies.at(bodyIndex);
     const double sunDistance = bodies[kBodySun].earthDistanceAu; // R
@@ -213,18 +210,18 @@ InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
     auto& rows = content.rows;
     rows.push_back({"Right ascension:", Values(RightAscensionTexts(body.ra))});
     rows.push_back({"Declination:", Values(DeclinationTexts(body.dec))});
-    AddHorizontalRows(rows, body.ra, body.dec, instant, observer, model);
+    AddHorizontalRows(rows, body.ra, body.dec, instant, place, model);
     rows.push_back({"Distance from Earth:", {fromEarth}});
     rows.push_back({"Distance from Sun:", {fromSun}});
     rows.push_back({"Magnitude:", {magnitude}});
     rows.push_back({"Angular size:", {angularSize}});
     rows.push_back({"Illuminated fraction:", {illuminated}});
-    AddRiseSetRows(rows, model.BodyPosition(bodyIndex, observer), instant, observer);
+    AddRiseSetRows(rows, model.BodyPosition(bodyIndex, place), instant, place.zone);
     return content;
 }
 
 InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t deepSkyIndex,
-                                    const Instant& instant, const Observer& observer,
+                                    const Instant& instant, const Place& place,
                                     const SkyModel& model) {
     const DeepSkyRecord& object = catalog.m_deepSky.at(deepSkyIndex);
     const AngleTexts ra = RightAscensionTextsNoSeconds(object.ra);
@@ -237,9 +234,9 @@ InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t dee
     rows.push_back({"Common name:", {DeepSkyCommonName(object)}});
     rows.push_back({"Right ascension:", {ra.whole, ra.minutes}});
     rows.push_back({"Declination:", {dec.whole, dec.minutes}});
-    AddHorizontalRows(rows, object.ra, object.dec, instant, observer, model);
+    AddHorizontalRows(rows, object.ra, object.dec, instant, place, model);
     rows.push_back({"Magnitude:", {Fixed(object.magnitude, 1)}});
     rows.push_back({"Type:", {std::string(DeepSkyTypeName(object.type))}});
-    AddRiseSetRows(rows, model.FixedPosition(object.ra, object.dec, observer), instant, observer);
+    AddRiseSetRows(rows, model.FixedPosition(object.ra, object.dec, place), instant, place.zone);
     return content;
 }

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "astro/Instant.h"
-#include "astro/Observer.h"
+#include "astro/Place.h"
 #include "astro/RiseSet.h"
 #include "astro/SkyModels.h"
 #include "astro/SkyState.h"
@@ -37,29 +37,29 @@ struct InfoPanelContent {
 };
 
 // Altitude and compass azimuth as the panels compute them: the hour angle of the right
-// ascension for the instant's sidereal angle in `model` and the observer's longitude
-// (HourAngle), then the horizontal position for the observer's latitude. Degrees.
+// ascension for the instant's sidereal angle in `model` and the place's longitude
+// (HourAngle), then the horizontal position for the place's latitude. Degrees.
 struct PanelHorizontal {
     double altitude = 0.0;
     double azimuth = 0.0;
 };
 PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const Instant& instant,
-                                        const Observer& observer,
+                                        const Place& place,
                                         const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 
 // The rows "Rise:", "Culmination:" (time and altitude) and "Set:" that end every panel: the
 // object's next rise after the instant, then the culmination and the set that follow
-// that rise, as clock times "HH:MM" of the observer's zone. The rise row says "circumpolar" or
+// that rise, as clock times "HH:MM" of the place's zone. The rise row says "circumpolar" or
 // "never rises" where that holds; an event the search does not reach shows "-".
 inline constexpr const char* kCircumpolarText = "circumpolar";
 inline constexpr const char* kNeverRisesText = "never rises";
 inline constexpr const char* kNoEventText = "-";
 std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, const Instant& instant,
-                                      const Observer& observer);
+                                      const ZoneRule& zone);
 
-// "HH:MM", the clock time of the observer's zone at a Julian day in universal time, rounded to
-// the nearest minute.
-std::string ClockTimeText(double jdUt, const Observer& observer);
+// "HH:MM", the clock time of `zone` at a Julian day in universal time, rounded to the nearest
+// minute.
+std::string ClockTimeText(double jdUt, const ZoneRule& zone);
 
 // Moon's magnitude for its illuminated fraction k (0..1) from the 11-value phase table, linearly
 // interpolated; k outside 0..1 is taken at the nearer end of the table.
@@ -72,19 +72,19 @@ double MoonMagnitude(double illuminatedFraction);
 // Star panel "Star": HR number, Bayer, Flamsteed, proper name, right ascension, declination,
 // altitude, azimuth, magnitude, spectral type. starIndex must be below kStarCount.
 InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIndex,
-                                 const Instant& instant, const Observer& observer,
+                                 const Instant& instant, const Place& place,
                                  const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 
 // Solar System panel, titled with the body's name: right ascension, declination, altitude,
 // azimuth, distances from the Earth and the Sun, magnitude, angular size, illuminated fraction.
 // bodyIndex must be below kBodyCount.
 InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
-                                 const Instant& instant, const Observer& observer,
+                                 const Instant& instant, const Place& place,
                                  const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 
 // Deep-sky panel "Deep sky object": catalogue number ("M 31", "NGC 7329"), common name, right
 // ascension and declination without seconds, altitude, azimuth, magnitude, type.
 // deepSkyIndex must be below kDeepSkyCount.
 InfoPanelContent DeepSkyInfoContent(const CatalogStore& catalog, std::size_t deepSkyIndex,
-                                    const Instant& instant, const Observer& observer,
+                                    const Instant& instant, const Place& place,
                                     const SkyModel& model = SkyModelFor(SkyModelKind::Classic));

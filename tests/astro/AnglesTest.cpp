@@ -5,7 +5,7 @@
 
 #include "AstroTestSupport.h"
 #include "astro/Angles.h"
-#include "astro/ObserverAngles.h"
+#include "astro/Place.h"
 
 namespace {
 
@@ -93,22 +93,34 @@ TEST(AngleTexts, RightAscensionSecondsAreBlankPaddedAndNotCarried) {
     EXPECT_EQ(carry.seconds, "60.0\"");
 }
 
-TEST(ObserverAngles, LettersAreExactAndCaseSensitive) {
+TEST(PlaceOf, LettersAreExactAndCaseSensitive) {
+    // Reference values: 19 deg 55' = 19.91666.., 50 deg 2' = 50.0333..; only "E" is east, only
+    // "N" north, only "S" turns the chart.
     struct Case {
         const char* ew;
         const char* ns;
-        double longitude, latitude;
-    } cases[] = {{"E", "N", -19.916666666666668, 50.03333333333333},
-                 {"W", "S", 19.916666666666668, -50.03333333333333},
-                 {"e", "n", 19.916666666666668, -50.03333333333333},
-                 {"", "", 19.916666666666668, -50.03333333333333},
-                 {"E ", "N ", 19.916666666666668, -50.03333333333333}};
+        double longitudeWest, latitudeNorth;
+        bool southern;
+    } cases[] = {{"E", "N", -19.916666666666668, 50.03333333333333, false},
+                 {"W", "S", 19.916666666666668, -50.03333333333333, true},
+                 {"e", "n", 19.916666666666668, -50.03333333333333, false},
+                 {"", "", 19.916666666666668, -50.03333333333333, false},
+                 {"E ", "N ", 19.916666666666668, -50.03333333333333, false}};
     for (const auto& c : cases) {
-        const Observer o = MakeObserver(19, 55, c.ew, 50, 2, c.ns, 1.0f);
-        EXPECT_NEAR(SignedLongitude(o), c.longitude, kArithmeticTolerance) << c.ew;
-        EXPECT_NEAR(SignedLatitude(o), c.latitude, kArithmeticTolerance) << c.ns;
+        const Place place = PlaceOf(MakeObserver(19, 55, c.ew, 50, 2, c.ns, 1.0f));
+        EXPECT_NEAR(place.longitudeWest, c.longitudeWest, kArithmeticTolerance) << c.ew;
+        EXPECT_NEAR(place.latitudeNorth, c.latitudeNorth, kArithmeticTolerance) << c.ns;
+        EXPECT_EQ(place.southern, c.southern) << c.ns;
     }
-    EXPECT_DOUBLE_EQ(SignedLatitude(MakeObserver(0, 0, "E", 0, 30, "S", 0.0f)), -0.5);
+    EXPECT_DOUBLE_EQ(PlaceOf(MakeObserver(0, 0, "E", 0, 30, "S", 0.0f)).latitudeNorth, -0.5);
+    // On the equator the letter alone decides the hemisphere; the name and zone come along.
+    Observer equator = MakeObserver(0, 0, "E", 0, 0, "S", -3.5f);
+    equator.TimeZoneName = "America/St_Johns";
+    const Place place = PlaceOf(equator);
+    EXPECT_TRUE(place.southern);
+    EXPECT_EQ(place.latitudeNorth, 0.0);
+    EXPECT_EQ(place.name, "Test");
+    EXPECT_EQ(place.zone, (ZoneRule{-3.5f, "America/St_Johns"}));
 }
 
 } // namespace

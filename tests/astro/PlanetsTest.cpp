@@ -15,7 +15,7 @@ namespace {
 BodyTable PlanetsAt(const SkyDate& date, const Observer& observer = GreenwichObserver()) {
     SkyState sky;
     SkyModelFor(SkyModelKind::Classic)
-        .ComputeSky(RecomputeForm::FirstUpdate, SkyRequestOf(date, observer), sky);
+        .ComputeSky(RecomputeForm::FirstUpdate, SkyRequestOf(date, PlaceOf(observer)), sky);
     return sky.m_bodies;
 }
 

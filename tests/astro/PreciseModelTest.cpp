@@ -121,8 +121,8 @@ TEST(PreciseModel, CatalogueStarMatchesMeeusExample23a) {
                                      4.12f};
     SkyState sky;
     RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Precise),
-                 SkyDate{2028, 11, 13, 4, 32, 19}, MakeObserver(0, 0, "E", 0, 0, "N", 0.0f), sky,
-                 *catalog);
+                 SkyDate{2028, 11, 13, 4, 32, 19},
+                 PlaceOf(MakeObserver(0, 0, "E", 0, 0, "N", 0.0f)), sky, *catalog);
     const StarRecord& star = catalog->m_stars[0];
     LargestError largest("arcsec");
     EXPECT_LT(largest(SeparationArcsec(star.ra, star.dec, Hours(2, 46, 14.390),
@@ -146,7 +146,7 @@ TEST(PreciseModel, FixedPointsAreCarriedLikeTheCatalogue) {
     EXPECT_EQ(dec, 20.0);
     SkyState sky;
     RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Precise),
-                 SkyDate{2050, 1, 1, 0, 0, 0}, GreenwichObserver(), sky, *catalog);
+                 SkyDate{2050, 1, 1, 0, 0, 0}, PlaceOf(GreenwichObserver()), sky, *catalog);
     CarryToCatalogueDate(*catalog, ra, dec);
     EXPECT_GT(std::fabs(ra - 6.0), 0.01); // about 0.7 degrees of precession in fifty years
     EXPECT_NEAR(ra, catalog->m_stars[0].ra, 1e-5);
@@ -157,7 +157,7 @@ TEST(PreciseModel, FixedPointsAreCarriedLikeTheCatalogue) {
         EXPECT_EQ(label.dec, catalog->m_stars[0].dec);
     }
     RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(SkyModelKind::Classic),
-                 SkyDate{2050, 1, 1, 0, 0, 0}, GreenwichObserver(), sky, *catalog);
+                 SkyDate{2050, 1, 1, 0, 0, 0}, PlaceOf(GreenwichObserver()), sky, *catalog);
     EXPECT_EQ(catalog->m_cloudLabelPoints[1].ra, 6.0f);
     EXPECT_EQ(catalog->m_constellationLabelPoints[3].dec, 20.0f);
 }
@@ -230,8 +230,8 @@ TEST(PreciseModel, CatalogueCarriedToTheDateAndRestoredBitForBit) {
     const Observer krakow = MakeObserver(19, 55, "E", 50, 2, "N", 1.0f);
     const SkyDate date{2026, 12, 8, 21, 0, 0};
     SkyState sky;
-    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Precise), date, krakow, sky,
-                 *catalog);
+    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Precise), date,
+                 PlaceOf(krakow), sky, *catalog);
 
     // Sirius carried 27 years: precession alone moves it by about 0.37 degrees.
     const StarRecord& sirius = catalog->m_stars[0];
@@ -245,8 +245,8 @@ TEST(PreciseModel, CatalogueCarriedToTheDateAndRestoredBitForBit) {
     EXPECT_GE(catalog->m_figurePoints[5].ra, 0.0f);
     EXPECT_LT(catalog->m_figurePoints[5].ra, 24.0f);
 
-    RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(SkyModelKind::Classic), date, krakow,
-                 sky, *catalog);
+    RecomputeSky(RecomputeForm::DateTimeChanged, SkyModelFor(SkyModelKind::Classic), date,
+                 PlaceOf(krakow), sky, *catalog);
     EXPECT_EQ(std::memcmp(catalog->m_stars.data(), loaded->m_stars.data(), sizeof catalog->m_stars),
               0);
     EXPECT_EQ(std::memcmp(catalog->m_figurePoints.data(), loaded->m_figurePoints.data(),
@@ -261,14 +261,14 @@ TEST(PreciseModel, ClassicRecomputeIsUntouchedByThePreciseOne) {
     const Observer krakow = MakeObserver(19, 55, "E", 50, 2, "N", 1.0f);
     const SkyDate date{2026, 12, 8, 21, 0, 0};
     SkyState first;
-    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic), date, krakow,
-                 first, *catalog);
+    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic), date,
+                 PlaceOf(krakow), first, *catalog);
     SkyState other = first;
-    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Precise), date, krakow,
-                 other, *catalog);
+    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Precise), date,
+                 PlaceOf(krakow), other, *catalog);
     EXPECT_GT(std::fabs(AngleDifference(other.m_dGST, first.m_dGST)), 0.0);
-    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic), date, krakow,
-                 other, *catalog);
+    RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic), date,
+                 PlaceOf(krakow), other, *catalog);
     EXPECT_EQ(std::memcmp(&other.m_bodies, &first.m_bodies, sizeof first.m_bodies), 0);
     EXPECT_EQ(other.m_dGST, first.m_dGST);
 }

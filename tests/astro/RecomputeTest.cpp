@@ -35,8 +35,8 @@ TEST(RecomputeSky, FirstUpdateFillsEverything) {
     Fixture f;
     const SkyDate date{2003, 8, 27, 22, 30, 0};
     const RecomputeOutcome outcome =
-        RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic), date, kKrakow,
-                     f.sky, *f.catalog);
+        RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic), date,
+                     PlaceOf(kKrakow), f.sky, *f.catalog);
     EXPECT_FALSE(outcome.stopAnimation);
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         EXPECT_NE(f.sky.m_bodies[i].ra, kSentinel) << i;
@@ -46,7 +46,7 @@ TEST(RecomputeSky, FirstUpdateFillsEverything) {
     EXPECT_DOUBLE_EQ(f.sky.m_dLatitude, 50.0 + 2.0 / 60.0);
     EXPECT_DOUBLE_EQ(f.sky.m_dSinLat, std::sin(f.sky.m_dLatitude * 0.017453293));
     EXPECT_DOUBLE_EQ(f.sky.m_dCosLat, std::cos(f.sky.m_dLatitude * 0.017453293));
-    EXPECT_DOUBLE_EQ(f.sky.m_dGST, GreenwichSiderealAngle(InstantOf(date, kKrakow).ut));
+    EXPECT_DOUBLE_EQ(f.sky.m_dGST, GreenwichSiderealAngle(InstantOf(date, ZoneOf(kKrakow)).ut));
     EXPECT_DOUBLE_EQ(f.sky.m_dLST, f.sky.m_dGST - f.sky.m_dLongitude);
     // The horizon ring is the sky's; the catalogue's tables stay as they were.
     for (const OutlinePoint& p : f.catalog->m_outlinePoints) {
@@ -62,7 +62,7 @@ TEST(RecomputeSky, LocalSiderealAngleIsNotWrapped) {
     bool seen = false;
     for (int hour = 0; hour < 24 && !seen; ++hour) {
         RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic),
-                     {2001, 5, 5, hour, 0, 0}, east, f.sky, *f.catalog);
+                     {2001, 5, 5, hour, 0, 0}, PlaceOf(east), f.sky, *f.catalog);
         if (f.sky.m_dGST > 181.0) {
             EXPECT_GT(f.sky.m_dLST, 360.0);
             EXPECT_DOUBLE_EQ(f.sky.m_dLST, f.sky.m_dGST + 179.5);
@@ -76,7 +76,7 @@ TEST(RecomputeSky, LocationChangeKeepsThePlanets) {
     Fixture f;
     const RecomputeOutcome outcome =
         RecomputeSky(RecomputeForm::LocationChanged, SkyModelFor(SkyModelKind::Classic),
-                     {2003, 8, 27, 22, 30, 0}, kKrakow, f.sky, *f.catalog);
+                     {2003, 8, 27, 22, 30, 0}, PlaceOf(kKrakow), f.sky, *f.catalog);
     EXPECT_FALSE(outcome.stopAnimation);
     EXPECT_NE(f.sky.m_bodies[kBodyMoon].ra, kSentinel);
     EXPECT_NE(f.sky.m_bodies[kBodySun].ra, kSentinel);
@@ -90,8 +90,8 @@ TEST(RecomputeSky, LocationChangeKeepsThePlanets) {
 TEST(RecomputeSky, DateChangeKeepsThePlaceFields) {
     for (RecomputeForm form : {RecomputeForm::DateTimeChanged, RecomputeForm::AnimationStep}) {
         Fixture f;
-        RecomputeSky(form, SkyModelFor(SkyModelKind::Classic), {2003, 8, 27, 22, 30, 0}, kKrakow,
-                     f.sky, *f.catalog);
+        RecomputeSky(form, SkyModelFor(SkyModelKind::Classic), {2003, 8, 27, 22, 30, 0},
+                     PlaceOf(kKrakow), f.sky, *f.catalog);
         EXPECT_EQ(f.sky.m_dLongitude, kSentinel);
         EXPECT_EQ(f.sky.m_dLatitude, kSentinel);
         EXPECT_EQ(f.sky.m_dSinLat, kSentinel);
@@ -112,7 +112,7 @@ TEST(RecomputeSky, AnimationStopsOutsideItsYears) {
         Fixture f;
         const SkyDate date{c.year, 1, 15, 0, 0, 0};
         EXPECT_EQ(RecomputeSky(RecomputeForm::AnimationStep, SkyModelFor(SkyModelKind::Classic),
-                               date, kKrakow, f.sky, *f.catalog)
+                               date, PlaceOf(kKrakow), f.sky, *f.catalog)
                       .stopAnimation,
                   c.stop)
             << c.year;
@@ -120,7 +120,7 @@ TEST(RecomputeSky, AnimationStopsOutsideItsYears) {
         EXPECT_NE(f.sky.m_bodies[kBodyPluto].ra, kSentinel);
         // Only the animation form reports it.
         EXPECT_FALSE(RecomputeSky(RecomputeForm::DateTimeChanged,
-                                  SkyModelFor(SkyModelKind::Classic), date, kKrakow, f.sky,
+                                  SkyModelFor(SkyModelKind::Classic), date, PlaceOf(kKrakow), f.sky,
                                   *f.catalog)
                          .stopAnimation);
     }
@@ -131,11 +131,11 @@ TEST(RecomputeSky, SameInstantSameSkyWhateverTheZone) {
     // planets follow the clock hour and therefore differ.
     Fixture a, b;
     RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic),
-                 {2010, 3, 1, 12, 0, 0}, MakeObserver(19, 55, "E", 50, 2, "N", 1.0f), a.sky,
-                 *a.catalog);
+                 {2010, 3, 1, 12, 0, 0}, PlaceOf(MakeObserver(19, 55, "E", 50, 2, "N", 1.0f)),
+                 a.sky, *a.catalog);
     RecomputeSky(RecomputeForm::FirstUpdate, SkyModelFor(SkyModelKind::Classic),
-                 {2010, 3, 1, 11, 0, 0}, MakeObserver(19, 55, "E", 50, 2, "N", 0.0f), b.sky,
-                 *b.catalog);
+                 {2010, 3, 1, 11, 0, 0}, PlaceOf(MakeObserver(19, 55, "E", 50, 2, "N", 0.0f)),
+                 b.sky, *b.catalog);
     EXPECT_NEAR(a.sky.m_bodies[kBodySun].ra, b.sky.m_bodies[kBodySun].ra, 1e-12);
     EXPECT_NEAR(a.sky.m_bodies[kBodyMoon].dec, b.sky.m_bodies[kBodyMoon].dec, 1e-10);
     EXPECT_NEAR(a.sky.m_dGST, b.sky.m_dGST, 1e-9);

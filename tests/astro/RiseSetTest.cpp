@@ -19,7 +19,7 @@ namespace {
 
 // Julian day of a universal time, through the engine's own calendar (zone 0).
 double JdUt(int y, int mo, int d, int h, int mi, int s = 0) {
-    return InstantOf(SkyDate{y, mo, d, h, mi, s}, GreenwichObserver()).ut;
+    return InstantOf(SkyDate{y, mo, d, h, mi, s}, ZoneOf(GreenwichObserver())).ut;
 }
 
 constexpr double kMinute = 1.0 / 1440.0; // days
@@ -174,8 +174,8 @@ const EventCase kCases[] = {
 };
 
 SkyPositionFunction PositionOf(const EventCase& c) {
-    return c.body ? BodySkyPosition(c.index, c.observer)
-                  : FixedSkyPosition(c.ra, c.dec, c.observer);
+    return c.body ? BodySkyPosition(c.index, PlaceOf(c.observer))
+                  : FixedSkyPosition(c.ra, c.dec, PlaceOf(c.observer));
 }
 
 TEST(RiseSet, EventsMatchPublishedAndIndependentTimes) {
@@ -206,7 +206,7 @@ TEST(RiseSet, PreciseBodiesMatchWithinAMinute) {
         }
         SCOPED_TRACE(c.name);
         const RiseSetEvents e =
-            FindRiseSet(PreciseBodySkyPosition(c.index, c.observer), c.start.Jd());
+            FindRiseSet(PreciseBodySkyPosition(c.index, PlaceOf(c.observer)), c.start.Jd());
         ASSERT_TRUE(e.rise && e.culmination && e.set);
         EXPECT_NEAR(largest((*e.rise - c.rise.Jd()) / kMinute), 0.0, 1.0);
         EXPECT_NEAR(largest((*e.culmination - c.transit.Jd()) / kMinute), 0.0, 1.0);
@@ -254,15 +254,15 @@ TEST(RiseSet, CircumpolarAndNeverRising) {
         double culminationAltitude; // degrees: 90 - |latitude - dec| (upper transit)
     };
     const KindCase cases[] = {
-        {"dec +80 at Krakow", FixedSkyPosition(3.0, 80.0, kKrakow), JdUt(2024, 1, 1, 0, 0),
+        {"dec +80 at Krakow", FixedSkyPosition(3.0, 80.0, PlaceOf(kKrakow)), JdUt(2024, 1, 1, 0, 0),
          RiseSetKind::Circumpolar, 90.0 - (80.0 - 50.0333)},
-        {"dec -60 at Krakow", FixedSkyPosition(3.0, -60.0, kKrakow), JdUt(2024, 1, 1, 0, 0),
-         RiseSetKind::NeverRises, 90.0 - (50.0333 + 60.0)},
+        {"dec -60 at Krakow", FixedSkyPosition(3.0, -60.0, PlaceOf(kKrakow)),
+         JdUt(2024, 1, 1, 0, 0), RiseSetKind::NeverRises, 90.0 - (50.0333 + 60.0)},
         // Midnight sun and polar night at Tromsø; the Sun's declination about ±23.44.
-        {"Sun Tromso June", BodySkyPosition(kBodySun, tromso), JdUt(2024, 6, 21, 0, 0),
+        {"Sun Tromso June", BodySkyPosition(kBodySun, PlaceOf(tromso)), JdUt(2024, 6, 21, 0, 0),
          RiseSetKind::Circumpolar, 90.0 - (69.65 - 23.44)},
-        {"Sun Tromso December", BodySkyPosition(kBodySun, tromso), JdUt(2024, 12, 21, 0, 0),
-         RiseSetKind::NeverRises, 90.0 - (69.65 + 23.44)},
+        {"Sun Tromso December", BodySkyPosition(kBodySun, PlaceOf(tromso)),
+         JdUt(2024, 12, 21, 0, 0), RiseSetKind::NeverRises, 90.0 - (69.65 + 23.44)},
     };
     for (const KindCase& c : cases) {
         SCOPED_TRACE(c.name);

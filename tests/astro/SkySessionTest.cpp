@@ -9,8 +9,8 @@
 
 namespace {
 
-const Observer kKrakow = MakeObserver(19, 55, "E", 50, 2, "N", 1.0f);
-const Observer kSantiago = MakeObserver(70, 40, "W", 33, 27, "S", -4.0f);
+const Place kKrakow = PlaceOf(MakeObserver(19, 55, "E", 50, 2, "N", 1.0f));
+const Place kSantiago = PlaceOf(MakeObserver(70, 40, "W", 33, 27, "S", -4.0f));
 const SkyDate kEvening{2003, 8, 27, 22, 30, 0};
 
 TEST(SkySession, ANewPlaceMovesTheMoonAndTheRingButNotTheClassicPlanets) {
@@ -26,7 +26,7 @@ TEST(SkySession, ANewPlaceMovesTheMoonAndTheRingButNotTheClassicPlanets) {
         EXPECT_EQ(after.m_bodies[planet].ra, before.m_bodies[planet].ra) << planet;
     }
     // The instant follows the new zone: 22:30 at -4 h is 02:30 UT the next day.
-    EXPECT_EQ(session.Now().ut, InstantOf(kEvening, kSantiago).ut);
+    EXPECT_EQ(session.Now().ut, InstantOf(kEvening, kSantiago.zone).ut);
 }
 
 TEST(SkySession, ANewClockTimeMovesThePlanetsAndKeepsThePlace) {
@@ -35,7 +35,7 @@ TEST(SkySession, ANewClockTimeMovesThePlanetsAndKeepsThePlace) {
     const SkyDate nextYear{2004, 8, 27, 22, 30, 0};
     session.SetClockTime(nextYear);
     EXPECT_EQ(session.ClockTime(), nextYear);
-    EXPECT_EQ(session.Now().ut, InstantOf(nextYear, kKrakow).ut);
+    EXPECT_EQ(session.Now().ut, InstantOf(nextYear, kKrakow.zone).ut);
     EXPECT_NE(session.Sky().m_bodies[kBodyMars].ra, before.m_bodies[kBodyMars].ra);
     EXPECT_EQ(session.Sky().m_dLongitude, before.m_dLongitude);
     // Only the animation's step reports leaving the years where the day count is exact.
@@ -47,7 +47,7 @@ TEST(SkySession, ANewClockTimeMovesThePlanetsAndKeepsThePlace) {
 TEST(SkySession, TheModelDecidesTheCatalogueAndBackAgainBitForBit) {
     auto catalog = std::make_unique<CatalogStore>();
     catalog->m_stars[0] = StarRecord{'B', "", 1, 6.0f, 20.0f, 4.0f};
-    SkySession session(std::move(catalog), {2050, 1, 1, 0, 0, 0}, GreenwichObserver(),
+    SkySession session(std::move(catalog), {2050, 1, 1, 0, 0, 0}, PlaceOf(GreenwichObserver()),
                        SkyModelKind::Classic);
     const SkyState classic = session.Sky();
     session.SetModel(SkyModelKind::Precise);

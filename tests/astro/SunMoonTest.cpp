@@ -25,7 +25,7 @@ struct SunMoon {
 
 SunMoon Compute(const SkyDate& date, const Observer& observer) {
     SunMoon result;
-    result.jd = InstantOf(date, observer).ut;
+    result.jd = InstantOf(date, ZoneOf(observer)).ut;
     const JulianCenturies centuries = CenturiesOf(result.jd);
     result.sun = SunMeanElements(centuries.t2000);
     result.bodies[kBodySun] = SunPosition(result.sun);

@@ -123,23 +123,24 @@ TEST(ZoneFiles, AZoneThatCannotBeReadFallsBackToTheStandardOffset) {
         }
         const Observer krakow = Krakow();
         const SkyDate july{2026, 7, 1, 12, 0};
-        const UtcOffset offset = ObserverUtcOffset(july, krakow);
+        const UtcOffset offset = ObserverUtcOffset(july, ZoneOf(krakow));
         EXPECT_EQ(offset.hours, 1.0f) << c.name; // the standard offset, not summer time's 2
         EXPECT_TRUE(offset.zoneName.empty()) << c.name;
         EXPECT_FALSE(offset.unknownZone) << c.name;
         EXPECT_NE(offset.zoneProblem.find(c.reason), std::string::npos) << offset.zoneProblem;
-        const std::string warning = ZoneFallbackWarning(offset, krakow);
+        const std::string warning = ZoneFallbackWarning(offset, ZoneOf(krakow));
         EXPECT_TRUE(warning.starts_with("time zone Europe/Warsaw cannot be read from the "
                                         "system's database: " +
                                         database.Warsaw().string()))
             << warning;
         EXPECT_TRUE(warning.ends_with("; the standard offset +1.0 h is used")) << warning;
         // Every conversion takes the same offset.
-        EXPECT_EQ(ObserverClockTime(ObserverInstant(july, krakow), krakow).hour, 12) << c.name;
+        EXPECT_EQ(ObserverClockTime(ObserverInstant(july, ZoneOf(krakow)), ZoneOf(krakow)).hour, 12)
+            << c.name;
         EXPECT_FALSE(IsUsableTimeZone("Europe/Warsaw")) << c.name;
     }
     // Once the root is back, the system's sound file gives summer time again.
-    EXPECT_EQ(ObserverUtcOffset(SkyDate{2026, 7, 1, 12, 0}, Krakow()).hours, 2.0f);
+    EXPECT_EQ(ObserverUtcOffset(SkyDate{2026, 7, 1, 12, 0}, ZoneOf(Krakow())).hours, 2.0f);
 }
 
 } // namespace

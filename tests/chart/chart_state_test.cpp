@@ -102,7 +102,8 @@ TEST(ChartState, TearDownCopiesEveryChartFieldButLeavesPlaceTimeAndAutoMode) {
 TEST(ChartState, InitialUpdateSetsScaleBesideTheSessionsSky) {
     AppSettings settings = DefaultSettings();
     settings.SkyDate = SkyDate{2000, 1, 1, 13, 0, 0}; // 12:00 universal time in zone +1
-    const SkySession session(nullptr, settings.SkyDate, settings.Observer, SkyModelKind::Classic);
+    const SkySession session(nullptr, settings.SkyDate, PlaceOf(settings.Observer),
+                             SkyModelKind::Classic);
     const SkyState& sky = session.Sky();
     auto chart = std::make_unique<ChartState>(settings);
     InitialUpdate(*chart, 1600, 1000);
@@ -185,7 +186,7 @@ TEST(Centering, CentredPositionsLandAtTheChartCentreInEveryMode) {
             settings.HorizonView = horizon;
             settings.HorizonView = horizon;
             settings.SkyDate = SkyDate{2024, 3, 10, 22, 0, 0};
-            const SkySession session(nullptr, settings.SkyDate, settings.Observer,
+            const SkySession session(nullptr, settings.SkyDate, PlaceOf(settings.Observer),
                                      SkyModelKind::Classic);
             auto chart = std::make_unique<ChartState>(settings);
             InitialUpdate(*chart, 1600, 1000);

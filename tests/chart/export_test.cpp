@@ -29,7 +29,8 @@ std::string Head(const fs::path& path, std::size_t n) {
 
 struct ExportFixture : ::testing::Test {
     AppSettings settings = DefaultSettings();
-    SkySession session{nullptr, settings.SkyDate, settings.Observer, SkyModelKind::Classic};
+    SkySession session{nullptr, settings.SkyDate, PlaceOf(settings.Observer),
+                       SkyModelKind::Classic};
     std::unique_ptr<ChartState> chart;
     fs::path dir;
 

@@ -176,7 +176,7 @@ TEST(Frame, MemoKeptFromFrameToFrameChangesNothing) {
     }
     AppSettings settings = DefaultSettings();
     settings.SkyDate = SkyDate{2026, 12, 8, 21, 0, 0};
-    const SkySession session(std::move(catalog), settings.SkyDate, settings.Observer,
+    const SkySession session(std::move(catalog), settings.SkyDate, PlaceOf(settings.Observer),
                              SkyModelKind::Classic);
     ChartState chart(settings);
     InitialUpdate(chart, 640, 400);

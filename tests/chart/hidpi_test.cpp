@@ -177,7 +177,7 @@ TEST(HiDpiSurface, FramePickingTablesDoNotDependOnTheScale) {
     }
     AppSettings settings = DefaultSettings();
     settings.SkyDate = SkyDate{2026, 12, 8, 20, 0, 0};
-    const SkySession session(std::move(store), settings.SkyDate, settings.Observer,
+    const SkySession session(std::move(store), settings.SkyDate, PlaceOf(settings.Observer),
                              SkyModelKind::Classic);
     ChartState one(settings);
     InitialUpdate(one, 800, 500);

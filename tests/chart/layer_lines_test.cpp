@@ -294,7 +294,7 @@ TEST(ScreenFrame, PoleViewAtLevelZeroShowsTheCircleAtTwoDegreesUntilTheNextRecom
         f.chart->m_nLevel = c.level;
         f.chart->m_nTurnY = c.turnY;
         f.chart->m_nTilt = std::abs(c.turnY);
-        SkySession session(nullptr, evening, krakow, SkyModelKind::Classic);
+        SkySession session(nullptr, evening, PlaceOf(krakow), SkyModelKind::Classic);
         const HorizonPoints horizon = session.Sky().m_horizon;
         PrepareScreenFrame(*f.chart, session);
         const SkyState& sky = session.Sky();

@@ -175,8 +175,8 @@ void DesktopTest::SetUp() {
     ApplyZoomRadius(View().Chart());
     // The sky session's place and model as start-up left them; the clock time runs on.
     SkySession& sky = View().Session();
-    if (sky.Place() != settings.Observer) {
-        sky.SetPlace(settings.Observer);
+    if (sky.Place() != PlaceOf(settings.Observer)) {
+        sky.SetPlace(PlaceOf(settings.Observer));
     }
     if (sky.ModelKind() != SkyModelOfSettings(settings)) {
         sky.SetModel(SkyModelOfSettings(settings));

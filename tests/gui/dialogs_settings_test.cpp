@@ -32,7 +32,7 @@ protected:
         Settings().SkyDate = SkyDate{1998, 12, 7, 21, 35, 17};
         Settings().Observer = Observer{"Poland:Krakow", 19, 55, "E", 50, 2, "N", 1.0f};
         ChartSky().SetClockTime(Settings().SkyDate);
-        ChartSky().SetPlace(Settings().Observer);
+        ChartSky().SetPlace(PlaceOf(Settings().Observer));
     }
 
     static int PlaceRow(const char* name) {
@@ -257,7 +257,7 @@ TEST_F(SettingsDialogsTest, LocationOkMovesTheObserverButNotThePlanets) {
     const double marsRa = Sky().m_bodies[kBodyMars].ra;
     const double moonRa = Sky().m_bodies[kBodyMoon].ra;
     ASSERT_TRUE(dialog.Apply());
-    ChartSky().SetPlace(dialog.Place()); // what the Location command does on OK
+    ChartSky().SetPlace(PlaceOf(dialog.Place())); // what the Location command does on OK
     const Observer& o = dialog.Place();
     EXPECT_EQ(o.Location, "A place whose name is longer");
     EXPECT_EQ(o.EW, "W");
@@ -301,11 +301,11 @@ TEST_F(SettingsDialogsTest, LocationDaylightSavingBoxAndNamedZone) {
         dialog.ChoosePlace(PlaceRow("New York") + 1);
         EXPECT_TRUE(dialog.DaylightSavingBox().IsChecked());
         EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "-4"); // US summer time
-        ChartSky().SetPlace(Settings().Observer);
+        ChartSky().SetPlace(PlaceOf(Settings().Observer));
         const double lstFixed = Sky().m_dLST;
         ASSERT_TRUE(dialog.Apply());
         Settings().Observer = dialog.Place();
-        ChartSky().SetPlace(dialog.Place());
+        ChartSky().SetPlace(PlaceOf(dialog.Place()));
         EXPECT_EQ(Settings().Observer.TimeZoneName, "America/New_York");
         EXPECT_EQ(Settings().Observer.TimeZone, -5.0f);
         EXPECT_NE(Sky().m_dLST, lstFixed);

@@ -35,7 +35,7 @@ protected:
         Settings().Observer = m_observer;
         Settings().SkyDate = m_date;
         ChartSky().SetClockTime(Settings().SkyDate);
-        ChartSky().SetPlace(Settings().Observer);
+        ChartSky().SetPlace(PlaceOf(Settings().Observer));
         Chart().SetHemisphere(Settings().Observer.NS);
     }
 

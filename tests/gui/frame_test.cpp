@@ -207,11 +207,10 @@ TEST_F(DesktopTest, StatusPanesShowPlaceTimeAndDate) {
     for (int pane = 1; pane < cmd::kPaneCount; ++pane) {
         EXPECT_GT(bar->GetStatusWidth(pane), 0) << "pane " << pane;
     }
+    // The place pane shows the place as the settings hold it, typed or picked.
     SkySession& sky = View().Session();
-    const Observer before = sky.Place();
-    Observer serena = before;
-    serena.Location = "Chile:La Serena";
-    sky.SetPlace(serena);
+    const Observer before = View().Settings().Observer;
+    View().Settings().Observer.Location = "Chile:La Serena";
     sky.SetClockTime(SkyDate{1998, 12, 7, 21, 5, 0});
     Frame().RefreshStatusPanes();
     EXPECT_EQ(PaneText(cmd::kPanePlaceName), "Chile:La Serena");
@@ -220,7 +219,7 @@ TEST_F(DesktopTest, StatusPanesShowPlaceTimeAndDate) {
     sky.SetClockTime(SkyDate{1998, 12, 7, 0, 0, 0});
     Frame().RefreshStatusPanes();
     EXPECT_EQ(PaneText(cmd::kPaneClockTime), "0:00");
-    sky.SetPlace(before);
+    View().Settings().Observer = before;
 }
 
 TEST_F(DesktopTest, PointerOverTheSkyShowsItsPositionInTheCoordinatePanes) {

@@ -135,9 +135,9 @@ TEST_F(ObjectPanelsTest, RightClickOnPlanetOpensItsSolarSystemPanel) {
     ASSERT_TRUE(seen.has_value()) << "no Solar System panel opened";
     EXPECT_EQ(seen->title, "Jupiter");
     const AppSettings& settings = s_session->settings;
-    const InfoPanelContent expected =
-        BodyInfoContent(View().Session().Sky().m_bodies, kBodyJupiter,
-                        InstantOf(settings.SkyDate, settings.Observer), settings.Observer);
+    const InfoPanelContent expected = BodyInfoContent(
+        View().Session().Sky().m_bodies, kBodyJupiter,
+        InstantOf(settings.SkyDate, ZoneOf(settings.Observer)), PlaceOf(settings.Observer));
     EXPECT_EQ(seen->content.rows, expected.rows);
     EXPECT_EQ(seen->shownValues, FirstValues(expected));
     // Near opposition Jupiter is about magnitude -2.8 and 47 arcseconds across.
@@ -168,9 +168,9 @@ TEST_F(ObjectPanelsTest, RightClickOnStarOpensTheStarPanel) {
     const StarRecord& record = View().Session().Catalog().m_stars[*star];
     EXPECT_EQ(seen->content.Row("HR number:")->values[0], std::to_string(record.hr));
     const AppSettings& settings = s_session->settings;
-    const InfoPanelContent expected =
-        StarInfoContent(View().Session().Catalog(), *star,
-                        InstantOf(settings.SkyDate, settings.Observer), settings.Observer);
+    const InfoPanelContent expected = StarInfoContent(
+        View().Session().Catalog(), *star, InstantOf(settings.SkyDate, ZoneOf(settings.Observer)),
+        PlaceOf(settings.Observer));
     EXPECT_EQ(seen->shownValues, FirstValues(expected));
     EXPECT_FALSE(seen->imageEnabled); // the star panel has no Image button
 }
@@ -195,9 +195,9 @@ TEST_F(ObjectPanelsTest, RightClickOnMessierObjectOpensTheDeepSkyPanel) {
     EXPECT_EQ(seen->content.Row("Catalog number")->values[0], "M " + std::to_string(record.number));
     EXPECT_EQ(seen->content.Row("Right ascension:")->values.size(), 2u); // no seconds
     const AppSettings& settings = s_session->settings;
-    const InfoPanelContent expected =
-        DeepSkyInfoContent(View().Session().Catalog(), *messier,
-                           InstantOf(settings.SkyDate, settings.Observer), settings.Observer);
+    const InfoPanelContent expected = DeepSkyInfoContent(
+        View().Session().Catalog(), *messier,
+        InstantOf(settings.SkyDate, ZoneOf(settings.Observer)), PlaceOf(settings.Observer));
     EXPECT_EQ(seen->shownValues, FirstValues(expected));
 }
 
@@ -251,8 +251,8 @@ TEST_F(ObjectPanelsTest, PointerOverPlanetShowsItsPlaceInTheStatusBar) {
 TEST_F(ObjectPanelsTest, ImageButtonOpensThePictureOfTheObject) {
     const AppSettings& settings = s_session->settings;
     BodyInfoDialog panel(&Frame(), View().Session().Sky().m_bodies, kBodyMoon,
-                         InstantOf(settings.SkyDate, settings.Observer), settings.Observer,
-                         settings.ProgramDir);
+                         InstantOf(settings.SkyDate, ZoneOf(settings.Observer)),
+                         PlaceOf(settings.Observer), settings.ProgramDir);
     ASSERT_NE(panel.ImageButton(), nullptr);
     ASSERT_TRUE(panel.ImageButton()->IsEnabled()) << settings.ProgramDir;
     EXPECT_EQ(panel.PicturePath()->filename(), "Moon.jpg");
@@ -275,14 +275,14 @@ TEST_F(ObjectPanelsTest, WithoutImagesFolderEveryImageButtonIsDisabled) {
     const std::string nowhere = (s_dir / "no-program-dir").string();
     for (std::size_t b = 0; b < kBodyCount; ++b) {
         BodyInfoDialog panel(&Frame(), View().Session().Sky().m_bodies, b,
-                             InstantOf(settings.SkyDate, settings.Observer), settings.Observer,
-                             nowhere);
+                             InstantOf(settings.SkyDate, ZoneOf(settings.Observer)),
+                             PlaceOf(settings.Observer), nowhere);
         EXPECT_FALSE(panel.ImageButton()->IsEnabled()) << kBodyNames[b];
     }
     // the first NGC entry looks under the NGC label; there is no such picture anywhere
     DeepSkyInfoDialog ngc(&Frame(), View().Session().Catalog(), kNgcFirst,
-                          InstantOf(settings.SkyDate, settings.Observer), settings.Observer,
-                          settings.ProgramDir);
+                          InstantOf(settings.SkyDate, ZoneOf(settings.Observer)),
+                          PlaceOf(settings.Observer), settings.ProgramDir);
     EXPECT_EQ(ngc.Content().pictureName.rfind("NGC", 0), 0u);
     EXPECT_FALSE(ngc.ImageButton()->IsEnabled());
 }

@@ -201,8 +201,8 @@ protected:
         m_settings.SkyDate = Date(1998, 12, 7, 21, 5, 0);
         m_chart = std::make_unique<ChartState>(m_settings);
         m_chart->m_bSolarSystem = 1; // something on the chart moves
-        m_session = std::make_unique<SkySession>(nullptr, m_settings.SkyDate, m_settings.Observer,
-                                                 SkyModelKind::Classic);
+        m_session = std::make_unique<SkySession>(
+            nullptr, m_settings.SkyDate, PlaceOf(m_settings.Observer), SkyModelKind::Classic);
     }
     AnimationStepResult Tick(int step) {
         return AnimationTick(*m_chart, m_animForward, step, *m_session);
@@ -360,9 +360,9 @@ TEST(StepClockTimeTest, NamedZonePassesBothChangesWithoutStallOrLoop) {
         std::vector<SkyDate> seen;
         for (int i = 0; i < 80; ++i) {
             const bool forward = i < 40;
-            const ClockInstant before = ObserverInstant(date, warsaw);
-            StepClockTime(date, c.stepIndex, forward, warsaw);
-            const ClockInstant after = ObserverInstant(date, warsaw);
+            const ClockInstant before = ObserverInstant(date, ZoneOf(warsaw));
+            StepClockTime(date, c.stepIndex, forward, ZoneOf(warsaw));
+            const ClockInstant after = ObserverInstant(date, ZoneOf(warsaw));
             ASSERT_EQ(after - before, forward ? c.length : -c.length)
                 << "step " << c.stepIndex << " to " << date.hour << ":" << date.minute;
             seen.push_back(date);
@@ -378,12 +378,12 @@ TEST(StepClockTimeTest, NamedZonePassesBothChangesWithoutStallOrLoop) {
     }
     // The day step keeps the clock time and moves a time in the gap to the time the clocks show.
     SkyDate date{2026, 3, 28, 2, 30, 0};
-    StepClockTime(date, 4, true, warsaw);
+    StepClockTime(date, 4, true, ZoneOf(warsaw));
     EXPECT_EQ(date, (SkyDate{2026, 3, 29, 3, 30, 0}));
     // A fixed offset steps the clock fields exactly as before.
     Observer fixed = warsaw;
     fixed.TimeZoneName.clear();
     date = {2026, 3, 29, 1, 55, 0};
-    StepClockTime(date, 1, true, fixed);
+    StepClockTime(date, 1, true, ZoneOf(fixed));
     EXPECT_EQ(date, (SkyDate{2026, 3, 29, 2, 5, 0}));
 }

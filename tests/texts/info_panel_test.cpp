@@ -89,7 +89,7 @@ TEST_F(StarPanelTest, RowsInOrderWithDesignationsAndName) {
     catalog->m_starNames[3].hr = 6879;
     std::strcpy(catalog->m_starNames[3].name, "Kaus Australis");
     const InfoPanelContent c =
-        StarInfoContent(*catalog, 7, InstantOf(Noon2000(), Krakow()), Krakow());
+        StarInfoContent(*catalog, 7, InstantOf(Noon2000(), ZoneOf(Krakow())), PlaceOf(Krakow()));
     EXPECT_EQ(c.title, "Star");
     EXPECT_EQ(Labels(c), (std::vector<std::string>{
                              "HR number:", "Bayer:", "Flamsteed:", "Proper name:",
@@ -107,7 +107,7 @@ TEST_F(StarPanelTest, RowsInOrderWithDesignationsAndName) {
 TEST_F(StarPanelTest, FlamsteedOnlyStarHasEmptyBayerAndNoName) {
     catalog->m_stars[0] = Star(" 12    Sgr", 6742, 18.2f, -23.7f, -1.46f, 'A');
     const InfoPanelContent c =
-        StarInfoContent(*catalog, 0, InstantOf(Noon2000(), Krakow()), Krakow());
+        StarInfoContent(*catalog, 0, InstantOf(Noon2000(), ZoneOf(Krakow())), PlaceOf(Krakow()));
     EXPECT_EQ(ValueOf(c, "Flamsteed:"), "12 Sgr");
     EXPECT_EQ(ValueOf(c, "Bayer:"), "");
     EXPECT_EQ(ValueOf(c, "Proper name:"), "");
@@ -144,8 +144,8 @@ TEST_F(StarPanelTest, AngleTextsKeepTheirEdgeCases) {
     };
     for (const Case& k : cases) {
         catalog->m_stars[1] = Star("   Alp Ori", 1, k.ra, k.dec, 0.5f, 'M');
-        const InfoPanelContent c =
-            StarInfoContent(*catalog, 1, InstantOf(Noon2000(), Krakow()), Krakow());
+        const InfoPanelContent c = StarInfoContent(
+            *catalog, 1, InstantOf(Noon2000(), ZoneOf(Krakow())), PlaceOf(Krakow()));
         EXPECT_EQ(ValuesOf(c, "Right ascension:"), k.raTexts) << k.name;
         EXPECT_EQ(ValuesOf(c, "Declination:"), k.decTexts) << k.name;
     }
@@ -158,10 +158,10 @@ constexpr double kTransformAgreementDeg = 1e-6; // same formulas, different orde
 TEST(PanelHorizontal, AgreesWithTheEquatorialToHorizontalTransform) {
     const SkyDate date = Noon2000();
     const Observer where = Krakow();
-    const Instant instant = InstantOf(date, where);
+    const Instant instant = InstantOf(date, ZoneOf(where));
     const double gst = GreenwichSiderealAngle(instant.ut);
     for (const auto& [ra, dec] : {std::pair{0.0, 0.0}, {5.5, 45.0}, {13.2, -30.0}, {20.0, 80.0}}) {
-        const PanelHorizontal p = PanelHorizontalPosition(ra, dec, instant, where);
+        const PanelHorizontal p = PanelHorizontalPosition(ra, dec, instant, PlaceOf(where));
         const HorizontalPosition h =
             EquatorialToHorizontal(ra, dec, gst, SignedLongitude(where), SignedLatitude(where));
         EXPECT_NEAR(p.altitude, h.altitude, kTransformAgreementDeg) << ra << " " << dec;
@@ -173,13 +173,13 @@ TEST(PanelHorizontal, AgreesWithTheEquatorialToHorizontalTransform) {
 TEST(PanelHorizontal, ObjectOnTheMeridianSouthOfTheZenith) {
     const SkyDate date = Noon2000();
     const Observer where = Krakow(); // latitude 50 N
-    const Instant instant = InstantOf(date, where);
+    const Instant instant = InstantOf(date, ZoneOf(where));
     // hour angle 0 for this right ascension
     const double ra =
         HourAngle(GreenwichSiderealAngle(instant.ut), SignedLongitude(where), 0.0) / 15.0;
     auto catalog = std::make_unique<CatalogStore>();
     catalog->m_deepSky[0] = DeepSky(1, 'e', static_cast<float>(ra), 10.0f, 8.4f, "Crab Nebula");
-    const InfoPanelContent c = DeepSkyInfoContent(*catalog, 0, instant, where);
+    const InfoPanelContent c = DeepSkyInfoContent(*catalog, 0, instant, PlaceOf(where));
     EXPECT_EQ(ValueOf(c, "Altitude:"), "50.00" + std::string(kDeg)); // 90 - 50 + 10
     EXPECT_EQ(ValueOf(c, "Azimuth:"), "180.00" + std::string(kDeg));
 }
@@ -208,8 +208,8 @@ protected:
 };
 
 TEST_F(BodyPanelTest, SunShowsFixedTextsAndItsDistance) {
-    const InfoPanelContent c =
-        BodyInfoContent(bodies, kBodySun, InstantOf(Noon2000(), Krakow()), Krakow());
+    const InfoPanelContent c = BodyInfoContent(
+        bodies, kBodySun, InstantOf(Noon2000(), ZoneOf(Krakow())), PlaceOf(Krakow()));
     EXPECT_EQ(c.title, "Sun");
     EXPECT_EQ(c.pictureName, "Sun");
     EXPECT_EQ(Labels(c),
@@ -225,8 +225,8 @@ TEST_F(BodyPanelTest, SunShowsFixedTextsAndItsDistance) {
 }
 
 TEST_F(BodyPanelTest, MoonDistanceInKmAndSizeInArcminutes) {
-    const InfoPanelContent c =
-        BodyInfoContent(bodies, kBodyMoon, InstantOf(Noon2000(), Krakow()), Krakow());
+    const InfoPanelContent c = BodyInfoContent(
+        bodies, kBodyMoon, InstantOf(Noon2000(), ZoneOf(Krakow())), PlaceOf(Krakow()));
     EXPECT_EQ(c.title, "Moon");
     EXPECT_EQ(ValueOf(c, "Distance from Earth:"), "384400.0 km");
     EXPECT_EQ(ValueOf(c, "Angular size:"), "31.09'"); // 716946800 / 384400 / 60 = 31.085
@@ -239,8 +239,8 @@ TEST_F(BodyPanelTest, MoonDistanceInKmAndSizeInArcminutes) {
 
 TEST_F(BodyPanelTest, PlanetTextsFromItsDistances) {
     bodies[kBodySun].earthDistanceAu = 1.0;
-    const InfoPanelContent c =
-        BodyInfoContent(bodies, kBodyJupiter, InstantOf(Noon2000(), Krakow()), Krakow());
+    const InfoPanelContent c = BodyInfoContent(
+        bodies, kBodyJupiter, InstantOf(Noon2000(), ZoneOf(Krakow())), PlaceOf(Krakow()));
     EXPECT_EQ(c.title, "Jupiter");
     EXPECT_EQ(ValueOf(c, "Distance from Earth:"), "628.3 million km");
     EXPECT_EQ(ValueOf(c, "Distance from Sun:"), "777.9 million km");
@@ -254,7 +254,7 @@ TEST(BodyPanel, UncomputedBodiesShowNoNotANumberTexts) {
     const BodyTable zero{};
     for (std::size_t b = 0; b < kBodyCount; ++b) {
         const InfoPanelContent c =
-            BodyInfoContent(zero, b, InstantOf(SkyDate{}, Observer{}), Observer{});
+            BodyInfoContent(zero, b, InstantOf(SkyDate{}, ZoneOf(Observer{})), PlaceOf(Observer{}));
         EXPECT_EQ(c.title, kBodyNames[b]);
         for (const auto& row : c.rows) {
             for (const auto& v : row.values) {
@@ -268,8 +268,8 @@ TEST(BodyPanel, UncomputedBodiesShowNoNotANumberTexts) {
 TEST(DeepSkyPanel, MessierObjectRows) {
     auto catalog = std::make_unique<CatalogStore>();
     catalog->m_deepSky[30] = DeepSky(31, 's', 0.7123f, 41.27f, 3.44f, "Andromeda Galaxy");
-    const InfoPanelContent c =
-        DeepSkyInfoContent(*catalog, 30, InstantOf(Noon2000(), Krakow()), Krakow());
+    const InfoPanelContent c = DeepSkyInfoContent(
+        *catalog, 30, InstantOf(Noon2000(), ZoneOf(Krakow())), PlaceOf(Krakow()));
     EXPECT_EQ(c.title, "Deep sky object");
     EXPECT_EQ(Labels(c),
               (std::vector<std::string>{
@@ -288,8 +288,8 @@ TEST(DeepSkyPanel, MessierObjectRows) {
 TEST(DeepSkyPanel, FirstNgcEntryUnknownTypeAndNoName) {
     auto catalog = std::make_unique<CatalogStore>();
     catalog->m_deepSky[110] = DeepSky(7329, 'x', 22.67f, -0.5f, 12.0f, "*   ");
-    const InfoPanelContent c =
-        DeepSkyInfoContent(*catalog, 110, InstantOf(Noon2000(), Krakow()), Krakow());
+    const InfoPanelContent c = DeepSkyInfoContent(
+        *catalog, 110, InstantOf(Noon2000(), ZoneOf(Krakow())), PlaceOf(Krakow()));
     EXPECT_EQ(ValueOf(c, "Catalog number"), "NGC 7329");
     EXPECT_EQ(c.pictureName, "NGC7329");
     EXPECT_EQ(ValueOf(c, "Common name:"), " ");
@@ -316,20 +316,20 @@ TEST(RiseSetRows, ClockTimesOfTheNextRiseAndWhatFollowsIt) {
     krakow.LatMin = 2;
     krakow.TimeZone = 1.0f;
     const SkyDate evening{2024, 3, 20, 20, 0, 0};
-    const auto rows = RiseSetRows(FixedSkyPosition(5.919528, 7.406944, krakow),
-                                  InstantOf(evening, krakow), krakow);
+    const auto rows = RiseSetRows(FixedSkyPosition(5.919528, 7.406944, PlaceOf(krakow)),
+                                  InstantOf(evening, ZoneOf(krakow)), ZoneOf(krakow));
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], (InfoPanelRow{"Rise:", {"10:59"}}));
     EXPECT_EQ(rows[1], (InfoPanelRow{"Culmination:", {"17:37", "47.37" + std::string(kDeg)}}));
     EXPECT_EQ(rows[2], (InfoPanelRow{"Set:", {"00:15"}}));
 
     // A circumpolar and a never-rising position: the rise row says so, the set row is empty.
-    const auto polaris =
-        RiseSetRows(FixedSkyPosition(2.53, 89.26, krakow), InstantOf(evening, krakow), krakow);
+    const auto polaris = RiseSetRows(FixedSkyPosition(2.53, 89.26, PlaceOf(krakow)),
+                                     InstantOf(evening, ZoneOf(krakow)), ZoneOf(krakow));
     EXPECT_EQ(polaris[0].values, std::vector<std::string>{kCircumpolarText});
     EXPECT_EQ(polaris[2].values, std::vector<std::string>{kNoEventText});
-    const auto south =
-        RiseSetRows(FixedSkyPosition(12.44, -63.1, krakow), InstantOf(evening, krakow), krakow);
+    const auto south = RiseSetRows(FixedSkyPosition(12.44, -63.1, PlaceOf(krakow)),
+                                   InstantOf(evening, ZoneOf(krakow)), ZoneOf(krakow));
     EXPECT_EQ(south[0].values, std::vector<std::string>{kNeverRisesText});
 }
 
@@ -343,12 +343,12 @@ TEST(RiseSetRows, ClockTimeTextUsesTheObserversZone) {
     } cases[] = {{0.0f, "00:00"}, {1.0f, "01:00"}, {5.5f, "05:30"}, {-5.0f, "19:00"}};
     for (const auto& c : cases) {
         o.TimeZone = c.zone;
-        EXPECT_EQ(ClockTimeText(jd, o), c.text) << c.zone;
+        EXPECT_EQ(ClockTimeText(jd, ZoneOf(o)), c.text) << c.zone;
     }
     // A named zone reads the instant with its offset in force then: Warsaw's summer time (+2 h)
     // on 2026 July 1, 19:59:40 UT (Julian day from the Unix epoch 2440587.5 + 20635 days).
     o.TimeZoneName = "Europe/Warsaw";
-    EXPECT_EQ(ClockTimeText(2440587.5 + 20635 + (19.0 * 3600 + 59 * 60 + 40) / 86400.0, o),
+    EXPECT_EQ(ClockTimeText(2440587.5 + 20635 + (19.0 * 3600 + 59 * 60 + 40) / 86400.0, ZoneOf(o)),
               "22:00");
 }
 
