@@ -1,10 +1,52 @@
 #include "astro/PreciseSkyModel.h"
 
+#include "astro/Angles.h"
 #include "astro/CatalogueOfDate.h"
 #include "astro/Ephemeris.h"
 #include "astro/PreciseEphemeris.h"
 #include "astro/PreciseTime.h"
 #include "catalog/CatalogStore.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A position of date turned by the apparent sidereal angle; a body's apparent geocentric place
+// from the precise ephemeris (the Moon's parallax in its standard altitude).
+SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees, const Place& place) {
+    const double longitude = place.longitudeWest;
+    const double latitude = place.latitudeNorth;
+    return [=](double jd) {
+        return PlaceForSidereal(raHours, decDegrees, ApparentSiderealDegrees(PreciseInstantOf(jd)),
+                                longitude, latitude, kStarStandardAltitude);
+    };
+}
+
+SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Place& place) {
+    const double longitude = place.longitudeWest;
+    const double latitude = place.latitudeNorth;
+    return [=](double jd) {
+        const PreciseInstant instant = PreciseInstantOf(jd);
+        const ApparentPlaceFrame frame = ApparentPlaceFrameOf(instant);
+        const double sidereal = ApparentSiderealDegrees(instant, frame);
+        if (body == kBodyMoon) {
+            // Geocentric place; the parallax (Earth's equatorial radius over the distance) goes
+            // into the standard altitude.
+            constexpr double kEarthRadiusKm = 6378.14;
+            const SolarSystemBody moon = PreciseGeocentricMoon(instant, frame);
+            const double parallax =
+                RadToDeg(std::asin(std::clamp(kEarthRadiusKm / moon.earthDistanceKm, 0.0, 1.0)));
+            return PlaceForSidereal(moon.ra, moon.dec, sidereal, longitude, latitude,
+                                    MoonStandardAltitude(parallax));
+        }
+        const SolarSystemBody p = PreciseGeocentricBody(body, instant, frame);
+        return PlaceForSidereal(p.ra, p.dec, sidereal, longitude, latitude,
+                                body == kBodySun ? kSunStandardAltitude : kStarStandardAltitude);
+    };
+}
+
+} // namespace
 
 void PreciseSkyModel::ComputeSky(RecomputeForm, const SkyRequest& request, SkyState& sky) const {
     // The Moon and the horizon are computed for the place the form has stored in `sky`.

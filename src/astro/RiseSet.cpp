@@ -1,14 +1,8 @@
 #include "astro/RiseSet.h"
 
 #include "astro/Angles.h"
-#include "astro/ClockTime.h"
-#include "astro/Ephemeris.h"
-#include "astro/Instant.h"
-#include "astro/PreciseEphemeris.h"
-#include "astro/SkyState.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <vector>
 
@@ -18,8 +12,6 @@ constexpr double kMinutesPerDay = 1440.0;
 constexpr double kSampleStep = 10.0 / kMinutesPerDay; // days
 constexpr double kSearchSpan = 26.0 / 24.0;           // days
 constexpr double kTimeTolerance = 0.5 / 86400.0;      // days
-constexpr double kJ2000 = 2451545.0;                  // Julian day of 2000 January 1.5
-constexpr double kUnixEpochJd = 2440587.5;            // Julian day of 1970 January 1.0
 
 double SignedHourAngle(double degrees) {
     double h = std::fmod(degrees, 360.0);
@@ -102,31 +94,6 @@ void SetCulmination(RiseSetEvents& events, const SkyPositionFunction& positionAt
     }
 }
 
-// Calendar date and time (universal time, whole seconds) of a Julian day.
-SkyDate UniversalDate(double jd) {
-    const auto secondsSinceEpoch =
-        static_cast<long long>(std::llround((jd - kUnixEpochJd) * 86400.0));
-    return UniversalClockTime(ClockInstant{std::chrono::seconds{secondsSinceEpoch}});
-}
-
-// The place for a Greenwich sidereal angle (degrees) of the instant.
-ObjectSkyPosition PlaceForSidereal(double raHours, double decDegrees, double siderealDegrees,
-                                   double longitude, double latitude, double standardAltitude) {
-    const double hourAngle = siderealDegrees - longitude - 15.0 * raHours;
-    const double h = DegToRad(hourAngle);
-    const double d = DegToRad(decDegrees);
-    const double phi = DegToRad(latitude);
-    const double sinAlt = std::sin(d) * std::sin(phi) + std::cos(d) * std::cos(phi) * std::cos(h);
-    return {RadToDeg(std::asin(std::fmax(-1.0, std::fmin(1.0, sinAlt)))), standardAltitude,
-            hourAngle};
-}
-
-ObjectSkyPosition PlaceFor(double raHours, double decDegrees, double jd, double longitude,
-                           double latitude, double standardAltitude) {
-    return PlaceForSidereal(raHours, decDegrees, GreenwichSiderealAngle(jd), longitude, latitude,
-                            standardAltitude);
-}
-
 } // namespace
 
 double MoonStandardAltitude(double horizontalParallaxDegrees) {
@@ -159,66 +126,13 @@ RiseSetEvents FindRiseSet(const SkyPositionFunction& positionAt, double startJd)
     return events;
 }
 
-SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Place& place) {
-    const double longitude = place.longitudeWest;
-    const double latitude = place.latitudeNorth;
-    return [=](double jd) {
-        return PlaceFor(raHours, decDegrees, jd, longitude, latitude, kStarStandardAltitude);
-    };
-}
-
-SkyPositionFunction BodySkyPosition(std::size_t body, const Place& place) {
-    const double longitude = place.longitudeWest;
-    const double latitude = place.latitudeNorth;
-    return [=](double jd) {
-        if (body >= kBodyMercury && body < kBodyCount) {
-            const SolarSystemBody p =
-                PlanetPositionForDayNumber(static_cast<int>(body) - 1, jd - kJ2000);
-            return PlaceFor(p.ra, p.dec, jd, longitude, latitude, kStarStandardAltitude);
-        }
-        // The engine is given universal time directly (zone 0).
-        const double engineJd = JulianDayOfClockTime(UniversalDate(jd), 0.0f);
-        const JulianCenturies centuries = CenturiesOf(engineJd);
-        const SunElements sun = SunMeanElements(centuries.t2000);
-        if (body == kBodySun) {
-            const SolarSystemBody place = SunPosition(sun);
-            return PlaceFor(place.ra, place.dec, engineJd, longitude, latitude,
-                            kSunStandardAltitude);
-        }
-        const MoonPlace moon = MoonPosition(engineJd, centuries.t1900, sun, longitude, latitude);
-        return PlaceFor(moon.geocentricRa / 15.0, moon.geocentricDec, engineJd, longitude, latitude,
-                        MoonStandardAltitude(moon.parallax));
-    };
-}
-
-SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees, const Place& place) {
-    const double longitude = place.longitudeWest;
-    const double latitude = place.latitudeNorth;
-    return [=](double jd) {
-        return PlaceForSidereal(raHours, decDegrees, ApparentSiderealDegrees(PreciseInstantOf(jd)),
-                                longitude, latitude, kStarStandardAltitude);
-    };
-}
-
-SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Place& place) {
-    const double longitude = place.longitudeWest;
-    const double latitude = place.latitudeNorth;
-    return [=](double jd) {
-        const PreciseInstant instant = PreciseInstantOf(jd);
-        const ApparentPlaceFrame frame = ApparentPlaceFrameOf(instant);
-        const double sidereal = ApparentSiderealDegrees(instant, frame);
-        if (body == kBodyMoon) {
-            // Geocentric place; the parallax (Earth's equatorial radius over the distance) goes
-            // into the standard altitude.
-            constexpr double kEarthRadiusKm = 6378.14;
-            const SolarSystemBody moon = PreciseGeocentricMoon(instant, frame);
-            const double parallax =
-                RadToDeg(std::asin(std::clamp(kEarthRadiusKm / moon.earthDistanceKm, 0.0, 1.0)));
-            return PlaceForSidereal(moon.ra, moon.dec, sidereal, longitude, latitude,
-                                    MoonStandardAltitude(parallax));
-        }
-        const SolarSystemBody p = PreciseGeocentricBody(body, instant, frame);
-        return PlaceForSidereal(p.ra, p.dec, sidereal, longitude, latitude,
-                                body == kBodySun ? kSunStandardAltitude : kStarStandardAltitude);
-    };
+ObjectSkyPosition PlaceForSidereal(double raHours, double decDegrees, double siderealDegrees,
+                                   double longitude, double latitude, double standardAltitude) {
+    const double hourAngle = siderealDegrees - longitude - 15.0 * raHours;
+    const double h = DegToRad(hourAngle);
+    const double d = DegToRad(decDegrees);
+    const double phi = DegToRad(latitude);
+    const double sinAlt = std::sin(d) * std::sin(phi) + std::cos(d) * std::cos(phi) * std::cos(h);
+    return {RadToDeg(std::asin(std::fmax(-1.0, std::fmin(1.0, sinAlt)))), standardAltitude,
+            hourAngle};
 }

@@ -1,15 +1,13 @@
 // Rise, culmination and set of an object, searched numerically on a function that gives the
-// object's place in the sky at any instant. The search knows nothing of the sky model: the
-// series and fixed catalogue positions are wrapped by BodySkyPosition / FixedSkyPosition below,
-// and any other model can be wrapped the same way.
+// object's place in the sky at any instant. The search knows nothing of the sky model: each model
+// wraps its bodies and fixed positions in such a function (SkyModel::BodyPosition,
+// SkyModel::FixedPosition).
 //
 // Events: the first rise after the start instant, then the first upper culmination (meridian
 // transit) and the first set after that rise. An object that stays above its standard altitude
 // for the whole search is circumpolar (then only its next culmination is given); one that stays
 // below never rises (its next culmination, below the horizon, is still given).
 #pragma once
-
-#include "astro/Place.h"
 
 #include <cstddef>
 #include <functional>
@@ -48,17 +46,9 @@ inline constexpr double kStarStandardAltitude = -34.0 / 60.0;
 inline constexpr double kSunStandardAltitude = -50.0 / 60.0;
 double MoonStandardAltitude(double horizontalParallaxDegrees);
 
-// A fixed position (right ascension hours, declination degrees) as the chart places it: turned
-// by the Greenwich sidereal angle of the instant, for the observer's place. Standard altitude -34'.
-SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Place& place);
-
-// A body (0 Moon, 1 Sun, 2 Mercury .. 9 Pluto) computed by the chart's engine for each instant:
-// the Sun from the solar theory, the Moon's geocentric place from the lunar series with its
-// parallax in the standard altitude, a planet from its elements for the exact instant.
-SkyPositionFunction BodySkyPosition(std::size_t body, const Place& place);
-
-// The same in the precise sky model: a position of date turned by the apparent sidereal angle;
-// a body's apparent geocentric place from the precise ephemeris (the Moon's parallax in its
-// standard altitude as above).
-SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees, const Place& place);
-SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Place& place);
+// A fixed position (right ascension hours, declination degrees) seen from the place (longitude
+// positive west, latitude positive north, degrees) when the Greenwich sidereal angle is
+// `siderealDegrees`; the standard altitude is handed through. Each sky model builds its position
+// functions on it (SkyModel::BodyPosition, SkyModel::FixedPosition).
+ObjectSkyPosition PlaceForSidereal(double raHours, double decDegrees, double siderealDegrees,
+                                   double longitude, double latitude, double standardAltitude);

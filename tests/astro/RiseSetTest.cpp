@@ -9,6 +9,7 @@
 #include "AstroTestSupport.h"
 #include "astro/Ephemeris.h"
 #include "astro/Instant.h"
+#include "astro/SkyModels.h"
 #include "astro/SkyState.h"
 
 #include <gtest/gtest.h>
@@ -174,8 +175,9 @@ const EventCase kCases[] = {
 };
 
 SkyPositionFunction PositionOf(const EventCase& c) {
-    return c.body ? BodySkyPosition(c.index, PlaceOf(c.observer))
-                  : FixedSkyPosition(c.ra, c.dec, PlaceOf(c.observer));
+    return c.body
+               ? SkyModelFor(SkyModelKind::Classic).BodyPosition(c.index, PlaceOf(c.observer))
+               : SkyModelFor(SkyModelKind::Classic).FixedPosition(c.ra, c.dec, PlaceOf(c.observer));
 }
 
 TEST(RiseSet, EventsMatchPublishedAndIndependentTimes) {
@@ -205,8 +207,9 @@ TEST(RiseSet, PreciseBodiesMatchWithinAMinute) {
             continue; // the star rows use the catalogue's year-2000 place
         }
         SCOPED_TRACE(c.name);
-        const RiseSetEvents e =
-            FindRiseSet(PreciseBodySkyPosition(c.index, PlaceOf(c.observer)), c.start.Jd());
+        const RiseSetEvents e = FindRiseSet(
+            SkyModelFor(SkyModelKind::Precise).BodyPosition(c.index, PlaceOf(c.observer)),
+            c.start.Jd());
         ASSERT_TRUE(e.rise && e.culmination && e.set);
         EXPECT_NEAR(largest((*e.rise - c.rise.Jd()) / kMinute), 0.0, 1.0);
         EXPECT_NEAR(largest((*e.culmination - c.transit.Jd()) / kMinute), 0.0, 1.0);
@@ -254,14 +257,18 @@ TEST(RiseSet, CircumpolarAndNeverRising) {
         double culminationAltitude; // degrees: 90 - |latitude - dec| (upper transit)
     };
     const KindCase cases[] = {
-        {"dec +80 at Krakow", FixedSkyPosition(3.0, 80.0, PlaceOf(kKrakow)), JdUt(2024, 1, 1, 0, 0),
-         RiseSetKind::Circumpolar, 90.0 - (80.0 - 50.0333)},
-        {"dec -60 at Krakow", FixedSkyPosition(3.0, -60.0, PlaceOf(kKrakow)),
+        {"dec +80 at Krakow",
+         SkyModelFor(SkyModelKind::Classic).FixedPosition(3.0, 80.0, PlaceOf(kKrakow)),
+         JdUt(2024, 1, 1, 0, 0), RiseSetKind::Circumpolar, 90.0 - (80.0 - 50.0333)},
+        {"dec -60 at Krakow",
+         SkyModelFor(SkyModelKind::Classic).FixedPosition(3.0, -60.0, PlaceOf(kKrakow)),
          JdUt(2024, 1, 1, 0, 0), RiseSetKind::NeverRises, 90.0 - (50.0333 + 60.0)},
         // Midnight sun and polar night at Tromsø; the Sun's declination about ±23.44.
-        {"Sun Tromso June", BodySkyPosition(kBodySun, PlaceOf(tromso)), JdUt(2024, 6, 21, 0, 0),
-         RiseSetKind::Circumpolar, 90.0 - (69.65 - 23.44)},
-        {"Sun Tromso December", BodySkyPosition(kBodySun, PlaceOf(tromso)),
+        {"Sun Tromso June",
+         SkyModelFor(SkyModelKind::Classic).BodyPosition(kBodySun, PlaceOf(tromso)),
+         JdUt(2024, 6, 21, 0, 0), RiseSetKind::Circumpolar, 90.0 - (69.65 - 23.44)},
+        {"Sun Tromso December",
+         SkyModelFor(SkyModelKind::Classic).BodyPosition(kBodySun, PlaceOf(tromso)),
          JdUt(2024, 12, 21, 0, 0), RiseSetKind::NeverRises, 90.0 - (69.65 + 23.44)},
     };
     for (const KindCase& c : cases) {

@@ -316,20 +316,23 @@ TEST(RiseSetRows, ClockTimesOfTheNextRiseAndWhatFollowsIt) {
     krakow.LatMin = 2;
     krakow.TimeZone = 1.0f;
     const SkyDate evening{2024, 3, 20, 20, 0, 0};
-    const auto rows = RiseSetRows(FixedSkyPosition(5.919528, 7.406944, PlaceOf(krakow)),
-                                  InstantOf(evening, ZoneOf(krakow)), ZoneOf(krakow));
+    const auto rows = RiseSetRows(
+        SkyModelFor(SkyModelKind::Classic).FixedPosition(5.919528, 7.406944, PlaceOf(krakow)),
+        InstantOf(evening, ZoneOf(krakow)), ZoneOf(krakow));
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], (InfoPanelRow{"Rise:", {"10:59"}}));
     EXPECT_EQ(rows[1], (InfoPanelRow{"Culmination:", {"17:37", "47.37" + std::string(kDeg)}}));
     EXPECT_EQ(rows[2], (InfoPanelRow{"Set:", {"00:15"}}));
 
     // A circumpolar and a never-rising position: the rise row says so, the set row is empty.
-    const auto polaris = RiseSetRows(FixedSkyPosition(2.53, 89.26, PlaceOf(krakow)),
-                                     InstantOf(evening, ZoneOf(krakow)), ZoneOf(krakow));
+    const auto polaris =
+        RiseSetRows(SkyModelFor(SkyModelKind::Classic).FixedPosition(2.53, 89.26, PlaceOf(krakow)),
+                    InstantOf(evening, ZoneOf(krakow)), ZoneOf(krakow));
     EXPECT_EQ(polaris[0].values, std::vector<std::string>{kCircumpolarText});
     EXPECT_EQ(polaris[2].values, std::vector<std::string>{kNoEventText});
-    const auto south = RiseSetRows(FixedSkyPosition(12.44, -63.1, PlaceOf(krakow)),
-                                   InstantOf(evening, ZoneOf(krakow)), ZoneOf(krakow));
+    const auto south =
+        RiseSetRows(SkyModelFor(SkyModelKind::Classic).FixedPosition(12.44, -63.1, PlaceOf(krakow)),
+                    InstantOf(evening, ZoneOf(krakow)), ZoneOf(krakow));
     EXPECT_EQ(south[0].values, std::vector<std::string>{kNeverRisesText});
 }
 
