@@ -3,6 +3,7 @@
 #include "astro/Transforms.h"
 #include "chart/Layers.h"
 #include "chart/Projection.h"
+#include "settings/AppSettings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -109,8 +110,14 @@ FrameResult Draw(ChartState& chart, const SkyState& sky, const CatalogStore& cat
     ScopedSurfaceState keep(surface);
     FrameResult result;
     try {
-        LayerContext ctx{chart,    sky,     result.picks,   catalog,
-                         settings, surface, options.target, options.deepColour};
+        LayerContext ctx{chart,
+                         sky,
+                         result.picks,
+                         catalog,
+                         settings.Observer.NS == "N",
+                         surface,
+                         options.target,
+                         options.deepColour};
         ctx.memo = options.memo;
         if (options.target == FrameTarget::Printer) {
             // The page's own geometry; the chart keeps the screen's.

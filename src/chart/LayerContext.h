@@ -1,8 +1,8 @@
 // What every chart layer receives: the chart state, the computed sky, the frame's picking tables
 // (which the star, deep-sky and solar-system layers fill), the projector made from the chart's
-// geometry and the sky's sidereal angle and latitude, the catalogue tables, the settings (observer
-// hemisphere letter), the surface it draws on, whether the frame goes to the screen or to the
-// printer, and the colours the frame's background step chose.
+// geometry and the sky's sidereal angle and latitude, the catalogue tables, the observer's
+// hemisphere as the Moon picture turns for it, the surface it draws on, whether the frame goes to
+// the screen or to the printer, and the colours the frame's background step chose.
 #pragma once
 
 #include "astro/SkyState.h"
@@ -11,7 +11,6 @@
 #include "chart/PickingTables.h"
 #include "chart/Projection.h"
 
-struct AppSettings;
 struct CatalogStore;
 
 enum class FrameTarget {
@@ -20,11 +19,12 @@ enum class FrameTarget {
 };
 
 struct LayerContext {
-    ChartState& chart;
+    const ChartState& chart;
     const SkyState& sky;
     PickingTables& picks;
     const CatalogStore& catalog;
-    const AppSettings& settings;
+    // The place's hemisphere letter is exactly "N": it turns the Moon picture (MoonPictures.h).
+    bool northernMoon;
     DrawSurface& surface;
     FrameTarget target = FrameTarget::Screen;
     // The screen shows more than 8 bits per pixel (the deep colours of the background and

@@ -16,7 +16,7 @@ constexpr int kPrintedIconHalf = kPrintedIconSize / 2;
 // Draws the object at `index` when it passes the filter; `icon` carries the icon of the object
 // drawn before, for unknown type letters.
 void DrawDeepSkyObject(const LayerContext& ctx, std::size_t index, int& icon) {
-    ChartState& chart = ctx.chart;
+    const ChartState& chart = ctx.chart;
     const DeepSkyRecord& object = ctx.catalog.m_deepSky[index];
     if (!(object.magnitude <= chart.m_dDeepSkyLimit)) {
         return;

@@ -7,7 +7,6 @@
 #include "chart/MoonPictures.h"
 #include "chart/Projection.h"
 #include "chart/SymbolTables.h"
-#include "settings/AppSettings.h"
 
 namespace {
 
@@ -24,8 +23,8 @@ void DrawScreenBody(const LayerContext& ctx, std::size_t b, int x, int y) {
     case kBodyMoon: {
         const BodyTable& bodies = ctx.sky.m_bodies;
         const std::size_t k = MoonPictureIndex(bodies[kBodyMoon].cosPhaseAngle);
-        const MoonPlacement box = PlaceMoonPicture(x, y, bodies[kBodySun].ra, bodies[kBodyMoon].ra,
-                                                   ctx.settings.Observer.NS == "N");
+        const MoonPlacement box =
+            PlaceMoonPicture(x, y, bodies[kBodySun].ra, bodies[kBodyMoon].ra, ctx.northernMoon);
         surface.DrawIcon(MoonPictures()[k], box.left, box.top, box.width, box.height);
         return;
     }
@@ -88,7 +87,7 @@ void DrawPrintedBody(DrawSurface& surface, std::size_t b, int x, int y) {
 } // namespace
 
 void DrawSolarSystemLabels(const LayerContext& ctx) {
-    ChartState& chart = ctx.chart;
+    const ChartState& chart = ctx.chart;
     if (!chart.m_bSolarSystem || !chart.m_bSolSysLabels || chart.m_nLevel < 1) {
         return;
     }
@@ -121,7 +120,7 @@ void DrawSolarSystemLabels(const LayerContext& ctx) {
 }
 
 void DrawSolarSystem(const LayerContext& ctx) {
-    ChartState& chart = ctx.chart;
+    const ChartState& chart = ctx.chart;
     if (!chart.m_bSolarSystem) {
         return;
     }

@@ -54,7 +54,7 @@ bool IsDisc(StarMark mark) {
 } // namespace
 
 void DrawStars(const LayerContext& ctx) {
-    ChartState& chart = ctx.chart;
+    const ChartState& chart = ctx.chart;
     DrawSurface& surface = ctx.surface;
     const bool printed = ctx.Printing();
     ScopedSurfaceState keep(surface);

@@ -28,7 +28,7 @@ std::string MoonRow(const char* hemisphere, double elongation) {
     f.computed.m_bodies[kBodySun].ra = kCentreRa + elongation;
     CairoImageSurface image(kClientWidth, kClientHeight);
     image.FillRect(PixelRect{0, 0, kClientWidth, kClientHeight}, kBlack);
-    LayerContext ctx{*f.chart, f.computed, f.picks, *f.catalog, f.settings, image};
+    LayerContext ctx{*f.chart, f.computed, f.picks, *f.catalog, f.northern, image};
     DrawSolarSystem(ctx);
     image.Flush();
     std::string row;
@@ -59,7 +59,7 @@ TEST(LayerPixels, CrossStarAgainstDiscStar) {
     f.catalog->m_stars[1] = StarRecord{'K', {}, 0, kCentreRa - 0.2f, 0.0f, 3.5f}; // disc +-2
     CairoImageSurface image(kClientWidth, kClientHeight);
     image.FillRect(PixelRect{0, 0, kClientWidth, kClientHeight}, kBlack);
-    LayerContext ctx{*f.chart, f.computed, f.picks, *f.catalog, f.settings, image};
+    LayerContext ctx{*f.chart, f.computed, f.picks, *f.catalog, f.northern, image};
     DrawStars(ctx);
     image.Flush();
     const Rgb k{255, 172, 0};

@@ -133,7 +133,9 @@ struct LayerFixture {
     Rgb sky{1, 2, 3};
     Rgb skyFill{0, 0, 80};
 
-    explicit LayerFixture(const char* hemisphere = "N") {
+    bool northern; // the Moon picture's hemisphere
+
+    explicit LayerFixture(const char* hemisphere = "N") : northern(std::string(hemisphere) == "N") {
         settings.Observer.NS = hemisphere;
         settings.Observer.EW = "E";
         settings.Level = 2;
@@ -152,7 +154,7 @@ struct LayerFixture {
     }
 
     LayerContext Context(FrameTarget target = FrameTarget::Screen, bool deep = true) {
-        LayerContext ctx{*chart, computed, picks, *catalog, settings, surface, target, deep};
+        LayerContext ctx{*chart, computed, picks, *catalog, northern, surface, target, deep};
         ctx.skyColour = sky;
         ctx.skyFillColour = skyFill;
         return ctx;
