@@ -99,7 +99,8 @@ void SetCulmination(RiseSetEvents& events, const SkyPositionFunction& positionAt
                     std::optional<double> transit) {
     events.culmination = transit;
     if (transit) {
-        events.culminationAltitude = positionAt(*transit).altitude;
+        const ObjectSkyPosition p = positionAt(*transit);
+        events.culminationAltitude = p.shownAltitude.value_or(p.altitude);
     }
 }
 
@@ -119,7 +120,7 @@ ObjectSkyPosition PlaceForSidereal(double raHours, double decDegrees, double sid
     const double phi = DegToRad(latitude);
     const double sinAlt = std::sin(d) * std::sin(phi) + std::cos(d) * std::cos(phi) * std::cos(h);
     return {RadToDeg(std::asin(std::fmax(-1.0, std::fmin(1.0, sinAlt)))), standardAltitude,
-            hourAngle};
+            hourAngle, std::nullopt};
 }
 
 ObjectSkyPosition PlaceFor(double raHours, double decDegrees, double jd, double longitude,
@@ -187,8 +188,13 @@ SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer) 
                             kSunStandardAltitude);
         }
         const MoonPlace moon = MoonPosition(engineJd, centuries.t1900, sun, longitude, latitude);
-        return PlaceFor(moon.geocentricRa / 15.0, moon.geocentricDec, engineJd, longitude, latitude,
-                        MoonStandardAltitude(moon.parallax));
+        ObjectSkyPosition place =
+            PlaceFor(moon.geocentricRa / 15.0, moon.geocentricDec, engineJd, longitude, latitude,
+                     MoonStandardAltitude(moon.parallax));
+        place.shownAltitude = PlaceFor(moon.topocentric.ra, moon.topocentric.dec, engineJd,
+                                       longitude, latitude, place.standardAltitude)
+                                  .altitude;
+        return place;
     };
 }
 
@@ -216,8 +222,14 @@ SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Observer& obs
             const SolarSystemBody moon = PreciseGeocentricMoon(instant, frame);
             const double parallax =
                 RadToDeg(std::asin(std::clamp(kEarthRadiusKm / moon.earthDistanceKm, 0.0, 1.0)));
-            return PlaceForSidereal(moon.ra, moon.dec, sidereal, longitude, latitude,
-                                    MoonStandardAltitude(parallax));
+            ObjectSkyPosition place = PlaceForSidereal(moon.ra, moon.dec, sidereal, longitude,
+                                                       latitude, MoonStandardAltitude(parallax));
+            const SolarSystemBody seen =
+                PreciseTopocentricMoon(instant, frame, sidereal, longitude, latitude);
+            place.shownAltitude = PlaceForSidereal(seen.ra, seen.dec, sidereal, longitude, latitude,
+                                                   place.standardAltitude)
+                                      .altitude;
+            return place;
         }
         const SolarSystemBody p = PreciseGeocentricBody(body, instant, frame);
         return PlaceForSidereal(p.ra, p.dec, sidereal, longitude, latitude,

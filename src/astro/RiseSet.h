@@ -20,6 +20,10 @@ struct ObjectSkyPosition {
     double altitude = 0.0;         // geometric (no refraction), of the centre
     double standardAltitude = 0.0; // the altitude of the centre at apparent rise and set
     double hourAngle = 0.0;        // local hour angle, degrees, any turn
+    // The altitude the chart shows where it differs from `altitude`: the Moon's topocentric
+    // (parallax included), geometric. The search runs on the geocentric altitude and its
+    // standard altitude; the culmination's altitude is this one.
+    std::optional<double> shownAltitude;
 };
 
 // The object's place at a Julian day in universal time.
@@ -32,7 +36,8 @@ struct RiseSetEvents {
     std::optional<double> rise;        // Julian day, universal time
     std::optional<double> culmination; // Julian day, universal time
     std::optional<double> set;         // Julian day, universal time
-    double culminationAltitude = 0.0;  // degrees, geometric, valid with `culmination`
+    double culminationAltitude = 0.0;  // degrees, geometric, as the chart shows it (the Moon's
+                                       // topocentric), valid with `culmination`
 };
 
 // Searches from startJd (universal time) over the next 26 hours for the rise, and over the 26
@@ -54,12 +59,13 @@ SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Ob
 
 // A body (0 Moon, 1 Sun, 2 Mercury .. 9 Pluto) computed by the chart's engine for each instant:
 // the Sun from the solar theory, the Moon's geocentric place from the lunar series with its
-// parallax in the standard altitude, a planet from its elements for the exact instant.
+// parallax in the standard altitude (and its topocentric place as the shown altitude), a planet
+// from its elements for the exact instant.
 SkyPositionFunction BodySkyPosition(std::size_t body, const Observer& observer);
 
 // The same in the precise sky model: a position of date turned by the apparent sidereal angle;
 // a body's apparent geocentric place from the precise ephemeris (the Moon's parallax in its
-// standard altitude as above).
+// standard altitude and its topocentric place as the shown altitude, as above).
 SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees,
                                             const Observer& observer);
 SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Observer& observer);

@@ -7,6 +7,7 @@
 #include "astro/RiseSet.h"
 #include "catalog/DeepSkyObjects.h"
 #include "catalog/StarDesignations.h"
+#include "texts/StatusTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -63,17 +64,41 @@ void AddRiseSetRows(std::vector<InfoPanelRow>& rows, const SkyPositionFunction& 
     }
 }
 
+constexpr double kUnixEpochJd = 2440587.5;
+
+// The observer's clock time at a Julian day in universal time rounded to the nearest minute,
+// read with the named zone's offset in force then or the fixed offset.
+SkyDate ClockAtMinute(double jdUt, const Observer& observer) {
+    const auto minutes = static_cast<long long>(std::floor((jdUt - kUnixEpochJd) * 1440.0 + 0.5));
+    return ObserverClockTime(ClockInstant{std::chrono::seconds{minutes * 60}}, observer);
+}
+
+// The same rounded to the nearest second: the chart's own clock time.
+SkyDate ClockAtSecond(double jdUt, const Observer& observer) {
+    const auto seconds = static_cast<long long>(std::floor((jdUt - kUnixEpochJd) * 86400.0 + 0.5));
+    return ObserverClockTime(ClockInstant{std::chrono::seconds{seconds}}, observer);
+}
+
+bool SameDay(const SkyDate& a, const SkyDate& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
 } // namespace
 
 std::string ClockTimeText(double jdUt, const Observer& observer) {
-    // The instant rounded to the nearest minute, then read on the observer's clock (its named
-    // zone's offset in force then, or the fixed offset).
-    constexpr double kUnixEpochJd = 2440587.5;
-    const auto minutes = static_cast<long long>(std::floor((jdUt - kUnixEpochJd) * 1440.0 + 0.5));
-    const SkyDate clock =
-        ObserverClockTime(ClockInstant{std::chrono::seconds{minutes * 60}}, observer);
+    const SkyDate clock = ClockAtMinute(jdUt, observer);
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", clock.hour, clock.minute);
+    return text;
+}
+
+std::string EventTimeText(double jdUt, const Instant& instant, const Observer& observer) {
+    const SkyDate event = ClockAtMinute(jdUt, observer);
+    std::string text = ClockTimeText(jdUt, observer);
+    if (!SameDay(event, ClockAtSecond(instant.ut, observer))) {
+        text += " (" + std::to_string(event.day) + " " +
+                std::string(MonthAbbreviation(event.month)) + ")";
+    }
     return text;
 }
 
@@ -81,7 +106,7 @@ std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, con
                                       const Observer& observer) {
     const RiseSetEvents events = FindRiseSet(positionAt, instant.ut);
     const auto time = [&](const std::optional<double>& jd) {
-        return jd ? ClockTimeText(*jd, observer) : std::string(kNoEventText);
+        return jd ? EventTimeText(*jd, instant, observer) : std::string(kNoEventText);
     };
     std::string rise = time(events.rise);
     if (events.kind == RiseSetKind::Circumpolar) {
