@@ -158,6 +158,7 @@ void CLocationDialog::ChoosePlace(int entry) {
     const LocationRecord& row = m_store.m_locations[static_cast<std::size_t>(entry - 1)];
     m_placeRow = entry - 1;
     m_placeUnknown = false;
+    m_place->ChangeValue(wxString::FromUTF8(PlaceRowName(row)));
     ShowPlaceFields(PlaceRowFields(row));
     m_zoneName = std::string(m_store.m_placeZones.ZoneOf(PlaceRowName(row)));
     m_standardZone = -row.timeZone;
@@ -199,6 +200,7 @@ void CLocationDialog::ShowFixedOffsetNote() {
 }
 
 void CLocationDialog::ShowNote(const wxString& text) {
+    m_noteText = text;
     m_zoneNote->SetLabel(text);
     if (m_noteWidth > 0) {
         m_zoneNote->Wrap(m_noteWidth);
@@ -250,7 +252,7 @@ void CLocationDialog::LookUpTypedPlace() {
 }
 
 wxString CLocationDialog::ZoneNote() const {
-    return m_zoneNote->GetLabel();
+    return m_noteText;
 }
 
 void CLocationDialog::SetDaylightSaving(bool on) {

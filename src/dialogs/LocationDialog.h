@@ -62,9 +62,10 @@ public:
 
     wxComboBox& PlaceBox() { return *m_place; }
     wxCheckBox& DaylightSavingBox() { return *m_daylightSaving; }
-    // The line under the zone: the zone and whether summer time is in force, or why the fixed
-    // offset is used.
+    // The note under the zone (unwrapped): the zone and whether summer time is in force, or why
+    // the fixed offset is used.
     wxString ZoneNote() const;
+    wxStaticText& ZoneNoteControl() { return *m_zoneNote; }
     // Ticks or unticks the box as a click does.
     void SetDaylightSaving(bool on);
     wxTextCtrl& Control(LocationField field);
@@ -109,4 +110,5 @@ private:
     int m_placeRow = -1;         // the table row the fields were last filled from, or -1
     bool m_placeUnknown = false; // the place name is the user's own, not the opening one
     int m_noteWidth = 0;         // pixels the zone note wraps at
+    wxString m_noteText;         // the zone note as written, before wrapping
 };

@@ -15,6 +15,7 @@
 #include <wx/radiobut.h>
 #include <wx/slider.h>
 #include <wx/spinbutt.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <cmath>
@@ -352,6 +353,10 @@ TEST_F(SettingsDialogsTest, TypedPlaceNameBringsItsCoordinatesAndZone) {
     dialog.PlaceBox().SetValue("Our garden");
     EXPECT_FALSE(dialog.DaylightSavingBox().IsEnabled());
     EXPECT_TRUE(dialog.ZoneNote().Contains("not in the list")) << dialog.ZoneNote();
+    // The long note is wrapped: all of it lies inside the dialog.
+    const wxRect note = dialog.ZoneNoteControl().GetRect();
+    EXPECT_LE(note.GetRight(), dialog.GetClientSize().x) << note.width;
+    EXPECT_LE(dialog.ZoneNoteControl().GetBestSize().x, note.width);
     ASSERT_TRUE(dialog.Apply());
     const Observer& own = dialog.Place();
     EXPECT_EQ(own.Location, "Our garden");
