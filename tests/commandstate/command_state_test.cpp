@@ -138,9 +138,9 @@ TEST_F(CommandStateTest, WindowAndSettingsSwitchesAreCheckedFromTheirInputs) {
         inputs.toolbarShown = on;
         inputs.statusBarShown = on;
         inputs.followingClock = on;
-        for (const CommandId c : {CommandId::ViewNightVision, CommandId::ViewPrecisePositions,
-                                  CommandId::ViewToolbar, CommandId::ViewStatusBar,
-                                  CommandId::ViewFollowClock}) {
+        for (const CommandId c :
+             {CommandId::ViewNightVision, CommandId::ViewPrecisePositions, CommandId::ViewToolbar,
+              CommandId::ViewStatusBar, CommandId::ViewFollowClock}) {
             EXPECT_EQ(QueryCommandState(c, inputs).checked, on) << static_cast<int>(c);
             EXPECT_TRUE(IsCheckable(c));
         }
