@@ -7,7 +7,9 @@ CMAKE_FLAGS ?=
 deps:
 	./tools/install-deps.sh
 
+# A build folder configured from another tree (this one moved or copied) is configured afresh.
 configure: deps
+	./tools/forget-moved-build.sh $(BUILD_DIR)
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DVN_WERROR=ON $(CMAKE_FLAGS)
 
 build: configure

@@ -37,7 +37,8 @@ SkyPositionFunction FixedSkyPosition(double raHours, double decDegrees, const Pl
 
 // A body (0 Moon, 1 Sun, 2 Mercury .. 9 Pluto) computed by the chart's engine for each instant:
 // the Sun from the solar theory, the Moon's geocentric place from the lunar series with its
-// parallax in the standard altitude, a planet from its elements for the exact instant.
+// parallax in the standard altitude (and its topocentric place as the shown altitude), a planet
+// from its elements for the exact instant.
 SkyPositionFunction BodySkyPosition(std::size_t body, const Place& place) {
     const double longitude = place.longitudeWest;
     const double latitude = place.latitudeNorth;
@@ -57,8 +58,13 @@ SkyPositionFunction BodySkyPosition(std::size_t body, const Place& place) {
                             kSunStandardAltitude);
         }
         const MoonPlace moon = MoonPosition(engineJd, centuries.t1900, sun, longitude, latitude);
-        return PlaceFor(moon.geocentricRa / 15.0, moon.geocentricDec, engineJd, longitude, latitude,
-                        MoonStandardAltitude(moon.parallax));
+        ObjectSkyPosition place =
+            PlaceFor(moon.geocentricRa / 15.0, moon.geocentricDec, engineJd, longitude, latitude,
+                     MoonStandardAltitude(moon.parallax));
+        place.shownAltitude = PlaceFor(moon.topocentric.ra, moon.topocentric.dec, engineJd,
+                                       longitude, latitude, place.standardAltitude)
+                                  .altitude;
+        return place;
     };
 }
 

@@ -210,6 +210,12 @@ SkyDate NormalizeClockTime(const SkyDate& clock, const ZoneRule& zone) {
     return shown;
 }
 
+SkyDate CarriedClockTime(const SkyDate& clock) {
+    SkyDate carried = Fields(LocalSeconds(clock));
+    carried.fold = clock.fold;
+    return carried;
+}
+
 ClockInstant CurrentInstant() {
     return date::floor<seconds>(std::chrono::system_clock::now());
 }

@@ -92,6 +92,10 @@ SkyDate ObserverClockTime(ClockInstant instant, const ZoneRule& zone);
 // returns `clock` unchanged.
 SkyDate NormalizeClockTime(const SkyDate& clock, const ZoneRule& zone);
 
+// The same clock time with a day past its month's end carried into the months after it, as the
+// engine counts it (31 February 2027 is 3 March 2027; 30 February 2028 is 1 March); fold kept.
+SkyDate CarriedClockTime(const SkyDate& clock);
+
 // The computer's current instant.
 ClockInstant CurrentInstant();
 

@@ -13,7 +13,8 @@
 namespace {
 
 // A position of date turned by the apparent sidereal angle; a body's apparent geocentric place
-// from the precise ephemeris (the Moon's parallax in its standard altitude).
+// from the precise ephemeris (the Moon's parallax in its standard altitude, its topocentric
+// place as the shown altitude).
 SkyPositionFunction PreciseFixedSkyPosition(double raHours, double decDegrees, const Place& place) {
     const double longitude = place.longitudeWest;
     const double latitude = place.latitudeNorth;
@@ -37,8 +38,14 @@ SkyPositionFunction PreciseBodySkyPosition(std::size_t body, const Place& place)
             const SolarSystemBody moon = PreciseGeocentricMoon(instant, frame);
             const double parallax =
                 RadToDeg(std::asin(std::clamp(kEarthRadiusKm / moon.earthDistanceKm, 0.0, 1.0)));
-            return PlaceForSidereal(moon.ra, moon.dec, sidereal, longitude, latitude,
-                                    MoonStandardAltitude(parallax));
+            ObjectSkyPosition place = PlaceForSidereal(moon.ra, moon.dec, sidereal, longitude,
+                                                       latitude, MoonStandardAltitude(parallax));
+            const SolarSystemBody seen =
+                PreciseTopocentricMoon(instant, frame, sidereal, longitude, latitude);
+            place.shownAltitude = PlaceForSidereal(seen.ra, seen.dec, sidereal, longitude, latitude,
+                                                   place.standardAltitude)
+                                      .altitude;
+            return place;
         }
         const SolarSystemBody p = PreciseGeocentricBody(body, instant, frame);
         return PlaceForSidereal(p.ra, p.dec, sidereal, longitude, latitude,

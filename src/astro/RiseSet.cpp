@@ -90,7 +90,8 @@ void SetCulmination(RiseSetEvents& events, const SkyPositionFunction& positionAt
                     std::optional<double> transit) {
     events.culmination = transit;
     if (transit) {
-        events.culminationAltitude = positionAt(*transit).altitude;
+        const ObjectSkyPosition p = positionAt(*transit);
+        events.culminationAltitude = p.shownAltitude.value_or(p.altitude);
     }
 }
 
@@ -134,5 +135,5 @@ ObjectSkyPosition PlaceForSidereal(double raHours, double decDegrees, double sid
     const double phi = DegToRad(latitude);
     const double sinAlt = std::sin(d) * std::sin(phi) + std::cos(d) * std::cos(phi) * std::cos(h);
     return {RadToDeg(std::asin(std::fmax(-1.0, std::fmin(1.0, sinAlt)))), standardAltitude,
-            hourAngle};
+            hourAngle, std::nullopt};
 }

@@ -18,6 +18,10 @@ struct ObjectSkyPosition {
     double altitude = 0.0;         // geometric (no refraction), of the centre
     double standardAltitude = 0.0; // the altitude of the centre at apparent rise and set
     double hourAngle = 0.0;        // local hour angle, degrees, any turn
+    // The altitude the chart shows where it differs from `altitude`: the Moon's topocentric
+    // (parallax included), geometric. The search runs on the geocentric altitude and its
+    // standard altitude; the culmination's altitude is this one.
+    std::optional<double> shownAltitude;
 };
 
 // The object's place at a Julian day in universal time.
@@ -30,7 +34,8 @@ struct RiseSetEvents {
     std::optional<double> rise;        // Julian day, universal time
     std::optional<double> culmination; // Julian day, universal time
     std::optional<double> set;         // Julian day, universal time
-    double culminationAltitude = 0.0;  // degrees, geometric, valid with `culmination`
+    double culminationAltitude = 0.0;  // degrees, geometric, as the chart shows it (the Moon's
+                                       // topocentric), valid with `culmination`
 };
 
 // Searches from startJd (universal time) over the next 26 hours for the rise, and over the 26

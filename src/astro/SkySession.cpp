@@ -1,11 +1,25 @@
 #include "astro/SkySession.h"
 
+#include "astro/ClockTime.h"
 #include "astro/Recompute.h"
 #include "astro/Transforms.h"
 
+namespace {
+
+// The session holds the clock time as the observer's clocks show it, so that every text read
+// from it (status bar, panels, profile, console headings) names the instant drawn: a day past
+// the month's end is carried into the next month, a clock time the zone skips moves forward by
+// the gap. The instant is the same either way.
+SkyDate ShownClockTime(const SkyDate& clock, const ZoneRule& zone) {
+    return NormalizeClockTime(CarriedClockTime(clock), zone);
+}
+
+} // namespace
+
 SkySession::SkySession(std::unique_ptr<CatalogStore> catalog, const SkyDate& clock,
                        const ::Place& place, SkyModelKind model)
-    : m_catalog(std::move(catalog)), m_clock(clock), m_place(place), m_modelKind(model) {
+    : m_catalog(std::move(catalog)), m_clock(ShownClockTime(clock, place.zone)), m_place(place),
+      m_modelKind(model) {
     if (!m_catalog) {
         m_catalog = std::make_unique<CatalogStore>();
     }
@@ -18,7 +32,7 @@ RecomputeOutcome SkySession::Recompute(RecomputeForm form) {
 }
 
 void SkySession::SetClockTime(const SkyDate& clock) {
-    m_clock = clock;
+    m_clock = ShownClockTime(clock, m_place.zone);
     Recompute(RecomputeForm::DateTimeChanged);
 }
 

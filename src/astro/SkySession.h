@@ -26,6 +26,9 @@ public:
     // positions carried to the instant's date.
     const CatalogStore& Catalog() const { return *m_catalog; }
     const SkyState& Sky() const { return m_sky; }
+    // The clock time as the observer's clocks show it: a day past the month's end is carried
+    // (31 February 2027 is 3 March), a clock time the zone skips is moved past the gap
+    // (NormalizeClockTime); the constructor and SetClockTime keep it so.
     const SkyDate& ClockTime() const { return m_clock; }
     const ::Place& Place() const { return m_place; }
     const Instant& Now() const { return m_instant; }

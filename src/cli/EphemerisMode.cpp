@@ -68,13 +68,15 @@ double Distance(std::size_t index, const SolarSystemBody& body) {
 EphemerisReport ComputeEphemerisReport(const SkyDate& date, const Observer& observer,
                                        SkyModelKind model) {
     EphemerisReport report;
-    report.date = date;
-    report.observer = observer;
     const Place place = PlaceOf(observer);
-    report.offset = ObserverUtcOffset(date, place.zone);
-    report.model = model;
     // The bodies and the horizon need no catalogue.
     const SkySession session(nullptr, date, place, model);
+    // The session's clock time is the one the observer's clocks show (02:30 in the spring gap
+    // is 03:30 summer time); its offset is the one in force then.
+    report.date = session.ClockTime();
+    report.observer = observer;
+    report.offset = ObserverUtcOffset(report.date, place.zone);
+    report.model = model;
     report.sky = session.Sky();
     report.jd = session.Now().ut;
     const JulianCenturies centuries = CenturiesOf(report.jd);

@@ -16,7 +16,7 @@
 
 // Everything the mode prints, from a sky session of the instant and place.
 struct EphemerisReport {
-    SkyDate date;
+    SkyDate date;      // the session's: as the observer's clocks show it
     Observer observer; // the place as the profile or the options give it, for the heading
     UtcOffset offset;  // the offset the clock time was read with
     SkyModelKind model = SkyModelKind::Classic;

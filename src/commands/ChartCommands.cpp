@@ -112,10 +112,12 @@ void AnimationCommand(CommandContext& context, CommandId command) {
     if (command == CommandId::AnimStop) {
         context.view.StopAnimation();
     } else {
+        context.clock.SetOn(false); // the animation moves the date: the clock is left
         context.view.StartAnimation(command == CommandId::AnimForward);
     }
 }
 
 void StepCommand(CommandContext& context, CommandId command) {
+    context.clock.SetOn(false); // a step moves the date: the clock is left
     context.view.SingleStep(command == CommandId::StepForward);
 }

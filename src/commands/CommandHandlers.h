@@ -27,6 +27,10 @@ void FindObjectCommand(CommandContext& context, CommandId command);
 
 // commands/SettingsCommands.cpp
 void DateTimeCommand(CommandContext& context, CommandId command);
+void NowCommand(CommandContext& context, CommandId command);         // the current minute
+void FollowClockCommand(CommandContext& context, CommandId command); // on or off
+// A tick of the clock timer: the chart moves to the current minute when following and due.
+void FollowClockTick(CommandContext& context);
 void LocationCommand(CommandContext& context, CommandId command);
 void MagnitudeLimitsCommand(CommandContext& context, CommandId command);
 

@@ -34,6 +34,7 @@ enum class CommandRule {
     ColouredSky,      //
     NightVision,      // always available, checked from the settings
     PrecisePositions, //
+    FollowingClock,   // only while stopped, checked while the chart follows the clock
     ToolbarShown,     // always available, checked while the bar is shown
     StatusBarShown,   //
     RecentEntry,      // a recent picture: only while stopped, and while the entry exists
@@ -63,6 +64,7 @@ struct CommandInputs {
     bool statusBarShown = true;
     std::size_t recentPictures = 0;             // entries of the recent-picture list
     SkyModelKind model = SkyModelKind::Classic; // the model the sky is computed in
+    bool followingClock = false;                // the chart is kept at the current minute
 };
 
 CommandUiState QueryCommandState(CommandId command, const CommandInputs& inputs);

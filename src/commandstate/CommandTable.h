@@ -61,6 +61,9 @@
     X(ViewPrecisePositions, 890, PrecisePositions, "&Precise Positions", Plain, 0, NoPicture,      \
       "Compute the sky as it is on the chart's date, to arcseconds\nPrecise positions",            \
       PrecisePositionsCommand)                                                                     \
+    X(ViewFollowClock, 891, FollowingClock, "Follow the &Clock", Plain, 0, NoPicture,              \
+      "Keep the chart at the current time, redrawn every minute\nFollow the clock",               \
+      FollowClockCommand)                                                                          \
     X(ViewToolbar, 9392, ToolbarShown, "&Toolbar", Plain, 0, NoPicture,                            \
       "Show or hide the toolbar\nToggle ToolBar", ToggleToolbarCommand)                            \
     X(ViewStatusBar, 9393, StatusBarShown, "Status &Bar", Plain, 0, NoPicture,                     \
@@ -72,6 +75,8 @@
       "Local horizon chart\nLocal horizon", ChartModeCommand)                                      \
     X(SettingsDateTime, 786, WhileStopped, "&Date/Time...", Plain, 0, DateTime,                    \
       "Date and time\nDate and time", DateTimeCommand)                                             \
+    X(TimeNow, 892, WhileStopped, "&Now\tCtrl+T", Ctrl, 'T', Now,                                 \
+      "Set the chart to the current time\nNow", NowCommand)                                       \
     X(SettingsLocation, 787, WhileStopped, "&Location...", Plain, 0, Location,                     \
       "Location of the observer\nLocation", LocationCommand)                                       \
     X(SettingsMagnitudeLimits, 788, WhileStopped, "&Magnitude Limits...", Plain, 0,                \
@@ -162,14 +167,16 @@
     MENU("&View")                                                                                  \
         ITEM(ViewStarNames) ITEM(ViewPlanetNames) ITEM(ViewDeepSkyLabels) SEPARATOR()              \
         ITEM(ViewEcliptic) ITEM(ViewHorizon) SEPARATOR()                                           \
-        ITEM(ViewStarColors) ITEM(ViewNightVision) ITEM(ViewPrecisePositions) SEPARATOR()          \
+        ITEM(ViewStarColors) ITEM(ViewNightVision) ITEM(ViewPrecisePositions)                      \
+        ITEM(ViewFollowClock) SEPARATOR()                                                          \
         ITEM(ViewToolbar) ITEM(ViewStatusBar)                                                      \
     END_MENU()                                                                                     \
     MENU("&Settings")                                                                              \
         SUBMENU("&Chart Mode", ChartMode)                                                          \
             ITEM(ChartEquatorial) ITEM(ChartLocalHorizon)                                          \
         END_SUBMENU()                                                                              \
-        ITEM(SettingsDateTime) ITEM(SettingsLocation) ITEM(SettingsMagnitudeLimits)                \
+        ITEM(SettingsDateTime) ITEM(TimeNow) ITEM(SettingsLocation)                                \
+        ITEM(SettingsMagnitudeLimits)                                                              \
         SUBMENU("&Sky Background", SkyBackground)                                                  \
             ITEM(SkyBlack) ITEM(SkyColor)                                                          \
         END_SUBMENU()                                                                              \
@@ -195,7 +202,7 @@
     TOOL(FileOpen) TOOL(FilePrintPreview) TOOL(FilePrint) SEPARATOR()                              \
     TOOL(LayerGrid) TOOL(LayerBoundaries) TOOL(LayerFigures) TOOL(LayerDeepSky)                    \
     TOOL(LayerMilkyWay) TOOL(LayerSolarSystem) SEPARATOR()                                         \
-    TOOL(SettingsDateTime) TOOL(SettingsLocation) SEPARATOR()                                      \
+    TOOL(SettingsDateTime) TOOL(TimeNow) TOOL(SettingsLocation) SEPARATOR()                        \
     TIME_STEP() TOOL(AnimBackward) TOOL(StepBackward) TOOL(AnimStop) TOOL(StepForward)             \
     TOOL(AnimForward) SEPARATOR()                                                                  \
     TOOL(HelpContext) TOOL(HelpAbout)

@@ -2,7 +2,9 @@
 
 #include "astro/ClockTime.h"
 #include "catalog/CatalogStore.h"
+#include "catalog/PlaceZones.h"
 #include "dialogs/FieldError.h"
+#include "files/Utf8Text.h"
 #include "guibase/Messages.h"
 
 #include <wx/button.h>
@@ -14,6 +16,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -103,9 +106,9 @@ CLocationDialog::CLocationDialog(wxWindow* parent, const Observer& observer, con
     buttons->Add(ok, 0, wxRIGHT, kGap);
     buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0);
     top->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
-    // Room for the longest note before the sizer fixes the dialog's width.
-    m_zoneNote->SetLabel("The time zone Xxxxxxxxxx/Xxxxxxxxxxxxxxxx is unknown to this computer.");
     SetSizerAndFit(top);
+    // The note wraps within the width the fields give the dialog.
+    m_noteWidth = GetClientSize().x - 2 * kGap;
     SetEscapeId(wxID_CANCEL);
 
     ShowPlaceFields(ObserverFields(observer));
@@ -115,6 +118,7 @@ CLocationDialog::CLocationDialog(wxWindow* parent, const Observer& observer, con
 
     Bind(wxEVT_BUTTON, &CLocationDialog::OnOk, this, wxID_OK);
     m_place->Bind(wxEVT_COMBOBOX, &CLocationDialog::OnPlaceChosen, this);
+    m_place->Bind(wxEVT_TEXT, &CLocationDialog::OnPlaceTyped, this);
     m_daylightSaving->Bind(wxEVT_CHECKBOX, &CLocationDialog::OnDaylightSaving, this);
     m_zone->Bind(wxEVT_TEXT, &CLocationDialog::OnZoneTyped, this);
     CentreOnParent();
@@ -152,6 +156,9 @@ void CLocationDialog::ChoosePlace(int entry) {
         return; // the current place has no table row: the fields stay as they are
     }
     const LocationRecord& row = m_store.m_locations[static_cast<std::size_t>(entry - 1)];
+    m_placeRow = entry - 1;
+    m_placeUnknown = false;
+    m_place->ChangeValue(wxString::FromUTF8(PlaceRowName(row)));
     ShowPlaceFields(PlaceRowFields(row));
     m_zoneName = std::string(m_store.m_placeZones.ZoneOf(PlaceRowName(row)));
     m_standardZone = -row.timeZone;
@@ -174,19 +181,78 @@ void CLocationDialog::ShowZone(bool useNamedZone) {
     const UtcOffset offset = ObserverUtcOffset(m_clock, ZoneOf(ZoneObserver()));
     if (m_daylightSaving->GetValue()) {
         m_zone->ChangeValue(wxString::FromUTF8(TimeZoneText(offset.hours)));
-        m_zoneNote->SetLabel(wxString::FromUTF8(
-            m_zoneName + (offset.summerTime ? ": summer time on the chart's date"
-                                            : ": standard time on the chart's date")));
+        ShowNote(wxString::FromUTF8(m_zoneName + (offset.summerTime
+                                                      ? ": summer time on the chart's date"
+                                                      : ": standard time on the chart's date")));
     } else if (!m_zoneName.empty() && !known) {
-        m_zoneNote->SetLabel(
+        ShowNote(
             wxString::FromUTF8("The time zone " + m_zoneName + " is unknown to this computer."));
     } else {
-        m_zoneNote->SetLabel("Fixed offset from Greenwich.");
+        ShowFixedOffsetNote();
     }
 }
 
+void CLocationDialog::ShowFixedOffsetNote() {
+    ShowNote(m_placeUnknown ? "This place is not in the list: the longitude, latitude and time "
+                              "zone above are used as typed, the zone as a fixed offset from "
+                              "Greenwich."
+                            : "Fixed offset from Greenwich.");
+}
+
+void CLocationDialog::ShowNote(const wxString& text) {
+    m_noteText = text;
+    m_zoneNote->SetLabel(text);
+    if (m_noteWidth > 0) {
+        m_zoneNote->Wrap(m_noteWidth);
+        GetSizer()->Fit(this);
+    }
+}
+
+void CLocationDialog::OnPlaceTyped(wxCommandEvent&) {
+    LookUpTypedPlace();
+}
+
+void CLocationDialog::LookUpTypedPlace() {
+    const std::string typed = m_place->GetValue().utf8_string();
+    if (TrimmedText(typed) == TrimmedText(m_observer.Location)) {
+        // The place the dialog opened with: its own fields and zone again, once another place
+        // has replaced them.
+        if (m_placeRow >= 0 || m_placeUnknown) {
+            m_placeRow = -1;
+            m_placeUnknown = false;
+            ShowPlaceFields(ObserverFields(m_observer));
+            m_zoneName = m_observer.TimeZoneName;
+            m_standardZone = m_observer.TimeZone;
+            ShowZone(!m_zoneName.empty());
+        }
+        return;
+    }
+    const std::optional<std::size_t> row = FindPlaceRow(m_store, typed);
+    if (row) {
+        // A name that several rows share keeps the row chosen from the list.
+        const bool sameName =
+            m_placeRow >= 0 &&
+            FindPlaceRow(m_store,
+                         PlaceRowName(m_store.m_locations[static_cast<std::size_t>(m_placeRow)])) ==
+                row;
+        if (!sameName) {
+            ChoosePlace(static_cast<int>(*row) + 1);
+        }
+        return;
+    }
+    // A name of the user's own: the coordinates shown stay, and no named zone is taken from
+    // another place.
+    m_placeRow = -1;
+    m_placeUnknown = true;
+    if (m_daylightSaving->GetValue()) {
+        m_zone->ChangeValue(wxString::FromUTF8(TimeZoneText(m_standardZone)));
+    }
+    m_zoneName.clear();
+    ShowZone(false);
+}
+
 wxString CLocationDialog::ZoneNote() const {
-    return m_zoneNote->GetLabel();
+    return m_noteText;
 }
 
 void CLocationDialog::SetDaylightSaving(bool on) {
@@ -207,7 +273,7 @@ void CLocationDialog::OnZoneTyped(wxCommandEvent&) {
     // A zone typed by hand is a fixed offset; the box can turn the named zone on again.
     if (m_daylightSaving->GetValue()) {
         m_daylightSaving->SetValue(false);
-        m_zoneNote->SetLabel("Fixed offset from Greenwich.");
+        ShowFixedOffsetNote();
     }
 }
 
@@ -228,6 +294,8 @@ wxTextCtrl& CLocationDialog::Control(LocationField field) {
 }
 
 bool CLocationDialog::Apply() {
+    // A name set without typing events is looked up all the same.
+    LookUpTypedPlace();
     const LocationCheck check = CheckLocation(Fields());
     if (!check.values) {
         ReportFieldError(this, check.message, Control(check.field));

@@ -1,7 +1,8 @@
 // The Location dialog of the Settings menu: the place (a list of the 409 places of the table,
 // the current place first, editable), longitude and latitude in degrees and minutes with their
 // E/W and N/S buttons, and the time zone with its "Daylight saving time" box. Choosing a place of
-// the table fills the fields from it and takes its named zone (placezones.tab); the box, ticked
+// the table, or typing its name, fills the fields from it and takes its named zone
+// (placezones.tab); another name keeps the fields and a fixed offset; the box, ticked
 // while a named zone is used, turns it off (the fixed standard offset) and on again, and typing
 // in the zone field means a fixed offset. With a named zone the field shows the offset in force
 // on the chart's date.
@@ -61,9 +62,10 @@ public:
 
     wxComboBox& PlaceBox() { return *m_place; }
     wxCheckBox& DaylightSavingBox() { return *m_daylightSaving; }
-    // The line under the zone: the zone and whether summer time is in force, or why the fixed
-    // offset is used.
+    // The note under the zone (unwrapped): the zone and whether summer time is in force, or why
+    // the fixed offset is used.
     wxString ZoneNote() const;
+    wxStaticText& ZoneNoteControl() { return *m_zoneNote; }
     // Ticks or unticks the box as a click does.
     void SetDaylightSaving(bool on);
     wxTextCtrl& Control(LocationField field);
@@ -77,6 +79,12 @@ private:
     void OnPlaceChosen(wxCommandEvent& event);
     void OnDaylightSaving(wxCommandEvent& event);
     void OnZoneTyped(wxCommandEvent& event);
+    void OnPlaceTyped(wxCommandEvent& event);
+    // A typed name of the table fills the fields as choosing it does; any other name than the
+    // one the dialog opened with keeps the fields and makes the zone a fixed offset.
+    void LookUpTypedPlace();
+    void ShowNote(const wxString& text);
+    void ShowFixedOffsetNote();
     // The box's state and the zone field for m_zoneName and m_standardZone.
     void ShowZone(bool useNamedZone);
     // The observer the zone field stands for: the named zone when the box is ticked.
@@ -99,4 +107,8 @@ private:
     wxStaticText* m_zoneNote = nullptr;
     std::string m_zoneName;      // the named zone the box turns on, empty when there is none
     float m_standardZone = 0.0f; // its standard offset, hours east
+    int m_placeRow = -1;         // the table row the fields were last filled from, or -1
+    bool m_placeUnknown = false; // the place name is the user's own, not the opening one
+    int m_noteWidth = 0;         // pixels the zone note wraps at
+    wxString m_noteText;         // the zone note as written, before wrapping
 };

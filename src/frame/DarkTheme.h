@@ -1,15 +1,20 @@
-// The dark variant of the GTK theme, used while night vision is on: the status bar, the
-// toolbars, the menus and every dialog then show light text on dark grey instead of a bright
-// window frame around the red chart. Where the theme has no dark variant GTK shows the normal
-// one; nothing else changes.
+// The night colours of the whole window, used while night vision is on: the status bar, the
+// toolbars, the navigation palette, the menus and every dialog then show dark red text on black
+// instead of a bright window frame around the red chart, so that nothing spoils the eyes' dark
+// adaptation. The dark variant of the GTK theme is asked for, and a style sheet for the whole
+// screen, above the theme and the user's own, sets the red and black on every widget.
 #pragma once
 
 class wxWindow;
 
-// Switches the program's windows to the dark theme variant (`dark`) or back to the variant the
+// Switches the program's windows to the night colours (`dark`) or back to the theme variant the
 // desktop had before the first switch. Every top-level window and its children take the new
 // colours at once; windows made later take them when they are made.
 void SetDarkTheme(bool dark);
 
 // Whether the program asked for the dark variant (GTK's "gtk-application-prefer-dark-theme").
 bool DarkThemePreferred();
+
+// The colours of the night style sheet, red on black ("#rrggbb").
+inline constexpr const char* kNightTextColour = "#b00000";
+inline constexpr const char* kNightBackgroundColour = "#000000";

@@ -70,6 +70,8 @@ CMainFrame::CMainFrame(AppSettings& settings, CNoctaDoc& doc)
         event.Skip();
     });
     SetRecentPictures(m_doc.RecentPictures());
+    m_clockTimer.SetOwner(this);
+    Bind(wxEVT_TIMER, &CMainFrame::OnClockTimer, this, m_clockTimer.GetId());
 }
 
 CMainFrame::~CMainFrame() {
@@ -118,6 +120,7 @@ CommandUiState CMainFrame::StateOf(int id) const {
     if (m_view->HasSession()) {
         inputs.model = m_view->Session().ModelKind();
     }
+    inputs.followingClock = m_context->clock.IsOn();
     return QueryCommandState(row->command, inputs);
 }
 
@@ -134,6 +137,17 @@ void CMainFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
 }
 
 void CMainFrame::OnIdle(wxIdleEvent& event) {
+    constexpr int kClockTickMs = 1000;
+    if (m_context->clock.IsOn() != m_clockTimer.IsRunning()) {
+        if (m_context->clock.IsOn()) {
+            m_clockTimer.Start(kClockTickMs);
+        } else {
+            m_clockTimer.Stop();
+        }
+    }
+    if (m_nightIcons != (m_settings.NightVision != 0)) {
+        ShowNightIcons(m_settings.NightVision != 0);
+    }
     RefreshStatusPanes();
     event.Skip();
 }
@@ -146,6 +160,10 @@ void CMainFrame::SetRecentPictures(std::vector<std::string> paths) {
     if (wxMenuBar* bar = GetMenuBar()) {
         ShowRecentPictures(*bar->GetMenu(0), m_doc.RecentPictures());
     }
+}
+
+void CMainFrame::OnClockTimer(wxTimerEvent&) {
+    FollowClockTick(*m_context);
 }
 
 const std::vector<std::string>& CMainFrame::RecentPictures() const {

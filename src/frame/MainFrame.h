@@ -9,10 +9,15 @@
 #pragma once
 
 #include <wx/frame.h>
+#include <wx/timer.h>
+
+#include <wx/bmpbndl.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "commandstate/CommandState.h"
@@ -81,9 +86,12 @@ private:
     void CreateStatusPanes();
     void BindCommands();
     void ShowToolbarPrompt(int toolId);
+    // The toolbar pictures in the night colours or their own.
+    void ShowNightIcons(bool night);
 
     void OnUpdateCommand(wxUpdateUIEvent& event);
     void OnIdle(wxIdleEvent& event);
+    void OnClockTimer(wxTimerEvent& event);
 
     AppSettings& m_settings;
     CNoctaDoc& m_doc;
@@ -96,6 +104,10 @@ private:
     std::unique_ptr<CommandContext> m_context;
     std::filesystem::path m_profilePath;
     std::vector<wxString> m_paneTexts;
+    bool m_nightIcons = false;
+    std::map<int, std::pair<wxBitmapBundle, wxBitmapBundle>> m_dayIcons; // normal, disabled
+    // Ticks every second while the chart follows the clock; the chart moves once a minute.
+    wxTimer m_clockTimer;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,5 +1,6 @@
-// The six panes of the main frame's status bar: command prompts, the pointer's right ascension
-// and declination, the place, the time and the date.
+// The seven panes of the main frame's status bar: command prompts, the pointer's right ascension
+// and declination and, on the local-horizon chart, its azimuth and altitude, the place, the time
+// and the date.
 #include "guibase/StatusPanes.h"
 #include "frame/CommandRows.h"
 #include "frame/MainFrame.h"
@@ -27,8 +28,8 @@ void CMainFrame::CreateStatusPanes() {
     wxClientDC dc(bar);
     dc.SetFont(bar->GetFont());
     const std::array<std::string_view, cmd::kPaneCount - 1> sizingTexts = {
-        kRightAscensionSizingText, kDeclinationSizingText, kPlaceSizingText, kTimeSizingText,
-        kDateSizingText};
+        kRightAscensionSizingText, kDeclinationSizingText, kHorizontalSizingText,
+        kPlaceSizingText,          kTimeSizingText,        kDateSizingText};
     std::array<int, cmd::kPaneCount> widths{};
     widths[cmd::kPaneMessage] = -1;
     for (size_t i = 0; i < sizingTexts.size(); ++i) {
@@ -46,15 +47,17 @@ void CMainFrame::RefreshStatusPanes() {
     if (bar == nullptr || m_view == nullptr) {
         return;
     }
-    const PointerPaneTexts pointer = PointerTexts(m_view->PointerPosition());
     // The place as the user typed it (the settings hold it); the sky session's clock time, the
     // profile's until the session is made.
     const bool sky = m_view->HasSession();
+    const PointerPaneTexts pointer =
+        sky ? PointerTexts(m_view->PointerPosition(), m_view->Chart(), m_view->Session().Sky())
+            : PointerTexts(m_view->PointerPosition());
     const Observer& place = m_settings.Observer;
     const SkyDate& clock = sky ? m_view->Session().ClockTime() : m_settings.SkyDate;
     const std::array<std::string, cmd::kPaneCount - 1> texts = {
-        pointer.rightAscension, pointer.declination, PlacePaneText(place), TimePaneText(clock),
-        DatePaneText(clock)};
+        pointer.rightAscension, pointer.declination, pointer.horizontal,
+        PlacePaneText(place),   TimePaneText(clock), DatePaneText(clock)};
     for (size_t i = 0; i < texts.size(); ++i) {
         const wxString text = wxString::FromUTF8(texts[i]);
         // Setting an unchanged text would repaint the bar at every idle moment.

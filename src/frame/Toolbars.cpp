@@ -13,6 +13,7 @@
 #include <wx/sizer.h>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -44,6 +45,36 @@ void AddTool(wxAuiToolBar& bar, int id) {
 }
 
 } // namespace
+
+void CMainFrame::ShowNightIcons(bool night) {
+    std::vector<wxAuiToolBar*> bars = {m_mainToolbar};
+    for (wxWindow* child : m_navigationToolbar->GetChildren()) {
+        if (auto* bar = dynamic_cast<wxAuiToolBar*>(child)) {
+            bars.push_back(bar);
+        }
+    }
+    for (wxAuiToolBar* bar : bars) {
+        for (size_t i = 0; i < bar->GetToolCount(); ++i) {
+            wxAuiToolBarItem* item = bar->FindToolByIndex(static_cast<int>(i));
+            const CommandRow* row = item != nullptr ? FindCommandRow(item->GetId()) : nullptr;
+            if (row == nullptr || row->picture == CommandPicture::NoPicture) {
+                continue;
+            }
+            // The day pictures are the ones the bar made, kept for the way back.
+            auto day = m_dayIcons.try_emplace(item->GetId(), item->GetBitmapBundle(),
+                                              item->GetDisabledBitmapBundle());
+            if (night) {
+                item->SetBitmap(CommandIcon(row->picture, IconColours::Night));
+                item->SetDisabledBitmap(CommandIcon(row->picture, IconColours::NightDimmed));
+            } else {
+                item->SetBitmap(day.first->second.first);
+                item->SetDisabledBitmap(day.first->second.second);
+            }
+        }
+        bar->Refresh();
+    }
+    m_nightIcons = night;
+}
 
 void CMainFrame::CreateToolbars() {
     m_mainToolbar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,

@@ -7,6 +7,8 @@
 // own class.
 #pragma once
 
+#include "navigation/ClockFollowing.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -35,4 +37,6 @@ struct CommandContext {
     // catalogues are loaded, before the first command can run.
     SkySession* sky = nullptr;
     SkySession& Sky() const { return *sky; }
+    // Whether the chart is kept at the current minute (View > Follow the Clock).
+    ClockFollowing clock{};
 };

@@ -15,8 +15,61 @@ std::string Svg(std::string_view body) {
     return svg;
 }
 
-wxBitmapBundle FromBody(std::string_view body) {
-    return wxBitmapBundle::FromSVG(Svg(body).c_str(), wxSize(kCommandIconSize, kCommandIconSize));
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// Every "#rgb" and "#rrggbb" colour of the picture turned into the red of its brightness,
+// scaled by `scale`.
+std::string Reddened(std::string_view body, double scale) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < body.size()) {
+        std::size_t digits = 0;
+        while (body[i] == '#' && i + 1 + digits < body.size() &&
+               HexDigit(body[i + 1 + digits]) >= 0) {
+            ++digits;
+        }
+        if (body[i] != '#' || (digits != 3 && digits != 6)) {
+            out += body[i++];
+            continue;
+        }
+        int rgb[3];
+        for (int k = 0; k < 3; ++k) {
+            rgb[k] = digits == 3
+                         ? HexDigit(body[i + 1 + k]) * 17
+                         : HexDigit(body[i + 1 + 2 * k]) * 16 + HexDigit(body[i + 2 + 2 * k]);
+        }
+        const double brightness = 0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2];
+        const int red = static_cast<int>(brightness * scale);
+        static const char* const kHex = "0123456789abcdef";
+        out += '#';
+        out += kHex[red / 16];
+        out += kHex[red % 16];
+        out += "0000";
+        i += 1 + digits;
+    }
+    return out;
+}
+
+wxBitmapBundle FromBody(std::string_view body, IconColours colours = IconColours::Day) {
+    // Night pictures stay dim: their brightest white is a dark red.
+    constexpr double kNightScale = 0.75;
+    constexpr double kNightDimmedScale = 0.35;
+    std::string svg = Svg(body);
+    if (colours != IconColours::Day) {
+        svg = Reddened(svg, colours == IconColours::Night ? kNightScale : kNightDimmedScale);
+    }
+    return wxBitmapBundle::FromSVG(svg.c_str(), wxSize(kCommandIconSize, kCommandIconSize));
 }
 
 constexpr std::string_view kMagnifier =
@@ -92,6 +145,10 @@ const std::array kIcons = {
                                         "stroke-width='1.4'/><path d='M8 3.5V8l3 2' fill='none' "
                                         "stroke='#1d3f73' stroke-width='1.4' "
                                         "stroke-linecap='round'/>"},
+    IconEntry{CommandPicture::Now, "<circle cx='8' cy='8' r='7' fill='#fff' stroke='#2f8a3a' "
+                                   "stroke-width='1.4'/><path d='M8 3.5V8h4' fill='none' "
+                                   "stroke='#2f8a3a' stroke-width='1.6' stroke-linecap='round'/>"
+                                   "<circle cx='8' cy='8' r='1.3' fill='#2f8a3a'/>"},
     IconEntry{CommandPicture::Location, "<circle cx='8' cy='8' r='7' fill='#9fd0ff' "
                                         "stroke='#1d3f73'/><path d='M3 4c2 1 3 0 4 2s-1 3 1 5 "
                                         "1 4 1 4M10 2c0 2 2 2 4 3' fill='none' stroke='#2f8a3a' "
@@ -151,20 +208,20 @@ std::string Rotated(std::string_view body, int degrees) {
 
 } // namespace
 
-wxBitmapBundle CommandIcon(CommandPicture picture) {
+wxBitmapBundle CommandIcon(CommandPicture picture, IconColours colours) {
     switch (picture) {
     case CommandPicture::PanDown:
-        return FromBody(Rotated(kArrowUp, 180));
+        return FromBody(Rotated(kArrowUp, 180), colours);
     case CommandPicture::PanLeft:
-        return FromBody(Rotated(kArrowUp, 270));
+        return FromBody(Rotated(kArrowUp, 270), colours);
     case CommandPicture::PanRight:
-        return FromBody(Rotated(kArrowUp, 90));
+        return FromBody(Rotated(kArrowUp, 90), colours);
     default:
         break;
     }
     for (const IconEntry& entry : kIcons) {
         if (entry.picture == picture) {
-            return FromBody(entry.body);
+            return FromBody(entry.body, colours);
         }
     }
     return {};

@@ -27,6 +27,7 @@ enum class CommandPicture {
     MilkyWay,
     SolarSystem,
     DateTime,
+    Now,
     Location,
     MagnitudeLimits,
     Magnifier,
@@ -47,8 +48,12 @@ enum class CommandPicture {
     PanRight,
 };
 
+// How a picture is coloured: its own colours, or for night vision every colour turned into a
+// dark red of the same brightness (NightDimmed dimmer still, for a disabled button).
+enum class IconColours { Day, Night, NightDimmed };
+
 // The picture drawn; an empty bundle for NoPicture.
-wxBitmapBundle CommandIcon(CommandPicture picture);
+wxBitmapBundle CommandIcon(CommandPicture picture, IconColours colours = IconColours::Day);
 wxBitmapBundle MenuPopupIcon(MenuPicture picture);
 
 // The program's own picture (the desktop icon, the About box), drawn at `size` pixels.

@@ -7,10 +7,11 @@ enum StatusPane : int {
     kPaneMessage = 0,
     kPaneRa = 1,
     kPaneDec = 2,
-    kPanePlaceName = 3,
-    kPaneClockTime = 4,
-    kPaneCalendarDate = 5,
-    kPaneCount = 6,
+    kPaneHorizontal = 3, // azimuth and altitude, on the local-horizon chart only
+    kPanePlaceName = 4,
+    kPaneClockTime = 5,
+    kPaneCalendarDate = 6,
+    kPaneCount = 7,
 };
 
 } // namespace cmd

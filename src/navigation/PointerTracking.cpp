@@ -64,9 +64,34 @@ std::optional<EquatorialPosition> PointerSkyPosition(const ChartState& chart, co
     return position;
 }
 
+std::string HorizontalPaneText(const HorizontalPosition& position) {
+    const PaneParts az = SplitForPane(position.compassAzimuth);
+    const PaneParts alt = SplitForPane(position.altitude);
+    std::string altitude = TwoDigits(std::labs(alt.whole));
+    if (position.altitude < 0.0) {
+        altitude.insert(0, "-");
+    }
+    std::string azimuth = TwoDigits(az.whole);
+    if (az.whole < 100) {
+        azimuth.insert(0, "0");
+    }
+    return "Az " + azimuth + kDegreeSign + " " + TwoDigits(az.minutes) + "'  Alt " + altitude +
+           kDegreeSign + " " + TwoDigits(alt.minutes) + "'";
+}
+
 PointerPaneTexts PointerTexts(const std::optional<EquatorialPosition>& position) {
     if (!position) {
         return {};
     }
-    return {RightAscensionPaneText(position->ra), DeclinationPaneText(position->dec)};
+    return {RightAscensionPaneText(position->ra), DeclinationPaneText(position->dec), {}};
+}
+
+PointerPaneTexts PointerTexts(const std::optional<EquatorialPosition>& position,
+                              const ChartState& chart, const SkyState& sky) {
+    PointerPaneTexts texts = PointerTexts(position);
+    if (position && chart.m_bHorizonView != kChartEquatorial) {
+        texts.horizontal = HorizontalPaneText(EquatorialToHorizontal(
+            position->ra, position->dec, sky.m_dGST, sky.m_dLongitude, sky.m_dLatitude));
+    }
+    return texts;
 }

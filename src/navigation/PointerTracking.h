@@ -26,12 +26,23 @@ std::string RightAscensionPaneText(double raHours);
 // gives "DEC -12° 15' 00\"". UTF-8.
 std::string DeclinationPaneText(double decDegrees);
 
-// The texts of the right-ascension and declination panes.
+// The azimuth and altitude pane for a position: "Az " then the compass azimuth's whole degrees
+// (three digits), the degree sign and its minutes, two blanks, "Alt " and the altitude as the
+// declination pane shows degrees and minutes: azimuth 123.5 and altitude -12.25 give
+// "Az 123° 30'  Alt -12° 15'". UTF-8.
+std::string HorizontalPaneText(const HorizontalPosition& position);
+
+// The texts of the right-ascension, declination and azimuth-altitude panes.
 struct PointerPaneTexts {
     std::string rightAscension; // "RA 05h 30' 00\""
     std::string declination;    // "DEC -00° 30' 00\""
+    std::string horizontal;     // "Az 123° 30'  Alt -12° 15'", on the local-horizon chart only
 };
 
-// The pane texts for the last pointer position; both are empty while the pointer is off the sky
-// (there is no position to show there).
+// The pane texts for the last pointer position; all are empty while the pointer is off the sky
+// (there is no position to show there). The azimuth and altitude are those of the position for
+// the sky's sidereal angle and observer, shown while the chart is the local-horizon one, the
+// chart whose user thinks in them.
 PointerPaneTexts PointerTexts(const std::optional<EquatorialPosition>& position);
+PointerPaneTexts PointerTexts(const std::optional<EquatorialPosition>& position,
+                              const ChartState& chart, const SkyState& sky);

@@ -57,7 +57,9 @@ const ProfileKey kSettingsKeys[] = {
     {"AutoMode", "0", kPlain, &AppSettings::AutoMode},
     {"b", "0", 4, &AppSettings::b},
     {"NightVision", "0", kPlain, &AppSettings::NightVision},
-    {"PrecisePositions", "0", kPlain, &AppSettings::PrecisePositions},
+    // A new profile starts with the precise model: the classic one puts the planets degrees
+    // off for tonight's sky. The console modes choose their model themselves.
+    {"PrecisePositions", "1", kPlain, &AppSettings::PrecisePositions},
 };
 // clang-format on
 #undef VN_SWITCH_KEY

@@ -6,6 +6,7 @@
 #include "astro/RiseSet.h"
 #include "catalog/DeepSkyObjects.h"
 #include "catalog/StarDesignations.h"
+#include "texts/StatusTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -61,16 +62,41 @@ void AddRiseSetRows(std::vector<InfoPanelRow>& rows, const SkyPositionFunction& 
     }
 }
 
+constexpr double kUnixEpochJd = 2440587.5;
+
+// The observer's clock time at a Julian day in universal time rounded to the nearest minute,
+// read with the named zone's offset in force then or the fixed offset.
+SkyDate ClockAtMinute(double jdUt, const ZoneRule& zone) {
+    const auto minutes = static_cast<long long>(std::floor((jdUt - kUnixEpochJd) * 1440.0 + 0.5));
+    return ObserverClockTime(ClockInstant{std::chrono::seconds{minutes * 60}}, zone);
+}
+
+// The same rounded to the nearest second: the chart's own clock time.
+SkyDate ClockAtSecond(double jdUt, const ZoneRule& zone) {
+    const auto seconds = static_cast<long long>(std::floor((jdUt - kUnixEpochJd) * 86400.0 + 0.5));
+    return ObserverClockTime(ClockInstant{std::chrono::seconds{seconds}}, zone);
+}
+
+bool SameDay(const SkyDate& a, const SkyDate& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
 } // namespace
 
 std::string ClockTimeText(double jdUt, const ZoneRule& zone) {
-    // The instant rounded to the nearest minute, then read on the place's clock (its named
-    // zone's offset in force then, or the fixed offset).
-    constexpr double kUnixEpochJd = 2440587.5;
-    const auto minutes = static_cast<long long>(std::floor((jdUt - kUnixEpochJd) * 1440.0 + 0.5));
-    const SkyDate clock = ObserverClockTime(ClockInstant{std::chrono::seconds{minutes * 60}}, zone);
+    const SkyDate clock = ClockAtMinute(jdUt, zone);
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", clock.hour, clock.minute);
+    return text;
+}
+
+std::string EventTimeText(double jdUt, const Instant& instant, const ZoneRule& zone) {
+    const SkyDate event = ClockAtMinute(jdUt, zone);
+    std::string text = ClockTimeText(jdUt, zone);
+    if (!SameDay(event, ClockAtSecond(instant.ut, zone))) {
+        text += " (" + std::to_string(event.day) + " " +
+                std::string(MonthAbbreviation(event.month)) + ")";
+    }
     return text;
 }
 
@@ -78,7 +104,7 @@ std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, con
                                       const ZoneRule& zone) {
     const RiseSetEvents events = FindRiseSet(positionAt, instant.ut);
     const auto time = [&](const std::optional<double>& jd) {
-        return jd ? ClockTimeText(*jd, zone) : std::string(kNoEventText);
+        return jd ? EventTimeText(*jd, instant, zone) : std::string(kNoEventText);
     };
     std::string rise = time(events.rise);
     if (events.kind == RiseSetKind::Circumpolar) {

@@ -49,7 +49,8 @@ PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const
 
 // The rows "Rise:", "Culmination:" (time and altitude) and "Set:" that end every panel: the
 // object's next rise after the instant, then the culmination and the set that follow
-// that rise, as clock times "HH:MM" of the place's zone. The rise row says "circumpolar" or
+// that rise, as clock times "HH:MM" of the place's zone, each followed by its date when that
+// is not the date of the chart's clock time (EventTimeText). The rise row says "circumpolar" or
 // "never rises" where that holds; an event the search does not reach shows "-".
 inline constexpr const char* kCircumpolarText = "circumpolar";
 inline constexpr const char* kNeverRisesText = "never rises";
@@ -60,6 +61,10 @@ std::vector<InfoPanelRow> RiseSetRows(const SkyPositionFunction& positionAt, con
 // "HH:MM", the clock time of `zone` at a Julian day in universal time, rounded to the nearest
 // minute.
 std::string ClockTimeText(double jdUt, const ZoneRule& zone);
+
+// ClockTimeText, followed by " (18 Dec)", the event's day and month, when the event's clock date
+// (at the minute shown) is not the date of the instant's clock time.
+std::string EventTimeText(double jdUt, const Instant& instant, const ZoneRule& zone);
 
 // Moon's magnitude for its illuminated fraction k (0..1) from the 11-value phase table, linearly
 // interpolated; k outside 0..1 is taken at the nearer end of the table.

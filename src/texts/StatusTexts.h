@@ -1,8 +1,8 @@
 // Folder texts/: the texts the desktop program shows, computed without a window: the status panes
 // (here) and the object information panels (InfoPanelText).
 //
-// Texts of the status bar panes (left to right: message, right ascension, declination, place,
-// time, date) and the placeholder texts that size them. All texts are UTF-8.
+// Texts of the status bar panes (left to right: message, right ascension, declination, azimuth
+// and altitude, place, time, date) and the placeholder texts that size them. All texts are UTF-8.
 #pragma once
 
 #include "astro/Observer.h"
@@ -21,6 +21,7 @@ inline constexpr int kPaneDate = 32841;
 // Placeholder texts whose measured width sizes each pane.
 inline constexpr std::string_view kRightAscensionSizingText = "RA 23h 59' 59\"";
 inline constexpr std::string_view kDeclinationSizingText = "DEC -90\u00B0 00' 00\"";
+inline constexpr std::string_view kHorizontalSizingText = "Az 359\u00B0 59'  Alt -90\u00B0 00'";
 inline constexpr std::string_view kPlaceSizingText = "eeeeeeeeeeeeeeeeeeeeeee";
 inline constexpr std::string_view kTimeSizingText = "21:35 ";
 inline constexpr std::string_view kDateSizingText = " 31 Dec 1997";

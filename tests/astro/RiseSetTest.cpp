@@ -7,13 +7,17 @@
 #include "astro/RiseSet.h"
 
 #include "AstroTestSupport.h"
+#include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
 #include "astro/Instant.h"
 #include "astro/SkyModels.h"
+#include "astro/SkySession.h"
 #include "astro/SkyState.h"
+#include "astro/Transforms.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 
 namespace {
@@ -281,6 +285,25 @@ TEST(RiseSet, CircumpolarAndNeverRising) {
         EXPECT_GT(*e.culmination, c.start);
         EXPECT_LT(*e.culmination, c.start + 1.0);
         EXPECT_NEAR(e.culminationAltitude, c.culminationAltitude, 0.05);
+    }
+}
+
+// The Moon's culmination altitude is the one the chart shows for it at that instant: its
+// topocentric place (parallax included, about 0.7 degrees at Krakow), in each model. The sky
+// of the culmination's clock time (zone 0, to the second) is what the chart draws.
+TEST(RiseSet, MoonCulminatesAtTheAltitudeTheChartShows) {
+    for (const SkyModelKind kind : {SkyModelKind::Classic, SkyModelKind::Precise}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        const RiseSetEvents e = FindRiseSet(
+            SkyModelFor(kind).BodyPosition(kBodyMoon, PlaceOf(kKrakow)), JdUt(2026, 12, 17, 5, 0));
+        ASSERT_TRUE(e.culmination);
+        const auto seconds = std::llround((*e.culmination - 2440587.5) * 86400.0);
+        const SkyDate clock = UniversalClockTime(ClockInstant{std::chrono::seconds{seconds}});
+        const SkySession sky(nullptr, clock, PlaceOf(kKrakow), kind);
+        const SolarSystemBody& moon = sky.Sky().m_bodies[kBodyMoon];
+        const HorizontalPosition shown = EquatorialToHorizontal(
+            moon.ra, moon.dec, sky.Sky().m_dGST, sky.Sky().m_dLongitude, sky.Sky().m_dLatitude);
+        EXPECT_NEAR(e.culminationAltitude, shown.altitude, 0.01);
     }
 }
 

@@ -44,6 +44,38 @@ TEST(SkySession, ANewClockTimeMovesThePlanetsAndKeepsThePlace) {
     EXPECT_FALSE(session.Step({2099, 12, 31, 0, 0, 0}).stopAnimation);
 }
 
+// The session keeps the clock time the observer's clocks show for the instant drawn: the
+// date/time form may carry days past the month's end, and a zone may skip the clock time typed.
+// Calendar: 2027 is not a leap year (31 February is 3 March), 2028 is (30 February is 1 March).
+// Zone: Warsaw's clocks went from 02:00 to 03:00 on 29 March 2026 (tz database).
+TEST(SkySession, KeepsTheClockTimeTheClocksShow) {
+    Place warsaw = kKrakow;
+    warsaw.zone.name = "Europe/Warsaw";
+    const struct {
+        SkyDate typed;
+        Place place;
+        SkyDate shown;
+    } cases[] = {
+        {{2027, 2, 31, 21, 0, 0}, kKrakow, {2027, 3, 3, 21, 0, 0}},
+        {{2028, 2, 30, 6, 15, 0}, kKrakow, {2028, 3, 1, 6, 15, 0}},
+        {{2027, 4, 31, 0, 0, 0}, kKrakow, {2027, 5, 1, 0, 0, 0}},
+        {{2026, 3, 29, 2, 30, 0}, warsaw, {2026, 3, 29, 3, 30, 0}},
+        {{2026, 3, 29, 1, 59, 0}, warsaw, {2026, 3, 29, 1, 59, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.typed.month << "/" << c.typed.day << " "
+                                        << c.typed.hour << ":" << c.typed.minute);
+        const double instant = InstantOf(c.typed, c.place.zone).ut;
+        SkySession session(nullptr, c.typed, c.place, SkyModelKind::Classic);
+        EXPECT_EQ(session.ClockTime(), c.shown);
+        EXPECT_DOUBLE_EQ(session.Now().ut, instant);
+        session.SetClockTime(kEvening);
+        session.SetClockTime(c.typed);
+        EXPECT_EQ(session.ClockTime(), c.shown);
+        EXPECT_DOUBLE_EQ(session.Now().ut, instant);
+    }
+}
+
 TEST(SkySession, TheModelDecidesTheCatalogueAndBackAgainBitForBit) {
     auto catalog = std::make_unique<CatalogStore>();
     catalog->m_stars[0] = StarRecord{'B', "", 1, 6.0f, 20.0f, 4.0f};

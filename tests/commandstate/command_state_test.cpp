@@ -137,8 +137,10 @@ TEST_F(CommandStateTest, WindowAndSettingsSwitchesAreCheckedFromTheirInputs) {
         inputs.model = on ? SkyModelKind::Precise : SkyModelKind::Classic;
         inputs.toolbarShown = on;
         inputs.statusBarShown = on;
-        for (const CommandId c : {CommandId::ViewNightVision, CommandId::ViewPrecisePositions,
-                                  CommandId::ViewToolbar, CommandId::ViewStatusBar}) {
+        inputs.followingClock = on;
+        for (const CommandId c :
+             {CommandId::ViewNightVision, CommandId::ViewPrecisePositions, CommandId::ViewToolbar,
+              CommandId::ViewStatusBar, CommandId::ViewFollowClock}) {
             EXPECT_EQ(QueryCommandState(c, inputs).checked, on) << static_cast<int>(c);
             EXPECT_TRUE(IsCheckable(c));
         }

@@ -15,6 +15,7 @@
 #include <wx/radiobut.h>
 #include <wx/slider.h>
 #include <wx/spinbutt.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <cmath>
@@ -315,6 +316,54 @@ TEST_F(SettingsDialogsTest, LocationDaylightSavingBoxAndNamedZone) {
     EXPECT_FALSE(dialog.DaylightSavingBox().IsEnabled());
     EXPECT_TRUE(dialog.ZoneNote().Contains("unknown")) << dialog.ZoneNote();
     EXPECT_EQ(dialog.Control(LocationField::TimeZone).GetValue(), "-5");
+}
+
+TEST_F(SettingsDialogsTest, TypedPlaceNameBringsItsCoordinatesAndZone) {
+    // From Adelaide (zone Australia/Adelaide in placezones.tab), a table name typed as a user
+    // would (text events) or set without events is looked up; a name of one's own keeps the
+    // coordinates shown and a fixed offset.
+    const auto rowFields = [](const char* name) {
+        return PlaceRowFields(
+            ChartSky().Catalog().m_locations[static_cast<std::size_t>(PlaceRow(name))]);
+    };
+    Observer adelaide;
+    {
+        CLocationDialog dialog(&Frame(), Settings().Observer, Settings().SkyDate,
+                               ChartSky().Catalog());
+        dialog.ChoosePlace(PlaceRow("Adelaide") + 1);
+        ASSERT_TRUE(dialog.Apply());
+        adelaide = dialog.Place();
+    }
+    ASSERT_EQ(adelaide.TimeZoneName, "Australia/Adelaide");
+    const PlaceFields krakow = rowFields("Krakow");
+    for (const bool events : {true, false}) {
+        CLocationDialog dialog(&Frame(), adelaide, Settings().SkyDate, ChartSky().Catalog());
+        events ? dialog.PlaceBox().SetValue("poland:KRAKOW")
+               : dialog.PlaceBox().ChangeValue("Poland:Krakow");
+        ASSERT_TRUE(dialog.Apply()) << events;
+        const Observer& o = dialog.Place();
+        EXPECT_EQ(ObserverFields(o).longitudeDegrees, krakow.longitudeDegrees) << events;
+        EXPECT_EQ(ObserverFields(o).latitudeMinutes, krakow.latitudeMinutes) << events;
+        EXPECT_EQ(o.EW, "E") << events;
+        EXPECT_EQ(o.NS, "N") << events;
+        EXPECT_EQ(o.TimeZone, 1.0f) << events;
+        EXPECT_EQ(o.TimeZoneName, "Europe/Warsaw") << events;
+    }
+    CLocationDialog dialog(&Frame(), adelaide, Settings().SkyDate, ChartSky().Catalog());
+    dialog.PlaceBox().SetValue("Our garden");
+    EXPECT_FALSE(dialog.DaylightSavingBox().IsEnabled());
+    EXPECT_TRUE(dialog.ZoneNote().Contains("not in the list")) << dialog.ZoneNote();
+    // The long note is wrapped: all of it lies inside the dialog.
+    const wxRect note = dialog.ZoneNoteControl().GetRect();
+    EXPECT_LE(note.GetRight(), dialog.GetClientSize().x) << note.width;
+    EXPECT_LE(dialog.ZoneNoteControl().GetBestSize().x, note.width);
+    ASSERT_TRUE(dialog.Apply());
+    const Observer& own = dialog.Place();
+    EXPECT_EQ(own.Location, "Our garden");
+    EXPECT_EQ(ObserverFields(own).longitudeDegrees, rowFields("Adelaide").longitudeDegrees);
+    EXPECT_EQ(own.NS, "S");
+    EXPECT_EQ(own.TimeZone, adelaide.TimeZone);
+    EXPECT_EQ(own.TimeZoneName, "");
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 // keys that drive the chart.
 #include "GuiTestEnvironment.h"
 
+#include "astro/ClockTime.h"
 #include "chart/CairoSurface.h"
 #include "commandstate/CommandTable.h"
 #include "guibase/StatusPanes.h"
@@ -47,6 +48,8 @@ const MenuCase kMenuCases[] = {
     {cmd::ViewHorizon, "&Horizon\tH", true},
     {cmd::ViewStarColors, "Star &Colors\tShift+C", true},
     {cmd::ViewNightVision, "&Night Vision\tCtrl+R", true},
+    {cmd::ViewFollowClock, "Follow the &Clock", true},
+    {cmd::TimeNow, "&Now\tCtrl+T", false},
     {cmd::ViewToolbar, "&Toolbar", true},
     {cmd::ViewStatusBar, "Status &Bar", true},
     {cmd::ChartEquatorial, "&Equatorial\tCtrl+Q", true},
@@ -143,6 +146,7 @@ TEST_F(DesktopTest, MainToolbarHoldsItsButtonsInOrderWithTheTimeStepBox) {
                                        cmd::LayerSolarSystem,
                                        0,
                                        cmd::SettingsDateTime,
+                                       cmd::TimeNow,
                                        cmd::SettingsLocation,
                                        0,
                                        cmd::TimeStepBox,
@@ -360,6 +364,39 @@ TEST_F(DesktopTest, SingleStepsMoveOneStepOfTheChosenSize) {
     Command(cmd::StepBackward);
     EXPECT_EQ(sky.ClockTime(), (SkyDate{1999, 2, 25, 12, 0, 0}));
     EXPECT_EQ(PaneText(cmd::kPaneCalendarDate), "25  Feb 1999");
+}
+
+TEST_F(DesktopTest, NowAndFollowingTheClockUntilTheUserSetsATime) {
+    // "Now" as the chart takes it: the observer's clock time to the minute (NowAtObserver),
+    // read before and after so that a minute turning over in between cannot fail the test.
+    SkySession& sky = View().Session();
+    const auto nowShown = [&] {
+        const SkyDate before = NowAtObserver(sky.Place().zone);
+        const SkyDate shown = sky.ClockTime();
+        return shown == before || shown == NowAtObserver(sky.Place().zone);
+    };
+    const SkyDate old{1999, 2, 25, 12, 0, 0};
+    sky.SetClockTime(old);
+    PressKey('T', wxMOD_CONTROL);
+    EXPECT_TRUE(nowShown());
+    EXPECT_EQ(PaneText(cmd::kPaneCalendarDate), wxString::FromUTF8(DatePaneText(sky.ClockTime())));
+    EXPECT_EQ(Frame().StateOf(cmd::ViewFollowClock).checked, false); // off by default
+
+    Command(cmd::ViewFollowClock);
+    EXPECT_EQ(Frame().StateOf(cmd::ViewFollowClock).checked, true);
+    sky.SetClockTime(old); // as if the minute shown had passed long ago
+    EXPECT_TRUE(PumpUntil([&] { return sky.ClockTime() != old; })); // the clock's timer
+    EXPECT_TRUE(nowShown());
+    // A step is a time the user sets: the clock is left, and the chart stays where it went.
+    Command(cmd::StepForward);
+    EXPECT_EQ(Frame().StateOf(cmd::ViewFollowClock).checked, false);
+    const SkyDate stepped = sky.ClockTime();
+    Pump(1500);
+    EXPECT_EQ(sky.ClockTime(), stepped);
+    Command(cmd::ViewFollowClock);
+    Command(cmd::AnimForward);
+    Command(cmd::AnimStop);
+    EXPECT_EQ(Frame().StateOf(cmd::ViewFollowClock).checked, false);
 }
 
 TEST_F(DesktopTest, AnimationWithNothingThatMovesSaysSoAndDoesNotStart) {

@@ -118,12 +118,22 @@ TEST_F(NightVisionTest, BarsAndDialogsTurnDarkAndBack) {
     EXPECT_TRUE(DarkThemePreferred());
     const double faceDark = Brightness(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     const double windowDark = Brightness(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
-    // The theme's dark variant: grey faces and window backgrounds well below the light ones.
+    // The night style sheet: faces and window backgrounds black, texts in its dark red.
     constexpr double kClearlyDarker = 60.0; // brightness levels of 255
     EXPECT_LT(faceDark, faceBefore - kClearlyDarker);
     EXPECT_LT(windowDark, windowBefore - kClearlyDarker);
     EXPECT_LT(Brightness(Frame().GetStatusBar()->GetBackgroundColour()),
               statusBefore - kClearlyDarker);
+    const wxColour black(kNightBackgroundColour);
+    const wxColour red(kNightTextColour);
+    for (const wxSystemColour back :
+         {wxSYS_COLOUR_BTNFACE, wxSYS_COLOUR_WINDOW, wxSYS_COLOUR_MENU}) {
+        EXPECT_EQ(wxSystemSettings::GetColour(back), black) << back;
+    }
+    for (const wxSystemColour text :
+         {wxSYS_COLOUR_BTNTEXT, wxSYS_COLOUR_WINDOWTEXT, wxSYS_COLOUR_MENUTEXT}) {
+        EXPECT_EQ(wxSystemSettings::GetColour(text), red) << text;
+    }
 
     Command(cmd::ViewNightVision);
     Pump(50);

@@ -22,6 +22,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +56,8 @@ protected:
         StartupOptions options;
         options.showSplash = false;
         options.profilePath = s_dir / "nocta.ini";
+        // The panels' references are values of the classic model.
+        std::ofstream(options.profilePath) << "[Settings]\nPrecisePositions=0\n";
         ASSERT_EQ(StartDesktop(*s_session, options), kExitOk);
         ASSERT_TRUE(objects_test::PumpUntil([] { return View().FramesDrawn() > 0; }));
     }

@@ -160,6 +160,29 @@ TEST_F(PointerTest, OffTheSphereGivesNoPositionAndBlankPanes) {
     EXPECT_EQ(texts.declination, "");
 }
 
+TEST_F(PointerTest, HorizonChartAddsAzimuthAndAltitude) {
+    // Hour angle -30 deg, declination 20 deg and hour angle 100 deg, declination -35 deg at
+    // latitude 50.0333 N: altitude 51.708 and -32.071 deg, compass azimuth 130.692 and 252.174
+    // deg (sin h = sin phi sin d + cos phi cos d cos H, azimuth by atan2, worked in Python).
+    struct Case {
+        double hourAngle;
+        double dec;
+        const char* text;
+    } cases[] = {{-30.0, 20.0, "Az 130\u00B0 41'  Alt 51\u00B0 42'"},
+                 {100.0, -35.0, "Az 252\u00B0 10'  Alt -32\u00B0 04'"}};
+    for (const Case& c : cases) {
+        const EquatorialPosition position{(sky.m_dLST - c.hourAngle) / 15.0, c.dec};
+        chart.m_bHorizonView = kChartEquatorial;
+        EXPECT_EQ(PointerTexts(position, chart, sky).horizontal, "");
+        chart.m_bHorizonView = kChartLocalHorizon;
+        const PointerPaneTexts texts = PointerTexts(position, chart, sky);
+        EXPECT_EQ(texts.horizontal, c.text);
+        EXPECT_EQ(texts.declination, DeclinationPaneText(c.dec));
+    }
+    EXPECT_EQ(HorizontalPaneText({-0.5, 5.0}), "Az 005\u00B0 00'  Alt -00\u00B0 30'");
+    EXPECT_EQ(PointerTexts(std::nullopt, chart, sky).horizontal, "");
+}
+
 struct PaneCase {
     double value;
     const char* ra; // nullptr where the value is no right ascension

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The desktop entry and the AppStream metainfo pass their validators; the metainfo names the
-# desktop entry that is installed, the binary, and the screenshot kept in data/screenshots.
+# desktop entry that is installed, the binary, and the screenshot kept in data/screenshots. The
+# desktop entry claims no file types: a planetarium offered under "Open With" for every photo is
+# wrong (its picture viewer stays reachable from File > Open).
 # $1 = the vesperanova executable, $2 = the source directory.
 set -u
 src="$2"
@@ -10,6 +12,7 @@ metainfo="$src/data/metainfo/$id.metainfo.xml"
 desktop="$src/data/$id.desktop"
 
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
+! grep -q '^MimeType=' "$desktop" || fail "the desktop entry claims file types: $(grep '^MimeType=' "$desktop")"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 
 grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id"

@@ -55,6 +55,7 @@ TEST(Profile, FirstRunWithoutProfileGivesTheDefaults) {
     EXPECT_EQ(s.ColoredStars, 1);
     EXPECT_EQ(s.ColoredSky, 0);
     EXPECT_EQ(s.NightVision, 0);
+    EXPECT_EQ(s.PrecisePositions, 1);
     EXPECT_EQ(s.Observer.Location, "Poland:Krakow");
     EXPECT_EQ(s.Observer.LongDeg, 19);
     EXPECT_EQ(s.Observer.LongMin, 55);
@@ -65,6 +66,8 @@ TEST(Profile, FirstRunWithoutProfileGivesTheDefaults) {
     EXPECT_EQ(s.Observer.TimeZone, 1.0f);
     EXPECT_TRUE(s.ProgramDir.empty());
     EXPECT_EQ(s, DefaultSettings());
+    // Only a missing key takes the precise model: a profile's own choice stays.
+    EXPECT_EQ(FromText("[Settings]\nPrecisePositions=0\n").PrecisePositions, 0);
 }
 
 TEST(Profile, LimitCodesRoundTrip) {

@@ -2,8 +2,9 @@
 # vesperanova --ephemeris --place/--tz: the offset used for clock times on both sides of the 2026
 # daylight-saving changes, in the spring gap and the repeated autumn hour, and in zones without
 # summer time, compared with Python's zoneinfo (an independent reader of the same tz database,
-# with fold = 0: the offset before the change for a skipped or repeated clock time); a named
-# zone gives the same numbers as the equal fixed offset; bad names exit with status 2.
+# with fold = 0: the offset before the change reads a skipped or repeated clock time; the offset
+# reported is the one in force at that instant); a named zone gives the same numbers as the
+# equal fixed offset; bad names exit with status 2.
 # $1 = the vesperanova executable, $2 = the source directory.
 set -u
 exe="$1"
@@ -36,12 +37,13 @@ for place, zone, dates in cases:
         out = subprocess.run([exe, "--ephemeris", "--json", "--place", place.lower(), "--date", date],
                              capture_output=True, text=True, check=True).stdout
         d = json.loads(out)
-        want = datetime.fromisoformat(date).replace(tzinfo=ZoneInfo(zone)).utcoffset()
+        # The instant is that of zoneinfo's reading; the offset is the one in force then (a
+        # skipped clock time is reported as the clock time that exists, in summer time).
+        ut = datetime.fromisoformat(date).replace(tzinfo=ZoneInfo(zone)).timestamp()
+        want = datetime.fromtimestamp(ut, ZoneInfo(zone)).utcoffset()
         want_hours = want.total_seconds() / 3600
         assert d["zone_name"] == zone, (place, d["zone_name"])
         assert d["utc_offset"] == want_hours, (place, date, d["utc_offset"], want_hours)
-        # The Julian day is that of the universal time zoneinfo gives.
-        ut = datetime.fromisoformat(date).replace(tzinfo=ZoneInfo(zone)).timestamp()
         assert abs(d["jd"] - (ut / 86400 + 2440587.5)) < 1e-6, (place, date, d["jd"])
 PY
 
@@ -57,6 +59,10 @@ diff <(sed 's/"zone_name": "[^"]*"//' "$tmp/named") <(sed 's/"zone_name": "[^"]*
 # The table names the offset used.
 "$exe" --ephemeris --tz Europe/Warsaw --date 2026-07-14T22:00 >"$tmp/table" || fail "table run"
 grep -q "zone +2.0 h, Europe/Warsaw, summer time" "$tmp/table" || fail "heading: $(head -1 "$tmp/table")"
+# A clock time the spring change skips is headed as the clock time that exists then.
+"$exe" --ephemeris --place poland:krakow --date 2026-03-29T02:30 >"$tmp/gap" || fail "gap run"
+grep -q "^2026-03-29 03:30:00 clock time, zone +2.0 h, Europe/Warsaw, summer time$" "$tmp/gap" ||
+    fail "gap heading: $(head -1 "$tmp/gap")"
 
 for bad in "--place Atlantis:Nowhere" "--tz Europe/Atlantis"; do
     # shellcheck disable=SC2086

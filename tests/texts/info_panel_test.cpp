@@ -307,22 +307,34 @@ TEST(InfoPanelRowText, JoinsValuesWithBlanks) {
 
 namespace {
 
-// Betelgeuse (its catalogue place) at Krakow, 19°55' E 50°02' N, clock time of zone 1, chart at
-// 2024 March 20 20:00. Reference: tools/riseset_reference.py 5.919528,7.406944 19.9167 50.0333
-// 2024-03-20T19:00 gives rise 2024-03-21 09:58:33, transit 16:36:46, set 23:14:58 UT, so 10:59,
-// 17:37 and 00:15 in zone 1; the altitude at transit is 90 - 50.0333 + 7.4069 = 47.37 degrees.
+// Betelgeuse (its catalogue place) at Krakow, 19°55' E 50°02' N, clock time of zone 1.
+// Reference: tools/riseset_reference.py 5.919528,7.406944 19.9167 50.0333 2024-03-20T19:00 gives
+// rise 2024-03-21 09:58:33, transit 16:36:46, set 23:14:58 UT, so 10:59 and 17:37 on 21 March and
+// 00:15 on 22 March in zone 1; the altitude at transit is 90 - 50.0333 + 7.4069 = 47.37 degrees.
+// An event on another day than the chart's clock time carries its date.
 TEST(RiseSetRows, ClockTimesOfTheNextRiseAndWhatFollowsIt) {
     Observer krakow = Krakow();
     krakow.LatMin = 2;
     krakow.TimeZone = 1.0f;
+    const std::string altitude = "47.37" + std::string(kDeg);
+    const struct {
+        SkyDate chart;
+        const char *rise, *culmination, *set;
+    } cases[] = {
+        {{2024, 3, 20, 20, 0, 0}, "10:59 (21 Mar)", "17:37 (21 Mar)", "00:15 (22 Mar)"},
+        {{2024, 3, 21, 0, 30, 0}, "10:59", "17:37", "00:15 (22 Mar)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chart.day);
+        const auto rows = RiseSetRows(
+            SkyModelFor(SkyModelKind::Classic).FixedPosition(5.919528, 7.406944, PlaceOf(krakow)),
+            InstantOf(c.chart, ZoneOf(krakow)), ZoneOf(krakow));
+        ASSERT_EQ(rows.size(), 3u);
+        EXPECT_EQ(rows[0], (InfoPanelRow{"Rise:", {c.rise}}));
+        EXPECT_EQ(rows[1], (InfoPanelRow{"Culmination:", {c.culmination, altitude}}));
+        EXPECT_EQ(rows[2], (InfoPanelRow{"Set:", {c.set}}));
+    }
     const SkyDate evening{2024, 3, 20, 20, 0, 0};
-    const auto rows = RiseSetRows(
-        SkyModelFor(SkyModelKind::Classic).FixedPosition(5.919528, 7.406944, PlaceOf(krakow)),
-        InstantOf(evening, ZoneOf(krakow)), ZoneOf(krakow));
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0], (InfoPanelRow{"Rise:", {"10:59"}}));
-    EXPECT_EQ(rows[1], (InfoPanelRow{"Culmination:", {"17:37", "47.37" + std::string(kDeg)}}));
-    EXPECT_EQ(rows[2], (InfoPanelRow{"Set:", {"00:15"}}));
 
     // A circumpolar and a never-rising position: the rise row says so, the set row is empty.
     const auto polaris =
