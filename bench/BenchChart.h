@@ -20,8 +20,16 @@
 inline constexpr int kWidth = 1920;
 inline constexpr int kHeight = 1080;
 
-struct BenchChart {
+// The profile's defaults in the classic model: the figures of every benchmark that does not
+// choose a model stay comparable from build to build, whatever model a new profile opens with.
+inline AppSettings ClassicBenchSettings() {
     AppSettings settings = DefaultSettings();
+    settings.PrecisePositions = 0;
+    return settings;
+}
+
+struct BenchChart {
+    AppSettings settings = ClassicBenchSettings();
     std::unique_ptr<SkySession> session;
     std::unique_ptr<ChartState> chart;
     ProjectionMemo memo;
