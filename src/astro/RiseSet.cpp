@@ -48,9 +48,9 @@ struct Samples {
     std::vector<ObjectSkyPosition> p;
 };
 
-Samples Sample(const SkyPositionFunction& positionAt, double from) {
+Samples Sample(const SkyPositionFunction& positionAt, double from, double span = kSearchSpan) {
     Samples s;
-    const int count = static_cast<int>(std::ceil(kSearchSpan / kSampleStep)) + 1;
+    const int count = static_cast<int>(std::ceil(span / kSampleStep)) + 1;
     for (int i = 0; i < count; ++i) {
         const double t = from + i * kSampleStep;
         s.t.push_back(t);
@@ -125,6 +125,11 @@ RiseSetEvents FindRiseSet(const SkyPositionFunction& positionAt, double startJd)
     }
     SetCulmination(events, positionAt, Transit(positionAt, first));
     return events;
+}
+
+std::optional<double> FindCrossing(const SkyPositionFunction& positionAt, double startJd,
+                                   double spanDays, bool upward) {
+    return Crossing(positionAt, Sample(positionAt, startJd, spanDays), upward);
 }
 
 ObjectSkyPosition PlaceForSidereal(double raHours, double decDegrees, double siderealDegrees,

@@ -44,6 +44,11 @@ struct RiseSetEvents {
 // of the same kind (an object grazing its standard altitude) can be missed.
 RiseSetEvents FindRiseSet(const SkyPositionFunction& positionAt, double startJd);
 
+// The first crossing of the object's standard altitude, upward or downward, in the `spanDays`
+// after startJd (universal time), searched as FindRiseSet searches; none when there is none.
+std::optional<double> FindCrossing(const SkyPositionFunction& positionAt, double startJd,
+                                   double spanDays, bool upward);
+
 // Standard altitudes, degrees: refraction at the horizon (34') for stars and planets; the Sun's
 // upper limb (34' + 16'); the Moon's upper limb for its horizontal parallax (Meeus, Astronomical
 // Algorithms, ch. 15: h0 = 0.7275 parallax - 34').

@@ -6,6 +6,7 @@
 #include "cli/OptionTable.h"
 #include "cli/RenderMode.h"
 #include "cli/TerminalText.h"
+#include "cli/TonightMode.h"
 
 #include <cstdio>
 #include <iostream>
@@ -66,8 +67,14 @@ int RunMode(const OptionRow& row, const std::vector<std::string>& args, std::siz
             rest.push_back(args[j]);
         }
     }
-    return row.id == OptionId::Info ? RunInfoMode(rest, std::cout, err, CurrentInstant())
-                                    : RunEphemerisMode(rest, std::cout, err, CurrentInstant());
+    switch (row.id) {
+    case OptionId::Info:
+        return RunInfoMode(rest, std::cout, err, CurrentInstant());
+    case OptionId::Tonight:
+        return RunTonightMode(rest, std::cout, err, CurrentInstant());
+    default:
+        return RunEphemerisMode(rest, std::cout, err, CurrentInstant());
+    }
 }
 
 } // namespace

@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-// The program's modes: the desktop program, and the three console modes.
-enum class Mode : unsigned { Desktop = 1, Ephemeris = 2, Render = 4, Info = 8 };
+// The program's modes: the desktop program, and the four console modes.
+enum class Mode : unsigned { Desktop = 1, Ephemeris = 2, Render = 4, Info = 8, Tonight = 16 };
 using ModeSet = unsigned;
 constexpr ModeSet operator|(Mode a, Mode b) {
     return static_cast<ModeSet>(a) | static_cast<ModeSet>(b);
@@ -31,7 +31,8 @@ constexpr ModeSet Only(Mode mode) {
 constexpr bool Takes(ModeSet modes, Mode mode) {
     return (modes & static_cast<ModeSet>(mode)) != 0;
 }
-inline constexpr ModeSet kConsoleModes = Mode::Ephemeris | Mode::Render | Mode::Info;
+inline constexpr ModeSet kConsoleModes =
+    Mode::Ephemeris | Mode::Render | Mode::Info | Mode::Tonight;
 inline constexpr ModeSet kEveryMode = kConsoleModes | Mode::Desktop;
 
 // How an option applies.
@@ -48,6 +49,7 @@ enum class OptionId {
     Ephemeris,
     Render,
     Info,
+    Tonight,
     Help,
     Version,
     NoSplash,
@@ -90,6 +92,9 @@ inline constexpr auto kOptionTable = std::to_array<OptionRow>({
      "draw one chart frame into the file", Only(Mode::Render), OptionKind::ModeChoice},
     {OptionId::Info, "--info", "OBJECT", "print the rows of the object's information panel",
      Only(Mode::Info), OptionKind::ModeChoice},
+    {OptionId::Tonight, "--tonight", "",
+     "print the night of the chart's date at its place: twilights, the Moon and the dark hours",
+     Only(Mode::Tonight), OptionKind::ModeChoice},
     {OptionId::Help, "--help", "", "print the options (of the mode given with it) and end",
      kEveryMode, OptionKind::General, "-h"},
     {OptionId::Version, "--version", "", "print the program's version and end", Only(Mode::Desktop),
@@ -122,7 +127,7 @@ inline constexpr auto kOptionTable = std::to_array<OptionRow>({
      "classic model",
      kConsoleModes, OptionKind::Chart},
     {OptionId::Json, "--json", "", "print one JSON object instead of the table",
-     Only(Mode::Ephemeris), OptionKind::Own},
+     Mode::Ephemeris | Mode::Tonight, OptionKind::Own},
     {OptionId::Size, "--size", "WxH",
      "the screen the chart is drawn for (default 1600x1000; the sphere's radius follows its "
      "height)",

@@ -14,7 +14,7 @@ options_in() { grep -oE -- '--[a-z][a-z_-]*' | sort -u; }
 
 general="$("$exe" --help)" || fail "--help failed"
 helps="$general
-$("$exe" --ephemeris --help; "$exe" --render --help; "$exe" --info --help)"
+$("$exe" --ephemeris --help; "$exe" --render --help; "$exe" --info --help; "$exe" --tonight --help)"
 options="$(options_in <<<"$helps")"
 [ "$(wc -l <<<"$options")" -ge 25 ] || fail "too few options found in the help texts: $options"
 # The general help lists every option of the table, the modes' helps nothing more.

@@ -1,0 +1,31 @@
+// `vesperanova --tonight`: prints the night of the chart's date at its place (the twilights, the
+// Moon and the dark hours, planning/Night.h), as a table or as JSON. The events are always
+// searched with the precise sky model. Never opens a display and never writes the profile.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "astro/ClockTime.h"
+#include "astro/Place.h"
+#include "planning/Night.h"
+
+// An instant (Julian day, universal time) as the place's clock shows it, to the minute, with the
+// offset in force then: "2026-12-09T15:32:00+01:00".
+std::string LocalDateTimeText(double jdUt, const ZoneRule& zone);
+
+// One JSON object: sunset, sunrise, civil_dusk, civil_dawn, nautical_dusk, nautical_dawn,
+// astronomical_dusk, astronomical_dawn, moonrise, moonset (LocalDateTimeText, or null when the
+// event does not happen that night), moon_illumination (0..1), moon_phase, dark (a list of
+// {"start", "end"}) and notes (the polar cases, PolarNotes).
+std::string FormatTonightJson(const NightReport& night, const Place& place);
+
+// A readable table of the same, headed by the date and the place.
+std::string FormatTonightTable(const NightReport& night, const SkyDate& date, const Place& place);
+
+// Runs the mode on the arguments after the program name (without --tonight). Returns the
+// ExitStatus: kExitBadOption for a bad option or value (one line on `err`), kExitFailed when the
+// output cannot be written.
+int RunTonightMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   ClockInstant now);
