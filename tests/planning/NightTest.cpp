@@ -97,8 +97,18 @@ TEST(Night, TwilightsAndMoonMatchTheReference) {
                                                         n.sun.morning,
                                                         n.moonrise,
                                                         n.moonset};
+        constexpr const char* kLabels[] = {"sunset",
+                                           "civil dusk",
+                                           "nautical dusk",
+                                           "astronomical dusk",
+                                           "astronomical dawn",
+                                           "nautical dawn",
+                                           "civil dawn",
+                                           "sunrise",
+                                           "moonrise",
+                                           "moonset"};
         for (std::size_t i = 0; i < got.size(); ++i) {
-            ExpectNear(got[i], c.events[i], std::to_string(i).c_str());
+            ExpectNear(got[i], c.events[i], kLabels[i]);
         }
     }
 }
