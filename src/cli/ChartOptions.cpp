@@ -414,6 +414,16 @@ void PrintFileWarnings(const ChartOptions& options, std::ostream& err) {
     }
 }
 
+void PrintSettingsWarnings(const ChartOptions& options, std::ostream& err) {
+    if (!options.profileWarning.empty()) {
+        err << "vesperanova: warning: " << options.profileWarning
+            << "; using the default settings\n";
+    }
+    if (!options.zoneWarning.empty()) {
+        err << "vesperanova: warning: " << options.zoneWarning << "\n";
+    }
+}
+
 bool WarnedAlready(const ChartOptions& options, std::string_view warning) {
     return std::find(options.fileWarnings.begin(), options.fileWarnings.end(), warning) !=
            options.fileWarnings.end();

@@ -69,6 +69,9 @@ std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error
 // Prints options.fileWarnings, each as "vesperanova: warning: ...".
 void PrintFileWarnings(const ChartOptions& options, std::ostream& err);
 
+// Prints the profile's and the zone's warnings of the options, when they have any.
+void PrintSettingsWarnings(const ChartOptions& options, std::ostream& err);
+
 // True when `warning` is one of options.fileWarnings (a mode that loads the catalogues too
 // prints it only once).
 bool WarnedAlready(const ChartOptions& options, std::string_view warning);

@@ -167,30 +167,11 @@ int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, st
         return kExitBadOption;
     }
     bool json = false;
-    for (std::size_t i = 0; i < parsed.rest.size(); ++i) {
-        const std::string& arg = parsed.rest[i];
-        const OptionMatch match = MatchOption(parsed.rest, i, Only(Mode::Ephemeris),
-                                              {OptionKind::General, OptionKind::Own});
-        if (match.row && match.row->id == OptionId::Json) {
-            json = true;
-        } else if (match.row && match.row->id == OptionId::Help) {
-            out << ModeUsage(Mode::Ephemeris, kEphemerisAbout);
-            return kExitOk;
-        } else if (arg.starts_with("-")) {
-            err << "vesperanova: unknown option " << arg << " for --ephemeris\n";
-            return kExitBadOption;
-        } else {
-            err << "vesperanova: unexpected argument '" << arg << "' for --ephemeris\n";
-            return kExitBadOption;
-        }
+    if (const std::optional<int> status = ParseJsonModeArguments(
+            parsed.rest, Mode::Ephemeris, kEphemerisAbout, "--ephemeris", json, out, err)) {
+        return *status;
     }
-    if (!parsed.options.profileWarning.empty()) {
-        err << "vesperanova: warning: " << parsed.options.profileWarning
-            << "; using the default settings\n";
-    }
-    if (!parsed.options.zoneWarning.empty()) {
-        err << "vesperanova: warning: " << parsed.options.zoneWarning << "\n";
-    }
+    PrintSettingsWarnings(parsed.options, err);
     const AppSettings& settings = parsed.options.settings;
     const EphemerisReport report =
         ComputeEphemerisReport(settings.SkyDate, settings.Observer, SkyModelOfSettings(settings));

@@ -169,13 +169,7 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         return kExitBadOption;
     }
     std::optional<InfoObjectName> name = ParseInfoObject(*objectText);
-    if (!parsed.options.profileWarning.empty()) {
-        err << "vesperanova: warning: " << parsed.options.profileWarning
-            << "; using the default settings\n";
-    }
-    if (!parsed.options.zoneWarning.empty()) {
-        err << "vesperanova: warning: " << parsed.options.zoneWarning << "\n";
-    }
+    PrintSettingsWarnings(parsed.options, err);
 
     const AppSettings& settings = parsed.options.settings;
     auto catalog = std::make_unique<CatalogStore>();

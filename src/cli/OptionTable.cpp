@@ -1,5 +1,7 @@
 #include "cli/OptionTable.h"
 
+#include "cli/ExitStatus.h"
+
 #include <algorithm>
 
 namespace {
@@ -200,4 +202,27 @@ std::string GeneralUsage() {
     text += Wrapped("Passed on to the window system: ", toolkit, 2);
     text += "With --ephemeris, --render, --info or --tonight, --help describes that mode.\n";
     return text;
+}
+
+std::optional<int> ParseJsonModeArguments(const std::vector<std::string>& rest, Mode mode,
+                                          std::string_view about, std::string_view modeOption,
+                                          bool& json, std::ostream& out, std::ostream& err) {
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const std::string& arg = rest[i];
+        const OptionMatch match =
+            MatchOption(rest, i, Only(mode), {OptionKind::General, OptionKind::Own});
+        if (match.row && match.row->id == OptionId::Json) {
+            json = true;
+        } else if (match.row && match.row->id == OptionId::Help) {
+            out << ModeUsage(mode, about);
+            return kExitOk;
+        } else if (arg.starts_with("-")) {
+            err << "vesperanova: unknown option " << arg << " for " << modeOption << "\n";
+            return kExitBadOption;
+        } else {
+            err << "vesperanova: unexpected argument '" << arg << "' for " << modeOption << "\n";
+            return kExitBadOption;
+        }
+    }
+    return std::nullopt;
 }

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -194,6 +195,14 @@ OptionMatch MatchOption(const std::vector<std::string>& args, std::size_t& i, Mo
 // The usage line of the mode (every option it takes), the description `about` (one paragraph),
 // then the list of its options with their help, all wrapped at 100 columns.
 std::string ModeUsage(Mode mode, std::string_view about);
+
+// The arguments left after the chart options of a mode whose one own option is --json: sets
+// `json` when it is given. Returns the exit status when the mode ends here: its usage printed
+// for --help, or a wrong argument reported as "unknown option" / "unexpected argument" for the
+// mode's option `modeOption` ("--ephemeris").
+std::optional<int> ParseJsonModeArguments(const std::vector<std::string>& rest, Mode mode,
+                                          std::string_view about, std::string_view modeOption,
+                                          bool& json, std::ostream& out, std::ostream& err);
 
 // The general usage: the usage line of every mode, then every option with its help, grouped by
 // how it applies.

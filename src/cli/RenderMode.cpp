@@ -328,13 +328,7 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
             return kExitFailed;
         }
     }
-    if (!parsed.options.profileWarning.empty()) {
-        err << "vesperanova: warning: " << parsed.options.profileWarning
-            << "; using the default settings\n";
-    }
-    if (!parsed.options.zoneWarning.empty()) {
-        err << "vesperanova: warning: " << parsed.options.zoneWarning << "\n";
-    }
+    PrintSettingsWarnings(parsed.options, err);
 
     AppSettings settings = parsed.options.settings;
     settings.ProgramDir = FindProgramDir();

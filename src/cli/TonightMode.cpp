@@ -128,29 +128,11 @@ int RunTonightMode(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitBadOption;
     }
     bool json = false;
-    for (std::size_t i = 0; i < parsed.rest.size(); ++i) {
-        const std::string& arg = parsed.rest[i];
-        const OptionMatch match = MatchOption(parsed.rest, i, Only(Mode::Tonight),
-                                              {OptionKind::General, OptionKind::Own});
-        if (match.row && match.row->id == OptionId::Json) {
-            json = true;
-        } else if (match.row && match.row->id == OptionId::Help) {
-            out << ModeUsage(Mode::Tonight, kTonightAbout);
-            return kExitOk;
-        } else {
-            err << "vesperanova: "
-                << (arg.starts_with("-") ? "unknown option " : "unexpected argument ") << arg
-                << " for --tonight\n";
-            return kExitBadOption;
-        }
+    if (const std::optional<int> status = ParseJsonModeArguments(
+            parsed.rest, Mode::Tonight, kTonightAbout, "--tonight", json, out, err)) {
+        return *status;
     }
-    if (!parsed.options.profileWarning.empty()) {
-        err << "vesperanova: warning: " << parsed.options.profileWarning
-            << "; using the default settings\n";
-    }
-    if (!parsed.options.zoneWarning.empty()) {
-        err << "vesperanova: warning: " << parsed.options.zoneWarning << "\n";
-    }
+    PrintSettingsWarnings(parsed.options, err);
     const AppSettings& settings = parsed.options.settings;
     const Place place = PlaceOf(settings.Observer);
     const NightReport night =

@@ -51,8 +51,8 @@ const Observer kSydney = MakeObserver(151, 12, "E", 33, 52, "S", 0.0f);
 const Observer kQuito = MakeObserver(78, 30, "W", 0, 13, "S", 0.0f);
 
 // Tolerances: a star's place is the same model as the reference (only the search and the
-// sidereal-time formula differ): 0.25 min. Sun and Moon: the 1 minute (the Moon's
-// shortened series is good to a few arcminutes). Planets: the engine's fixed 1997 orbital
+// sidereal-time formula differ): 0.25 min. Sun and Moon: 1 minute, the accuracy a rise or set
+// time is shown to (the Moon's shortened series is good to a few arcminutes). Planets: the engine's fixed 1997 orbital
 // elements drift from the true orbits (Venus in 1988 by about 0.3°, Jupiter in 2024 by about
 // 1°), so their rows allow what that drift is worth in time.
 const EventCase kCases[] = {
