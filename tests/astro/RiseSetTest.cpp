@@ -52,9 +52,9 @@ const Observer kQuito = MakeObserver(78, 30, "W", 0, 13, "S", 0.0f);
 
 // Tolerances: a star's place is the same model as the reference (only the search and the
 // sidereal-time formula differ): 0.25 min. Sun and Moon: 1 minute, the accuracy a rise or set
-// time is shown to (the Moon's shortened series is good to a few arcminutes). Planets: the engine's fixed 1997 orbital
-// elements drift from the true orbits (Venus in 1988 by about 0.3°, Jupiter in 2024 by about
-// 1°), so their rows allow what that drift is worth in time.
+// time is shown to (the Moon's shortened series is good to a few arcminutes). Planets: the engine's
+// fixed 1997 orbital elements drift from the true orbits (Venus in 1988 by about 0.3°, Jupiter in
+// 2024 by about 1°), so their rows allow what that drift is worth in time.
 const EventCase kCases[] = {
     // Meeus example 15.a (rise and transit from March 20 0h; the set of that day follows the
     // rise of March 19, so that row starts on March 19 12h and checks the set only).
