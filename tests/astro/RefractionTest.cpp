@@ -12,7 +12,7 @@ TEST(Refraction, MatchesThePublishedTableAndInvertsItself) {
         double apparent;
         double arcmin;
     } table[] = {{0.0, 34.5}, {5.0, 9.9}, {10.0, 5.3}, {30.0, 1.7}, {60.0, 0.6}, {90.0, 0.0}};
-    for (const auto &row : table) {
+    for (const auto& row : table) {
         const double geometric = GeometricAltitude(row.apparent);
         EXPECT_NEAR((row.apparent - geometric) * 60.0, row.arcmin, 0.3) << row.apparent;
         EXPECT_NEAR(ApparentAltitude(geometric), row.apparent, 0.01 / 60.0) << row.apparent;
