@@ -32,6 +32,8 @@ void ChartState::CopyFromSettings(const AppSettings& settings) {
     m_dDeepSkyLimit = DeepSkyLimitFromCode(settings.DeepSkyLimit);
     m_bColoredSky = settings.ColoredSky;
     m_bAnimate = 0;
+    m_bNaturalSky = settings.NaturalSky;
+    m_bPreciseModel = settings.PrecisePositions;
 }
 
 void ChartState::CopyToSettings(AppSettings& settings) const {
@@ -47,6 +49,7 @@ void ChartState::CopyToSettings(AppSettings& settings) const {
     settings.StarLimit = StarLimitToCode(m_dStarLimit);
     settings.DeepSkyLimit = DeepSkyLimitToCode(m_dDeepSkyLimit);
     settings.ColoredSky = m_bColoredSky;
+    settings.NaturalSky = m_bNaturalSky;
     settings.b = m_fTurnXDeg;
 }
 

@@ -100,6 +100,12 @@ struct ChartState {
 #undef VN_CHART_SWITCH_FIELD
     int m_bColoredSky = 0;
     int m_bAnimate = 0;
+
+    // --- the natural style (NaturalSky): the screen chart drawn as the sky looks
+    int m_bNaturalSky = 0;
+    // The sky comes from the precise model, whose altitudes are the ones the eye sees: the
+    // natural local-horizon chart then draws every point at its refracted altitude.
+    int m_bPreciseModel = 0;
 };
 
 // Window resize: the client rectangle and the projection origin (integer halves).

@@ -69,6 +69,7 @@ enum class OptionId {
     Center,
     Layers,
     ColoredSky,
+    Style,
     Print,
     Page,
     Objects,
@@ -141,6 +142,10 @@ inline constexpr auto kOptionTable = std::to_array<OptionRow>({
     {OptionId::Layers, "--layers", "+NAME,-NAME,...", "switch layers on (+) or off (-)",
      Only(Mode::Render), OptionKind::Own},
     {OptionId::ColoredSky, "--colored-sky", "", "a coloured sky background instead of black",
+     Only(Mode::Render), OptionKind::Own},
+    {OptionId::Style, "--style", "natural|classic",
+     "the sky as it looks (stars by their light and colour, daylight, a ground) or the classic "
+     "chart (the default)",
      Only(Mode::Render), OptionKind::Own},
     {OptionId::Print, "--print", "", "draw the printed chart, black on white, on a page",
      Only(Mode::Render), OptionKind::Own},

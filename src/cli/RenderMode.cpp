@@ -51,6 +51,7 @@ struct RenderRequest {
     std::optional<std::pair<double, double>> centre;
     std::vector<std::pair<std::string, int>> layers; // name, 0 or 1
     bool coloredSky = false;
+    bool natural = false;
     bool print = false;
     bool pageGiven = false;
     std::string objectsPath;
@@ -114,6 +115,13 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
             return {};
         case OptionId::ColoredSky:
             request.coloredSky = true;
+            break;
+        case OptionId::Style:
+            if (value == "natural" || value == "classic") {
+                request.natural = value == "natural";
+            } else {
+                return "--style needs natural or classic";
+            }
             break;
         case OptionId::Print:
             request.print = true;
@@ -344,6 +352,9 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
     if (request.coloredSky) {
         settings.ColoredSky = 1;
     }
+    // The classic chart unless asked for, whatever the profile says: a picture made by a script
+    // looks the same on every machine.
+    settings.NaturalSky = request.natural ? 1 : 0;
 
     auto catalog = std::make_unique<CatalogStore>();
     const CatalogLoadResult loaded =

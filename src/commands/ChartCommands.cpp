@@ -22,8 +22,16 @@ void PrecisePositionsCommand(CommandContext& context, CommandId) {
     SkySession& sky = context.Sky();
     sky.SetModel(sky.ModelKind() == SkyModelKind::Precise ? SkyModelKind::Classic
                                                           : SkyModelKind::Precise);
+    context.view.Chart().m_bPreciseModel = sky.ModelKind() == SkyModelKind::Precise ? 1 : 0;
     context.view.Redraw();
     context.refreshStatusPanes();
+}
+
+void NaturalSkyCommand(CommandContext& context, CommandId) {
+    ChartState& chart = context.view.Chart();
+    chart.m_bNaturalSky = chart.m_bNaturalSky != 0 ? 0 : 1;
+    context.settings.NaturalSky = chart.m_bNaturalSky;
+    context.view.Redraw();
 }
 
 void ChartModeCommand(CommandContext& context, CommandId command) {

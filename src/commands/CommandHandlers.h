@@ -48,6 +48,7 @@ void ExportChartCommand(CommandContext& context, CommandId command);
 // commands/ChartCommands.cpp
 void SwitchCommand(CommandContext& context, CommandId command); // a layer or display switch
 void PrecisePositionsCommand(CommandContext& context, CommandId command);
+void NaturalSkyCommand(CommandContext& context, CommandId command);
 void ChartModeCommand(CommandContext& context, CommandId command);
 void SkyBackgroundCommand(CommandContext& context, CommandId command);
 void HorizonPointCommand(CommandContext& context, CommandId command); // East, West, North, South

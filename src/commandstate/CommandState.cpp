@@ -97,6 +97,8 @@ CommandUiState QueryCommandState(CommandId command, const CommandInputs& inputs)
         return {true, inputs.settings.NightVision != 0};
     case CommandRule::PrecisePositions:
         return {true, inputs.model == SkyModelKind::Precise};
+    case CommandRule::NaturalSky:
+        return {true, chart.m_bNaturalSky != 0};
     case CommandRule::FollowingClock:
         return {!animating, inputs.followingClock};
     case CommandRule::ToolbarShown:

@@ -34,6 +34,7 @@ enum class CommandRule {
     ColouredSky,      //
     NightVision,      // always available, checked from the settings
     PrecisePositions, //
+    NaturalSky,       // always available, checked while the chart is drawn in the natural style
     FollowingClock,   // only while stopped, checked while the chart follows the clock
     ToolbarShown,     // always available, checked while the bar is shown
     StatusBarShown,   //

@@ -61,6 +61,9 @@
     X(ViewPrecisePositions, 890, PrecisePositions, "&Precise Positions", Plain, 0, NoPicture,      \
       "Compute the sky as it is on the chart's date, to arcseconds\nPrecise positions",            \
       PrecisePositionsCommand)                                                                     \
+    X(ViewNaturalSky, 893, NaturalSky, "&Natural Sky", Plain, 0, NaturalSky,                      \
+      "Draw the sky as it looks: stars by their light and colour, daylight and a ground\n"        \
+      "Natural sky", NaturalSkyCommand)                                                            \
     X(ViewFollowClock, 891, FollowingClock, "Follow the &Clock", Plain, 0, NoPicture,              \
       "Keep the chart at the current time, redrawn every minute\nFollow the clock",               \
       FollowClockCommand)                                                                          \
@@ -168,7 +171,7 @@
         ITEM(ViewStarNames) ITEM(ViewPlanetNames) ITEM(ViewDeepSkyLabels) SEPARATOR()              \
         ITEM(ViewEcliptic) ITEM(ViewHorizon) SEPARATOR()                                           \
         ITEM(ViewStarColors) ITEM(ViewNightVision) ITEM(ViewPrecisePositions)                      \
-        ITEM(ViewFollowClock) SEPARATOR()                                                          \
+        ITEM(ViewNaturalSky) ITEM(ViewFollowClock) SEPARATOR()                                                          \
         ITEM(ViewToolbar) ITEM(ViewStatusBar)                                                      \
     END_MENU()                                                                                     \
     MENU("&Settings")                                                                              \
@@ -201,7 +204,7 @@
 #define VN_MAIN_TOOLBAR(TOOL, SEPARATOR, TIME_STEP)                                                \
     TOOL(FileOpen) TOOL(FilePrintPreview) TOOL(FilePrint) SEPARATOR()                              \
     TOOL(LayerGrid) TOOL(LayerBoundaries) TOOL(LayerFigures) TOOL(LayerDeepSky)                    \
-    TOOL(LayerMilkyWay) TOOL(LayerSolarSystem) SEPARATOR()                                         \
+    TOOL(LayerMilkyWay) TOOL(LayerSolarSystem) TOOL(ViewNaturalSky) SEPARATOR()                                         \
     TOOL(SettingsDateTime) TOOL(TimeNow) TOOL(SettingsLocation) SEPARATOR()                        \
     TIME_STEP() TOOL(AnimBackward) TOOL(StepBackward) TOOL(AnimStop) TOOL(StepForward)             \
     TOOL(AnimForward) SEPARATOR()                                                                  \

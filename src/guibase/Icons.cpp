@@ -114,6 +114,11 @@ const std::array kIcons = {
     IconEntry{CommandPicture::NightVision,
               "<circle cx='8' cy='8' r='7' fill='#300000' stroke='#a00000'/>"
               "<path d='M10 3a5 5 0 1 0 3 7 4 4 0 1 1-3-7z' fill='#ff3030'/>"},
+    IconEntry{CommandPicture::NaturalSky,
+              "<circle cx='8' cy='8' r='7' fill='#14306a'/>"
+              "<path d='M1.3 10.5h13.4a7 7 0 0 1-13.4 0z' fill='#3d5a2a'/>"
+              "<circle cx='5' cy='5' r='1.6' fill='#fff4d8'/><circle cx='10.5' cy='4' r='0.9' "
+              "fill='#cfe0ff'/><circle cx='11.5' cy='7.5' r='0.6' fill='#ffe0b0'/>"},
     IconEntry{CommandPicture::Grid,
               "<circle cx='8' cy='8' r='7' fill='none' stroke='#2f6bd1'/>"
               "<ellipse cx='8' cy='8' rx='3.2' ry='7' fill='none' "

@@ -20,6 +20,7 @@ enum class CommandPicture {
     Print,
     ExportChart,
     NightVision,
+    NaturalSky,
     Grid,
     Boundaries,
     Figures,

@@ -38,6 +38,10 @@ struct AppSettings {
 
     std::int32_t NightVision = 0; // 1: the chart is drawn in red for dark-adapted eyes
 
+    // 1: the screen chart is drawn as the sky looks (stars by their light and colour, the sky
+    // lit by the Sun, a ground); 0 the classic chart. Printing always uses the classic forms.
+    std::int32_t NaturalSky = 0;
+
     // 1: the precise sky model; 0 the classic one (SkyModelOfSettings).
     std::int32_t PrecisePositions = 0;
 

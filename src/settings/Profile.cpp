@@ -60,6 +60,7 @@ const ProfileKey kSettingsKeys[] = {
     // A new profile starts with the precise model: the classic one puts the planets degrees
     // off for tonight's sky. The console modes choose their model themselves.
     {"PrecisePositions", "1", kPlain, &AppSettings::PrecisePositions},
+    {"NaturalSky", "0", kPlain, &AppSettings::NaturalSky},
 };
 // clang-format on
 #undef VN_SWITCH_KEY
@@ -301,7 +302,7 @@ void ClampSettings(AppSettings& s) {
 #define VN_CLAMP_SWITCH(name, setting, chart, command, fallback) s.setting = Switch(s.setting);
     VN_LAYER_SWITCHES(VN_CLAMP_SWITCH)
 #undef VN_CLAMP_SWITCH
-    for (std::int32_t* flag : {&s.AutoMode, &s.ColoredSky, &s.NightVision}) {
+    for (std::int32_t* flag : {&s.AutoMode, &s.ColoredSky, &s.NightVision, &s.NaturalSky}) {
         *flag = Switch(*flag);
     }
     s.StarLimit = std::clamp(s.StarLimit, 0, kStarLimitCodeMax);
