@@ -7,6 +7,9 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(VN_CATALOGUE_FILES
   bsc5.big cnstline.bin constell.bin messier.bin deepsky.bin names.bin
   eclip.dat milky.bin magellan.bin location.bin)
+
+# The Milky Way's inner brightness levels for the natural style (optional at run time).
+list(APPEND VN_CATALOGUE_FILES milkyglow.bin)
 set(VN_DATA_INSTALL_DIR "${CMAKE_INSTALL_DATADIR}/vesperanova")
 
 # The places' time zones travel with the catalogues (optional at run time).

@@ -547,6 +547,7 @@ def build_all(out_dir):
         read_json("constellations.borders.json"), BOUNDARY_COUNT)
     milky, milky_info = catalog_milkyway.build_milky_way(
         read_json("mw.json"), MILKY_A_COUNT, MILKY_B_COUNT)
+    glow, glow_info = catalog_milkyway.build_milky_glow(read_json("mw.json"))
 
     files = {
         "bsc5.big": build_bsc5(stars, leave_out),
@@ -557,6 +558,7 @@ def build_all(out_dir):
         "deepsky.bin": pack_deep_sky(ngc, offsets[MESSIER_COUNT:]),
         "eclip.dat": build_ecliptic(),
         "milky.bin": milky,
+        "milkyglow.bin": glow,
         "magellan.bin": build_magellan(),
         "location.bin": build_locations(places),
         "placezones.tab": build_place_zones(places),
@@ -592,6 +594,7 @@ def build_all(out_dir):
         % (len(files["deepsky.bin"]), len(ngc), ngc[0][4], ngc[-1][4]),
         "eclip.dat    %6d bytes, %d lines" % (len(files["eclip.dat"]), ECLIPTIC_LINES),
         "milky.bin    %6d bytes, %s" % (len(milky), milky_info),
+        "milkyglow.bin %5d bytes, %s" % (len(glow), glow_info),
         "magellan.bin %6d bytes, LMC %d + SMC %d points"
         % (len(files["magellan.bin"]), LMC_COUNT, SMC_COUNT),
         "location.bin %6d bytes, %d places; offset beyond 12 h: %s; southernmost dropped: %s"

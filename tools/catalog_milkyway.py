@@ -212,3 +212,37 @@ def build_milky_way(mw_json, count_a, count_b):
     info = "edges A %d + B %d points from mw.json ol1, breakpoints at galactic l = %s" % (
         count_a, count_b, ", ".join("%.1f" % (l % 360.0) for l in longitudes[:-1]))
     return bytes(out), info
+
+
+# The glow file (milkyglow.bin): the inner brightness levels ol2..ol5 of mw.json, which the
+# natural style of the chart lays over the outer band as a soft glow.  Every ring of a level is
+# kept (rings of fewer than GLOW_MIN_RING points after thinning are specks and are dropped);
+# along a ring a point closer than GLOW_MIN_STEP degrees to the last one kept is dropped.
+GLOW_LEVELS = ("ol2", "ol3", "ol4", "ol5")
+GLOW_MIN_STEP = 0.35  # degrees
+GLOW_MIN_RING = 4
+
+
+def build_milky_glow(mw_json):
+    """milkyglow.bin: 12-byte records <ffi>: right ascension (hours), declination (degrees), and
+    the ring's level 2..5 on the first point of each ring, 0 on the points that follow it."""
+    out = bytearray()
+    rings_kept = 0
+    for level, name in enumerate(GLOW_LEVELS, start=2):
+        feature = next(f for f in mw_json["features"] if f["id"] == name)
+        for polygon in feature["geometry"]["coordinates"]:
+            for ring in polygon:
+                points = [ring[0]]
+                for p in ring[1:]:
+                    last = points[-1]
+                    if geo.separation(last[0], last[1], p[0], p[1]) >= GLOW_MIN_STEP:
+                        points.append(p)
+                if len(points) > 1 and points[-1] == points[0]:
+                    points.pop()
+                if len(points) < GLOW_MIN_RING:
+                    continue
+                rings_kept += 1
+                for i, (lon, lat) in enumerate(points):
+                    ra = (lon % 360.0) / 15.0
+                    out += struct.pack("<ffi", ra, lat, level if i == 0 else 0)
+    return bytes(out), "levels 2..5, %d rings, %d points" % (rings_kept, len(out) // 12)

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 // Star table: record i of bsc5.big is entry i.
 inline constexpr std::size_t kStarCount = 9095;
@@ -60,6 +61,13 @@ inline constexpr std::size_t kOutlinePointCount = 795;
 // Places: record i of location.bin is entry i.
 inline constexpr std::size_t kLocationCount = 409;
 
+// One outline of the Milky Way's inner brightness levels (milkyglow.bin, MilkyWayGlow.h): a
+// closed ring of points, level 2 (just inside the outer band) to 5 (the brightest clouds).
+struct GlowRing {
+    int level = 0;
+    std::vector<OutlinePoint> points;
+};
+
 struct CatalogStore {
     std::array<StarRecord, kStarCount> m_stars{};
     std::array<FigurePoint, kFigureTableSize> m_figurePoints{};
@@ -69,6 +77,9 @@ struct CatalogStore {
     std::array<LocationRecord, kLocationCount> m_locations{};
     // The time zone of each place, from the optional side file placezones.tab (PlaceZones.h).
     PlaceZoneTable m_placeZones;
+    // The Milky Way's inner brightness levels, from the optional side file milkyglow.bin; the
+    // natural style's glow (empty: only the outer band glows). Positions of J2000.
+    std::vector<GlowRing> m_milkyWayGlow;
     // Where the constellation abbreviations and the Magellanic Clouds' names ("LMC", then
     // "SMC") are written; carried to the date with the tables above.
     std::array<LabelPoint, kConstellationLabelCount> m_constellationLabelPoints =

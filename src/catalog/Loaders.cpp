@@ -1,5 +1,6 @@
 #include "catalog/Loaders.h"
 
+#include "catalog/MilkyWayGlow.h"
 #include "catalog/PlaceZones.h"
 #include "files/SafeFile.h"
 
@@ -287,6 +288,12 @@ CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locato
     store.m_placeZones = std::move(zones.table);
     for (std::string& warning : zones.warnings) {
         result.warnings.push_back(std::move(warning));
+    }
+    // Not a catalogue either: without it the natural style's Milky Way is one soft band.
+    MilkyWayGlowResult glow = LoadMilkyWayGlow(locator);
+    store.m_milkyWayGlow = std::move(glow.rings);
+    if (!glow.warning.empty()) {
+        result.warnings.push_back(std::move(glow.warning));
     }
     return result;
 }

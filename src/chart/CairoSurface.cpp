@@ -8,9 +8,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
-#include <cstdint>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -98,6 +98,108 @@ void CairoSurface::SetPixel(int x, int y, Rgb colour) {
     SetSource(colour);
     cairo_rectangle(m_cr, x, y, 1, 1);
     cairo_fill(m_cr);
+}
+
+void CairoSurface::AddLight(int x, int y, Rgb colour, float amount) {
+    if (!(amount > 0.0f)) {
+        return;
+    }
+    amount = std::min(amount, 1.0f);
+    if (m_raster.Active() && m_raster.Scale() == 1) {
+        BeginDirect();
+        std::uint32_t* p = m_raster.At(x, y);
+        if (p == nullptr) {
+            return;
+        }
+        auto add = [amount](std::uint32_t old, int shift, std::uint8_t c) {
+            const int v = static_cast<int>((old >> shift) & 0xFFu) +
+                          static_cast<int>(static_cast<float>(c) * amount + 0.5f);
+            return static_cast<std::uint32_t>(std::min(v, 255)) << shift;
+        };
+        *p = 0xFF000000u | add(*p, 16, colour.r) | add(*p, 8, colour.g) | add(*p, 0, colour.b);
+        return;
+    }
+    BeginCairo();
+    cairo_save(m_cr);
+    cairo_set_operator(m_cr, CAIRO_OPERATOR_ADD);
+    cairo_set_source_rgba(m_cr, colour.r / 255.0, colour.g / 255.0, colour.b / 255.0, amount);
+    cairo_rectangle(m_cr, x, y, 1, 1);
+    cairo_fill(m_cr);
+    cairo_restore(m_cr);
+}
+
+void CairoSurface::DrawSmoothPicture(const IconPicture& picture, int x, int y, int w, int h) {
+    if (picture.width <= 0 || picture.height <= 0 || w <= 0 || h <= 0 ||
+        picture.pixels.size() < static_cast<std::size_t>(picture.width * picture.height)) {
+        return;
+    }
+    BeginCairo();
+    cairo_surface_t* image =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height);
+    cairo_surface_flush(image);
+    std::uint8_t* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    for (int row = 0; row < picture.height; ++row) {
+        auto* out = reinterpret_cast<std::uint32_t*>(data + row * stride);
+        for (int col = 0; col < picture.width; ++col) {
+            out[col] = PackRgb(picture.pixels[static_cast<std::size_t>(row * picture.width + col)]);
+        }
+    }
+    cairo_surface_mark_dirty(image);
+    cairo_save(m_cr);
+    cairo_rectangle(m_cr, x, y, w, h);
+    cairo_clip(m_cr);
+    cairo_translate(m_cr, x, y);
+    cairo_scale(m_cr, static_cast<double>(w) / picture.width,
+                static_cast<double>(h) / picture.height);
+    cairo_set_source_surface(m_cr, image, 0.0, 0.0);
+    cairo_pattern_set_filter(cairo_get_source(m_cr), CAIRO_FILTER_BILINEAR);
+    cairo_pattern_set_extend(cairo_get_source(m_cr), CAIRO_EXTEND_PAD);
+    cairo_paint(m_cr);
+    cairo_restore(m_cr);
+    cairo_surface_destroy(image);
+}
+
+void CairoSurface::AddSoftLight(std::span<const LightPolygon> polygons, Rgb colour, int blur) {
+    if (polygons.empty() || m_width <= 0 || m_height <= 0) {
+        return;
+    }
+    // The shapes are filled into a coverage mask of 1/blur the size, which is then stretched
+    // smoothly over the surface: the stretch is the blur.
+    const int step = std::max(1, blur);
+    const int w = m_width / step + 2;
+    const int h = m_height / step + 2;
+    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+    cairo_t* mcr = cairo_create(mask);
+    cairo_scale(mcr, 1.0 / step, 1.0 / step);
+    cairo_set_operator(mcr, CAIRO_OPERATOR_ADD);
+    cairo_set_fill_rule(mcr, CAIRO_FILL_RULE_EVEN_ODD);
+    for (const LightPolygon& polygon : polygons) {
+        if (polygon.points.size() < 3 || !(polygon.amount > 0.0f)) {
+            continue;
+        }
+        cairo_new_path(mcr);
+        cairo_move_to(mcr, polygon.points[0].x, polygon.points[0].y);
+        for (std::size_t i = 1; i < polygon.points.size(); ++i) {
+            cairo_line_to(mcr, polygon.points[i].x, polygon.points[i].y);
+        }
+        cairo_close_path(mcr);
+        cairo_set_source_rgba(mcr, 0, 0, 0, std::min(polygon.amount, 1.0f));
+        cairo_fill(mcr);
+    }
+    cairo_destroy(mcr);
+    cairo_surface_flush(mask);
+    BeginCairo();
+    cairo_save(m_cr);
+    cairo_set_operator(m_cr, CAIRO_OPERATOR_ADD);
+    SetSource(colour);
+    cairo_scale(m_cr, step, step);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(mask);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_BILINEAR);
+    cairo_mask(m_cr, pattern);
+    cairo_pattern_destroy(pattern);
+    cairo_restore(m_cr);
+    cairo_surface_destroy(mask);
 }
 
 void CairoSurface::RasterLine(int x0, int y0, int x1, int y1) {

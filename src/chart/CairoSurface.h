@@ -48,6 +48,10 @@ public:
     void DrawMonoBitmap(const MonoBitmap& bitmap, int x, int y, int w, int h, Rgb ink = kBlack,
                         Rgb paper = kWhite) override;
 
+    void AddLight(int x, int y, Rgb colour, float amount) override;
+    void DrawSmoothPicture(const IconPicture& picture, int x, int y, int w, int h) override;
+    void AddSoftLight(std::span<const LightPolygon> polygons, Rgb colour, int blur) override;
+
     // Hands everything drawn so far to cairo (call before reading the image or copying it).
     void Flush();
     cairo_t* Context() const { return m_cr; }

@@ -48,6 +48,19 @@ void DrawSurface::RestoreState(const SurfaceState& state) {
     OnStateChanged();
 }
 
+void DrawSurface::AddLight(int x, int y, Rgb colour, float amount) {
+    const float a = amount < 0.0f ? 0.0f : (amount > 1.0f ? 1.0f : amount);
+    SetPixel(x, y,
+             Rgb{static_cast<std::uint8_t>(colour.r * a), static_cast<std::uint8_t>(colour.g * a),
+                 static_cast<std::uint8_t>(colour.b * a)});
+}
+
+void DrawSurface::AddSoftLight(std::span<const LightPolygon>, Rgb, int) {}
+
+void DrawSurface::DrawSmoothPicture(const IconPicture& picture, int x, int y, int w, int h) {
+    DrawIcon(picture, x, y, w, h);
+}
+
 void DrawSurface::MoveTo(int x, int y) {
     m_current = PixelPoint{x, y};
 }

@@ -162,6 +162,22 @@ public:
     virtual void DrawMonoBitmap(const MonoBitmap& bitmap, int x, int y, int w, int h,
                                 Rgb ink = kBlack, Rgb paper = kWhite) = 0;
 
+    // --- light, for the natural style (the classic chart never uses these)
+    // Adds `amount` (0..1) of `colour`'s light to pixel (x, y), each channel clamped at 255.
+    // A surface that cannot read its pixels sets the pixel to the added light.
+    virtual void AddLight(int x, int y, Rgb colour, float amount);
+    // Light added through soft-edged shapes: each polygon (even-odd) adds its amount (0..1) of
+    // `colour`, the sum blurred over about `blur` pixels (a glow, not a figure). A surface
+    // without the means draws nothing.
+    struct LightPolygon {
+        std::vector<PixelPoint> points;
+        float amount = 0.0f;
+    };
+    virtual void AddSoftLight(std::span<const LightPolygon> polygons, Rgb colour, int blur);
+    // The picture stretched smoothly (bilinear) into the box from (x, y) of width w and height
+    // h, every pixel opaque. Falls back to DrawIcon.
+    virtual void DrawSmoothPicture(const IconPicture& picture, int x, int y, int w, int h);
+
 protected:
     // Called after the selection changed (a surface that caches derived objects can refresh).
     virtual void OnStateChanged() {}

@@ -2,6 +2,7 @@
 
 #include "astro/Transforms.h"
 #include "chart/Layers.h"
+#include "chart/NaturalSky.h"
 #include "chart/Projection.h"
 #include "settings/AppSettings.h"
 
@@ -134,6 +135,16 @@ FrameResult Draw(ChartState& chart, const SkyState& sky, const CatalogStore& cat
             surface.SelectFont(font);
             DrawLayers(ctx, true);
             result.geometry = page.geometry;
+            return result;
+        }
+        if (chart.m_bNaturalSky != 0) {
+            // The natural style projects every point afresh by its own rules (the memo holds
+            // the classic projection's).
+            ctx.natural = true;
+            ctx.memo = nullptr;
+            ctx.projector.UseNaturalRules(chart.m_bPreciseModel != 0);
+            DrawNaturalFrame(ctx, SunAltitude(sky));
+            result.geometry = ctx.projector.Geometry();
             return result;
         }
         const SkyColours colours =

@@ -28,6 +28,18 @@ PixelPoint BodyLabelOrigin(int x, int y, bool printed) {
 
 void DrawBoxedLabel(DrawSurface& surface, PixelPoint origin, std::string_view text,
                     TextExtent extent) {
+    if (surface.State().brush.style == BrushStyle::Null) {
+        // No box: a thin halo in the pen's colour keeps the text readable over whatever lies
+        // beneath it.
+        const Rgb text_colour = surface.SetTextColour(surface.State().pen.colour);
+        constexpr PixelPoint kHalo[] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+        for (const PixelPoint& d : kHalo) {
+            surface.Text(origin.x + d.x, origin.y + d.y, text);
+        }
+        surface.SetTextColour(text_colour);
+        surface.Text(origin.x, origin.y, text);
+        return;
+    }
     surface.Rectangle(origin.x, origin.y + 3, origin.x + extent.width,
                       origin.y + extent.height - 3);
     surface.Text(origin.x, origin.y, text);

@@ -24,7 +24,8 @@ PixelPoint BodyLabelOrigin(int x, int y, bool printed);
 
 // A screen label: the box (left, top + 3) to (left + width, top + height - 3) with the selected
 // pen and brush (the layers select both in the sky colour, so the box blots out the lines under
-// the middle of the text), then the text.
+// the middle of the text), then the text. With a hollow brush (the natural style) there is no
+// box: the text is drawn over a one-pixel halo in the pen's colour.
 void DrawBoxedLabel(DrawSurface& surface, PixelPoint origin, std::string_view text);
 void DrawBoxedLabel(DrawSurface& surface, PixelPoint origin, std::string_view text,
                     TextExtent extent);

@@ -33,6 +33,9 @@ struct LayerContext {
     Rgb skyColour = kBlack;         // m_crSky: background, label boxes, compass letters
     Rgb skyFillColour = {0, 0, 80}; // m_crSkyFill: Milky Way and Magellanic Cloud fill
     float printingScale = 1.0f;     // printer pixels per screen pixel (1 on screen)
+    // The screen frame is drawn in the natural style: muted lines, labels with a halo instead
+    // of a box (the layers' own colours are chosen by ScreenColour).
+    bool natural = false;
 
     // Where each point falls: the chart's geometry, or the page's while printing.
     Projector projector = Projector(chart, sky);
@@ -40,6 +43,19 @@ struct LayerContext {
     ProjectionMemo* memo = nullptr;
 
     bool Printing() const { return target == FrameTarget::Printer; }
+    // A layer's screen colour: the classic one, or the natural style's muted one.
+    Rgb ScreenColour(Rgb classic, Rgb muted) const { return natural ? muted : classic; }
+    // What lies behind a screen label: the classic box in the sky colour, or in the natural
+    // style no box and a dark halo around the text.
+    void SelectLabelBackdrop() const {
+        if (natural) {
+            surface.SelectPen(Pen{PenStyle::Solid, 1, Rgb{6, 8, 14}});
+            surface.SelectBrush(Brush{BrushStyle::Null, kBlack});
+        } else {
+            surface.SelectPen(Pen{PenStyle::Solid, 1, skyColour});
+            surface.SelectBrush(Brush{BrushStyle::Solid, skyColour});
+        }
+    }
 };
 
 // A symbol's or label's point: true with its pixel when it is visible and, on screen, strictly

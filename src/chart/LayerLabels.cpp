@@ -32,8 +32,7 @@ void PrepareLabels(const LayerContext& ctx, const Font& font, Rgb screenColour) 
     }
     surface.SetTextColour(screenColour);
     surface.SetBackgroundMode(BackgroundMode::Transparent);
-    surface.SelectPen(Pen{PenStyle::Solid, 1, ctx.skyColour});
-    surface.SelectBrush(Brush{BrushStyle::Solid, ctx.skyColour});
+    ctx.SelectLabelBackdrop();
 }
 
 // Projects a label's point; on screen it must also lie inside the client area.
@@ -104,7 +103,7 @@ void DrawConstellationNames(const LayerContext& ctx) {
     const bool zoomed = ctx.chart.m_nLevel >= 1;
     ScopedSurfaceState keep(ctx.surface);
     const Font font = printed ? LabelFont(zoomed ? 72 : 66, 500) : LabelFont(zoomed ? 20 : 16, 600);
-    PrepareLabels(ctx, font, kConstellationNameColour);
+    PrepareLabels(ctx, font, ctx.ScreenColour(kConstellationNameColour, Rgb{150, 135, 90}));
     for (std::size_t i = 0; i < kConstellationLabelCount; ++i) {
         const ConstellationLabel& label = ConstellationLabelTable[i];
         const LabelPoint& point = ctx.catalog.m_constellationLabelPoints[i];
@@ -129,7 +128,8 @@ void DrawStarNames(const LayerContext& ctx) {
     }
     const bool printed = ctx.Printing();
     ScopedSurfaceState keep(ctx.surface);
-    PrepareLabels(ctx, printed ? LabelFont(36, 400) : LabelFont(14, 500), kStarNameColour);
+    PrepareLabels(ctx, printed ? LabelFont(36, 400) : LabelFont(14, 500),
+                  ctx.ScreenColour(kStarNameColour, Rgb{196, 180, 150}));
     for (const StarNameRecord& name : ctx.catalog.m_starNames) {
         const auto projected = ProjectLabelPoint(ctx, name.ra, name.dec);
         if (!projected || !(name.magnitude <= ctx.chart.m_dStarLimit)) {
@@ -146,7 +146,8 @@ void DrawMessierLabels(const LayerContext& ctx) {
         return;
     }
     ScopedSurfaceState keep(ctx.surface);
-    PrepareLabels(ctx, DeepSkyLabelFont(ctx), kDeepSkyLabelColour);
+    PrepareLabels(ctx, DeepSkyLabelFont(ctx),
+                  ctx.ScreenColour(kDeepSkyLabelColour, Rgb{120, 160, 170}));
     DrawDeepSkyLabelRun(ctx, static_cast<int>(kMessierCount) - 1, 0, "M");
     DrawCloudLabels(ctx);
 }
@@ -156,6 +157,7 @@ void DrawOtherDeepSkyLabels(const LayerContext& ctx) {
         return;
     }
     ScopedSurfaceState keep(ctx.surface);
-    PrepareLabels(ctx, DeepSkyLabelFont(ctx), kDeepSkyLabelColour);
+    PrepareLabels(ctx, DeepSkyLabelFont(ctx),
+                  ctx.ScreenColour(kDeepSkyLabelColour, Rgb{120, 160, 170}));
     DrawDeepSkyLabelRun(ctx, static_cast<int>(kNgcFirst), static_cast<int>(kDeepSkyCount) - 1, "");
 }

@@ -154,9 +154,10 @@ constexpr std::array<std::size_t, 9> kBandA = {0, 25, 50, 83, 100, 130, 157, 188
 // A band is filled only when more than this many points of each outline are visible.
 constexpr int kBandMinimumPoints = 8;
 
-void DrawMilkyWayBands(const LayerContext& ctx) {
-    ctx.surface.SelectPen(Pen{PenStyle::Solid, 1, ctx.skyFillColour});
-    ctx.surface.SelectBrush(Brush{BrushStyle::Solid, ctx.skyFillColour});
+} // namespace
+
+std::vector<std::vector<PixelPoint>> MilkyWayBandPolygons(const LayerContext& ctx) {
+    std::vector<std::vector<PixelPoint>> bands;
     std::vector<PixelPoint> polygon;
     for (std::size_t n = 0; n + 1 < kBandA.size(); ++n) {
         polygon.clear();
@@ -175,8 +176,19 @@ void DrawMilkyWayBands(const LayerContext& ctx) {
             }
         }
         if (fromA > kBandMinimumPoints && fromB > kBandMinimumPoints) {
-            ctx.surface.Polygon(polygon);
+            bands.push_back(polygon);
         }
+    }
+    return bands;
+}
+
+namespace {
+
+void DrawMilkyWayBands(const LayerContext& ctx) {
+    ctx.surface.SelectPen(Pen{PenStyle::Solid, 1, ctx.skyFillColour});
+    ctx.surface.SelectBrush(Brush{BrushStyle::Solid, ctx.skyFillColour});
+    for (const std::vector<PixelPoint>& band : MilkyWayBandPolygons(ctx)) {
+        ctx.surface.Polygon(band);
     }
 }
 
@@ -203,6 +215,9 @@ void DrawCloud(const LayerContext& ctx, std::size_t first, std::size_t count) {
 // --- horizon
 
 Rgb HorizonColour(const LayerContext& ctx) {
+    if (ctx.natural) {
+        return Rgb{168, 124, 70};
+    }
     return ctx.deepColour ? kHorizonDeepColour : kHorizonPureColour;
 }
 
@@ -288,7 +303,7 @@ void DrawEcliptic(const LayerContext& ctx) {
         return;
     }
     ScopedSurfaceState keep(ctx.surface);
-    SelectScreenPen(ctx, kEclipticColour);
+    SelectScreenPen(ctx, ctx.ScreenColour(kEclipticColour, Rgb{96, 84, 40}));
     DrawOutlineChain(ctx, kEclipticFirst, kEclipticCount);
 }
 
@@ -298,7 +313,7 @@ void DrawBoundaries(const LayerContext& ctx) {
     }
     {
         ScopedSurfaceState keep(ctx.surface);
-        SelectScreenPen(ctx, kBoundaryColour);
+        SelectScreenPen(ctx, ctx.ScreenColour(kBoundaryColour, Rgb{78, 46, 52}));
         DrawFigureChain(ctx, kBoundaryPointFirst, kBoundaryPointCount, true);
     }
     DrawConstellationNames(ctx);
@@ -309,7 +324,7 @@ void DrawConstellationFigures(const LayerContext& ctx) {
         return;
     }
     ScopedSurfaceState keep(ctx.surface);
-    SelectScreenPen(ctx, kFigureColour);
+    SelectScreenPen(ctx, ctx.ScreenColour(kFigureColour, Rgb{48, 88, 118}));
     DrawFigureChain(ctx, kFigurePointFirst, kFigurePointCount, false);
 }
 
@@ -321,7 +336,7 @@ void DrawGrid(const LayerContext& ctx) {
     constexpr int kHourCircleTop = 80;
     constexpr double kParallelLastStep = 23.666667;
     ScopedSurfaceState keep(ctx.surface);
-    SelectScreenPen(ctx, kGridColour);
+    SelectScreenPen(ctx, ctx.ScreenColour(kGridColour, Rgb{58, 66, 84}));
     const auto& grid = GridPoints();
     DrawChain(
         ctx, grid.size(),

@@ -101,8 +101,7 @@ void DrawSolarSystemLabels(const LayerContext& ctx) {
         surface.SelectFont(LabelFont(12, 500));
         surface.SetTextColour(kBodyLabelColour);
         surface.SetBackgroundMode(BackgroundMode::Transparent);
-        surface.SelectPen(Pen{PenStyle::Solid, 1, ctx.skyColour});
-        surface.SelectBrush(Brush{BrushStyle::Solid, ctx.skyColour});
+        ctx.SelectLabelBackdrop();
     }
     ForEachBodyPlutoFirst([&](std::size_t b) {
         const SolarSystemBody& body = ctx.sky.m_bodies[b];

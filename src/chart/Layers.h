@@ -6,6 +6,8 @@
 
 #include "chart/LayerContext.h"
 
+#include <vector>
+
 // Lines and outlines.
 void DrawMilkyWay(const LayerContext& ctx);         // m_bMilkyWay
 void DrawMagellanicClouds(const LayerContext& ctx); // m_bDeepSky
@@ -14,6 +16,10 @@ void DrawBoundaries(const LayerContext& ctx);       // m_bBoundaries; then DrawC
 void DrawConstellationFigures(const LayerContext& ctx); // m_bConstelations
 void DrawGrid(const LayerContext& ctx);                 // m_bCoordinations
 void DrawHorizon(const LayerContext& ctx);              // m_bHorizon, with the compass letters
+
+// The Milky Way's eight band polygons of the screen form, those with more than eight visible
+// points on each edge, in drawing order.
+std::vector<std::vector<PixelPoint>> MilkyWayBandPolygons(const LayerContext& ctx);
 
 // Labels.
 void DrawConstellationNames(const LayerContext& ctx); // called by DrawBoundaries

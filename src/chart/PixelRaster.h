@@ -76,6 +76,18 @@ public:
 private:
     void PutScaled(int x, int y, std::uint32_t value);
 
+public:
+    // Pixel (x, y) at scale 1 (nullptr outside the image or on a scaled image).
+    std::uint32_t* At(int x, int y) {
+        if (m_scale != 1 || x < 0 || y < 0 || x >= m_width || y >= m_height) {
+            return nullptr;
+        }
+        return reinterpret_cast<std::uint32_t*>(m_pixels +
+                                                static_cast<std::ptrdiff_t>(y) * m_stride) +
+               x;
+    }
+
+private:
     std::uint8_t* m_pixels = nullptr;
     int m_stride = 0;
     int m_width = 0;

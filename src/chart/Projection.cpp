@@ -1,6 +1,7 @@
 #include "chart/Projection.h"
 
 #include "astro/Angles.h"
+#include "astro/Refraction.h"
 
 #include <algorithm>
 #include <bit>
@@ -68,15 +69,37 @@ void Projector::SetClientTest() {
     std::array<double, 3> ex = {-sinTau, -f * cosTau, 0.0};
     std::array<double, 3> ey = {rho * m_sinTilt * cosTau, -rho * f * m_sinTilt * sinTau,
                                 -f * m_cosTilt};
-    if (m_horizonView) {
+    m_ax = ex;
+    m_ay = ey;
+    // Toward the viewer: the chart's centre (right ascension 24 - turn, declination m_nTurnY on
+    // the chart's own sphere, flipped like every point for the southern chart) has depth 1.
+    m_az = {ex[1] * ey[2] - ex[2] * ey[1], ex[2] * ey[0] - ex[0] * ey[2],
+            ex[0] * ey[1] - ex[1] * ey[0]};
+    {
+        double ra = (24.0 - m_turnX) * 15.0 * kDegToRad;
+        double dec = m_turnY * kDegToRad;
+        if (m_southernFlip) {
+            ra = -ra;
+            dec = -dec;
+        }
+        const double depth = m_az[0] * std::cos(dec) * std::cos(ra) +
+                             m_az[1] * std::cos(dec) * std::sin(ra) + m_az[2] * std::sin(dec);
+        if (depth < 0.0) {
+            m_az = {-m_az[0], -m_az[1], -m_az[2]};
+        }
+    }
+    {
         const double l = m_lst * kDegToRad;
         const double sinL = std::sin(l);
         const double cosL = std::cos(l);
-        const std::array<std::array<double, 3>, 3> toHorizon = {{
+        m_toHorizon = {{
             {m_sinLat * cosL, m_sinLat * sinL, -m_cosLat},
             {-sinL, cosL, 0.0},
             {m_cosLat * cosL, m_cosLat * sinL, m_sinLat},
         }};
+    }
+    if (m_horizonView) {
+        const auto& toHorizon = m_toHorizon;
         auto turn = [&](const std::array<double, 3>& row) {
             std::array<double, 3> out{};
             for (std::size_t j = 0; j < 3; ++j) {
@@ -154,6 +177,65 @@ void Projector::SetClientTest() {
     return true;
 }
 
+void Projector::UseNaturalRules(bool refract) {
+    m_natural = true;
+    m_refract = refract && m_horizonView;
+}
+
+NaturalPoint Projector::FromOwn(const std::array<double, 3>& u, double altitude) const {
+    NaturalPoint p;
+    p.x = m_centerX + m_radius * (m_ax[0] * u[0] + m_ax[1] * u[1] + m_ax[2] * u[2]);
+    p.y = m_centerY + m_radius * (m_ay[0] * u[0] + m_ay[1] * u[1] + m_ay[2] * u[2]);
+    p.depth = m_az[0] * u[0] + m_az[1] * u[1] + m_az[2] * u[2];
+    p.altitude = altitude;
+    return p;
+}
+
+std::array<double, 3> Projector::OwnDirection(double ra, double dec) const {
+    const double a = ra * 15.0 * kDegToRad;
+    const double d = dec * kDegToRad;
+    const std::array<double, 3> e = {std::cos(d) * std::cos(a), std::cos(d) * std::sin(a),
+                                     std::sin(d)};
+    if (!m_horizonView) {
+        return e;
+    }
+    std::array<double, 3> u{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        u[i] = m_toHorizon[i][0] * e[0] + m_toHorizon[i][1] * e[1] + m_toHorizon[i][2] * e[2];
+    }
+    return u;
+}
+
+NaturalPoint Projector::LocateNatural(double ra, double dec) const {
+    std::array<double, 3> u = OwnDirection(ra, dec);
+    if (!m_horizonView) {
+        return FromOwn(u, 0.0);
+    }
+    const double sinAlt = std::clamp(u[2], -1.0, 1.0);
+    double altitude = RadToDeg(std::asin(sinAlt));
+    if (m_refract) {
+        // Lifted along its vertical circle: the azimuth stays, the altitude becomes the apparent
+        // one.
+        const double lifted = ApparentAltitude(altitude);
+        const double cosOld = std::sqrt(std::max(0.0, 1.0 - sinAlt * sinAlt));
+        const double cosNew = std::cos(lifted * kDegToRad);
+        if (cosOld > 1e-12) {
+            u[0] *= cosNew / cosOld;
+            u[1] *= cosNew / cosOld;
+        }
+        u[2] = std::sin(lifted * kDegToRad);
+        altitude = lifted;
+    }
+    return FromOwn(u, altitude);
+}
+
+NaturalPoint Projector::LocateOwn(double lonDeg, double latDeg) const {
+    const double a = lonDeg * kDegToRad;
+    const double d = latDeg * kDegToRad;
+    return FromOwn({std::cos(d) * std::cos(a), std::cos(d) * std::sin(a), std::sin(d)},
+                   m_horizonView ? latDeg : 0.0);
+}
+
 std::optional<PixelPoint> Projector::Project(float ra, float dec) const {
     if (const auto p = Locate(ra, dec)) {
         return p->pixel;
@@ -162,6 +244,15 @@ std::optional<PixelPoint> Projector::Project(float ra, float dec) const {
 }
 
 std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
+    if (m_natural) {
+        const NaturalPoint n = LocateNatural(ra, dec);
+        if (!n.Near()) {
+            return std::nullopt;
+        }
+        PointOnChart p;
+        p.pixel = PixelPoint{static_cast<int>(std::floor(n.x)), static_cast<int>(std::floor(n.y))};
+        return p;
+    }
     Turned t;
     if (Visible(ra, dec, t)) {
         return Place(PointMemo::MakeTrig(t.dec, t.turned));
@@ -249,6 +340,14 @@ std::optional<ChartPosition> Unproject(const ChartState& chart, double x, double
         result.dec = -result.dec;
     }
     return result;
+}
+
+double TrueAltitudeOnChart(const ChartState& chart, double drawnAltitude) {
+    if (chart.m_bNaturalSky != 0 && chart.m_bPreciseModel != 0 &&
+        chart.m_bHorizonView != kChartEquatorial) {
+        return GeometricAltitude(drawnAltitude);
+    }
+    return drawnAltitude;
 }
 
 int BaseRadiusForScreenHeight(int fullScreenHeight) {

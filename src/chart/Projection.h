@@ -46,6 +46,18 @@ struct PointOnChart {
     std::array<double, 3> view{};
 };
 
+// A point of the natural style's projection: its pixel with the fraction kept, how far it lies
+// toward the viewer (positive on the near hemisphere, the unit sphere's), and on the
+// local-horizon chart its altitude as drawn (refracted, when the chart draws apparent
+// altitudes), degrees.
+struct NaturalPoint {
+    double x = 0.0;
+    double y = 0.0;
+    double depth = 0.0;
+    double altitude = 0.0;
+    bool Near() const { return depth > 0.0; }
+};
+
 // The projection as a value: the chart's geometry (mode, sidereal time and latitude, turn, tilt,
 // radius, centre, client size, southern flip) copied once, so that projecting changes nothing.
 // The frame makes one per frame and hands it to every layer; a printed page makes one with the
@@ -63,6 +75,30 @@ public:
     bool InsideClient(int x, int y) const {
         return x > 0 && x < m_clientW && y > 0 && y < m_clientH;
     }
+
+    // The natural style's rules in place of the classic ones: a point is visible when it lies on
+    // the near hemisphere of the projected vector itself (no band table), and with `refract` the
+    // local-horizon chart lifts every point to its apparent altitude (Refraction.h).
+    void UseNaturalRules(bool refract);
+    bool NaturalRules() const { return m_natural; }
+    // The natural projection of (ra hours, dec degrees), near or far; the pixel may lie off the
+    // client area.
+    NaturalPoint LocateNatural(double ra, double dec) const;
+    // The natural projection of a direction given on the chart's own sphere: (chart azimuth
+    // degrees, altitude as drawn) on the local-horizon chart, (ra, dec) on the equatorial one.
+    NaturalPoint LocateOwn(double lonDeg, double latDeg) const;
+    // The unit vector of (ra hours, dec degrees) on the chart's own sphere (turned to the
+    // horizon on the local-horizon chart, not refracted).
+    std::array<double, 3> OwnDirection(double ra, double dec) const;
+    // The chart's axes on its own sphere: pixel x = centre + R x.u, y = centre + R y.u, and the
+    // direction toward the viewer; the three are orthonormal.
+    struct Axes {
+        std::array<double, 3> x;
+        std::array<double, 3> y;
+        std::array<double, 3> toward;
+    };
+    Axes OwnAxes() const { return Axes{m_ax, m_ay, m_az}; }
+    bool HorizonView() const { return m_horizonView; }
 
     // The page's geometry in place of the screen's: centre and radius.
     void SetGeometry(const ChartGeometry& geometry);
@@ -110,8 +146,19 @@ private:
     // The linear map from a direction to the unprojected pixel, for SurelyOffClient.
     void SetClientTest();
 
+    NaturalPoint FromOwn(const std::array<double, 3>& u, double altitude) const;
+
     bool m_horizonView = false;
     bool m_southernFlip = false;
+    bool m_natural = false;
+    bool m_refract = false;
+    // The chart's axes on its own sphere (the local-horizon sphere on that chart): pixel x =
+    // centre + R ax.u, y = centre + R ay.u, depth az.u; and the turn from the equator to the
+    // horizon (u_own = m_toHorizon u_equatorial).
+    std::array<double, 3> m_ax{};
+    std::array<double, 3> m_ay{};
+    std::array<double, 3> m_az{};
+    std::array<std::array<double, 3>, 3> m_toHorizon{};
     double m_lst = 0.0;
     double m_sinLat = 0.0;
     double m_cosLat = 0.0;
@@ -149,6 +196,11 @@ struct ChartPosition {
 // Screen pixel to chart position, the southern flip undone. Pixels outside the sphere's disc are
 // off the sky: the result is empty there.
 std::optional<ChartPosition> Unproject(const ChartState& chart, double x, double y);
+
+// The true altitude of a point that the chart draws at `drawnAltitude` (degrees): the refracted
+// altitude turned back when the natural local-horizon chart draws apparent altitudes, else the
+// altitude itself.
+double TrueAltitudeOnChart(const ChartState& chart, double drawnAltitude);
 
 // Scale: the sphere radius at level 0 for a full-screen client height (height / 2 - 40, at least
 // one pixel), and m_nRadius = (m_nLevel + 1) * m_nBaseRadius.

@@ -56,8 +56,10 @@ std::optional<EquatorialPosition> PointerSkyPosition(const ChartState& chart, co
     if (chart.m_bHorizonView == kChartEquatorial) {
         return EquatorialPosition{onChart->ra, onChart->dec};
     }
+    // The natural chart may draw apparent altitudes; the sky position is the true one.
     const EquatorialPosition position = HorizontalToEquatorial(
-        onChart->ra * kDegreesPerHour, onChart->dec, sky.m_dGST, sky.m_dLongitude, sky.m_dLatitude);
+        onChart->ra * kDegreesPerHour, TrueAltitudeOnChart(chart, onChart->dec), sky.m_dGST,
+        sky.m_dLongitude, sky.m_dLatitude);
     if (!std::isfinite(position.ra) || !std::isfinite(position.dec)) {
         return std::nullopt;
     }

@@ -1,0 +1,551 @@
+#include "chart/NaturalSky.h"
+
+#include "astro/Angles.h"
+#include "astro/Ephemeris.h"
+#include "catalog/CatalogStore.h"
+#include "catalog/StarColourIndex.h"
+#include "chart/LabelPlacement.h"
+#include "chart/Layers.h"
+#include "chart/SymbolTables.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// --- star light
+
+// The magnitude whose star has a core of exactly full brightness in one pixel: fainter stars
+// are dimmer points, brighter ones spread their light wider.
+constexpr double kFullPixelMagnitude = 6.0;
+constexpr double kCoreSigma = 0.75;  // pixels
+constexpr double kHaloSigma = 3.2;   // pixels
+constexpr double kHaloShare = 0.004; // of the core's peak
+constexpr double kFaintestLight = 1.0 / 400.0;
+constexpr int kMaxSpotRadius = 40; // pixels
+
+// How far the star's light reaches: where it falls below the faintest light worth adding.
+int SpotRadius(double flux) {
+    double r = 0.0;
+    if (flux > kFaintestLight) {
+        r = kCoreSigma * std::sqrt(2.0 * std::log(flux / kFaintestLight));
+    }
+    if (flux * kHaloShare > kFaintestLight) {
+        r = std::max(r, kHaloSigma * std::sqrt(2.0 * std::log(flux * kHaloShare / kFaintestLight)));
+    }
+    return std::min(static_cast<int>(std::ceil(r)), kMaxSpotRadius);
+}
+
+// --- the sky
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr int kSkyStep = 4; // pixels per sample of the sky's light; drawn smoothly stretched
+
+// The Sun's and Moon's sizes.
+constexpr double kSunRadiusDeg = 0.2666;
+constexpr double kMoonRadiusKm = 1737.4;
+constexpr int kMinDiscRadius = 3; // pixels: a disc never smaller than a bright star
+constexpr int kMaxGlowRadius = 180;
+
+double PixelsPerDegree(const LayerContext& ctx) {
+    return ctx.projector.Geometry().radius * kPi / 180.0;
+}
+
+double Dot(const std::array<double, 3>& a, const std::array<double, 3>& b) {
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+std::array<double, 3> Cross(const std::array<double, 3>& a, const std::array<double, 3>& b) {
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+std::array<double, 3> Normalised(const std::array<double, 3>& a) {
+    const double n = std::sqrt(Dot(a, a));
+    return {a[0] / n, a[1] / n, a[2] / n};
+}
+
+bool GroundShown(const LayerContext& ctx) {
+    return ctx.projector.HorizonView() && ctx.chart.m_bHorizon != 0;
+}
+
+void DrawBackground(const LayerContext& ctx, const SkyLook& look) {
+    const int width = 2 * ctx.chart.m_nCenterX;
+    const int height = 2 * ctx.chart.m_nCenterY;
+    if (!ctx.projector.HorizonView()) {
+        ctx.surface.FillRect(PixelRect{0, 0, width, height}, ScreenRgb(look.zenith));
+        return;
+    }
+    // The sky's light sampled every few pixels, from the direction behind each sample (the
+    // orthographic projection turned back: the axes are orthonormal); beyond the sphere's disc
+    // the light of its rim continues.
+    const Projector::Axes axes = ctx.projector.OwnAxes();
+    const ChartGeometry g = ctx.projector.Geometry();
+    const std::array<double, 3> sun =
+        ctx.projector.OwnDirection(ctx.sky.m_bodies[kBodySun].ra, ctx.sky.m_bodies[kBodySun].dec);
+    const double sunAzimuth = std::atan2(sun[1], sun[0]);
+    IconPicture picture;
+    picture.width = width / kSkyStep + 2;
+    picture.height = height / kSkyStep + 2;
+    picture.pixels.resize(static_cast<std::size_t>(picture.width * picture.height));
+    const double radius = std::max(1.0, static_cast<double>(g.radius));
+    for (int j = 0; j < picture.height; ++j) {
+        for (int i = 0; i < picture.width; ++i) {
+            double vx = (i * kSkyStep - g.centerX) / radius;
+            double vy = (j * kSkyStep - g.centerY) / radius;
+            const double r2 = vx * vx + vy * vy;
+            if (r2 > 1.0) {
+                // Beyond the sphere: the sky overhead, as the outside of the disc is painted
+                // after the layers (OutsideTheSphere).
+                picture.pixels[static_cast<std::size_t>(j * picture.width + i)] =
+                    ScreenRgb(look.zenith);
+                continue;
+            }
+            const double vz = std::sqrt(std::max(0.0, 1.0 - vx * vx - vy * vy));
+            std::array<double, 3> u{};
+            for (std::size_t k = 0; k < 3; ++k) {
+                u[k] = vx * axes.x[k] + vy * axes.y[k] + vz * axes.toward[k];
+            }
+            const double altitude = std::asin(std::clamp(u[2], -1.0, 1.0)) * 180.0 / kPi;
+            const double fromSun = (std::atan2(u[1], u[0]) - sunAzimuth) * 180.0 / kPi;
+            picture.pixels[static_cast<std::size_t>(j * picture.width + i)] =
+                ScreenRgb(SkyLightAt(look, altitude, fromSun));
+        }
+    }
+    ctx.surface.DrawSmoothPicture(picture, 0, 0, picture.width * kSkyStep,
+                                  picture.height * kSkyStep);
+}
+
+// --- the Milky Way and the Magellanic Clouds
+
+// How much of the faint glows the sky leaves: all of it at night, nothing from about nautical
+// twilight on.
+double Darkness(const SkyLook& look) {
+    return std::clamp((look.faintest - 2.5) / 4.0, 0.0, 1.0);
+}
+
+// Light of each brightness level: the outer band, then each inner level on top of it.
+constexpr float kOuterBandLight = 0.32f;
+constexpr float kInnerLevelLight = 0.17f;
+constexpr float kCloudLight = 0.45f;
+
+// A glow's outline point: its pixel, a point beyond the rim laid onto the rim so that a ring
+// half round the limb still closes on the visible side.
+PixelPoint GlowPixel(const LayerContext& ctx, float ra, float dec) {
+    const NaturalPoint p = ctx.projector.LocateNatural(ra, dec);
+    const ChartGeometry g = ctx.projector.Geometry();
+    double x = p.x - g.centerX;
+    double y = p.y - g.centerY;
+    if (!p.Near()) {
+        const double n = std::hypot(x, y);
+        if (n > 0.0) {
+            x *= g.radius / n;
+            y *= g.radius / n;
+        }
+    }
+    return PixelPoint{static_cast<int>(std::lround(g.centerX + x)),
+                      static_cast<int>(std::lround(g.centerY + y))};
+}
+
+void DrawMilkyWayGlow(const LayerContext& ctx, const SkyLook& look) {
+    const double darkness = Darkness(look);
+    if (darkness <= 0.0) {
+        return;
+    }
+    std::vector<DrawSurface::LightPolygon> shapes;
+    if (ctx.chart.m_bMilkyWay) {
+        for (std::vector<PixelPoint>& band : MilkyWayBandPolygons(ctx)) {
+            shapes.push_back({std::move(band), kOuterBandLight});
+        }
+        for (const GlowRing& ring : ctx.catalog.m_milkyWayGlow) {
+            DrawSurface::LightPolygon shape{{}, kInnerLevelLight};
+            bool anyNear = false;
+            for (const OutlinePoint& point : ring.points) {
+                anyNear = anyNear || ctx.projector.LocateNatural(point.ra, point.dec).Near();
+                shape.points.push_back(GlowPixel(ctx, point.ra, point.dec));
+            }
+            if (anyNear) {
+                shapes.push_back(std::move(shape));
+            }
+        }
+    }
+    if (ctx.chart.m_bDeepSky) {
+        for (const auto& [first, count] : {std::pair{kLargeCloudFirst, kLargeCloudCount},
+                                           std::pair{kSmallCloudFirst, kSmallCloudCount}}) {
+            DrawSurface::LightPolygon cloud{{}, kCloudLight};
+            bool anyNear = false;
+            for (std::size_t i = first; i < first + count; ++i) {
+                const OutlinePoint& point = ctx.catalog.m_outlinePoints[i];
+                anyNear = anyNear || ctx.projector.LocateNatural(point.ra, point.dec).Near();
+                cloud.points.push_back(GlowPixel(ctx, point.ra, point.dec));
+            }
+            if (anyNear) {
+                shapes.push_back(std::move(cloud));
+            }
+        }
+    }
+    const int blur = std::max(4, static_cast<int>(ctx.projector.Geometry().radius / 50));
+    const Light glow{0.16 * darkness, 0.17 * darkness, 0.21 * darkness};
+    ctx.surface.AddSoftLight(shapes, ScreenRgb(glow), blur);
+}
+
+// --- stars
+
+// The faintest magnitude drawn at a point: what the sky lets through and the catalogue's limit.
+double FaintestShown(const LayerContext& ctx, const SkyLook& look) {
+    return std::min(ctx.chart.m_dStarLimit, look.faintest);
+}
+
+void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
+    const ChartState& chart = ctx.chart;
+    const bool horizon = ctx.projector.HorizonView();
+    const bool ground = GroundShown(ctx);
+    const double faintest = FaintestShown(ctx, look);
+    const int width = 2 * chart.m_nCenterX;
+    const int height = 2 * chart.m_nCenterY;
+    constexpr int kMargin = kMaxSpotRadius;
+    for (std::size_t i = 0; i < kStarCount; ++i) {
+        const StarRecord& star = ctx.catalog.m_stars[i];
+        if (!(star.magnitude <= chart.m_dStarLimit)) {
+            continue;
+        }
+        const NaturalPoint p = ctx.projector.LocateNatural(star.ra, star.dec);
+        if (!p.Near() || p.x < -kMargin || p.y < -kMargin || p.x > width + kMargin ||
+            p.y > height + kMargin) {
+            continue;
+        }
+        double magnitude = star.magnitude;
+        if (horizon) {
+            if (ground && p.altitude < 0.0) {
+                continue;
+            }
+            magnitude += ExtinctionMagnitudes(p.altitude);
+        }
+        if (magnitude > faintest) {
+            continue;
+        }
+        const int px = static_cast<int>(std::floor(p.x));
+        const int py = static_cast<int>(std::floor(p.y));
+        if (ctx.projector.InsideClient(px, py)) {
+            ctx.picks.stars[i] = StarPick{px, py, TruncatedMagnitude(star.magnitude)};
+        }
+        const Light colour =
+            chart.m_bColoredStars ? StarColour(ColourIndexOfStar(star.hr)) : Light{1.0, 1.0, 1.0};
+        DrawStarLight(ctx.surface, p.x, p.y, magnitude, ScreenRgb(colour));
+    }
+}
+
+// --- the Sun, the Moon and the planets
+
+// A disc of `radius` pixels about (x, y) with a soft rim, lit by `lit` (0..1 for each point of
+// the disc, from its normal toward the viewer).
+template <typename Lit>
+void DrawDisc(DrawSurface& surface, double x, double y, double radius, Rgb colour, Lit lit) {
+    const int r = static_cast<int>(std::ceil(radius)) + 1;
+    const int cx = static_cast<int>(std::floor(x));
+    const int cy = static_cast<int>(std::floor(y));
+    for (int py = cy - r; py <= cy + r; ++py) {
+        for (int px = cx - r; px <= cx + r; ++px) {
+            const double dx = px + 0.5 - x;
+            const double dy = py + 0.5 - y;
+            const double d = std::sqrt(dx * dx + dy * dy);
+            const double cover = std::clamp(radius + 0.5 - d, 0.0, 1.0);
+            if (cover <= 0.0) {
+                continue;
+            }
+            const double nx = std::clamp(dx / radius, -1.0, 1.0);
+            const double ny = std::clamp(dy / radius, -1.0, 1.0);
+            const double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
+            surface.AddLight(px, py, colour, static_cast<float>(cover * lit(nx, ny, nz)));
+        }
+    }
+}
+
+void DrawSun(const LayerContext& ctx, const NaturalPoint& p) {
+    const double radius = std::max<double>(kMinDiscRadius, kSunRadiusDeg * PixelsPerDegree(ctx));
+    // The glow: light falling off with the distance from the rim, as the sky scatters it.
+    const int reach = std::min(kMaxGlowRadius, static_cast<int>(radius * 10.0) + 20);
+    const Rgb glow{255, 236, 200};
+    const int cx = static_cast<int>(std::floor(p.x));
+    const int cy = static_cast<int>(std::floor(p.y));
+    for (int py = cy - reach; py <= cy + reach; ++py) {
+        for (int px = cx - reach; px <= cx + reach; ++px) {
+            const double d = std::hypot(px + 0.5 - p.x, py + 0.5 - p.y);
+            if (d > reach || d < radius) {
+                continue;
+            }
+            const double s = (d - radius) / (radius + 6.0);
+            ctx.surface.AddLight(
+                px, py, glow, static_cast<float>(0.75 / (1.0 + 4.0 * s * s) * (1.0 - d / reach)));
+        }
+    }
+    DrawDisc(ctx.surface, p.x, p.y, radius, Rgb{255, 252, 240},
+             [](double, double, double) { return 1.0; });
+}
+
+void DrawMoon(const LayerContext& ctx, const NaturalPoint& p) {
+    const SolarSystemBody& moon = ctx.sky.m_bodies[kBodyMoon];
+    const SolarSystemBody& sun = ctx.sky.m_bodies[kBodySun];
+    double radiusDeg = 0.259;
+    if (moon.earthDistanceKm > kMoonRadiusKm) {
+        radiusDeg = std::atan(kMoonRadiusKm / moon.earthDistanceKm) * 180.0 / kPi;
+    }
+    const double radius = std::max<double>(kMinDiscRadius, radiusDeg * PixelsPerDegree(ctx));
+    // The Sun as seen from the Moon: toward the viewer by the cosine of the phase angle, and
+    // across the disc along the great circle from the Moon toward the Sun.
+    const std::array<double, 3> m = ctx.projector.OwnDirection(moon.ra, moon.dec);
+    const std::array<double, 3> s = ctx.projector.OwnDirection(sun.ra, sun.dec);
+    const double along = Dot(m, s);
+    const std::array<double, 3> t = {s[0] - along * m[0], s[1] - along * m[1], s[2] - along * m[2]};
+    const Projector::Axes axes = ctx.projector.OwnAxes();
+    double ux = Dot(axes.x, t);
+    double uy = Dot(axes.y, t);
+    const double n = std::hypot(ux, uy);
+    if (n > 0.0) {
+        ux /= n;
+        uy /= n;
+    }
+    const double cosI = std::clamp(moon.cosPhaseAngle, -1.0, 1.0);
+    const double sinI = std::sqrt(1.0 - cosI * cosI);
+    const double sx = sinI * ux;
+    const double sy = sinI * uy;
+    constexpr double kEarthshine = 0.05;
+    DrawDisc(
+        ctx.surface, p.x, p.y, radius, Rgb{246, 242, 228}, [&](double nx, double ny, double nz) {
+            const double lit = std::clamp((nx * sx + ny * sy + nz * cosI) * 6.0 + 0.5, 0.0, 1.0);
+            return kEarthshine + (1.0 - kEarthshine) * lit;
+        });
+}
+
+// The planets' tints (body index 2..9), light enough to read as white points with a hue.
+constexpr std::array<Light, kBodyCount> kPlanetTints = {{
+    {1.0, 1.0, 1.0},   // Moon (unused)
+    {1.0, 1.0, 1.0},   // Sun (unused)
+    {1.0, 0.94, 0.88}, // Mercury
+    {1.0, 1.0, 0.94},  // Venus
+    {1.0, 0.78, 0.62}, // Mars
+    {1.0, 0.96, 0.88}, // Jupiter
+    {1.0, 0.92, 0.76}, // Saturn
+    {0.84, 0.96, 1.0}, // Uranus
+    {0.78, 0.86, 1.0}, // Neptune
+    {1.0, 0.96, 0.9},  // Pluto
+}};
+
+void DrawBodies(const LayerContext& ctx, const SkyLook& look) {
+    const BodyTable& bodies = ctx.sky.m_bodies;
+    const bool ground = GroundShown(ctx);
+    const double faintest = FaintestShown(ctx, look);
+    for (std::size_t b = kBodyCount; b-- > 0;) {
+        const SolarSystemBody& body = bodies[b];
+        const NaturalPoint p = ctx.projector.LocateNatural(body.ra, body.dec);
+        if (!p.Near()) {
+            continue;
+        }
+        ctx.picks.bodies[b] =
+            PixelPoint{static_cast<int>(std::floor(p.x)), static_cast<int>(std::floor(p.y))};
+        const double radiusAllowance = b == kBodySun || b == kBodyMoon ? -0.6 : 0.0;
+        if (ground && p.altitude < radiusAllowance) {
+            continue;
+        }
+        if (b == kBodySun) {
+            DrawSun(ctx, p);
+            continue;
+        }
+        if (b == kBodyMoon) {
+            DrawMoon(ctx, p);
+            continue;
+        }
+        const PlanetAppearanceResult look_ =
+            PlanetAppearance(static_cast<int>(b) - 1, body.sunDistanceAu, body.earthDistanceAu,
+                             bodies[kBodySun].earthDistanceAu);
+        double magnitude = look_.magnitude;
+        if (!std::isfinite(magnitude)) {
+            continue;
+        }
+        if (ctx.projector.HorizonView()) {
+            magnitude += ExtinctionMagnitudes(p.altitude);
+        }
+        if (magnitude > faintest) {
+            continue;
+        }
+        DrawStarLight(ctx.surface, p.x, p.y, magnitude, ScreenRgb(kPlanetTints[b]));
+    }
+}
+
+// --- the ground
+
+// The ground of the local-horizon chart: the near half of the horizon's circle closed by the
+// half of the sphere's rim that lies below the horizon, filled opaque; the compass letters on
+// the horizon line.
+void DrawGround(const LayerContext& ctx, const SkyLook& look) {
+    const Projector::Axes axes = ctx.projector.OwnAxes();
+    const ChartGeometry g = ctx.projector.Geometry();
+    const std::array<double, 3> zenith = {0.0, 0.0, 1.0};
+    const std::array<double, 3> across = Cross(axes.toward, zenith);
+    auto pixel = [&](const std::array<double, 3>& v) {
+        return PixelPoint{static_cast<int>(std::floor(g.centerX + g.radius * Dot(axes.x, v))),
+                          static_cast<int>(std::floor(g.centerY + g.radius * Dot(axes.y, v)))};
+    };
+    std::vector<PixelPoint> outline;
+    constexpr int kSteps = 180; // one degree each
+    if (Dot(across, across) < 1e-12) {
+        if (Dot(axes.toward, zenith) > 0.0) {
+            return; // looking straight up: the horizon is the rim, no ground in sight
+        }
+        for (int k = 0; k < 2 * kSteps; ++k) {
+            const double a = k * kPi / kSteps;
+            const std::array<double, 3> v = {std::cos(a) * axes.x[0] + std::sin(a) * axes.y[0],
+                                             std::cos(a) * axes.x[1] + std::sin(a) * axes.y[1],
+                                             std::cos(a) * axes.x[2] + std::sin(a) * axes.y[2]};
+            outline.push_back(pixel(v));
+        }
+    } else {
+        const std::array<double, 3> p = Normalised(across);
+        std::array<double, 3> up = Cross(zenith, p); // in the horizon, toward the viewer
+        if (Dot(up, axes.toward) < 0.0) {
+            up = {-up[0], -up[1], -up[2]};
+        }
+        std::array<double, 3> down = Cross(axes.toward, p); // on the rim, below the horizon
+        if (down[2] > 0.0) {
+            down = {-down[0], -down[1], -down[2]};
+        }
+        for (int k = 0; k <= kSteps; ++k) {
+            const double a = k * kPi / kSteps;
+            outline.push_back(pixel({std::cos(a) * p[0] + std::sin(a) * up[0],
+                                     std::cos(a) * p[1] + std::sin(a) * up[1],
+                                     std::cos(a) * p[2] + std::sin(a) * up[2]}));
+        }
+        for (int k = 1; k < kSteps; ++k) {
+            const double a = k * kPi / kSteps;
+            outline.push_back(pixel({-std::cos(a) * p[0] + std::sin(a) * down[0],
+                                     -std::cos(a) * p[1] + std::sin(a) * down[1],
+                                     -std::cos(a) * p[2] + std::sin(a) * down[2]}));
+        }
+    }
+    const Rgb ground = ScreenRgb(look.ground);
+    ctx.surface.SelectPen(Pen{PenStyle::Solid, 1, ground});
+    ctx.surface.SelectBrush(Brush{BrushStyle::Solid, ground});
+    ctx.surface.Polygon(outline);
+
+    // Outside the sphere's disc nothing of the sky is drawn: labels of points just inside its
+    // rim below the horizon would otherwise spill out past the ground.
+    const Rgb outside = ScreenRgb(look.zenith);
+    const int width = 2 * ctx.chart.m_nCenterX;
+    const int height = 2 * ctx.chart.m_nCenterY;
+    std::vector<PixelPoint> frame = {
+        {-1, -1}, {width + 1, -1}, {width + 1, height + 1}, {-1, height + 1}, {-1, -1}};
+    constexpr int kRimSteps = 360;
+    const double rimRadius = g.radius + 1.0;
+    for (int k = 0; k <= kRimSteps; ++k) {
+        const double a = 2.0 * kPi * k / kRimSteps;
+        frame.push_back(
+            PixelPoint{static_cast<int>(std::lround(g.centerX + rimRadius * std::cos(a))),
+                       static_cast<int>(std::lround(g.centerY + rimRadius * std::sin(a)))});
+    }
+    if (rimRadius < std::hypot(width, height)) {
+        ctx.surface.SelectPen(Pen{PenStyle::Null, 1, outside});
+        ctx.surface.SelectBrush(Brush{BrushStyle::Solid, outside});
+        ctx.surface.Polygon(frame);
+    }
+
+    // The compass letters just below the horizon, at chart azimuth 0 (south), 90 (east), 180
+    // (north) and 270 (west).
+    struct Letter {
+        double azimuth;
+        const char* text;
+    };
+    constexpr Letter kLetters[] = {{90.0, "E"}, {270.0, "W"}, {180.0, "N"}, {0.0, "S"}};
+    ctx.surface.SelectFont(LabelFont(16, 700));
+    ctx.surface.SetTextColour(Rgb{214, 196, 150});
+    ctx.surface.SetBackgroundMode(BackgroundMode::Transparent);
+    ctx.SelectLabelBackdrop();
+    for (const Letter& letter : kLetters) {
+        const NaturalPoint at = ctx.projector.LocateOwn(letter.azimuth, 0.0);
+        const int x = static_cast<int>(std::floor(at.x));
+        const int y = static_cast<int>(std::floor(at.y));
+        if (!at.Near() || !ctx.projector.InsideClient(x, y)) {
+            continue;
+        }
+        const TextExtent extent = ctx.surface.MeasureText(letter.text);
+        DrawBoxedLabel(ctx.surface, PixelPoint{x - extent.width / 2, y + 2}, letter.text, extent);
+    }
+}
+
+} // namespace
+
+Rgb ScreenRgb(const Light& light) {
+    auto channel = [](double v) {
+        return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
+    };
+    return Rgb{channel(light.r), channel(light.g), channel(light.b)};
+}
+
+void DrawStarLight(DrawSurface& surface, double x, double y, double magnitude, Rgb colour) {
+    const double flux = FluxOfMagnitude(magnitude - kFullPixelMagnitude);
+    const int reach = SpotRadius(flux);
+    const int cx = static_cast<int>(std::floor(x));
+    const int cy = static_cast<int>(std::floor(y));
+    const double core = -1.0 / (2.0 * kCoreSigma * kCoreSigma);
+    const double halo = -1.0 / (2.0 * kHaloSigma * kHaloSigma);
+    const Light tint{colour.r / 255.0, colour.g / 255.0, colour.b / 255.0};
+    for (int py = cy - reach; py <= cy + reach; ++py) {
+        for (int px = cx - reach; px <= cx + reach; ++px) {
+            const double dx = px + 0.5 - x;
+            const double dy = py + 0.5 - y;
+            const double d2 = dx * dx + dy * dy;
+            const double light = flux * (std::exp(d2 * core) + kHaloShare * std::exp(d2 * halo));
+            if (light < kFaintestLight) {
+                continue;
+            }
+            // Where the light is more than the screen can show, the point turns white, as a
+            // bright star does to the eye.
+            const double white = std::clamp((light - 1.0) / 6.0, 0.0, 0.6);
+            const Light c{tint.r + (1.0 - tint.r) * white, tint.g + (1.0 - tint.g) * white,
+                          tint.b + (1.0 - tint.b) * white};
+            surface.AddLight(px, py, ScreenRgb(c), static_cast<float>(std::min(light, 1.0)));
+        }
+    }
+}
+
+void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
+    const SkyLook look = SkyLookForSun(sunAltitude);
+    const ChartState& chart = ctx.chart;
+    ScopedSurfaceState keep(ctx.surface);
+    DrawBackground(ctx, look);
+
+    LayerContext layers = ctx;
+    layers.skyColour = ScreenRgb(look.zenith);
+    layers.skyFillColour = layers.skyColour;
+    DrawMilkyWayGlow(layers, look);
+    if (chart.m_bEcliptic) {
+        DrawEcliptic(layers);
+    }
+    if (chart.m_bBoundaries) {
+        DrawBoundaries(layers);
+    }
+    if (chart.m_bConstelations) {
+        DrawConstellationFigures(layers);
+    }
+    if (chart.m_bDeepSky) {
+        DrawDeepSky(layers);
+    }
+    if (chart.m_bCoordinations) {
+        DrawGrid(layers);
+    }
+    DrawNaturalStars(layers, look);
+    if (chart.m_bStarNames && chart.m_nLevel >= 1) {
+        DrawStarNames(layers);
+    }
+    if (chart.m_bSolarSystem) {
+        DrawSolarSystemLabels(layers);
+        DrawBodies(layers, look);
+    }
+    if (chart.m_bHorizon) {
+        if (ctx.projector.HorizonView()) {
+            DrawGround(layers, look);
+        } else {
+            DrawHorizon(layers);
+        }
+    }
+}
