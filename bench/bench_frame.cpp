@@ -3,7 +3,8 @@
 // date change (recompute plus frame) as the animation does it. Each frame benchmark also times
 // one bare cairo fill of the same image in the same run and reports the frame's cost in such
 // fills (counter "fills"), a measure that holds across machines. Night vision is timed on a
-// finished default frame.
+// finished default frame. The natural style's frames run beside the classic ones (the same
+// chart, the same run), so that their cost compares directly.
 #include "BenchChart.h"
 #include "chart/CairoSurface.h"
 #include "chart/LayerSwitches.h"
@@ -37,9 +38,10 @@ double Median(std::vector<double> values) {
 struct FrameBench : BenchChart {
     CairoImageSurface surface{kWidth, kHeight};
 
-    explicit FrameBench(bool everyLayer, int level) {
+    explicit FrameBench(bool everyLayer, int level, bool natural = false) {
         settings.SkyDate = SkyDate{2024, 3, 10, 22, 0, 0};
         settings.Level = level;
+        settings.NaturalSky = natural ? 1 : 0;
         if (everyLayer) {
             for (const LayerSwitch& row : kLayerSwitches) {
                 settings.*row.setting = 1;
@@ -116,6 +118,29 @@ void BM_FrameEveryLayer(benchmark::State& state) {
     bench.Run(state);
 }
 BENCHMARK(BM_FrameEveryLayer)->Arg(0)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// The natural style: the default chart, every layer at the widest level, and the local-horizon
+// chart with its ground, in the precise model that draws apparent altitudes.
+void BM_NaturalFrameDefault(benchmark::State& state) {
+    FrameBench bench(false, 2, true);
+    bench.Run(state);
+}
+BENCHMARK(BM_NaturalFrameDefault)->Unit(benchmark::kMillisecond);
+
+void BM_NaturalFrameEveryLayer(benchmark::State& state) {
+    FrameBench bench(true, static_cast<int>(state.range(0)), true);
+    bench.Run(state);
+}
+BENCHMARK(BM_NaturalFrameEveryLayer)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_NaturalFrameHorizon(benchmark::State& state) {
+    FrameBench bench(false, 2, true);
+    bench.chart->m_bHorizonView = kChartLocalHorizon;
+    bench.chart->m_nHorizonViewSetting = kChartLocalHorizon;
+    bench.chart->m_bPreciseModel = 1;
+    bench.Run(state);
+}
+BENCHMARK(BM_NaturalFrameHorizon)->Unit(benchmark::kMillisecond);
 
 void BM_RecomputeAndFrame(benchmark::State& state) {
     FrameBench bench(false, 2);

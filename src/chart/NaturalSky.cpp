@@ -486,24 +486,35 @@ void DrawStarLight(DrawSurface& surface, double x, double y, double magnitude, R
     const int reach = SpotRadius(flux);
     const int cx = static_cast<int>(std::floor(x));
     const int cy = static_cast<int>(std::floor(y));
-    const double core = -1.0 / (2.0 * kCoreSigma * kCoreSigma);
-    const double halo = -1.0 / (2.0 * kHaloSigma * kHaloSigma);
-    const Light tint{colour.r / 255.0, colour.g / 255.0, colour.b / 255.0};
+    const float core = static_cast<float>(-1.0 / (2.0 * kCoreSigma * kCoreSigma));
+    const float halo = static_cast<float>(-1.0 / (2.0 * kHaloSigma * kHaloSigma));
+    const float haloFlux = static_cast<float>(flux * kHaloShare);
+    const bool withHalo = haloFlux > kFaintestLight;
+    const float coreFlux = static_cast<float>(flux);
     for (int py = cy - reach; py <= cy + reach; ++py) {
+        const float dy = static_cast<float>(py + 0.5 - y);
         for (int px = cx - reach; px <= cx + reach; ++px) {
-            const double dx = px + 0.5 - x;
-            const double dy = py + 0.5 - y;
-            const double d2 = dx * dx + dy * dy;
-            const double light = flux * (std::exp(d2 * core) + kHaloShare * std::exp(d2 * halo));
-            if (light < kFaintestLight) {
+            const float dx = static_cast<float>(px + 0.5 - x);
+            const float d2 = dx * dx + dy * dy;
+            float light = coreFlux * std::exp(d2 * core);
+            if (withHalo) {
+                light += haloFlux * std::exp(d2 * halo);
+            }
+            if (light < static_cast<float>(kFaintestLight)) {
+                continue;
+            }
+            if (light <= 1.0f) {
+                surface.AddLight(px, py, colour, light);
                 continue;
             }
             // Where the light is more than the screen can show, the point turns white, as a
             // bright star does to the eye.
-            const double white = std::clamp((light - 1.0) / 6.0, 0.0, 0.6);
-            const Light c{tint.r + (1.0 - tint.r) * white, tint.g + (1.0 - tint.g) * white,
-                          tint.b + (1.0 - tint.b) * white};
-            surface.AddLight(px, py, ScreenRgb(c), static_cast<float>(std::min(light, 1.0)));
+            const float white = std::min((light - 1.0f) / 6.0f, 0.6f);
+            auto toward = [white](std::uint8_t c) {
+                return static_cast<std::uint8_t>(c + (255.0f - c) * white);
+            };
+            surface.AddLight(px, py, Rgb{toward(colour.r), toward(colour.g), toward(colour.b)},
+                             1.0f);
         }
     }
 }
