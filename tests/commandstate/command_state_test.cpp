@@ -23,7 +23,7 @@ const std::set<CommandId> kAlwaysEnabled = {
     CommandId::LayerBoundaries, CommandId::LayerFigures,      CommandId::LayerDeepSky,
     CommandId::LayerMilkyWay,   CommandId::LayerSolarSystem,  CommandId::ZoomIn,
     CommandId::ZoomOut,         CommandId::PanDown,           CommandId::PanUp,
-    CommandId::PanLeft,         CommandId::PanRight};
+    CommandId::PanLeft,         CommandId::PanRight,          CommandId::ViewNaturalSky};
 
 class CommandStateTest : public ::testing::Test {
 protected:

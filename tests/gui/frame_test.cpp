@@ -144,6 +144,7 @@ TEST_F(DesktopTest, MainToolbarHoldsItsButtonsInOrderWithTheTimeStepBox) {
                                        cmd::LayerDeepSky,
                                        cmd::LayerMilkyWay,
                                        cmd::LayerSolarSystem,
+                                       cmd::ViewNaturalSky,
                                        0,
                                        cmd::SettingsDateTime,
                                        cmd::TimeNow,
