@@ -292,6 +292,16 @@ TEST_F(DesktopTest, ChartModeAndSkyBackgroundSetTheChartAndTheSettingsTogether) 
     Command(cmd::SkyBlack);
     EXPECT_EQ(View().Chart().m_bColoredSky, 0);
     EXPECT_EQ(Session().settings.ColoredSky, 0);
+
+    // The natural style: a check item, kept in the settings, drawn at once.
+    const long before = RepaintNow();
+    Command(cmd::ViewNaturalSky);
+    EXPECT_EQ(View().Chart().m_bNaturalSky, 1);
+    EXPECT_EQ(Session().settings.NaturalSky, 1);
+    EXPECT_EQ(Frame().StateOf(cmd::ViewNaturalSky).checked, std::optional<bool>(true));
+    EXPECT_GT(RepaintNow(), before);
+    Command(cmd::ViewNaturalSky);
+    EXPECT_EQ(Session().settings.NaturalSky, 0);
 }
 
 TEST_F(DesktopTest, ZoomAndPanCommandsMoveTheChart) {
