@@ -19,18 +19,24 @@ namespace {
 
 // The magnitude whose star has a core of exactly full brightness in one pixel: fainter stars
 // are dimmer points, brighter ones spread their light wider.
-constexpr double kFullPixelMagnitude = 6.0;
-constexpr double kCoreSigma = 0.75;  // pixels
+constexpr double kFullPixelMagnitude = 5.0;
+constexpr double kCoreSigma = 0.9;   // pixels
 constexpr double kHaloSigma = 3.2;   // pixels
-constexpr double kHaloShare = 0.004; // of the core's peak
+constexpr double kHaloShare = 0.006; // of the core's peak
 constexpr double kFaintestLight = 1.0 / 400.0;
 constexpr int kMaxSpotRadius = 40; // pixels
+
+// The core widens a little with the star's light, as the eye's and a camera's image of a bright
+// star does: a 1st-magnitude star a disc of several pixels, not only a brighter point.
+double CoreSigma(double flux) {
+    return kCoreSigma * (1.0 + 0.13 * std::max(0.0, std::log10(flux)));
+}
 
 // How far the star's light reaches: where it falls below the faintest light worth adding.
 int SpotRadius(double flux) {
     double r = 0.0;
     if (flux > kFaintestLight) {
-        r = kCoreSigma * std::sqrt(2.0 * std::log(flux / kFaintestLight));
+        r = CoreSigma(flux) * std::sqrt(2.0 * std::log(flux / kFaintestLight));
     }
     if (flux * kHaloShare > kFaintestLight) {
         r = std::max(r, kHaloSigma * std::sqrt(2.0 * std::log(flux * kHaloShare / kFaintestLight)));
@@ -486,7 +492,8 @@ void DrawStarLight(DrawSurface& surface, double x, double y, double magnitude, R
     const int reach = SpotRadius(flux);
     const int cx = static_cast<int>(std::floor(x));
     const int cy = static_cast<int>(std::floor(y));
-    const float core = static_cast<float>(-1.0 / (2.0 * kCoreSigma * kCoreSigma));
+    const double sigma = CoreSigma(flux);
+    const float core = static_cast<float>(-1.0 / (2.0 * sigma * sigma));
     const float halo = static_cast<float>(-1.0 / (2.0 * kHaloSigma * kHaloSigma));
     const float haloFlux = static_cast<float>(flux * kHaloShare);
     const bool withHalo = haloFlux > kFaintestLight;
