@@ -217,6 +217,8 @@ void CairoSurface::AddSoftLight(std::span<const LightPolygon> polygons, Rgb colo
                 ((p & 0x007F7F7Fu) + (light & 0x007F7F7Fu)) ^ ((p ^ light) & 0x00808080u);
             pixel = 0xFF000000u | (each & ~full) | full;
         };
+        // 1 / step^2 in 16-bit fixed point, rounded down so that k stays within 0..255.
+        const int inverse = 65536 / (step * step);
         for (int j = 0; j + 1 < h; ++j) {
             for (int i = 0; i + 1 < w; ++i) {
                 const int a = at(i, j);
@@ -230,6 +232,17 @@ void CairoSurface::AddSoftLight(std::span<const LightPolygon> polygons, Rgb colo
                 const int y0 = j * step;
                 const int x1 = std::min(x0 + step, m_width);
                 const int y1 = std::min(y0 + step, m_height);
+                if (a == b && a == c && a == d) {
+                    const std::uint32_t light = lightOf[static_cast<std::size_t>(a)];
+                    for (int y = y0; y < y1; ++y) {
+                        if (std::uint32_t* row = m_raster.At(x0, y)) {
+                            for (int x = 0; x < x1 - x0; ++x) {
+                                addTo(row[x], light);
+                            }
+                        }
+                    }
+                    continue;
+                }
                 for (int y = y0; y < y1; ++y) {
                     std::uint32_t* row = m_raster.At(x0, y);
                     if (row == nullptr) {
@@ -240,7 +253,7 @@ void CairoSurface::AddSoftLight(std::span<const LightPolygon> polygons, Rgb colo
                         const int fx = x - x0;
                         const int top = a * (step - fx) + b * fx;
                         const int bottom = c * (step - fx) + d * fx;
-                        const int k = (top * (step - fy) + bottom * fy) / (step * step);
+                        const int k = ((top * (step - fy) + bottom * fy) * inverse) >> 16;
                         addTo(row[x - x0], lightOf[static_cast<std::size_t>(k)]);
                     }
                 }

@@ -47,7 +47,7 @@ int SpotRadius(double flux) {
 // --- the sky
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kSkyStep = 4; // pixels per sample of the sky's light; drawn smoothly stretched
+constexpr int kSkyStep = 8; // pixels per sample of the sky's light; drawn smoothly stretched
 
 // The Sun's and Moon's sizes.
 constexpr double kSunRadiusDeg = 0.2666;
@@ -90,7 +90,9 @@ void DrawBackground(const LayerContext& ctx, const SkyLook& look) {
     const ChartGeometry g = ctx.projector.Geometry();
     const std::array<double, 3> sun =
         ctx.projector.OwnDirection(ctx.sky.m_bodies[kBodySun].ra, ctx.sky.m_bodies[kBodySun].dec);
-    const double sunAzimuth = std::atan2(sun[1], sun[0]);
+    const double sunLevel = std::hypot(sun[0], sun[1]);
+    const double sunX = sunLevel > 0.0 ? sun[0] / sunLevel : 1.0;
+    const double sunY = sunLevel > 0.0 ? sun[1] / sunLevel : 0.0;
     IconPicture picture;
     picture.width = width / kSkyStep + 2;
     picture.height = height / kSkyStep + 2;
@@ -114,9 +116,10 @@ void DrawBackground(const LayerContext& ctx, const SkyLook& look) {
                 u[k] = vx * axes.x[k] + vy * axes.y[k] + vz * axes.toward[k];
             }
             const double altitude = std::asin(std::clamp(u[2], -1.0, 1.0)) * 180.0 / kPi;
-            const double fromSun = (std::atan2(u[1], u[0]) - sunAzimuth) * 180.0 / kPi;
+            const double level = std::hypot(u[0], u[1]);
+            const double cosFromSun = level > 0.0 ? (u[0] * sunX + u[1] * sunY) / level : 0.0;
             picture.pixels[static_cast<std::size_t>(j * picture.width + i)] =
-                ScreenRgb(SkyLightAt(look, altitude, fromSun));
+                ScreenRgb(SkyLightAt(look, altitude, cosFromSun));
         }
     }
     ctx.surface.DrawSmoothPicture(picture, 0, 0, picture.width * kSkyStep,

@@ -123,11 +123,11 @@ SkyLook SkyLookForSun(double sunAltitudeDeg) {
     return look;
 }
 
-Light SkyLightAt(const SkyLook& look, double altitudeDeg, double fromSunDeg) {
+Light SkyLightAt(const SkyLook& look, double altitudeDeg, double cosFromSun) {
     const double h = std::clamp(altitudeDeg, 0.0, 90.0);
     // Overhead to horizon: most of the change in the lowest 20 degrees.
     const double towardHorizon = std::exp(-h / 14.0);
-    const double c = std::cos(fromSunDeg * kPi / 180.0);
+    const double c = cosFromSun;
     const double sunward = c > 0.0 ? c * c * std::exp(-h / 10.0) : 0.0;
     const Light horizon = Mix(look.horizon, look.sunward, sunward);
     return Mix(look.zenith, horizon, towardHorizon);

@@ -46,6 +46,6 @@ struct SkyLook {
 };
 SkyLook SkyLookForSun(double sunAltitudeDeg);
 
-// The sky's light in the direction of `altitudeDeg` whose azimuth lies `fromSunDeg` degrees
-// from the Sun's: brighter toward the horizon and, in twilight, toward the Sun.
-Light SkyLightAt(const SkyLook& look, double altitudeDeg, double fromSunDeg);
+// The sky's light in the direction of `altitudeDeg` whose azimuth lies an angle from the Sun's
+// whose cosine is `cosFromSun`: brighter toward the horizon and, in twilight, toward the Sun.
+Light SkyLightAt(const SkyLook& look, double altitudeDeg, double cosFromSun);
