@@ -535,7 +535,16 @@ void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
     ScopedSurfaceState keep(ctx.surface);
     DrawBackground(ctx, look);
 
-    LayerContext layers = ctx;
+    // What the sky lets through decides the classic layers' magnitude limits too: no deep-sky
+    // object or star name in daylight or bright twilight.
+    ChartState seen = ctx.chart;
+    seen.m_dStarLimit = std::min(seen.m_dStarLimit, look.faintest);
+    seen.m_dDeepSkyLimit = std::min(seen.m_dDeepSkyLimit, look.faintest);
+    LayerContext layers{seen,        ctx.sky,    ctx.picks,     ctx.catalog, ctx.northernMoon,
+                        ctx.surface, ctx.target, ctx.deepColour};
+    layers.printingScale = ctx.printingScale;
+    layers.natural = true;
+    layers.projector = ctx.projector;
     layers.skyColour = ScreenRgb(look.zenith);
     layers.skyFillColour = layers.skyColour;
     DrawMilkyWayGlow(layers, look);
