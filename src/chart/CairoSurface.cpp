@@ -106,18 +106,16 @@ void CairoSurface::AddLight(int x, int y, Rgb colour, float amount) {
         return;
     }
     amount = std::min(amount, 1.0f);
-    if (m_raster.Active() && m_raster.Scale() == 1) {
+    if (m_raster.Active()) {
         BeginDirect();
-        std::uint32_t* p = m_raster.At(x, y);
-        if (p == nullptr) {
-            return;
-        }
         auto add = [amount](std::uint32_t old, int shift, std::uint8_t c) {
             const int v = static_cast<int>((old >> shift) & 0xFFu) +
                           static_cast<int>(static_cast<float>(c) * amount + 0.5f);
             return static_cast<std::uint32_t>(std::min(v, 255)) << shift;
         };
-        *p = 0xFF000000u | add(*p, 16, colour.r) | add(*p, 8, colour.g) | add(*p, 0, colour.b);
+        m_raster.ForDevicePixels(x, y, [&](std::uint32_t& p) {
+            p = 0xFF000000u | add(p, 16, colour.r) | add(p, 8, colour.g) | add(p, 0, colour.b);
+        });
         return;
     }
     BeginCairo();

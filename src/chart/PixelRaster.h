@@ -77,6 +77,20 @@ private:
     void PutScaled(int x, int y, std::uint32_t value);
 
 public:
+    // Calls fn(std::uint32_t&) on each device pixel of logical pixel (x, y) (scale x scale of
+    // them); nothing outside the image.
+    template <typename Fn> void ForDevicePixels(int x, int y, Fn fn) {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
+            return;
+        }
+        for (int dy = 0; dy < m_scale; ++dy) {
+            auto* row = reinterpret_cast<std::uint32_t*>(
+                m_pixels + static_cast<std::ptrdiff_t>(y * m_scale + dy) * m_stride);
+            for (int dx = 0; dx < m_scale; ++dx) {
+                fn(row[static_cast<std::ptrdiff_t>(x) * m_scale + dx]);
+            }
+        }
+    }
     // Pixel (x, y) at scale 1 (nullptr outside the image or on a scaled image).
     std::uint32_t* At(int x, int y) {
         if (m_scale != 1 || x < 0 || y < 0 || x >= m_width || y >= m_height) {
