@@ -231,11 +231,22 @@ void CairoSurface::AddSoftLight(std::span<const LightPolygon> polygons, Rgb colo
                 const int x1 = std::min(x0 + step, m_width);
                 const int y1 = std::min(y0 + step, m_height);
                 if (a == b && a == c && a == d) {
+                    // Runs of one colour (the sky's) take the sum found for their first pixel.
                     const std::uint32_t light = lightOf[static_cast<std::size_t>(a)];
+                    std::uint32_t lastIn = 0;
+                    std::uint32_t lastOut = 0;
+                    bool known = false;
                     for (int y = y0; y < y1; ++y) {
                         if (std::uint32_t* row = m_raster.At(x0, y)) {
                             for (int x = 0; x < x1 - x0; ++x) {
+                                if (known && row[x] == lastIn) {
+                                    row[x] = lastOut;
+                                    continue;
+                                }
+                                lastIn = row[x];
                                 addTo(row[x], light);
+                                lastOut = row[x];
+                                known = true;
                             }
                         }
                     }
