@@ -141,6 +141,7 @@ FrameResult Draw(ChartState& chart, const SkyState& sky, const CatalogStore& cat
             // The natural style projects every point afresh by its own rules (the memo holds
             // the classic projection's).
             ctx.natural = true;
+            ctx.directionMemo = ctx.memo;
             ctx.memo = nullptr;
             ctx.projector.UseNaturalRules(chart.m_bPreciseModel != 0);
             DrawNaturalFrame(ctx, SunAltitude(sky));

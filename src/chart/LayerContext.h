@@ -36,6 +36,9 @@ struct LayerContext {
     // The screen frame is drawn in the natural style: muted lines, labels with a halo instead
     // of a box (the layers' own colours are chosen by ScreenColour).
     bool natural = false;
+    // The natural style's memo of the catalogue's unit vectors (the frame's memo, whose
+    // classic projection the natural style does not use); none: computed afresh.
+    ProjectionMemo* directionMemo = nullptr;
 
     // Where each point falls: the chart's geometry, or the page's while printing.
     Projector projector = Projector(chart, sky);

@@ -219,7 +219,14 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
         if (!(star.magnitude <= chart.m_dStarLimit)) {
             continue;
         }
-        const NaturalPoint p = ctx.projector.LocateNatural(star.ra, star.dec);
+        NaturalPoint p;
+        if (ctx.directionMemo != nullptr) {
+            const PointMemo::Direction& d =
+                ctx.directionMemo->stars.DirectionOf(i, star.ra, star.dec);
+            p = ctx.projector.LocateNatural(std::array<double, 3>{d.x, d.y, d.z});
+        } else {
+            p = ctx.projector.LocateNatural(star.ra, star.dec);
+        }
         if (!p.Near() || p.x < -kMargin || p.y < -kMargin || p.x > width + kMargin ||
             p.y > height + kMargin) {
             continue;
@@ -544,6 +551,7 @@ void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
                         ctx.surface, ctx.target, ctx.deepColour};
     layers.printingScale = ctx.printingScale;
     layers.natural = true;
+    layers.directionMemo = ctx.directionMemo;
     layers.projector = ctx.projector;
     layers.skyColour = ScreenRgb(look.zenith);
     layers.skyFillColour = layers.skyColour;

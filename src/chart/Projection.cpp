@@ -194,8 +194,11 @@ NaturalPoint Projector::FromOwn(const std::array<double, 3>& u, double altitude)
 std::array<double, 3> Projector::OwnDirection(double ra, double dec) const {
     const double a = ra * 15.0 * kDegToRad;
     const double d = dec * kDegToRad;
-    const std::array<double, 3> e = {std::cos(d) * std::cos(a), std::cos(d) * std::sin(a),
-                                     std::sin(d)};
+    return OwnDirection(
+        std::array<double, 3>{std::cos(d) * std::cos(a), std::cos(d) * std::sin(a), std::sin(d)});
+}
+
+std::array<double, 3> Projector::OwnDirection(const std::array<double, 3>& e) const {
     if (!m_horizonView) {
         return e;
     }
@@ -207,7 +210,14 @@ std::array<double, 3> Projector::OwnDirection(double ra, double dec) const {
 }
 
 NaturalPoint Projector::LocateNatural(double ra, double dec) const {
-    std::array<double, 3> u = OwnDirection(ra, dec);
+    const double a = ra * 15.0 * kDegToRad;
+    const double d = dec * kDegToRad;
+    return LocateNatural(
+        std::array<double, 3>{std::cos(d) * std::cos(a), std::cos(d) * std::sin(a), std::sin(d)});
+}
+
+NaturalPoint Projector::LocateNatural(const std::array<double, 3>& equatorial) const {
+    std::array<double, 3> u = OwnDirection(equatorial);
     if (!m_horizonView) {
         return FromOwn(u, 0.0);
     }

@@ -84,12 +84,16 @@ public:
     // The natural projection of (ra hours, dec degrees), near or far; the pixel may lie off the
     // client area.
     NaturalPoint LocateNatural(double ra, double dec) const;
+    // The same for the point's unit vector (x toward right ascension 0, z toward the north
+    // pole), as a projection memo keeps it.
+    NaturalPoint LocateNatural(const std::array<double, 3>& equatorial) const;
     // The natural projection of a direction given on the chart's own sphere: (chart azimuth
     // degrees, altitude as drawn) on the local-horizon chart, (ra, dec) on the equatorial one.
     NaturalPoint LocateOwn(double lonDeg, double latDeg) const;
     // The unit vector of (ra hours, dec degrees) on the chart's own sphere (turned to the
     // horizon on the local-horizon chart, not refracted).
     std::array<double, 3> OwnDirection(double ra, double dec) const;
+    std::array<double, 3> OwnDirection(const std::array<double, 3>& equatorial) const;
     // The chart's axes on its own sphere: pixel x = centre + R x.u, y = centre + R y.u, and the
     // direction toward the viewer; the three are orthonormal.
     struct Axes {
