@@ -5,6 +5,7 @@
 #include "astro/SkySession.h"
 #include "astro/Transforms.h"
 #include "chart/CairoSurface.h"
+#include "chart/Centering.h"
 #include "chart/ChartSetup.h"
 #include "chart/Frame.h"
 #include "settings/AppSettings.h"
@@ -209,4 +210,52 @@ TEST(NaturalSky, PreciseHorizonChartDrawsRefractedAltitudes) {
                 << c.apparent << " " << precise;
         }
     }
+}
+
+TEST(NaturalSky, MoonAtItsSizeLitTowardTheSun) {
+    // Krakow, 23 June 2026 21:30 clock time: a waxing Moon about 60 degrees east of the Sun (a
+    // thick crescent), low in the west-south-west after sunset.
+    NaturalChart n(SkyDate{2026, 6, 23, 21, 30, 0}, kChartEquatorial);
+    if (!n.session) {
+        GTEST_SKIP() << "catalogue not built";
+    }
+    const SkyState& sky = n.session->Sky();
+    const SolarSystemBody& moon = sky.m_bodies[kBodyMoon];
+    n.chart->m_nLevel = kMaxLevel;
+    ApplyZoomRadius(*n.chart);
+    CenterOn(*n.chart, sky, moon.ra, moon.dec);
+    n.chart->m_bSolSysLabels = 0;
+    n.chart->m_bDeepSky = n.chart->m_bBoundaries = n.chart->m_bEcliptic = 0;
+    n.Draw();
+    ASSERT_TRUE(n.frame.ok);
+    const PixelPoint centre = n.frame.picks.bodies[kBodyMoon];
+    // The lit pixels of the disc: their count gives the size, their mean the lit side.
+    int lit = 0;
+    double sx = 0.0;
+    double sy = 0.0;
+    for (int y = centre.y - 40; y <= centre.y + 40; ++y) {
+        for (int x = centre.x - 40; x <= centre.x + 40; ++x) {
+            const Rgb c = n.surface.PixelAt(x, y);
+            if (c.r > 200 && c.g > 200) {
+                ++lit;
+                sx += x - centre.x;
+                sy += y - centre.y;
+            }
+        }
+    }
+    const double pixelsPerDegree = n.chart->m_nRadius * 3.14159265358979 / 180.0;
+    const double radius =
+        std::atan(1737.4 / moon.earthDistanceKm) * 180.0 / 3.14159265358979 * pixelsPerDegree;
+    const double illuminated = (1.0 + moon.cosPhaseAngle) / 2.0;
+    // The lit area within a tenth of the disc's area times its illuminated fraction (the
+    // crescent's area is k times the disc's), the rim and the terminator being soft.
+    EXPECT_NEAR(lit, illuminated * 3.14159265358979 * radius * radius,
+                0.1 * 3.14159265358979 * radius * radius);
+    // Toward the Sun: its pixel (far off the chart, but on the projection's plane) lies on the
+    // side of the lit pixels' mean.
+    Projector projector(*n.chart, sky);
+    projector.UseNaturalRules(false);
+    const NaturalPoint sun =
+        projector.LocateNatural(sky.m_bodies[kBodySun].ra, sky.m_bodies[kBodySun].dec);
+    EXPECT_GT((sun.x - centre.x) * sx + (sun.y - centre.y) * sy, 0.0);
 }
