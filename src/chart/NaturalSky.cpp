@@ -372,10 +372,10 @@ void DrawBodies(const LayerContext& ctx, const SkyLook& look) {
             DrawMoon(ctx, p);
             continue;
         }
-        const PlanetAppearanceResult look_ =
+        const PlanetAppearanceResult appearance =
             PlanetAppearance(static_cast<int>(b) - 1, body.sunDistanceAu, body.earthDistanceAu,
                              bodies[kBodySun].earthDistanceAu);
-        double magnitude = look_.magnitude;
+        double magnitude = appearance.magnitude;
         if (!std::isfinite(magnitude)) {
             continue;
         }
