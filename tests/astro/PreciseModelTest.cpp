@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "AstroTestSupport.h"
+#include "SwetestReference.h"
 #include "astro/CatalogueOfDate.h"
 #include "astro/PreciseEphemeris.h"
 #include "astro/PreciseTime.h"
@@ -75,6 +76,24 @@ TEST(PreciseModel, BodiesMatchWorkedExamples) {
             PreciseGeocentricBody(c.body, instant, ApparentPlaceFrameOf(instant));
         ASSERT_TRUE(std::isfinite(got.ra) && std::isfinite(got.dec)) << c.source;
         EXPECT_LT(largest(SeparationArcsec(got.ra, got.dec, c.ra, c.dec)), c.tolerance) << c.source;
+    }
+}
+
+TEST(PreciseModel, BodiesMatchTheSwissEphemeris) {
+    // Apparent places from swetest (JPL DE431; tools/swetest_reference.py): the Sun and the
+    // planets within 1" over 1900..2100, the Moon within 2" over 1955..2025.
+    LargestError planets("arcsec_sun_planets");
+    LargestError moon("arcsec_moon");
+    for (const SwetestPlace& c : kSwetestPlaces) {
+        const PreciseInstant instant = InstantAtTt(c.jdTt);
+        const ApparentPlaceFrame frame = ApparentPlaceFrameOf(instant);
+        const bool isMoon = c.body == kBodyMoon;
+        const SolarSystemBody got = isMoon ? PreciseGeocentricMoon(instant, frame)
+                                           : PreciseGeocentricBody(c.body, instant, frame);
+        const double error =
+            SeparationArcsec(got.ra, got.dec, c.raDegrees / 15.0, c.decDegrees);
+        EXPECT_LT(isMoon ? moon(error) : planets(error), isMoon ? 2.0 : 1.0)
+            << "body " << c.body << " at JD " << c.jdTt;
     }
 }
 
