@@ -165,7 +165,7 @@ def main():
         for coord in "LBR":
             ident = f"k{name.capitalize()}{coord}"
             parts.append(f"{{{ident}, std::size({ident})}}")
-        out.append(f"    {{{{{', '.join(parts)}}}}},")
+        out.append(f"    {{{{{{{', '.join(parts)}}}}}}},")
     out.append("}};")
     out.append("")
     out.append("const ElpSeries kElpMoon = {")
