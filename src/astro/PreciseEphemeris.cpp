@@ -6,6 +6,8 @@
 #include <erfam.h>
 #include <libnova/pluto.h>
 
+#include "astro/SeriesData.h"
+
 namespace {
 
 // Exact degree conversions (ERFA's constants): the classic engine's own rounded factor would put
@@ -24,11 +26,12 @@ constexpr double kKmPerAu = ERFA_DAU / 1000.0;
 // Obliquity of the ecliptic at J2000.0 that turns Meeus's (FK5) ecliptic coordinates of Pluto
 // into equatorial ones: 23 26' 21.448" (Astronomical Algorithms, eq. 22.2 at T = 0).
 constexpr double kObliquityJ2000Arcsec = 84381.448;
-// Light-time iterations: each step multiplies the error by about v/c (1e-4); three are ample.
-constexpr int kLightTimeSteps = 3;
-
-// eraPlan94's planet numbers for body indices kBodyMercury .. kBodyNeptune.
-constexpr std::array<int, 7> kPlan94Number = {1, 2, 4, 5, 6, 7, 8};
+// Light-time iterations: the second uses the distance of the first, off by the radial motion
+// over the light time (about 1e-4 of it); the place that results is off by metres.
+constexpr int kLightTimeSteps = 2;
+// Days per Julian millennium and century.
+constexpr double kDaysPerMillennium = 365250.0;
+constexpr double kDaysPerCentury = 36525.0;
 
 Vector3 Minus(const Vector3& a, const Vector3& b) {
     return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
@@ -45,6 +48,108 @@ Vector3 Rotated(const Matrix3& m, const Vector3& v) {
             m[2][0] * v[0] + m[2][1] * v[1] + m[2][2] * v[2]};
 }
 
+// The ecliptic and equinox J2000 of the series turned to the ICRS: first to the FK5 equator
+// (Bretagnon & Francou's own rotation for VSOP87, its small terms tie the dynamical equinox to
+// the FK5 one), then the frame bias from the mean J2000 equator to the ICRS (IAU 2006).
+Matrix3 EclipticToIcrs() {
+    const Matrix3 toFk5 = {{{1.0, 0.000000440360, -0.000000190919},
+                            {-0.000000479966, 0.917482137087, -0.397776982902},
+                            {0.0, 0.397776982902, 0.917482137087}}};
+    double rb[3][3];
+    double rp[3][3];
+    double rbp[3][3];
+    eraBp06(ERFA_DJ00, 0.0, rb, rp, rbp);
+    Matrix3 m{};
+    // rb turns ICRS into mean J2000, so its transpose turns mean J2000 into ICRS.
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            for (int k = 0; k < 3; ++k) {
+                m[i][j] += rb[k][i] * toFk5[k][j];
+            }
+        }
+    }
+    return m;
+}
+
+const Matrix3& EclipticToIcrsMatrix() {
+    static const Matrix3 matrix = EclipticToIcrs();
+    return matrix;
+}
+
+// Sum of one VSOP87 coordinate, tau in Julian millennia from J2000. The terms are ordered by
+// power of tau, so the powers are folded in as the sum goes.
+double VsopSum(const VsopSeries& series, double tau) {
+    double total = 0.0;
+    double part = 0.0;
+    int alpha = 0;
+    for (std::size_t i = 0; i < series.count; ++i) {
+        const VsopTerm& term = series.terms[i];
+        while (alpha < term.alpha) {
+            total += part * std::pow(tau, alpha);
+            part = 0.0;
+            ++alpha;
+        }
+        part += term.a * std::cos(term.b + term.c * tau);
+    }
+    return total + part * std::pow(tau, alpha);
+}
+
+Vector3 SphericalToIcrs(double l, double b, double r) {
+    const Vector3 ecliptic = {r * std::cos(b) * std::cos(l), r * std::cos(b) * std::sin(l),
+                              r * std::sin(b)};
+    return Rotated(EclipticToIcrsMatrix(), ecliptic);
+}
+
+// Heliocentric position of a VSOP87 planet (AU, ICRS axes) at TT tt1 + tt2.
+Vector3 VsopPosition(const VsopPlanet& planet, double tt1, double tt2) {
+    const double tau = ((tt1 - ERFA_DJ00) + tt2) / kDaysPerMillennium;
+    return SphericalToIcrs(VsopSum(planet.lbr[0], tau), VsopSum(planet.lbr[1], tau),
+                           VsopSum(planet.lbr[2], tau));
+}
+
+// Sum of one ELP/MPP02 coordinate, T in Julian centuries from J2000 (terms ordered by power).
+double ElpSum(const ElpSeriesPart& series, double t) {
+    double total = 0.0;
+    double part = 0.0;
+    int power = 0;
+    for (std::size_t i = 0; i < series.count; ++i) {
+        const ElpTerm& term = series.terms[i];
+        while (power < term.power) {
+            total += part * std::pow(t, power);
+            part = 0.0;
+            ++power;
+        }
+        const auto& k = term.coefficients;
+        part += k[0] * std::sin(k[1] + t * (k[2] + t * (k[3] + t * (k[4] + t * k[5]))));
+    }
+    return total + part * std::pow(t, power);
+}
+
+// The Moon's geocentric position (AU, ICRS axes) at TT tt1 + tt2 from ELP/MPP02: longitude and
+// latitude on the mean ecliptic of date, turned to the inertial ecliptic J2000 by Laskar's
+// precession quantities P and Q (as the theory's authors give them), then to the ICRS.
+Vector3 ElpMoonPosition(double tt1, double tt2) {
+    const double t = ((tt1 - ERFA_DJ00) + tt2) / kDaysPerCentury;
+    const auto& w = kElpMoon.meanLongitude;
+    const double l = w[0] + t * (w[1] + t * (w[2] + t * (w[3] + t * w[4]))) +
+                     ElpSum(kElpMoon.lbr[0], t) * ERFA_DAS2R;
+    const double b = ElpSum(kElpMoon.lbr[1], t) * ERFA_DAS2R;
+    const double r = ElpSum(kElpMoon.lbr[2], t) / kKmPerAu;
+    const Vector3 ofDate = {r * std::cos(b) * std::cos(l), r * std::cos(b) * std::sin(l),
+                            r * std::sin(b)};
+    const double p =
+        t * (0.10180391e-4 +
+             t * (0.47020439e-6 + t * (-0.5417367e-9 + t * (-0.2507948e-11 + t * 0.463486e-14))));
+    const double q =
+        t * (-0.113469002e-3 +
+             t * (0.12372674e-6 + t * (0.1265417e-8 + t * (-0.1371808e-11 + t * -0.320334e-14))));
+    const double sq = std::sqrt(1.0 - p * p - q * q);
+    const Matrix3 laskar = {{{1.0 - 2.0 * p * p, 2.0 * p * q, 2.0 * p * sq},
+                             {2.0 * p * q, 1.0 - 2.0 * q * q, -2.0 * q * sq},
+                             {-2.0 * p * sq, 2.0 * q * sq, 1.0 - 2.0 * p * p - 2.0 * q * q}}};
+    return Rotated(EclipticToIcrsMatrix(), Rotated(laskar, ofDate));
+}
+
 // Heliocentric position of body `index` (AU, ICRS axes) at TT tt1 + tt2.
 Vector3 HeliocentricPosition(std::size_t index, double tt1, double tt2) {
     if (index == kBodyPluto) {
@@ -58,9 +163,7 @@ Vector3 HeliocentricPosition(std::size_t index, double tt1, double tt2) {
         const double z = helio.R * std::sin(b);
         return {x, y * std::cos(eps) - z * std::sin(eps), y * std::sin(eps) + z * std::cos(eps)};
     }
-    double pv[2][3];
-    eraPlan94(tt1, tt2, kPlan94Number[index - kBodyMercury], pv);
-    return {pv[0][0], pv[0][1], pv[0][2]};
+    return VsopPosition(kVsopPlanets[index - kBodyMercury], tt1, tt2);
 }
 
 // The apparent direction of date of a geocentric vector `d` whose light left the body at the
@@ -79,11 +182,8 @@ SolarSystemBody BodyOf(const Vector3& apparent, double sunDistanceAu, double ear
 
 // The Moon's geocentric position (AU, GCRS) when the light now arriving left it.
 Vector3 MoonGeocentric(const PreciseInstant& instant) {
-    double pv[2][3];
-    eraMoon98(instant.tt1, instant.tt2, pv);
-    const double lightTime = Norm({pv[0][0], pv[0][1], pv[0][2]}) * kLightDaysPerAu;
-    eraMoon98(instant.tt1, instant.tt2 - lightTime, pv);
-    return {pv[0][0], pv[0][1], pv[0][2]};
+    const double lightTime = Norm(ElpMoonPosition(instant.tt1, instant.tt2)) * kLightDaysPerAu;
+    return ElpMoonPosition(instant.tt1, instant.tt2 - lightTime);
 }
 
 } // namespace
@@ -172,7 +272,19 @@ SolarSystemBody PreciseGeocentricBody(std::size_t index, const PreciseInstant& i
         geo = Minus(helio, frame.earthHelio);
         lightTime = Norm(geo) * kLightDaysPerAu;
     }
-    return BodyOf(ApparentOfGeocentric(frame, geo), Norm(helio), Norm(geo));
+    // The Sun's gravity bends the light of a planet near it (0.4" at one degree): the
+    // deflection for a source at the planet's distance, then aberration and precession-nutation.
+    const Vector3 p = Scaled(geo, 1.0 / Norm(geo));
+    const Vector3 q = Scaled(helio, 1.0 / Norm(helio));
+    const Vector3 e = Scaled(frame.earthHelio, 1.0 / frame.sunDistance);
+    double pd[3] = {p[0], p[1], p[2]};
+    double qd[3] = {q[0], q[1], q[2]};
+    double ed[3] = {e[0], e[1], e[2]};
+    double deflected[3];
+    // dlim 1e-9 as ERFA's own apparent-place routines use for the Sun.
+    eraLd(1.0, pd, qd, ed, frame.sunDistance, 1e-9, deflected);
+    return BodyOf(ApparentDirection(frame, {deflected[0], deflected[1], deflected[2]}), Norm(helio),
+                  Norm(geo));
 }
 
 namespace {

@@ -1,16 +1,16 @@
 // The precise sky model's Sun, Moon and planets: apparent geocentric places referred to the true
 // equator and equinox of date, with light time and annual aberration, the Moon topocentric.
 //
-// Sources: ERFA (the IAU SOFA routines): eraEpv00 for the Earth, eraPlan94 for Mercury ..
-// Neptune, eraMoon98 for the Moon, eraPnm06a (IAU 2006/2000A bias-precession-nutation), eraAb
-// (aberration), eraGst06a (apparent sidereal time), eraGd2gc (the observer on the WGS84
-// ellipsoid). Pluto: the periodic terms of Goffin, Meeus and Steyaert (J. Meeus, Astronomical
-// Algorithms, 2nd ed., 1998, chapter 37; valid 1885..2099) as libnova implements them.
+// Sources: ERFA (the IAU SOFA routines): eraEpv00 for the Earth, eraPnm06a (IAU 2006/2000A
+// bias-precession-nutation), eraLd (the Sun's light deflection), eraAb (aberration), eraGst06a
+// (apparent sidereal time), eraGd2gc (the observer on the WGS84 ellipsoid). Mercury .. Neptune
+// from VSOP87B, the Moon from ELP/MPP02 (DE405 constants), both cut to 0.1" (SeriesData.h).
+// Pluto: the periodic terms of Goffin, Meeus and Steyaert (J. Meeus, Astronomical Algorithms,
+// 2nd ed., 1998, chapter 37; valid 1885..2099) as libnova implements them.
 //
-// Accuracy the routines promise (1800..2100 unless said): Sun and Mercury, Venus below 10
-// arcseconds; Mars 26"; Jupiter, Saturn, Uranus up to 78-87" in heliocentric longitude at worst
-// (RMS about a third of that); Neptune 11"; the Moon 18" at worst, 3" RMS (1950..2100); Pluto
-// about 1" over 1885..2099 against DE200 (Meeus).
+// Accuracy against JPL DE431 over 1900..2100: Sun and Mercury .. Saturn within 1", Uranus and
+// Neptune within about 2" (VSOP87's own), the Moon within 0.1" for a given TT; Pluto about 1"
+// over 1885..2099 against DE200 (Meeus).
 //
 // Angles: right ascension in hours [0, 24), declination in degrees. Distances in AU except the
 // Moon's (km).

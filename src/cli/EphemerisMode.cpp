@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "astro/Angles.h"
+#include "astro/Refraction.h"
 #include "astro/SkySession.h"
 #include "astro/Transforms.h"
 #include "catalog/CatalogStore.h"
@@ -144,6 +145,9 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
         const AngleTexts dec = DeclinationTexts(body.dec);
         const HorizontalPosition h = EquatorialToHorizontal(
             body.ra, body.dec, report.sky.m_dGST, report.sky.m_dLongitude, report.sky.m_dLatitude);
+        // The precise model's altitude is the apparent one (refracted, standard conditions).
+        const double shownAltitude =
+            report.model == SkyModelKind::Precise ? ApparentAltitude(h.altitude) : h.altitude;
         const std::string distance = i == kBodyMoon ? FormatFixed(body.earthDistanceKm, 1) + " km"
                                                     : FormatFixed(body.earthDistanceAu, 6) + " AU";
         text +=
@@ -152,7 +156,7 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
             PadRight(PadLeft(dec.whole, 4) + " " + PadLeft(dec.minutes, 3) + " " +
                          PadLeft(dec.seconds, 3),
                      15) +
-            PadLeft(HorizontalAngleText(h.altitude), 10) +
+            PadLeft(HorizontalAngleText(shownAltitude), 10) +
             PadLeft(HorizontalAngleText(h.compassAzimuth), 10) + "   " + distance + "\n";
     }
     return text;

@@ -3,6 +3,7 @@
 #include "astro/Angles.h"
 #include "astro/ClockTime.h"
 #include "astro/Ephemeris.h"
+#include "astro/Refraction.h"
 #include "astro/RiseSet.h"
 #include "catalog/DeepSkyObjects.h"
 #include "catalog/StarDesignations.h"
@@ -52,6 +53,10 @@ void AddHorizontalRows(std::vector<InfoPanelRow>& rows, double raHours, double d
         return std::isfinite(degrees) ? HorizontalAngleText(degrees) : std::string();
     };
     rows.push_back({"Altitude:", {text(h.altitude)}});
+    if (model.Kind() == SkyModelKind::Precise) {
+        // The shown altitude is refracted; the true one follows for the observer who wants it.
+        rows.push_back({"Geometric altitude:", {text(h.geometricAltitude)}});
+    }
     rows.push_back({"Azimuth:", {text(h.azimuth)}});
 }
 
@@ -148,7 +153,11 @@ PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const
     const double altitude =
         RadToDeg(std::asin(std::cos(hourAngle) * std::cos(dec) * std::cos(latitude) +
                            std::sin(dec) * std::sin(latitude)));
-    return {altitude, Normalize360(southernAzimuth + 180.0)};
+    // The precise model shows what the eye sees: the altitude lifted by refraction for standard
+    // conditions. The classic model shows the true altitude.
+    const double shown =
+        model.Kind() == SkyModelKind::Precise ? ApparentAltitude(altitude) : altitude;
+    return {shown, Normalize360(southernAzimuth + 180.0), altitude};
 }
 
 double MoonMagnitude(double k) {

@@ -39,9 +39,12 @@ struct InfoPanelContent {
 // Altitude and compass azimuth as the panels compute them: the hour angle of the right
 // ascension for the instant's sidereal angle in `model` and the place's longitude
 // (HourAngle), then the horizontal position for the place's latitude. Degrees.
+// In the precise model `altitude` is the apparent one, refracted for standard conditions
+// (Refraction.h); `geometricAltitude` is always the true one.
 struct PanelHorizontal {
     double altitude = 0.0;
     double azimuth = 0.0;
+    double geometricAltitude = 0.0;
 };
 PanelHorizontal PanelHorizontalPosition(double raHours, double decDegrees, const Instant& instant,
                                         const Place& place,

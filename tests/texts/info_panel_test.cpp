@@ -184,6 +184,29 @@ TEST(PanelHorizontal, ObjectOnTheMeridianSouthOfTheZenith) {
     EXPECT_EQ(ValueOf(c, "Azimuth:"), "180.00" + std::string(kDeg));
 }
 
+TEST(PanelHorizontal, PreciseModelShowsTheRefractedAltitude) {
+    // An object on the meridian 10 degrees up from Krakow: refraction for a true altitude of 10
+    // degrees at standard conditions is 1.02' / tan(10.6817 deg) = 5.41' (Saemundsson's formula,
+    // Meeus, Astronomical Algorithms, 2nd ed., eq. 16.4; 5'16" for an apparent 10 degrees).
+    // The precise model shows the lifted altitude and the true one in a row of its own; the
+    // classic model shows the true one only.
+    const Observer where = Krakow(); // latitude 50 N
+    const Instant instant = InstantOf(Noon2000(), ZoneOf(where));
+    const SkyModel& precise = SkyModelFor(SkyModelKind::Precise);
+    const double ra = HourAngle(precise.SiderealAngle(instant), SignedLongitude(where), 0.0) / 15.0;
+    const PanelHorizontal p = PanelHorizontalPosition(ra, -30.0, instant, PlaceOf(where), precise);
+    EXPECT_NEAR(p.geometricAltitude, 10.0, 1e-5);
+    EXPECT_NEAR((p.altitude - p.geometricAltitude) * 60.0, 5.41, 0.01); // arcmin
+    auto catalog = std::make_unique<CatalogStore>();
+    catalog->m_deepSky[0] = DeepSky(1, 'e', static_cast<float>(ra), -30.0f, 8.4f, "Crab Nebula");
+    const InfoPanelContent shown =
+        DeepSkyInfoContent(*catalog, 0, instant, PlaceOf(where), precise);
+    EXPECT_EQ(ValueOf(shown, "Altitude:"), "10.09" + std::string(kDeg));
+    EXPECT_EQ(ValueOf(shown, "Geometric altitude:"), "10.00" + std::string(kDeg));
+    const InfoPanelContent classic = DeepSkyInfoContent(*catalog, 0, instant, PlaceOf(where));
+    EXPECT_EQ(classic.Row("Geometric altitude:"), nullptr);
+}
+
 TEST(MoonMagnitudeTable, InterpolatesAndClamps) {
     constexpr double kTableTolerance = 1e-12; // pure table arithmetic
     EXPECT_NEAR(MoonMagnitude(1.0), -11.7, kTableTolerance);
