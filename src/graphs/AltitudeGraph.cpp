@@ -77,8 +77,8 @@ cairo_status_t WriteBytes(void* closure, const unsigned char* data, unsigned int
 
 std::vector<GraphTick> HourTicks(double startJd, double endJd, const ZoneRule& zone) {
     std::vector<GraphTick> ticks;
-    const auto start = static_cast<long long>(std::ceil((startJd - kUnixEpochJd) * 24.0 - 1e-9));
-    const auto end = static_cast<long long>(std::floor((endJd - kUnixEpochJd) * 24.0 + 1e-9));
+    const auto start = static_cast<long long>(std::ceil((startJd - kUnixEpochJd) * 24.0 - 1e-6));
+    const auto end = static_cast<long long>(std::floor((endJd - kUnixEpochJd) * 24.0 + 1e-6));
     for (long long hour = start; hour <= end; ++hour) {
         // Whole hours of universal time are whole hours of the clock in every zone with a whole
         // hour offset; a zone with a half-hour offset gets its ticks at half past.
