@@ -128,9 +128,7 @@ std::string FormatTonightJson(const NightReport& night, const std::vector<Visibl
     return json;
 }
 
-std::string FormatTonightTable(const NightReport& night, const std::vector<VisibleObject>& visible,
-                               const std::string& listNote, const SkyDate& date,
-                               const Place& place) {
+std::string FormatNightEvents(const NightReport& night, const SkyDate& date, const Place& place) {
     char line[160];
     std::snprintf(line, sizeof line, "Night of %04d-%02d-%02d, %s  %.2f%s %.2f%s\n", date.year,
                   date.month, date.day, place.name.c_str(), std::fabs(place.longitudeWest),
@@ -155,6 +153,14 @@ std::string FormatTonightTable(const NightReport& night, const std::vector<Visib
             "Dark (Sun below -18 degrees, Moon down): " + LocalDateTimeText(w.start, place.zone) +
             " to " + LocalDateTimeText(w.end, place.zone) + "\n";
     }
+    return text;
+}
+
+std::string FormatTonightTable(const NightReport& night, const std::vector<VisibleObject>& visible,
+                               const std::string& listNote, const SkyDate& date,
+                               const Place& place) {
+    std::string text = FormatNightEvents(night, date, place);
+    char line[160];
     text += "Well placed (highest point in the dark hours at least 30 degrees):\n";
     if (!listNote.empty()) {
         text += "  (" + listNote + ")\n";

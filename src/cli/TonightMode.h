@@ -12,12 +12,6 @@
 #include "planning/Night.h"
 #include "planning/WellPlaced.h"
 
-// An object of the well-placed list with its name as the find box writes it.
-struct VisibleObject {
-    std::string name;
-    WellPlacedEntry entry;
-};
-
 // The object's name as a title ("M 31", "Jupiter", "Vega").
 std::string PlannedObjectTitle(const PlannedObject& object, const CatalogStore& catalog);
 
@@ -34,7 +28,10 @@ std::string LocalDateTimeText(double jdUt, const ZoneRule& zone);
 std::string FormatTonightJson(const NightReport& night, const std::vector<VisibleObject>& visible,
                               const std::string& listNote, const Place& place);
 
-// A readable table of the same, headed by the date and the place.
+// The night's events as readable lines, headed by the date and the place.
+std::string FormatNightEvents(const NightReport& night, const SkyDate& date, const Place& place);
+
+// A readable table of the same and the list, headed by the date and the place.
 std::string FormatTonightTable(const NightReport& night, const std::vector<VisibleObject>& visible,
                                const std::string& listNote, const SkyDate& date,
                                const Place& place);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numeric>
 
 #include "astro/SkyModel.h"
@@ -188,4 +189,38 @@ std::string WellPlacedNote(ListDarkness darkness) {
         break;
     }
     return "the Sun does not reach -12 degrees: no list of what is well placed";
+}
+
+void SortVisible(std::vector<VisibleObject>& rows, WellPlacedColumn column, bool ascending) {
+    const auto time = [column](const VisibleObject& v) -> std::optional<double> {
+        switch (column) {
+        case WellPlacedColumn::Rise:
+            return v.entry.rise;
+        case WellPlacedColumn::Set:
+            return v.entry.set;
+        case WellPlacedColumn::MaxAltitude:
+            return v.entry.maxAltitude;
+        default:
+            return v.entry.transit;
+        }
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](const VisibleObject& a, const VisibleObject& b) {
+        if (column == WellPlacedColumn::Name) {
+            // Natural order of the names, so that M 2 comes before M 10.
+            const auto key = [](const std::string& n) {
+                const std::size_t digit = n.find_first_of("0123456789");
+                const std::string head = n.substr(0, digit);
+                const long number =
+                    digit == std::string::npos ? -1 : std::strtol(n.c_str() + digit, nullptr, 10);
+                return std::pair{head, number};
+            };
+            return ascending ? key(a.name) < key(b.name) : key(b.name) < key(a.name);
+        }
+        const std::optional<double> ta = time(a);
+        const std::optional<double> tb = time(b);
+        if (!ta || !tb) {
+            return ta.has_value() && !tb.has_value();
+        }
+        return ascending ? *ta < *tb : *tb < *ta;
+    });
 }

@@ -40,6 +40,17 @@ struct WellPlacedEntry {
     std::optional<double> set;  // the first set after it, within a day
 };
 
+// An entry with the object's name as the find box writes it ("M 31", "Jupiter", "Vega").
+struct VisibleObject {
+    std::string name;
+    WellPlacedEntry entry;
+};
+
+// The columns the list sorts by. A missing rise or set (an object that does not set) sorts after
+// every time in either direction; equal keys keep their order.
+enum class WellPlacedColumn { Name, Transit, MaxAltitude, Rise, Set };
+void SortVisible(std::vector<VisibleObject>& rows, WellPlacedColumn column, bool ascending);
+
 // Which darkness the list was made for.
 enum class ListDarkness { Astronomical, Nautical, None };
 
