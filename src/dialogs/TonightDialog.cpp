@@ -1,6 +1,7 @@
 #include "dialogs/TonightDialog.h"
 
 #include <wx/button.h>
+#include <wx/font.h>
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -35,7 +36,10 @@ CTonightDialog::CTonightDialog(wxWindow* parent, const std::string& events,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       m_rows(std::move(rows)), m_zone(zone), m_show(std::move(show)) {
     auto* top = new wxBoxSizer(wxVERTICAL);
-    top->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(events)), 0, wxALL, 8);
+    // A fixed-width face keeps the times of the event lines in one column.
+    auto* eventText = new wxStaticText(this, wxID_ANY, wxString::FromUTF8(events));
+    eventText->SetFont(wxFont(wxFontInfo().Family(wxFONTFAMILY_TELETYPE)));
+    top->Add(eventText, 0, wxALL, 8);
     m_list = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(620, 360),
                             wxLC_REPORT | wxLC_SINGLE_SEL);
     m_list->AppendColumn("Object", wxLIST_FORMAT_LEFT, 120);
