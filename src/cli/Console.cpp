@@ -1,5 +1,6 @@
 #include "cli/Console.h"
 
+#include "cli/AltitudeMode.h"
 #include "cli/EphemerisMode.h"
 #include "cli/ExitStatus.h"
 #include "cli/InfoMode.h"
@@ -54,6 +55,7 @@ int RunMode(const OptionRow& row, const std::vector<std::string>& args, std::siz
         return RunRenderMode(output, rest, std::cout, err, CurrentInstant());
     }
     case OptionId::Info:
+    case OptionId::Altitude:
         // The object follows the option (or is its value); the mode reads it among the rest.
         if (value) {
             rest.push_back(*value);
@@ -72,6 +74,8 @@ int RunMode(const OptionRow& row, const std::vector<std::string>& args, std::siz
         return RunInfoMode(rest, std::cout, err, CurrentInstant());
     case OptionId::Tonight:
         return RunTonightMode(rest, std::cout, err, CurrentInstant());
+    case OptionId::Altitude:
+        return RunAltitudeMode(rest, std::cout, err, CurrentInstant());
     default:
         return RunEphemerisMode(rest, std::cout, err, CurrentInstant());
     }

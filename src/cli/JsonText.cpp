@@ -16,6 +16,16 @@ std::string JsonNumber(double value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string JsonFixed(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return "null";
+    }
+    char buffer[40];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return std::string(buffer, result.ptr);
+}
+
 std::string JsonString(std::string_view text) {
     std::string quoted = "\"";
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -17,8 +17,15 @@
 #include <string_view>
 #include <vector>
 
-// The program's modes: the desktop program, and the four console modes.
-enum class Mode : unsigned { Desktop = 1, Ephemeris = 2, Render = 4, Info = 8, Tonight = 16 };
+// The program's modes: the desktop program, and the five console modes.
+enum class Mode : unsigned {
+    Desktop = 1,
+    Ephemeris = 2,
+    Render = 4,
+    Info = 8,
+    Tonight = 16,
+    Altitude = 32
+};
 using ModeSet = unsigned;
 constexpr ModeSet operator|(Mode a, Mode b) {
     return static_cast<ModeSet>(a) | static_cast<ModeSet>(b);
@@ -33,7 +40,7 @@ constexpr bool Takes(ModeSet modes, Mode mode) {
     return (modes & static_cast<ModeSet>(mode)) != 0;
 }
 inline constexpr ModeSet kConsoleModes =
-    Mode::Ephemeris | Mode::Render | Mode::Info | Mode::Tonight;
+    Mode::Ephemeris | Mode::Render | Mode::Info | Mode::Tonight | Mode::Altitude;
 inline constexpr ModeSet kEveryMode = kConsoleModes | Mode::Desktop;
 
 // How an option applies.
@@ -51,6 +58,7 @@ enum class OptionId {
     Render,
     Info,
     Tonight,
+    Altitude,
     Help,
     Version,
     NoSplash,
@@ -63,6 +71,8 @@ enum class OptionId {
     ZoneName,
     Precise,
     Json,
+    WithStars,
+    Plot,
     Size,
     ChartMode,
     Level,
@@ -95,8 +105,12 @@ inline constexpr auto kOptionTable = std::to_array<OptionRow>({
     {OptionId::Info, "--info", "OBJECT", "print the rows of the object's information panel",
      Only(Mode::Info), OptionKind::ModeChoice},
     {OptionId::Tonight, "--tonight", "",
-     "print the night of the chart's date at its place: twilights, the Moon and the dark hours",
+     "print the night of the chart's date at its place: twilights, the Moon, the dark hours and "
+     "what is well placed",
      Only(Mode::Tonight), OptionKind::ModeChoice},
+    {OptionId::Altitude, "--altitude", "OBJECT",
+     "print the object's altitude and azimuth every 10 minutes from local noon to the next noon",
+     Only(Mode::Altitude), OptionKind::ModeChoice},
     {OptionId::Help, "--help", "", "print the options (of the mode given with it) and end",
      kEveryMode, OptionKind::General, "-h"},
     {OptionId::Version, "--version", "", "print the program's version and end", Only(Mode::Desktop),
@@ -129,7 +143,12 @@ inline constexpr auto kOptionTable = std::to_array<OptionRow>({
      "classic model",
      kConsoleModes, OptionKind::Chart},
     {OptionId::Json, "--json", "", "print one JSON object instead of the table",
-     Mode::Ephemeris | Mode::Tonight, OptionKind::Own},
+     Mode::Ephemeris | Mode::Tonight | Mode::Altitude, OptionKind::Own},
+    {OptionId::WithStars, "--with-stars", "",
+     "also weigh the 50 brightest stars for the list of what is well placed", Only(Mode::Tonight),
+     OptionKind::Own},
+    {OptionId::Plot, "--plot", "FILE.png|FILE.svg|FILE.pdf",
+     "also draw the altitude graph into the file", Only(Mode::Altitude), OptionKind::Own},
     {OptionId::Size, "--size", "WxH",
      "the screen the chart is drawn for (default 1600x1000; the sphere's radius follows its "
      "height)",

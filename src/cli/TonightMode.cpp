@@ -3,14 +3,21 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <memory>
 #include <utility>
 
 #include "astro/Instant.h"
 #include "astro/SkyModels.h"
+#include "astro/SkySession.h"
+#include "catalog/CatalogLocator.h"
+#include "catalog/Loaders.h"
 #include "cli/ChartOptions.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonText.h"
 #include "cli/OptionTable.h"
+#include "search/NameIndex.h"
+#include "settings/ProgramDir.h"
 
 namespace {
 
@@ -18,7 +25,12 @@ constexpr const char* kTonightAbout =
     "Prints the night that begins in the evening of the chart's date at its place: sunset, the "
     "ends of civil (-6 degrees), nautical (-12) and astronomical (-18) twilight, their beginnings "
     "in the morning, sunrise, the Moon's rise, set and phase, and the dark hours (the Sun below "
-    "-18 degrees and the Moon down). Times are the place's clock times with their offset; the "
+    "-18 degrees and the Moon down), and what is well placed: the Moon, the planets and the "
+    "Messier "
+    "objects (with --with-stars also the 50 brightest stars) that reach 30 degrees in the "
+    "astronomical night, with the time and altitude of their highest point then and their rise "
+    "and set. Where the Sun does not reach -18 degrees the list is for the nautical night. Times "
+    "are the place's clock times with their offset; the "
     "events are always searched with the precise sky model.";
 
 constexpr double kUnixEpochJd = 2440587.5;
@@ -50,6 +62,13 @@ std::string Percent(double fraction) {
 
 } // namespace
 
+std::string PlannedObjectTitle(const PlannedObject& object, const CatalogStore& catalog) {
+    const NamedKind kind = object.kind == PlannedKind::Star      ? NamedKind::Star
+                           : object.kind == PlannedKind::DeepSky ? NamedKind::DeepSky
+                                                                 : NamedKind::Body;
+    return NamedObjectTitle({kind, object.index}, catalog);
+}
+
 std::string LocalDateTimeText(double jdUt, const ZoneRule& zone) {
     const long long minutes = std::llround((jdUt - kUnixEpochJd) * 1440.0);
     const ClockInstant instant{std::chrono::seconds(minutes * 60)};
@@ -64,7 +83,12 @@ std::string LocalDateTimeText(double jdUt, const ZoneRule& zone) {
     return text;
 }
 
-std::string FormatTonightJson(const NightReport& night, const Place& place) {
+std::string OptionalTime(const std::optional<double>& jd, const ZoneRule& zone) {
+    return jd ? JsonString(LocalDateTimeText(*jd, zone)) : std::string("null");
+}
+
+std::string FormatTonightJson(const NightReport& night, const std::vector<VisibleObject>& visible,
+                              const std::string& listNote, const Place& place) {
     std::string json = "{";
     bool first = true;
     for (const NamedEvent& e : Events(night)) {
@@ -83,15 +107,28 @@ std::string FormatTonightJson(const NightReport& night, const Place& place) {
                 ", \"end\": " + JsonString(LocalDateTimeText(night.dark[i].end, place.zone)) + "}";
     }
     json += "], \"notes\": [";
-    const std::vector<std::string> notes = PolarNotes(night);
+    std::vector<std::string> notes = PolarNotes(night);
+    if (!listNote.empty()) {
+        notes.push_back(listNote);
+    }
     for (std::size_t i = 0; i < notes.size(); ++i) {
         json += (i == 0 ? "" : ", ") + JsonString(notes[i]);
+    }
+    json += "],\n \"visible\": [";
+    for (std::size_t i = 0; i < visible.size(); ++i) {
+        const WellPlacedEntry& e = visible[i].entry;
+        json += (i == 0 ? "\n  {" : ",\n  {") + std::string("\"name\": ") +
+                JsonString(visible[i].name) +
+                ", \"transit\": " + OptionalTime(e.transit, place.zone) +
+                ", \"max_altitude\": " + JsonFixed(e.maxAltitude, 1) +
+                ", \"rise\": " + OptionalTime(e.rise, place.zone) +
+                ", \"set\": " + OptionalTime(e.set, place.zone) + "}";
     }
     json += "]}\n";
     return json;
 }
 
-std::string FormatTonightTable(const NightReport& night, const SkyDate& date, const Place& place) {
+std::string FormatNightEvents(const NightReport& night, const SkyDate& date, const Place& place) {
     char line[160];
     std::snprintf(line, sizeof line, "Night of %04d-%02d-%02d, %s  %.2f%s %.2f%s\n", date.year,
                   date.month, date.day, place.name.c_str(), std::fabs(place.longitudeWest),
@@ -119,6 +156,30 @@ std::string FormatTonightTable(const NightReport& night, const SkyDate& date, co
     return text;
 }
 
+std::string FormatTonightTable(const NightReport& night, const std::vector<VisibleObject>& visible,
+                               const std::string& listNote, const SkyDate& date,
+                               const Place& place) {
+    std::string text = FormatNightEvents(night, date, place);
+    char line[160];
+    text += "Well placed (highest point in the dark hours at least 30 degrees):\n";
+    if (!listNote.empty()) {
+        text += "  (" + listNote + ")\n";
+    }
+    if (visible.empty()) {
+        text += "  none\n";
+    }
+    const auto time = [&](const std::optional<double>& jd) {
+        return jd ? LocalDateTimeText(*jd, place.zone).substr(0, 16) : std::string("-");
+    };
+    for (const VisibleObject& v : visible) {
+        std::snprintf(line, sizeof line, "  %-16s highest %s %5.1f deg  rise %-16s  set %s\n",
+                      v.name.c_str(), time(v.entry.transit).c_str(), v.entry.maxAltitude,
+                      time(v.entry.rise).c_str(), time(v.entry.set).c_str());
+        text += line;
+    }
+    return text;
+}
+
 int RunTonightMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    ClockInstant now) {
     const ChartOptionsResult parsed = ParseChartOptions(args, now);
@@ -128,17 +189,51 @@ int RunTonightMode(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitBadOption;
     }
     bool json = false;
-    if (const std::optional<int> status = ParseJsonModeArguments(
-            parsed.rest, Mode::Tonight, kTonightAbout, "--tonight", json, out, err)) {
+    bool withStars = false;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < parsed.rest.size(); ++i) {
+        const OptionMatch match =
+            MatchOption(parsed.rest, i, Only(Mode::Tonight), {OptionKind::Own});
+        if (match.row && match.row->id == OptionId::WithStars) {
+            withStars = true;
+        } else {
+            rest.push_back(parsed.rest[i]);
+        }
+    }
+    if (const std::optional<int> status = ParseJsonModeArguments(rest, Mode::Tonight, kTonightAbout,
+                                                                 "--tonight", json, out, err)) {
         return *status;
     }
     PrintSettingsWarnings(parsed.options, err);
     const AppSettings& settings = parsed.options.settings;
-    const Place place = PlaceOf(settings.Observer);
-    const NightReport night =
-        ComputeNight(settings.SkyDate, place, SkyModelFor(SkyModelKind::Precise));
-    out << (json ? FormatTonightJson(night, place)
-                 : FormatTonightTable(night, settings.SkyDate, place));
+    auto catalog = std::make_unique<CatalogStore>();
+    const CatalogLoadResult loaded =
+        LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(FindProgramDir())));
+    for (const std::string& warning : loaded.warnings) {
+        if (!WarnedAlready(parsed.options, warning)) {
+            err << "vesperanova: " << warning << "\n";
+        }
+    }
+    if (!loaded.ok()) {
+        err << "vesperanova: " << loaded.message << "\n";
+        return kExitMissingCatalogue;
+    }
+    // The events and the list are always searched with the precise model, on the catalogue
+    // carried to the date.
+    const SkySession session(std::move(catalog), settings.SkyDate, PlaceOf(settings.Observer),
+                             SkyModelKind::Precise);
+    const Place& place = session.Place();
+    const NightReport night = ComputeNight(settings.SkyDate, place, session.Model());
+    const WellPlacedList list = ComputeWellPlaced(
+        night, PlanningCandidates(session.Catalog(), withStars ? kBrightStarCount : 0),
+        session.Catalog(), place, session.Model());
+    std::vector<VisibleObject> visible;
+    for (const WellPlacedEntry& e : list.entries) {
+        visible.push_back({PlannedObjectTitle(e.object, session.Catalog()), e});
+    }
+    const std::string note = WellPlacedNote(list.darkness);
+    out << (json ? FormatTonightJson(night, visible, note, place)
+                 : FormatTonightTable(night, visible, note, settings.SkyDate, place));
     out.flush();
     return out ? kExitOk : kExitFailed;
 }

@@ -11,6 +11,7 @@
 
 struct CommandContext;
 struct PickedObject;
+struct PlannedObject;
 
 // commands/PictureCommands.cpp
 void OpenPictureCommand(CommandContext& context, CommandId command);       // File > Open...
@@ -36,6 +37,12 @@ void MagnitudeLimitsCommand(CommandContext& context, CommandId command);
 
 // commands/InfoPanelCommands.cpp: the right button picked an object on the chart.
 void ShowInfoPanel(CommandContext& context, const PickedObject& object);
+
+// commands/ObserveCommands.cpp: the Observe menu, and the graph of an object named elsewhere
+// (the information panel's button, the Tonight window).
+void TonightCommand(CommandContext& context, CommandId command);
+void AltitudeGraphCommand(CommandContext& context, CommandId command);
+void ShowAltitudeGraph(CommandContext& context, const PlannedObject& object);
 
 // commands/PrintCommands.cpp
 void PrintCommand(CommandContext& context, CommandId command);

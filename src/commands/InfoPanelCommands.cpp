@@ -15,24 +15,32 @@ void ShowInfoPanel(CommandContext& context, const PickedObject& object) {
     const SkySession& sky = context.Sky();
     const SkyModel& model = sky.Model();
     const Instant& instant = sky.Now();
+    int shown = wxID_OK;
+    PlannedObject planned{PlannedKind::Body, object.index};
     switch (object.kind) {
     case PickedKind::Star: {
         StarInfoDialog panel(&context.frame, sky.Catalog(), object.index, instant, sky.Place(),
                              model);
-        panel.ShowModal();
+        shown = panel.ShowModal();
+        planned.kind = PlannedKind::Star;
         break;
     }
     case PickedKind::Body: {
         BodyInfoDialog panel(&context.frame, sky.Sky().m_bodies, object.index, instant, sky.Place(),
                              settings.ProgramDir, model);
-        panel.ShowModal();
+        shown = panel.ShowModal();
         break;
     }
     case PickedKind::DeepSky: {
         DeepSkyInfoDialog panel(&context.frame, sky.Catalog(), object.index, instant, sky.Place(),
                                 settings.ProgramDir, model);
-        panel.ShowModal();
+        shown = panel.ShowModal();
+        planned.kind = PlannedKind::DeepSky;
         break;
     }
+    }
+    context.lookedAt = planned;
+    if (shown == CInfoPanelDialog::kAltitudeGraphReturn) {
+        ShowAltitudeGraph(context, planned);
     }
 }

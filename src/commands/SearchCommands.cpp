@@ -54,5 +54,13 @@ void FindObjectCommand(CommandContext& context, CommandId) {
     CFindObjectDialog dialog(&context.frame, view.Chart(), context.Sky());
     if (dialog.ShowModal() == wxID_OK && dialog.Found()) {
         view.MarkFound(dialog.Found()->ra, dialog.Found()->dec);
+        const NamedObject found = *dialog.FoundObject();
+        if (found.kind != NamedKind::Constellation) {
+            context.lookedAt =
+                PlannedObject{found.kind == NamedKind::Star      ? PlannedKind::Star
+                              : found.kind == NamedKind::DeepSky ? PlannedKind::DeepSky
+                                                                 : PlannedKind::Body,
+                              found.index};
+        }
     }
 }

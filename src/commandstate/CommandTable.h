@@ -113,6 +113,12 @@
       "Search for zenith on horizon", ZenithCommand)                                               \
     X(Nadir, 826, WhileStopped, "Na&dir\tCtrl+D", Ctrl, 'D', NoPicture,                            \
       "Search for nadir on horizon", NadirCommand)                                                 \
+    /* Observe */                                                                                  \
+    X(ObserveTonight, 893, WhileStopped, "&Tonight...", Plain, 0, NoPicture,                       \
+      "The night's twilights, the Moon and what is well placed\nTonight", TonightCommand)          \
+    X(ObserveAltitudeGraph, 894, WhileStopped, "&Altitude Graph...", Plain, 0, NoPicture,          \
+      "The altitude through the night of the object looked at last\nAltitude graph",              \
+      AltitudeGraphCommand)                                                                        \
     /* Help */                                                                                     \
     X(HelpContents, 7667, WhileStopped, "&Contents", Plain, 0, HelpContents,                       \
       "List Help topics\nHelp Topics", HelpContentsCommand)                                        \
@@ -194,6 +200,9 @@
             ITEM(HorizonEast) ITEM(HorizonWest) ITEM(HorizonNorth) ITEM(HorizonSouth) SEPARATOR()  \
             ITEM(Zenith) ITEM(Nadir)                                                               \
         END_SUBMENU()                                                                              \
+    END_MENU()                                                                                     \
+    MENU("&Observe")                                                                               \
+        ITEM(ObserveTonight) ITEM(ObserveAltitudeGraph)                                            \
     END_MENU()                                                                                     \
     MENU("&Help")                                                                                  \
         ITEM(HelpContents) ITEM(HelpUsing) SEPARATOR()                                             \

@@ -66,6 +66,7 @@ bool CFindObjectDialog::CentreOnName() {
     const SearchTarget target = NamedObjectPosition(*object, m_store, m_sky);
     CenterOn(m_chart, m_sky, target.ra, target.dec);
     m_found = target;
+    m_foundObject = object;
     return true;
 }
 

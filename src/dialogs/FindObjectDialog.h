@@ -29,6 +29,8 @@ public:
     // OK: true when the name was found and the chart centred on it (Found() then says where).
     bool CentreOnName();
     const std::optional<SearchTarget>& Found() const { return m_found; }
+    // What the name stood for, when it was found.
+    const std::optional<NamedObject>& FoundObject() const { return m_foundObject; }
 
 private:
     void OnOk(wxCommandEvent& event);
@@ -43,4 +45,5 @@ private:
     wxTextCtrl* m_name = nullptr;
     wxListBox* m_completions = nullptr;
     std::optional<SearchTarget> m_found;
+    std::optional<NamedObject> m_foundObject;
 };

@@ -68,6 +68,9 @@ CInfoPanelDialog::CInfoPanelDialog(wxWindow* parent, InfoPanelContent content, b
         m_imageButton->Bind(wxEVT_BUTTON, &CInfoPanelDialog::OnImage, this);
         buttons->Add(m_imageButton, 0, wxALL, kGap / 2);
     }
+    auto* graph = new wxButton(this, wxID_ANY, "Altitude Graph");
+    graph->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(kAltitudeGraphReturn); });
+    buttons->Add(graph, 0, wxALL, kGap / 2);
     buttons->AddStretchSpacer();
     top->Add(buttons, 0, wxEXPAND | wxBOTTOM, kGap);
 

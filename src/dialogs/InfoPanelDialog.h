@@ -18,6 +18,10 @@ class wxStaticText;
 
 class CInfoPanelDialog : public wxDialog {
 public:
+    // What ShowModal returns when the "Altitude Graph" button closed the panel: the caller then
+    // opens the graph of the panel's object.
+    static constexpr int kAltitudeGraphReturn = wxID_HIGHEST + 25;
+
     const InfoPanelContent& Content() const { return m_content; }
 
     // The value control of the row with this label, value `column` (0 for the first); nullptr

