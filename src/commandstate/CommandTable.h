@@ -114,9 +114,9 @@
     X(Nadir, 826, WhileStopped, "Na&dir\tCtrl+D", Ctrl, 'D', NoPicture,                            \
       "Search for nadir on horizon", NadirCommand)                                                 \
     /* Observe */                                                                                  \
-    X(ObserveTonight, 893, WhileStopped, "&Tonight...", Plain, 0, NoPicture,                       \
+    X(ObserveTonight, 895, WhileStopped, "&Tonight...", Plain, 0, NoPicture,                       \
       "The night's twilights, the Moon and what is well placed\nTonight", TonightCommand)          \
-    X(ObserveAltitudeGraph, 894, WhileStopped, "&Altitude Graph...", Plain, 0, NoPicture,          \
+    X(ObserveAltitudeGraph, 896, WhileStopped, "&Altitude Graph...", Plain, 0, NoPicture,          \
       "The altitude through the night of the object looked at last\nAltitude graph",              \
       AltitudeGraphCommand)                                                                        \
     /* Help */                                                                                     \
