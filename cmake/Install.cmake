@@ -7,6 +7,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(VN_CATALOGUE_FILES
   bsc5.big cnstline.bin constell.bin messier.bin deepsky.bin names.bin
   eclip.dat milky.bin magellan.bin location.bin)
+# The faint stars are optional at run time (the layer is then unavailable).
+list(APPEND VN_CATALOGUE_FILES hipparcos.bin)
 set(VN_DATA_INSTALL_DIR "${CMAKE_INSTALL_DATADIR}/vesperanova")
 
 # The places' time zones travel with the catalogues (optional at run time).
