@@ -8,6 +8,7 @@
 
 #include "catalog/CatalogEpoch.h"
 #include "catalog/Constellations.h"
+#include "catalog/FaintStars.h"
 #include "catalog/PlaceZoneTable.h"
 #include "catalog/Records.h"
 
@@ -69,6 +70,9 @@ struct CatalogStore {
     std::array<LocationRecord, kLocationCount> m_locations{};
     // The time zone of each place, from the optional side file placezones.tab (PlaceZones.h).
     PlaceZoneTable m_placeZones;
+    // The faint stars of the optional hipparcos.bin (FaintStars.h); empty without it. They keep
+    // their J2000 positions in every sky model.
+    FaintStarTable m_faintStars;
     // Where the constellation abbreviations and the Magellanic Clouds' names ("LMC", then
     // "SMC") are written; carried to the date with the tables above.
     std::array<LabelPoint, kConstellationLabelCount> m_constellationLabelPoints =

@@ -1,5 +1,6 @@
 #include "catalog/Loaders.h"
 
+#include "catalog/FaintStars.h"
 #include "catalog/PlaceZones.h"
 #include "files/SafeFile.h"
 
@@ -287,6 +288,10 @@ CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locato
     store.m_placeZones = std::move(zones.table);
     for (std::string& warning : zones.warnings) {
         result.warnings.push_back(std::move(warning));
+    }
+    // Optional too: without it the faint-star layer is unavailable.
+    if (auto warning = LoadFaintStars(locator, store.m_faintStars)) {
+        result.warnings.push_back(std::move(*warning));
     }
     return result;
 }

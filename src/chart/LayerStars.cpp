@@ -8,6 +8,8 @@
 
 #include <bit>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -66,36 +68,67 @@ void DrawStars(const LayerContext& ctx) {
         surface.SelectPen(Pen{});
     }
     int colourClass = 0; // the class of the star drawn before, for unknown spectral letters
-    auto drawStar = [&](std::size_t i) {
-        const StarRecord& star = ctx.catalog.m_stars[i];
+    // Every star, bright or faint, is drawn here: its symbol by magnitude and colour class.
+    // Returns where it was drawn, or nothing when it is skipped.
+    auto drawSymbol = [&](float ra, float dec, float magnitude, char spectralClass, PointMemo* memo,
+                          std::size_t index) -> std::optional<PixelPoint> {
         // A star too faint, on the far side or (on screen) outside the client area is skipped;
         // the cheapest test first.
-        if (!(star.magnitude <= chart.m_dStarLimit)) {
-            return;
+        if (!(magnitude <= chart.m_dStarLimit)) {
+            return std::nullopt;
         }
         PixelPoint p;
-        if (!ProjectSymbolPoint(ctx, star.ra, star.dec, ctx.memo ? &ctx.memo->stars : nullptr, i,
-                                p)) {
-            return;
+        if (!ProjectSymbolPoint(ctx, ra, dec, memo, index, p)) {
+            return std::nullopt;
         }
-        const int truncated = TruncatedMagnitude(star.magnitude);
-        ctx.picks.stars[i] = StarPick{p.x, p.y, truncated};
+        const int truncated = TruncatedMagnitude(magnitude);
         if (printed) {
             const int s = PrintedStarHalfSize(truncated);
             surface.Ellipse(p.x - s, p.y - s, p.x + s, p.y + s);
-            return;
+            return p;
         }
-        colourClass = chart.m_bColoredStars ? StarColourClass(star.spectralClass, colourClass)
-                                            : kStarColourOff;
+        colourClass =
+            chart.m_bColoredStars ? StarColourClass(spectralClass, colourClass) : kStarColourOff;
         const Rgb colour = kStarColours[static_cast<std::size_t>(colourClass)];
-        const StarMark mark = StarMarkForMagnitude(star.magnitude);
+        const StarMark mark = StarMarkForMagnitude(magnitude);
         // Only the discs fill with the brush; the pixel marks take the colour itself.
         const Brush brush{BrushStyle::Solid, colour};
         if (IsDisc(mark) && !(surface.State().brush == brush)) {
             surface.SelectBrush(brush);
         }
         DrawScreenStar(surface, p.x, p.y, mark, colour);
+        return p;
     };
+    auto drawStar = [&](std::size_t i) {
+        const StarRecord& star = ctx.catalog.m_stars[i];
+        const auto p = drawSymbol(star.ra, star.dec, star.magnitude, star.spectralClass,
+                                  ctx.memo ? &ctx.memo->stars : nullptr, i);
+        if (p) {
+            ctx.picks.stars[i] = StarPick{p->x, p->y, TruncatedMagnitude(star.magnitude)};
+        }
+    };
+    if (chart.m_bFaintStars) {
+        // The faint stars first, so that the bright ones are drawn over them. Each cell holds
+        // its stars brightest first: the rest of a cell is skipped at the first star past the
+        // limit.
+        const FaintStarTable& faint = ctx.catalog.m_faintStars;
+        for (std::size_t cell = 0; cell < kFaintCellCount; ++cell) {
+            const std::span<const FaintStar> stars = faint.Cell(cell);
+            const std::size_t first = stars.empty() ? 0 : faint.cellStart[cell];
+            for (std::size_t k = 0; k < stars.size(); ++k) {
+                const FaintStar& star = stars[k];
+                if (!(star.magnitude <= chart.m_dStarLimit)) {
+                    break;
+                }
+                const char letter = star.hasBv ? SpectralClassForBv(star.bv) : '?';
+                if (const auto p =
+                        drawSymbol(star.ra, star.dec, star.magnitude, letter, nullptr, 0)) {
+                    ctx.picks.faintStars.push_back(FaintStarPick{first + k, p->x, p->y});
+                }
+            }
+        }
+        colourClass = 0; // the bright stars start afresh, as without the faint ones
+    }
     if (printed || ctx.memo == nullptr) {
         for (std::size_t i = 0; i < kStarCount; ++i) {
             drawStar(i);
