@@ -149,7 +149,7 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
         case OptionId::Level: {
             const auto level = value ? ParseInt(*value) : std::nullopt;
             if (!level || *level < 0 || *level > kMaxDeepLevel) {
-                return "--level needs a zoom level 0..11 (0..18 with --layers +faintstars)";
+                return "--level needs a zoom level 0..11 (0..17 with --layers +faintstars)";
             }
             request.level = *level;
             break;
@@ -214,7 +214,7 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
             }
         }
         if (!faint) {
-            return "--level needs a zoom level 0..11 (0..18 with --layers +faintstars)";
+            return "--level needs a zoom level 0..11 (0..17 with --layers +faintstars)";
         }
     }
     return {};

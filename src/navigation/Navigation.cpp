@@ -104,16 +104,14 @@ AutoMagnitudeLimits AutoLimitsForLevel(int level) {
     case 12:
         return {8.0, 13.0};
     case 13:
-        return {8.5, 13.0};
+        return {8.75, 13.0};
     case 14:
-        return {9.0, 13.0};
+        return {9.5, 13.0};
     case 15:
-        return {9.75, 13.0};
+        return {10.25, 13.0};
     case 16:
-        return {10.5, 13.0};
+        return {11.0, 13.0};
     case 17:
-        return {11.25, 13.0};
-    case 18:
         return {12.0, 13.0};
     default:
         return {7.5, 13.0};

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int kMaxLevel = 11;
-constexpr int kMaxDeepLevel = 18;         // with the faint stars on
+constexpr int kMaxDeepLevel = 17;         // with the faint stars on
 constexpr int kMaxLongitudeDegrees = 180; // east or west
 constexpr int kMaxLatitudeDegrees = 90;   // the location dialog takes -90..90 with N/S
 constexpr int kMaxMinutes = 59;
