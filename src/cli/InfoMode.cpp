@@ -223,9 +223,10 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         name = InfoObjectName{};
         index = named->index;
-        name->kind = named->kind == NamedKind::Star      ? InfoObjectKind::Star
-                     : named->kind == NamedKind::DeepSky ? InfoObjectKind::DeepSky
-                                                         : InfoObjectKind::Body;
+        name->kind = named->kind == NamedKind::Star        ? InfoObjectKind::Star
+                     : named->kind == NamedKind::DeepSky   ? InfoObjectKind::DeepSky
+                     : named->kind == NamedKind::FaintStar ? InfoObjectKind::FaintStar
+                                                           : InfoObjectKind::Body;
         name->body = named->index;
     }
 
