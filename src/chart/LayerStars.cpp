@@ -1,6 +1,7 @@
 // The stars: on screen a mark by magnitude class in the colour of the spectral class, on paper a
 // black disc sized by magnitude. Every star drawn gets its picking entry.
 
+#include "astro/Angles.h"
 #include "astro/CatalogueOfDate.h"
 #include "catalog/CatalogStore.h"
 #include "chart/Layers.h"
