@@ -10,6 +10,9 @@ set(VN_CATALOGUE_FILES
 
 # The Milky Way's inner brightness levels for the natural style (optional at run time).
 list(APPEND VN_CATALOGUE_FILES milkyglow.bin)
+
+# The faint stars are optional at run time (the layer is then unavailable).
+list(APPEND VN_CATALOGUE_FILES hipparcos.bin)
 set(VN_DATA_INSTALL_DIR "${CMAKE_INSTALL_DATADIR}/vesperanova")
 
 # The places' time zones travel with the catalogues (optional at run time).

@@ -8,6 +8,7 @@
 
 #include "catalog/CatalogEpoch.h"
 #include "catalog/Constellations.h"
+#include "catalog/FaintStars.h"
 #include "catalog/PlaceZoneTable.h"
 #include "catalog/Records.h"
 
@@ -80,6 +81,9 @@ struct CatalogStore {
     // The Milky Way's inner brightness levels, from the optional side file milkyglow.bin; the
     // natural style's glow (empty: only the outer band glows). Positions of J2000.
     std::vector<GlowRing> m_milkyWayGlow;
+    // The faint stars of the optional hipparcos.bin (FaintStars.h); empty without it. They keep
+    // their J2000 positions in every sky model.
+    FaintStarTable m_faintStars;
     // Where the constellation abbreviations and the Magellanic Clouds' names ("LMC", then
     // "SMC") are written; carried to the date with the tables above.
     std::array<LabelPoint, kConstellationLabelCount> m_constellationLabelPoints =

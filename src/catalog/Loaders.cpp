@@ -1,6 +1,7 @@
 #include "catalog/Loaders.h"
 
 #include "catalog/MilkyWayGlow.h"
+#include "catalog/FaintStars.h"
 #include "catalog/PlaceZones.h"
 #include "files/SafeFile.h"
 
@@ -294,6 +295,10 @@ CatalogLoadResult LoadCatalogs(CatalogStore& store, const CatalogLocator& locato
     store.m_milkyWayGlow = std::move(glow.rings);
     if (!glow.warning.empty()) {
         result.warnings.push_back(std::move(glow.warning));
+    }
+    // Optional too: without it the faint-star layer is unavailable.
+    if (auto warning = LoadFaintStars(locator, store.m_faintStars)) {
+        result.warnings.push_back(std::move(*warning));
     }
     return result;
 }

@@ -6,7 +6,16 @@
 #include "settings/Profile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+
+unsigned LevelRadius(int level, int baseRadius) {
+    if (level <= kMaxLevel) {
+        return static_cast<unsigned>((level + 1) * baseRadius);
+    }
+    return static_cast<unsigned>(std::lround((kMaxLevel + 1) * static_cast<double>(baseRadius) *
+                                             std::pow(1.5, level - kMaxLevel)));
+}
 
 ChartState::ChartState(const AppSettings& settings) {
     CopyFromSettings(settings);
@@ -18,7 +27,7 @@ void ChartState::CopyFromSettings(const AppSettings& settings) {
     SetHemisphere(settings.Observer.NS);
     // The profile loader keeps these in range; a record made by hand may not, and a level or
     // tilt outside them would break the scale and the hemisphere table.
-    m_nLevel = std::clamp(settings.Level, 0, kMaxLevel);
+    m_nLevel = std::clamp(settings.Level, 0, settings.FaintStars ? kMaxDeepLevel : kMaxLevel);
     m_dTurnX = settings.TurnX;
     m_fTurnXDeg = settings.b;
     m_nTurnY = std::clamp(settings.TurnY, -90, 90);

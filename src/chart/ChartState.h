@@ -34,6 +34,13 @@ struct PixelRect {
 };
 
 inline constexpr int kMaxLevel = 11;
+// With the faint stars on, the zoom goes on past kMaxLevel, each level about a third narrower
+// than the one before, down to a field about a degree high.
+inline constexpr int kMaxDeepLevel = 17;
+
+// The sphere radius of a zoom level: (level + 1) base radii up to kMaxLevel, then half as much
+// again for each deep level.
+unsigned LevelRadius(int level, int baseRadius);
 
 // The two chart modes (m_bHorizonView).
 enum ChartMode : int {

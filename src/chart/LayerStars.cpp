@@ -1,13 +1,20 @@
 // The stars: on screen a mark by magnitude class in the colour of the spectral class, on paper a
 // black disc sized by magnitude. Every star drawn gets its picking entry.
 
+#include "astro/Angles.h"
+#include "astro/CatalogueOfDate.h"
 #include "catalog/CatalogStore.h"
 #include "chart/Layers.h"
 #include "chart/Projection.h"
 #include "chart/SymbolTables.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -51,6 +58,83 @@ bool IsDisc(StarMark mark) {
            mark == StarMark::Disc2;
 }
 
+// The sky cells of the faint-star table as the projection's cell test takes them: the centre
+// direction and a chord reaching every corner, widened by 0.03 (1.7 degrees) for the shift of
+// the positions of date in the precise model.
+const std::array<PointMemo::Cell, kFaintCellCount>& FaintCells() {
+    static const auto cells = [] {
+        std::array<PointMemo::Cell, kFaintCellCount> out{};
+        auto unit = [](double raDeg, double decDeg) {
+            const double a = raDeg * kDegToRad;
+            const double d = decDeg * kDegToRad;
+            return std::array{std::cos(d) * std::cos(a), std::cos(d) * std::sin(a), std::sin(d)};
+        };
+        for (int zone = 0; zone < kFaintZones; ++zone) {
+            for (int r = 0; r < kFaintRaCells; ++r) {
+                const double dec0 = -90.0 + 5.0 * zone;
+                const double ra0 = 5.0 * r;
+                const auto c = unit(ra0 + 2.5, dec0 + 2.5);
+                double chord = 0.0;
+                for (double dr : {0.0, 2.5, 5.0}) {
+                    for (double dd : {0.0, 2.5, 5.0}) {
+                        const auto p = unit(ra0 + dr, dec0 + dd);
+                        chord = std::max(chord, std::hypot(p[0] - c[0], p[1] - c[1], p[2] - c[2]));
+                    }
+                }
+                PointMemo::Cell& cell = out[static_cast<std::size_t>(zone * kFaintRaCells + r)];
+                cell.x = static_cast<float>(c[0]);
+                cell.y = static_cast<float>(c[1]);
+                cell.z = static_cast<float>(c[2]);
+                cell.chord = static_cast<float>(chord + 0.03);
+            }
+        }
+        return out;
+    }();
+    return cells;
+}
+
+// The faint stars, through the bright stars' own symbol drawing. On screen only the cells that
+// may meet the client area; each cell holds its stars brightest first, so the rest of a cell
+// is skipped at the first star past the limit. Their J2000 positions are carried to the date the
+// catalogue holds (precise model) as they are drawn.
+template <typename DrawSymbol>
+void DrawFaintStars(const LayerContext& ctx, DrawSymbol& drawSymbol) {
+    const FaintStarTable& faint = ctx.catalog.m_faintStars;
+    const double limit = ctx.chart.m_dStarLimit;
+    std::optional<FastApparentPlace> ofDate;
+    if (ctx.catalog.m_epoch.carried) {
+        PreciseInstant instant;
+        instant.tt1 = ctx.catalog.m_epoch.carriedTt1;
+        instant.tt2 = ctx.catalog.m_epoch.carriedTt2;
+        ofDate.emplace(ApparentPlaceFrameOf(instant));
+    }
+    const auto& cells = FaintCells();
+    for (std::size_t cell = 0; cell < kFaintCellCount; ++cell) {
+        const std::span<const FaintStar> stars = faint.Cell(cell);
+        if (stars.empty() || !(stars.front().magnitude <= limit) ||
+            (!ctx.Printing() && !ctx.projector.CellMayMeetClient(cells[cell]))) {
+            continue;
+        }
+        const std::size_t first = faint.cellStart[cell];
+        for (std::size_t k = 0; k < stars.size(); ++k) {
+            const FaintStar& star = stars[k];
+            if (!(star.magnitude <= limit)) {
+                break;
+            }
+            double ra = star.ra;
+            double dec = star.dec;
+            if (ofDate) {
+                ofDate->RaDec(UnitVectorOf(ra, dec), ra, dec);
+            }
+            const char letter = star.hasBv ? SpectralClassForBv(star.bv) : '?';
+            if (const auto p = drawSymbol(static_cast<float>(ra), static_cast<float>(dec),
+                                          star.magnitude, letter, nullptr, 0)) {
+                ctx.picks.faintStars.push_back(FaintStarPick{first + k, p->x, p->y});
+            }
+        }
+    }
+}
+
 } // namespace
 
 void DrawStars(const LayerContext& ctx) {
@@ -66,36 +150,49 @@ void DrawStars(const LayerContext& ctx) {
         surface.SelectPen(Pen{});
     }
     int colourClass = 0; // the class of the star drawn before, for unknown spectral letters
-    auto drawStar = [&](std::size_t i) {
-        const StarRecord& star = ctx.catalog.m_stars[i];
+    // Every star, bright or faint, is drawn here: its symbol by magnitude and colour class.
+    // Returns where it was drawn, or nothing when it is skipped.
+    auto drawSymbol = [&](float ra, float dec, float magnitude, char spectralClass, PointMemo* memo,
+                          std::size_t index) -> std::optional<PixelPoint> {
         // A star too faint, on the far side or (on screen) outside the client area is skipped;
         // the cheapest test first.
-        if (!(star.magnitude <= chart.m_dStarLimit)) {
-            return;
+        if (!(magnitude <= chart.m_dStarLimit)) {
+            return std::nullopt;
         }
         PixelPoint p;
-        if (!ProjectSymbolPoint(ctx, star.ra, star.dec, ctx.memo ? &ctx.memo->stars : nullptr, i,
-                                p)) {
-            return;
+        if (!ProjectSymbolPoint(ctx, ra, dec, memo, index, p)) {
+            return std::nullopt;
         }
-        const int truncated = TruncatedMagnitude(star.magnitude);
-        ctx.picks.stars[i] = StarPick{p.x, p.y, truncated};
+        const int truncated = TruncatedMagnitude(magnitude);
         if (printed) {
             const int s = PrintedStarHalfSize(truncated);
             surface.Ellipse(p.x - s, p.y - s, p.x + s, p.y + s);
-            return;
+            return p;
         }
-        colourClass = chart.m_bColoredStars ? StarColourClass(star.spectralClass, colourClass)
-                                            : kStarColourOff;
+        colourClass =
+            chart.m_bColoredStars ? StarColourClass(spectralClass, colourClass) : kStarColourOff;
         const Rgb colour = kStarColours[static_cast<std::size_t>(colourClass)];
-        const StarMark mark = StarMarkForMagnitude(star.magnitude);
+        const StarMark mark = StarMarkForMagnitude(magnitude);
         // Only the discs fill with the brush; the pixel marks take the colour itself.
         const Brush brush{BrushStyle::Solid, colour};
         if (IsDisc(mark) && !(surface.State().brush == brush)) {
             surface.SelectBrush(brush);
         }
         DrawScreenStar(surface, p.x, p.y, mark, colour);
+        return p;
     };
+    auto drawStar = [&](std::size_t i) {
+        const StarRecord& star = ctx.catalog.m_stars[i];
+        const auto p = drawSymbol(star.ra, star.dec, star.magnitude, star.spectralClass,
+                                  ctx.memo ? &ctx.memo->stars : nullptr, i);
+        if (p) {
+            ctx.picks.stars[i] = StarPick{p->x, p->y, TruncatedMagnitude(star.magnitude)};
+        }
+    };
+    if (chart.m_bFaintStars) {
+        DrawFaintStars(ctx, drawSymbol);
+        colourClass = 0; // the bright stars start afresh, as without the faint ones
+    }
     if (printed || ctx.memo == nullptr) {
         for (std::size_t i = 0; i < kStarCount; ++i) {
             drawStar(i);

@@ -22,11 +22,21 @@ struct StarPick {
     bool operator==(const StarPick&) const = default;
 };
 
+// A faint star drawn (catalogue/FaintStars.h): its index in the faint-star table and where it was
+// drawn. Only the stars drawn have an entry.
+struct FaintStarPick {
+    std::size_t index = 0;
+    int x = 0;
+    int y = 0;
+    bool operator==(const FaintStarPick&) const = default;
+};
+
 // Every entry starts at (0, 0), "not drawn"; the star table is held on the heap so that a
 // frame's result moves cheaply.
 struct PickingTables {
     std::vector<StarPick> stars = std::vector<StarPick>(kPickStarCount); // by catalogue index
     std::array<PixelPoint, kPickBodyCount> bodies{};                     // Moon 0 .. Pluto 9
     std::array<PixelPoint, kPickDeepSkyCount> deepSky{};                 // by deep-sky index
+    std::vector<FaintStarPick> faintStars; // in drawing order; empty with the layer off
     bool operator==(const PickingTables&) const = default;
 };

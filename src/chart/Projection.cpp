@@ -365,7 +365,7 @@ int BaseRadiusForScreenHeight(int fullScreenHeight) {
 }
 
 void ApplyZoomRadius(ChartState& chart) {
-    chart.m_nRadius = static_cast<unsigned>((chart.m_nLevel + 1) * chart.m_nBaseRadius);
+    chart.m_nRadius = LevelRadius(chart.m_nLevel, chart.m_nBaseRadius);
 }
 
 PrintedGeometry PrintingGeometry(const ChartState& chart, int pageWidth, int pageHeight) {
@@ -375,8 +375,8 @@ PrintedGeometry PrintingGeometry(const ChartState& chart, int pageWidth, int pag
         chart.m_nFullScreenHeight > 0
             ? static_cast<float>(shorter) / static_cast<float>(chart.m_nFullScreenHeight)
             : 1.0f;
-    const auto radius =
-        static_cast<unsigned>(static_cast<float>((chart.m_nLevel + 1) * chart.m_nBaseRadius) * fy);
+    const auto radius = static_cast<unsigned>(
+        static_cast<float>(LevelRadius(chart.m_nLevel, chart.m_nBaseRadius)) * fy);
     return PrintedGeometry{ChartGeometry{radius, pageWidth / 2, pageHeight / 2}, fy};
 }
 

@@ -22,7 +22,8 @@ namespace {
 constexpr const char* kInfoAbout =
     "Prints the rows of the object's information panel for the observer's clock time and place "
     "(default: now, at the place of the profile). OBJECT is any name the find box takes: "
-    "HR<number>, M<number>, NGC<number>, a star's name or designation (Betelgeuse, \"alpha Ori\", "
+    "HR<number>, HIP<number> (a faint star), M<number>, NGC<number>, a star's name or designation "
+    "(Betelgeuse, \"alpha Ori\", "
     "\"58 Ori\"), a deep-sky name (\"Orion Nebula\"), a constellation (Orion, Ori) or one of "
     "Moon, Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.";
 
@@ -57,6 +58,8 @@ std::string ObjectText(const InfoObjectName& name) {
         return "HR " + std::to_string(name.number);
     case InfoObjectKind::DeepSky:
         return (name.ngc ? "NGC " : "M ") + std::to_string(name.number);
+    case InfoObjectKind::FaintStar:
+        return "HIP " + std::to_string(name.number);
     case InfoObjectKind::Body:
         break;
     }
@@ -92,7 +95,8 @@ std::optional<InfoObjectName> ParseInfoObject(std::string_view text) {
     };
     // NGC before M is not needed (neither begins with the other), HR is a star.
     for (const Prefix& p :
-         {Prefix{"hr", InfoObjectKind::Star, false}, Prefix{"ngc", InfoObjectKind::DeepSky, true},
+         {Prefix{"hip", InfoObjectKind::FaintStar, false},
+          Prefix{"hr", InfoObjectKind::Star, false}, Prefix{"ngc", InfoObjectKind::DeepSky, true},
           Prefix{"m", InfoObjectKind::DeepSky, false}}) {
         const std::string_view prefix = p.text;
         if (lower.starts_with(prefix)) {
@@ -121,6 +125,16 @@ std::optional<std::size_t> FindInfoObject(const InfoObjectName& name, const Cata
             }
         }
         return std::nullopt;
+    case InfoObjectKind::FaintStar: {
+        // Only the stars of hipparcos.bin: a Hipparcos star of the bright catalogue is found by
+        // its HR number or name.
+        const FaintStar* star =
+            catalog.m_faintStars.FindHip(static_cast<std::int32_t>(name.number));
+        if (star == nullptr || name.number <= 0) {
+            return std::nullopt;
+        }
+        return static_cast<std::size_t>(star - catalog.m_faintStars.stars.data());
+    }
     case InfoObjectKind::DeepSky: {
         const std::size_t first = name.ngc ? kNgcFirst : 0;
         const std::size_t end = name.ngc ? kNgcFirst + kNgcCount : kMessierCount;
@@ -209,9 +223,10 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         name = InfoObjectName{};
         index = named->index;
-        name->kind = named->kind == NamedKind::Star      ? InfoObjectKind::Star
-                     : named->kind == NamedKind::DeepSky ? InfoObjectKind::DeepSky
-                                                         : InfoObjectKind::Body;
+        name->kind = named->kind == NamedKind::Star        ? InfoObjectKind::Star
+                     : named->kind == NamedKind::DeepSky   ? InfoObjectKind::DeepSky
+                     : named->kind == NamedKind::FaintStar ? InfoObjectKind::FaintStar
+                                                           : InfoObjectKind::Body;
         name->body = named->index;
     }
 
@@ -224,6 +239,10 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
     switch (name->kind) {
     case InfoObjectKind::Star:
         content = StarInfoContent(session.Catalog(), *index, session.Now(), session.Place(), model);
+        break;
+    case InfoObjectKind::FaintStar:
+        content =
+            FaintStarInfoContent(session.Catalog(), *index, session.Now(), session.Place(), model);
         break;
     case InfoObjectKind::DeepSky:
         content =

@@ -15,13 +15,13 @@
 #include <string_view>
 #include <vector>
 
-enum class InfoObjectKind { Star, Body, DeepSky };
+enum class InfoObjectKind { Star, Body, DeepSky, FaintStar };
 
 // An object named on the command line, before it is looked up in the catalogue.
 struct InfoObjectName {
     InfoObjectKind kind = InfoObjectKind::Body;
     bool ngc = false;     // DeepSky: an NGC number rather than a Messier number
-    long number = 0;      // HR, Messier or NGC number
+    long number = 0;      // HR, Messier, NGC or Hipparcos number
     std::size_t body = 0; // Body: index 0 Moon .. 9 Pluto
 };
 

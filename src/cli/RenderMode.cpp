@@ -156,8 +156,8 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
             break;
         case OptionId::Level: {
             const auto level = value ? ParseInt(*value) : std::nullopt;
-            if (!level || *level < 0 || *level > kMaxLevel) {
-                return "--level needs a zoom level 0..11";
+            if (!level || *level < 0 || *level > kMaxDeepLevel) {
+                return "--level needs a zoom level 0..11 (0..17 with --layers +faintstars)";
             }
             request.level = *level;
             break;
@@ -212,6 +212,18 @@ std::string ParseRenderOptions(const std::vector<std::string>& args, RenderReque
     }
     if (request.pageGiven && !request.print) {
         return "--page applies only with --print";
+    }
+    // The deep levels exist only with the faint stars to fill them.
+    if (request.level && *request.level > kMaxLevel) {
+        bool faint = false;
+        for (const auto& [name, on] : request.layers) {
+            if (name == "faintstars") {
+                faint = on != 0;
+            }
+        }
+        if (!faint) {
+            return "--level needs a zoom level 0..11 (0..17 with --layers +faintstars)";
+        }
     }
     return {};
 }

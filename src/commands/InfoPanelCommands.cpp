@@ -31,6 +31,12 @@ void ShowInfoPanel(CommandContext& context, const PickedObject& object) {
         shown = panel.ShowModal();
         break;
     }
+    case PickedKind::FaintStar: {
+        FaintStarInfoDialog panel(&context.frame, sky.Catalog(), object.index, instant, sky.Place(),
+                                  model);
+        panel.ShowModal();
+        break;
+    }
     case PickedKind::DeepSky: {
         DeepSkyInfoDialog panel(&context.frame, sky.Catalog(), object.index, instant, sky.Place(),
                                 settings.ProgramDir, model);

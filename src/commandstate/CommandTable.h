@@ -54,6 +54,9 @@
       "Show or hide the ecliptic\nEcliptic", SwitchCommand)                                        \
     X(ViewHorizon, 850, Switch, "&Horizon\tH", Plain, 'H', NoPicture,                              \
       "Show or hide the horizon\nHorizon", SwitchCommand)                                          \
+    X(ViewFaintStars, 851, Switch, "&Faint Stars\tShift+F", Shift, 'F', NoPicture,               \
+      "Show or hide the faint Hipparcos stars and the deep zoom levels\nFaint stars",           \
+      SwitchCommand)                                                                             \
     X(ViewStarColors, 810, Switch, "Star &Colors\tShift+C", Shift, 'C', NoPicture,                 \
       "Draw the stars in their spectral colours\nStar colours", SwitchCommand)                     \
     X(ViewNightVision, 871, NightVision, "&Night Vision\tCtrl+R", Ctrl, 'R', NightVision,          \
@@ -175,7 +178,7 @@
     END_MENU()                                                                                     \
     MENU("&View")                                                                                  \
         ITEM(ViewStarNames) ITEM(ViewPlanetNames) ITEM(ViewDeepSkyLabels) SEPARATOR()              \
-        ITEM(ViewEcliptic) ITEM(ViewHorizon) SEPARATOR()                                           \
+        ITEM(ViewEcliptic) ITEM(ViewHorizon) ITEM(ViewFaintStars) SEPARATOR()                                           \
         ITEM(ViewStarColors) ITEM(ViewNightVision) ITEM(ViewPrecisePositions)                      \
         ITEM(ViewNaturalSky) ITEM(ViewFollowClock) SEPARATOR()                                                          \
         ITEM(ViewToolbar) ITEM(ViewStatusBar)                                                      \

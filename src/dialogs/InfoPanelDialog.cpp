@@ -94,6 +94,12 @@ StarInfoDialog::StarInfoDialog(wxWindow* parent, const CatalogStore& catalog, st
     : CInfoPanelDialog(parent, StarInfoContent(catalog, starIndex, instant, place, model), false,
                        {}) {}
 
+FaintStarInfoDialog::FaintStarInfoDialog(wxWindow* parent, const CatalogStore& catalog,
+                                         std::size_t faintIndex, const Instant& instant,
+                                         const Place& place, const SkyModel& model)
+    : CInfoPanelDialog(parent, FaintStarInfoContent(catalog, faintIndex, instant, place, model),
+                       false, {}) {}
+
 BodyInfoDialog::BodyInfoDialog(wxWindow* parent, const BodyTable& bodies, std::size_t bodyIndex,
                                const Instant& instant, const Place& place,
                                const std::string& programDir, const SkyModel& model)

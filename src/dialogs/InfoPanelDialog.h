@@ -57,6 +57,13 @@ public:
                    const SkyModel& model = SkyModelFor(SkyModelKind::Classic));
 };
 
+// "Star" for a faint star (Hipparcos number, magnitude, B-V).
+class FaintStarInfoDialog : public CInfoPanelDialog {
+public:
+    FaintStarInfoDialog(wxWindow* parent, const CatalogStore& catalog, std::size_t faintIndex,
+                        const Instant& instant, const Place& place, const SkyModel& model);
+};
+
 // "Solar System", titled with the body's name: the Moon, the Sun or a planet.
 class BodyInfoDialog : public CInfoPanelDialog {
 public:

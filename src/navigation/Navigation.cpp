@@ -89,7 +89,7 @@ bool CentreOnHorizonPole(ChartState& chart, const SkyState& sky, double altitude
 } // namespace
 
 AutoMagnitudeLimits AutoLimitsForLevel(int level) {
-    switch (std::clamp(level, 0, kMaxLevel)) {
+    switch (std::clamp(level, 0, kMaxDeepLevel)) {
     case 0:
         return {5.0, 6.0};
     case 1:
@@ -100,6 +100,19 @@ AutoMagnitudeLimits AutoLimitsForLevel(int level) {
         return {6.5, 9.0};
     case 4:
         return {std::nullopt, 10.0};
+    // The deep levels (faint stars on) go on towards the faint catalogue's limit.
+    case 12:
+        return {8.0, 13.0};
+    case 13:
+        return {8.75, 13.0};
+    case 14:
+        return {9.5, 13.0};
+    case 15:
+        return {10.25, 13.0};
+    case 16:
+        return {11.0, 13.0};
+    case 17:
+        return {12.0, 13.0};
     default:
         return {7.5, 13.0};
     }
@@ -115,11 +128,18 @@ void ApplyAutoLimits(ChartState& chart) {
 
 bool ZoomIn(ChartState& chart, int autoMode) {
     const unsigned base = static_cast<unsigned>(std::max(chart.m_nBaseRadius, 0));
-    if (base == 0 || chart.m_nRadius >= (kMaxLevel + 1) * base) {
+    const bool deeper =
+        chart.m_bFaintStars && chart.m_nLevel >= kMaxLevel && chart.m_nLevel < kMaxDeepLevel;
+    if (base == 0 || (!deeper && chart.m_nRadius >= (kMaxLevel + 1) * base)) {
         return false;
     }
-    chart.m_nRadius += base;
-    chart.m_nLevel += 1;
+    if (deeper) {
+        chart.m_nLevel += 1;
+        chart.m_nRadius = LevelRadius(chart.m_nLevel, chart.m_nBaseRadius);
+    } else {
+        chart.m_nRadius += base;
+        chart.m_nLevel += 1;
+    }
     if (autoMode == 1) {
         ApplyAutoLimits(chart);
     }
@@ -129,6 +149,14 @@ bool ZoomIn(ChartState& chart, int autoMode) {
 bool ZoomOut(ChartState& chart, int autoMode) {
     const unsigned base = static_cast<unsigned>(std::max(chart.m_nBaseRadius, 0));
     bool changed = false;
+    if (base != 0 && chart.m_nLevel > kMaxLevel) {
+        chart.m_nLevel -= 1;
+        chart.m_nRadius = LevelRadius(chart.m_nLevel, chart.m_nBaseRadius);
+        if (autoMode == 1) {
+            ApplyAutoLimits(chart);
+        }
+        return true;
+    }
     if (base != 0 && chart.m_nRadius > base) {
         chart.m_nRadius -= base;
         chart.m_nLevel -= 1;

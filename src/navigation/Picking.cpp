@@ -43,5 +43,12 @@ std::optional<PickedObject> PickObject(const PickingTables& picks, int x, int y)
             return PickedObject{PickedKind::DeepSky, i};
         }
     }
+    // The faint stars last, so that they never hide a brighter object; the last drawn first.
+    for (std::size_t i = picks.faintStars.size(); i-- > 0;) {
+        const FaintStarPick& s = picks.faintStars[i];
+        if (InBox(s.x, s.y, x, y, kFaintStarPickHalfWidth + 1)) {
+            return PickedObject{PickedKind::FaintStar, s.index};
+        }
+    }
     return std::nullopt;
 }

@@ -19,9 +19,10 @@ inline constexpr int kFaintStarPickHalfWidth = 1;  // every other class
 int StarPickHalfWidth(int magnitudeClass);
 
 enum class PickedKind {
-    Body,    // index into m_bodies (0 Moon .. 9 Pluto)
-    Star,    // catalogue index 0..9094
-    DeepSky, // deep-sky index 0..209
+    Body,      // index into m_bodies (0 Moon .. 9 Pluto)
+    Star,      // catalogue index 0..9094
+    DeepSky,   // deep-sky index 0..209
+    FaintStar, // index into the faint-star table (catalog/FaintStars.h)
 };
 
 struct PickedObject {

@@ -229,7 +229,7 @@ void NameIndex::Add(std::string name, NamedObject object) {
     }
 }
 
-NameIndex::NameIndex(const CatalogStore& store) {
+NameIndex::NameIndex(const CatalogStore& store) : m_store(&store) {
     for (std::size_t b = 0; b < kBodyCount; ++b) {
         Add(kBodyNames[b], {NamedKind::Body, b});
     }
@@ -336,8 +336,19 @@ std::optional<NamedObject> NameIndex::Find(std::string_view text) const {
     if (const auto it = m_byCanonical.find(CanonicalName(text)); it != m_byCanonical.end()) {
         return m_entries[it->second].object;
     }
-    if (const auto it = m_byPlain.find(FoldName(text)); it != m_byPlain.end()) {
+    const std::string plain = FoldName(text);
+    if (const auto it = m_byPlain.find(plain); it != m_byPlain.end()) {
         return m_entries[it->second].object;
+    }
+    // "HIP 87937": a faint star by its Hipparcos number (the 109,000 numbers are not worth
+    // indexing for completion).
+    if (m_store != nullptr && plain.size() > 3 && plain.starts_with("hip") &&
+        plain.find_first_not_of("0123456789", 3) == std::string::npos && plain.size() < 12) {
+        const FaintStarTable& faint = m_store->m_faintStars;
+        if (const FaintStar* star = faint.FindHip(std::stoi(plain.substr(3)))) {
+            return NamedObject{NamedKind::FaintStar,
+                               static_cast<std::size_t>(star - faint.stars.data())};
+        }
     }
     return std::nullopt;
 }
@@ -381,6 +392,8 @@ std::string NamedObjectTitle(const NamedObject& object, const CatalogStore& stor
         return StarTitle(store, store.m_stars.at(object.index));
     case NamedKind::DeepSky:
         return DeepSkyTitle(object.index, store.m_deepSky.at(object.index));
+    case NamedKind::FaintStar:
+        return "HIP " + std::to_string(store.m_faintStars.stars.at(object.index).hip);
     }
     return {};
 }
@@ -405,6 +418,13 @@ SearchTarget NamedObjectPosition(const NamedObject& object, const CatalogStore& 
     case NamedKind::DeepSky: {
         const DeepSkyRecord& record = store.m_deepSky.at(object.index);
         return SearchTarget{record.ra, record.dec};
+    }
+    case NamedKind::FaintStar: {
+        // Kept at J2000: carried to the catalogue's date like the constellation names.
+        const FaintStar& star = store.m_faintStars.stars.at(object.index);
+        SearchTarget target{star.ra, star.dec};
+        CarryToCatalogueDate(store, target.ra, target.dec);
+        return target;
     }
     }
     return {};

@@ -27,10 +27,11 @@ inline constexpr const char* kUnknownNameMessage = "No object of that name is kn
 // How many names the find box offers as completions at a time.
 inline constexpr std::size_t kCompletionLimit = 40;
 
-enum class NamedKind { Body, Constellation, Star, DeepSky };
+enum class NamedKind { Body, Constellation, Star, DeepSky, FaintStar };
 
 // What a name stands for. index: body 0 Moon .. 9 Pluto; constellation: row of
-// ConstellationNamingTable; star: entry of m_stars; deep-sky object: entry of m_deepSky.
+// ConstellationNamingTable; star: entry of m_stars; deep-sky object: entry of m_deepSky; faint
+// star: entry of m_faintStars ("HIP <number>", looked up in the table, not held in the index).
 struct NamedObject {
     NamedKind kind = NamedKind::Body;
     std::size_t index = 0;
@@ -72,7 +73,8 @@ private:
     };
     void Add(std::string name, NamedObject object);
 
-    std::vector<Entry> m_entries; // in the order of precedence
+    std::vector<Entry> m_entries;          // in the order of precedence
+    const CatalogStore* m_store = nullptr; // for the faint stars' Hipparcos numbers
     std::unordered_map<std::string, std::size_t> m_byCanonical;
     std::unordered_map<std::string, std::size_t> m_byPlain;
 };

@@ -25,7 +25,8 @@
     X("horizon", Horizon, m_bHorizon, ViewHorizon, 1)                                              \
     X("milkyway", MilkyWay, m_bMilkyWay, LayerMilkyWay, 1)                                         \
     X("solarsystem", SolarSystem, m_bSolarSystem, LayerSolarSystem, 1)                             \
-    X("solsyslabels", SolSysLabels, m_bSolSysLabels, ViewPlanetNames, 1)
+    X("solsyslabels", SolSysLabels, m_bSolSysLabels, ViewPlanetNames, 1)                           \
+    X("faintstars", FaintStars, m_bFaintStars, ViewFaintStars, 0)
 
 // The display switch that `--layers` also takes; its profile key follows the magnitude limits.
 #define VN_STAR_COLOUR_SWITCH(X) X("coloredstars", ColoredStars, m_bColoredStars, ViewStarColors, 1)

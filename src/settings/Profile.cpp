@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int kMaxLevel = 11;
+constexpr int kMaxDeepLevel = 17;         // with the faint stars on
 constexpr int kMaxLongitudeDegrees = 180; // east or west
 constexpr int kMaxLatitudeDegrees = 90;   // the location dialog takes -90..90 with N/S
 constexpr int kMaxMinutes = 59;
@@ -295,7 +296,7 @@ ProfileResult SaveProfile(const std::filesystem::path& profilePath, const AppSet
 
 void ClampSettings(AppSettings& s) {
     s.HorizonView = Switch(s.HorizonView);
-    s.Level = std::clamp(s.Level, 0, kMaxLevel);
+    s.Level = std::clamp(s.Level, 0, s.FaintStars ? kMaxDeepLevel : kMaxLevel);
     s.TurnX = WrapOpen(s.TurnX, kTurnXWrap);
     s.TurnY = std::clamp(s.TurnY, -kMaxAbsTurnY, kMaxAbsTurnY);
     s.b = static_cast<float>(WrapOpen(s.b, kTurnXDegWrap));

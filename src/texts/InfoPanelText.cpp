@@ -198,6 +198,29 @@ InfoPanelContent StarInfoContent(const CatalogStore& catalog, std::size_t starIn
     return content;
 }
 
+InfoPanelContent FaintStarInfoContent(const CatalogStore& catalog, std::size_t faintIndex,
+                                      const Instant& instant, const Place& place,
+                                      const SkyModel& model) {
+    const FaintStar& star = catalog.m_faintStars.stars.at(faintIndex);
+    InfoPanelContent content;
+    content.title = "Star";
+    auto& rows = content.rows;
+    rows.push_back({"Hipparcos number:", {std::to_string(star.hip)}});
+    rows.push_back({"Right ascension:", Values(RightAscensionTexts(star.ra))});
+    rows.push_back({"Declination:", Values(DeclinationTexts(star.dec))});
+    AddHorizontalRows(rows, star.ra, star.dec, instant, place, model);
+    rows.push_back({"Magnitude:", {Fixed(star.magnitude, 2)}});
+    rows.push_back({"B-V:", {star.hasBv ? Fixed(star.bv, 3) : std::string()}});
+    // The faint stars carry no proper motions: the precise model moves them to the date by
+    // precession and nutation only.
+    rows.push_back(
+        {"Position:",
+         {model.Kind() == SkyModelKind::Precise ? "J2000, carried to date without proper motion"
+                                                : "J2000"}});
+    AddRiseSetRows(rows, model.FixedPosition(star.ra, star.dec, place), instant, place.zone);
+    return content;
+}
+
 InfoPanelContent BodyInfoContent(const BodyTable& bodies, std::size_t bodyIndex,
                                  const Instant& instant, const Place& place,
                                  const SkyModel& model) {

@@ -73,6 +73,13 @@ std::string EventTimeText(double jdUt, const Instant& instant, const ZoneRule& z
 // interpolated; k outside 0..1 is taken at the nearer end of the table.
 double MoonMagnitude(double illuminatedFraction);
 
+// Faint-star panel "Star": Hipparcos number, right ascension, declination, altitude, azimuth,
+// magnitude, B-V, the position's model, rise/culmination/set. faintIndex is an entry of
+// m_faintStars.
+InfoPanelContent FaintStarInfoContent(const CatalogStore& catalog, std::size_t faintIndex,
+                                      const Instant& instant, const Place& place,
+                                      const SkyModel& model);
+
 // Each panel takes the instant of the chart's clock time (InstantOf) and the sky model the chart
 // uses: the catalogue and the bodies hold that model's positions, and the altitude, azimuth and
 // the rise and set come from the same model.

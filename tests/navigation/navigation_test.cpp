@@ -74,6 +74,34 @@ TEST_F(NavigationTest, ZoomInStopsAtLevelEleven) {
     EXPECT_EQ(m_chart->m_nRadius, 12u * kBase);
 }
 
+TEST_F(NavigationTest, FaintStarsOpenSixDeepLevelsDownToAboutADegree) {
+    m_chart->m_bFaintStars = 1;
+    SetLevel(11);
+    SetCentre(6.0, 15);
+    for (int level = 12; level <= kMaxDeepLevel; ++level) {
+        const double before = m_chart->m_nRadius;
+        ASSERT_TRUE(ZoomIn(*m_chart, 1)) << level;
+        EXPECT_EQ(m_chart->m_nLevel, level);
+        // "About a third narrower": the radius grows by half again.
+        EXPECT_NEAR(m_chart->m_nRadius / before, 1.5, 0.01) << level;
+    }
+    EXPECT_FALSE(ZoomIn(*m_chart, 1));
+    // The field's height is 2 asin(h / 2R); a full-screen client is h = 2 (base + 40) high
+    // (BaseRadiusForScreenHeight), so level 0 shows most of a hemisphere, the deepest a degree.
+    const double fieldDegrees = 2.0 * std::asin((kBase + 40.0) / m_chart->m_nRadius) * 180.0 / M_PI;
+    EXPECT_GT(fieldDegrees, 0.5);
+    EXPECT_LT(fieldDegrees, 2.0);
+    // The automatic limit reaches magnitude 12 at the deepest level.
+    EXPECT_DOUBLE_EQ(m_chart->m_dStarLimit, 12.0);
+    // Back out through every deep level to level 11's own radius.
+    for (int level = kMaxDeepLevel - 1; level >= 11; --level) {
+        ASSERT_TRUE(ZoomOut(*m_chart, 1));
+        EXPECT_EQ(m_chart->m_nLevel, level);
+    }
+    EXPECT_EQ(m_chart->m_nRadius, 12u * kBase);
+    EXPECT_DOUBLE_EQ(m_chart->m_dStarLimit, 7.5);
+}
+
 TEST_F(NavigationTest, ZoomOutStopsAtLevelZero) {
     SetLevel(11);
     SetCentre(6.0, 15);
