@@ -43,6 +43,12 @@ std::string OffsetText(double jd, const ZoneRule& zone) {
 std::optional<PlannedObject> LookUp(const std::string& text, const CatalogStore& catalog,
                                     std::string& error) {
     if (const std::optional<InfoObjectName> name = ParseInfoObject(text)) {
+        if (name->kind == InfoObjectKind::FaintStar) {
+            error = "'" + text +
+                    "' is a faint star; --altitude takes the stars of the bright-star "
+                    "catalogue, bodies and deep-sky objects";
+            return std::nullopt;
+        }
         if (const std::optional<std::size_t> index = FindInfoObject(*name, catalog)) {
             const PlannedKind kind = name->kind == InfoObjectKind::Star      ? PlannedKind::Star
                                      : name->kind == InfoObjectKind::DeepSky ? PlannedKind::DeepSky
@@ -62,6 +68,11 @@ std::optional<PlannedObject> LookUp(const std::string& text, const CatalogStore&
         return PlannedObject{PlannedKind::DeepSky, named->index};
     case NamedKind::Body:
         return PlannedObject{PlannedKind::Body, named->index};
+    case NamedKind::FaintStar:
+        error = "'" + text +
+                "' is a faint star; --altitude takes the stars of the bright-star "
+                "catalogue, bodies and deep-sky objects";
+        return std::nullopt;
     case NamedKind::Constellation:
         break;
     }

@@ -73,6 +73,9 @@ TEST_P(HalfWidthTest, BoxEdgeHitsAndOnePixelBeyondMisses) {
     case PickedKind::DeepSky:
         picks.deepSky[99] = {kX, kY};
         break;
+    case PickedKind::FaintStar:
+        picks.faintStars.push_back({77, kX, kY});
+        break;
     }
     for (const auto& [dx, dy] : {std::pair{1, 1}, {-1, 1}, {1, -1}, {-1, -1}, {1, 0}, {0, -1}}) {
         EXPECT_TRUE(PickObject(picks, kX + dx * c.halfWidth, kY + dy * c.halfWidth))
@@ -90,7 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
                       HalfWidthCase{"StarMag09", PickedKind::Star, 0, 2},
                       HalfWidthCase{"StarMag10", PickedKind::Star, 1, 1},
                       HalfWidthCase{"StarMag65", PickedKind::Star, 6, 1},
-                      HalfWidthCase{"DeepSky", PickedKind::DeepSky, 0, 4}),
+                      HalfWidthCase{"DeepSky", PickedKind::DeepSky, 0, 4},
+                      // a faint star's dot is one pixel; its box is widened by one for the hand
+                      HalfWidthCase{"FaintStar", PickedKind::FaintStar, 0, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PickingTest, EntriesNotDrawnTakeNoPart) {
