@@ -1,7 +1,7 @@
 #include "catalog/Loaders.h"
 
-#include "catalog/MilkyWayGlow.h"
 #include "catalog/FaintStars.h"
+#include "catalog/MilkyWayGlow.h"
 #include "catalog/PlaceZones.h"
 #include "files/SafeFile.h"
 

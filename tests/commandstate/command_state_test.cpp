@@ -23,7 +23,8 @@ const std::set<CommandId> kAlwaysEnabled = {
     CommandId::LayerBoundaries, CommandId::LayerFigures,      CommandId::LayerDeepSky,
     CommandId::LayerMilkyWay,   CommandId::LayerSolarSystem,  CommandId::ZoomIn,
     CommandId::ZoomOut,         CommandId::PanDown,           CommandId::PanUp,
-    CommandId::PanLeft,         CommandId::PanRight,          CommandId::ViewNaturalSky};
+    CommandId::PanLeft,         CommandId::PanRight,          CommandId::ViewNaturalSky,
+    CommandId::ViewFaintStars};
 
 class CommandStateTest : public ::testing::Test {
 protected:
