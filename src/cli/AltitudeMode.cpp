@@ -9,6 +9,7 @@
 #include "catalog/CatalogLocator.h"
 #include "catalog/Loaders.h"
 #include "cli/ChartOptions.h"
+#include "cli/ConsoleCatalogs.h"
 #include "cli/ExitStatus.h"
 #include "cli/InfoMode.h"
 #include "cli/JsonText.h"
@@ -145,15 +146,8 @@ int RunAltitudeMode(const std::vector<std::string>& args, std::ostream& out, std
     PrintSettingsWarnings(parsed.options, err);
     const AppSettings& settings = parsed.options.settings;
     auto catalog = std::make_unique<CatalogStore>();
-    const CatalogLoadResult loaded =
-        LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(FindProgramDir())));
-    for (const std::string& warning : loaded.warnings) {
-        if (!WarnedAlready(parsed.options, warning)) {
-            err << "vesperanova: " << warning << "\n";
-        }
-    }
-    if (!loaded.ok()) {
-        err << "vesperanova: " << loaded.message << "\n";
+    if (!LoadConsoleCatalogs(*catalog, std::filesystem::path(FindProgramDir()), parsed.options,
+                             err)) {
         return kExitMissingCatalogue;
     }
     std::string error;

@@ -5,6 +5,7 @@
 #include "astro/SkyState.h"
 #include "catalog/Loaders.h"
 #include "cli/ChartOptions.h"
+#include "cli/ConsoleCatalogs.h"
 #include "cli/ExitStatus.h"
 #include "cli/OptionTable.h"
 #include "files/Utf8Text.h"
@@ -188,15 +189,8 @@ int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::os
     const AppSettings& settings = parsed.options.settings;
     auto catalog = std::make_unique<CatalogStore>();
     if (!name || name->kind != InfoObjectKind::Body) {
-        const CatalogLoadResult loaded =
-            LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(FindProgramDir())));
-        for (const std::string& warning : loaded.warnings) {
-            if (!WarnedAlready(parsed.options, warning)) {
-                err << "vesperanova: " << warning << "\n";
-            }
-        }
-        if (!loaded.ok()) {
-            err << "vesperanova: " << loaded.message << "\n";
+        if (!LoadConsoleCatalogs(*catalog, std::filesystem::path(FindProgramDir()), parsed.options,
+                                 err)) {
             return kExitMissingCatalogue;
         }
     }

@@ -11,6 +11,7 @@
 #include "chart/ChartState.h"
 #include "chart/LayerSwitches.h"
 #include "cli/ChartOptions.h"
+#include "cli/ConsoleCatalogs.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonText.h"
 #include "cli/OptionTable.h"
@@ -369,15 +370,8 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
     settings.NaturalSky = request.natural ? 1 : 0;
 
     auto catalog = std::make_unique<CatalogStore>();
-    const CatalogLoadResult loaded =
-        LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(settings.ProgramDir)));
-    for (const std::string& warning : loaded.warnings) {
-        if (!WarnedAlready(parsed.options, warning)) {
-            err << "vesperanova: " << warning << "\n";
-        }
-    }
-    if (!loaded.ok()) {
-        err << "vesperanova: " << loaded.message << "\n";
+    if (!LoadConsoleCatalogs(*catalog, std::filesystem::path(settings.ProgramDir), parsed.options,
+                             err)) {
         return kExitMissingCatalogue;
     }
 

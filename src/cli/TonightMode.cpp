@@ -13,6 +13,7 @@
 #include "catalog/CatalogLocator.h"
 #include "catalog/Loaders.h"
 #include "cli/ChartOptions.h"
+#include "cli/ConsoleCatalogs.h"
 #include "cli/ExitStatus.h"
 #include "cli/JsonText.h"
 #include "cli/OptionTable.h"
@@ -207,15 +208,8 @@ int RunTonightMode(const std::vector<std::string>& args, std::ostream& out, std:
     PrintSettingsWarnings(parsed.options, err);
     const AppSettings& settings = parsed.options.settings;
     auto catalog = std::make_unique<CatalogStore>();
-    const CatalogLoadResult loaded =
-        LoadCatalogs(*catalog, CatalogLocator(std::filesystem::path(FindProgramDir())));
-    for (const std::string& warning : loaded.warnings) {
-        if (!WarnedAlready(parsed.options, warning)) {
-            err << "vesperanova: " << warning << "\n";
-        }
-    }
-    if (!loaded.ok()) {
-        err << "vesperanova: " << loaded.message << "\n";
+    if (!LoadConsoleCatalogs(*catalog, std::filesystem::path(FindProgramDir()), parsed.options,
+                             err)) {
         return kExitMissingCatalogue;
     }
     // The events and the list are always searched with the precise model, on the catalogue
