@@ -11,7 +11,8 @@ so that a star left out is never more than 10 arcseconds off its place within 19
 Run it again only when bsc5.dat is replaced; `--check` fails when the committed table differs.
 """
 import os
-import sys
+
+from generated_table import wrap_items, write_or_check
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE = os.path.join(HERE, "..", "data", "sources", "bsc5.dat")
@@ -37,28 +38,13 @@ def text():
            "// {HR number, proper motion in right ascension times cos(declination), in declination},",
            "// milliarcseconds a year, in HR order.",
            "// clang-format off"]
-    line = ""
-    for hr, pm_ra, pm_dec in rows():
-        item = "{%d,%d,%d}," % (hr, pm_ra, pm_dec)
-        if len(line) + len(item) > 99:
-            out.append(line.rstrip())
-            line = ""
-        line += item + " "
-    if line:
-        out.append(line.rstrip())
+    out += wrap_items("{%d,%d,%d}," % (hr, pm_ra, pm_dec) for hr, pm_ra, pm_dec in rows())
     out.append("// clang-format on")
     return "\n".join(out) + "\n"
 
 
 def main():
-    wanted = text()
-    if "--check" in sys.argv[1:]:
-        with open(TARGET, encoding="ascii") as f:
-            if f.read() != wanted:
-                sys.exit("StarProperMotionTable.inc differs from data/sources/bsc5.dat")
-        return
-    with open(TARGET, "w", encoding="ascii") as f:
-        f.write(wanted)
+    write_or_check(TARGET, text(), "StarProperMotionTable.inc")
 
 
 if __name__ == "__main__":
