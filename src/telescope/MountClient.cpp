@@ -488,9 +488,12 @@ void MountClient::Impl::OpenLink(const std::string& host, int port, const std::s
         linked = link->connectServer();
     }
     if (!linked) {
+        // The relay may already have refused what the server sent first.
+        const std::string refused = relay->Problem();
         link.reset();
         relay.reset();
-        fail("cannot reach the INDI server at " + where);
+        fail(refused.empty() ? "cannot reach the INDI server at " + where
+                             : "connection dropped: " + refused);
         return;
     }
     const std::lock_guard lock(mutex);
