@@ -6,7 +6,8 @@ packages=(build-essential cmake ninja-build pkg-config python3
           libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth ghostscript
           appstream desktop-file-utils lintian man-db bash-completion file xdotool
-          libx11-dev libwayland-dev libhowardhinnant-date-dev tzdata liberfa-dev libnova-dev)
+          libx11-dev libwayland-dev libhowardhinnant-date-dev tzdata liberfa-dev libnova-dev
+          libindi-dev indi-bin zlib1g-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -136,6 +136,39 @@ void CarryCatalogueToDate(CatalogStore& catalog, const PreciseInstant& instant,
     epoch.carriedTt2 = instant.tt2;
 }
 
+void LoadedStarPosition(const CatalogStore& catalog, std::size_t index, double& raHours,
+                        double& decDegrees) {
+    // The stars come first in the walk of the kept positions.
+    if (catalog.m_epoch.carried) {
+        raHours = catalog.m_epoch.loaded.at(index)[0];
+        decDegrees = catalog.m_epoch.loaded.at(index)[1];
+    } else {
+        raHours = catalog.m_stars.at(index).ra;
+        decDegrees = catalog.m_stars.at(index).dec;
+    }
+}
+
+void LoadedDeepSkyPosition(const CatalogStore& catalog, std::size_t index, double& raHours,
+                           double& decDegrees) {
+    // The deep-sky objects follow the stars and the figure points in the walk.
+    if (catalog.m_epoch.carried) {
+        const std::size_t k = catalog.m_stars.size() + catalog.m_figurePoints.size() + index;
+        raHours = catalog.m_epoch.loaded.at(k)[0];
+        decDegrees = catalog.m_epoch.loaded.at(k)[1];
+    } else {
+        raHours = catalog.m_deepSky.at(index).ra;
+        decDegrees = catalog.m_deepSky.at(index).dec;
+    }
+}
+
+Vector3 ProperMotionPerYear(std::int32_t hr, double raHours, double decDegrees) {
+    if (hr == 0) {
+        return Vector3{};
+    }
+    const auto pm = ProperMotionOfStar(hr);
+    return pm ? MotionOf(*pm, raHours, decDegrees) : Vector3{};
+}
+
 void RestoreCatalogueEpoch(CatalogStore& catalog) {
     CatalogEpochCopy& epoch = catalog.m_epoch;
     if (!epoch.carried) {

@@ -10,6 +10,8 @@
 #include "astro/PreciseEphemeris.h"
 #include "catalog/CatalogStore.h"
 
+#include <cstdint>
+
 // The apparent place of date of a catalogue direction as ApparentDirection gives it, made cheap
 // for the thousands of catalogue points: aberration to first order in v/c (the second order is
 // below 0.005"), folded into the precession-nutation matrix.
@@ -34,6 +36,18 @@ void CarryCatalogueToDate(CatalogStore& catalog, const PreciseInstant& instant,
 // search centre) carried the same way to the date the tables hold; left as it is while they hold
 // the loaded positions.
 void CarryToCatalogueDate(const CatalogStore& catalog, double& raHours, double& decDegrees);
+
+// The loaded (catalogue epoch) position of star or deep-sky record `index`, right ascension
+// hours and declination degrees, whether the tables hold the loaded positions or positions of
+// date.
+void LoadedStarPosition(const CatalogStore& catalog, std::size_t index, double& raHours,
+                        double& decDegrees);
+void LoadedDeepSkyPosition(const CatalogStore& catalog, std::size_t index, double& raHours,
+                           double& decDegrees);
+
+// The change per Julian year of the unit vector of a star at (ra hours, dec degrees) of the
+// catalogue's epoch for its proper motion; zero for a star without one (HR 0 or unknown).
+Vector3 ProperMotionPerYear(std::int32_t hr, double raHours, double decDegrees);
 
 // Writes the loaded positions back when the tables hold positions of date; otherwise nothing.
 void RestoreCatalogueEpoch(CatalogStore& catalog);
