@@ -53,6 +53,10 @@ CTonightDialog::CTonightDialog(wxWindow* parent, const std::string& events,
         const long row = e.GetIndex();
         if (row >= 0 && static_cast<std::size_t>(row) < m_rows.size() && m_show) {
             m_show(m_rows[static_cast<std::size_t>(row)]);
+            // The window covers the middle of the chart, where the object now stands.
+            if (IsModal()) {
+                EndModal(wxID_OK);
+            }
         }
     });
     top->Add(m_list, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);

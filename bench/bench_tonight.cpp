@@ -1,0 +1,47 @@
+// The Tonight window's and --tonight's computation in the precise model: the night's events
+// (the Sun's four altitudes, the Moon, the dark hours) and the list of what is well placed (the
+// Moon, the planets, the Messier objects and the 50 brightest stars), for a December night at
+// the profile's default place.
+#include "BenchChart.h"
+#include "planning/Night.h"
+#include "planning/WellPlaced.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct TonightBench : BenchChart {
+    TonightBench() {
+        settings.SkyDate = SkyDate{2026, 12, 9, 20, 0, 0};
+        settings.PrecisePositions = 1;
+        Start();
+    }
+};
+
+void BM_TonightEvents(benchmark::State& state) {
+    TonightBench bench;
+    for (auto _ : state) {
+        const NightReport night =
+            ComputeNight(bench.settings.SkyDate, bench.session->Place(), bench.session->Model());
+        benchmark::DoNotOptimize(night.dark.data());
+    }
+}
+BENCHMARK(BM_TonightEvents)->Unit(benchmark::kMillisecond);
+
+// The events and the list, as the window computes them when it opens.
+void BM_TonightWithList(benchmark::State& state) {
+    TonightBench bench;
+    const SkySession& session = *bench.session;
+    const std::vector<PlannedObject> objects =
+        PlanningCandidates(session.Catalog(), kBrightStarCount);
+    for (auto _ : state) {
+        const NightReport night =
+            ComputeNight(bench.settings.SkyDate, session.Place(), session.Model());
+        const WellPlacedList list =
+            ComputeWellPlaced(night, objects, session.Catalog(), session.Place(), session.Model());
+        benchmark::DoNotOptimize(list.entries.data());
+    }
+}
+BENCHMARK(BM_TonightWithList)->Unit(benchmark::kMillisecond);
+
+} // namespace
