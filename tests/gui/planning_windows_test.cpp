@@ -3,6 +3,7 @@
 // graph opens for the object looked at and saves a PNG without a file dialog.
 #include "dialogs_support.h"
 
+#include "astro/ClockTime.h"
 #include "chart/Centering.h"
 #include "commandstate/CommandTable.h"
 #include "dialogs/AltitudeGraphDialog.h"
@@ -14,7 +15,6 @@
 #include <wx/listctrl.h>
 #include <wx/stattext.h>
 
-#include <chrono>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -76,16 +76,11 @@ TEST_F(PlanningWindowsTest, TonightSortsByAHeadingAndADoubleClickCentresAtTheHig
     ASSERT_EQ(driver.Seen(), 1);
     ASSERT_TRUE(chosen.has_value());
 
-    // The chart's clock shows the highest point's minute and the chart is centred on the object
-    // as Find centres it.
-    const SkyDate clock = ChartSky().ClockTime();
-    const SkyDate expected =
-        ObserverClockTime(ClockInstant{std::chrono::seconds(
-                              std::llround((chosen->entry.transit - kUnixEpochJd) * 1440.0) * 60)},
-                          ChartSky().Place().zone);
-    EXPECT_EQ(
-        std::vector({clock.year, clock.month, clock.day, clock.hour, clock.minute}),
-        std::vector({expected.year, expected.month, expected.day, expected.hour, expected.minute}));
+    // The chart's clock shows the instant of the highest point, to the second, and the chart is
+    // centred on the object as Find centres it.
+    const ClockInstant clock = ObserverInstant(ChartSky().ClockTime(), ChartSky().Place().zone);
+    EXPECT_NEAR(kUnixEpochJd + clock.time_since_epoch().count() / 86400.0, chosen->entry.transit,
+                1.0 / 86400.0);
     const PlannedObject& object = chosen->entry.object;
     const NamedKind kind = object.kind == PlannedKind::DeepSky ? NamedKind::DeepSky
                            : object.kind == PlannedKind::Star  ? NamedKind::Star
