@@ -131,7 +131,19 @@ RiseSetEvents FindRiseSet(const SkyPositionFunction& positionAt, double startJd)
 
 std::optional<double> FindCrossing(const SkyPositionFunction& positionAt, double startJd,
                                    double spanDays, bool upward) {
-    return Crossing(positionAt, Sample(positionAt, startJd, spanDays), upward);
+    // The samples Sample takes, each taken only when the ones before hold no crossing.
+    const auto f = [&](double t) { return AboveStandard(positionAt(t)); };
+    const int count = static_cast<int>(std::ceil(spanDays / kSampleStep)) + 1;
+    double a = f(startJd);
+    for (int i = 1; i < count; ++i) {
+        const double t = startJd + i * kSampleStep;
+        const double b = f(t);
+        if (upward ? (a <= 0.0 && b > 0.0) : (a > 0.0 && b <= 0.0)) {
+            return Bisect(f, startJd + (i - 1) * kSampleStep, t);
+        }
+        a = b;
+    }
+    return std::nullopt;
 }
 
 PositionSamples SamplePositions(const SkyPositionFunction& positionAt, double startJd,
