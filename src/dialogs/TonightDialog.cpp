@@ -76,6 +76,12 @@ void CTonightDialog::SortBy(WellPlacedColumn column) {
 }
 
 void CTonightDialog::Fill() {
+    // The heading of the sorting column shows which way it sorts.
+    m_list->ShowSortIndicator(static_cast<int>(m_column), m_ascending);
+    FillRows();
+}
+
+void CTonightDialog::FillRows() {
     m_list->DeleteAllItems();
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const VisibleObject& v = m_rows[i];

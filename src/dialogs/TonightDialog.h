@@ -26,6 +26,7 @@ public:
 
 private:
     void Fill();
+    void FillRows();
 
     std::vector<VisibleObject> m_rows;
     ZoneRule m_zone;

@@ -65,6 +65,8 @@ TEST_F(PlanningWindowsTest, TonightSortsByAHeadingAndADoubleClickCentresAtTheHig
         ClickHeading(list, static_cast<int>(WellPlacedColumn::MaxAltitude)); // the other way
         shown = Altitudes(list);
         EXPECT_TRUE(std::is_sorted(shown.rbegin(), shown.rend()));
+        EXPECT_EQ(list.GetSortIndicator(), static_cast<int>(WellPlacedColumn::MaxAltitude));
+        EXPECT_FALSE(list.IsAscendingSortIndicator());
         // A double click on the highest object.
         chosen = d.Rows().front();
         wxListEvent activate(wxEVT_LIST_ITEM_ACTIVATED, list.GetId());
