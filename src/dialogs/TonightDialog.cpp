@@ -44,7 +44,7 @@ CTonightDialog::CTonightDialog(wxWindow* parent, const std::string& events,
                             wxLC_REPORT | wxLC_SINGLE_SEL);
     m_list->AppendColumn("Object", wxLIST_FORMAT_LEFT, 120);
     m_list->AppendColumn("Highest", wxLIST_FORMAT_LEFT, 120);
-    m_list->AppendColumn("Altitude", wxLIST_FORMAT_RIGHT, 80);
+    m_list->AppendColumn("Altitude", wxLIST_FORMAT_RIGHT, 90);
     m_list->AppendColumn("Rise", wxLIST_FORMAT_LEFT, 120);
     m_list->AppendColumn("Set", wxLIST_FORMAT_LEFT, 120);
     m_list->Bind(wxEVT_LIST_COL_CLICK,
