@@ -1,6 +1,8 @@
 #include "astro/PreciseEphemeris.h"
 
+#include <array>
 #include <cmath>
+#include <functional>
 
 #include <erfa.h>
 #include <erfam.h>
@@ -189,7 +191,22 @@ Vector3 MoonGeocentric(const PreciseInstant& instant) {
 } // namespace
 
 ApparentPlaceFrame ApparentPlaceFrameOf(const PreciseInstant& instant) {
-    ApparentPlaceFrame frame;
+    // The searches of a night ask again for instants they have asked for (the highest point of
+    // every body is sought on one grid; the Sun and the Moon are sampled on one): the frames of
+    // the last instants are kept, per thread, and given back unchanged.
+    struct Kept {
+        double tt1 = std::nan("");
+        double tt2 = std::nan("");
+        ApparentPlaceFrame frame;
+    };
+    thread_local std::array<Kept, 256> kept;
+    Kept& slot = kept[std::hash<double>{}(instant.tt1 + instant.tt2) % kept.size()];
+    if (slot.tt1 == instant.tt1 && slot.tt2 == instant.tt2) {
+        return slot.frame;
+    }
+    ApparentPlaceFrame& frame = slot.frame;
+    slot.tt1 = instant.tt1;
+    slot.tt2 = instant.tt2;
     double rbpn[3][3];
     eraPnm06a(instant.tt1, instant.tt2, rbpn);
     for (int i = 0; i < 3; ++i) {

@@ -43,14 +43,13 @@ template <typename F> double Bisect(const F& f, double a, double b) {
     return 0.5 * (a + b);
 }
 
-struct Samples {
-    std::vector<double> t;
-    std::vector<ObjectSkyPosition> p;
-};
+using Samples = PositionSamples;
 
 Samples Sample(const SkyPositionFunction& positionAt, double from, double span = kSearchSpan) {
     Samples s;
     const int count = static_cast<int>(std::ceil(span / kSampleStep)) + 1;
+    s.t.reserve(static_cast<std::size_t>(count));
+    s.p.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const double t = from + i * kSampleStep;
         s.t.push_back(t);
@@ -59,13 +58,16 @@ Samples Sample(const SkyPositionFunction& positionAt, double from, double span =
     return s;
 }
 
-// First crossing of the standard altitude in the given direction after sample `first`.
-std::optional<double> Crossing(const SkyPositionFunction& positionAt, const Samples& s,
-                               bool upward) {
-    const auto f = [&](double t) { return AboveStandard(positionAt(t)); };
+// First crossing of the standard altitude (or of `altitude`) in the given direction.
+std::optional<double> Crossing(const SkyPositionFunction& positionAt, const Samples& s, bool upward,
+                               std::optional<double> altitude = std::nullopt) {
+    const auto above = [&altitude](const ObjectSkyPosition& p) {
+        return altitude ? p.altitude - *altitude : AboveStandard(p);
+    };
+    const auto f = [&](double t) { return above(positionAt(t)); };
     for (std::size_t i = 0; i + 1 < s.t.size(); ++i) {
-        const double a = AboveStandard(s.p[i]);
-        const double b = AboveStandard(s.p[i + 1]);
+        const double a = above(s.p[i]);
+        const double b = above(s.p[i + 1]);
         if (upward ? (a <= 0.0 && b > 0.0) : (a > 0.0 && b <= 0.0)) {
             return Bisect(f, s.t[i], s.t[i + 1]);
         }
@@ -129,7 +131,30 @@ RiseSetEvents FindRiseSet(const SkyPositionFunction& positionAt, double startJd)
 
 std::optional<double> FindCrossing(const SkyPositionFunction& positionAt, double startJd,
                                    double spanDays, bool upward) {
-    return Crossing(positionAt, Sample(positionAt, startJd, spanDays), upward);
+    // The samples Sample takes, each taken only when the ones before hold no crossing.
+    const auto f = [&](double t) { return AboveStandard(positionAt(t)); };
+    const int count = static_cast<int>(std::ceil(spanDays / kSampleStep)) + 1;
+    double a = f(startJd);
+    for (int i = 1; i < count; ++i) {
+        const double t = startJd + i * kSampleStep;
+        const double b = f(t);
+        if (upward ? (a <= 0.0 && b > 0.0) : (a > 0.0 && b <= 0.0)) {
+            return Bisect(f, startJd + (i - 1) * kSampleStep, t);
+        }
+        a = b;
+    }
+    return std::nullopt;
+}
+
+PositionSamples SamplePositions(const SkyPositionFunction& positionAt, double startJd,
+                                double spanDays) {
+    return Sample(positionAt, startJd, spanDays);
+}
+
+std::optional<double> FindCrossingIn(const SkyPositionFunction& positionAt,
+                                     const PositionSamples& samples, bool upward,
+                                     std::optional<double> altitude) {
+    return Crossing(positionAt, samples, upward, altitude);
 }
 
 ObjectSkyPosition PlaceForSidereal(double raHours, double decDegrees, double siderealDegrees,

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <vector>
 
 // Where an object stands at one instant, for one observer. Degrees.
 struct ObjectSkyPosition {
@@ -48,6 +49,23 @@ RiseSetEvents FindRiseSet(const SkyPositionFunction& positionAt, double startJd)
 // after startJd (universal time), searched as FindRiseSet searches; none when there is none.
 std::optional<double> FindCrossing(const SkyPositionFunction& positionAt, double startJd,
                                    double spanDays, bool upward);
+
+// An object's positions sampled as the searches above sample them (every 10 minutes from the
+// start instant), so that several crossings can be searched on one set of samples: the Sun's
+// crossings of the horizon and of the three twilight altitudes, an object's rise and set.
+struct PositionSamples {
+    std::vector<double> t; // Julian days, universal time
+    std::vector<ObjectSkyPosition> p;
+};
+PositionSamples SamplePositions(const SkyPositionFunction& positionAt, double startJd,
+                                double spanDays);
+
+// The first crossing in the samples, upward or downward, of `altitude` (degrees) or, without
+// it, of the object's own standard altitude, refined on `positionAt` as FindCrossing refines:
+// FindCrossing over the same span finds the same instant.
+std::optional<double> FindCrossingIn(const SkyPositionFunction& positionAt,
+                                     const PositionSamples& samples, bool upward,
+                                     std::optional<double> altitude = std::nullopt);
 
 // Standard altitudes, degrees: refraction at the horizon (34') for stars and planets; the Sun's
 // upper limb (34' + 16'); the Moon's upper limb for its horizontal parallax (Meeus, Astronomical

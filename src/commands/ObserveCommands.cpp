@@ -9,6 +9,7 @@
 #include "dialogs/AltitudeGraphDialog.h"
 #include "dialogs/TonightDialog.h"
 #include "guibase/CommandContext.h"
+#include "guibase/Messages.h"
 #include "planning/AltitudeDay.h"
 #include "search/NameIndex.h"
 #include "settings/AppSettings.h"
@@ -90,9 +91,9 @@ void ShowAltitudeGraph(CommandContext& context, const PlannedObject& object) {
 
 void AltitudeGraphCommand(CommandContext& context, CommandId) {
     if (!context.lookedAt) {
-        wxMessageBox("Look at an object first: right-click it on the chart, find it with Find "
-                     "Object, or double-click it in the Tonight window.",
-                     "Altitude Graph", wxOK | wxICON_INFORMATION, &context.frame);
+        ShowProgramMessage("Look at an object first: right-click it on the chart, find it with "
+                           "Find Object, or double-click it in the Tonight window.",
+                           wxOK | wxICON_INFORMATION, &context.frame);
         return;
     }
     ShowAltitudeGraph(context, *context.lookedAt);

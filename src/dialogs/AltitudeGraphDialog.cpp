@@ -5,16 +5,17 @@
 #include <wx/dcbuffer.h>
 #include <wx/filedlg.h>
 #include <wx/image.h>
-#include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
 #include <cairo.h>
 #include <cmath>
 #include <cstdio>
 
 #include "astro/ClockTime.h"
+#include "guibase/Messages.h"
 
 namespace {
 
@@ -101,17 +102,20 @@ void CAltitudeGraphDialog::OnSave() {
         this, "Save the altitude graph", "", "altitude.png",
         "PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf",
         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    if (dialog.ShowModal() != wxID_OK) {
-        return;
+    if (dialog.ShowModal() == wxID_OK) {
+        SaveTo(dialog.GetPath().utf8_string(), dialog.GetFilterIndex());
     }
-    std::string path = dialog.GetPath().utf8_string();
+}
+
+bool CAltitudeGraphDialog::SaveTo(std::string path, int filterIndex) {
     if (!GraphFormatForPath(path)) {
         static constexpr const char* kExtensions[] = {".png", ".svg", ".pdf"};
-        path += kExtensions[std::min(dialog.GetFilterIndex(), 2)];
+        path += kExtensions[std::clamp(filterIndex, 0, 2)];
     }
     const std::string error =
         WriteAltitudeGraph(path, *GraphFormatForPath(path), kWidth, kHeight, m_graph);
     if (!error.empty()) {
-        wxMessageBox(wxString::FromUTF8(error), "Altitude Graph", wxOK | wxICON_EXCLAMATION, this);
+        ShowProgramMessage(error, wxOK | wxICON_EXCLAMATION, this);
     }
+    return error.empty();
 }

@@ -5,6 +5,8 @@
 
 #include <wx/dialog.h>
 
+#include <string>
+
 #include "graphs/AltitudeGraph.h"
 
 class wxPanel;
@@ -18,6 +20,10 @@ public:
     wxStaticText* Reading() const { return m_reading; }
     // Shows what hovering at column x of the picture shows.
     void ShowReadingAt(double x);
+    // Writes the graph to the path chosen in the file dialog, with the extension of the chosen
+    // filter (0 PNG, 1 SVG, 2 PDF) added when it has none of the three; an error is shown.
+    // Returns whether the file was written.
+    bool SaveTo(std::string path, int filterIndex);
 
 private:
     void OnPaint();

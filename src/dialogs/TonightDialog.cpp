@@ -44,7 +44,7 @@ CTonightDialog::CTonightDialog(wxWindow* parent, const std::string& events,
                             wxLC_REPORT | wxLC_SINGLE_SEL);
     m_list->AppendColumn("Object", wxLIST_FORMAT_LEFT, 120);
     m_list->AppendColumn("Highest", wxLIST_FORMAT_LEFT, 120);
-    m_list->AppendColumn("Altitude", wxLIST_FORMAT_RIGHT, 80);
+    m_list->AppendColumn("Altitude", wxLIST_FORMAT_RIGHT, 90);
     m_list->AppendColumn("Rise", wxLIST_FORMAT_LEFT, 120);
     m_list->AppendColumn("Set", wxLIST_FORMAT_LEFT, 120);
     m_list->Bind(wxEVT_LIST_COL_CLICK,
@@ -53,6 +53,10 @@ CTonightDialog::CTonightDialog(wxWindow* parent, const std::string& events,
         const long row = e.GetIndex();
         if (row >= 0 && static_cast<std::size_t>(row) < m_rows.size() && m_show) {
             m_show(m_rows[static_cast<std::size_t>(row)]);
+            // The window covers the middle of the chart, where the object now stands.
+            if (IsModal()) {
+                EndModal(wxID_OK);
+            }
         }
     });
     top->Add(m_list, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
@@ -72,6 +76,12 @@ void CTonightDialog::SortBy(WellPlacedColumn column) {
 }
 
 void CTonightDialog::Fill() {
+    // The heading of the sorting column shows which way it sorts.
+    m_list->ShowSortIndicator(static_cast<int>(m_column), m_ascending);
+    FillRows();
+}
+
+void CTonightDialog::FillRows() {
     m_list->DeleteAllItems();
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const VisibleObject& v = m_rows[i];

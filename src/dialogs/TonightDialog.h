@@ -1,7 +1,7 @@
 // The Tonight window: the night's events at the chart's place (sunset, the twilights, sunrise,
 // the Moon, the dark hours) above the list of what is well placed. A click on a column heading
 // sorts the list by it (again: the other way); a double click asks the window's owner to centre
-// the chart on the object at the time of its highest point.
+// the chart on the object at the time of its highest point and closes the window.
 #pragma once
 
 #include <wx/dialog.h>
@@ -26,6 +26,7 @@ public:
 
 private:
     void Fill();
+    void FillRows();
 
     std::vector<VisibleObject> m_rows;
     ZoneRule m_zone;

@@ -95,7 +95,8 @@ std::vector<GraphTick> HourTicks(double startJd, double endJd, const ZoneRule& z
 }
 
 GraphArea GraphAreaOf(double width, double height) {
-    return {56.0, 36.0, width - 16.0, height - 36.0};
+    // The right margin holds half of the last hour label.
+    return {56.0, 36.0, width - 24.0, height - 36.0};
 }
 
 const char* SkyBandOf(double sunAltitude) {

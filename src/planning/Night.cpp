@@ -26,9 +26,11 @@ bool Above(const ObjectSkyPosition& p) {
     return p.altitude > p.standardAltitude;
 }
 
-NightPair Crossings(const SkyPositionFunction& positionAt, double from, double span) {
-    return {FindCrossing(positionAt, from, span, false),
-            FindCrossing(positionAt, from, span, true)};
+// The Sun's passages through `altitude`, searched on the span's one set of samples.
+NightPair Crossings(const SkyPositionFunction& sun, const PositionSamples& samples,
+                    double altitude) {
+    return {FindCrossingIn(sun, samples, false, altitude),
+            FindCrossingIn(sun, samples, true, altitude)};
 }
 
 SunStays Stays(const NightPair& pair, const SkyPositionFunction& positionAt, double noon) {
@@ -53,16 +55,19 @@ NightReport ComputeNight(const SkyDate& date, const Place& place, const SkyModel
     const SkyPositionFunction sun = model.BodyPosition(kBodySun, place);
     const SkyPositionFunction horizon = SunAt(sun, kSunStandardAltitude);
     const SkyPositionFunction astronomical = SunAt(sun, kAstronomicalTwilightAltitude);
-    night.sun = Crossings(horizon, night.noonJd, span);
-    night.civil = Crossings(SunAt(sun, kCivilTwilightAltitude), night.noonJd, span);
-    night.nautical = Crossings(SunAt(sun, kNauticalTwilightAltitude), night.noonJd, span);
-    night.astronomical = Crossings(astronomical, night.noonJd, span);
+    // The Sun is sampled once for the horizon and the three twilights.
+    const PositionSamples sunSamples = SamplePositions(sun, night.noonJd, span);
+    night.sun = Crossings(sun, sunSamples, kSunStandardAltitude);
+    night.civil = Crossings(sun, sunSamples, kCivilTwilightAltitude);
+    night.nautical = Crossings(sun, sunSamples, kNauticalTwilightAltitude);
+    night.astronomical = Crossings(sun, sunSamples, kAstronomicalTwilightAltitude);
     night.sunAtHorizon = Stays(night.sun, horizon, night.noonJd);
     night.sunAtAstronomical = Stays(night.astronomical, astronomical, night.noonJd);
 
     const SkyPositionFunction moon = model.BodyPosition(kBodyMoon, place);
-    night.moonrise = FindCrossing(moon, night.noonJd, span, true);
-    night.moonset = FindCrossing(moon, night.noonJd, span, false);
+    const PositionSamples moonSamples = SamplePositions(moon, night.noonJd, span);
+    night.moonrise = FindCrossingIn(moon, moonSamples, true);
+    night.moonset = FindCrossingIn(moon, moonSamples, false);
 
     // The phase at the middle of the night.
     const double middle = 0.5 * (night.noonJd + night.nextNoonJd);

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <numeric>
 
+#include "astro/SiderealTable.h"
 #include "astro/SkyModel.h"
 #include "catalog/CatalogStore.h"
 
@@ -47,21 +49,14 @@ SkyPositionFunction SunBelow(const SkyPositionFunction& sun, double altitude) {
     };
 }
 
-SkyPositionFunction PositionOf(const PlannedObject& object, const CatalogStore& catalog,
-                               const Place& place, const SkyModel& model) {
-    switch (object.kind) {
-    case PlannedKind::Star: {
+// Right ascension (hours) and declination (degrees) of a star or deep-sky object.
+std::pair<double, double> FixedPlace(const PlannedObject& object, const CatalogStore& catalog) {
+    if (object.kind == PlannedKind::Star) {
         const StarRecord& s = catalog.m_stars.at(object.index);
-        return model.FixedPosition(s.ra, s.dec, place);
+        return {s.ra, s.dec};
     }
-    case PlannedKind::DeepSky: {
-        const DeepSkyRecord& d = catalog.m_deepSky.at(object.index);
-        return model.FixedPosition(d.ra, d.dec, place);
-    }
-    case PlannedKind::Body:
-        break;
-    }
-    return model.BodyPosition(object.index, place);
+    const DeepSkyRecord& d = catalog.m_deepSky.at(object.index);
+    return {d.ra, d.dec};
 }
 
 // The highest point in [start, end]: sampled every 10 minutes, then the best sample's
@@ -163,8 +158,21 @@ WellPlacedList ComputeWellPlaced(const NightReport& night,
     }
     list.start = window->start;
     list.end = window->end;
+    // The searches below reach a day before and after the dark stretch.
+    const auto sidereal =
+        std::make_shared<const SiderealTable>(model, list.start - 1.1, list.end + 1.1);
     for (const PlannedObject& object : objects) {
-        const SkyPositionFunction positionAt = PositionOf(object, catalog, place, model);
+        SkyPositionFunction positionAt;
+        if (object.kind == PlannedKind::Body) {
+            positionAt = model.BodyPosition(object.index, place);
+        } else {
+            const auto [ra, dec] = FixedPlace(object, catalog);
+            // A fixed object culminates at 90 - |latitude - declination| degrees.
+            if (90.0 - std::fabs(place.latitudeNorth - dec) < kWellPlacedAltitude) {
+                continue;
+            }
+            positionAt = FixedPositionOn(sidereal, ra, dec, place);
+        }
         const auto [t, altitude] = Highest(positionAt, list.start, list.end);
         if (altitude < kWellPlacedAltitude) {
             continue;

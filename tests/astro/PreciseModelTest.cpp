@@ -12,6 +12,8 @@
 #include "astro/PreciseEphemeris.h"
 #include "astro/PreciseTime.h"
 #include "astro/Recompute.h"
+#include "astro/SiderealTable.h"
+#include "astro/SkyModels.h"
 #include "catalog/CatalogStore.h"
 
 namespace {
@@ -190,6 +192,22 @@ TEST(PreciseModel, ApparentSiderealTimeMatchesMeeusExample12a) {
     const double deltaT = 55.0;
     const PreciseInstant instant = InstantAtTt(2446895.5 + deltaT / 86400.0, deltaT);
     EXPECT_NEAR(ApparentSiderealDegrees(instant) / 15.0, Hours(13, 10, 46.1351), 0.005 / 3600.0);
+}
+
+// The sidereal table of a few days gives each model's own sidereal angle to 0.1 ms of time: the
+// angle is the model's at each hour and the line between two hours bends from it by far less;
+// the model's own angle steps with the last bit of the Julian day (40 microseconds). Outside its
+// span the table asks the model.
+TEST(PreciseModel, SiderealTableFollowsTheModel) {
+    for (const SkyModelKind kind : {SkyModelKind::Precise, SkyModelKind::Classic}) {
+        const SkyModel& model = SkyModelFor(kind);
+        const double start = 2461383.7; // 2026 December 9, about 4h50m UT
+        const SiderealTable table(model, start, start + 3.0);
+        for (double jd = start - 0.5; jd < start + 3.5; jd += 0.0137) {
+            const double own = model.SiderealAngle(InstantOfUniversal(jd));
+            EXPECT_NEAR(std::remainder(table.DegreesAt(jd) - own, 360.0), 0.0, 1e-4 / 240.0) << jd;
+        }
+    }
 }
 
 TEST(PreciseModel, DeltaTFollowsLeapSecondsAndTheHistoricalRecord) {

@@ -251,6 +251,28 @@ TEST(RiseSet, SearchFindsTheModelsOwnEvents) {
     }
 }
 
+// Several crossings searched on one set of samples are the crossings each search finds on its
+// own, to the bit: the horizon both ways, and a fixed altitude (the Sun's -18 degrees).
+TEST(RiseSet, OneSetOfSamplesFindsWhatEachSearchFinds) {
+    for (const EventCase& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const SkyPositionFunction position = PositionOf(c);
+        const double start = c.start.Jd();
+        const PositionSamples samples = SamplePositions(position, start, 1.5);
+        const SkyPositionFunction toMinus18 = [&](double jd) {
+            ObjectSkyPosition p = position(jd);
+            p.standardAltitude = -18.0;
+            return p;
+        };
+        for (const bool upward : {true, false}) {
+            EXPECT_EQ(FindCrossingIn(position, samples, upward),
+                      FindCrossing(position, start, 1.5, upward));
+            EXPECT_EQ(FindCrossingIn(position, samples, upward, -18.0),
+                      FindCrossing(toMinus18, start, 1.5, upward));
+        }
+    }
+}
+
 TEST(RiseSet, CircumpolarAndNeverRising) {
     const Observer tromso = MakeObserver(18, 57, "E", 69, 39, "N", 0.0f);
     struct KindCase {
