@@ -6,6 +6,7 @@
 #include "cli/InfoMode.h"
 #include "cli/OptionTable.h"
 #include "cli/RenderMode.h"
+#include "cli/TelescopeMode.h"
 #include "cli/TerminalText.h"
 #include "cli/TonightMode.h"
 
@@ -53,6 +54,21 @@ int RunMode(const OptionRow& row, const std::vector<std::string>& args, std::siz
             }
         }
         return RunRenderMode(output, rest, std::cout, err, CurrentInstant());
+    }
+    case OptionId::Telescope: {
+        // The server is the option's value or the next argument.
+        std::optional<std::string> address = value;
+        std::size_t skip = i;
+        if (!value && i + 1 < args.size() && !args[i + 1].starts_with("-")) {
+            address = args[i + 1];
+            skip = i + 1;
+        }
+        for (std::size_t j = 0; j < args.size(); ++j) {
+            if (j < i || j > skip) {
+                rest.push_back(args[j]);
+            }
+        }
+        return RunTelescopeMode(address, rest, std::cout, err, CurrentInstant());
     }
     case OptionId::Info:
     case OptionId::Altitude:

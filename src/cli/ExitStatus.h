@@ -11,4 +11,7 @@ enum ExitStatus : int {
     kExitBadOption = 2,
     // A catalogue file cannot be found or read.
     kExitMissingCatalogue = 3,
+    // The mount cannot be used: the INDI server cannot be reached, the device is missing, the
+    // slew is refused (by the safety check or by the mount) or does not end in time.
+    kExitTelescope = 4,
 };

@@ -176,8 +176,8 @@ std::string ModeUsage(Mode mode, std::string_view about) {
 std::string GeneralUsage() {
     std::string text = Synopsis("Usage: ", Mode::Desktop, false);
     const std::string indent = "       ";
-    for (const Mode mode :
-         {Mode::Ephemeris, Mode::Render, Mode::Info, Mode::Tonight, Mode::Altitude}) {
+    for (const Mode mode : {Mode::Ephemeris, Mode::Render, Mode::Info, Mode::Tonight,
+                            Mode::Altitude, Mode::Telescope}) {
         text += Synopsis(indent, mode, false);
     }
     text += indent + std::string(kProgram) + " " + std::string(OptionOf(OptionId::Help).name) +
@@ -186,8 +186,8 @@ std::string GeneralUsage() {
     text += "Desktop program:\n" + OptionList(RowsOf(Only(Mode::Desktop), {OptionKind::Own}));
     text += "Chart options (every console mode; --profile also the desktop program's):\n" +
             OptionList(RowsOf(kConsoleModes, {OptionKind::Chart}));
-    for (const Mode mode :
-         {Mode::Ephemeris, Mode::Render, Mode::Info, Mode::Tonight, Mode::Altitude}) {
+    for (const Mode mode : {Mode::Ephemeris, Mode::Render, Mode::Info, Mode::Tonight,
+                            Mode::Altitude, Mode::Telescope}) {
         const std::vector<const OptionRow*> own = RowsOf(Only(mode), {OptionKind::Own});
         if (!own.empty()) {
             text += "Options of " + std::string(ModeOption(mode).name) + ":\n" + OptionList(own);
@@ -202,8 +202,8 @@ std::string GeneralUsage() {
         toolkit[k] += ",";
     }
     text += Wrapped("Passed on to the window system: ", toolkit, 2);
-    text += "With --ephemeris, --render, --info, --tonight or --altitude, --help describes that "
-            "mode.\n";
+    text += "With --ephemeris, --render, --info, --tonight, --altitude or --telescope, --help "
+            "describes that mode.\n";
     return text;
 }
 

@@ -24,7 +24,8 @@ enum class Mode : unsigned {
     Render = 4,
     Info = 8,
     Tonight = 16,
-    Altitude = 32
+    Altitude = 32,
+    Telescope = 64
 };
 using ModeSet = unsigned;
 constexpr ModeSet operator|(Mode a, Mode b) {
@@ -40,7 +41,7 @@ constexpr bool Takes(ModeSet modes, Mode mode) {
     return (modes & static_cast<ModeSet>(mode)) != 0;
 }
 inline constexpr ModeSet kConsoleModes =
-    Mode::Ephemeris | Mode::Render | Mode::Info | Mode::Tonight | Mode::Altitude;
+    Mode::Ephemeris | Mode::Render | Mode::Info | Mode::Tonight | Mode::Altitude | Mode::Telescope;
 inline constexpr ModeSet kEveryMode = kConsoleModes | Mode::Desktop;
 
 // How an option applies.
@@ -59,6 +60,7 @@ enum class OptionId {
     Info,
     Tonight,
     Altitude,
+    Telescope,
     Help,
     Version,
     NoSplash,
@@ -83,6 +85,11 @@ enum class OptionId {
     Print,
     Page,
     Objects,
+    Device,
+    Goto,
+    Status,
+    Timeout,
+    Force,
     Toolkit, // every option of the window system
 };
 
@@ -111,6 +118,10 @@ inline constexpr auto kOptionTable = std::to_array<OptionRow>({
     {OptionId::Altitude, "--altitude", "OBJECT",
      "print the object's altitude and azimuth every 10 minutes from local noon to the next noon",
      Only(Mode::Altitude), OptionKind::ModeChoice},
+    {OptionId::Telescope, "--telescope", "HOST:PORT",
+     "drive the mount of an INDI server: slew it to an object (--goto) or print where it points "
+     "(--status)",
+     Only(Mode::Telescope), OptionKind::ModeChoice},
     {OptionId::Help, "--help", "", "print the options (of the mode given with it) and end",
      kEveryMode, OptionKind::General, "-h"},
     {OptionId::Version, "--version", "", "print the program's version and end", Only(Mode::Desktop),
@@ -143,7 +154,7 @@ inline constexpr auto kOptionTable = std::to_array<OptionRow>({
      "classic model",
      kConsoleModes, OptionKind::Chart},
     {OptionId::Json, "--json", "", "print one JSON object instead of the table",
-     Mode::Ephemeris | Mode::Tonight | Mode::Altitude, OptionKind::Own},
+     Mode::Ephemeris | Mode::Tonight | Mode::Altitude | Mode::Telescope, OptionKind::Own},
     {OptionId::WithStars, "--with-stars", "",
      "also weigh the 50 brightest stars for the list of what is well placed", Only(Mode::Tonight),
      OptionKind::Own},
@@ -175,6 +186,19 @@ inline constexpr auto kOptionTable = std::to_array<OptionRow>({
     {OptionId::Objects, "--objects", "FILE.json",
      "also write every star, body and deep-sky object drawn, with its pixel position",
      Only(Mode::Render), OptionKind::Own},
+    {OptionId::Device, "--device", "NAME",
+     "the mount's device name on the server (default: the first telescope it lists)",
+     Only(Mode::Telescope), OptionKind::Own},
+    {OptionId::Goto, "--goto", "OBJECT",
+     "slew to the object's apparent place of date and wait until the slew ends",
+     Only(Mode::Telescope), OptionKind::Own},
+    {OptionId::Status, "--status", "", "print the mount's position and state",
+     Only(Mode::Telescope), OptionKind::Own},
+    {OptionId::Timeout, "--timeout", "SECONDS", "the longest wait for the slew (default 120)",
+     Only(Mode::Telescope), OptionKind::Own},
+    {OptionId::Force, "--force", "",
+     "slew even below the horizon or closer than 15 degrees to the Sun", Only(Mode::Telescope),
+     OptionKind::Own},
     // GTK's own options, passed on to it.
     {OptionId::Toolkit, "--display", "NAME", "the X display to use", Only(Mode::Desktop),
      OptionKind::Toolkit},
