@@ -11,12 +11,14 @@
 #include "dialogs/TelescopeDialog.h"
 #include "guibase/Messages.h"
 #include "guibase/StatusPanes.h"
+#include "telescope/MountTarget.h"
 
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <signal.h>
 #include <sys/socket.h>
@@ -37,6 +39,8 @@ constexpr int kBetelgeuseHr = 2061;
 constexpr int kBellatrixHr = 1790;
 // The reticle's centre and the star's symbol are rounded to whole pixels each.
 constexpr int kPixelTolerance = 2;
+// The simulator keeps a synced declination to about an arcsecond.
+constexpr double kSyncedDegrees = 0.01;
 constexpr int kServerStartMs = 5000;
 constexpr int kLinkMs = 10000;  // connecting: the client gives up after 5 s
 constexpr int kSlewMs = 120000; // the simulator slews at a few degrees a second
@@ -72,9 +76,15 @@ public:
         m_pid = fork();
         if (m_pid == 0) {
             setpgid(0, 0); // the drivers it starts go with it
+            // The server's log would bury the test's own output.
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, STDOUT_FILENO);
+            dup2(null, STDERR_FILENO);
             const std::string port = std::to_string(m_port);
-            execlp("indiserver", "indiserver", "-p", port.c_str(), "indi_simulator_telescope",
-                   static_cast<char*>(nullptr));
+            // A local socket of its own, so that servers of tests run side by side do not meet.
+            const std::string local = "vn-gui-indi-" + port;
+            execlp("indiserver", "indiserver", "-p", port.c_str(), "-u", local.c_str(),
+                   "indi_simulator_telescope", static_cast<char*>(nullptr));
             _exit(127);
         }
     }
@@ -163,6 +173,15 @@ TEST_F(TelescopeTest, ConnectSyncSlewFollowTheReticleAndLoseTheServer) {
     ASSERT_EQ(find.Seen(), 1);
     ASSERT_TRUE(Enabled(cmd::TelescopeSync));
     Command(cmd::TelescopeSync);
+    // The chart is centred on the mount once it reports the synced place (it still drifts by the
+    // sidereal rate: the simulator does not track after a sync).
+    const MountTarget synced =
+        MountTargetOf(NamedObject{NamedKind::Star, betelgeuse}, ChartSky().Catalog(),
+                      ChartSky().Now(), ChartSky().Place());
+    ASSERT_TRUE(guitest::PumpUntil(
+        [&] { return std::fabs(Shown().decDegrees - synced.decDegrees) < kSyncedDegrees; },
+        kLinkMs))
+        << Shown().decDegrees;
     const SkyModelKind chartModel = ChartSky().ModelKind();
     const int chartMode = Chart().m_bHorizonView;
     for (const SkyModelKind model : {SkyModelKind::Precise, SkyModelKind::Classic}) {
