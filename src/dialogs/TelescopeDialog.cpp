@@ -10,6 +10,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <thread>
+
 namespace {
 
 constexpr int kGap = 8;         // pixels between controls
@@ -17,6 +19,14 @@ constexpr int kPollMs = 250;    // how often the list and the state are looked a
 constexpr int kHostWidth = 220; // pixels
 constexpr int kMaxPort = 65535;
 constexpr const char* kFirstTelescope = "(the first telescope listed)";
+
+// Ending a client waits for its worker, which may be inside a connection attempt for seconds:
+// the client ends on a thread of its own, so the window never waits for the network.
+void EndInBackground(std::unique_ptr<MountClient> client) {
+    if (client) {
+        std::thread([ending = std::move(client)]() mutable { ending.reset(); }).detach();
+    }
+}
 
 } // namespace
 
@@ -61,6 +71,7 @@ CTelescopeDialog::CTelescopeDialog(wxWindow* parent, const std::string& host, in
 
 CTelescopeDialog::~CTelescopeDialog() {
     m_poll.Stop();
+    EndInBackground(std::move(m_probe));
 }
 
 std::string CTelescopeDialog::Host() const {
@@ -82,6 +93,7 @@ void CTelescopeDialog::ListDevices() {
         m_wanted = device;
     }
     m_listed.clear();
+    EndInBackground(std::move(m_probe));
     m_probe = std::make_unique<MountClient>();
     m_probe->Connect(Host(), Port(), std::string());
     m_state->SetLabel("Asking the server for its telescopes\u2026");
@@ -123,6 +135,6 @@ void CTelescopeDialog::OnOk(wxCommandEvent& event) {
         return;
     }
     m_poll.Stop();
-    m_probe.reset();
+    EndInBackground(std::move(m_probe));
     event.Skip();
 }
