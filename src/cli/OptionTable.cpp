@@ -202,7 +202,7 @@ std::string GeneralUsage() {
         toolkit[k] += ",";
     }
     text += Wrapped("Passed on to the window system: ", toolkit, 2);
-    text += "With --ephemeris, --render, --info, --tonight, --altitude or --telescope, --help "
+    text += "With --ephemeris, --render, --info, --tonight, --altitude or --telescope, --help\n"
             "describes that mode.\n";
     return text;
 }

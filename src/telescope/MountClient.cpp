@@ -41,6 +41,37 @@ constexpr const char* kTrackState = "TELESCOPE_TRACK_STATE";
 constexpr const char* kPark = "TELESCOPE_PARK";
 constexpr const char* kDriverInfo = "DRIVER_INFO";
 
+// libindi's client announces every connection on the standard error, which would clutter the
+// output of scripts and the terminal of the desktop program; the announcement is dropped while
+// the (loopback, bounded) connection is made. Other threads' error output in that instant is lost
+// with it, which the program accepts: nothing else writes there while a mount connects.
+class QuietStandardError {
+public:
+    QuietStandardError() {
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && null >= 0) {
+            ::dup2(null, STDERR_FILENO);
+        }
+        if (null >= 0) {
+            ::close(null);
+        }
+    }
+    ~QuietStandardError() {
+        std::fflush(stderr);
+        if (m_saved >= 0) {
+            ::dup2(m_saved, STDERR_FILENO);
+            ::close(m_saved);
+        }
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int m_saved = -1;
+};
+
 std::string ErrnoText(int error) {
     return std::strerror(error);
 }
@@ -451,10 +482,18 @@ void MountClient::Impl::OpenLink(const std::string& host, int port, const std::s
     link = std::make_unique<IndiLink>(*this);
     link->setServer("127.0.0.1", static_cast<unsigned>(relay->Port()));
     link->setConnectionTimeout(kRelayConnectSeconds, 0);
-    if (!link->connectServer()) {
+    bool linked = false;
+    {
+        const QuietStandardError quiet;
+        linked = link->connectServer();
+    }
+    if (!linked) {
+        // The relay may already have refused what the server sent first.
+        const std::string refused = relay->Problem();
         link.reset();
         relay.reset();
-        fail("cannot reach the INDI server at " + where);
+        fail(refused.empty() ? "cannot reach the INDI server at " + where
+                             : "connection dropped: " + refused);
         return;
     }
     const std::lock_guard lock(mutex);
