@@ -156,6 +156,10 @@ void MountTick(CommandContext& context) {
     if (online && moved && context.followMount) {
         CentreOnMount(context, status);
     }
+    if (before.activity == MountActivity::Connecting && online &&
+        status.activity != MountActivity::Connecting) {
+        Say(context, "Connected to " + status.device);
+    }
     context.refreshStatusPanes();
     if (!online && !status.message.empty() && status.message != before.message) {
         ShowProgramMessage(status.message + "    ", wxOK | wxICON_EXCLAMATION, &context.frame);
