@@ -159,9 +159,12 @@ void MountTick(CommandContext& context) {
     if (before.activity == MountActivity::Connecting && online &&
         status.activity != MountActivity::Connecting) {
         Say(context, "Connected to " + status.device);
+    } else if (!online && before.activity != MountActivity::Disconnected) {
+        Say(context, "Telescope disconnected");
     }
     context.refreshStatusPanes();
     if (!online && !status.message.empty() && status.message != before.message) {
-        ShowProgramMessage(status.message + "    ", wxOK | wxICON_EXCLAMATION, &context.frame);
+        ShowProgramMessage("No telescope connection: " + status.message + ".    ",
+                           wxOK | wxICON_EXCLAMATION, &context.frame);
     }
 }
