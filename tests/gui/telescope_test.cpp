@@ -8,11 +8,13 @@
 #include "commands/CommandHandlers.h"
 #include "commandstate/CommandTable.h"
 #include "dialogs/FindObjectDialog.h"
+#include "dialogs/InfoPanelDialog.h"
 #include "dialogs/TelescopeDialog.h"
 #include "guibase/Messages.h"
 #include "guibase/StatusPanes.h"
 #include "telescope/MountTarget.h"
 
+#include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/textctrl.h>
@@ -197,8 +199,8 @@ TEST_F(TelescopeTest, ConnectSyncSlewFollowTheReticleAndLoseTheServer) {
         }
     }
 
-    // A slew to Bellatrix, a few degrees away, with the chart kept on the mount; the Sun asks
-    // first (the answer here is no, and nothing is sent).
+    // A slew to Bellatrix, a few degrees away, with the chart kept on the mount; one near the
+    // Sun asks first (the answer here is no, and nothing is sent).
     std::vector<std::string> asked;
     SetMessageSink([&](const std::string& text, long style) {
         asked.push_back(text);
@@ -209,7 +211,19 @@ TEST_F(TelescopeTest, ConnectSyncSlewFollowTheReticleAndLoseTheServer) {
     Command(cmd::TelescopeFollow);
     EXPECT_TRUE(Frame().StateOf(cmd::TelescopeFollow).checked.value_or(false));
     const std::size_t bellatrix = StarOfHr(kBellatrixHr);
-    EXPECT_TRUE(SlewMountTo(Context(), NamedObject{NamedKind::Star, bellatrix}));
+    // The slew goes out through the button of Bellatrix's information panel, shown while a
+    // mount is connected.
+    bool slewButtonShown = false;
+    ModalDriver<CInfoPanelDialog> panel([&](CInfoPanelDialog& d) {
+        wxButton& slew = *d.SlewButton();
+        slewButtonShown = slew.IsShown();
+        wxCommandEvent click(wxEVT_BUTTON, slew.GetId());
+        click.SetEventObject(&slew);
+        slew.GetEventHandler()->ProcessEvent(click);
+    });
+    ShowInfoPanel(Context(), PickedObject{PickedKind::Star, bellatrix});
+    EXPECT_EQ(panel.Seen(), 1);
+    EXPECT_TRUE(slewButtonShown);
     EXPECT_TRUE(
         guitest::PumpUntil([] { return Shown().activity == MountActivity::Slewing; }, kLinkMs));
     EXPECT_TRUE(guitest::PumpUntil(
