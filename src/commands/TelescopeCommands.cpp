@@ -160,7 +160,8 @@ void MountTick(CommandContext& context) {
         status.activity != MountActivity::Connecting) {
         Say(context, "Connected to " + status.device);
     } else if (!online && before.activity != MountActivity::Disconnected) {
-        Say(context, "Telescope disconnected");
+        Say(context, before.activity == MountActivity::Connecting ? "No telescope connected"
+                                                                  : "Telescope disconnected");
     }
     context.refreshStatusPanes();
     if (!online && !status.message.empty() && status.message != before.message) {
