@@ -1,5 +1,6 @@
 // The Telescope menu against a real INDI server: the test starts `indiserver` with the telescope
-// simulator on a free local port, lists and connects the mount through the dialog's code, finds
+// simulator on a free local port, lists the mount in the Connect dialog and connects through the
+// menu command, which remembers the server, finds
 // Betelgeuse, syncs and slews, and looks for the reticle on the star's pixel in both sky models
 // and both chart modes; then kills the server and expects the link to be reported lost.
 #include "dialogs_support.h"
@@ -12,11 +13,13 @@
 #include "dialogs/TelescopeDialog.h"
 #include "guibase/Messages.h"
 #include "guibase/StatusPanes.h"
+#include "settings/AppSettings.h"
 #include "telescope/MountTarget.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
+#include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 
 #include <arpa/inet.h>
@@ -156,11 +159,24 @@ TEST_F(TelescopeTest, ConnectSyncSlewFollowTheReticleAndLoseTheServer) {
         EXPECT_EQ(dialog.Port(), server.Port());
     }
     EXPECT_EQ(device, kSimulator);
-    ConnectMount(Context(), "localhost", server.Port(), device);
+    // Connect takes the dialog's server and mount, remembers them, and connects.
+    const AppSettings remembered = Settings();
+    ModalDriver<CTelescopeDialog> connect([&](CTelescopeDialog& d) {
+        d.HostBox().ChangeValue("localhost");
+        d.PortBox().SetValue(server.Port());
+        d.DeviceChoice().SetSelection(d.DeviceChoice().Append(device));
+        Press(d, wxID_OK);
+    });
+    Command(cmd::TelescopeConnect);
+    ASSERT_EQ(connect.Seen(), 1);
+    EXPECT_EQ(Settings().TelescopeHost, "localhost");
+    EXPECT_EQ(Settings().TelescopePort, server.Port());
+    EXPECT_EQ(Settings().TelescopeDevice, device);
     ASSERT_TRUE(guitest::PumpUntil(
         [] { return Shown().hasPosition && Shown().activity != MountActivity::Connecting; },
         kLinkMs))
         << Shown().message;
+    EXPECT_EQ(Shown().device, device);
     EXPECT_FALSE(Enabled(cmd::TelescopeConnect));
     EXPECT_TRUE(Enabled(cmd::TelescopeDisconnect));
     EXPECT_TRUE(PaneText(cmd::kPaneMount).StartsWith(ActivityName(Shown().activity)));
@@ -243,6 +259,9 @@ TEST_F(TelescopeTest, ConnectSyncSlewFollowTheReticleAndLoseTheServer) {
     EXPECT_EQ(PaneText(cmd::kPaneMount), ActivityName(MountActivity::Disconnected));
     EXPECT_TRUE(Enabled(cmd::TelescopeConnect));
     EXPECT_EQ(asked.size(), 2u); // the lost link is said in a message
+    Settings().TelescopeHost = remembered.TelescopeHost;
+    Settings().TelescopePort = remembered.TelescopePort;
+    Settings().TelescopeDevice = remembered.TelescopeDevice;
     ChartSky().SetModel(chartModel);
     Command(chartMode != 0 ? cmd::ChartLocalHorizon : cmd::ChartEquatorial);
 }
