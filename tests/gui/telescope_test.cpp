@@ -1,8 +1,8 @@
 // The Telescope menu against a real INDI server: the test starts `indiserver` with the telescope
-// simulator on a free local port, lists the mount in the Connect dialog and connects through the
-// menu command, which remembers the server, finds
-// Betelgeuse, syncs and slews, and looks for the reticle on the star's pixel in both sky models
-// and both chart modes; then kills the server and expects the link to be reported lost.
+// simulator on a free local port, lists the mount in the Connect dialog, connects through the
+// menu command (which remembers the server), finds Betelgeuse, syncs and slews, and looks for the
+// reticle on the star's pixel in both sky models and both chart modes; then kills the server and
+// expects the link to be reported lost.
 #include "dialogs_support.h"
 
 #include "catalog/CatalogStore.h"
