@@ -61,6 +61,8 @@ TEST(Reticle, ApparentPlaceGoesBackToTheCatalogueFrameForTheClassicModel) {
         const char* name;
         double ra, dec; // J2000, hours and degrees
     };
+    // Betelgeuse as the Yale Bright Star Catalogue (5th ed., HR 2061) gives it; the other two are
+    // directions near the south pole and just before 0h, where the angles wrap.
     const Case cases[] = {
         {"Betelgeuse", 5.919529, 7.407064},
         {"Sigma Octantis", 21.146, -88.956},
