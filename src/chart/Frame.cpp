@@ -145,6 +145,9 @@ FrameResult Draw(ChartState& chart, const SkyState& sky, const CatalogStore& cat
             ctx.memo = nullptr;
             ctx.projector.UseNaturalRules(chart.m_bPreciseModel != 0);
             DrawNaturalFrame(ctx, SunAltitude(sky));
+            if (options.reticle) {
+                result.reticle = DrawReticle(ctx, options.reticle->ra, options.reticle->dec);
+            }
             result.geometry = ctx.projector.Geometry();
             return result;
         }
@@ -154,6 +157,9 @@ FrameResult Draw(ChartState& chart, const SkyState& sky, const CatalogStore& cat
         ctx.skyFillColour = colours.fill;
         surface.FillRect(PixelRect{0, 0, 2 * chart.m_nCenterX, 2 * chart.m_nCenterY}, colours.sky);
         DrawLayers(ctx, false);
+        if (options.reticle) {
+            result.reticle = DrawReticle(ctx, options.reticle->ra, options.reticle->dec);
+        }
         result.geometry = ctx.projector.Geometry();
         return result;
     } catch (const std::exception& e) {

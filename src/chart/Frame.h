@@ -5,10 +5,12 @@
 #pragma once
 
 #include "astro/SkySession.h"
+#include "astro/Transforms.h"
 #include "chart/ChartState.h"
 #include "chart/DrawSurface.h"
 #include "chart/LayerContext.h"
 
+#include <optional>
 #include <string>
 
 struct AppSettings;
@@ -24,6 +26,9 @@ struct FrameOptions {
     // owned by the caller that draws frame after frame (the view); none: every point is
     // computed afresh, with the same pixels.
     ProjectionMemo* memo = nullptr;
+    // Screen only: where the telescope points, in the chart's frame (the reticle is drawn last);
+    // none while no mount is connected.
+    std::optional<EquatorialPosition> reticle;
 };
 
 struct FrameResult {
@@ -34,6 +39,8 @@ struct FrameResult {
     ChartGeometry geometry;
     // Where the frame drew each pickable object (as far as it got, when !ok).
     PickingTables picks;
+    // Where the reticle's centre was drawn, none when it was not.
+    std::optional<PixelPoint> reticle;
 };
 
 // The result of a frame that could not be drawn at all.

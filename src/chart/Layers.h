@@ -6,6 +6,7 @@
 
 #include "chart/LayerContext.h"
 
+#include <optional>
 #include <vector>
 
 // Lines and outlines.
@@ -32,3 +33,7 @@ void DrawStars(const LayerContext& ctx);             // always; fills picks.star
 void DrawDeepSky(const LayerContext& ctx);           // m_bDeepSky; fills picks.deepSky, then labels
 void DrawSolarSystem(const LayerContext& ctx);       // m_bSolarSystem; labels, then bodies
 void DrawSolarSystemLabels(const LayerContext& ctx); // called by DrawSolarSystem
+
+// The telescope's reticle at (right ascension hours, declination degrees in the chart's frame),
+// screen frames only; the pixel of its centre, nothing when the point is off the chart.
+std::optional<PixelPoint> DrawReticle(const LayerContext& ctx, double raHours, double decDegrees);

@@ -10,6 +10,7 @@
 #include <string>
 
 struct CommandContext;
+struct NamedObject;
 struct PickedObject;
 struct PlannedObject;
 
@@ -43,6 +44,27 @@ void ShowInfoPanel(CommandContext& context, const PickedObject& object);
 void TonightCommand(CommandContext& context, CommandId command);
 void AltitudeGraphCommand(CommandContext& context, CommandId command);
 void ShowAltitudeGraph(CommandContext& context, const PlannedObject& object);
+
+// commands/TelescopeCommands.cpp: the Telescope menu.
+void TelescopeConnectCommand(CommandContext& context, CommandId command); // the dialog
+void TelescopeDisconnectCommand(CommandContext& context, CommandId command);
+void TelescopeSlewCommand(CommandContext& context, CommandId command); // the chosen object
+void TelescopeSyncCommand(CommandContext& context, CommandId command);
+void TelescopeAbortCommand(CommandContext& context, CommandId command);
+void TelescopeCentreCommand(CommandContext& context, CommandId command);
+void TelescopeFollowCommand(CommandContext& context, CommandId command); // on or off
+// What the dialog's OK does: the observer's place and the chart's instant are handed to the
+// client, which connects to the server at host:port and the mount `device` (empty: the first
+// telescope listed) in the background.
+void ConnectMount(CommandContext& context, const std::string& host, int port,
+                  const std::string& device);
+// Slews to the object's apparent place of date at the chart's instant, after asking when the
+// target is below the horizon or near the Sun; false when nothing was sent.
+bool SlewMountTo(CommandContext& context, const NamedObject& object);
+void SyncMountOn(CommandContext& context, const NamedObject& object);
+// A tick of the telescope timer: a new state of the mount moves the reticle, the status pane and
+// (when kept centred) the chart; a lost link takes the reticle away and says why.
+void MountTick(CommandContext& context);
 
 // commands/PrintCommands.cpp
 void PrintCommand(CommandContext& context, CommandId command);

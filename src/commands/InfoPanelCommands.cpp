@@ -17,36 +17,56 @@ void ShowInfoPanel(CommandContext& context, const PickedObject& object) {
     const Instant& instant = sky.Now();
     int shown = wxID_OK;
     PlannedObject planned{PlannedKind::Body, object.index};
+    const bool mountOnline = context.mountShown.activity != MountActivity::Disconnected;
+    const auto run = [mountOnline](CInfoPanelDialog& panel) {
+        if (mountOnline) {
+            panel.ShowMountButtons();
+        }
+        return panel.ShowModal();
+    };
     switch (object.kind) {
     case PickedKind::Star: {
         StarInfoDialog panel(&context.frame, sky.Catalog(), object.index, instant, sky.Place(),
                              model);
-        shown = panel.ShowModal();
+        shown = run(panel);
         planned.kind = PlannedKind::Star;
         break;
     }
     case PickedKind::Body: {
         BodyInfoDialog panel(&context.frame, sky.Sky().m_bodies, object.index, instant, sky.Place(),
                              settings.ProgramDir, model);
-        shown = panel.ShowModal();
+        shown = run(panel);
         break;
     }
     case PickedKind::FaintStar: {
         FaintStarInfoDialog panel(&context.frame, sky.Catalog(), object.index, instant, sky.Place(),
                                   model);
-        panel.ShowModal();
+        shown = run(panel);
         break;
     }
     case PickedKind::DeepSky: {
         DeepSkyInfoDialog panel(&context.frame, sky.Catalog(), object.index, instant, sky.Place(),
                                 settings.ProgramDir, model);
-        shown = panel.ShowModal();
+        shown = run(panel);
         planned.kind = PlannedKind::DeepSky;
         break;
     }
     }
-    context.lookedAt = planned;
-    if (shown == CInfoPanelDialog::kAltitudeGraphReturn) {
+    const NamedObject named{object.kind == PickedKind::Star        ? NamedKind::Star
+                            : object.kind == PickedKind::DeepSky   ? NamedKind::DeepSky
+                            : object.kind == PickedKind::FaintStar ? NamedKind::FaintStar
+                                                                   : NamedKind::Body,
+                            object.index};
+    context.mountObject = named;
+    // A faint star has no altitude graph.
+    if (object.kind != PickedKind::FaintStar) {
+        context.lookedAt = planned;
+    }
+    if (shown == CInfoPanelDialog::kAltitudeGraphReturn && object.kind != PickedKind::FaintStar) {
         ShowAltitudeGraph(context, planned);
+    } else if (shown == CInfoPanelDialog::kSlewReturn) {
+        SlewMountTo(context, named);
+    } else if (shown == CInfoPanelDialog::kSyncReturn) {
+        SyncMountOn(context, named);
     }
 }

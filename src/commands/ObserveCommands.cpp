@@ -47,6 +47,7 @@ void CentreAtHighest(CommandContext& context, const VisibleObject& row) {
         NamedObjectPosition(NamedOf(row.entry.object), sky.Catalog(), sky.Sky());
     CenterOn(context.view.Chart(), sky.Sky(), target.ra, target.dec);
     context.lookedAt = row.entry.object;
+    context.mountObject = NamedOf(row.entry.object);
     context.refreshStatusPanes();
     context.view.MarkFound(target.ra, target.dec);
 }

@@ -55,6 +55,7 @@ void FindObjectCommand(CommandContext& context, CommandId) {
     if (dialog.ShowModal() == wxID_OK && dialog.Found()) {
         view.MarkFound(dialog.Found()->ra, dialog.Found()->dec);
         const NamedObject found = *dialog.FoundObject();
+        context.mountObject = found;
         if (found.kind != NamedKind::Constellation) {
             context.lookedAt =
                 PlannedObject{found.kind == NamedKind::Star      ? PlannedKind::Star

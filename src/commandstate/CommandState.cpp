@@ -51,6 +51,10 @@ bool IsCheckable(CommandId command) {
     case CommandRule::WhileStopped:
     case CommandRule::WhileRunning:
     case CommandRule::RecentEntry:
+    case CommandRule::MountOffline:
+    case CommandRule::MountOnline:
+    case CommandRule::MountPosition:
+    case CommandRule::MountAndObject:
         return false;
     default:
         return true;
@@ -110,6 +114,16 @@ CommandUiState QueryCommandState(CommandId command, const CommandInputs& inputs)
             static_cast<std::size_t>(static_cast<int>(command) - cmd::FileRecentFirst);
         return {!animating && entry < inputs.recentPictures, std::nullopt};
     }
+    case CommandRule::MountOffline:
+        return {!animating && !inputs.mountOnline, std::nullopt};
+    case CommandRule::MountOnline:
+        return {inputs.mountOnline, std::nullopt};
+    case CommandRule::MountPosition:
+        return {inputs.mountOnline && inputs.mountPosition, std::nullopt};
+    case CommandRule::MountAndObject:
+        return {inputs.mountOnline && inputs.mountObject, std::nullopt};
+    case CommandRule::FollowingMount:
+        return {inputs.mountOnline, inputs.followingMount};
     }
     return {};
 }

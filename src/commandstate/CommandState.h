@@ -39,6 +39,11 @@ enum class CommandRule {
     ToolbarShown,     // always available, checked while the bar is shown
     StatusBarShown,   //
     RecentEntry,      // a recent picture: only while stopped, and while the entry exists
+    MountOffline,     // Connect: only while stopped, and while no mount is connected or connecting
+    MountOnline,      // Disconnect, Abort: while a mount is connected or connecting
+    MountPosition,    // Centre on the telescope: while the mount has said where it points
+    MountAndObject,   // slew and sync: while connected and an object is chosen
+    FollowingMount,   // while connected, checked while the chart is kept on the mount
 };
 
 // Every command of the table, in the table's order.
@@ -66,6 +71,10 @@ struct CommandInputs {
     std::size_t recentPictures = 0;             // entries of the recent-picture list
     SkyModelKind model = SkyModelKind::Classic; // the model the sky is computed in
     bool followingClock = false;                // the chart is kept at the current minute
+    bool mountOnline = false;                   // a mount is connected or being connected
+    bool mountPosition = false;                 // the mount has reported where it points
+    bool mountObject = false;                   // an object to slew to or sync on is chosen
+    bool followingMount = false;                // the chart is kept centred on the mount
 };
 
 CommandUiState QueryCommandState(CommandId command, const CommandInputs& inputs);

@@ -122,6 +122,24 @@
     X(ObserveAltitudeGraph, 896, WhileStopped, "&Altitude Graph...", Plain, 0, NoPicture,          \
       "The altitude through the night of the object looked at last\nAltitude graph",              \
       AltitudeGraphCommand)                                                                        \
+    /* Telescope */                                                                               \
+    X(TelescopeConnect, 940, MountOffline, "&Connect\u2026", Plain, 0, NoPicture,                 \
+      "Connect a mount through an INDI server\nConnect telescope", TelescopeConnectCommand)       \
+    X(TelescopeDisconnect, 941, MountOnline, "&Disconnect", Plain, 0, NoPicture,                  \
+      "Drop the link to the mount\nDisconnect telescope", TelescopeDisconnectCommand)             \
+    X(TelescopeSlew, 942, MountAndObject, "&Slew to Object", Plain, 0, NoPicture,                 \
+      "Point the mount at the object centred by the last search or click\nSlew to object",        \
+      TelescopeSlewCommand)                                                                        \
+    X(TelescopeSync, 943, MountAndObject, "S&ync to Object", Plain, 0, NoPicture,                 \
+      "Tell the mount that it points at the object centred by the last search or click\n"         \
+      "Sync to object", TelescopeSyncCommand)                                                      \
+    X(TelescopeAbort, 944, MountOnline, "&Abort Slew", Plain, 0, NoPicture,                       \
+      "Stop the mount's slew\nAbort slew", TelescopeAbortCommand)                                 \
+    X(TelescopeCentre, 945, MountPosition, "C&entre on Telescope", Plain, 0, NoPicture,           \
+      "Centre the chart where the mount points\nCentre on telescope", TelescopeCentreCommand)     \
+    X(TelescopeFollow, 946, FollowingMount, "&Keep Centred on Telescope", Plain, 0, NoPicture,    \
+      "Keep the chart centred where the mount points\nKeep centred on telescope",                 \
+      TelescopeFollowCommand)                                                                      \
     /* Help */                                                                                     \
     X(HelpContents, 7667, WhileStopped, "&Contents", Plain, 0, HelpContents,                       \
       "List Help topics\nHelp Topics", HelpContentsCommand)                                        \
@@ -206,6 +224,11 @@
     END_MENU()                                                                                     \
     MENU("&Observe")                                                                               \
         ITEM(ObserveTonight) ITEM(ObserveAltitudeGraph)                                            \
+    END_MENU()                                                                                     \
+    MENU("&Telescope")                                                                             \
+        ITEM(TelescopeConnect) ITEM(TelescopeDisconnect) SEPARATOR()                               \
+        ITEM(TelescopeSlew) ITEM(TelescopeSync) ITEM(TelescopeAbort) SEPARATOR()                   \
+        ITEM(TelescopeCentre) ITEM(TelescopeFollow)                                                \
     END_MENU()                                                                                     \
     MENU("&Help")                                                                                  \
         ITEM(HelpContents) ITEM(HelpUsing) SEPARATOR()                                             \

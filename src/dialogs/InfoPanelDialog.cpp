@@ -71,6 +71,14 @@ CInfoPanelDialog::CInfoPanelDialog(wxWindow* parent, InfoPanelContent content, b
     auto* graph = new wxButton(this, wxID_ANY, "Altitude Graph");
     graph->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(kAltitudeGraphReturn); });
     buttons->Add(graph, 0, wxALL, kGap / 2);
+    m_slewButton = new wxButton(this, wxID_ANY, "Slew Telescope");
+    m_slewButton->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(kSlewReturn); });
+    m_syncButton = new wxButton(this, wxID_ANY, "Sync Telescope");
+    m_syncButton->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(kSyncReturn); });
+    for (wxButton* mountButton : {m_slewButton, m_syncButton}) {
+        mountButton->Hide();
+        buttons->Add(mountButton, 0, wxALL, kGap / 2);
+    }
     buttons->AddStretchSpacer();
     top->Add(buttons, 0, wxEXPAND | wxBOTTOM, kGap);
 
@@ -81,6 +89,13 @@ CInfoPanelDialog::CInfoPanelDialog(wxWindow* parent, InfoPanelContent content, b
 
 wxStaticText* CInfoPanelDialog::ValueControl(const std::string& label, std::size_t column) const {
     return dynamic_cast<wxStaticText*>(FindWindowByName(ValueName(label, column), this));
+}
+
+void CInfoPanelDialog::ShowMountButtons() {
+    m_slewButton->Show();
+    m_syncButton->Show();
+    GetSizer()->Fit(this);
+    Centre(wxBOTH);
 }
 
 void CInfoPanelDialog::OnImage(wxCommandEvent&) {

@@ -21,6 +21,15 @@ public:
     // What ShowModal returns when the "Altitude Graph" button closed the panel: the caller then
     // opens the graph of the panel's object.
     static constexpr int kAltitudeGraphReturn = wxID_HIGHEST + 25;
+    // What ShowModal returns when "Slew Telescope" or "Sync Telescope" closed the panel: the
+    // caller then points the mount at the panel's object or syncs it there.
+    static constexpr int kSlewReturn = wxID_HIGHEST + 26;
+    static constexpr int kSyncReturn = wxID_HIGHEST + 27;
+
+    // Shows the two telescope buttons (hidden unless a mount is connected).
+    void ShowMountButtons();
+    wxButton* SlewButton() const { return m_slewButton; }
+    wxButton* SyncButton() const { return m_syncButton; }
 
     const InfoPanelContent& Content() const { return m_content; }
 
@@ -43,6 +52,8 @@ private:
 
     InfoPanelContent m_content;
     wxButton* m_imageButton = nullptr;
+    wxButton* m_slewButton = nullptr;
+    wxButton* m_syncButton = nullptr;
     std::optional<std::filesystem::path> m_picturePath;
 };
 

@@ -72,9 +72,13 @@ CMainFrame::CMainFrame(AppSettings& settings, CNoctaDoc& doc)
     SetRecentPictures(m_doc.RecentPictures());
     m_clockTimer.SetOwner(this);
     Bind(wxEVT_TIMER, &CMainFrame::OnClockTimer, this, m_clockTimer.GetId());
+    m_mountTimer.SetOwner(this);
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { MountTick(*m_context); }, m_mountTimer.GetId());
 }
 
 CMainFrame::~CMainFrame() {
+    m_mountTimer.Stop();
     m_aui->UnInit();
 }
 
@@ -121,6 +125,10 @@ CommandUiState CMainFrame::StateOf(int id) const {
         inputs.model = m_view->Session().ModelKind();
     }
     inputs.followingClock = m_context->clock.IsOn();
+    inputs.mountOnline = m_context->mountShown.activity != MountActivity::Disconnected;
+    inputs.mountPosition = m_context->mountShown.hasPosition;
+    inputs.mountObject = m_context->mountObject.has_value();
+    inputs.followingMount = m_context->followMount;
     return QueryCommandState(row->command, inputs);
 }
 
@@ -144,6 +152,11 @@ void CMainFrame::OnIdle(wxIdleEvent& event) {
         } else {
             m_clockTimer.Stop();
         }
+    }
+    // The mount's state is looked at four times a second once a mount was ever connected.
+    constexpr int kMountTickMs = 250;
+    if (m_context->mount && !m_mountTimer.IsRunning()) {
+        m_mountTimer.Start(kMountTickMs);
     }
     if (m_nightIcons != (m_settings.NightVision != 0)) {
         ShowNightIcons(m_settings.NightVision != 0);

@@ -108,6 +108,8 @@ private:
     std::map<int, std::pair<wxBitmapBundle, wxBitmapBundle>> m_dayIcons; // normal, disabled
     // Ticks every second while the chart follows the clock; the chart moves once a minute.
     wxTimer m_clockTimer;
+    // Reads the mount's state (MountTick) while a telescope client exists.
+    wxTimer m_mountTimer;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,6 +1,6 @@
-// The seven panes of the main frame's status bar: command prompts, the pointer's right ascension
-// and declination and, on the local-horizon chart, its azimuth and altitude, the place, the time
-// and the date.
+// The eight panes of the main frame's status bar: command prompts, the pointer's right ascension
+// and declination and, on the local-horizon chart, its azimuth and altitude, the place, the time,
+// the date and the telescope.
 #include "guibase/StatusPanes.h"
 #include "frame/CommandRows.h"
 #include "frame/MainFrame.h"
@@ -28,8 +28,8 @@ void CMainFrame::CreateStatusPanes() {
     wxClientDC dc(bar);
     dc.SetFont(bar->GetFont());
     const std::array<std::string_view, cmd::kPaneCount - 1> sizingTexts = {
-        kRightAscensionSizingText, kDeclinationSizingText, kHorizontalSizingText,
-        kPlaceSizingText,          kTimeSizingText,        kDateSizingText};
+        kRightAscensionSizingText, kDeclinationSizingText, kHorizontalSizingText, kPlaceSizingText,
+        kTimeSizingText,           kDateSizingText,        kMountSizingText};
     std::array<int, cmd::kPaneCount> widths{};
     widths[cmd::kPaneMessage] = -1;
     for (size_t i = 0; i < sizingTexts.size(); ++i) {
@@ -55,9 +55,17 @@ void CMainFrame::RefreshStatusPanes() {
             : PointerTexts(m_view->PointerPosition());
     const Observer& place = m_settings.Observer;
     const SkyDate& clock = sky ? m_view->Session().ClockTime() : m_settings.SkyDate;
+    const MountStatus& mount = m_context->mountShown;
     const std::array<std::string, cmd::kPaneCount - 1> texts = {
-        pointer.rightAscension, pointer.declination, pointer.horizontal,
-        PlacePaneText(place),   TimePaneText(clock), DatePaneText(clock)};
+        pointer.rightAscension,
+        pointer.declination,
+        pointer.horizontal,
+        PlacePaneText(place),
+        TimePaneText(clock),
+        DatePaneText(clock),
+        MountPaneText(ActivityName(mount.activity),
+                      mount.hasPosition && mount.activity != MountActivity::Disconnected,
+                      mount.raHours, mount.decDegrees)};
     for (size_t i = 0; i < texts.size(); ++i) {
         const wxString text = wxString::FromUTF8(texts[i]);
         // Setting an unchanged text would repaint the bar at every idle moment.

@@ -9,8 +9,11 @@
 
 #include "navigation/ClockFollowing.h"
 #include "planning/WellPlaced.h"
+#include "search/NameIndex.h"
+#include "telescope/MountClient.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,4 +47,12 @@ struct CommandContext {
     // The object whose panel was shown or that the Tonight window centred last: Observe >
     // Altitude Graph draws it.
     std::optional<PlannedObject> lookedAt{};
+    // The telescope: the client of the INDI server (made at the first connection), the status
+    // the window shows (the reticle, the pane), whether the chart is kept centred on the mount,
+    // and the object the Telescope menu slews to or syncs on, the one centred by the last
+    // search or click.
+    std::unique_ptr<MountClient> mount{};
+    MountStatus mountShown{};
+    bool followMount = false;
+    std::optional<NamedObject> mountObject{};
 };

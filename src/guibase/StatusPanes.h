@@ -11,7 +11,8 @@ enum StatusPane : int {
     kPanePlaceName = 4,
     kPaneClockTime = 5,
     kPaneCalendarDate = 6,
-    kPaneCount = 7,
+    kPaneMount = 7, // the telescope's state and where it points
+    kPaneCount = 8,
 };
 
 } // namespace cmd

@@ -45,6 +45,11 @@ struct AppSettings {
     // 1: the precise sky model; 0 the classic one (SkyModelOfSettings).
     std::int32_t PrecisePositions = 0;
 
+    // The INDI server and mount the telescope was last connected to (section "Telescope").
+    std::string TelescopeHost;
+    std::int32_t TelescopePort = 0;
+    std::string TelescopeDevice; // empty: the first telescope the server lists
+
     // Not a setting but where one came from: true when the profile had no "TimeZoneName" (one
     // written before named zones existed, or none at all); AdoptPlaceZone then gives a built-in
     // place its zone. It takes no part in comparing two records.

@@ -30,7 +30,8 @@ constexpr const char* kTimeZoneNameAbsent = "\x01";
 
 // Where a key's value lives and what form it has in the file.
 using Field = std::variant<std::int32_t AppSettings::*, double AppSettings::*, float AppSettings::*,
-                           std::int32_t Observer::*, float Observer::*, std::string Observer::*>;
+                           std::string AppSettings::*, std::int32_t Observer::*, float Observer::*,
+                           std::string Observer::*>;
 
 constexpr int kPlain = -1; // integers and texts as they are; otherwise decimals of a number text
 
@@ -79,8 +80,18 @@ const ProfileKey kLocationKeys[] = {
     {"TimeZoneName", kTimeZoneNameAbsent, kPlain, &Observer::TimeZoneName},
 };
 
+// Section "Telescope": the INDI server's host and port (INDI's own port by default) and the mount.
+constexpr const char* kIndiHost = "localhost";
+constexpr std::int32_t kIndiPort = 7624;
+const ProfileKey kTelescopeKeys[] = {
+    {"Host", kIndiHost, kPlain, &AppSettings::TelescopeHost},
+    {"Port", "7624", kPlain, &AppSettings::TelescopePort},
+    {"Device", "", kPlain, &AppSettings::TelescopeDevice},
+};
+
 const char* const kSettingsGroup = "Settings";
 const char* const kLocationGroup = "Location";
+const char* const kTelescopeGroup = "Telescope";
 const char* const kRecentGroup = "Recent File List";
 
 std::string ReadText(const IniSection* section, const char* key, const char* fallback) {
@@ -101,6 +112,7 @@ void ReadKeys(const IniSection* section, std::span<const ProfileKey> keys, AppSe
                 [&](std::int32_t AppSettings::*f) { s.*f = ParseProfileInteger(text, fallback); },
                 [&](double AppSettings::*f) { s.*f = ParseProfileNumber(text); },
                 [&](float AppSettings::*f) { s.*f = static_cast<float>(ParseProfileNumber(text)); },
+                [&](std::string AppSettings::*f) { s.*f = text; },
                 [&](std::int32_t Observer::*f) {
                     s.Observer.*f = ParseProfileInteger(text, fallback);
                 },
@@ -135,6 +147,7 @@ void ReadHemisphere(std::string& letter, char positive, char negative, const cha
 std::vector<std::string> ReadSettings(const IniSections& profile, AppSettings& s) {
     ReadKeys(profile.Find(kSettingsGroup), kSettingsKeys, s);
     ReadKeys(profile.Find(kLocationGroup), kLocationKeys, s);
+    ReadKeys(profile.Find(kTelescopeGroup), kTelescopeKeys, s);
     std::vector<std::string> warnings;
     ReadHemisphere(s.Observer.EW, 'E', 'W', "EW", "E", warnings);
     ReadHemisphere(s.Observer.NS, 'N', 'S', "NS", "N", warnings);
@@ -155,6 +168,7 @@ void WriteKeys(IniSection& section, std::span<const ProfileKey> keys, const AppS
                 [&](std::int32_t AppSettings::*f) { return integer(s.*f); },
                 [&](double AppSettings::*f) { return FormatProfileNumber(s.*f, key.decimals); },
                 [&](float AppSettings::*f) { return FormatProfileNumber(s.*f, key.decimals); },
+                [&](std::string AppSettings::*f) { return QuotedIniValue(OneLineText(s.*f)); },
                 [&](std::int32_t Observer::*f) { return integer(s.Observer.*f); },
                 [&](float Observer::*f) {
                     return FormatProfileNumber(s.Observer.*f, key.decimals);
@@ -249,10 +263,12 @@ std::string ProfileToText(const AppSettings& s, const std::vector<std::string>& 
     };
     ownSection(kSettingsGroup, kSettingsKeys);
     ownSection(kLocationGroup, kLocationKeys);
+    ownSection(kTelescopeGroup, kTelescopeKeys);
     // Every other section (anything a later version adds) as it was; the recent files last.
     for (const IniSection& section : old.sections) {
         if (!section.name.empty() && section.name != kSettingsGroup &&
-            section.name != kLocationGroup && section.name != kRecentGroup) {
+            section.name != kLocationGroup && section.name != kTelescopeGroup &&
+            section.name != kRecentGroup) {
             out.sections.push_back(section);
         }
     }
@@ -305,6 +321,13 @@ void ClampSettings(AppSettings& s) {
 #undef VN_CLAMP_SWITCH
     for (std::int32_t* flag : {&s.AutoMode, &s.ColoredSky, &s.NightVision, &s.NaturalSky}) {
         *flag = Switch(*flag);
+    }
+    constexpr std::int32_t kMaxPort = 65535;
+    if (s.TelescopePort < 1 || s.TelescopePort > kMaxPort) {
+        s.TelescopePort = kIndiPort;
+    }
+    if (TrimmedText(s.TelescopeHost).empty()) {
+        s.TelescopeHost = kIndiHost;
     }
     s.StarLimit = std::clamp(s.StarLimit, 0, kStarLimitCodeMax);
     s.DeepSkyLimit = std::clamp(s.DeepSkyLimit, 0, kDeepSkyLimitCodeMax);

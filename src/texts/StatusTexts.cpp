@@ -1,5 +1,7 @@
 #include "texts/StatusTexts.h"
 
+#include "astro/Angles.h"
+
 #include <array>
 
 namespace {
@@ -37,4 +39,16 @@ std::string DatePaneText(const SkyDate& date) {
     const std::string_view name = MonthAbbreviation(date.month);
     const std::string month = name.empty() ? std::to_string(date.month) : std::string(name);
     return TwoDigits(date.day) + "  " + month + " " + std::to_string(date.year);
+}
+
+std::string MountPaneText(std::string_view activity, bool hasPosition, double raHours,
+                          double decDegrees) {
+    std::string text(activity);
+    if (hasPosition) {
+        const AngleTexts ra = RightAscensionTexts(raHours);
+        const AngleTexts dec = DeclinationTexts(decDegrees);
+        text += "  RA " + ra.whole + " " + ra.minutes + " " + ra.seconds + "  DEC " + dec.whole +
+                " " + dec.minutes + " " + dec.seconds;
+    }
+    return text;
 }

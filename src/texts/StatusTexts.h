@@ -36,6 +36,14 @@ std::string TimePaneText(const SkyDate& date);
 // "07  Dec 1998". A month outside 1..12 shows its number instead of a name.
 std::string DatePaneText(const SkyDate& date);
 
+// Telescope pane: the mount's activity ("Tracking", "Disconnected", ...), then where it points
+// when it has said so: "Tracking  RA 5h 55' 10.3\"  DEC 7\u00B0 24' 25\"" (apparent place of date,
+// right ascension hours, declination degrees).
+std::string MountPaneText(std::string_view activity, bool hasPosition, double raHours,
+                          double decDegrees);
+inline constexpr std::string_view kMountSizingText =
+    "Disconnected  RA 23h 59' 59.9\"  DEC -90\u00B0 00' 00\"";
+
 // Month abbreviation "Jan" .. "Dec" for month 1..12; empty outside.
 std::string_view MonthAbbreviation(int month);
 

@@ -2,6 +2,7 @@
 
 #include "astro/ClockTime.h"
 #include "astro/SkySession.h"
+#include "chart/ApparentOnChart.h"
 #include "chart/CairoSurface.h"
 #include "chart/ChartSetup.h"
 #include "chart/Frame.h"
@@ -107,6 +108,11 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
     options.target = FrameTarget::Screen;
     options.deepColour = m_deepColour;
     options.memo = m_memo.get();
+    if (m_reticle) {
+        // The mount speaks apparent places of date; the chart's model may draw another frame.
+        options.reticle = ChartPositionOfApparent(m_reticle->ra, m_reticle->dec,
+                                                  m_session->ModelKind(), m_session->Now());
+    }
     PrepareScreenFrame(m_chart, *m_session);
     FrameResult result =
         Draw(m_chart, m_session->Sky(), m_session->Catalog(), m_settings, *m_offscreen, options);
@@ -120,6 +126,7 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
         return;
     }
     m_picks = std::move(result.picks);
+    m_reticlePixel = result.reticle;
     m_offscreen->Flush();
     ++m_nFramesDrawn;
 
@@ -141,6 +148,18 @@ void CNoctaView::DrawAndCopy(wxDC& dc) {
     cairo_fill(cr);
     cairo_restore(cr);
     DrawMark(dc);
+}
+
+void CNoctaView::SetReticle(std::optional<EquatorialPosition> apparent) {
+    const auto same = [](const std::optional<EquatorialPosition>& a,
+                         const std::optional<EquatorialPosition>& b) {
+        return a.has_value() == b.has_value() && (!a || (a->ra == b->ra && a->dec == b->dec));
+    };
+    if (same(apparent, m_reticle)) {
+        return;
+    }
+    m_reticle = apparent;
+    Redraw();
 }
 
 void CNoctaView::MarkFound(double ra, double dec) {

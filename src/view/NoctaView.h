@@ -81,6 +81,13 @@ public:
     void MarkFound(double ra, double dec);
     bool MarkShown() const { return m_mark.has_value(); }
 
+    // Where the telescope points (apparent place of date: right ascension hours, declination
+    // degrees), drawn as a reticle in every frame; none: no reticle. Redraws when it changed.
+    void SetReticle(std::optional<EquatorialPosition> apparent);
+    const std::optional<EquatorialPosition>& Reticle() const { return m_reticle; }
+    // Where the last screen frame drew the reticle's centre (window pixels), none if it did not.
+    const std::optional<PixelPoint>& ReticlePixel() const { return m_reticlePixel; }
+
     // The animation commands, shared by the toolbar, the keys and the menu.
     void StartAnimation(bool forward);
     void StopAnimation();
@@ -119,6 +126,8 @@ private:
     wxTimer m_timer;
     wxTimer m_markTimer;
     std::optional<EquatorialPosition> m_mark;
+    std::optional<EquatorialPosition> m_reticle; // apparent place of date
+    std::optional<PixelPoint> m_reticlePixel;
     std::optional<ChartDrag> m_drag;
     int m_wheelRotation = 0; // wheel rotation not yet a whole notch
     int m_bAnimForward = 1;

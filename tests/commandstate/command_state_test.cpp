@@ -26,6 +26,11 @@ const std::set<CommandId> kAlwaysEnabled = {
     CommandId::PanLeft,         CommandId::PanRight,          CommandId::ViewNaturalSky,
     CommandId::ViewFaintStars};
 
+// The telescope commands that need a mount (or a mount and an object): disabled without one.
+const std::set<CommandId> kNeedMount = {CommandId::TelescopeDisconnect, CommandId::TelescopeSlew,
+                                        CommandId::TelescopeSync,       CommandId::TelescopeAbort,
+                                        CommandId::TelescopeCentre,     CommandId::TelescopeFollow};
+
 class CommandStateTest : public ::testing::Test {
 protected:
     void SetUp() override { m_chart = std::make_unique<ChartState>(m_settings); }
@@ -81,7 +86,8 @@ TEST_F(CommandStateTest, MenusListEveryLabelledCommandOnce) {
 TEST_F(CommandStateTest, WhileStoppedOnlyStopIsDisabled) {
     m_chart->m_bAnimate = 0;
     for (const CommandId c : AllCommands()) {
-        EXPECT_EQ(Query(c).enabled, c != CommandId::AnimStop) << static_cast<int>(c);
+        EXPECT_EQ(Query(c).enabled, c != CommandId::AnimStop && !kNeedMount.contains(c))
+            << static_cast<int>(c);
     }
 }
 
@@ -162,3 +168,42 @@ TEST_F(CommandStateTest, RecentEntriesAreEnabledOnlyWhileTheirPictureIsListed) {
 }
 
 } // namespace
+
+TEST_F(CommandStateTest, TelescopeCommandsFollowTheLinkTheObjectAndTheAnimation) {
+    struct Case {
+        const char* name;
+        bool online, position, object, following, animating;
+        bool connect, disconnect, slewSync, centre, follow;
+        bool followChecked;
+    };
+    const Case cases[] = {
+        {"offline", false, false, true, false, false, true, false, false, false, false, false},
+        {"offline while animating", false, false, false, false, true, false, false, false, false,
+         false, false},
+        {"connecting", true, false, false, false, false, false, true, false, false, true, false},
+        {"connected, no object", true, true, false, false, false, false, true, false, true, true,
+         false},
+        {"connected with object", true, true, true, true, false, false, true, true, true, true,
+         true},
+        {"connected while animating", true, true, true, false, true, false, true, true, true, true,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_chart->m_bAnimate = c.animating ? 1 : 0;
+        CommandInputs inputs{*m_chart, m_settings};
+        inputs.mountOnline = c.online;
+        inputs.mountPosition = c.position;
+        inputs.mountObject = c.object;
+        inputs.followingMount = c.following;
+        const auto enabled = [&](CommandId id) { return QueryCommandState(id, inputs).enabled; };
+        EXPECT_EQ(enabled(CommandId::TelescopeConnect), c.connect);
+        EXPECT_EQ(enabled(CommandId::TelescopeDisconnect), c.disconnect);
+        EXPECT_EQ(enabled(CommandId::TelescopeAbort), c.disconnect);
+        EXPECT_EQ(enabled(CommandId::TelescopeSlew), c.slewSync);
+        EXPECT_EQ(enabled(CommandId::TelescopeSync), c.slewSync);
+        EXPECT_EQ(enabled(CommandId::TelescopeCentre), c.centre);
+        EXPECT_EQ(enabled(CommandId::TelescopeFollow), c.follow);
+        EXPECT_EQ(QueryCommandState(CommandId::TelescopeFollow, inputs).checked, c.followChecked);
+    }
+}

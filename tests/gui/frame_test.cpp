@@ -71,6 +71,9 @@ const MenuCase kMenuCases[] = {
     {cmd::HorizonSouth, "&South\tCtrl+S", false},
     {cmd::Zenith, "&Zenith\tCtrl+Z", false},
     {cmd::Nadir, "Na&dir\tCtrl+D", false},
+    {cmd::TelescopeConnect, "&Connect\u2026", false},
+    {cmd::TelescopeSlew, "&Slew to Object", false},
+    {cmd::TelescopeFollow, "&Keep Centred on Telescope", true},
     {cmd::HelpContents, "&Contents", false},
     {cmd::HelpUsing, "&Using Help", false},
     {cmd::HelpAbout, "&About...", false},
@@ -79,7 +82,8 @@ const MenuCase kMenuCases[] = {
 TEST_F(DesktopTest, MenuEntriesCarryTheirTextsAcceleratorsAndCheckMarks) {
     wxMenuBar* bar = Frame().GetMenuBar();
     ASSERT_NE(bar, nullptr);
-    const char* const titles[] = {"&File", "&View", "&Settings", "Sea&rch", "&Observe", "&Help"};
+    const char* const titles[] = {"&File",    "&View",      "&Settings", "Sea&rch",
+                                  "&Observe", "&Telescope", "&Help"};
     ASSERT_EQ(bar->GetMenuCount(), std::size(titles));
     for (size_t i = 0; i < std::size(titles); ++i) {
         EXPECT_EQ(bar->GetMenuLabel(i), titles[i]);

@@ -64,6 +64,10 @@ TEST(Profile, FirstRunWithoutProfileGivesTheDefaults) {
     EXPECT_EQ(s.Observer.LatMin, 2);
     EXPECT_EQ(s.Observer.NS, "N");
     EXPECT_EQ(s.Observer.TimeZone, 1.0f);
+    // INDI's own server address; no mount chosen.
+    EXPECT_EQ(s.TelescopeHost, "localhost");
+    EXPECT_EQ(s.TelescopePort, 7624);
+    EXPECT_EQ(s.TelescopeDevice, "");
     EXPECT_TRUE(s.ProgramDir.empty());
     EXPECT_EQ(s, DefaultSettings());
     // Only a missing key takes the precise model: a profile's own choice stays.
@@ -140,7 +144,9 @@ TEST(Profile, OutOfRangeValuesAreBroughtIntoRange) {
                                    "Boundaries=5\nDeepSky=-1\nStarLimit=13\nDeepSkyLimit=99\n"
                                    "AutoMode=2\nb=-20\nNightVision=3\n"
                                    "[Location]\nTimeZone=nan\nLongDeg=-5\nLongMin=75\n"
-                                   "LatDeg=-95\nLatMin=-1\n");
+                                   "LatDeg=-95\nLatMin=-1\n[Telescope]\nHost= \nPort=70000\n");
+    EXPECT_EQ(s.TelescopeHost, "localhost");
+    EXPECT_EQ(s.TelescopePort, 7624);
     EXPECT_EQ(s.HorizonView, 1);
     EXPECT_EQ(s.Level, 11);
     EXPECT_DOUBLE_EQ(s.TurnX, 6.5); // one whole turn less: the same chart
@@ -216,6 +222,9 @@ TEST(Profile, WrittenFileHasEveryKeyInOrderAndTheProfilesNumberForms) {
         "LatMin=2",
         "NS=N",
         "TimeZone= 1.0", // the profile's own text form, unquoted
+        "[Telescope]",
+        "Host=localhost",
+        "Port=7624",
     };
     std::size_t at = 0;
     for (const char* line : order) {
@@ -242,6 +251,9 @@ TEST(Profile, RoundTripOfChangedSettings) {
     s.DeepSkyLimit = DeepSkyLimitToCode(9.0);
     s.NightVision = 1;
     s.Observer = {"Chile: Santiago de Chile", 70, 40, "W", 33, 27, "S", -4.0f};
+    s.TelescopeHost = "mount.local";
+    s.TelescopePort = 7625;
+    s.TelescopeDevice = "EQMod Mount";
     ASSERT_TRUE(SaveProfile(path, s, {}));
     AppSettings back;
     ASSERT_TRUE(LoadSettings(back, path));
