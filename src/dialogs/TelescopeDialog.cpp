@@ -10,7 +10,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <mutex>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -21,10 +23,29 @@ constexpr int kMaxPort = 65535;
 constexpr const char* kFirstTelescope = "(the first telescope listed)";
 
 // Ending a client waits for its worker, which may be inside a connection attempt for seconds:
-// the client ends on a thread of its own, so the window never waits for the network.
+// the client ends on a thread of its own, so the window never waits for the network. Those
+// threads are joined when the program ends, so that none still runs while it is torn down.
+class EndingClients {
+public:
+    ~EndingClients() {
+        for (std::thread& ending : m_threads) {
+            ending.join();
+        }
+    }
+    void Add(std::unique_ptr<MountClient> client) {
+        const std::lock_guard lock(m_mutex);
+        m_threads.emplace_back([ending = std::move(client)]() mutable { ending.reset(); });
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<std::thread> m_threads;
+};
+
 void EndInBackground(std::unique_ptr<MountClient> client) {
+    static EndingClients ending;
     if (client) {
-        std::thread([ending = std::move(client)]() mutable { ending.reset(); }).detach();
+        ending.Add(std::move(client));
     }
 }
 
