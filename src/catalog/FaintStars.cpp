@@ -1,10 +1,11 @@
 #include "catalog/FaintStars.h"
 
+#include "catalog/Loaders.h"
+#include "files/SafeFile.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -118,10 +119,15 @@ std::optional<std::string> LoadFaintStars(const CatalogLocator& locator, FaintSt
     if (!path) {
         return std::nullopt;
     }
-    std::ifstream in(*path, std::ios::binary);
-    std::vector<char> raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.eof() && in.fail()) {
-        return "warning: the faint-star file " + path->string() + " cannot be read";
+    // Read as the other catalogue files are (a file past their size limit is not one of ours),
+    // but a file that cannot be read only leaves the faint stars out.
+    std::string raw;
+    const ReadResult read = ReadWholeFile(*path, kMaxCatalogFileBytes, raw);
+    if (read.status == ReadStatus::Missing) {
+        return std::nullopt;
+    }
+    if (!read.ok()) {
+        return "warning: " + read.error + "; the faint stars are left out";
     }
     const auto problem = ParseFaintStars(std::as_bytes(std::span<const char>(raw)), out);
     if (problem) {

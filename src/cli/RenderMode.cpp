@@ -16,6 +16,7 @@
 #include "cli/JsonText.h"
 #include "cli/OptionTable.h"
 #include "files/SafeFile.h"
+#include "navigation/Navigation.h"
 #include "settings/ProgramDir.h"
 
 #include <charconv>
@@ -380,6 +381,10 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
     auto chart = std::make_unique<ChartState>(settings);
     SetClientSize(*chart, request.screen.width, request.screen.height);
     InitialUpdate(*chart, request.screen.width, request.screen.height);
+    if (const auto warning =
+            TurnOffMissingFaintStars(session.Catalog().m_faintStars, *chart, settings.AutoMode)) {
+        err << "vesperanova: " << *warning << "\n";
+    }
     if (request.centre) {
         CenterOn(*chart, session.Sky(), request.centre->first, request.centre->second);
     }

@@ -66,6 +66,7 @@ struct CommandInputs {
     std::size_t recentPictures = 0;             // entries of the recent-picture list
     SkyModelKind model = SkyModelKind::Classic; // the model the sky is computed in
     bool followingClock = false;                // the chart is kept at the current minute
+    bool faintStarsAvailable = true;            // the faint-star catalogue holds stars
 };
 
 CommandUiState QueryCommandState(CommandId command, const CommandInputs& inputs);

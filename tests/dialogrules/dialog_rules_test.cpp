@@ -1,5 +1,6 @@
 // Settings dialogs: field checks with their messages and order, place rows into fields, the
 // magnitude-limit sliders and Auto mode.
+#include "chart/ChartState.h"
 #include "dialogrules/ClockFields.h"
 #include "dialogrules/DialogValidation.h"
 #include "dialogrules/SettingsDialogRules.h"
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -329,6 +331,44 @@ TEST(MagnitudeLimits, AutoModeFollowsTheZoomLevel) {
         EXPECT_EQ(r.deepSkyLimitCode, c.deepSkyCode) << c.level;
         EXPECT_EQ(r.autoMode, 1);
     }
+}
+
+// With the faint stars on the star slider goes on to the faint catalogue's limit (its faintest
+// stars are near magnitude 12, tools/build_hipparcos.py); each position comes back from its code
+// when the dialog opens again, and the last scale label names the last position's limit. Off,
+// the slider ends at every bright star as before.
+TEST(MagnitudeLimits, FaintStarsCarryTheStarSliderToTheCataloguesLimit) {
+    struct Case {
+        bool faint;
+        int position;
+        double starLimit;
+        int code, reopened;
+    } cases[] = {
+        {true, 10, 6.0, 10, 10},  {true, 11, 7.5, 13, 11},  {true, 12, 8.0, 14, 12},
+        {true, 20, 12.0, 22, 20}, {true, 25, 12.0, 22, 20}, {false, 20, 7.5, 13, 11},
+    };
+    for (const Case& c : cases) {
+        const MagnitudeLimitsResult r =
+            MagnitudeLimitsFromDialog(false, c.position, 0, 2, 4.0, c.faint);
+        EXPECT_DOUBLE_EQ(r.starLimit, c.starLimit) << c.position;
+        EXPECT_EQ(r.starLimitCode, c.code) << c.position;
+        EXPECT_EQ(StarSliderPosition(r.starLimitCode, c.faint), c.reopened) << c.position;
+    }
+    EXPECT_EQ(StarSliderPosition(22, false), kStarSliderMax);
+    for (const bool faint : {false, true}) {
+        const int last = StarSliderMax(faint);
+        const std::vector<std::string> labels = StarSliderLabels(faint);
+        ASSERT_EQ(static_cast<int>(labels.size()), last / 2 + 1) << faint;
+        // Without the faint stars the last position is 7.5, past the last label (6).
+        const double lastLimit =
+            MagnitudeLimitsFromDialog(false, last - (faint ? 0 : 1), 0, 2, 4.0, faint).starLimit;
+        EXPECT_DOUBLE_EQ(std::stod(labels.back()), lastLimit) << faint;
+    }
+    // Auto mode at the deepest level: the limit of that level, kept by its code.
+    const MagnitudeLimitsResult deepest =
+        MagnitudeLimitsFromDialog(true, 0, 0, kMaxDeepLevel, 5.5, true);
+    EXPECT_DOUBLE_EQ(deepest.starLimit, 12.0);
+    EXPECT_EQ(deepest.starLimitCode, 22);
 }
 
 } // namespace
