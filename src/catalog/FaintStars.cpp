@@ -1,6 +1,5 @@
 #include "catalog/FaintStars.h"
 
-#include "catalog/Loaders.h"
 #include "files/SafeFile.h"
 
 #include <algorithm>

@@ -112,7 +112,8 @@ TEST_F(NavigationTest, FaintStarsWithoutTheirCatalogueAreTurnedOffWithAWarning) 
             table.stars.push_back(FaintStar{87937, 17.96f, 4.69f, 9.54f, 1.57f, true});
         }
         m_chart->m_bFaintStars = 1;
-        SetLevel(kMaxDeepLevel);
+        m_chart->m_nLevel = kMaxDeepLevel;
+        m_chart->m_nRadius = LevelRadius(kMaxDeepLevel, kBase);
         m_chart->m_dStarLimit = 12.0;
         const auto warning = TurnOffMissingFaintStars(table, *m_chart, 0);
         EXPECT_EQ(warning.has_value(), !available);
