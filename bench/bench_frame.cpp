@@ -152,7 +152,7 @@ void BM_NaturalFrameDefault(benchmark::State& state) {
 BENCHMARK(BM_NaturalFrameDefault)->Unit(benchmark::kMillisecond);
 
 void BM_NaturalFrameEveryLayer(benchmark::State& state) {
-    FrameBench bench(true, static_cast<int>(state.range(0)), true, true);
+    FrameBench bench(true, static_cast<int>(state.range(0)), true);
     bench.Run(state);
 }
 BENCHMARK(BM_NaturalFrameEveryLayer)->Arg(0)->Unit(benchmark::kMillisecond);
