@@ -130,7 +130,10 @@ std::optional<std::string> LoadFaintStars(const CatalogLocator& locator, FaintSt
     }
     const auto problem = ParseFaintStars(std::as_bytes(std::span<const char>(raw)), out);
     if (problem) {
-        return "warning: the faint-star file " + path->string() + " " + *problem;
+        // Worded as the other damaged files' warnings are.
+        return "warning: the file " + path->string() + " is damaged (" + *problem + ")" +
+               (out.Available() ? "; the faint stars it holds are used"
+                                : "; the faint stars are left out");
     }
     return std::nullopt;
 }
