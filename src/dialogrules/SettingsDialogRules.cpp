@@ -86,8 +86,9 @@ std::vector<std::string> StarSliderLabels(bool faintStars) {
     std::vector<std::string> labels = {"1", "2", "3", "4", "5", "6"};
     if (faintStars) {
         // Position 11 (7.5) stands between 6 and 8 unlabelled; 12 is 8.0, then a magnitude
-        // every second position.
-        for (const char* label : {"8", "9", "10", "11", "12"}) {
+        // every second position. The last position (12.0) is left unlabelled as the bright
+        // stars' last one is: "mag" stands there.
+        for (const char* label : {"8", "9", "10", "11"}) {
             labels.emplace_back(label);
         }
     }
