@@ -49,13 +49,14 @@ void LoadSettingsFromText(AppSettings& settings, const std::string& text);
 AppSettings DefaultSettings();
 
 // Brings every profile value into its meaningful range: HorizonView and the switches to 0 or 1
-// (any non-zero value counts as 1), Level to 0..11, TurnY to -90..90, TurnX into the open
-// interval -24..24 and b into -15..15 by whole turns (the chart looks the same), the star limit
-// code to 0..11 (the dialog's 13 for "all stars" becomes 11, which means the same 7.5; with the
-// faint stars on, codes 14..22 stay and larger ones become 22) and the deep-sky code to 0..7,
-// TimeZone to -14..14, longitude degrees to 0..180, latitude degrees to -90..90, minutes to 0..59
-// and to 0 at 180 degrees of longitude or 90 of latitude (the angle is clamped as one); a number
-// that is not finite becomes 0 (as a number text that is not a number reads).
+// (any non-zero value counts as 1), Level to 0..11 (0..17 with the faint stars on), TurnY to
+// -90..90, TurnX into the open interval -24..24 and b into -15..15 by whole turns (the chart looks
+// the same), the star limit code to 0..11 (the dialog's 13 for "all stars" becomes 11, which means
+// the same 7.5; with the faint stars on, codes 14..22 stay and larger ones become 22) and the
+// deep-sky code to 0..7, TimeZone to -14..14, longitude degrees to 0..180, latitude degrees to
+// -90..90, minutes to 0..59 and to 0 at 180 degrees of longitude or 90 of latitude (the angle is
+// clamped as one); a number that is not finite becomes 0 (as a number text that is not a number
+// reads).
 void ClampSettings(AppSettings& settings);
 
 // Magnitude-limit codes as the profile stores them.
