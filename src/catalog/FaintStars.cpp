@@ -101,6 +101,7 @@ std::optional<std::string> ParseFaintStars(std::span<const std::byte> bytes, Fai
         const auto bv = Read<std::int16_t>(bytes, at + 14);
         star.hasBv = bv != kNoBv;
         star.bv = star.hasBv ? bv / 1000.0f : 0.0f;
+        star.spectralClass = star.hasBv ? SpectralClassForBv(star.bv) : '?';
         if (!(star.ra >= 0.0f && star.ra < 24.0f && star.dec >= -90.0f && star.dec <= 90.0f)) {
             star = FaintStar{}; // an absurd record is kept as nothing to draw
             star.magnitude = 99.0f;

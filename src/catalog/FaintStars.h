@@ -20,6 +20,7 @@ struct FaintStar {
     float magnitude = 0.0f;
     float bv = 0.0f; // B-V colour index
     bool hasBv = false;
+    char spectralClass = '?'; // the class letter that stands for B-V ('?' without it)
 };
 
 inline constexpr int kFaintZones = 36;   // 5-degree declination zones from the south pole

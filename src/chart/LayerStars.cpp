@@ -127,9 +127,8 @@ void DrawFaintStars(const LayerContext& ctx, DrawSymbol& drawSymbol) {
             if (ofDate) {
                 ofDate->RaDec(UnitVectorOf(ra, dec), ra, dec);
             }
-            const char letter = star.hasBv ? SpectralClassForBv(star.bv) : '?';
             if (const auto p = drawSymbol(static_cast<float>(ra), static_cast<float>(dec),
-                                          star.magnitude, letter, memo, first + k)) {
+                                          star.magnitude, star.spectralClass, memo, first + k)) {
                 ctx.picks.faintStars.push_back(FaintStarPick{first + k, p->x, p->y});
             }
         }
