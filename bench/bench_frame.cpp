@@ -1,5 +1,6 @@
 // One chart frame on a 1920 x 1080 off-screen image: the default chart, the default chart
-// panned before every frame, every layer switched on at the widest and a closer zoom level, and a
+// panned before every frame, every layer switched on at the widest and a closer zoom level (these
+// also with the faint stars beside the same frame without them), the deep zoom levels, and a
 // date change (recompute plus frame) as the animation does it. Each frame benchmark also times
 // one bare cairo fill of the same image in the same run and reports the frame's cost in such
 // fills (counter "fills"), a measure that holds across machines. Night vision is timed on a
