@@ -1,5 +1,6 @@
 // One chart frame on a 1920 x 1080 off-screen image: the default chart, the default chart
-// panned before every frame, every layer switched on at the widest and a closer zoom level, and a
+// panned before every frame, every layer switched on at the widest and a closer zoom level (these
+// also with the faint stars beside the same frame without them), the deep zoom levels, and a
 // date change (recompute plus frame) as the animation does it. Each frame benchmark also times
 // one bare cairo fill of the same image in the same run and reports the frame's cost in such
 // fills (counter "fills"), a measure that holds across machines. Night vision is timed on a
@@ -9,6 +10,7 @@
 #include "chart/CairoSurface.h"
 #include "chart/LayerSwitches.h"
 #include "chart/NightVisionPalette.h"
+#include "navigation/Navigation.h"
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>
@@ -38,7 +40,8 @@ double Median(std::vector<double> values) {
 struct FrameBench : BenchChart {
     CairoImageSurface surface{kWidth, kHeight};
 
-    explicit FrameBench(bool everyLayer, int level, bool natural = false) {
+    // Every layer means every layer but the faint stars, which `faint` switches on its own.
+    explicit FrameBench(bool everyLayer, int level, bool natural = false, bool faint = false) {
         settings.SkyDate = SkyDate{2024, 3, 10, 22, 0, 0};
         settings.Level = level;
         settings.NaturalSky = natural ? 1 : 0;
@@ -47,6 +50,7 @@ struct FrameBench : BenchChart {
                 settings.*row.setting = 1;
             }
         }
+        settings.FaintStars = faint ? 1 : 0;
         Start();
     }
 
@@ -98,11 +102,13 @@ struct FrameBench : BenchChart {
     }
 };
 
+// The default chart and every layer without and with the faint stars (argument "faint"): the
+// faint stars may cost at most as much again as the frame without them.
 void BM_FrameDefault(benchmark::State& state) {
-    FrameBench bench(false, 2);
+    FrameBench bench(false, 2, false, state.range(0) != 0);
     bench.Run(state);
 }
-BENCHMARK(BM_FrameDefault)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameDefault)->ArgName("faint")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The default chart panned before every frame: the projection's memo of the turned longitudes
 // misses on every frame (only the declinations' sines and cosines are reused).
@@ -114,10 +120,29 @@ void BM_FramePanned(benchmark::State& state) {
 BENCHMARK(BM_FramePanned)->Unit(benchmark::kMillisecond);
 
 void BM_FrameEveryLayer(benchmark::State& state) {
-    FrameBench bench(true, static_cast<int>(state.range(0)));
+    FrameBench bench(true, static_cast<int>(state.range(0)), false, state.range(1) != 0);
     bench.Run(state);
 }
-BENCHMARK(BM_FrameEveryLayer)->Arg(0)->Arg(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameEveryLayer)
+    ->ArgNames({"level", "faint"})
+    ->ArgsProduct({{0, 5}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+// The zoom with the magnitude limits following it: the deepest ordinary level without and with
+// the faint stars, and the deepest level of all (faint stars to the catalogue's limit), on the
+// default layers.
+void BM_FrameDeepZoom(benchmark::State& state) {
+    const int level = static_cast<int>(state.range(0));
+    FrameBench bench(false, level, false, state.range(1) != 0);
+    ApplyAutoLimits(*bench.chart);
+    bench.Run(state);
+}
+BENCHMARK(BM_FrameDeepZoom)
+    ->ArgNames({"level", "faint"})
+    ->Args({11, 0})
+    ->Args({11, 1})
+    ->Args({kMaxDeepLevel, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // The natural style: the default chart, every layer at the widest level, and the local-horizon
 // chart with its ground, in the precise model that draws apparent altitudes.

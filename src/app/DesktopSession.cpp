@@ -6,6 +6,7 @@
 #include "commands/CommandHandlers.h"
 #include "frame/MainFrame.h"
 #include "guibase/Messages.h"
+#include "navigation/Navigation.h"
 #include "settings/PlaceZoneAdoption.h"
 #include "settings/Profile.h"
 #include "settings/ProgramDir.h"
@@ -107,6 +108,15 @@ int StartDesktop(DesktopSession& session, const StartupOptions& options) {
                                                SkyModelOfSettings(session.settings));
     frame->AttachSession(*session.sky);
     frame->View().InitialUpdate();
+    // Faint stars kept on from an earlier run but not installed now: the layer goes off and the
+    // user learns why once.
+    if (const auto warning =
+            TurnOffMissingFaintStars(session.sky->Catalog().m_faintStars, frame->View().Chart(),
+                                     session.settings.AutoMode)) {
+        session.settings.FaintStars = 0;
+        CloseSplash();
+        ShowProgramMessage(*warning + "    ", wxOK | wxICON_EXCLAMATION);
+    }
     if (wxTheApp != nullptr) {
         wxTheApp->SetTopWindow(frame);
     }

@@ -1,6 +1,7 @@
 // Where the catalogue files and the files that come with them are looked for.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -8,6 +9,9 @@
 
 // Where the files are looked for: the current working directory first, then the program
 // directory. An empty program directory is skipped.
+// Larger files are not catalogue files; they are refused rather than read into memory.
+inline constexpr std::size_t kMaxCatalogFileBytes = 16u << 20;
+
 class CatalogLocator {
 public:
     // The start-up search: the current working directory, then programDir.

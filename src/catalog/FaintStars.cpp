@@ -1,10 +1,10 @@
 #include "catalog/FaintStars.h"
 
+#include "files/SafeFile.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -101,6 +101,7 @@ std::optional<std::string> ParseFaintStars(std::span<const std::byte> bytes, Fai
         const auto bv = Read<std::int16_t>(bytes, at + 14);
         star.hasBv = bv != kNoBv;
         star.bv = star.hasBv ? bv / 1000.0f : 0.0f;
+        star.spectralClass = star.hasBv ? SpectralClassForBv(star.bv) : '?';
         if (!(star.ra >= 0.0f && star.ra < 24.0f && star.dec >= -90.0f && star.dec <= 90.0f)) {
             star = FaintStar{}; // an absurd record is kept as nothing to draw
             star.magnitude = 99.0f;
@@ -118,14 +119,22 @@ std::optional<std::string> LoadFaintStars(const CatalogLocator& locator, FaintSt
     if (!path) {
         return std::nullopt;
     }
-    std::ifstream in(*path, std::ios::binary);
-    std::vector<char> raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.eof() && in.fail()) {
-        return "warning: the faint-star file " + path->string() + " cannot be read";
+    // Read as the other catalogue files are (a file past their size limit is not one of ours),
+    // but a file that cannot be read only leaves the faint stars out.
+    std::string raw;
+    const ReadResult read = ReadWholeFile(*path, kMaxCatalogFileBytes, raw);
+    if (read.status == ReadStatus::Missing) {
+        return std::nullopt;
+    }
+    if (!read.ok()) {
+        return "warning: " + read.error + "; the faint stars are left out";
     }
     const auto problem = ParseFaintStars(std::as_bytes(std::span<const char>(raw)), out);
     if (problem) {
-        return "warning: the faint-star file " + path->string() + " " + *problem;
+        // Worded as the other damaged files' warnings are.
+        return "warning: the file " + path->string() + " is damaged (" + *problem + ")" +
+               (out.Available() ? "; the faint stars it holds are used"
+                                : "; the faint stars are left out");
     }
     return std::nullopt;
 }

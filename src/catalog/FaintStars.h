@@ -20,6 +20,7 @@ struct FaintStar {
     float magnitude = 0.0f;
     float bv = 0.0f; // B-V colour index
     bool hasBv = false;
+    char spectralClass = '?'; // the class letter that stands for B-V ('?' without it)
 };
 
 inline constexpr int kFaintZones = 36;   // 5-degree declination zones from the south pole
@@ -53,5 +54,7 @@ std::optional<std::string> ParseFaintStars(std::span<const std::byte> bytes, Fai
 inline constexpr const char* kFaintStarFileName = "hipparcos.bin";
 
 // Loads hipparcos.bin through the locator. A missing file leaves the table empty and returns no
-// warning (the layer is optional); a damaged or unreadable one returns a warning naming it.
+// warning (the layer is optional); a damaged one returns a warning naming it and keeps the stars
+// it holds; one that cannot be read (or is far too large) returns a warning naming it and leaves
+// the table empty. Never an error: the program runs without faint stars.
 std::optional<std::string> LoadFaintStars(const CatalogLocator& locator, FaintStarTable& out);

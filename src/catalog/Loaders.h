@@ -54,9 +54,6 @@ void LoadCatalogStream(CatalogFile file, std::istream& in, CatalogStore& store);
 // The size of a complete binary file (records x record size); 0 for the text file eclip.dat.
 std::size_t CatalogFileBytes(CatalogFile file);
 
-// Larger files are not catalogue files; they are refused rather than read into memory.
-inline constexpr std::size_t kMaxCatalogFileBytes = 16u << 20;
-
 enum class CatalogFileStatus { Loaded, Missing, Unreadable };
 
 struct CatalogFileResult {

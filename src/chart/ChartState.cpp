@@ -55,7 +55,7 @@ void ChartState::CopyToSettings(AppSettings& settings) const {
     VN_LAYER_SWITCHES(VN_SWITCH_TO_SETTINGS)
 #undef VN_SWITCH_TO_SETTINGS
 
-    settings.StarLimit = StarLimitToCode(m_dStarLimit);
+    settings.StarLimit = StarLimitToCode(m_dStarLimit, m_bFaintStars != 0);
     settings.DeepSkyLimit = DeepSkyLimitToCode(m_dDeepSkyLimit);
     settings.ColoredSky = m_bColoredSky;
     settings.NaturalSky = m_bNaturalSky;

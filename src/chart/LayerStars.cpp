@@ -109,6 +109,7 @@ void DrawFaintStars(const LayerContext& ctx, DrawSymbol& drawSymbol) {
         ofDate.emplace(ApparentPlaceFrameOf(instant));
     }
     const auto& cells = FaintCells();
+    PointMemo* memo = ctx.memo ? &ctx.memo->faintStars : nullptr;
     for (std::size_t cell = 0; cell < kFaintCellCount; ++cell) {
         const std::span<const FaintStar> stars = faint.Cell(cell);
         if (stars.empty() || !(stars.front().magnitude <= limit) ||
@@ -126,9 +127,8 @@ void DrawFaintStars(const LayerContext& ctx, DrawSymbol& drawSymbol) {
             if (ofDate) {
                 ofDate->RaDec(UnitVectorOf(ra, dec), ra, dec);
             }
-            const char letter = star.hasBv ? SpectralClassForBv(star.bv) : '?';
             if (const auto p = drawSymbol(static_cast<float>(ra), static_cast<float>(dec),
-                                          star.magnitude, letter, nullptr, 0)) {
+                                          star.magnitude, star.spectralClass, memo, first + k)) {
                 ctx.picks.faintStars.push_back(FaintStarPick{first + k, p->x, p->y});
             }
         }

@@ -116,6 +116,7 @@ private:
 // The memos of the tables a frame projects, kept by the chart from frame to frame.
 struct ProjectionMemo {
     PointMemo stars;
+    PointMemo faintStars; // by index into the faint-star table, filled as cells are drawn
     PointMemo figurePoints;
     PointMemo outlinePoints;
     PointMemo gridPoints;

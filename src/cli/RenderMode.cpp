@@ -16,6 +16,7 @@
 #include "cli/JsonText.h"
 #include "cli/OptionTable.h"
 #include "files/SafeFile.h"
+#include "navigation/Navigation.h"
 #include "settings/ProgramDir.h"
 
 #include <charconv>
@@ -257,7 +258,7 @@ std::string StarLabel(const CatalogStore& catalog, const StarRecord& star) {
 } // namespace
 
 std::string PickingTablesJson(const PickingTables& picks, const CatalogStore& catalog,
-                              unsigned radius, int centerX, int centerY) {
+                              unsigned radius, int centerX, int centerY, bool faintStars) {
     std::string json = "{\"centerX\": " + std::to_string(centerX) +
                        ", \"centerY\": " + std::to_string(centerY) +
                        ", \"radius\": " + std::to_string(radius) + ",\n \"stars\": [";
@@ -302,7 +303,23 @@ std::string PickingTablesJson(const PickingTables& picks, const CatalogStore& ca
                 ", \"number\": " + std::to_string(object.number) +
                 ", \"x\": " + std::to_string(p.x) + ", \"y\": " + std::to_string(p.y) + "}";
     }
-    json += "]}\n";
+    json += "]";
+    if (faintStars) {
+        json += ",\n \"faintStars\": [";
+        first = true;
+        for (const FaintStarPick& p : picks.faintStars) {
+            const FaintStar& star = catalog.m_faintStars.stars.at(p.index);
+            char magnitude[16];
+            std::snprintf(magnitude, sizeof magnitude, "%.2f", static_cast<double>(star.magnitude));
+            json += first ? "\n  " : ",\n  ";
+            first = false;
+            json += "{\"index\": " + std::to_string(p.index) +
+                    ", \"hip\": " + std::to_string(star.hip) + ", \"x\": " + std::to_string(p.x) +
+                    ", \"y\": " + std::to_string(p.y) + ", \"magnitude\": " + magnitude + "}";
+        }
+        json += "]";
+    }
+    json += "}\n";
     return json;
 }
 
@@ -380,6 +397,14 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
     auto chart = std::make_unique<ChartState>(settings);
     SetClientSize(*chart, request.screen.width, request.screen.height);
     InitialUpdate(*chart, request.screen.width, request.screen.height);
+    if (const auto warning =
+            TurnOffMissingFaintStars(session.Catalog().m_faintStars, *chart, settings.AutoMode)) {
+        err << "vesperanova: " << *warning << "\n";
+    }
+    // A level asked for in Auto mode comes with its own limits, as zooming to it does.
+    if (request.level && settings.AutoMode == 1) {
+        ApplyAutoLimits(*chart);
+    }
     if (request.centre) {
         CenterOn(*chart, session.Sky(), request.centre->first, request.centre->second);
     }
@@ -399,8 +424,9 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
         return kExitFailed;
     }
     if (!request.objectsPath.empty()) {
-        const std::string json = PickingTablesJson(result.picks, session.Catalog(), result.radius,
-                                                   result.centerX, result.centerY);
+        const std::string json =
+            PickingTablesJson(result.picks, session.Catalog(), result.radius, result.centerX,
+                              result.centerY, chart->m_bFaintStars != 0);
         const FileResult written =
             WriteFilesTogether({{outputPath, result.bytes}, {request.objectsPath, json}});
         if (!written) {

@@ -24,7 +24,8 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
                   std::ostream& out, std::ostream& err, ClockInstant now);
 
 // The picking tables of the last frame as JSON: every star, body and deep-sky object drawn, with
-// its table index, its name or number and its pixel position.
+// its table index, its name or number and its pixel position; with `faintStars` (the layer on)
+// also every faint star drawn, with its Hipparcos number and V magnitude.
 // The geometry is the frame's (printer pixels on a printed page).
 std::string PickingTablesJson(const PickingTables& picks, const CatalogStore& catalog,
-                              unsigned radius, int centerX, int centerY);
+                              unsigned radius, int centerX, int centerY, bool faintStars = false);

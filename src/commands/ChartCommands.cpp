@@ -12,12 +12,8 @@
 void SwitchCommand(CommandContext& context, CommandId command) {
     if (int* layer = SwitchOfCommand(command, context.view.Chart())) {
         ToggleSwitch(*layer);
-        // The deep zoom levels go with the faint stars: without them the chart zooms back out
-        // to the deepest ordinary level.
-        ChartState& chart = context.view.Chart();
-        while (!chart.m_bFaintStars && chart.m_nLevel > kMaxLevel &&
-               ZoomOut(chart, context.settings.AutoMode)) {
-        }
+        // The deep zoom levels and limits go with the faint stars.
+        LeaveFaintStarLevels(context.view.Chart(), context.settings.AutoMode);
         context.view.Redraw();
     }
 }

@@ -87,7 +87,9 @@ CommandUiState QueryCommandState(CommandId command, const CommandInputs& inputs)
         return {animating, std::nullopt};
     case CommandRule::Switch: {
         const int* layer = SwitchOfCommand(command, chart);
-        return {true, layer != nullptr && *layer != 0};
+        // Without their catalogue the faint stars cannot be switched on.
+        const bool enabled = command != CommandId::ViewFaintStars || inputs.faintStarsAvailable;
+        return {enabled, layer != nullptr && *layer != 0};
     }
     case CommandRule::Equatorial:
         return {!animating, chart.m_bHorizonView != 1};

@@ -75,6 +75,7 @@ struct CommandInputs {
     bool mountPosition = false;                 // the mount has reported where it points
     bool mountObject = false;                   // an object to slew to or sync on is chosen
     bool followingMount = false;                // the chart is kept centred on the mount
+    bool faintStarsAvailable = true;            // the faint-star catalogue holds stars
 };
 
 CommandUiState QueryCommandState(CommandId command, const CommandInputs& inputs);

@@ -78,7 +78,27 @@ std::string TimeZoneText(double hours) {
     return text;
 }
 
-int StarSliderPosition(int starLimitCode) {
+int StarSliderMax(bool faintStars) {
+    return faintStars ? kFaintStarSliderMax : kStarSliderMax;
+}
+
+std::vector<std::string> StarSliderLabels(bool faintStars) {
+    std::vector<std::string> labels = {"1", "2", "3", "4", "5", "6"};
+    if (faintStars) {
+        // Position 11 (7.5) stands between 6 and 8 unlabelled; 12 is 8.0, then a magnitude
+        // every second position. The last position (12.0) is left unlabelled as the bright
+        // stars' last one is: "mag" stands there.
+        for (const char* label : {"8", "9", "10", "11"}) {
+            labels.emplace_back(label);
+        }
+    }
+    return labels;
+}
+
+int StarSliderPosition(int starLimitCode, bool faintStars) {
+    if (faintStars && starLimitCode > kStarCodeAllStars) {
+        return std::min(starLimitCode - 2, kFaintStarSliderMax);
+    }
     return std::clamp(starLimitCode, 0, kStarSliderMax);
 }
 
@@ -88,19 +108,19 @@ int DeepSkySliderPosition(int deepSkyLimitCode) {
 
 MagnitudeLimitsResult MagnitudeLimitsFromDialog(bool autoMode, int starPosition,
                                                 int deepSkyPosition, int level,
-                                                double currentStarLimit) {
+                                                double currentStarLimit, bool faintStars) {
     MagnitudeLimitsResult result;
     result.autoMode = autoMode ? 1 : 0;
     if (autoMode) {
         const AutoMagnitudeLimits limits = AutoLimitsForLevel(level);
         result.starLimit = limits.starLimit.value_or(currentStarLimit);
         result.deepSkyLimit = limits.deepSkyLimit;
-        result.starLimitCode = StarLimitToCode(result.starLimit);
+        result.starLimitCode = StarLimitToCode(result.starLimit, faintStars);
         result.deepSkyLimitCode = DeepSkyLimitToCode(result.deepSkyLimit);
         return result;
     }
-    const int star = StarSliderPosition(starPosition);
-    result.starLimitCode = star == kStarSliderMax ? kStarCodeAllStars : star;
+    const int star = std::clamp(starPosition, 0, StarSliderMax(faintStars));
+    result.starLimitCode = star < kStarSliderMax ? star : star + 2;
     result.deepSkyLimitCode = DeepSkySliderPosition(deepSkyPosition);
     result.starLimit = result.starLimitCode / 2.0 + 1.0;
     result.deepSkyLimit = result.deepSkyLimitCode + 6.0;

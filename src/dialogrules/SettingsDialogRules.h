@@ -52,9 +52,17 @@ inline constexpr int kStarSliderMax = 11;   // positions 0..11; 11 is every star
 inline constexpr int kDeepSkySliderMax = 7; // positions 0..7 (6 .. 13 magnitudes)
 // The star code the dialog stores for the last slider position.
 inline constexpr int kStarCodeAllStars = 13;
+// With the faint stars on the star slider goes on past every bright star: positions 12..20 are
+// 8.0 .. 12.0 magnitudes (the faint catalogue's limit), stored as position + 2.
+inline constexpr int kFaintStarSliderMax = 20;
 
-// Slider positions for the stored codes (a stored 13 is the last position).
-int StarSliderPosition(int starLimitCode);
+// The star slider's last position and its scale labels (one every second position).
+int StarSliderMax(bool faintStars);
+std::vector<std::string> StarSliderLabels(bool faintStars);
+
+// Slider positions for the stored codes (a stored 13 is position 11; with the faint stars on a
+// code past it is position code - 2).
+int StarSliderPosition(int starLimitCode, bool faintStars = false);
 int DeepSkySliderPosition(int deepSkyLimitCode);
 
 // What OK of the magnitude-limits dialog writes: the codes and Auto mode into the settings, the
@@ -69,8 +77,8 @@ struct MagnitudeLimitsResult {
 
 // Auto mode ticked: the limits of the zoom level's row of the automatic-limits table (at level 4
 // the star limit stays `currentStarLimit`), coded as the profile codes them. Not ticked: the
-// sliders' positions (the last star position stored as 13), star limit code / 2 + 1 and
-// deep-sky limit code + 6.
+// sliders' positions (star position 11 and those past it stored as position + 2), star limit
+// code / 2 + 1 and deep-sky limit code + 6.
 MagnitudeLimitsResult MagnitudeLimitsFromDialog(bool autoMode, int starPosition,
                                                 int deepSkyPosition, int level,
-                                                double currentStarLimit);
+                                                double currentStarLimit, bool faintStars = false);

@@ -14,7 +14,7 @@
 #include <wx/panel.h>
 
 #include <algorithm>
-#include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace {
@@ -29,10 +29,10 @@ class ScaleLabels : public wxPanel {
 public:
     static constexpr int kTrackInset = 13; // pixels
 
-    ScaleLabels(wxWindow* parent, int max, std::initializer_list<const char*> labels)
+    ScaleLabels(wxWindow* parent, int max, const std::vector<std::string>& labels)
         : wxPanel(parent), m_max(max) {
         int position = 0;
-        for (const char* label : labels) {
+        for (const std::string& label : labels) {
             m_labels.push_back({new wxStaticText(this, wxID_ANY, label), position});
             position += kScaleStep;
         }
@@ -70,7 +70,7 @@ private:
 
 // A slider over its scale in a titled group.
 wxStaticBoxSizer* SliderGroup(wxWindow* parent, const char* title, int id, int max,
-                              std::initializer_list<const char*> labels, wxSlider*& slider) {
+                              const std::vector<std::string>& labels, wxSlider*& slider) {
     auto* group = new wxStaticBoxSizer(wxVERTICAL, parent, title);
     wxWindow* box = group->GetStaticBox();
     slider = new wxSlider(box, id, 0, 0, max, wxDefaultPosition, wxSize(kSliderWidth, -1),
@@ -87,8 +87,9 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(wxWindow* parent, AppSettings& se
                                                ChartState& chart)
     : wxDialog(parent, wxID_ANY, "Magnitude limits"), m_settings(settings), m_chart(chart) {
     auto* top = new wxBoxSizer(wxVERTICAL);
-    top->Add(SliderGroup(this, "Stars", magnitude_id::StarSlider, kStarSliderMax,
-                         {"1", "2", "3", "4", "5", "6"}, m_star),
+    const bool faint = chart.m_bFaintStars != 0;
+    top->Add(SliderGroup(this, "Stars", magnitude_id::StarSlider, StarSliderMax(faint),
+                         StarSliderLabels(faint), m_star),
              0, wxEXPAND | wxALL, kGap);
     top->Add(SliderGroup(this, "Deep sky objects", magnitude_id::DeepSkySlider, kDeepSkySliderMax,
                          {"6", "8", "10", "12"}, m_deepSky),
@@ -106,7 +107,7 @@ CMagnitudeLimitsDialog::CMagnitudeLimitsDialog(wxWindow* parent, AppSettings& se
     SetSizerAndFit(top);
     SetEscapeId(wxID_CANCEL);
 
-    m_star->SetValue(StarSliderPosition(settings.StarLimit));
+    m_star->SetValue(StarSliderPosition(settings.StarLimit, faint));
     m_deepSky->SetValue(DeepSkySliderPosition(settings.DeepSkyLimit));
     m_auto->SetValue(settings.AutoMode == 1);
     EnableSliders();
@@ -128,9 +129,9 @@ void CMagnitudeLimitsDialog::SetAutoMode(bool ticked) {
 }
 
 void CMagnitudeLimitsDialog::Apply() {
-    const MagnitudeLimitsResult result =
-        MagnitudeLimitsFromDialog(m_auto->GetValue(), m_star->GetValue(), m_deepSky->GetValue(),
-                                  m_chart.m_nLevel, m_chart.m_dStarLimit);
+    const MagnitudeLimitsResult result = MagnitudeLimitsFromDialog(
+        m_auto->GetValue(), m_star->GetValue(), m_deepSky->GetValue(), m_chart.m_nLevel,
+        m_chart.m_dStarLimit, m_chart.m_bFaintStars != 0);
     m_settings.StarLimit = result.starLimitCode;
     m_settings.DeepSkyLimit = result.deepSkyLimitCode;
     m_settings.AutoMode = result.autoMode;

@@ -1,5 +1,7 @@
 #include "frame/MainFrame.h"
 
+#include "astro/SkySession.h"
+#include "catalog/CatalogStore.h"
 #include "commands/CommandHandlers.h"
 #include "frame/CommandRows.h"
 #include "frame/DarkTheme.h"
@@ -123,6 +125,7 @@ CommandUiState CMainFrame::StateOf(int id) const {
     inputs.recentPictures = m_doc.RecentPictures().size();
     if (m_view->HasSession()) {
         inputs.model = m_view->Session().ModelKind();
+        inputs.faintStarsAvailable = m_view->Session().Catalog().m_faintStars.Available();
     }
     inputs.followingClock = m_context->clock.IsOn();
     inputs.mountOnline = m_context->mountShown.activity != MountActivity::Disconnected;

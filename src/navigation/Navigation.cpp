@@ -146,6 +146,27 @@ bool ZoomIn(ChartState& chart, int autoMode) {
     return true;
 }
 
+void LeaveFaintStarLevels(ChartState& chart, int autoMode) {
+    if (chart.m_bFaintStars != 0) {
+        return;
+    }
+    while (chart.m_nLevel > kMaxLevel && ZoomOut(chart, autoMode)) {
+    }
+    chart.m_dStarLimit = std::min(chart.m_dStarLimit, 7.5);
+}
+
+std::optional<std::string> TurnOffMissingFaintStars(const FaintStarTable& faint, ChartState& chart,
+                                                    int autoMode) {
+    if (chart.m_bFaintStars == 0 || faint.Available()) {
+        return std::nullopt;
+    }
+    chart.m_bFaintStars = 0;
+    LeaveFaintStarLevels(chart, autoMode);
+    chart.m_nLevel = std::min(chart.m_nLevel, kMaxLevel);
+    return std::string("warning: there are no faint stars to show (") + kFaintStarFileName +
+           " is missing or holds none); the Faint Stars layer is off";
+}
+
 bool ZoomOut(ChartState& chart, int autoMode) {
     const unsigned base = static_cast<unsigned>(std::max(chart.m_nBaseRadius, 0));
     bool changed = false;

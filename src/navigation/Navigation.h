@@ -18,8 +18,10 @@
 #pragma once
 
 #include "astro/SkyState.h"
+#include "catalog/FaintStars.h"
 
 #include <optional>
+#include <string>
 
 struct ChartState;
 struct CatalogStore;
@@ -53,6 +55,18 @@ bool ZoomIn(ChartState& chart, int autoMode);
 // being at) level 0 snaps the centre to the coarse grid (SnapCentre). Returns true when anything
 // changed (the level, or the centre by the snap) and the chart must be redrawn.
 bool ZoomOut(ChartState& chart, int autoMode);
+
+// After the faint stars are switched off: the chart zooms back out to the deepest ordinary level
+// (as ZoomOut does, limits following in Auto mode) and a star limit past every bright star comes
+// back to 7.5. Nothing changes while the faint stars are on.
+void LeaveFaintStarLevels(ChartState& chart, int autoMode);
+
+// The faint stars asked for (their switch on) with no faint-star catalogue to draw: the switch
+// goes off, with the deep levels and limits (LeaveFaintStarLevels; before the chart's first
+// layout the level is simply cut to the deepest ordinary one). Returns the warning for the user,
+// or nothing when the faint stars were not asked for or are there.
+std::optional<std::string> TurnOffMissingFaintStars(const FaintStarTable& faint, ChartState& chart,
+                                                    int autoMode);
 
 // ---------------------------------------------------------------------------------------------
 // Pan (commands 32778 up, 32777 down, 32779 right, 32780 left)

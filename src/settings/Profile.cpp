@@ -329,7 +329,10 @@ void ClampSettings(AppSettings& s) {
     if (TrimmedText(s.TelescopeHost).empty()) {
         s.TelescopeHost = kIndiHost;
     }
-    s.StarLimit = std::clamp(s.StarLimit, 0, kStarLimitCodeMax);
+    // The codes past every bright star are kept only with the faint stars to show.
+    s.StarLimit = s.FaintStars != 0 && s.StarLimit > kStarLimitCodeMax + 2
+                      ? std::min(s.StarLimit, kFaintStarLimitCodeMax)
+                      : std::clamp(s.StarLimit, 0, kStarLimitCodeMax);
     s.DeepSkyLimit = std::clamp(s.DeepSkyLimit, 0, kDeepSkyLimitCodeMax);
     if (!std::isfinite(s.Observer.TimeZone)) {
         s.Observer.TimeZone = 0.0f;
@@ -356,7 +359,10 @@ double StarLimitFromCode(int code) {
     return code / 2.0 + 1.0;
 }
 
-int StarLimitToCode(double limit) {
+int StarLimitToCode(double limit, bool faintStars) {
+    if (faintStars && limit > 7.5) {
+        return static_cast<int>(std::min(limit * 2.0 - 2.0, double{kFaintStarLimitCodeMax}));
+    }
     if (!(limit < 7.5)) { // 7.5 and fainter (and a limit that is not a number): every star
         return kStarLimitCodeMax;
     }

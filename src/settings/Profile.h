@@ -49,9 +49,10 @@ void LoadSettingsFromText(AppSettings& settings, const std::string& text);
 AppSettings DefaultSettings();
 
 // Brings every profile value into its meaningful range: HorizonView and the switches to 0 or 1
-// (any non-zero value counts as 1), Level to 0..11, TurnY to -90..90, TurnX into the open
-// interval -24..24 and b into -15..15 by whole turns (the chart looks the same), the star limit
-// code to 0..11 (the dialog's 13 for "all stars" becomes 11, which means the same 7.5) and the
+// (any non-zero value counts as 1), Level to 0..11 (0..17 with the faint stars on), TurnY to
+// -90..90, TurnX into the open interval -24..24 and b into -15..15 by whole turns (the chart looks
+// the same), the star limit code to 0..11 (the dialog's 13 for "all stars" becomes 11, which means
+// the same 7.5; with the faint stars on, codes 14..22 stay and larger ones become 22) and the
 // deep-sky code to 0..7, TimeZone to -14..14, longitude degrees to 0..180, latitude degrees to
 // -90..90, minutes to 0..59 and to 0 at 180 degrees of longitude or 90 of latitude (the angle is
 // clamped as one); a number that is not finite becomes 0 (as a number text that is not a number
@@ -59,14 +60,17 @@ AppSettings DefaultSettings();
 void ClampSettings(AppSettings& settings);
 
 // Magnitude-limit codes as the profile stores them.
-inline constexpr int kStarLimitCodeMax = 11;   // star slider positions 0..11
+inline constexpr int kStarLimitCodeMax = 11; // star slider positions 0..11
+// With the faint stars on, codes 14..22 go on past every bright star: 8.0 .. 12.0 magnitudes.
+inline constexpr int kFaintStarLimitCodeMax = 22;
 inline constexpr int kDeepSkyLimitCodeMax = 7; // deep-sky slider positions 0..7
 
 // Star code -> faintest magnitude: 7.5 for 11, else code / 2 + 1 (codes 0..10 give 1.0 .. 6.0).
 double StarLimitFromCode(int code);
 // Faintest magnitude -> star code: 11 from 7.5 on, else limit * 2 - 2 truncated toward zero
-// (so 6.5 is stored as 11 and comes back as 7.5).
-int StarLimitToCode(double limit);
+// (so 6.5 is stored as 11 and comes back as 7.5). With the faint stars on, a limit past 7.5 is
+// coded as limit * 2 - 2 too (truncated, at most kFaintStarLimitCodeMax).
+int StarLimitToCode(double limit, bool faintStars = false);
 // Deep-sky code -> faintest magnitude: code + 6.
 double DeepSkyLimitFromCode(int code);
 // Faintest magnitude -> deep-sky code: limit - 6 truncated toward zero.

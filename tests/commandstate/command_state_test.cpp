@@ -57,6 +57,16 @@ TEST_F(CommandStateTest, EveryCommandHasItsOwnIdInTheRangeWxLeavesToPrograms) {
     EXPECT_EQ(CommandOfId(0), std::nullopt);
 }
 
+// Without the faint-star catalogue its switch cannot be turned on; the other switches can.
+TEST_F(CommandStateTest, TheFaintStarSwitchNeedsItsCatalogue) {
+    CommandInputs inputs{*m_chart, m_settings};
+    inputs.faintStarsAvailable = false;
+    EXPECT_FALSE(QueryCommandState(CommandId::ViewFaintStars, inputs).enabled);
+    EXPECT_TRUE(QueryCommandState(CommandId::LayerGrid, inputs).enabled);
+    inputs.faintStarsAvailable = true;
+    EXPECT_TRUE(QueryCommandState(CommandId::ViewFaintStars, inputs).enabled);
+}
+
 // The menus list each command that has a menu label once, and only those; the toolbars list
 // commands of the table.
 TEST_F(CommandStateTest, MenusListEveryLabelledCommandOnce) {

@@ -1,5 +1,6 @@
 // Settings dialogs: field checks with their messages and order, place rows into fields, the
 // magnitude-limit sliders and Auto mode.
+#include "chart/ChartState.h"
 #include "dialogrules/ClockFields.h"
 #include "dialogrules/DialogValidation.h"
 #include "dialogrules/SettingsDialogRules.h"
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -329,6 +331,49 @@ TEST(MagnitudeLimits, AutoModeFollowsTheZoomLevel) {
         EXPECT_EQ(r.deepSkyLimitCode, c.deepSkyCode) << c.level;
         EXPECT_EQ(r.autoMode, 1);
     }
+}
+
+// With the faint stars on the star slider goes on to the faint catalogue's limit (99.5 % of the
+// stars of data/hipparcos.bin are magnitude 12.0 or brighter, counted from the file); each
+// position comes back from its code when the dialog opens again. Off, the slider ends at every
+// bright star as before.
+TEST(MagnitudeLimits, FaintStarsCarryTheStarSliderToTheCataloguesLimit) {
+    struct Case {
+        bool faint;
+        int position;
+        double starLimit;
+        int code, reopened;
+    } cases[] = {
+        {true, 10, 6.0, 10, 10},  {true, 11, 7.5, 13, 11},  {true, 12, 8.0, 14, 12},
+        {true, 20, 12.0, 22, 20}, {true, 25, 12.0, 22, 20}, {false, 20, 7.5, 13, 11},
+    };
+    for (const Case& c : cases) {
+        const MagnitudeLimitsResult r =
+            MagnitudeLimitsFromDialog(false, c.position, 0, 2, 4.0, c.faint);
+        EXPECT_DOUBLE_EQ(r.starLimit, c.starLimit) << c.position;
+        EXPECT_EQ(r.starLimitCode, c.code) << c.position;
+        EXPECT_EQ(StarSliderPosition(r.starLimitCode, c.faint), c.reopened) << c.position;
+    }
+    EXPECT_EQ(StarSliderPosition(22, false), kStarSliderMax);
+    // Each scale label names the limit of the position it stands under (every second one), and
+    // the last position, past the last label, is left to "mag".
+    for (const bool faint : {false, true}) {
+        const std::vector<std::string> labels = StarSliderLabels(faint);
+        const int lastLabelled = 2 * (static_cast<int>(labels.size()) - 1);
+        EXPECT_LT(lastLabelled, StarSliderMax(faint)) << faint;
+        EXPECT_GE(lastLabelled + 2, StarSliderMax(faint)) << faint;
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const int position = 2 * static_cast<int>(i);
+            EXPECT_DOUBLE_EQ(std::stod(labels[i]),
+                             MagnitudeLimitsFromDialog(false, position, 0, 2, 4.0, faint).starLimit)
+                << faint << " " << position;
+        }
+    }
+    // Auto mode at the deepest level: the limit of that level, kept by its code.
+    const MagnitudeLimitsResult deepest =
+        MagnitudeLimitsFromDialog(true, 0, 0, kMaxDeepLevel, 5.5, true);
+    EXPECT_DOUBLE_EQ(deepest.starLimit, 12.0);
+    EXPECT_EQ(deepest.starLimitCode, 22);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "dialogs/DateTimeDialog.h"
 #include "dialogs/LocationDialog.h"
 #include "dialogs/MagnitudeLimitsDialog.h"
+#include "settings/Profile.h"
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -402,6 +403,18 @@ TEST_F(SettingsDialogsTest, MagnitudeSlidersAndAutoMode) {
     EXPECT_EQ(Settings().AutoMode, 1);
     dialog.SetAutoMode(false);
     EXPECT_TRUE(dialog.StarSlider().IsEnabled());
+
+    // With the faint stars on, the star slider opens at a stored faint limit and its last
+    // position is magnitude 12, about the faint catalogue's limit (tools/build_hipparcos.py).
+    Chart().m_bFaintStars = 1;
+    Settings().AutoMode = 0;
+    Settings().StarLimit = StarLimitToCode(9.5, true);
+    CMagnitudeLimitsDialog faint(&Frame(), Settings(), Chart());
+    faint.Apply();
+    EXPECT_DOUBLE_EQ(Chart().m_dStarLimit, 9.5);
+    faint.StarSlider().SetValue(faint.StarSlider().GetMax());
+    faint.Apply();
+    EXPECT_DOUBLE_EQ(Chart().m_dStarLimit, 12.0);
 }
 
 TEST_F(SettingsDialogsTest, MagnitudeCommandRedrawsWithTheNewLimit) {

@@ -102,6 +102,28 @@ TEST_F(NavigationTest, FaintStarsOpenSixDeepLevelsDownToAboutADegree) {
     EXPECT_DOUBLE_EQ(m_chart->m_dStarLimit, 7.5);
 }
 
+// Faint stars asked for without a faint-star catalogue (hipparcos.bin missing, unreadable or
+// holding no star): the program goes on with the layer off, at the deepest ordinary level with the
+// bright stars' limit, and says so; with stars in the table nothing changes.
+TEST_F(NavigationTest, FaintStarsWithoutTheirCatalogueAreTurnedOffWithAWarning) {
+    FaintStarTable table;
+    for (const bool available : {false, true}) {
+        if (available) {
+            table.stars.push_back(FaintStar{87937, 17.96f, 4.69f, 9.54f, 1.57f, true});
+        }
+        m_chart->m_bFaintStars = 1;
+        m_chart->m_nLevel = kMaxDeepLevel;
+        m_chart->m_nRadius = LevelRadius(kMaxDeepLevel, kBase);
+        m_chart->m_dStarLimit = 12.0;
+        const auto warning = TurnOffMissingFaintStars(table, *m_chart, 0);
+        EXPECT_EQ(warning.has_value(), !available);
+        EXPECT_EQ(m_chart->m_bFaintStars, available ? 1 : 0);
+        EXPECT_EQ(m_chart->m_nLevel, available ? kMaxDeepLevel : kMaxLevel);
+        EXPECT_EQ(m_chart->m_nRadius, LevelRadius(m_chart->m_nLevel, kBase));
+        EXPECT_DOUBLE_EQ(m_chart->m_dStarLimit, available ? 12.0 : 7.5);
+    }
+}
+
 TEST_F(NavigationTest, ZoomOutStopsAtLevelZero) {
     SetLevel(11);
     SetCentre(6.0, 15);

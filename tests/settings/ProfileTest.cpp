@@ -88,6 +88,21 @@ TEST(Profile, LimitCodesRoundTrip) {
     }
     // The dialog stores its last slider position as 13: every star, like 11.
     EXPECT_EQ(StarLimitFromCode(13), 7.5);
+    // With the faint stars on, limits past every bright star keep their own codes, and the
+    // profile keeps those codes only then.
+    const Case faint[] = {
+        {7.5, 11, 7.5}, {8.0, 14, 8.0}, {9.5, 17, 9.5}, {12.0, 22, 12.0}, {14.0, 22, 12.0}};
+    for (const Case& c : faint) {
+        EXPECT_EQ(StarLimitToCode(c.limit, true), c.code) << c.limit;
+        EXPECT_EQ(StarLimitFromCode(c.code), c.readBack) << c.limit;
+    }
+    for (const int faintStars : {0, 1}) {
+        AppSettings s = DefaultSettings();
+        s.FaintStars = faintStars;
+        s.StarLimit = 22;
+        ClampSettings(s);
+        EXPECT_EQ(s.StarLimit, faintStars ? 22 : kStarLimitCodeMax);
+    }
     const Case deepSky[] = {{9.0, 3, 9.0}, {6.0, 0, 6.0}, {13.0, 7, 13.0}, {8.5, 2, 8.0}};
     for (const Case& c : deepSky) {
         EXPECT_EQ(DeepSkyLimitToCode(c.limit), c.code) << c.limit;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The console modes on a damaged system: damaged, huge or failing place tables in the working
-# folder, an empty location.bin, damaged and unreadable zone files, a full disk and a file that
-# cannot be replaced under --render --objects, hostile text on the terminal and display
-# variants. Each ends with a clear message naming the file and the status the manual gives,
+# folder, an empty location.bin, a damaged faint-star file, damaged and unreadable zone files, a
+# full disk and a file that cannot be replaced under --render --objects, hostile text on the
+# terminal and display variants. Each ends with a clear message naming the file and the status the manual gives,
 # never an abort. The parts that need a private mount namespace (root with unshare) or an X
 # server (xvfb-run) are skipped without.
 # $1 = the vesperanova executable, $2 = the source directory.
@@ -64,6 +64,15 @@ err="$("$exe" --render "$tmp/x.png" --date 2026-07-01T22:00 2>&1 >/dev/null)"
 [[ "$err" == "vesperanova: Cannot read "*"bsc5.big: Input/output error" ]] ||
     bad "failing catalogue: '$err'"
 rm -f bsc5.big
+
+# A damaged faint-star file only costs the faint stars: asked for, the chart is drawn without
+# them, with a warning naming the file and one saying the layer is off, status 0.
+head -c 3000 /dev/urandom >hipparcos.bin
+err="$("$exe" --render "$tmp/faint.png" --date 2026-07-01T22:00 --layers +faintstars 2>&1)"
+[ $? -eq 0 ] && [ -s "$tmp/faint.png" ] || bad "damaged faint stars: no chart ($err)"
+[[ "$err" == *"warning: "*"$tmp/work/hipparcos.bin"* ]] || bad "damaged faint stars: '$err'"
+[[ "$err" == *"Faint Stars layer is off"* ]] || bad "damaged faint stars: layer: '$err'"
+rm -f hipparcos.bin
 
 if [ "$(id -u)" -eq 0 ] && unshare -m true 2>/dev/null; then
     # Damaged and unreadable zone files, bound over the system's own in a private namespace.

@@ -79,6 +79,7 @@ assert any(s["name"] == "Betelgeuse" for s in d["stars"])
 assert all(b["name"] in ("Moon", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
                          "Uranus", "Neptune", "Pluto") for b in d["bodies"])
 assert any(o["name"] == "M 42" for o in d["deepSky"]), [o["name"] for o in d["deepSky"]]
+assert "faintStars" not in d  # the layer is off
 PY
 
 # The same command draws the same picture.
@@ -95,6 +96,33 @@ d = json.load(open("centre.json"))
 b = [s for s in d["stars"] if s["name"] == "Betelgeuse"]
 assert b, "Betelgeuse not drawn"
 assert abs(b[0]["x"] - 800) <= 2 and 0 <= 500 - b[0]["y"] <= 25, b[0]
+PY
+
+# Faint stars at a deep level in Auto mode, centred 0.31 degree north of Barnard's star (HIP
+# 87937, 17h57m48s +4 41'): every faint star drawn is within level 15's automatic limit (10.25,
+# the automatic-limits table), and every star of hipparcos.bin within that limit and 0.9 degree
+# of the centre (well inside the 2-degree-high field) is drawn, Barnard's star on the centre column.
+printf '[Settings]\nAutoMode=1\n' >auto.ini
+"$exe" --render deep.png "${when[@]}" --profile auto.ini --level 15 --layers +faintstars \
+    --center 17.9635,5 --objects deep.json || fail "deep render"
+python3 - "$2/data/hipparcos.bin" <<'PY' || fail "faint stars at a deep level"
+import json, math, struct, sys
+d = json.load(open("deep.json"))
+drawn = {s["hip"]: s for s in d["faintStars"]}
+assert all(s["magnitude"] <= 10.25 for s in drawn.values()), d["faintStars"]
+assert abs(drawn[87937]["x"] - 800) <= 2, drawn[87937]
+data = open(sys.argv[1], "rb").read()
+count, cells = struct.unpack_from("<II", data, 8)
+at = 16 + (cells + 1) * 4
+c = (math.radians(17.9635 * 15), math.radians(5.0))
+near = set()
+for i in range(count):
+    hip, ra, dec, v = struct.unpack_from("<iffh", data, at + 16 * i)
+    a, b = math.radians(ra * 15), math.radians(dec)
+    cos = math.sin(b) * math.sin(c[1]) + math.cos(b) * math.cos(c[1]) * math.cos(a - c[0])
+    if v / 100 <= 10.25 and cos >= math.cos(math.radians(0.9)):
+        near.add(hip)
+assert 87937 in near and near <= set(drawn), sorted(near - set(drawn))
 PY
 
 # Local-horizon chart, southern observer, every layer on and a coloured sky: all drawn.
