@@ -401,8 +401,9 @@ int RunRenderMode(const std::string& outputPath, const std::vector<std::string>&
             TurnOffMissingFaintStars(session.Catalog().m_faintStars, *chart, settings.AutoMode)) {
         err << "vesperanova: " << *warning << "\n";
     }
-    // A level asked for in Auto mode comes with its own limits, as zooming to it does.
-    if (request.level && settings.AutoMode == 1) {
+    // A deep level asked for in Auto mode comes with its own limits, as zooming to it does; the
+    // twelve levels keep the profile's stored limits, as renders always have.
+    if (request.level && *request.level > kMaxLevel && settings.AutoMode == 1) {
         ApplyAutoLimits(*chart);
     }
     if (request.centre) {
