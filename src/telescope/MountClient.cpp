@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -634,7 +635,16 @@ void MountClient::Impl::SendAbort() {
     Refresh();
 }
 
-MountClient::MountClient() : m_impl(std::make_unique<Impl>()) {}
+MountClient::MountClient() : m_impl(std::make_unique<Impl>()) {
+    // libindi writes its requests to the socket with plain stdio, so a link that drops while a
+    // request is on its way would end the whole program with SIGPIPE; the failed write is
+    // noticed as a dropped link instead.
+    static const bool pipeSignalIgnored = [] {
+        std::signal(SIGPIPE, SIG_IGN);
+        return true;
+    }();
+    (void)pipeSignalIgnored;
+}
 
 MountClient::~MountClient() {
     {
