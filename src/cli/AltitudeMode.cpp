@@ -102,10 +102,8 @@ std::string FormatAltitudeJson(const std::string& name, const AltitudeDay& day,
 
 int RunAltitudeMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                     ClockInstant now) {
-    const ChartOptionsResult parsed = ParseChartOptions(args, now);
-    PrintFileWarnings(parsed.options, err);
+    const ChartOptionsResult parsed = ParseModeChartOptions(args, now, err);
     if (!parsed.ok) {
-        err << "vesperanova: " << parsed.error << "\n";
         return kExitBadOption;
     }
     bool json = false;

@@ -414,6 +414,16 @@ void PrintFileWarnings(const ChartOptions& options, std::ostream& err) {
     }
 }
 
+ChartOptionsResult ParseModeChartOptions(const std::vector<std::string>& args, ClockInstant now,
+                                         std::ostream& err) {
+    ChartOptionsResult parsed = ParseChartOptions(args, now);
+    PrintFileWarnings(parsed.options, err);
+    if (!parsed.ok) {
+        err << "vesperanova: " << parsed.error << "\n";
+    }
+    return parsed;
+}
+
 void PrintSettingsWarnings(const ChartOptions& options, std::ostream& err) {
     if (!options.profileWarning.empty()) {
         err << "vesperanova: warning: " << options.profileWarning

@@ -69,6 +69,11 @@ std::optional<float> ParseTimeZoneText(std::string_view text, std::string& error
 // Prints options.fileWarnings, each as "vesperanova: warning: ...".
 void PrintFileWarnings(const ChartOptions& options, std::ostream& err);
 
+// What a console mode does first: parses the chart options, prints the files' warnings and, for
+// a bad option, the error (the mode then ends with kExitBadOption).
+ChartOptionsResult ParseModeChartOptions(const std::vector<std::string>& args, ClockInstant now,
+                                         std::ostream& err);
+
 // Prints the profile's and the zone's warnings of the options, when they have any.
 void PrintSettingsWarnings(const ChartOptions& options, std::ostream& err);
 

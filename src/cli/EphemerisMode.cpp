@@ -164,10 +164,8 @@ std::string FormatEphemerisTable(const EphemerisReport& report) {
 
 int RunEphemerisMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                      ClockInstant now) {
-    const ChartOptionsResult parsed = ParseChartOptions(args, now);
-    PrintFileWarnings(parsed.options, err);
+    const ChartOptionsResult parsed = ParseModeChartOptions(args, now, err);
     if (!parsed.ok) {
-        err << "vesperanova: " << parsed.error << "\n";
         return kExitBadOption;
     }
     bool json = false;

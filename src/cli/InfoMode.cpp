@@ -152,10 +152,8 @@ std::optional<std::size_t> FindInfoObject(const InfoObjectName& name, const Cata
 
 int RunInfoMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 ClockInstant now) {
-    const ChartOptionsResult parsed = ParseChartOptions(args, now);
-    PrintFileWarnings(parsed.options, err);
+    const ChartOptionsResult parsed = ParseModeChartOptions(args, now, err);
     if (!parsed.ok) {
-        err << "vesperanova: " << parsed.error << "\n";
         return kExitBadOption;
     }
     std::optional<std::string> objectText;

@@ -325,10 +325,8 @@ std::string PickingTablesJson(const PickingTables& picks, const CatalogStore& ca
 
 int RunRenderMode(const std::string& outputPath, const std::vector<std::string>& args,
                   std::ostream& out, std::ostream& err, ClockInstant now) {
-    const ChartOptionsResult parsed = ParseChartOptions(args, now);
-    PrintFileWarnings(parsed.options, err);
+    const ChartOptionsResult parsed = ParseModeChartOptions(args, now, err);
     if (!parsed.ok) {
-        err << "vesperanova: " << parsed.error << "\n";
         return kExitBadOption;
     }
     RenderRequest request;

@@ -222,10 +222,8 @@ int PrintStatus(MountClient& client, const MountAddress& address, const Telescop
 int RunTelescopeMode(const std::optional<std::string>& addressText,
                      const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                      ClockInstant now) {
-    const ChartOptionsResult parsed = ParseChartOptions(args, now);
-    PrintFileWarnings(parsed.options, err);
+    const ChartOptionsResult parsed = ParseModeChartOptions(args, now, err);
     if (!parsed.ok) {
-        err << "vesperanova: " << parsed.error << "\n";
         return kExitBadOption;
     }
     TelescopeRequest request;

@@ -183,10 +183,8 @@ std::string FormatTonightTable(const NightReport& night, const std::vector<Visib
 
 int RunTonightMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    ClockInstant now) {
-    const ChartOptionsResult parsed = ParseChartOptions(args, now);
-    PrintFileWarnings(parsed.options, err);
+    const ChartOptionsResult parsed = ParseModeChartOptions(args, now, err);
     if (!parsed.ok) {
-        err << "vesperanova: " << parsed.error << "\n";
         return kExitBadOption;
     }
     bool json = false;
