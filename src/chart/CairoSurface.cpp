@@ -284,6 +284,31 @@ void CairoSurface::AddSoftLight(std::span<const LightPolygon> polygons, Rgb colo
     cairo_surface_destroy(mask);
 }
 
+void CairoSurface::KeepBackdrop(std::string key) {
+    m_backdropKey.clear();
+    m_backdrop.clear();
+    if (!m_raster.Active()) {
+        return;
+    }
+    BeginDirect();
+    cairo_surface_t* target = cairo_get_target(m_cr);
+    const std::uint8_t* data = cairo_image_surface_get_data(target);
+    const std::size_t size = static_cast<std::size_t>(cairo_image_surface_get_stride(target)) *
+                             static_cast<std::size_t>(cairo_image_surface_get_height(target));
+    m_backdrop.assign(data, data + size);
+    m_backdropKey = std::move(key);
+}
+
+bool CairoSurface::RestoreBackdrop(std::string_view key) {
+    if (!m_raster.Active() || m_backdrop.empty() || key != m_backdropKey) {
+        return false;
+    }
+    BeginDirect();
+    std::copy(m_backdrop.begin(), m_backdrop.end(),
+              cairo_image_surface_get_data(cairo_get_target(m_cr)));
+    return true;
+}
+
 void CairoSurface::RasterLine(int x0, int y0, int x1, int y1) {
     const Pen& pen = m_state.pen;
     m_raster.Line(x0, y0, x1, y1, PackRgb(pen.colour),

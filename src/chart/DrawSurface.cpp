@@ -57,6 +57,12 @@ void DrawSurface::AddLight(int x, int y, Rgb colour, float amount) {
 
 void DrawSurface::AddSoftLight(std::span<const LightPolygon>, Rgb, int) {}
 
+void DrawSurface::KeepBackdrop(std::string) {}
+
+bool DrawSurface::RestoreBackdrop(std::string_view) {
+    return false;
+}
+
 void DrawSurface::DrawSmoothPicture(const IconPicture& picture, int x, int y, int w, int h) {
     DrawIcon(picture, x, y, w, h);
 }

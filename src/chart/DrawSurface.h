@@ -178,6 +178,15 @@ public:
     // h, every pixel opaque. Falls back to DrawIcon.
     virtual void DrawSmoothPicture(const IconPicture& picture, int x, int y, int w, int h);
 
+    // --- a picture kept between frames (the natural style's sky and glows, which change only
+    // when the view does)
+    // Keeps everything drawn so far under `key`, in place of what was kept before. A surface
+    // that cannot read its pixels keeps nothing.
+    virtual void KeepBackdrop(std::string key);
+    // Puts back the picture kept under exactly `key`, over the whole surface, and returns true;
+    // false (the surface untouched) when none is kept under that key.
+    virtual bool RestoreBackdrop(std::string_view key);
+
 protected:
     // Called after the selection changed (a surface that caches derived objects can refresh).
     virtual void OnStateChanged() {}

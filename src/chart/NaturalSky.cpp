@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -197,6 +199,40 @@ void DrawMilkyWayGlow(const LayerContext& ctx, const SkyLook& look) {
     const int blur = std::max(4, static_cast<int>(ctx.projector.Geometry().radius / 50));
     const Light glow{0.16 * darkness, 0.17 * darkness, 0.21 * darkness};
     ctx.surface.AddSoftLight(shapes, ScreenRgb(glow), blur);
+}
+
+// --- the backdrop kept between frames
+
+// Everything the background and the glows are drawn from, as bytes: the surface's size, the
+// chart's geometry and axes, the turn from the equator to the chart's sphere, the rules of the
+// projection, the Sun's height and place, the glows switched on and the catalogue they come
+// from. Two frames with the same key draw the same backdrop.
+std::string BackdropKey(const LayerContext& ctx, double sunAltitude) {
+    std::vector<double> values = {static_cast<double>(ctx.surface.Width()),
+                                  static_cast<double>(ctx.surface.Height()),
+                                  sunAltitude,
+                                  ctx.projector.HorizonView() ? 1.0 : 0.0,
+                                  ctx.chart.m_bPreciseModel != 0 ? 1.0 : 0.0,
+                                  ctx.chart.m_bMilkyWay != 0 ? 1.0 : 0.0,
+                                  ctx.chart.m_bDeepSky != 0 ? 1.0 : 0.0,
+                                  static_cast<double>(ctx.catalog.m_milkyWayGlow.size())};
+    const ChartGeometry g = ctx.projector.Geometry();
+    values.insert(values.end(), {static_cast<double>(g.radius), static_cast<double>(g.centerX),
+                                 static_cast<double>(g.centerY)});
+    const Projector::Axes axes = ctx.projector.OwnAxes();
+    for (const std::array<double, 3>& v :
+         {axes.x, axes.y, axes.toward, ctx.projector.OwnDirection(std::array{1.0, 0.0, 0.0}),
+          ctx.projector.OwnDirection(std::array{0.0, 1.0, 0.0}),
+          ctx.projector.OwnDirection(std::array{0.0, 0.0, 1.0}),
+          ctx.projector.OwnDirection(ctx.sky.m_bodies[kBodySun].ra,
+                                     ctx.sky.m_bodies[kBodySun].dec)}) {
+        values.insert(values.end(), v.begin(), v.end());
+    }
+    std::string key(values.size() * sizeof(double), '\0');
+    std::memcpy(key.data(), values.data(), key.size());
+    const void* catalog = &ctx.catalog;
+    key.append(static_cast<const char*>(static_cast<const void*>(&catalog)), sizeof catalog);
+    return key;
 }
 
 // --- stars
@@ -508,14 +544,31 @@ void DrawStarLight(DrawSurface& surface, double x, double y, double magnitude, R
     const float haloFlux = static_cast<float>(flux * kHaloShare);
     const bool withHalo = haloFlux > kFaintestLight;
     const float coreFlux = static_cast<float>(flux);
-    for (int py = cy - reach; py <= cy + reach; ++py) {
-        const float dy = static_cast<float>(py + 0.5 - y);
-        for (int px = cx - reach; px <= cx + reach; ++px) {
-            const float dx = static_cast<float>(px + 0.5 - x);
-            const float d2 = dx * dx + dy * dy;
-            float light = coreFlux * std::exp(d2 * core);
+    // The spot's light is a product of a row's and a column's factor (exp(a + b) = exp(a)
+    // exp(b)), so each factor is taken once per row or column rather than once per pixel.
+    const int span = 2 * reach + 1;
+    std::array<float, 4 * (2 * kMaxSpotRadius + 1)> factors{};
+    float* coreX = factors.data();
+    float* coreY = coreX + span;
+    float* haloX = coreY + span;
+    float* haloY = haloX + span;
+    for (int k = 0; k < span; ++k) {
+        const float dx = static_cast<float>(cx - reach + k + 0.5 - x);
+        const float dy = static_cast<float>(cy - reach + k + 0.5 - y);
+        coreX[k] = std::exp(dx * dx * core);
+        coreY[k] = coreFlux * std::exp(dy * dy * core);
+        if (withHalo) {
+            haloX[k] = std::exp(dx * dx * halo);
+            haloY[k] = haloFlux * std::exp(dy * dy * halo);
+        }
+    }
+    for (int j = 0; j < span; ++j) {
+        const int py = cy - reach + j;
+        for (int i = 0; i < span; ++i) {
+            const int px = cx - reach + i;
+            float light = coreY[j] * coreX[i];
             if (withHalo) {
-                light += haloFlux * std::exp(d2 * halo);
+                light += haloY[j] * haloX[i];
             }
             if (light < static_cast<float>(kFaintestLight)) {
                 continue;
@@ -540,7 +593,6 @@ void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
     const SkyLook look = SkyLookForSun(sunAltitude);
     const ChartState& chart = ctx.chart;
     ScopedSurfaceState keep(ctx.surface);
-    DrawBackground(ctx, look);
 
     // What the sky lets through decides the classic layers' magnitude limits too: no deep-sky
     // object or star name in daylight or bright twilight.
@@ -555,7 +607,14 @@ void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
     layers.projector = ctx.projector;
     layers.skyColour = ScreenRgb(look.zenith);
     layers.skyFillColour = layers.skyColour;
-    DrawMilkyWayGlow(layers, look);
+    // The sky and the glows change only with the view: a frame of the same view puts back the
+    // picture the last one kept.
+    std::string key = BackdropKey(ctx, sunAltitude);
+    if (!ctx.surface.RestoreBackdrop(key)) {
+        DrawBackground(ctx, look);
+        DrawMilkyWayGlow(layers, look);
+        ctx.surface.KeepBackdrop(std::move(key));
+    }
     if (chart.m_bEcliptic) {
         DrawEcliptic(layers);
     }
