@@ -101,6 +101,59 @@ void CairoSurface::SetPixel(int x, int y, Rgb colour) {
     cairo_fill(m_cr);
 }
 
+namespace {
+
+// Pixel `p` with `amount` (0..1] of `colour` added, each channel clamped at 255.
+std::uint32_t WithLight(std::uint32_t p, Rgb colour, float amount) {
+    auto add = [&](int shift, std::uint8_t c) {
+        const int v = static_cast<int>((p >> shift) & 0xFFu) +
+                      static_cast<int>(static_cast<float>(c) * amount + 0.5f);
+        return static_cast<std::uint32_t>(std::min(v, 255)) << shift;
+    };
+    return 0xFF000000u | add(16, colour.r) | add(8, colour.g) | add(0, colour.b);
+}
+
+} // namespace
+
+void CairoSurface::AddLightBlock(int x, int y, int w, int h, std::span<const float> amounts,
+                                 Rgb colour) {
+    if (!m_raster.Active()) {
+        DrawSurface::AddLightBlock(x, y, w, h, amounts, colour);
+        return;
+    }
+    BeginDirect();
+    if (m_raster.Scale() == 1) {
+        // Straight into the rows, the box clipped to the image once.
+        const int left = std::max(0, -x);
+        const int right = std::min(w, m_width - x);
+        for (int row = std::max(0, -y); row < std::min(h, m_height - y); ++row) {
+            if (left >= right) {
+                break;
+            }
+            std::uint32_t* pixels = m_raster.At(x + left, y + row);
+            const float* light = amounts.data() + static_cast<std::ptrdiff_t>(row) * w;
+            for (int col = left; col < right; ++col, ++pixels) {
+                const float amount = light[col];
+                if (amount > 0.0f) {
+                    *pixels = WithLight(*pixels, colour, std::min(amount, 1.0f));
+                }
+            }
+        }
+        return;
+    }
+    for (int row = 0; row < h; ++row) {
+        for (int col = 0; col < w; ++col) {
+            float amount = amounts[static_cast<std::size_t>(row * w + col)];
+            if (!(amount > 0.0f)) {
+                continue;
+            }
+            amount = std::min(amount, 1.0f);
+            m_raster.ForDevicePixels(x + col, y + row,
+                                     [&](std::uint32_t& p) { p = WithLight(p, colour, amount); });
+        }
+    }
+}
+
 void CairoSurface::AddLight(int x, int y, Rgb colour, float amount) {
     if (!(amount > 0.0f)) {
         return;
@@ -108,14 +161,7 @@ void CairoSurface::AddLight(int x, int y, Rgb colour, float amount) {
     amount = std::min(amount, 1.0f);
     if (m_raster.Active()) {
         BeginDirect();
-        auto add = [amount](std::uint32_t old, int shift, std::uint8_t c) {
-            const int v = static_cast<int>((old >> shift) & 0xFFu) +
-                          static_cast<int>(static_cast<float>(c) * amount + 0.5f);
-            return static_cast<std::uint32_t>(std::min(v, 255)) << shift;
-        };
-        m_raster.ForDevicePixels(x, y, [&](std::uint32_t& p) {
-            p = 0xFF000000u | add(p, 16, colour.r) | add(p, 8, colour.g) | add(p, 0, colour.b);
-        });
+        m_raster.ForDevicePixels(x, y, [&](std::uint32_t& p) { p = WithLight(p, colour, amount); });
         return;
     }
     BeginCairo();

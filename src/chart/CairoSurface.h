@@ -53,6 +53,8 @@ public:
                         Rgb paper = kWhite) override;
 
     void AddLight(int x, int y, Rgb colour, float amount) override;
+    void AddLightBlock(int x, int y, int w, int h, std::span<const float> amounts,
+                       Rgb colour) override;
     void DrawSmoothPicture(const IconPicture& picture, int x, int y, int w, int h) override;
     void AddSoftLight(std::span<const LightPolygon> polygons, Rgb colour, int blur) override;
     void KeepBackdrop(std::string key) override;

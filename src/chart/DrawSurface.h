@@ -166,6 +166,10 @@ public:
     // Adds `amount` (0..1) of `colour`'s light to pixel (x, y), each channel clamped at 255.
     // A surface that cannot read its pixels sets the pixel to the added light.
     virtual void AddLight(int x, int y, Rgb colour, float amount);
+    // AddLight over the box of w x h pixels from (x, y): amounts[row * w + column] of `colour`
+    // to each pixel, row by row.
+    virtual void AddLightBlock(int x, int y, int w, int h, std::span<const float> amounts,
+                               Rgb colour);
     // Light added through soft-edged shapes: each polygon (even-odd) adds its amount (0..1) of
     // `colour`, the sum blurred over about `blur` pixels (a glow, not a figure). A surface
     // without the means draws nothing.

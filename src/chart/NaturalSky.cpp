@@ -562,31 +562,32 @@ void DrawStarLight(DrawSurface& surface, double x, double y, double magnitude, R
             haloY[k] = haloFlux * std::exp(dy * dy * halo);
         }
     }
+    // The light of each pixel, added in one block; where it is more than the screen can show,
+    // the point turns white, as a bright star does to the eye.
+    std::array<float, (2 * kMaxSpotRadius + 1) * (2 * kMaxSpotRadius + 1)> amounts;
     for (int j = 0; j < span; ++j) {
-        const int py = cy - reach + j;
         for (int i = 0; i < span; ++i) {
-            const int px = cx - reach + i;
             float light = coreY[j] * coreX[i];
             if (withHalo) {
                 light += haloY[j] * haloX[i];
             }
-            if (light < static_cast<float>(kFaintestLight)) {
-                continue;
-            }
+            float& amount = amounts[static_cast<std::size_t>(j * span + i)];
+            amount = light < static_cast<float>(kFaintestLight) ? 0.0f : light;
             if (light <= 1.0f) {
-                surface.AddLight(px, py, colour, light);
                 continue;
             }
-            // Where the light is more than the screen can show, the point turns white, as a
-            // bright star does to the eye.
+            amount = 0.0f;
             const float white = std::min((light - 1.0f) / 6.0f, 0.6f);
             auto toward = [white](std::uint8_t c) {
                 return static_cast<std::uint8_t>(c + (255.0f - c) * white);
             };
-            surface.AddLight(px, py, Rgb{toward(colour.r), toward(colour.g), toward(colour.b)},
-                             1.0f);
+            surface.AddLight(cx - reach + i, cy - reach + j,
+                             Rgb{toward(colour.r), toward(colour.g), toward(colour.b)}, 1.0f);
         }
     }
+    surface.AddLightBlock(
+        cx - reach, cy - reach, span, span,
+        std::span<const float>(amounts.data(), static_cast<std::size_t>(span * span)), colour);
 }
 
 void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
