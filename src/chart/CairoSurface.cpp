@@ -124,6 +124,9 @@ void CairoSurface::AddLightBlock(int x, int y, int w, int h, std::span<const flo
     BeginDirect();
     if (m_raster.Scale() == 1) {
         // Straight into the rows, the box clipped to the image once.
+        const float r = colour.r;
+        const float g = colour.g;
+        const float b = colour.b;
         const int left = std::max(0, -x);
         const int right = std::min(w, m_width - x);
         for (int row = std::max(0, -y); row < std::min(h, m_height - y); ++row) {
@@ -135,7 +138,14 @@ void CairoSurface::AddLightBlock(int x, int y, int w, int h, std::span<const flo
             for (int col = left; col < right; ++col, ++pixels) {
                 const float amount = light[col];
                 if (amount > 0.0f) {
-                    *pixels = WithLight(*pixels, colour, std::min(amount, 1.0f));
+                    const std::uint32_t p = *pixels;
+                    const float a = std::min(amount, 1.0f);
+                    auto add = [&](int shift, float c) {
+                        const int v =
+                            static_cast<int>((p >> shift) & 0xFFu) + static_cast<int>(c * a + 0.5f);
+                        return static_cast<std::uint32_t>(std::min(v, 255)) << shift;
+                    };
+                    *pixels = 0xFF000000u | add(16, r) | add(8, g) | add(0, b);
                 }
             }
         }

@@ -46,6 +46,49 @@ int SpotRadius(double flux) {
     return std::min(static_cast<int>(std::ceil(r)), kMaxSpotRadius);
 }
 
+// A star's spot for its magnitude: its core's and halo's light and exponents and how far it
+// reaches. Kept for magnitudes in steps of a hundredth (a 1 % step in light), from the
+// brightest planet's on to where nothing is left to draw.
+struct SpotShape {
+    float coreFlux = 0.0f;
+    float core = 0.0f; // exponent per squared pixel
+    float haloFlux = 0.0f;
+    bool withHalo = false;
+    int reach = 0;
+};
+
+constexpr double kSpotStep = 0.01;
+constexpr double kBrightestSpot = -8.0;
+constexpr double kFaintestSpot = 12.0;
+
+SpotShape MakeSpot(double magnitude) {
+    const double flux = FluxOfMagnitude(magnitude - kFullPixelMagnitude);
+    const double sigma = CoreSigma(flux);
+    SpotShape spot;
+    spot.coreFlux = static_cast<float>(flux);
+    spot.core = static_cast<float>(-1.0 / (2.0 * sigma * sigma));
+    spot.haloFlux = static_cast<float>(flux * kHaloShare);
+    spot.withHalo = spot.haloFlux > kFaintestLight;
+    spot.reach = SpotRadius(flux);
+    return spot;
+}
+
+const SpotShape& SpotOf(double magnitude) {
+    static const std::vector<SpotShape> spots = [] {
+        std::vector<SpotShape> out;
+        const auto count =
+            static_cast<std::size_t>(std::lround((kFaintestSpot - kBrightestSpot) / kSpotStep) + 1);
+        out.reserve(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            out.push_back(MakeSpot(kBrightestSpot + static_cast<double>(i) * kSpotStep));
+        }
+        return out;
+    }();
+    const double at = std::clamp((magnitude - kBrightestSpot) / kSpotStep, 0.0,
+                                 static_cast<double>(spots.size() - 1));
+    return spots[static_cast<std::size_t>(std::lround(at))];
+}
+
 // --- the sky
 
 constexpr double kPi = 3.14159265358979323846;
@@ -534,16 +577,15 @@ Rgb ScreenRgb(const Light& light) {
 }
 
 void DrawStarLight(DrawSurface& surface, double x, double y, double magnitude, Rgb colour) {
-    const double flux = FluxOfMagnitude(magnitude - kFullPixelMagnitude);
-    const int reach = SpotRadius(flux);
+    const SpotShape& spot = SpotOf(magnitude);
+    const int reach = spot.reach;
     const int cx = static_cast<int>(std::floor(x));
     const int cy = static_cast<int>(std::floor(y));
-    const double sigma = CoreSigma(flux);
-    const float core = static_cast<float>(-1.0 / (2.0 * sigma * sigma));
+    const float core = spot.core;
     const float halo = static_cast<float>(-1.0 / (2.0 * kHaloSigma * kHaloSigma));
-    const float haloFlux = static_cast<float>(flux * kHaloShare);
-    const bool withHalo = haloFlux > kFaintestLight;
-    const float coreFlux = static_cast<float>(flux);
+    const float haloFlux = spot.haloFlux;
+    const bool withHalo = spot.withHalo;
+    const float coreFlux = spot.coreFlux;
     // The spot's light is a product of a row's and a column's factor (exp(a + b) = exp(a)
     // exp(b)), so each factor is taken once per row or column rather than once per pixel.
     const int span = 2 * reach + 1;
