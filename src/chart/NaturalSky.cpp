@@ -280,6 +280,27 @@ std::string BackdropKey(const LayerContext& ctx, double sunAltitude) {
 
 // --- stars
 
+// The screen colour of a star of this B-V (none: white), from a table in steps of a hundredth
+// over the range its colour follows (-0.4 to 2.0, beyond it the ends' colours).
+Rgb StarScreenColour(std::optional<double> bv) {
+    constexpr double kBluest = -0.4;
+    constexpr double kReddest = 2.0;
+    constexpr double kStep = 0.01;
+    static const std::vector<Rgb> colours = [] {
+        std::vector<Rgb> out;
+        for (int i = 0; i <= static_cast<int>(std::lround((kReddest - kBluest) / kStep)); ++i) {
+            out.push_back(ScreenRgb(StarColour(kBluest + i * kStep)));
+        }
+        return out;
+    }();
+    if (!bv) {
+        return ScreenRgb(StarColour(std::nullopt));
+    }
+    const double at =
+        std::clamp((*bv - kBluest) / kStep, 0.0, static_cast<double>(colours.size() - 1));
+    return colours[static_cast<std::size_t>(std::lround(at))];
+}
+
 // The faintest magnitude drawn at a point: what the sky lets through and the catalogue's limit.
 double FaintestShown(const LayerContext& ctx, const SkyLook& look) {
     return std::min(ctx.chart.m_dStarLimit, look.faintest);
@@ -325,9 +346,9 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
         if (ctx.projector.InsideClient(px, py)) {
             ctx.picks.stars[i] = StarPick{px, py, TruncatedMagnitude(star.magnitude)};
         }
-        const Light colour =
-            chart.m_bColoredStars ? StarColour(ColourIndexOfStar(star.hr)) : Light{1.0, 1.0, 1.0};
-        DrawStarLight(ctx.surface, p.x, p.y, magnitude, ScreenRgb(colour));
+        const Rgb colour =
+            StarScreenColour(chart.m_bColoredStars ? ColourIndexOfStar(star.hr) : std::nullopt);
+        DrawStarLight(ctx.surface, p.x, p.y, magnitude, colour);
     }
 }
 
