@@ -272,6 +272,17 @@ std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
 
 bool Projector::Project(float ra, float dec, PointMemo& memo, std::size_t i,
                         PixelPoint& pixel) const {
+    if (m_natural) {
+        // The point's direction from the memo (single precision: within a ten-thousandth of a
+        // pixel of the one computed afresh on any screen).
+        const PointMemo::Direction& d = memo.DirectionOf(i, ra, dec);
+        const NaturalPoint n = LocateNatural(std::array<double, 3>{d.x, d.y, d.z});
+        if (!n.Near()) {
+            return false;
+        }
+        pixel = PixelPoint{static_cast<int>(std::floor(n.x)), static_cast<int>(std::floor(n.y))};
+        return true;
+    }
     Turned t;
     if (!Visible(ra, dec, t)) {
         return false;

@@ -81,6 +81,10 @@ public:
     // local-horizon chart lifts every point to its apparent altitude (Refraction.h).
     void UseNaturalRules(bool refract);
     bool NaturalRules() const { return m_natural; }
+    // True when the natural rules lift points to their apparent altitudes: pixels then no
+    // longer follow the directions linearly, and SurelyOffClient and CellMayMeetClient do not
+    // hold.
+    bool Refracts() const { return m_refract; }
     // The natural projection of (ra hours, dec degrees), near or far; the pixel may lie off the
     // client area.
     NaturalPoint LocateNatural(double ra, double dec) const;
@@ -110,7 +114,8 @@ public:
 
     // Point i of a table with its memo: true with the same pixel as Project(ra, dec) when the
     // point is visible; the sines and cosines come from the memo when their angles are the ones
-    // it holds. (An out-parameter rather than an optional: this runs for every catalogue point.)
+    // it holds. Under the natural rules the pixel is the one of the memo's direction of the
+    // point. (An out-parameter rather than an optional: this runs for every catalogue point.)
     bool Project(float ra, float dec, PointMemo& memo, std::size_t i, PixelPoint& pixel) const;
     // True when the point's pixel lies surely outside the client area (by a margin far wider
     // than any rounding), visible or not; decided from its direction alone, without the
