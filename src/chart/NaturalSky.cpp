@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -314,10 +315,10 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
     const int width = 2 * chart.m_nCenterX;
     const int height = 2 * chart.m_nCenterY;
     constexpr int kMargin = kMaxSpotRadius;
-    for (std::size_t i = 0; i < kStarCount; ++i) {
+    auto drawStar = [&](std::size_t i) {
         const StarRecord& star = ctx.catalog.m_stars[i];
         if (!(star.magnitude <= chart.m_dStarLimit)) {
-            continue;
+            return;
         }
         NaturalPoint p;
         if (ctx.directionMemo != nullptr) {
@@ -329,17 +330,17 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
         }
         if (!p.Near() || p.x < -kMargin || p.y < -kMargin || p.x > width + kMargin ||
             p.y > height + kMargin) {
-            continue;
+            return;
         }
         double magnitude = star.magnitude;
         if (horizon) {
             if (ground && p.altitude < 0.0) {
-                continue;
+                return;
             }
             magnitude += ExtinctionMagnitudes(p.altitude);
         }
         if (magnitude > faintest) {
-            continue;
+            return;
         }
         const int px = static_cast<int>(std::floor(p.x));
         const int py = static_cast<int>(std::floor(p.y));
@@ -349,6 +350,28 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
         const Rgb colour =
             StarScreenColour(chart.m_bColoredStars ? ColourIndexOfStar(star.hr) : std::nullopt);
         DrawStarLight(ctx.surface, p.x, p.y, magnitude, colour);
+    };
+    if (ctx.memo == nullptr) {
+        for (std::size_t i = 0; i < kStarCount; ++i) {
+            drawStar(i);
+        }
+        return;
+    }
+    // Only the stars of the sky's patches that may meet the client area widened by the
+    // largest spot: the others spread no light into it.
+    std::vector<std::uint64_t> near;
+    ctx.memo->stars.MarkPointsInCells(
+        kStarCount,
+        [&](std::size_t i) {
+            const StarRecord& star = ctx.catalog.m_stars[i];
+            return std::pair{star.ra, star.dec};
+        },
+        [&](const PointMemo::Cell& cell) { return ctx.projector.CellMayMeetClient(cell, kMargin); },
+        near);
+    for (std::size_t w = 0; w < near.size(); ++w) {
+        for (std::uint64_t bits = near[w]; bits != 0; bits &= bits - 1) {
+            drawStar(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
+        }
     }
 }
 
@@ -668,6 +691,7 @@ void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
     layers.printingScale = ctx.printingScale;
     layers.natural = true;
     layers.directionMemo = ctx.directionMemo;
+    layers.memo = ctx.memo;
     layers.projector = ctx.projector;
     layers.skyColour = ScreenRgb(look.zenith);
     layers.skyFillColour = layers.skyColour;

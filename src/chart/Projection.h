@@ -126,14 +126,15 @@ public:
         return x < m_offLow || x > m_offHighX || y < m_offLow || y > m_offHighY;
     }
     // False when every point of the cell lies surely outside the client area (as
-    // SurelyOffClient, for a whole patch of the sphere).
-    bool CellMayMeetClient(const PointMemo::Cell& c) const {
+    // SurelyOffClient, for a whole patch of the sphere), the area widened by `widen` pixels on
+    // every side.
+    bool CellMayMeetClient(const PointMemo::Cell& c, double widen = 0.0) const {
         const double x = m_pixelX[0] + m_pixelX[1] * c.x + m_pixelX[2] * c.y + m_pixelX[3] * c.z;
         const double y = m_pixelY[0] + m_pixelY[1] * c.x + m_pixelY[2] * c.y + m_pixelY[3] * c.z;
         const double bx = m_spanX * c.chord;
         const double by = m_spanY * c.chord;
-        return !(x + bx < m_offLow || x - bx > m_offHighX || y + by < m_offLow ||
-                 y - by > m_offHighY);
+        return !(x + bx < m_offLow - widen || x - bx > m_offHighX + widen ||
+                 y + by < m_offLow - widen || y - by > m_offHighY + widen);
     }
     // True with point i's pixel when it is visible and strictly inside the client area (the
     // screen's test for symbols and labels); the same answer as Project and InsideClient.
