@@ -138,15 +138,10 @@ FrameResult Draw(ChartState& chart, const SkyState& sky, const CatalogStore& cat
             return result;
         }
         if (chart.m_bNaturalSky != 0) {
-            // The natural style projects by its own rules, from the memo's directions; the
-            // memo's test of points surely off the client area holds unless points are lifted
-            // to their apparent altitudes, and then every point is projected afresh.
+            // The natural style projects by its own rules, from the memo's directions.
             ctx.natural = true;
             ctx.directionMemo = ctx.memo;
             ctx.projector.UseNaturalRules(chart.m_bPreciseModel != 0);
-            if (ctx.projector.Refracts()) {
-                ctx.memo = nullptr;
-            }
             DrawNaturalFrame(ctx, SunAltitude(sky));
             result.geometry = ctx.projector.Geometry();
             return result;

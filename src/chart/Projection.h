@@ -81,10 +81,6 @@ public:
     // local-horizon chart lifts every point to its apparent altitude (Refraction.h).
     void UseNaturalRules(bool refract);
     bool NaturalRules() const { return m_natural; }
-    // True when the natural rules lift points to their apparent altitudes: pixels then no
-    // longer follow the directions linearly, and SurelyOffClient and CellMayMeetClient do not
-    // hold.
-    bool Refracts() const { return m_refract; }
     // The natural projection of (ra hours, dec degrees), near or far; the pixel may lie off the
     // client area.
     NaturalPoint LocateNatural(double ra, double dec) const;

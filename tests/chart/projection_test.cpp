@@ -326,8 +326,9 @@ TEST(Projection, MemoAndClientPreTestGiveTheProjectionsOwnAnswers) {
             for (const int turnY : {0, 10, 37, -52, 75, -90}) {
                 for (const unsigned radius : {500u, 30000u}) {
                     for (const double turn : {18.0, 3.4, 3.4, 11.9, 7.7}) {
-                        // The last row in the natural style's rules (without refraction), whose
-                        // memo pixels come from single-precision directions: within a pixel.
+                        // The last row in the natural style's rules (refracted on the horizon
+                        // chart), whose memo pixels come from single-precision directions:
+                        // within a pixel.
                         const bool natural = turn == 7.7;
                         Fixture f(ns);
                         ChartState& c = *f.chart;
@@ -343,7 +344,7 @@ TEST(Projection, MemoAndClientPreTestGiveTheProjectionsOwnAnswers) {
                         f.Centre(turn, turnY);
                         Projector projector(c, f.sky);
                         if (natural) {
-                            projector.UseNaturalRules(false);
+                            projector.UseNaturalRules(true);
                         }
                         auto same = [natural](PixelPoint a, PixelPoint b) {
                             return natural ? std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1
