@@ -375,6 +375,41 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
     }
 }
 
+// The faint-star layer in the same light as the bright stars, by its own B-V (none: white).
+void DrawNaturalFaintStars(const LayerContext& ctx, const SkyLook& look) {
+    const ChartState& chart = ctx.chart;
+    const bool horizon = ctx.projector.HorizonView();
+    const bool ground = GroundShown(ctx);
+    const double faintest = FaintestShown(ctx, look);
+    const int width = 2 * chart.m_nCenterX;
+    const int height = 2 * chart.m_nCenterY;
+    constexpr int kMargin = kMaxSpotRadius;
+    DrawFaintStarsBy(
+        ctx, faintest, kMargin,
+        [&](const FaintStar& star, double ra, double dec) -> std::optional<PixelPoint> {
+            const NaturalPoint p = ctx.projector.LocateNatural(ra, dec);
+            if (!p.Near() || p.x < -kMargin || p.y < -kMargin || p.x > width + kMargin ||
+                p.y > height + kMargin || (horizon && ground && p.altitude < 0.0)) {
+                return std::nullopt;
+            }
+            const double magnitude =
+                star.magnitude + (horizon ? ExtinctionMagnitudes(p.altitude) : 0.0);
+            if (magnitude > faintest) {
+                return std::nullopt;
+            }
+            const bool coloured = chart.m_bColoredStars && star.hasBv;
+            DrawStarLight(
+                ctx.surface, p.x, p.y, magnitude,
+                StarScreenColour(coloured ? std::optional<double>(star.bv) : std::nullopt));
+            const PixelPoint pixel{static_cast<int>(std::floor(p.x)),
+                                   static_cast<int>(std::floor(p.y))};
+            if (!ctx.projector.InsideClient(pixel.x, pixel.y)) {
+                return std::nullopt;
+            }
+            return pixel;
+        });
+}
+
 // --- the Sun, the Moon and the planets
 
 // A disc of `radius` pixels about (x, y) with a soft rim, lit by `lit` (0..1 for each point of
@@ -717,6 +752,9 @@ void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
     }
     if (chart.m_bCoordinations) {
         DrawGrid(layers);
+    }
+    if (chart.m_bFaintStars) {
+        DrawNaturalFaintStars(layers, look);
     }
     DrawNaturalStars(layers, look);
     if (chart.m_bStarNames && chart.m_nLevel >= 1) {
