@@ -259,3 +259,31 @@ TEST(NaturalSky, MoonAtItsSizeLitTowardTheSun) {
         projector.LocateNatural(sky.m_bodies[kBodySun].ra, sky.m_bodies[kBodySun].dec);
     EXPECT_GT((sun.x - centre.x) * sx + (sun.y - centre.y) * sy, 0.0);
 }
+
+TEST(NaturalSky, FaintStarsInTheSkysLight) {
+    // Krakow at midnight on 21 December (the Sun near -63 deg) and at noon on 21 June (+63 deg).
+    for (const bool night : {true, false}) {
+        NaturalChart n(night ? SkyDate{2026, 12, 21, 0, 0, 0} : SkyDate{2026, 6, 21, 12, 0, 0},
+                       kChartEquatorial);
+        if (!n.session) {
+            GTEST_SKIP() << "catalogue not built";
+        }
+        n.chart->m_bFaintStars = 1;
+        n.chart->m_dStarLimit = 9.0;
+        n.Draw();
+        ASSERT_TRUE(n.frame.ok);
+        const FaintStarTable& faint = n.session->Catalog().m_faintStars;
+        const double faintest = SkyLookForSun(SunAltitude(n.session->Sky())).faintest;
+        if (!night) {
+            EXPECT_TRUE(n.frame.picks.faintStars.empty());
+            continue;
+        }
+        ASSERT_GT(n.frame.picks.faintStars.size(), 100u);
+        const Rgb sky = n.surface.PixelAt(3, 3);
+        for (const FaintStarPick& pick : n.frame.picks.faintStars) {
+            EXPECT_LE(faint.stars.at(pick.index).magnitude, faintest);
+            const Rgb c = n.surface.PixelAt(pick.x, pick.y);
+            EXPECT_GT(c.r + c.g + c.b, sky.r + sky.g + sky.b) << pick.x << "," << pick.y;
+        }
+    }
+}
