@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -285,5 +286,36 @@ TEST(NaturalSky, FaintStarsInTheSkysLight) {
             const Rgb c = n.surface.PixelAt(pick.x, pick.y);
             EXPECT_GT(c.r + c.g + c.b, sky.r + sky.g + sky.b) << pick.x << "," << pick.y;
         }
+    }
+}
+
+TEST(NaturalSky, KeptSkyMatchesTheSkyDrawnAfresh) {
+    NaturalChart n(SkyDate{2026, 12, 21, 0, 0, 0}, kChartEquatorial);
+    if (!n.session) {
+        GTEST_SKIP() << "catalogue not built";
+    }
+    auto pixels = [](CairoImageSurface& surface) {
+        surface.Flush();
+        std::vector<Rgb> out;
+        for (int y = 0; y < surface.Height(); ++y) {
+            for (int x = 0; x < surface.Width(); ++x) {
+                out.push_back(surface.PixelAt(x, y));
+            }
+        }
+        return out;
+    };
+    // The same surface draws frame after frame (keeping its sky between them); each frame must
+    // equal the one a new surface draws of the same view: the view turned, a switch that
+    // changes the glows, then the first view again.
+    n.Draw();
+    const std::vector<double> turns = {n.chart->m_dTurnX + 1.0, n.chart->m_dTurnX + 1.0,
+                                       n.chart->m_dTurnX};
+    for (std::size_t k = 0; k < turns.size(); ++k) {
+        n.chart->m_dTurnX = turns[k];
+        n.chart->m_bMilkyWay = k == 1 ? 0 : 1;
+        n.Draw();
+        CairoImageSurface fresh(800, 600);
+        ::Draw(*n.chart, n.session->Sky(), n.session->Catalog(), n.settings, fresh);
+        EXPECT_EQ(pixels(n.surface), pixels(fresh)) << "frame " << k;
     }
 }
