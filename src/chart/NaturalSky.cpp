@@ -35,8 +35,9 @@ double CoreSigma(double flux) {
     return kCoreSigma * (1.0 + 0.13 * std::max(0.0, std::log10(flux)));
 }
 
-// How far the star's light reaches: where it falls below the faintest light worth adding.
-int SpotRadius(double flux) {
+// How far the star's light reaches, in pixels: where it falls below the faintest light worth
+// adding.
+double SpotRadius(double flux) {
     double r = 0.0;
     if (flux > kFaintestLight) {
         r = CoreSigma(flux) * std::sqrt(2.0 * std::log(flux / kFaintestLight));
@@ -44,7 +45,7 @@ int SpotRadius(double flux) {
     if (flux * kHaloShare > kFaintestLight) {
         r = std::max(r, kHaloSigma * std::sqrt(2.0 * std::log(flux * kHaloShare / kFaintestLight)));
     }
-    return std::min(static_cast<int>(std::ceil(r)), kMaxSpotRadius);
+    return std::min(r, static_cast<double>(kMaxSpotRadius));
 }
 
 // A star's spot for its magnitude: its core's and halo's light and exponents and how far it
@@ -55,7 +56,7 @@ struct SpotShape {
     float core = 0.0f; // exponent per squared pixel
     float haloFlux = 0.0f;
     bool withHalo = false;
-    int reach = 0;
+    double reach = 0.0; // pixels
 };
 
 constexpr double kSpotStep = 0.01;
@@ -657,9 +658,13 @@ Rgb ScreenRgb(const Light& light) {
 
 void DrawStarLight(DrawSurface& surface, double x, double y, double magnitude, Rgb colour) {
     const SpotShape& spot = SpotOf(magnitude);
-    const int reach = spot.reach;
-    const int cx = static_cast<int>(std::floor(x));
-    const int cy = static_cast<int>(std::floor(y));
+    // The pixels whose centres lie within the spot's reach (at least the one under the star).
+    const int left = std::min(static_cast<int>(std::ceil(x - spot.reach - 0.5)),
+                              static_cast<int>(std::floor(x)));
+    const int top = std::min(static_cast<int>(std::ceil(y - spot.reach - 0.5)),
+                             static_cast<int>(std::floor(y)));
+    const int spanX = std::max(static_cast<int>(std::floor(x + spot.reach - 0.5)) - left + 1, 1);
+    const int spanY = std::max(static_cast<int>(std::floor(y + spot.reach - 0.5)) - top + 1, 1);
     const float core = spot.core;
     const float halo = static_cast<float>(-1.0 / (2.0 * kHaloSigma * kHaloSigma));
     const float haloFlux = spot.haloFlux;
@@ -667,32 +672,32 @@ void DrawStarLight(DrawSurface& surface, double x, double y, double magnitude, R
     const float coreFlux = spot.coreFlux;
     // The spot's light is a product of a row's and a column's factor (exp(a + b) = exp(a)
     // exp(b)), so each factor is taken once per row or column rather than once per pixel.
-    const int span = 2 * reach + 1;
-    std::array<float, 4 * (2 * kMaxSpotRadius + 1)> factors{};
+    constexpr int kMaxSpan = 2 * kMaxSpotRadius + 2;
+    std::array<float, 4 * kMaxSpan> factors{};
     float* coreX = factors.data();
-    float* coreY = coreX + span;
-    float* haloX = coreY + span;
-    float* haloY = haloX + span;
-    for (int k = 0; k < span; ++k) {
-        const float dx = static_cast<float>(cx - reach + k + 0.5 - x);
-        const float dy = static_cast<float>(cy - reach + k + 0.5 - y);
+    float* coreY = coreX + kMaxSpan;
+    float* haloX = coreY + kMaxSpan;
+    float* haloY = haloX + kMaxSpan;
+    for (int k = 0; k < spanX; ++k) {
+        const float dx = static_cast<float>(left + k + 0.5 - x);
         coreX[k] = std::exp(dx * dx * core);
+        haloX[k] = withHalo ? std::exp(dx * dx * halo) : 0.0f;
+    }
+    for (int k = 0; k < spanY; ++k) {
+        const float dy = static_cast<float>(top + k + 0.5 - y);
         coreY[k] = coreFlux * std::exp(dy * dy * core);
-        if (withHalo) {
-            haloX[k] = std::exp(dx * dx * halo);
-            haloY[k] = haloFlux * std::exp(dy * dy * halo);
-        }
+        haloY[k] = withHalo ? haloFlux * std::exp(dy * dy * halo) : 0.0f;
     }
     // The light of each pixel, added in one block; where it is more than the screen can show,
     // the point turns white, as a bright star does to the eye.
-    std::array<float, (2 * kMaxSpotRadius + 1) * (2 * kMaxSpotRadius + 1)> amounts;
-    for (int j = 0; j < span; ++j) {
-        for (int i = 0; i < span; ++i) {
+    std::array<float, kMaxSpan * kMaxSpan> amounts;
+    for (int j = 0; j < spanY; ++j) {
+        for (int i = 0; i < spanX; ++i) {
             float light = coreY[j] * coreX[i];
             if (withHalo) {
                 light += haloY[j] * haloX[i];
             }
-            float& amount = amounts[static_cast<std::size_t>(j * span + i)];
+            float& amount = amounts[static_cast<std::size_t>(j * spanX + i)];
             amount = light < static_cast<float>(kFaintestLight) ? 0.0f : light;
             if (light <= 1.0f) {
                 continue;
@@ -702,13 +707,13 @@ void DrawStarLight(DrawSurface& surface, double x, double y, double magnitude, R
             auto toward = [white](std::uint8_t c) {
                 return static_cast<std::uint8_t>(c + (255.0f - c) * white);
             };
-            surface.AddLight(cx - reach + i, cy - reach + j,
+            surface.AddLight(left + i, top + j,
                              Rgb{toward(colour.r), toward(colour.g), toward(colour.b)}, 1.0f);
         }
     }
     surface.AddLightBlock(
-        cx - reach, cy - reach, span, span,
-        std::span<const float>(amounts.data(), static_cast<std::size_t>(span * span)), colour);
+        left, top, spanX, spanY,
+        std::span<const float>(amounts.data(), static_cast<std::size_t>(spanX * spanY)), colour);
 }
 
 void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
