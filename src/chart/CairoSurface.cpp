@@ -341,6 +341,12 @@ void CairoSurface::AddSoftLight(std::span<const LightPolygon> polygons, Rgb colo
 }
 
 void CairoSurface::KeepBackdrop(std::string key) {
+    // A view that changes from frame to frame (dragged, animated) is not copied each time: the
+    // picture is kept when the same key comes a second time in a row.
+    if (key != m_offeredKey) {
+        m_offeredKey = std::move(key);
+        return;
+    }
     m_backdropKey.clear();
     m_backdrop.clear();
     if (!m_raster.Active()) {

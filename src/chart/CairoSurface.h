@@ -96,6 +96,7 @@ private:
     // The image's device pixels as KeepBackdrop found them, and their key.
     std::string m_backdropKey;
     std::vector<std::uint8_t> m_backdrop;
+    std::string m_offeredKey; // the key KeepBackdrop was last called with
 
     // Ellipses on an image at scale 1: the pixels cairo fills for an ellipse of a given size, pen
     // and brush do not change when it moves by whole pixels, so each shape is rasterised by cairo

@@ -184,8 +184,9 @@ public:
 
     // --- a picture kept between frames (the natural style's sky and glows, which change only
     // when the view does)
-    // Keeps everything drawn so far under `key`, in place of what was kept before. A surface
-    // that cannot read its pixels keeps nothing.
+    // Keeps everything drawn so far under `key`, in place of what was kept before; a surface
+    // may keep it only when offered the same key twice in a row (a view that changes every
+    // frame is then not copied each time). A surface that cannot read its pixels keeps nothing.
     virtual void KeepBackdrop(std::string key);
     // Puts back the picture kept under exactly `key`, over the whole surface, and returns true;
     // false (the surface untouched) when none is kept under that key.

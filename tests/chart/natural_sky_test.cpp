@@ -304,15 +304,16 @@ TEST(NaturalSky, KeptSkyMatchesTheSkyDrawnAfresh) {
         }
         return out;
     };
-    // The same surface draws frame after frame (keeping its sky between them); each frame must
-    // equal the one a new surface draws of the same view: the view turned, a switch that
-    // changes the glows, then the first view again.
+    // The same surface draws each view twice (the second time over the sky it kept); that frame
+    // must equal the one a new surface draws of the same view: the first view, the view
+    // turned, a switch that changes the glows, then the first view again.
     n.Draw();
-    const std::vector<double> turns = {n.chart->m_dTurnX + 1.0, n.chart->m_dTurnX + 1.0,
-                                       n.chart->m_dTurnX};
+    const std::vector<double> turns = {n.chart->m_dTurnX, n.chart->m_dTurnX + 1.0,
+                                       n.chart->m_dTurnX + 1.0, n.chart->m_dTurnX};
     for (std::size_t k = 0; k < turns.size(); ++k) {
         n.chart->m_dTurnX = turns[k];
-        n.chart->m_bMilkyWay = k == 1 ? 0 : 1;
+        n.chart->m_bMilkyWay = k == 2 ? 0 : 1;
+        n.Draw();
         n.Draw();
         CairoImageSurface fresh(800, 600);
         ::Draw(*n.chart, n.session->Sky(), n.session->Catalog(), n.settings, fresh);
