@@ -152,6 +152,15 @@ void BM_NaturalFrameDefault(benchmark::State& state) {
 }
 BENCHMARK(BM_NaturalFrameDefault)->Unit(benchmark::kMillisecond);
 
+// Panned before every frame: the sky and its glows kept from the frame before do not fit, and
+// are drawn afresh each time, as while the chart is dragged or the time runs.
+void BM_NaturalFramePanned(benchmark::State& state) {
+    FrameBench bench(false, 2, true);
+    bench.pan = true;
+    bench.Run(state);
+}
+BENCHMARK(BM_NaturalFramePanned)->Unit(benchmark::kMillisecond);
+
 void BM_NaturalFrameEveryLayer(benchmark::State& state) {
     FrameBench bench(true, static_cast<int>(state.range(0)), true);
     bench.Run(state);

@@ -101,6 +101,69 @@ void CairoSurface::SetPixel(int x, int y, Rgb colour) {
     cairo_fill(m_cr);
 }
 
+namespace {
+
+// Pixel `p` with `amount` (0..1] of `colour` added, each channel clamped at 255.
+std::uint32_t WithLight(std::uint32_t p, Rgb colour, float amount) {
+    auto add = [&](int shift, std::uint8_t c) {
+        const int v = static_cast<int>((p >> shift) & 0xFFu) +
+                      static_cast<int>(static_cast<float>(c) * amount + 0.5f);
+        return static_cast<std::uint32_t>(std::min(v, 255)) << shift;
+    };
+    return 0xFF000000u | add(16, colour.r) | add(8, colour.g) | add(0, colour.b);
+}
+
+} // namespace
+
+void CairoSurface::AddLightBlock(int x, int y, int w, int h, std::span<const float> amounts,
+                                 Rgb colour) {
+    if (!m_raster.Active()) {
+        DrawSurface::AddLightBlock(x, y, w, h, amounts, colour);
+        return;
+    }
+    BeginDirect();
+    if (m_raster.Scale() == 1) {
+        // Straight into the rows, the box clipped to the image once.
+        const float r = colour.r;
+        const float g = colour.g;
+        const float b = colour.b;
+        const int left = std::max(0, -x);
+        const int right = std::min(w, m_width - x);
+        for (int row = std::max(0, -y); row < std::min(h, m_height - y); ++row) {
+            if (left >= right) {
+                break;
+            }
+            std::uint32_t* pixels = m_raster.At(x + left, y + row);
+            const float* light = amounts.data() + static_cast<std::ptrdiff_t>(row) * w;
+            for (int col = left; col < right; ++col, ++pixels) {
+                const float amount = light[col];
+                if (amount > 0.0f) {
+                    const std::uint32_t p = *pixels;
+                    const float a = std::min(amount, 1.0f);
+                    auto add = [&](int shift, float c) {
+                        const int v =
+                            static_cast<int>((p >> shift) & 0xFFu) + static_cast<int>(c * a + 0.5f);
+                        return static_cast<std::uint32_t>(std::min(v, 255)) << shift;
+                    };
+                    *pixels = 0xFF000000u | add(16, r) | add(8, g) | add(0, b);
+                }
+            }
+        }
+        return;
+    }
+    for (int row = 0; row < h; ++row) {
+        for (int col = 0; col < w; ++col) {
+            float amount = amounts[static_cast<std::size_t>(row * w + col)];
+            if (!(amount > 0.0f)) {
+                continue;
+            }
+            amount = std::min(amount, 1.0f);
+            m_raster.ForDevicePixels(x + col, y + row,
+                                     [&](std::uint32_t& p) { p = WithLight(p, colour, amount); });
+        }
+    }
+}
+
 void CairoSurface::AddLight(int x, int y, Rgb colour, float amount) {
     if (!(amount > 0.0f)) {
         return;
@@ -108,14 +171,7 @@ void CairoSurface::AddLight(int x, int y, Rgb colour, float amount) {
     amount = std::min(amount, 1.0f);
     if (m_raster.Active()) {
         BeginDirect();
-        auto add = [amount](std::uint32_t old, int shift, std::uint8_t c) {
-            const int v = static_cast<int>((old >> shift) & 0xFFu) +
-                          static_cast<int>(static_cast<float>(c) * amount + 0.5f);
-            return static_cast<std::uint32_t>(std::min(v, 255)) << shift;
-        };
-        m_raster.ForDevicePixels(x, y, [&](std::uint32_t& p) {
-            p = 0xFF000000u | add(p, 16, colour.r) | add(p, 8, colour.g) | add(p, 0, colour.b);
-        });
+        m_raster.ForDevicePixels(x, y, [&](std::uint32_t& p) { p = WithLight(p, colour, amount); });
         return;
     }
     BeginCairo();
@@ -282,6 +338,37 @@ void CairoSurface::AddSoftLight(std::span<const LightPolygon> polygons, Rgb colo
     cairo_pattern_destroy(pattern);
     cairo_restore(m_cr);
     cairo_surface_destroy(mask);
+}
+
+void CairoSurface::KeepBackdrop(std::string key) {
+    // A view that changes from frame to frame (dragged, animated) is not copied each time: the
+    // picture is kept when the same key comes a second time in a row.
+    if (key != m_offeredKey) {
+        m_offeredKey = std::move(key);
+        return;
+    }
+    m_backdropKey.clear();
+    m_backdrop.clear();
+    if (!m_raster.Active()) {
+        return;
+    }
+    BeginDirect();
+    cairo_surface_t* target = cairo_get_target(m_cr);
+    const std::uint8_t* data = cairo_image_surface_get_data(target);
+    const std::size_t size = static_cast<std::size_t>(cairo_image_surface_get_stride(target)) *
+                             static_cast<std::size_t>(cairo_image_surface_get_height(target));
+    m_backdrop.assign(data, data + size);
+    m_backdropKey = std::move(key);
+}
+
+bool CairoSurface::RestoreBackdrop(std::string_view key) {
+    if (!m_raster.Active() || m_backdrop.empty() || key != m_backdropKey) {
+        return false;
+    }
+    BeginDirect();
+    std::copy(m_backdrop.begin(), m_backdrop.end(),
+              cairo_image_surface_get_data(cairo_get_target(m_cr)));
+    return true;
 }
 
 void CairoSurface::RasterLine(int x0, int y0, int x1, int y1) {

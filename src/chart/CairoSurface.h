@@ -17,7 +17,11 @@
 #include "chart/DrawSurface.h"
 #include "chart/PixelRaster.h"
 
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
@@ -49,8 +53,12 @@ public:
                         Rgb paper = kWhite) override;
 
     void AddLight(int x, int y, Rgb colour, float amount) override;
+    void AddLightBlock(int x, int y, int w, int h, std::span<const float> amounts,
+                       Rgb colour) override;
     void DrawSmoothPicture(const IconPicture& picture, int x, int y, int w, int h) override;
     void AddSoftLight(std::span<const LightPolygon> polygons, Rgb colour, int blur) override;
+    void KeepBackdrop(std::string key) override;
+    bool RestoreBackdrop(std::string_view key) override;
 
     // Hands everything drawn so far to cairo (call before reading the image or copying it).
     void Flush();
@@ -84,6 +92,11 @@ private:
     Pen m_dashPen;       // the pen the phase belongs to
 
     std::unique_ptr<TextLayoutCache> m_layouts;
+
+    // The image's device pixels as KeepBackdrop found them, and their key.
+    std::string m_backdropKey;
+    std::vector<std::uint8_t> m_backdrop;
+    std::string m_offeredKey; // the key KeepBackdrop was last called with
 
     // Ellipses on an image at scale 1: the pixels cairo fills for an ellipse of a given size, pen
     // and brush do not change when it moves by whole pixels, so each shape is rasterised by cairo

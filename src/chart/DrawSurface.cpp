@@ -55,7 +55,22 @@ void DrawSurface::AddLight(int x, int y, Rgb colour, float amount) {
                  static_cast<std::uint8_t>(colour.b * a)});
 }
 
+void DrawSurface::AddLightBlock(int x, int y, int w, int h, std::span<const float> amounts,
+                                Rgb colour) {
+    for (int row = 0; row < h; ++row) {
+        for (int col = 0; col < w; ++col) {
+            AddLight(x + col, y + row, colour, amounts[static_cast<std::size_t>(row * w + col)]);
+        }
+    }
+}
+
 void DrawSurface::AddSoftLight(std::span<const LightPolygon>, Rgb, int) {}
+
+void DrawSurface::KeepBackdrop(std::string) {}
+
+bool DrawSurface::RestoreBackdrop(std::string_view) {
+    return false;
+}
 
 void DrawSurface::DrawSmoothPicture(const IconPicture& picture, int x, int y, int w, int h) {
     DrawIcon(picture, x, y, w, h);

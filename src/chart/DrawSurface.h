@@ -166,6 +166,10 @@ public:
     // Adds `amount` (0..1) of `colour`'s light to pixel (x, y), each channel clamped at 255.
     // A surface that cannot read its pixels sets the pixel to the added light.
     virtual void AddLight(int x, int y, Rgb colour, float amount);
+    // AddLight over the box of w x h pixels from (x, y): amounts[row * w + column] of `colour`
+    // to each pixel, row by row.
+    virtual void AddLightBlock(int x, int y, int w, int h, std::span<const float> amounts,
+                               Rgb colour);
     // Light added through soft-edged shapes: each polygon (even-odd) adds its amount (0..1) of
     // `colour`, the sum blurred over about `blur` pixels (a glow, not a figure). A surface
     // without the means draws nothing.
@@ -177,6 +181,16 @@ public:
     // The picture stretched smoothly (bilinear) into the box from (x, y) of width w and height
     // h, every pixel opaque. Falls back to DrawIcon.
     virtual void DrawSmoothPicture(const IconPicture& picture, int x, int y, int w, int h);
+
+    // --- a picture kept between frames (the natural style's sky and glows, which change only
+    // when the view does)
+    // Keeps everything drawn so far under `key`, in place of what was kept before; a surface
+    // may keep it only when offered the same key twice in a row (a view that changes every
+    // frame is then not copied each time). A surface that cannot read its pixels keeps nothing.
+    virtual void KeepBackdrop(std::string key);
+    // Puts back the picture kept under exactly `key`, over the whole surface, and returns true;
+    // false (the surface untouched) when none is kept under that key.
+    virtual bool RestoreBackdrop(std::string_view key);
 
 protected:
     // Called after the selection changed (a surface that caches derived objects can refresh).

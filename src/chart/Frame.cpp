@@ -138,11 +138,9 @@ FrameResult Draw(ChartState& chart, const SkyState& sky, const CatalogStore& cat
             return result;
         }
         if (chart.m_bNaturalSky != 0) {
-            // The natural style projects every point afresh by its own rules (the memo holds
-            // the classic projection's).
+            // The natural style projects by its own rules, from the memo's directions.
             ctx.natural = true;
             ctx.directionMemo = ctx.memo;
-            ctx.memo = nullptr;
             ctx.projector.UseNaturalRules(chart.m_bPreciseModel != 0);
             DrawNaturalFrame(ctx, SunAltitude(sky));
             if (options.reticle) {

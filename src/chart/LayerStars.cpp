@@ -93,14 +93,14 @@ const std::array<PointMemo::Cell, kFaintCellCount>& FaintCells() {
     return cells;
 }
 
-// The faint stars, through the bright stars' own symbol drawing. On screen only the cells that
-// may meet the client area; each cell holds its stars brightest first, so the rest of a cell
-// is skipped at the first star past the limit. Their J2000 positions are carried to the date the
-// catalogue holds (precise model) as they are drawn.
-template <typename DrawSymbol>
-void DrawFaintStars(const LayerContext& ctx, DrawSymbol& drawSymbol) {
+// The faint stars no fainter than `limit`: `place(star, ra, dec)` draws one at its position of
+// the catalogue's date and returns its pixel, kept for picking, or nothing. On screen only the
+// cells that may meet the client area widened by `widen` pixels; each cell holds its stars
+// brightest first, so the rest of a cell is skipped at the first star past the limit. Their
+// J2000 positions are carried to the date the catalogue holds (precise model) as they are drawn.
+template <typename Place>
+void ForFaintStars(const LayerContext& ctx, double limit, double widen, Place& place) {
     const FaintStarTable& faint = ctx.catalog.m_faintStars;
-    const double limit = ctx.chart.m_dStarLimit;
     std::optional<FastApparentPlace> ofDate;
     if (ctx.catalog.m_epoch.carried) {
         PreciseInstant instant;
@@ -109,11 +109,10 @@ void DrawFaintStars(const LayerContext& ctx, DrawSymbol& drawSymbol) {
         ofDate.emplace(ApparentPlaceFrameOf(instant));
     }
     const auto& cells = FaintCells();
-    PointMemo* memo = ctx.memo ? &ctx.memo->faintStars : nullptr;
     for (std::size_t cell = 0; cell < kFaintCellCount; ++cell) {
         const std::span<const FaintStar> stars = faint.Cell(cell);
         if (stars.empty() || !(stars.front().magnitude <= limit) ||
-            (!ctx.Printing() && !ctx.projector.CellMayMeetClient(cells[cell]))) {
+            (!ctx.Printing() && !ctx.projector.CellMayMeetClient(cells[cell], widen))) {
             continue;
         }
         const std::size_t first = faint.cellStart[cell];
@@ -127,15 +126,32 @@ void DrawFaintStars(const LayerContext& ctx, DrawSymbol& drawSymbol) {
             if (ofDate) {
                 ofDate->RaDec(UnitVectorOf(ra, dec), ra, dec);
             }
-            if (const auto p = drawSymbol(static_cast<float>(ra), static_cast<float>(dec),
-                                          star.magnitude, star.spectralClass, memo, first + k)) {
+            if (const std::optional<PixelPoint> p = place(star, ra, dec)) {
                 ctx.picks.faintStars.push_back(FaintStarPick{first + k, p->x, p->y});
             }
         }
     }
 }
 
+// The faint stars through the bright stars' own symbol drawing, their points kept in the memo by
+// their place in the table.
+template <typename DrawSymbol>
+void DrawFaintStars(const LayerContext& ctx, DrawSymbol& drawSymbol) {
+    const FaintStar* const table = ctx.catalog.m_faintStars.stars.data();
+    PointMemo* memo = ctx.memo ? &ctx.memo->faintStars : nullptr;
+    auto place = [&](const FaintStar& star, double ra, double dec) {
+        return drawSymbol(static_cast<float>(ra), static_cast<float>(dec), star.magnitude,
+                          star.spectralClass, memo, static_cast<std::size_t>(&star - table));
+    };
+    ForFaintStars(ctx, ctx.chart.m_dStarLimit, 0.0, place);
+}
+
 } // namespace
+
+void DrawFaintStarsBy(const LayerContext& ctx, double limit, double widen,
+                      const FaintStarPlacer& place) {
+    ForFaintStars(ctx, limit, widen, place);
+}
 
 void DrawStars(const LayerContext& ctx) {
     const ChartState& chart = ctx.chart;

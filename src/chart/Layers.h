@@ -4,8 +4,10 @@
 // at once when its own switch is off.
 #pragma once
 
+#include "catalog/FaintStars.h"
 #include "chart/LayerContext.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,7 +31,15 @@ void DrawMessierLabels(const LayerContext& ctx);      // called by DrawDeepSky; 
 void DrawOtherDeepSkyLabels(const LayerContext& ctx); // called by DrawDeepSky
 
 // Symbols.
-void DrawStars(const LayerContext& ctx);             // always; fills picks.stars
+void DrawStars(const LayerContext& ctx); // always; fills picks.stars
+// The faint-star layer drawn by another hand (the natural style): `place(star, ra, dec)` draws
+// each star of the table no fainter than `limit` at (ra hours, dec degrees) of the catalogue's
+// date and returns its pixel, kept in picks.faintStars, or nothing. On screen only the stars
+// whose sky cells may meet the client area widened by `widen` pixels.
+using FaintStarPlacer =
+    std::function<std::optional<PixelPoint>(const FaintStar& star, double ra, double dec)>;
+void DrawFaintStarsBy(const LayerContext& ctx, double limit, double widen,
+                      const FaintStarPlacer& place);
 void DrawDeepSky(const LayerContext& ctx);           // m_bDeepSky; fills picks.deepSky, then labels
 void DrawSolarSystem(const LayerContext& ctx);       // m_bSolarSystem; labels, then bodies
 void DrawSolarSystemLabels(const LayerContext& ctx); // called by DrawSolarSystem

@@ -10,7 +10,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -32,8 +35,9 @@ double CoreSigma(double flux) {
     return kCoreSigma * (1.0 + 0.13 * std::max(0.0, std::log10(flux)));
 }
 
-// How far the star's light reaches: where it falls below the faintest light worth adding.
-int SpotRadius(double flux) {
+// How far the star's light reaches, in pixels: where it falls below the faintest light worth
+// adding.
+double SpotRadius(double flux) {
     double r = 0.0;
     if (flux > kFaintestLight) {
         r = CoreSigma(flux) * std::sqrt(2.0 * std::log(flux / kFaintestLight));
@@ -41,7 +45,50 @@ int SpotRadius(double flux) {
     if (flux * kHaloShare > kFaintestLight) {
         r = std::max(r, kHaloSigma * std::sqrt(2.0 * std::log(flux * kHaloShare / kFaintestLight)));
     }
-    return std::min(static_cast<int>(std::ceil(r)), kMaxSpotRadius);
+    return std::min(r, static_cast<double>(kMaxSpotRadius));
+}
+
+// A star's spot for its magnitude: its core's and halo's light and exponents and how far it
+// reaches. Kept for magnitudes in steps of a hundredth (a 1 % step in light), from the
+// brightest planet's on to where nothing is left to draw.
+struct SpotShape {
+    float coreFlux = 0.0f;
+    float core = 0.0f; // exponent per squared pixel
+    float haloFlux = 0.0f;
+    bool withHalo = false;
+    double reach = 0.0; // pixels
+};
+
+constexpr double kSpotStep = 0.01;
+constexpr double kBrightestSpot = -8.0;
+constexpr double kFaintestSpot = 12.0;
+
+SpotShape MakeSpot(double magnitude) {
+    const double flux = FluxOfMagnitude(magnitude - kFullPixelMagnitude);
+    const double sigma = CoreSigma(flux);
+    SpotShape spot;
+    spot.coreFlux = static_cast<float>(flux);
+    spot.core = static_cast<float>(-1.0 / (2.0 * sigma * sigma));
+    spot.haloFlux = static_cast<float>(flux * kHaloShare);
+    spot.withHalo = spot.haloFlux > kFaintestLight;
+    spot.reach = SpotRadius(flux);
+    return spot;
+}
+
+const SpotShape& SpotOf(double magnitude) {
+    static const std::vector<SpotShape> spots = [] {
+        std::vector<SpotShape> out;
+        const auto count =
+            static_cast<std::size_t>(std::lround((kFaintestSpot - kBrightestSpot) / kSpotStep) + 1);
+        out.reserve(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            out.push_back(MakeSpot(kBrightestSpot + static_cast<double>(i) * kSpotStep));
+        }
+        return out;
+    }();
+    const double at = std::clamp((magnitude - kBrightestSpot) / kSpotStep, 0.0,
+                                 static_cast<double>(spots.size() - 1));
+    return spots[static_cast<std::size_t>(std::lround(at))];
 }
 
 // --- the sky
@@ -199,7 +246,62 @@ void DrawMilkyWayGlow(const LayerContext& ctx, const SkyLook& look) {
     ctx.surface.AddSoftLight(shapes, ScreenRgb(glow), blur);
 }
 
+// --- the backdrop kept between frames
+
+// Everything the background and the glows are drawn from, as bytes: the surface's size, the
+// chart's geometry and axes, the turn from the equator to the chart's sphere, the rules of the
+// projection, the Sun's height and place, the glows switched on and the catalogue they come
+// from. Two frames with the same key draw the same backdrop.
+std::string BackdropKey(const LayerContext& ctx, double sunAltitude) {
+    std::vector<double> values = {static_cast<double>(ctx.surface.Width()),
+                                  static_cast<double>(ctx.surface.Height()),
+                                  sunAltitude,
+                                  ctx.projector.HorizonView() ? 1.0 : 0.0,
+                                  ctx.chart.m_bPreciseModel != 0 ? 1.0 : 0.0,
+                                  ctx.chart.m_bMilkyWay != 0 ? 1.0 : 0.0,
+                                  ctx.chart.m_bDeepSky != 0 ? 1.0 : 0.0,
+                                  static_cast<double>(ctx.catalog.m_milkyWayGlow.size())};
+    const ChartGeometry g = ctx.projector.Geometry();
+    values.insert(values.end(), {static_cast<double>(g.radius), static_cast<double>(g.centerX),
+                                 static_cast<double>(g.centerY)});
+    const Projector::Axes axes = ctx.projector.OwnAxes();
+    for (const std::array<double, 3>& v :
+         {axes.x, axes.y, axes.toward, ctx.projector.OwnDirection(std::array{1.0, 0.0, 0.0}),
+          ctx.projector.OwnDirection(std::array{0.0, 1.0, 0.0}),
+          ctx.projector.OwnDirection(std::array{0.0, 0.0, 1.0}),
+          ctx.projector.OwnDirection(ctx.sky.m_bodies[kBodySun].ra,
+                                     ctx.sky.m_bodies[kBodySun].dec)}) {
+        values.insert(values.end(), v.begin(), v.end());
+    }
+    std::string key(values.size() * sizeof(double), '\0');
+    std::memcpy(key.data(), values.data(), key.size());
+    const void* catalog = &ctx.catalog;
+    key.append(static_cast<const char*>(static_cast<const void*>(&catalog)), sizeof catalog);
+    return key;
+}
+
 // --- stars
+
+// The screen colour of a star of this B-V (none: white), from a table in steps of a hundredth
+// over the range its colour follows (-0.4 to 2.0, beyond it the ends' colours).
+Rgb StarScreenColour(std::optional<double> bv) {
+    constexpr double kBluest = -0.4;
+    constexpr double kReddest = 2.0;
+    constexpr double kStep = 0.01;
+    static const std::vector<Rgb> colours = [] {
+        std::vector<Rgb> out;
+        for (int i = 0; i <= static_cast<int>(std::lround((kReddest - kBluest) / kStep)); ++i) {
+            out.push_back(ScreenRgb(StarColour(kBluest + i * kStep)));
+        }
+        return out;
+    }();
+    if (!bv) {
+        return ScreenRgb(StarColour(std::nullopt));
+    }
+    const double at =
+        std::clamp((*bv - kBluest) / kStep, 0.0, static_cast<double>(colours.size() - 1));
+    return colours[static_cast<std::size_t>(std::lround(at))];
+}
 
 // The faintest magnitude drawn at a point: what the sky lets through and the catalogue's limit.
 double FaintestShown(const LayerContext& ctx, const SkyLook& look) {
@@ -214,10 +316,10 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
     const int width = 2 * chart.m_nCenterX;
     const int height = 2 * chart.m_nCenterY;
     constexpr int kMargin = kMaxSpotRadius;
-    for (std::size_t i = 0; i < kStarCount; ++i) {
+    auto drawStar = [&](std::size_t i) {
         const StarRecord& star = ctx.catalog.m_stars[i];
         if (!(star.magnitude <= chart.m_dStarLimit)) {
-            continue;
+            return;
         }
         NaturalPoint p;
         if (ctx.directionMemo != nullptr) {
@@ -229,27 +331,84 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
         }
         if (!p.Near() || p.x < -kMargin || p.y < -kMargin || p.x > width + kMargin ||
             p.y > height + kMargin) {
-            continue;
+            return;
         }
         double magnitude = star.magnitude;
         if (horizon) {
             if (ground && p.altitude < 0.0) {
-                continue;
+                return;
             }
             magnitude += ExtinctionMagnitudes(p.altitude);
         }
         if (magnitude > faintest) {
-            continue;
+            return;
         }
         const int px = static_cast<int>(std::floor(p.x));
         const int py = static_cast<int>(std::floor(p.y));
         if (ctx.projector.InsideClient(px, py)) {
             ctx.picks.stars[i] = StarPick{px, py, TruncatedMagnitude(star.magnitude)};
         }
-        const Light colour =
-            chart.m_bColoredStars ? StarColour(ColourIndexOfStar(star.hr)) : Light{1.0, 1.0, 1.0};
-        DrawStarLight(ctx.surface, p.x, p.y, magnitude, ScreenRgb(colour));
+        const Rgb colour =
+            StarScreenColour(chart.m_bColoredStars ? ColourIndexOfStar(star.hr) : std::nullopt);
+        DrawStarLight(ctx.surface, p.x, p.y, magnitude, colour);
+    };
+    if (ctx.memo == nullptr) {
+        for (std::size_t i = 0; i < kStarCount; ++i) {
+            drawStar(i);
+        }
+        return;
     }
+    // Only the stars of the sky's patches that may meet the client area widened by the
+    // largest spot: the others spread no light into it.
+    std::vector<std::uint64_t> near;
+    ctx.memo->stars.MarkPointsInCells(
+        kStarCount,
+        [&](std::size_t i) {
+            const StarRecord& star = ctx.catalog.m_stars[i];
+            return std::pair{star.ra, star.dec};
+        },
+        [&](const PointMemo::Cell& cell) { return ctx.projector.CellMayMeetClient(cell, kMargin); },
+        near);
+    for (std::size_t w = 0; w < near.size(); ++w) {
+        for (std::uint64_t bits = near[w]; bits != 0; bits &= bits - 1) {
+            drawStar(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
+        }
+    }
+}
+
+// The faint-star layer in the same light as the bright stars, by its own B-V (none: white).
+void DrawNaturalFaintStars(const LayerContext& ctx, const SkyLook& look) {
+    const ChartState& chart = ctx.chart;
+    const bool horizon = ctx.projector.HorizonView();
+    const bool ground = GroundShown(ctx);
+    const double faintest = FaintestShown(ctx, look);
+    const int width = 2 * chart.m_nCenterX;
+    const int height = 2 * chart.m_nCenterY;
+    constexpr int kMargin = kMaxSpotRadius;
+    DrawFaintStarsBy(
+        ctx, faintest, kMargin,
+        [&](const FaintStar& star, double ra, double dec) -> std::optional<PixelPoint> {
+            const NaturalPoint p = ctx.projector.LocateNatural(ra, dec);
+            if (!p.Near() || p.x < -kMargin || p.y < -kMargin || p.x > width + kMargin ||
+                p.y > height + kMargin || (horizon && ground && p.altitude < 0.0)) {
+                return std::nullopt;
+            }
+            const double magnitude =
+                star.magnitude + (horizon ? ExtinctionMagnitudes(p.altitude) : 0.0);
+            if (magnitude > faintest) {
+                return std::nullopt;
+            }
+            const bool coloured = chart.m_bColoredStars && star.hasBv;
+            DrawStarLight(
+                ctx.surface, p.x, p.y, magnitude,
+                StarScreenColour(coloured ? std::optional<double>(star.bv) : std::nullopt));
+            const PixelPoint pixel{static_cast<int>(std::floor(p.x)),
+                                   static_cast<int>(std::floor(p.y))};
+            if (!ctx.projector.InsideClient(pixel.x, pixel.y)) {
+                return std::nullopt;
+            }
+            return pixel;
+        });
 }
 
 // --- the Sun, the Moon and the planets
@@ -498,49 +657,69 @@ Rgb ScreenRgb(const Light& light) {
 }
 
 void DrawStarLight(DrawSurface& surface, double x, double y, double magnitude, Rgb colour) {
-    const double flux = FluxOfMagnitude(magnitude - kFullPixelMagnitude);
-    const int reach = SpotRadius(flux);
-    const int cx = static_cast<int>(std::floor(x));
-    const int cy = static_cast<int>(std::floor(y));
-    const double sigma = CoreSigma(flux);
-    const float core = static_cast<float>(-1.0 / (2.0 * sigma * sigma));
+    const SpotShape& spot = SpotOf(magnitude);
+    // The pixels whose centres lie within the spot's reach (at least the one under the star).
+    const int left = std::min(static_cast<int>(std::ceil(x - spot.reach - 0.5)),
+                              static_cast<int>(std::floor(x)));
+    const int top = std::min(static_cast<int>(std::ceil(y - spot.reach - 0.5)),
+                             static_cast<int>(std::floor(y)));
+    const int spanX = std::max(static_cast<int>(std::floor(x + spot.reach - 0.5)) - left + 1, 1);
+    const int spanY = std::max(static_cast<int>(std::floor(y + spot.reach - 0.5)) - top + 1, 1);
+    const float core = spot.core;
     const float halo = static_cast<float>(-1.0 / (2.0 * kHaloSigma * kHaloSigma));
-    const float haloFlux = static_cast<float>(flux * kHaloShare);
-    const bool withHalo = haloFlux > kFaintestLight;
-    const float coreFlux = static_cast<float>(flux);
-    for (int py = cy - reach; py <= cy + reach; ++py) {
-        const float dy = static_cast<float>(py + 0.5 - y);
-        for (int px = cx - reach; px <= cx + reach; ++px) {
-            const float dx = static_cast<float>(px + 0.5 - x);
-            const float d2 = dx * dx + dy * dy;
-            float light = coreFlux * std::exp(d2 * core);
+    const float haloFlux = spot.haloFlux;
+    const bool withHalo = spot.withHalo;
+    const float coreFlux = spot.coreFlux;
+    // The spot's light is a product of a row's and a column's factor (exp(a + b) = exp(a)
+    // exp(b)), so each factor is taken once per row or column rather than once per pixel.
+    constexpr int kMaxSpan = 2 * kMaxSpotRadius + 2;
+    std::array<float, 4 * kMaxSpan> factors{};
+    float* coreX = factors.data();
+    float* coreY = coreX + kMaxSpan;
+    float* haloX = coreY + kMaxSpan;
+    float* haloY = haloX + kMaxSpan;
+    for (int k = 0; k < spanX; ++k) {
+        const float dx = static_cast<float>(left + k + 0.5 - x);
+        coreX[k] = std::exp(dx * dx * core);
+        haloX[k] = withHalo ? std::exp(dx * dx * halo) : 0.0f;
+    }
+    for (int k = 0; k < spanY; ++k) {
+        const float dy = static_cast<float>(top + k + 0.5 - y);
+        coreY[k] = coreFlux * std::exp(dy * dy * core);
+        haloY[k] = withHalo ? haloFlux * std::exp(dy * dy * halo) : 0.0f;
+    }
+    // The light of each pixel, added in one block; where it is more than the screen can show,
+    // the point turns white, as a bright star does to the eye.
+    std::array<float, kMaxSpan * kMaxSpan> amounts;
+    for (int j = 0; j < spanY; ++j) {
+        for (int i = 0; i < spanX; ++i) {
+            float light = coreY[j] * coreX[i];
             if (withHalo) {
-                light += haloFlux * std::exp(d2 * halo);
+                light += haloY[j] * haloX[i];
             }
-            if (light < static_cast<float>(kFaintestLight)) {
-                continue;
-            }
+            float& amount = amounts[static_cast<std::size_t>(j * spanX + i)];
+            amount = light < static_cast<float>(kFaintestLight) ? 0.0f : light;
             if (light <= 1.0f) {
-                surface.AddLight(px, py, colour, light);
                 continue;
             }
-            // Where the light is more than the screen can show, the point turns white, as a
-            // bright star does to the eye.
+            amount = 0.0f;
             const float white = std::min((light - 1.0f) / 6.0f, 0.6f);
             auto toward = [white](std::uint8_t c) {
                 return static_cast<std::uint8_t>(c + (255.0f - c) * white);
             };
-            surface.AddLight(px, py, Rgb{toward(colour.r), toward(colour.g), toward(colour.b)},
-                             1.0f);
+            surface.AddLight(left + i, top + j,
+                             Rgb{toward(colour.r), toward(colour.g), toward(colour.b)}, 1.0f);
         }
     }
+    surface.AddLightBlock(
+        left, top, spanX, spanY,
+        std::span<const float>(amounts.data(), static_cast<std::size_t>(spanX * spanY)), colour);
 }
 
 void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
     const SkyLook look = SkyLookForSun(sunAltitude);
     const ChartState& chart = ctx.chart;
     ScopedSurfaceState keep(ctx.surface);
-    DrawBackground(ctx, look);
 
     // What the sky lets through decides the classic layers' magnitude limits too: no deep-sky
     // object or star name in daylight or bright twilight.
@@ -552,10 +731,18 @@ void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
     layers.printingScale = ctx.printingScale;
     layers.natural = true;
     layers.directionMemo = ctx.directionMemo;
+    layers.memo = ctx.memo;
     layers.projector = ctx.projector;
     layers.skyColour = ScreenRgb(look.zenith);
     layers.skyFillColour = layers.skyColour;
-    DrawMilkyWayGlow(layers, look);
+    // The sky and the glows change only with the view: a frame of the same view puts back the
+    // picture the last one kept.
+    std::string key = BackdropKey(ctx, sunAltitude);
+    if (!ctx.surface.RestoreBackdrop(key)) {
+        DrawBackground(ctx, look);
+        DrawMilkyWayGlow(layers, look);
+        ctx.surface.KeepBackdrop(std::move(key));
+    }
     if (chart.m_bEcliptic) {
         DrawEcliptic(layers);
     }
@@ -570,6 +757,9 @@ void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
     }
     if (chart.m_bCoordinations) {
         DrawGrid(layers);
+    }
+    if (chart.m_bFaintStars) {
+        DrawNaturalFaintStars(layers, look);
     }
     DrawNaturalStars(layers, look);
     if (chart.m_bStarNames && chart.m_nLevel >= 1) {

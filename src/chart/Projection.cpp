@@ -118,8 +118,9 @@ void Projector::SetClientTest() {
     m_spanX = std::hypot(m_pixelX[1], m_pixelX[2], m_pixelX[3]);
     m_spanY = std::hypot(m_pixelY[1], m_pixelY[2], m_pixelY[3]);
     // The single-precision direction and angles (turn, horizon conversion) move a pixel by far
-    // less than a hundred-thousandth of the radius; the truncation by one pixel.
-    const double margin = 4.0 + 1e-5 * m_radius;
+    // less than a hundred-thousandth of the radius; the truncation by one pixel. Refraction
+    // lifts a point by less than a degree: a chord of 0.0175.
+    const double margin = 4.0 + 1e-5 * m_radius + (m_refract ? 0.0175 * m_radius : 0.0);
     m_offLow = -margin;
     m_offHighX = m_clientW + margin;
     m_offHighY = m_clientH + margin;
@@ -180,6 +181,7 @@ void Projector::SetClientTest() {
 void Projector::UseNaturalRules(bool refract) {
     m_natural = true;
     m_refract = refract && m_horizonView;
+    SetClientTest();
 }
 
 NaturalPoint Projector::FromOwn(const std::array<double, 3>& u, double altitude) const {
@@ -272,6 +274,17 @@ std::optional<PointOnChart> Projector::Locate(float ra, float dec) const {
 
 bool Projector::Project(float ra, float dec, PointMemo& memo, std::size_t i,
                         PixelPoint& pixel) const {
+    if (m_natural) {
+        // The point's direction from the memo (single precision: within a ten-thousandth of a
+        // pixel of the one computed afresh on any screen).
+        const PointMemo::Direction& d = memo.DirectionOf(i, ra, dec);
+        const NaturalPoint n = LocateNatural(std::array<double, 3>{d.x, d.y, d.z});
+        if (!n.Near()) {
+            return false;
+        }
+        pixel = PixelPoint{static_cast<int>(std::floor(n.x)), static_cast<int>(std::floor(n.y))};
+        return true;
+    }
     Turned t;
     if (!Visible(ra, dec, t)) {
         return false;

@@ -110,7 +110,8 @@ public:
 
     // Point i of a table with its memo: true with the same pixel as Project(ra, dec) when the
     // point is visible; the sines and cosines come from the memo when their angles are the ones
-    // it holds. (An out-parameter rather than an optional: this runs for every catalogue point.)
+    // it holds. Under the natural rules the pixel is the one of the memo's direction of the
+    // point. (An out-parameter rather than an optional: this runs for every catalogue point.)
     bool Project(float ra, float dec, PointMemo& memo, std::size_t i, PixelPoint& pixel) const;
     // True when the point's pixel lies surely outside the client area (by a margin far wider
     // than any rounding), visible or not; decided from its direction alone, without the
@@ -121,14 +122,15 @@ public:
         return x < m_offLow || x > m_offHighX || y < m_offLow || y > m_offHighY;
     }
     // False when every point of the cell lies surely outside the client area (as
-    // SurelyOffClient, for a whole patch of the sphere).
-    bool CellMayMeetClient(const PointMemo::Cell& c) const {
+    // SurelyOffClient, for a whole patch of the sphere), the area widened by `widen` pixels on
+    // every side.
+    bool CellMayMeetClient(const PointMemo::Cell& c, double widen = 0.0) const {
         const double x = m_pixelX[0] + m_pixelX[1] * c.x + m_pixelX[2] * c.y + m_pixelX[3] * c.z;
         const double y = m_pixelY[0] + m_pixelY[1] * c.x + m_pixelY[2] * c.y + m_pixelY[3] * c.z;
         const double bx = m_spanX * c.chord;
         const double by = m_spanY * c.chord;
-        return !(x + bx < m_offLow || x - bx > m_offHighX || y + by < m_offLow ||
-                 y - by > m_offHighY);
+        return !(x + bx < m_offLow - widen || x - bx > m_offHighX + widen ||
+                 y + by < m_offLow - widen || y - by > m_offHighY + widen);
     }
     // True with point i's pixel when it is visible and strictly inside the client area (the
     // screen's test for symbols and labels); the same answer as Project and InsideClient.

@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -258,4 +259,64 @@ TEST(NaturalSky, MoonAtItsSizeLitTowardTheSun) {
     const NaturalPoint sun =
         projector.LocateNatural(sky.m_bodies[kBodySun].ra, sky.m_bodies[kBodySun].dec);
     EXPECT_GT((sun.x - centre.x) * sx + (sun.y - centre.y) * sy, 0.0);
+}
+
+TEST(NaturalSky, FaintStarsInTheSkysLight) {
+    // Krakow at midnight on 21 December (the Sun near -63 deg) and at noon on 21 June (+63 deg).
+    for (const bool night : {true, false}) {
+        NaturalChart n(night ? SkyDate{2026, 12, 21, 0, 0, 0} : SkyDate{2026, 6, 21, 12, 0, 0},
+                       kChartEquatorial);
+        if (!n.session) {
+            GTEST_SKIP() << "catalogue not built";
+        }
+        n.chart->m_bFaintStars = 1;
+        n.chart->m_dStarLimit = 9.0;
+        n.Draw();
+        ASSERT_TRUE(n.frame.ok);
+        const FaintStarTable& faint = n.session->Catalog().m_faintStars;
+        const double faintest = SkyLookForSun(SunAltitude(n.session->Sky())).faintest;
+        if (!night) {
+            EXPECT_TRUE(n.frame.picks.faintStars.empty());
+            continue;
+        }
+        ASSERT_GT(n.frame.picks.faintStars.size(), 100u);
+        const Rgb sky = n.surface.PixelAt(3, 3);
+        for (const FaintStarPick& pick : n.frame.picks.faintStars) {
+            EXPECT_LE(faint.stars.at(pick.index).magnitude, faintest);
+            const Rgb c = n.surface.PixelAt(pick.x, pick.y);
+            EXPECT_GT(c.r + c.g + c.b, sky.r + sky.g + sky.b) << pick.x << "," << pick.y;
+        }
+    }
+}
+
+TEST(NaturalSky, KeptSkyMatchesTheSkyDrawnAfresh) {
+    NaturalChart n(SkyDate{2026, 12, 21, 0, 0, 0}, kChartEquatorial);
+    if (!n.session) {
+        GTEST_SKIP() << "catalogue not built";
+    }
+    auto pixels = [](CairoImageSurface& surface) {
+        surface.Flush();
+        std::vector<Rgb> out;
+        for (int y = 0; y < surface.Height(); ++y) {
+            for (int x = 0; x < surface.Width(); ++x) {
+                out.push_back(surface.PixelAt(x, y));
+            }
+        }
+        return out;
+    };
+    // The same surface draws each view twice (the second time over the sky it kept); that frame
+    // must equal the one a new surface draws of the same view: the first view, the view
+    // turned, a switch that changes the glows, then the first view again.
+    n.Draw();
+    const std::vector<double> turns = {n.chart->m_dTurnX, n.chart->m_dTurnX + 1.0,
+                                       n.chart->m_dTurnX + 1.0, n.chart->m_dTurnX};
+    for (std::size_t k = 0; k < turns.size(); ++k) {
+        n.chart->m_dTurnX = turns[k];
+        n.chart->m_bMilkyWay = k == 2 ? 0 : 1;
+        n.Draw();
+        n.Draw();
+        CairoImageSurface fresh(800, 600);
+        ::Draw(*n.chart, n.session->Sky(), n.session->Catalog(), n.settings, fresh);
+        EXPECT_EQ(pixels(n.surface), pixels(fresh)) << "frame " << k;
+    }
 }

@@ -325,7 +325,11 @@ TEST(Projection, MemoAndClientPreTestGiveTheProjectionsOwnAnswers) {
         for (const int mode : {kChartEquatorial, kChartLocalHorizon}) {
             for (const int turnY : {0, 10, 37, -52, 75, -90}) {
                 for (const unsigned radius : {500u, 30000u}) {
-                    for (const double turn : {18.0, 3.4, 3.4, 11.9}) {
+                    for (const double turn : {18.0, 3.4, 3.4, 11.9, 7.7}) {
+                        // The last row in the natural style's rules (refracted on the horizon
+                        // chart), whose memo pixels come from single-precision directions:
+                        // within a pixel.
+                        const bool natural = turn == 7.7;
                         Fixture f(ns);
                         ChartState& c = *f.chart;
                         SetClientSize(c, 1920, 1080);
@@ -338,7 +342,14 @@ TEST(Projection, MemoAndClientPreTestGiveTheProjectionsOwnAnswers) {
                         f.sky.m_dCosLat = std::cos(-33.9 * kDegToRad);
                         f.sky.m_dLST = 47.3;
                         f.Centre(turn, turnY);
-                        const Projector projector(c, f.sky);
+                        Projector projector(c, f.sky);
+                        if (natural) {
+                            projector.UseNaturalRules(true);
+                        }
+                        auto same = [natural](PixelPoint a, PixelPoint b) {
+                            return natural ? std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1
+                                           : a == b;
+                        };
                         std::vector<std::uint64_t> near;
                         memo.MarkPointsInCells(
                             kPoints, [&](std::size_t i) { return points[i]; },
@@ -364,14 +375,17 @@ TEST(Projection, MemoAndClientPreTestGiveTheProjectionsOwnAnswers) {
                                       plain.has_value())
                                 << i;
                             if (plain) {
-                                ASSERT_EQ(memoised, *plain) << ns << mode << turnY << " " << i;
+                                ASSERT_TRUE(same(memoised, *plain))
+                                    << ns << mode << turnY << " " << i;
                             }
                             PixelPoint onClient;
-                            ASSERT_EQ(projector.ProjectInsideClient(ra, dec, memo, i, onClient),
-                                      plainInside)
-                                << i;
-                            if (plainInside) {
-                                ASSERT_EQ(onClient, *plain) << i;
+                            const bool memoInside =
+                                projector.ProjectInsideClient(ra, dec, memo, i, onClient);
+                            if (!natural) {
+                                ASSERT_EQ(memoInside, plainInside) << i;
+                            }
+                            if (plainInside && memoInside) {
+                                ASSERT_TRUE(same(onClient, *plain)) << i;
                             }
                         }
                     }
