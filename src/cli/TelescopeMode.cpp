@@ -15,9 +15,6 @@
 #include "telescope/MountTarget.h"
 #include "telescope/SlewSafety.h"
 
-#include <erfa.h>
-#include <erfam.h>
-
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -45,18 +42,6 @@ constexpr auto kConnectWait = std::chrono::seconds(3 * kMountConnectTimeoutSecon
 constexpr auto kPollInterval = std::chrono::milliseconds(100);
 
 using Clock = std::chrono::steady_clock;
-
-// A mount that ends a slew farther than this from the target (degrees) is sent there again, at
-// most kGotoRetries times.
-constexpr double kGotoToleranceDegrees = 10.0 / 3600.0;
-constexpr int kGotoRetries = 2;
-
-// The angle between two places (hours, degrees), degrees.
-double SeparationDegrees(double ra1, double dec1, double ra2, double dec2) {
-    return eraSeps(ra1 * 15.0 * ERFA_DD2R, dec1 * ERFA_DD2R, ra2 * 15.0 * ERFA_DD2R,
-                   dec2 * ERFA_DD2R) *
-           ERFA_DR2D;
-}
 
 // "05:55:10.31" (hours) and "+07:24:25.4" (degrees), rounded as a whole first so that no field
 // shows 60.
@@ -280,22 +265,9 @@ int RunTelescopeMode(const std::optional<std::string>& addressText,
     }
     const auto limit = std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double>(request.timeoutSeconds));
-    const auto deadline = Clock::now() + limit;
-    MountStatus status;
-    // A mount that aims at the hour angle the target had when the slew began ends behind it by
-    // the slew's duration; the short second slew from near the target corrects that.
-    for (int attempt = 0; attempt <= kGotoRetries; ++attempt) {
-        client.Goto(target->raHours, target->decDegrees);
-        status = WaitFor(client, deadline - Clock::now(),
-                         [](const MountStatus& s) { return s.activity != MountActivity::Slewing; });
-        if (status.activity == MountActivity::Slewing ||
-            status.activity == MountActivity::Disconnected || !status.message.empty() ||
-            !status.hasPosition ||
-            SeparationDegrees(status.raHours, status.decDegrees, target->raHours,
-                              target->decDegrees) <= kGotoToleranceDegrees) {
-            break;
-        }
-    }
+    client.Goto(target->raHours, target->decDegrees);
+    const MountStatus status = WaitFor(
+        client, limit, [](const MountStatus& s) { return s.activity != MountActivity::Slewing; });
     if (status.activity == MountActivity::Disconnected) {
         err << "vesperanova: the slew did not end: "
             << (status.message.empty() ? std::string("the mount was disconnected") : status.message)

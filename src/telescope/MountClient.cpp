@@ -5,6 +5,7 @@
 #include <baseclient.h>
 #include <basedevice.h>
 #include <erfa.h>
+#include <erfam.h>
 
 #include <fcntl.h>
 #include <netdb.h>
@@ -32,6 +33,19 @@ using Clock = std::chrono::steady_clock;
 // After a goto, how long a mount may take to report that it has started before a settled
 // position counts as the end of the slew (a mount already at the target never reports Busy).
 constexpr auto kSlewStartGrace = std::chrono::seconds(3);
+// A mount that ends a goto farther than this from the target (degrees) is sent there again, at
+// most kGotoRefinements times: a mount that aims at the hour angle the target had when the slew
+// began ends behind it by the slew's duration, and the short second slew corrects that.
+constexpr double kGotoToleranceDegrees = 10.0 / 3600.0;
+constexpr int kGotoRefinements = 2;
+
+// The angle between two places (hours, degrees), degrees.
+double SeparationDegrees(double ra1, double dec1, double ra2, double dec2) {
+    return eraSeps(ra1 * 15.0 * ERFA_DD2R, dec1 * ERFA_DD2R, ra2 * 15.0 * ERFA_DD2R,
+                   dec2 * ERFA_DD2R) *
+           ERFA_DR2D;
+}
+
 // How long the client itself may take to join the relay.
 constexpr unsigned kRelayConnectSeconds = 2;
 
@@ -177,6 +191,12 @@ struct MountClient::Impl {
     bool parked = false;
     IPState coordinateState = IPS_IDLE;
     std::optional<Clock::time_point> slewAsked; // a goto not yet seen Busy
+    struct GotoTarget {
+        double raHours = 0.0;
+        double decDegrees = 0.0;
+        int refinements = 0; // gotos sent again so far
+    };
+    std::optional<GotoTarget> gotoTarget; // the goto under way
     std::optional<Clock::time_point> deviceDeadline;
     std::string wantedDevice; // empty: the first telescope
 
@@ -267,6 +287,22 @@ void IndiLink::updateProperty(INDI::Property property) {
             m_owner.status.hasPosition = true;
         }
         const IPState state = property.getState();
+        auto& target = m_owner.gotoTarget;
+        if (target && m_owner.coordinateState == IPS_BUSY && state == IPS_OK) {
+            // A slew has ended: short of the target, it is sent there again.
+            if (m_owner.status.hasPosition && target->refinements < kGotoRefinements &&
+                SeparationDegrees(m_owner.status.raHours, m_owner.status.decDegrees,
+                                  target->raHours, target->decDegrees) > kGotoToleranceDegrees) {
+                ++target->refinements;
+                m_owner.slewAsked = Clock::now() + kSlewStartGrace;
+                m_owner.tasks.push_back(
+                    [impl = &m_owner, ra = target->raHours, dec = target->decDegrees] {
+                        impl->SendCoordinates(ra, dec, "TRACK");
+                    });
+            } else {
+                target.reset();
+            }
+        }
         if (state == IPS_BUSY) {
             m_owner.slewAsked.reset();
         } else if (m_owner.slewAsked && (state == IPS_ALERT || Clock::now() > *m_owner.slewAsked)) {
@@ -457,6 +493,7 @@ void MountClient::Impl::OpenLink(const std::string& host, int port, const std::s
         parked = false;
         coordinateState = IPS_IDLE;
         slewAsked.reset();
+        gotoTarget.reset();
         deviceDeadline.reset();
         wantedDevice = device;
     }
@@ -518,6 +555,7 @@ void MountClient::Impl::CloseLink(const std::string& message) {
     devices.clear();
     linkLost = false;
     slewAsked.reset();
+    gotoTarget.reset();
     deviceDeadline.reset();
     if (changed) {
         ++status.serial;
@@ -632,6 +670,7 @@ void MountClient::Impl::SendAbort() {
     }
     const std::lock_guard lock(mutex);
     slewAsked.reset();
+    gotoTarget.reset();
     Refresh();
 }
 
@@ -687,6 +726,7 @@ void MountClient::Goto(double raHours, double decDegrees) {
         const std::lock_guard lock(m_impl->mutex);
         const MountActivity now = m_impl->status.activity;
         if (now != MountActivity::Disconnected && now != MountActivity::Connecting) {
+            m_impl->gotoTarget = Impl::GotoTarget{raHours, decDegrees, 0};
             m_impl->slewAsked = Clock::now() + kSlewStartGrace;
             m_impl->status.message.clear();
             m_impl->Refresh();
@@ -698,6 +738,10 @@ void MountClient::Goto(double raHours, double decDegrees) {
 }
 
 void MountClient::Sync(double raHours, double decDegrees) {
+    {
+        const std::lock_guard lock(m_impl->mutex);
+        m_impl->gotoTarget.reset();
+    }
     m_impl->Post([impl = m_impl.get(), raHours, decDegrees] {
         impl->SendCoordinates(raHours, decDegrees, "SYNC");
     });

@@ -39,7 +39,9 @@ public:
     std::vector<std::string> Devices() const;
 
     // Slews to (tracking at the end), or tells the mount it points at, the apparent place of
-    // date: right ascension hours [0, 24), declination degrees. Ignored unless connected.
+    // date: right ascension hours [0, 24), declination degrees. Ignored unless connected. A
+    // mount that ends a slew more than 10" from the target is sent there again, at most twice,
+    // while the activity stays Slewing.
     void Goto(double raHours, double decDegrees);
     void Sync(double raHours, double decDegrees);
     // Stops a slew.
