@@ -87,6 +87,10 @@ void DrawPrintedBody(DrawSurface& surface, std::size_t b, int x, int y) {
 } // namespace
 
 void DrawSolarSystemLabels(const LayerContext& ctx) {
+    DrawSolarSystemLabels(ctx, BodyLabelClearance{});
+}
+
+void DrawSolarSystemLabels(const LayerContext& ctx, const BodyLabelClearance& clearance) {
     const ChartState& chart = ctx.chart;
     if (!chart.m_bSolarSystem || !chart.m_bSolSysLabels || chart.m_nLevel < 1) {
         return;
@@ -114,7 +118,8 @@ void DrawSolarSystemLabels(const LayerContext& ctx) {
         if (!printed && !ctx.projector.InsideClient(p.x, p.y)) {
             return;
         }
-        DrawLabel(surface, BodyLabelOrigin(p.x, p.y, printed), kBodyNames[b], printed);
+        DrawLabel(surface, BodyLabelOrigin(p.x + clearance[b], p.y, printed), kBodyNames[b],
+                  printed);
     });
 }
 

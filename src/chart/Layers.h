@@ -7,6 +7,7 @@
 #include "catalog/FaintStars.h"
 #include "chart/LayerContext.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -43,6 +44,9 @@ void DrawFaintStarsBy(const LayerContext& ctx, double limit, double widen,
 void DrawDeepSky(const LayerContext& ctx);           // m_bDeepSky; fills picks.deepSky, then labels
 void DrawSolarSystem(const LayerContext& ctx);       // m_bSolarSystem; labels, then bodies
 void DrawSolarSystemLabels(const LayerContext& ctx); // called by DrawSolarSystem
+// Pixels each body's label stands further right than beside a point (a large disc's label).
+using BodyLabelClearance = std::array<int, kBodyCount>;
+void DrawSolarSystemLabels(const LayerContext& ctx, const BodyLabelClearance& clearance);
 
 // The telescope's reticle at (right ascension hours, declination degrees in the chart's frame),
 // screen frames only; the pixel of its centre, nothing when the point is off the chart.

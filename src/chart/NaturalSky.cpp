@@ -437,7 +437,7 @@ void DrawDisc(DrawSurface& surface, double x, double y, double radius, Rgb colou
     }
 }
 
-void DrawSun(const LayerContext& ctx, const NaturalPoint& p) {
+double DrawSun(const LayerContext& ctx, const NaturalPoint& p) {
     const double radius = std::max<double>(kMinDiscRadius, kSunRadiusDeg * PixelsPerDegree(ctx));
     // The glow: light falling off with the distance from the rim, as the sky scatters it.
     const int reach = std::min(kMaxGlowRadius, static_cast<int>(radius * 10.0) + 20);
@@ -457,9 +457,10 @@ void DrawSun(const LayerContext& ctx, const NaturalPoint& p) {
     }
     DrawDisc(ctx.surface, p.x, p.y, radius, Rgb{255, 252, 240},
              [](double, double, double) { return 1.0; });
+    return radius;
 }
 
-void DrawMoon(const LayerContext& ctx, const NaturalPoint& p) {
+double DrawMoon(const LayerContext& ctx, const NaturalPoint& p) {
     const SolarSystemBody& moon = ctx.sky.m_bodies[kBodyMoon];
     const SolarSystemBody& sun = ctx.sky.m_bodies[kBodySun];
     double radiusDeg = 0.259;
@@ -491,6 +492,7 @@ void DrawMoon(const LayerContext& ctx, const NaturalPoint& p) {
             const double lit = std::clamp((nx * sx + ny * sy + nz * cosI) * 6.0 + 0.5, 0.0, 1.0);
             return kEarthshine + (1.0 - kEarthshine) * lit;
         });
+    return radius;
 }
 
 // The planets' tints (body index 2..9), light enough to read as white points with a hue.
@@ -507,7 +509,10 @@ constexpr std::array<Light, kBodyCount> kPlanetTints = {{
     {1.0, 0.96, 0.9},  // Pluto
 }};
 
-void DrawBodies(const LayerContext& ctx, const SkyLook& look) {
+// The bodies; how far each one's label must stand further out than beside a point, pixels (the
+// Sun's and Moon's discs grow with the zoom).
+BodyLabelClearance DrawBodies(const LayerContext& ctx, const SkyLook& look) {
+    BodyLabelClearance clearance{};
     const BodyTable& bodies = ctx.sky.m_bodies;
     const bool ground = GroundShown(ctx);
     const double faintest = FaintestShown(ctx, look);
@@ -523,12 +528,9 @@ void DrawBodies(const LayerContext& ctx, const SkyLook& look) {
         if (ground && p.altitude < radiusAllowance) {
             continue;
         }
-        if (b == kBodySun) {
-            DrawSun(ctx, p);
-            continue;
-        }
-        if (b == kBodyMoon) {
-            DrawMoon(ctx, p);
+        if (b == kBodySun || b == kBodyMoon) {
+            const double radius = b == kBodySun ? DrawSun(ctx, p) : DrawMoon(ctx, p);
+            clearance[b] = std::max(0, static_cast<int>(std::ceil(radius)) - kMinDiscRadius);
             continue;
         }
         const PlanetAppearanceResult appearance =
@@ -546,6 +548,7 @@ void DrawBodies(const LayerContext& ctx, const SkyLook& look) {
         }
         DrawStarLight(ctx.surface, p.x, p.y, magnitude, ScreenRgb(kPlanetTints[b]));
     }
+    return clearance;
 }
 
 // --- the ground
@@ -766,8 +769,8 @@ void DrawNaturalFrame(const LayerContext& ctx, double sunAltitude) {
         DrawStarNames(layers);
     }
     if (chart.m_bSolarSystem) {
-        DrawSolarSystemLabels(layers);
-        DrawBodies(layers, look);
+        // The labels after the discs, beside them, so that no disc covers its label.
+        DrawSolarSystemLabels(layers, DrawBodies(layers, look));
     }
     if (chart.m_bHorizon) {
         if (ctx.projector.HorizonView()) {
