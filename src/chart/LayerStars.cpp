@@ -5,6 +5,7 @@
 #include "astro/CatalogueOfDate.h"
 #include "catalog/CatalogStore.h"
 #include "chart/Layers.h"
+#include "chart/NearStars.h"
 #include "chart/Projection.h"
 #include "chart/SymbolTables.h"
 
@@ -209,25 +210,5 @@ void DrawStars(const LayerContext& ctx) {
         DrawFaintStars(ctx, drawSymbol);
         colourClass = 0; // the bright stars start afresh, as without the faint ones
     }
-    if (printed || ctx.memo == nullptr) {
-        for (std::size_t i = 0; i < kStarCount; ++i) {
-            drawStar(i);
-        }
-        return;
-    }
-    // On screen only the stars of the sky's patches that may meet the client area, in
-    // catalogue order: the others fall surely outside it.
-    std::vector<std::uint64_t> near;
-    ctx.memo->stars.MarkPointsInCells(
-        kStarCount,
-        [&](std::size_t i) {
-            const StarRecord& star = ctx.catalog.m_stars[i];
-            return std::pair{star.ra, star.dec};
-        },
-        [&](const PointMemo::Cell& cell) { return ctx.projector.CellMayMeetClient(cell); }, near);
-    for (std::size_t w = 0; w < near.size(); ++w) {
-        for (std::uint64_t bits = near[w]; bits != 0; bits &= bits - 1) {
-            drawStar(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
-        }
-    }
+    ForStarsNearClient(ctx, 0.0, drawStar);
 }

@@ -6,6 +6,7 @@
 #include "catalog/StarColourIndex.h"
 #include "chart/LabelPlacement.h"
 #include "chart/Layers.h"
+#include "chart/NearStars.h"
 #include "chart/SymbolTables.h"
 
 #include <algorithm>
@@ -352,28 +353,8 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
             StarScreenColour(chart.m_bColoredStars ? ColourIndexOfStar(star.hr) : std::nullopt);
         DrawStarLight(ctx.surface, p.x, p.y, magnitude, colour);
     };
-    if (ctx.memo == nullptr) {
-        for (std::size_t i = 0; i < kStarCount; ++i) {
-            drawStar(i);
-        }
-        return;
-    }
-    // Only the stars of the sky's patches that may meet the client area widened by the
-    // largest spot: the others spread no light into it.
-    std::vector<std::uint64_t> near;
-    ctx.memo->stars.MarkPointsInCells(
-        kStarCount,
-        [&](std::size_t i) {
-            const StarRecord& star = ctx.catalog.m_stars[i];
-            return std::pair{star.ra, star.dec};
-        },
-        [&](const PointMemo::Cell& cell) { return ctx.projector.CellMayMeetClient(cell, kMargin); },
-        near);
-    for (std::size_t w = 0; w < near.size(); ++w) {
-        for (std::uint64_t bits = near[w]; bits != 0; bits &= bits - 1) {
-            drawStar(w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
-        }
-    }
+    // Stars beyond the client area by less than the largest spot still spread light into it.
+    ForStarsNearClient(ctx, kMargin, drawStar);
 }
 
 // The faint-star layer in the same light as the bright stars, by its own B-V (none: white).
