@@ -14,6 +14,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -309,14 +310,45 @@ double FaintestShown(const LayerContext& ctx, const SkyLook& look) {
     return std::min(ctx.chart.m_dStarLimit, look.faintest);
 }
 
+// Whether a star located at a point shines, and how bright: within the window widened by the
+// largest spot, above the ground, dimmed by extinction near the horizon, no fainter than the sky
+// lets through.
+struct StarLightRules {
+    static constexpr int kMargin = kMaxSpotRadius;
+
+    StarLightRules(const LayerContext& ctx, const SkyLook& look)
+        : horizon(ctx.projector.HorizonView()), ground(GroundShown(ctx)),
+          faintest(FaintestShown(ctx, look)), width(2 * ctx.chart.m_nCenterX),
+          height(2 * ctx.chart.m_nCenterY) {}
+
+    // The magnitude a star of `magnitude` shows at p, or nothing when it is not drawn.
+    std::optional<double> Shown(const NaturalPoint& p, double magnitude) const {
+        if (!p.Near() || p.x < -kMargin || p.y < -kMargin || p.x > width + kMargin ||
+            p.y > height + kMargin) {
+            return std::nullopt;
+        }
+        if (horizon) {
+            if (ground && p.altitude < 0.0) {
+                return std::nullopt;
+            }
+            magnitude += ExtinctionMagnitudes(p.altitude);
+        }
+        if (magnitude > faintest) {
+            return std::nullopt;
+        }
+        return magnitude;
+    }
+
+    bool horizon;
+    bool ground;
+    double faintest;
+    int width;
+    int height;
+};
+
 void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
     const ChartState& chart = ctx.chart;
-    const bool horizon = ctx.projector.HorizonView();
-    const bool ground = GroundShown(ctx);
-    const double faintest = FaintestShown(ctx, look);
-    const int width = 2 * chart.m_nCenterX;
-    const int height = 2 * chart.m_nCenterY;
-    constexpr int kMargin = kMaxSpotRadius;
+    const StarLightRules rules(ctx, look);
     auto drawStar = [&](std::size_t i) {
         const StarRecord& star = ctx.catalog.m_stars[i];
         if (!(star.magnitude <= chart.m_dStarLimit)) {
@@ -330,18 +362,8 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
         } else {
             p = ctx.projector.LocateNatural(star.ra, star.dec);
         }
-        if (!p.Near() || p.x < -kMargin || p.y < -kMargin || p.x > width + kMargin ||
-            p.y > height + kMargin) {
-            return;
-        }
-        double magnitude = star.magnitude;
-        if (horizon) {
-            if (ground && p.altitude < 0.0) {
-                return;
-            }
-            magnitude += ExtinctionMagnitudes(p.altitude);
-        }
-        if (magnitude > faintest) {
+        const std::optional<double> magnitude = rules.Shown(p, star.magnitude);
+        if (!magnitude) {
             return;
         }
         const int px = static_cast<int>(std::floor(p.x));
@@ -351,37 +373,26 @@ void DrawNaturalStars(const LayerContext& ctx, const SkyLook& look) {
         }
         const Rgb colour =
             StarScreenColour(chart.m_bColoredStars ? ColourIndexOfStar(star.hr) : std::nullopt);
-        DrawStarLight(ctx.surface, p.x, p.y, magnitude, colour);
+        DrawStarLight(ctx.surface, p.x, p.y, *magnitude, colour);
     };
     // Stars beyond the client area by less than the largest spot still spread light into it.
-    ForStarsNearClient(ctx, kMargin, drawStar);
+    ForStarsNearClient(ctx, StarLightRules::kMargin, drawStar);
 }
 
 // The faint-star layer in the same light as the bright stars, by its own B-V (none: white).
 void DrawNaturalFaintStars(const LayerContext& ctx, const SkyLook& look) {
-    const ChartState& chart = ctx.chart;
-    const bool horizon = ctx.projector.HorizonView();
-    const bool ground = GroundShown(ctx);
-    const double faintest = FaintestShown(ctx, look);
-    const int width = 2 * chart.m_nCenterX;
-    const int height = 2 * chart.m_nCenterY;
-    constexpr int kMargin = kMaxSpotRadius;
+    const StarLightRules rules(ctx, look);
     DrawFaintStarsBy(
-        ctx, faintest, kMargin,
+        ctx, rules.faintest, StarLightRules::kMargin,
         [&](const FaintStar& star, double ra, double dec) -> std::optional<PixelPoint> {
             const NaturalPoint p = ctx.projector.LocateNatural(ra, dec);
-            if (!p.Near() || p.x < -kMargin || p.y < -kMargin || p.x > width + kMargin ||
-                p.y > height + kMargin || (horizon && ground && p.altitude < 0.0)) {
+            const std::optional<double> magnitude = rules.Shown(p, star.magnitude);
+            if (!magnitude) {
                 return std::nullopt;
             }
-            const double magnitude =
-                star.magnitude + (horizon ? ExtinctionMagnitudes(p.altitude) : 0.0);
-            if (magnitude > faintest) {
-                return std::nullopt;
-            }
-            const bool coloured = chart.m_bColoredStars && star.hasBv;
+            const bool coloured = ctx.chart.m_bColoredStars && star.hasBv;
             DrawStarLight(
-                ctx.surface, p.x, p.y, magnitude,
+                ctx.surface, p.x, p.y, *magnitude,
                 StarScreenColour(coloured ? std::optional<double>(star.bv) : std::nullopt));
             const PixelPoint pixel{static_cast<int>(std::floor(p.x)),
                                    static_cast<int>(std::floor(p.y))};
