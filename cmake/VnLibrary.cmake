@@ -18,7 +18,7 @@ endfunction()
 # vn_test(<name> DIR <dir> LIBS ... [XVFB])
 # One GoogleTest program per test folder, registered with CTest.
 function(vn_test name)
-  cmake_parse_arguments(ARG "XVFB" "DIR" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "XVFB;LOOPBACK_ONLY" "DIR" "LIBS" ${ARGN})
   file(GLOB _srcs CONFIGURE_DEPENDS "${ARG_DIR}/*.cpp")
   if(NOT _srcs)
     return()
@@ -29,10 +29,16 @@ function(vn_test name)
     VN_SOURCE_DATA_DIR="${VN_SOURCE_DATA_DIR}"
     VN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     VN_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  # Tests that start network servers run where only the loopback can reach them.
+  set(_wrap)
+  if(ARG_LOOPBACK_ONLY)
+    set(_wrap sh "${CMAKE_SOURCE_DIR}/tests/support/loopback-only.sh")
+  endif()
   if(ARG_XVFB)
-    add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1600x1000x24" $<TARGET_FILE:${name}>)
+    add_test(NAME ${name}
+             COMMAND ${_wrap} xvfb-run -a -s "-screen 0 1600x1000x24" $<TARGET_FILE:${name}>)
   else()
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${_wrap} $<TARGET_FILE:${name}>)
   endif()
   set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY "${CMAKE_BINARY_DIR}")
 endfunction()

@@ -7,7 +7,7 @@ packages=(build-essential cmake ninja-build pkg-config python3
           xvfb xauth ghostscript
           appstream desktop-file-utils lintian man-db bash-completion file xdotool
           libx11-dev libwayland-dev libhowardhinnant-date-dev tzdata liberfa-dev libnova-dev
-          libindi-dev indi-bin zlib1g-dev)
+          libindi-dev indi-bin zlib1g-dev iproute2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

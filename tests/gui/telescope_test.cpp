@@ -3,6 +3,7 @@
 // menu command (which remembers the server), finds Betelgeuse, syncs and slews, and looks for the
 // reticle on the star's pixel in both sky models and both chart modes; then kills the server and
 // expects the link to be reported lost.
+#include "../support/IndiTestServer.h"
 #include "dialogs_support.h"
 
 #include "catalog/CatalogStore.h"
@@ -51,18 +52,6 @@ constexpr int kLinkMs = 10000;  // connecting: the client gives up after 5 s
 constexpr int kSlewMs = 120000; // the simulator slews at a few degrees a second
 
 // A free TCP port on the loopback interface (the system chooses it for port 0).
-int FreePort() {
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof(address);
-    bind(s, reinterpret_cast<sockaddr*>(&address), size);
-    getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
-    close(s);
-    return ntohs(address.sin_port);
-}
-
 bool Listening(int port) {
     const int s = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
@@ -74,42 +63,14 @@ bool Listening(int port) {
     return ok;
 }
 
-// indiserver with the telescope simulator, killed by its process id at the end.
-class IndiServer {
+// indiserver with the telescope simulator on a free port, killed with its drivers at the end.
+class IndiServer : public inditest::SimulatedMountServer {
 public:
-    IndiServer() : m_port(FreePort()) {
-        m_pid = fork();
-        if (m_pid == 0) {
-            setpgid(0, 0); // the drivers it starts go with it
-            // The server's log would bury the test's own output.
-            const int null = open("/dev/null", O_WRONLY);
-            dup2(null, STDOUT_FILENO);
-            dup2(null, STDERR_FILENO);
-            const std::string port = std::to_string(m_port);
-            // A local socket of its own, so that servers of tests run side by side do not meet.
-            const std::string local = "vn-gui-indi-" + port;
-            execlp("indiserver", "indiserver", "-p", port.c_str(), "-u", local.c_str(),
-                   "indi_simulator_telescope", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-    }
-    ~IndiServer() { Kill(); }
-    int Port() const { return m_port; }
+    IndiServer() : SimulatedMountServer(inditest::FreePort()) {}
     bool Started() const {
-        return m_pid > 0 &&
-               guitest::PumpUntil([this] { return Listening(m_port); }, kServerStartMs);
+        return Forked() && guitest::PumpUntil([this] { return Listening(Port()); }, kServerStartMs);
     }
-    void Kill() {
-        if (m_pid > 0) {
-            kill(-m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-        }
-    }
-
-private:
-    int m_port;
-    pid_t m_pid = -1;
+    void Kill() { Stop(); }
 };
 
 class TelescopeTest : public dialogs_test::DesktopFixture {

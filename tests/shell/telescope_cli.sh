@@ -10,8 +10,11 @@ set -u
 exe="$1"
 tmp="$(mktemp -d)"
 server=""
+fake=""
 cleanup() {
-    [ -n "$server" ] && kill "$server" 2>/dev/null
+    for pid in $server $fake; do
+        kill -9 "$pid" 2>/dev/null
+    done
     rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -93,5 +96,4 @@ PY
 fake=$!
 for _ in $(seq 50); do [ -s "$tmp/garbage.port" ] && break; sleep 0.1; done
 expect 4 "not INDI" --telescope "localhost:$(cat "$tmp/garbage.port")" --status
-kill "$fake" 2>/dev/null
 echo "ok"

@@ -1,6 +1,7 @@
 // The mount's address, the guard on the server's bytes, the slew safety check, and the client
 // against indiserver's simulated mount on a free loopback port (sync, abort, the server lost and
 // found again).
+#include "../support/IndiTestServer.h"
 #include "telescope/IndiGuard.h"
 #include "telescope/MountAddress.h"
 #include "telescope/MountClient.h"
@@ -8,16 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <signal.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cmath>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
@@ -106,50 +99,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-int FreePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), size);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-    ::close(fd);
-    return ntohs(address.sin_port);
-}
-
-// indiserver with the simulated mount, on its own port and local socket; stopped by its pid.
-class SimulatedMount {
-public:
-    explicit SimulatedMount(int port)
-        : m_socket(std::filesystem::temp_directory_path() / ("vn-indi-" + std::to_string(port))) {
-        const std::string portText = std::to_string(port);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            // The server's log would bury the test's own output.
-            const int null = ::open("/dev/null", O_WRONLY);
-            ::dup2(null, STDOUT_FILENO);
-            ::dup2(null, STDERR_FILENO);
-            ::execlp("indiserver", "indiserver", "-p", portText.c_str(), "-u", m_socket.c_str(),
-                     "indi_simulator_telescope", static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-    }
-    ~SimulatedMount() { Stop(); }
-    void Stop() {
-        if (m_pid > 0) {
-            // indiserver stops its drivers when it ends.
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-        }
-    }
-
-private:
-    std::string m_socket;
-    pid_t m_pid = -1;
-};
-
 // Polls the client until `done` holds or 20 s pass; the last status.
 MountStatus WaitFor(const MountClient& client,
                     const std::function<bool(const MountStatus&)>& done) {
@@ -183,8 +132,8 @@ void ConnectWhenUp(MountClient& client, int port) {
 } // namespace
 
 TEST(MountClient, SyncsAbortsAndSurvivesTheServer) {
-    const int port = FreePort();
-    auto server = std::make_unique<SimulatedMount>(port);
+    const int port = inditest::FreePort();
+    auto server = std::make_unique<inditest::SimulatedMountServer>(port);
     MountClient client;
     ConnectWhenUp(client, port);
     ASSERT_TRUE(Ready(client.Status())) << client.Status().message;
@@ -219,7 +168,7 @@ TEST(MountClient, SyncsAbortsAndSurvivesTheServer) {
     EXPECT_EQ(status.activity, MountActivity::Disconnected);
     EXPECT_FALSE(status.hasPosition);
     EXPECT_FALSE(status.message.empty());
-    server = std::make_unique<SimulatedMount>(port);
+    server = std::make_unique<inditest::SimulatedMountServer>(port);
     ConnectWhenUp(client, port);
     EXPECT_TRUE(Ready(client.Status())) << client.Status().message;
 }
